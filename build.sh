@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs what is missing (Debian packages), builds, and runs the program or the tests.
+#   ./build.sh run    build and start Kvor1.1
+#   ./build.sh test   build with warnings as errors and run every test
+#   ./build.sh bench  build and run the benchmark program
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev libgl-dev
+          libgtest-dev libgmock-dev libbenchmark-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+case "${1:-run}" in
+  run)
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build -j "$jobs"
+    if [ -x build/src/ui/kvor ]; then
+      exec build/src/ui/kvor
+    else
+      echo "The windows are not built yet; the core and its tests are." >&2
+    fi
+    ;;
+  test)
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVOR_WERROR=ON >/dev/null
+    cmake --build build -j "$jobs"
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
+    ;;
+  bench)
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build build -j "$jobs" --target kvor_bench
+    build/bench/kvor_bench
+    ;;
+  *)
+    echo "usage: $0 run|test|bench" >&2
+    exit 2
+    ;;
+esac

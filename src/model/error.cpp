@@ -1,0 +1,53 @@
+#include "model/error.h"
+
+#include <cerrno>
+
+namespace kvor {
+
+Error Error::invalidFloat(std::string_view text)
+{
+    return Error("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+Error Error::invalidInteger(std::string_view text)
+{
+    return Error("'" + std::string(text) + "' is not a valid integer value");
+}
+
+Error Error::divisionByZero() { return Error("Floating point division by zero"); }
+Error Error::invalidOperation() { return Error("Invalid floating point operation"); }
+Error Error::overflow() { return Error("Floating point overflow"); }
+Error Error::invalidNumericInput() { return Error("Invalid numeric input"); }
+Error Error::fileNotFound() { return Error("File not found"); }
+Error Error::fileAccessDenied() { return Error("File access denied"); }
+Error Error::diskFull() { return Error("Disk full"); }
+Error Error::ioError(int code) { return Error("I/O error " + std::to_string(code)); }
+
+Error Error::fromErrno(int e)
+{
+    switch (e) {
+    case ENOENT:
+    case ENOTDIR:
+        return fileNotFound();
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+        return fileAccessDenied();
+    case ENOSPC:
+    case EDQUOT:
+        return diskFull();
+    default:
+        return ioError(e);
+    }
+}
+
+std::string errorBoxText(std::string_view runtimeText)
+{
+    std::string text(runtimeText);
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.'))
+        text += '.';
+    return text;
+}
+
+}  // namespace kvor

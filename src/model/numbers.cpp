@@ -1,0 +1,345 @@
+#include "model/numbers.h"
+
+#include "model/error.h"
+
+#include <array>
+#include <cerrno>
+#include <cfenv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <locale.h>
+
+namespace kvor {
+namespace {
+
+// Powers of ten that long double holds exactly: 10^27 = 2^27 * 5^27 and 5^27 < 2^64.
+constexpr int kMaxExactPow10 = 27;
+constexpr std::array<long double, kMaxExactPow10 + 1> kPow10 = [] {
+    std::array<long double, kMaxExactPow10 + 1> p{};
+    long double v = 1.0L;
+    for (auto& x : p) {
+        x = v;
+        v *= 10.0L;
+    }
+    return p;
+}();
+
+locale_t cLocale()
+{
+    static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return loc;
+}
+
+// m * 10^k in one correctly rounded step, when both factors are exact.
+bool exactScale(uint64_t m, int k, bool negative, long double& out)
+{
+    if (k < -kMaxExactPow10 || k > kMaxExactPow10)
+        return false;
+    long double v = static_cast<long double>(m);  // exact: 64-bit mantissa
+    v = k >= 0 ? v * kPow10[k] : v / kPow10[-k];
+    out = negative ? -v : v;
+    return true;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::optional<long double> parseNumber(std::string_view text, char sep)
+{
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n && text[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+
+    const size_t mantissaBegin = i;
+    uint64_t mantissa = 0;
+    int significant = 0;      // significant digits collected into mantissa
+    int droppedDigits = 0;   // significant digits beyond what the fast path keeps
+    int fractionDigits = 0;  // collected digits after the separator
+    int digits = 0;
+    bool seenSeparator = false;
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            ++digits;
+            if (significant == 0 && c == '0') {
+                if (seenSeparator)
+                    ++fractionDigits;
+                continue;
+            }
+            if (significant < 19) {
+                mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
+                ++significant;
+                if (seenSeparator)
+                    ++fractionDigits;
+            } else {
+                ++droppedDigits;  // more than the fast path holds: the C library rounds
+            }
+        } else if (c == sep && !seenSeparator) {
+            seenSeparator = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    const size_t mantissaEnd = i;
+
+    long exponent = 0;
+    size_t exponentBegin = i;
+    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        bool expNegative = false;
+        if (i < n && (text[i] == '+' || text[i] == '-'))
+            expNegative = text[i++] == '-';
+        int expDigits = 0;
+        for (; i < n && isDigit(text[i]); ++i) {
+            ++expDigits;
+            if (exponent < 100000)
+                exponent = exponent * 10 + (text[i] - '0');
+        }
+        if (expDigits == 0)
+            return std::nullopt;
+        if (expNegative)
+            exponent = -exponent;
+    }
+    const size_t exponentEnd = i;
+    while (i < n && text[i] == ' ')
+        ++i;
+    if (i != n)
+        return std::nullopt;
+
+    if (mantissa == 0 && droppedDigits == 0)
+        return negative ? -0.0L : 0.0L;
+
+    long double value;
+    if (droppedDigits == 0 && exactScale(mantissa, static_cast<int>(exponent - fractionDigits), negative, value))
+        return value;
+
+    // Slow path: let the C library round the literal correctly.
+    std::string literal;
+    literal.reserve(n + 2);
+    if (negative)
+        literal += '-';
+    for (size_t k = mantissaBegin; k < mantissaEnd; ++k)
+        literal += text[k] == sep ? '.' : text[k];
+    literal.append(text.substr(exponentBegin, exponentEnd - exponentBegin));
+    errno = 0;
+    char* end = nullptr;
+    value = strtold_l(literal.c_str(), &end, cLocale());
+    if (std::isinf(value))
+        return std::nullopt;
+    return value;
+}
+
+long double toNumber(std::string_view text, char sep)
+{
+    if (auto v = parseNumber(text, sep))
+        return *v;
+    throw Error::invalidFloat(text);
+}
+
+namespace {
+
+struct Decimal15 {
+    bool negative = false;
+    uint64_t digits = 0;  // 10^14 <= digits < 10^15
+    int exponent = 0;     // decimal exponent of the first digit
+};
+
+// Exact rounding through the C library, for the rare values the fast path declines.
+Decimal15 decomposeSlow(long double a)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14Le", a);  // d.dddddddddddddde±x, correctly rounded
+    Decimal15 d;
+    uint64_t m = 0;
+    const char* p = buf;
+    for (; *p && *p != 'e'; ++p)
+        if (isDigit(*p))
+            m = m * 10 + static_cast<uint64_t>(*p - '0');
+    d.digits = m;
+    d.exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+    return d;
+}
+
+Decimal15 decompose(long double x)
+{
+    const bool negative = std::signbit(x);
+    const long double a = std::fabs(x);
+    int e = static_cast<int>(std::floor(std::log10(a)));
+    Decimal15 d;
+    bool done = false;
+    for (int attempt = 0; attempt < 3 && !done; ++attempt) {
+        const int k = 14 - e;
+        if (k < -2 * kMaxExactPow10 || k > 2 * kMaxExactPow10)
+            break;
+        long double scaled = a;
+        // At most two correctly rounded steps: the relative error stays below 2^-63,
+        // far less than the margin kept to a rounding tie below.
+        int rest = k;
+        while (rest != 0) {
+            const int step = rest > 0 ? std::min(rest, kMaxExactPow10) : std::max(rest, -kMaxExactPow10);
+            scaled = step > 0 ? scaled * kPow10[step] : scaled / kPow10[-step];
+            rest -= step;
+        }
+        if (scaled < 1e14L) {
+            --e;
+            continue;
+        }
+        if (scaled >= 1e15L) {
+            ++e;
+            continue;
+        }
+        const long double whole = std::floor(scaled);
+        const long double frac = scaled - whole;
+        if (std::fabs(frac - 0.5L) < 1e-3L)
+            break;  // too close to a tie to trust: round exactly
+        uint64_t digits = static_cast<uint64_t>(whole) + (frac > 0.5L ? 1 : 0);
+        if (digits == 1000000000000000ULL) {
+            digits = 100000000000000ULL;
+            ++e;
+        }
+        d.digits = digits;
+        d.exponent = e;
+        done = true;
+    }
+    if (!done)
+        d = decomposeSlow(a);
+    d.negative = negative;
+    return d;
+}
+
+}  // namespace
+
+FormattedNumber formatAndReread(long double x, char sep)
+{
+    if (std::isnan(x))
+        return {"NAN", x};
+    if (std::isinf(x))
+        return {x > 0 ? "INF" : "-INF", x};
+    if (x == 0)
+        return {"0", 0.0L};
+
+    Decimal15 d = decompose(x);
+    uint64_t digits = d.digits;
+    int count = 15;
+    while (digits % 10 == 0) {
+        digits /= 10;
+        --count;
+    }
+    char raw[16];
+    for (int i = count - 1; i >= 0; --i) {
+        raw[i] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    }
+    const int e = d.exponent;
+
+    std::string out;
+    out.reserve(24);
+    if (d.negative)
+        out += '-';
+    if (e < -4 || e >= 15) {
+        out += raw[0];
+        if (count > 1) {
+            out += sep;
+            out.append(raw + 1, static_cast<size_t>(count - 1));
+        }
+        out += 'E';
+        out += std::to_string(e);
+    } else if (e >= 0) {
+        if (count <= e + 1) {
+            out.append(raw, static_cast<size_t>(count));
+            out.append(static_cast<size_t>(e + 1 - count), '0');
+        } else {
+            out.append(raw, static_cast<size_t>(e + 1));
+            out += sep;
+            out.append(raw + e + 1, static_cast<size_t>(count - e - 1));
+        }
+    } else {
+        out += '0';
+        out += sep;
+        out.append(static_cast<size_t>(-e - 1), '0');
+        out.append(raw, static_cast<size_t>(count));
+    }
+
+    long double reread;
+    uint64_t m = 0;
+    for (int i = 0; i < count; ++i)
+        m = m * 10 + static_cast<uint64_t>(raw[i] - '0');
+    if (!exactScale(m, e - (count - 1), d.negative, reread))
+        reread = *parseNumber(out, sep);
+    return {std::move(out), reread};
+}
+
+std::string formatNumber(long double x, char sep) { return formatAndReread(x, sep).text; }
+
+std::optional<int32_t> parseInteger(std::string_view text)
+{
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n && text[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    if (i == n)
+        return std::nullopt;
+    int64_t v = 0;
+    for (; i < n; ++i) {
+        if (!isDigit(text[i]))
+            return std::nullopt;
+        v = v * 10 + (text[i] - '0');
+        if (v > int64_t{1} << 31)
+            return std::nullopt;
+    }
+    if (negative)
+        v = -v;
+    if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(v);
+}
+
+int32_t toInteger(std::string_view text)
+{
+    if (auto v = parseInteger(text))
+        return *v;
+    throw Error::invalidInteger(text);
+}
+
+std::string formatInteger(long long value) { return std::to_string(value); }
+
+long double roundHalfEven(long double x)
+{
+    // nearbyint follows the rounding mode, which is round-to-nearest-even unless changed.
+    return std::nearbyint(x);
+}
+
+long double truncTowardZero(long double x) { return std::trunc(x); }
+
+long double checkedDivide(long double x, long double y)
+{
+    if (y == 0) {
+        if (x == 0 || std::isnan(x))
+            throw Error::invalidOperation();
+        throw Error::divisionByZero();
+    }
+    return checkedFinite(x / y);
+}
+
+long double checkedFinite(long double x)
+{
+    if (std::isnan(x))
+        throw Error::invalidOperation();
+    if (std::isinf(x))
+        throw Error::overflow();
+    return x;
+}
+
+}  // namespace kvor

@@ -1,0 +1,60 @@
+#pragma once
+// Numbers as text: the one parser and formatter of the system.
+//
+// A text is a number when it is, in this order: blanks (the space character),
+// at most one sign, digits with at most one decimal separator among them (at
+// least one digit), optionally an exponent ("E"/"e", a sign, digits), blanks.
+// Values are long double (80-bit extended on x86) and parsing is correctly
+// rounded. The decimal separator is passed in: ',' on a Czech system.
+//
+// Computed values are written in general format: first rounded to 15
+// significant digits, fixed notation while 0.0001 <= |x| < 1e15, otherwise
+// "1,2E-5" / "1E20"; no trailing zeros; zero (also -0) is "0".
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kvor {
+
+// The value of a number text, or nothing when the text is no number
+// (also when it lies outside the range of long double).
+std::optional<long double> parseNumber(std::string_view text, char decimalSeparator);
+
+// As parseNumber; a text that is no number throws "'%s' is not a valid floating point value".
+long double toNumber(std::string_view text, char decimalSeparator);
+
+// General format with 15 significant digits.
+std::string formatNumber(long double value, char decimalSeparator);
+
+// The formatted text together with the value that parsing that text gives back,
+// for formulas that re-read a written cell (saves the parse on the hot path).
+struct FormattedNumber {
+    std::string text;
+    long double reread;
+};
+FormattedNumber formatAndReread(long double value, char decimalSeparator);
+
+// Whole numbers of count fields: blanks, an optional sign and decimal digits,
+// within the 32-bit range; nothing otherwise.
+std::optional<int32_t> parseInteger(std::string_view text);
+// As parseInteger; otherwise throws "'%s' is not a valid integer value".
+int32_t toInteger(std::string_view text);
+// The decimal text of a whole number ("1", "-12").
+std::string formatInteger(long long value);
+
+// Nearest whole number, an exact half to the even neighbour.
+long double roundHalfEven(long double x);
+// Whole part, toward zero.
+long double truncTowardZero(long double x);
+
+// x / y with the failures of the runtime: y = 0 gives "Floating point division
+// by zero", 0/0 "Invalid floating point operation".
+long double checkedDivide(long double x, long double y);
+
+// Throws "Invalid floating point operation" for NaN and "Floating point overflow"
+// for an infinite value; returns x otherwise. Guards results that are shown.
+long double checkedFinite(long double x);
+
+}  // namespace kvor

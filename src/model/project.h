@@ -1,0 +1,128 @@
+#pragma once
+// The one project of a run: every window is a view of it. Values typed by the
+// user are held as the texts that were typed; computed values as their
+// formatted texts (general format, 15 significant digits).
+
+#include "model/text_table.h"
+
+#include <array>
+#include <string>
+
+namespace kvor {
+
+constexpr int kSlotCount = 5;  // quantity slots and tendon slots, numbered 1 to 5
+
+enum class BeamKind { Simple = 0, Continuous = 1 };
+enum class SectionType { Rectangle = 0, Square = 1, TSection = 2, InvertedTSection = 3, General = 4 };
+enum class SlotStatus { NotEntered, Entered };
+enum class EntryMode { None = -1, Manual = 0, FromFile = 1 };
+enum class TendonType { None = -1, Straight = 0, Broken = 1, SimpleParabolic = 2, CompositeParabolic = 3, Combined = 4 };
+enum class QuantityKind { None = -1, BendingMoment = 0, ShearForce = 1, Reaction = 2, Deflection = 3, Rotation = 4 };
+
+struct ProjectInfo {
+    std::string name;
+    std::string description;
+    std::string author;
+    std::string createdOn;  // free text; today's date in the locale's short format at start
+    bool readOnly = false;  // the four texts came from a project file
+};
+
+struct BeamModel {
+    BeamKind kind = BeamKind::Simple;
+    std::string length;                 // L of a simple beam, metres
+    std::string memberCountText = "2";  // text of the count field (2 to 15 by the spinner)
+    TextTable members;                  // row 0 headings; rows 1..n: number, length [m]
+
+    BeamModel();
+};
+
+struct CrossSection {
+    SectionType type = SectionType::Rectangle;
+    std::array<std::string, 4> dimensions;  // Edit11..Edit14, metres
+    std::string area;     // A [m2]
+    std::string inertia;  // I [m4]
+    std::string eBottom;  // e_d [m], positive: bottom fibres lie below the centroid
+    std::string eTop;     // e_h [m], negative: top fibres lie above the centroid
+    bool valuesEditable = false;  // set once "obecný" was chosen; never cleared in a run
+};
+
+struct QuantitySlot {
+    bool shown = false;
+    std::string description;
+    std::string kindText;
+    SlotStatus status = SlotStatus::NotEntered;
+    bool draw = false;       // "Kreslit graf"; enabled exactly while the slot is entered
+    TextTable line;          // store table: row 0 headings, rows 1..n station, ordinate
+    EntryMode entryMode = EntryMode::None;
+    std::string sourceFile;
+
+    QuantitySlot();
+    bool entered() const { return shown && status == SlotStatus::Entered; }
+    bool storeMark() const { return status == SlotStatus::Entered; }
+    bool drawEnabled() const { return status == SlotStatus::Entered; }
+};
+
+struct TendonSlot {
+    bool shown = false;
+    std::string name;
+    std::string typeText;
+    SlotStatus status = SlotStatus::NotEntered;
+    bool draw = false;      // "Kreslit kabel"; enabled exactly while the slot is entered
+    TendonType type = TendonType::None;
+    TextTable points;       // store table: row 0 headings, rows 1..n station, eccentricity, force
+
+    TendonSlot();
+    bool entered() const { return shown && status == SlotStatus::Entered; }
+    bool storeMark() const { return status == SlotStatus::Entered; }
+    bool drawEnabled() const { return status == SlotStatus::Entered; }
+    bool typeBoxEnabled() const { return status != SlotStatus::Entered; }
+};
+
+// What a quantity's block of the result window shows.
+enum class BlockState { Initial, Evaluated, NotEvaluated };
+
+struct EvaluationResult {
+    std::array<BlockState, kSlotCount> block{};
+    std::array<std::string, kSlotCount> caption;
+    std::array<std::string, kSlotCount> comment;
+    std::array<std::string, kSlotCount> unit;
+    std::array<std::array<std::string, kSlotCount>, kSlotCount> value;  // [q][t]
+    std::array<bool, kSlotCount> selectable{};  // group box of tendon t enabled
+    std::array<bool, kSlotCount> group{};       // group box of tendon t ticked
+    std::array<std::string, kSlotCount> groupSum;
+    bool saved = false;
+
+    // Working tables of the last run: derivative table per quantity,
+    // tendon table per quantity and tendon.
+    std::array<TextTable, kSlotCount> derivatives;
+    std::array<std::array<TextTable, kSlotCount>, kSlotCount> tendonTables;  // [q][t]
+    // Radio group "Typ kabelu" above each tendon column of the tendon tables: -1 none.
+    std::array<int, kSlotCount> tendonTableType{};
+
+    EvaluationResult();
+    bool evaluated(int q) const { return block[q] == BlockState::Evaluated; }
+};
+
+struct Project {
+    ProjectInfo info;
+    BeamModel beam;
+    CrossSection section;
+    std::array<QuantitySlot, kSlotCount> quantities;  // index 0 is slot 1
+    std::array<TendonSlot, kSlotCount> tendons;
+    EvaluationResult results;
+
+    Project();
+};
+
+// Labels of the kind and type boxes, in their order.
+extern const std::array<const char*, 5> kQuantityKindLabels;  // "Ohybový moment", ...
+extern const std::array<const char*, 5> kQuantityKindUnits;   // "[kNm]", ...
+extern const std::array<const char*, 5> kTendonTypeLabels;    // "přímý kabel", ...
+extern const std::array<const char*, 5> kTendonTableTypeLabels;  // "přímý kabel", ..., "parabolický prostý"
+
+// The kind whose label equals the text exactly, or None.
+QuantityKind quantityKindOf(std::string_view kindText);
+// The type whose label equals the text exactly, or None.
+TendonType tendonTypeOf(std::string_view typeText);
+
+}  // namespace kvor

@@ -1,0 +1,213 @@
+#include "model/error.h"
+#include "model/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <random>
+
+using namespace kvor;
+
+namespace {
+
+struct ParseCase {
+    const char* text;
+    char sep;
+    bool isNumber;
+    long double value;
+};
+
+class ParseNumberTest : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseNumberTest, FollowsTheTextConvention)
+{
+    const ParseCase& c = GetParam();
+    auto v = parseNumber(c.text, c.sep);
+    ASSERT_EQ(v.has_value(), c.isNumber) << '"' << c.text << '"';
+    if (c.isNumber) {
+        EXPECT_EQ(*v, c.value) << '"' << c.text << '"';
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseNumberTest,
+    ::testing::Values(ParseCase{"0", ',', true, 0.0L}, ParseCase{"12", ',', true, 12.0L},
+                      ParseCase{"0,3", ',', true, 0.3L}, ParseCase{"0.3", ',', false, 0},
+                      ParseCase{"0.3", '.', true, 0.3L}, ParseCase{"0,3", '.', false, 0},
+                      ParseCase{"  -2,5  ", ',', true, -2.5L}, ParseCase{"+7", ',', true, 7.0L},
+                      ParseCase{",5", ',', true, 0.5L}, ParseCase{"5,", ',', true, 5.0L},
+                      ParseCase{",", ',', false, 0}, ParseCase{"", ',', false, 0},
+                      ParseCase{"   ", ',', false, 0}, ParseCase{"-", ',', false, 0},
+                      ParseCase{"1,2E-5", ',', true, 1.2e-5L}, ParseCase{"1e20", ',', true, 1e20L},
+                      ParseCase{"1E+3", ',', true, 1000.0L}, ParseCase{"1E", ',', false, 0},
+                      ParseCase{"1E+", ',', false, 0}, ParseCase{"E5", ',', false, 0},
+                      ParseCase{"1 000", ',', false, 0}, ParseCase{"1,000,5", ',', false, 0},
+                      ParseCase{"--1", ',', false, 0}, ParseCase{"1\t", ',', false, 0},
+                      ParseCase{"\t1", ',', false, 0}, ParseCase{"1x", ',', false, 0},
+                      ParseCase{"1e99999", ',', false, 0}, ParseCase{"1e-99999", ',', true, 0.0L},
+                      ParseCase{"0000,0010", ',', true, 0.001L},
+                      ParseCase{"12345678901234567890123", ',', true, 12345678901234567890123.0L},
+                      ParseCase{"0,1234567890123456789012", ',', true, 0.1234567890123456789012L}));
+
+TEST(ParseNumber, IsCorrectlyRoundedAgainstTheCLibrary)
+{
+    std::mt19937_64 rng(42);
+    std::uniform_int_distribution<int> digit(0, 9), len(1, 22), exp(-60, 60);
+    for (int i = 0; i < 20000; ++i) {
+        std::string t;
+        const int n = len(rng);
+        for (int k = 0; k < n; ++k)
+            t += static_cast<char>('0' + digit(rng));
+        if (n > 1 && i % 2)
+            t.insert(static_cast<size_t>(n / 2), 1, ',');
+        t += "E" + std::to_string(exp(rng));
+        std::string c = t;
+        for (char& ch : c)
+            if (ch == ',')
+                ch = '.';
+        const long double expected = std::strtold(c.c_str(), nullptr);
+        auto v = parseNumber(t, ',');
+        ASSERT_TRUE(v) << t;
+        ASSERT_EQ(*v, expected) << t;
+    }
+}
+
+TEST(ToNumber, ThrowsTheConversionError)
+{
+    try {
+        toNumber("abc", ',');
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "'abc' is not a valid floating point value");
+    }
+}
+
+struct FormatCase {
+    long double value;
+    const char* text;
+};
+
+class FormatNumberTest : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatNumberTest, GeneralFormatWith15Digits)
+{
+    EXPECT_EQ(formatNumber(GetParam().value, ','), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FormatNumberTest,
+    ::testing::Values(FormatCase{0.0L, "0"}, FormatCase{-0.0L, "0"}, FormatCase{1.25L, "1,25"},
+                      FormatCase{-0.3L, "-0,3"}, FormatCase{0.18L, "0,18"}, FormatCase{100.0L, "100"},
+                      FormatCase{0.0001L, "0,0001"}, FormatCase{0.00012L, "0,00012"},
+                      FormatCase{0.00001L, "1E-5"}, FormatCase{0.000012L, "1,2E-5"},
+                      FormatCase{1e20L, "1E20"}, FormatCase{-1e20L, "-1E20"},
+                      FormatCase{999999999999999.0L, "999999999999999"},
+                      FormatCase{1e15L, "1E15"}, FormatCase{123456789012345678.0L, "1,23456789012346E17"},
+                      FormatCase{1.0L / 3.0L, "0,333333333333333"}, FormatCase{2.0L / 3.0L, "0,666666666666667"},
+                      FormatCase{-200.0L, "-200"}, FormatCase{0.1L + 0.2L, "0,3"},
+                      // Rounding to 15 digits may carry into a new digit and into the fixed range.
+                      FormatCase{0.000099999999999999999L, "0,0001"},
+                      FormatCase{9.9999999999999999L, "10"},
+                      FormatCase{999999999999999.9L, "1E15"},
+                      FormatCase{1e-300L, "1E-300"}, FormatCase{1.5e300L, "1,5E300"},
+                      FormatCase{-132.163720030473L, "-132,163720030473"}));
+
+TEST(FormatNumber, UsesTheSeparatorPassedIn)
+{
+    EXPECT_EQ(formatNumber(5.25L, '.'), "5.25");
+    EXPECT_EQ(formatNumber(1.2e-5L, '.'), "1.2E-5");
+}
+
+TEST(FormatNumber, MatchesExactRoundingOfTheCLibrary)
+{
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> mant(1.0, 10.0);
+    std::uniform_int_distribution<int> exp(-80, 80);
+    for (int i = 0; i < 50000; ++i) {
+        long double x = static_cast<long double>(mant(rng)) * std::pow(10.0L, exp(rng));
+        x += x * 1e-17L * static_cast<long double>(i % 7);
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.14Le", x);
+        const long double expected = std::strtold(buf, nullptr);
+        const auto f = formatAndReread(x, '.');
+        ASSERT_EQ(*parseNumber(f.text, '.'), expected) << buf << " -> " << f.text;
+        ASSERT_EQ(f.reread, expected) << f.text;
+    }
+}
+
+TEST(FormatNumber, ExactTiesAreRoundedToEven)
+{
+    EXPECT_EQ(formatNumber(123456789012345.5L, ','), "123456789012346");
+    EXPECT_EQ(formatNumber(123456789012344.5L, ','), "123456789012344");
+}
+
+struct IntegerCase {
+    const char* text;
+    bool ok;
+    int32_t value;
+};
+
+TEST(ParseInteger, CountFields)
+{
+    const IntegerCase cases[] = {{"2", true, 2},          {"15", true, 15},        {" 7", true, 7},
+                                 {"-3", true, -3},        {"+4", true, 4},         {"", false, 0},
+                                 {"7 ", false, 0},        {"2,5", false, 0},       {"abc", false, 0},
+                                 {"2147483647", true, 2147483647}, {"2147483648", false, 0},
+                                 {"-2147483648", true, INT32_MIN}, {"99999999", true, 99999999}};
+    for (const auto& c : cases) {
+        auto v = parseInteger(c.text);
+        EXPECT_EQ(v.has_value(), c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(*v, c.value) << c.text;
+        }
+    }
+    EXPECT_THROW(
+        {
+            try {
+                toInteger("x1");
+            } catch (const Error& e) {
+                EXPECT_STREQ(e.what(), "'x1' is not a valid integer value");
+                throw;
+            }
+        },
+        Error);
+}
+
+TEST(Rounding, HalfToEvenAndTowardZero)
+{
+    EXPECT_EQ(roundHalfEven(2.5L), 2.0L);
+    EXPECT_EQ(roundHalfEven(3.5L), 4.0L);
+    EXPECT_EQ(roundHalfEven(-2.5L), -2.0L);
+    EXPECT_EQ(roundHalfEven(2.4999L), 2.0L);
+    EXPECT_EQ(truncTowardZero(-2.7L), -2.0L);
+    EXPECT_EQ(truncTowardZero(2.7L), 2.0L);
+}
+
+TEST(CheckedDivide, ReportsTheRuntimeFailures)
+{
+    EXPECT_EQ(checkedDivide(1.0L, 4.0L), 0.25L);
+    try {
+        checkedDivide(1.0L, 0.0L);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Floating point division by zero");
+    }
+    try {
+        checkedDivide(0.0L, 0.0L);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Invalid floating point operation");
+    }
+}
+
+TEST(ErrorBoxText, AddsAFullStopAfterCharactersSortingAfterIt)
+{
+    EXPECT_EQ(errorBoxText("File not found"), "File not found.");
+    EXPECT_EQ(errorBoxText("'x' is not a valid floating point value"), "'x' is not a valid floating point value.");
+    EXPECT_EQ(errorBoxText("I/O error 5"), "I/O error 5.");
+    EXPECT_EQ(errorBoxText("Ends with '"), "Ends with '");
+    EXPECT_EQ(errorBoxText("Ends."), "Ends.");
+}
+
+}  // namespace
