@@ -2,6 +2,8 @@
 
 #include "model/numbers.h"
 
+#include <algorithm>
+
 namespace kvor {
 
 long double totalBeamLength(const BeamModel& beam, char sep)
@@ -19,6 +21,52 @@ bool structureEntered(const Project& project)
     const bool lengthGiven = project.beam.kind == BeamKind::Simple ? !project.beam.length.empty()
                                                                    : !project.beam.members.cell(1, 1).empty();
     return lengthGiven && !project.section.eBottom.empty() && !project.section.eTop.empty();
+}
+
+int rebuildMemberTable(BeamModel& beam)
+{
+    const int typed = toInteger(beam.memberCountText);
+    const int n = std::clamp(typed, kMinMemberCount, kMaxMemberCount);
+    if (n != typed)
+        beam.memberCountText = formatInteger(n);
+
+    beam.members.resize(n + 1, 2);
+    beam.members.setRow(0, {"    Číslo prutu", "  Délka prutu [m]"});
+    for (int i = 1; i <= n; ++i)
+        beam.members.setCell(i, 0, formatInteger(i));
+    return n;
+}
+
+MemberTableGeometry memberTableGeometry(int n)
+{
+    if (n <= 7)
+        return {27 * n + 29, 176, 30, false};
+    return {218, 194, 22, true};
+}
+
+std::optional<Report> checkSpan(const BeamModel& beam, char sep)
+{
+    const auto length = parseNumber(beam.length, sep);
+    if (!length)
+        return Report{"Rozpětí musí být zadáno jako číslo!", Beep::AfterMessage, "Edit6", {}};
+    if (!(*length > 0))
+        return Report{"Rozpětí musí být větší než 0!", Beep::AfterMessage, "Edit6", {}};
+    return std::nullopt;
+}
+
+std::optional<Report> checkMemberLengths(const BeamModel& beam, char sep)
+{
+    for (int r = 1; r < beam.members.rowCount(); ++r) {
+        const auto length = parseNumber(beam.members.cell(r, 1), sep);
+        const std::string row = formatInteger(r);
+        if (!length)
+            return Report{"Políčko v 2.sloupci a " + row + ".řádku musí obsahovat číslo!", Beep::None,
+                          "StringGrid1", {}};
+        if (!(*length > 0))
+            return Report{"Políčko v 2.sloupci a " + row + ".řádku musí obsahovat číslo větší než 0!",
+                          Beep::AfterMessage, "StringGrid1", {}};
+    }
+    return std::nullopt;
 }
 
 }  // namespace kvor

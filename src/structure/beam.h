@@ -1,9 +1,19 @@
 #pragma once
 // The beam: a simple beam of span L or a continuous beam of 2 to 15 members.
+//
+// The window shows `Edit6` (L) for a simple beam and `Edit5` with the member
+// table `StringGrid1` for a continuous beam; hidden fields keep their texts.
 
 #include "model/project.h"
+#include "model/report.h"
+
+#include <optional>
 
 namespace kvor {
+
+// The member count range of the spinner `UpDown1` on `Edit5`.
+constexpr int kMinMemberCount = 2;
+constexpr int kMaxMemberCount = 15;
 
 // Total length in metres: L of a simple beam; for a continuous beam the sum, in
 // row order from 0, of the member lengths in rows 1..n. A text that is no number
@@ -13,5 +23,40 @@ long double totalBeamLength(const BeamModel& beam, char decimalSeparator);
 // Presence test only, no text is converted: L (simple) or the first member's
 // length (continuous), and e_d and e_h of the section, are all non-empty.
 bool structureEntered(const Project& project);
+
+// Rebuilds the member table for the count in `memberCountText` (`Edit5Change`)
+// and returns the count n it was built for: n + 1 rows, the headings in row 0,
+// the numbers "1".."n" in column 0; column 1 (lengths already typed) is kept in
+// the rows that remain.
+//   - A text that is no integer throws "'%s' is not a valid integer value";
+//     nothing is changed.
+//   - An integer outside 2..15 (0, 1, 16, 99999999: the spinner never gives
+//     one, but it can be typed) is clamped into 2..15 and the clamped text is
+//     written back into `memberCountText`, so the count field shows it. No
+//     empty or giant table can come of a typed count.
+int rebuildMemberTable(BeamModel& beam);
+
+// Pixel size and place of the member table for n members: height 27·n + 29,
+// width 176, left 30 while n <= 7; from 8 members on the height stays at 218
+// and a vertical scroll bar (width 194, left 22) shows the rest.
+struct MemberTableGeometry {
+    int height;
+    int width;
+    int left;
+    bool verticalScrollBar;
+
+    bool operator==(const MemberTableGeometry&) const = default;
+};
+MemberTableGeometry memberTableGeometry(int memberCount);
+
+// `Edit6Exit`: L must be a number above 0. On failure: focus "Edit6", the
+// message, then a beep. The text stays as typed.
+std::optional<Report> checkSpan(const BeamModel& beam, char decimalSeparator);
+
+// `StringGrid1Exit`: the length in column 1 of every row 1..n must be a number
+// above 0; the first failing row (= member number) is reported, focus
+// "StringGrid1". A cell that is no number is reported without a beep, a length
+// not above 0 with a beep after the message.
+std::optional<Report> checkMemberLengths(const BeamModel& beam, char decimalSeparator);
 
 }  // namespace kvor
