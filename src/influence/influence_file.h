@@ -1,0 +1,72 @@
+#pragma once
+// Influence-line files: plain 8-bit text holding nothing but numbers, taken in
+// pairs station, ordinate.
+//
+// Numbers are separated by any run of characters with codes 0 to 32 (blanks,
+// tabs, CR, LF, ...); the character with code 26 ends the file. A number is
+// written with a decimal point whatever the locale: an optional sign, digits,
+// optionally "." and digits, optionally "E"/"e", an optional sign and digits.
+// A number is at most 64 characters long; the 65th character starts a new one.
+// Separators after the last number produce no further value (also a file
+// ending in a line end).
+
+#include "model/text_table.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kvor {
+
+// Headings of the entry table of the influence-line dialog (row 0).
+inline constexpr std::string_view kEntryStationHeading = "  Staničení [m]";
+inline constexpr std::string_view kEntryOrdinateHeading = "    Pořadnice";
+
+// Longest number text of an influence-line file.
+inline constexpr std::size_t kMaxFileNumberLength = 64;
+
+// Splits file content into number texts; the text ends at code 26.
+class InfluenceFileTokens {
+public:
+    explicit InfluenceFileTokens(std::string_view content);
+    // The next number text, or nothing at the end of the content.
+    std::optional<std::string_view> next();
+
+private:
+    std::string_view rest_;
+};
+
+// The value of one number text of a file (decimal point), or nothing when the
+// text is not written as the file syntax above demands ("5,25", "1e", ".5").
+std::optional<long double> parseFileNumber(std::string_view token);
+
+// Fills the entry table from file content, as reading a file does: writes the
+// headings into row 0, then the v-th value (general format, locale separator
+// `sep`) into column 0 of row (v + 1) / 2 when v is odd, column 1 of row v / 2
+// when v is even. The row count becomes the number of complete pairs + 1; an
+// unpaired last station is dropped. Cells of rows that stay are overwritten,
+// not cleared first. Content without any number leaves the rows as they were.
+// A number text that is wrong throws "Invalid numeric input"; the complete
+// pairs read before it stay, with the row count set accordingly (unchanged when
+// no value at all was read).
+void readInfluenceText(std::string_view content, TextTable& entryTable, char sep);
+
+// Reads the file `path` (opened as given, relative to the working directory)
+// into the entry table as readInfluenceText does. A file that cannot be opened
+// or read throws the runtime's failure ("File not found", ...) with only the
+// headings written and the former rows kept.
+void readInfluenceFile(const std::string& path, TextTable& entryTable, char sep);
+
+// Pixel size of the visible entry table for a number of point rows: more than 4
+// points get 194 x 139 with a vertical scroll bar; otherwise 176 wide and
+// 27 * (points + 1) + 4 high without a scroll bar.
+struct EntryTableGeometry {
+    int width = 0;
+    int height = 0;
+    bool verticalScrollBar = false;
+
+    bool operator==(const EntryTableGeometry&) const = default;
+};
+EntryTableGeometry entryTableGeometry(int pointCount);
+
+}  // namespace kvor

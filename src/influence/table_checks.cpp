@@ -1,0 +1,60 @@
+#include "influence/table_checks.h"
+
+#include "model/numbers.h"
+#include "structure/beam.h"
+
+namespace kvor {
+namespace {
+
+std::string rowText(int row) { return formatInteger(row); }
+
+}  // namespace
+
+std::optional<std::string> checkStationColumn(const TextTable& table, int column,
+                                              long double totalLength, char sep)
+{
+    const int lastRow = table.rowCount() - 1;
+    long double previous = 0.0L;
+    for (int r = 1; r <= lastRow; ++r) {
+        const auto station = parseNumber(table.cell(r, column), sep);
+        if (!station)
+            return std::string(kFirstColumnOpening) + rowText(r) + ".řádku neobsahuje číslo!";
+        if (*station < 0.0L)
+            return "Staničení v " + rowText(r) + ".řádku musí být nezáporné!";
+        if (*station > totalLength)
+            return "Staničení v " + rowText(r) + ".řádku nemůže být větší než celková délka nosníku!";
+        // Row r - 1 passed as a number one step earlier; its value is reused.
+        if (r > 1 && previous > *station)
+            return "Staničení nesmí být zadáváno sestupně, staničení v " + rowText(r) +
+                   ".řádku je menší než v " + rowText(r - 1) + ".řádku!";
+        previous = *station;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> checkNumberColumn(const TextTable& table, int column,
+                                             std::string_view opening, char sep)
+{
+    const int lastRow = table.rowCount() - 1;
+    for (int r = 1; r <= lastRow; ++r) {
+        if (!parseNumber(table.cell(r, column), sep))
+            return std::string(opening) + rowText(r) + ".řádku neobsahuje číslo!";
+    }
+    return std::nullopt;
+}
+
+Reports checkInfluenceTable(const BeamModel& beam, const TextTable& entryTable, char sep)
+{
+    const long double totalLength = totalBeamLength(beam, sep);
+    Reports reports;
+    const auto report = [&reports](std::string message) {
+        reports.push_back(Report{std::move(message), Beep::AfterMessage, "StringGrid1", std::nullopt});
+    };
+    if (auto fault = checkStationColumn(entryTable, 0, totalLength, sep))
+        report(std::move(*fault));
+    if (auto fault = checkNumberColumn(entryTable, 1, kSecondColumnOpening, sep))
+        report(std::move(*fault));
+    return reports;
+}
+
+}  // namespace kvor

@@ -1,0 +1,40 @@
+#pragma once
+// Checks of an influence-line table (row 0 headings, rows 1..n the points:
+// column 0 station in metres, column 1 ordinate). Numbers are read with the
+// locale's decimal separator and compared in extended precision. A check
+// returns the first fault as its message text; rows are counted from 1.
+
+#include "model/project.h"
+#include "model/report.h"
+#include "model/text_table.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kvor {
+
+// Message openings of checkNumberColumn for the first and the second column.
+inline constexpr std::string_view kFirstColumnOpening = "Políčko v 1.sloupci a ";
+inline constexpr std::string_view kSecondColumnOpening = "Políčko v 2.sloupci a ";
+
+// Stations of rows 1..n in `column`: each a number, not negative, not above
+// the total length (equal passes), and not below the station of the row before
+// (equal passes). Also used for the point table of a broken tendon.
+std::optional<std::string> checkStationColumn(const TextTable& table, int column,
+                                              long double totalLength, char sep);
+
+// Every cell of rows 1..n in `column` is a number; the fault is
+// `opening` + row + ".řádku neobsahuje číslo!".
+std::optional<std::string> checkNumberColumn(const TextTable& table, int column,
+                                             std::string_view opening, char sep);
+
+// The check run when the focus leaves the entry table of the influence-line
+// dialog. The total beam length is obtained first, so a length text that is no
+// number throws the conversion error before any cell is looked at. Then the
+// stations (column 0) and, whatever they gave, the ordinates (column 1) are
+// checked: up to two reports in that order, each putting the focus back into
+// "StringGrid1" and beeping after its message.
+Reports checkInfluenceTable(const BeamModel& beam, const TextTable& entryTable, char sep);
+
+}  // namespace kvor
