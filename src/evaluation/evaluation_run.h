@@ -1,0 +1,36 @@
+#pragma once
+// "Výpočet": every entered quantity against every entered tendon, in slot order.
+//
+// For each quantity slot q (1..5): when entered, its derivative table is built,
+// then for t = 1..5 an entered straight or broken tendon gives value[q][t] (its
+// effect as a 15-digit text), a tendon that is not entered gives "###"; the
+// group box of t becomes selectable exactly when t is entered and is unticked;
+// then the block shows the caption "- " + kind text, the comment (description)
+// and the unit of the kind ("[-]" for an empty kind text, unchanged for a text
+// that is no kind label). A quantity that is not entered gets an empty caption
+// and comment and the "Veličina nebyla vyhodnocována!" block; its value texts
+// stay (they are hidden).
+
+#include "model/project.h"
+#include "model/report.h"
+
+#include <optional>
+
+namespace kvor {
+
+// 0-based index of the main window's page "Příčinkové čáry".
+inline constexpr int kInfluenceLinesPage = 2;
+
+// The run's preconditions, in order: no entered tendon gives "Zadejte typ a
+// tvar předpínacích kabelů" (focus "BitBtn22"); else no entered quantity gives
+// "Zadejte průběhy příčinkových čar" (page "Příčinkové čáry", focus "BitBtn4").
+// Both beep after the message. Nothing when the run may start.
+std::optional<Report> checkEvaluationPreconditions(const Project& project);
+
+// Fills project.results as described above; run it after the preconditions
+// pass. A failure throws kvor::Error at the point where it occurs and keeps
+// everything written before it (working tables, values, captions, group flags);
+// the caller then keeps the main window instead of showing the results.
+void evaluateProject(Project& project, char sep);
+
+}  // namespace kvor

@@ -1,0 +1,56 @@
+#pragma once
+// Values of a station table (influence line or derivative table: rows 1..m,
+// column 0 station, column 1 value) at an arbitrary station x.
+//
+// The rule is that of a scan from row 1: stop at the first row j whose station
+// is >= x; j = 1 gives v(1) (no extrapolation before the first station),
+// otherwise v(j-1) + (v(j) - v(j-1)) / (s(j) - s(j-1)) * (x - s(j-1)), evaluated
+// as written even when x equals s(j). At a jump (equal stations) a point exactly
+// there takes the left value. A scan that meets a station text that is no number
+// (the empty cell after the last row included) throws the conversion error of
+// that text, so a station past the last one is an error.
+//
+// StationIndex parses the station column once, up to the first text that is no
+// number, and keeps its prefix maximum: the scan's stopping row is the first row
+// whose prefix maximum is >= x, found by bisection in O(log m). Unsorted columns
+// give exactly the scan's result too.
+
+#include "model/text_table.h"
+
+#include <string_view>
+#include <vector>
+
+namespace kvor {
+
+class StationIndex {
+public:
+    // `table` must outlive the index and stay unchanged while it is used.
+    StationIndex(const TextTable& table, char sep);
+
+    const TextTable& table() const { return *table_; }
+    char separator() const { return sep_; }
+    // Row the scan for x stops at (1..m), or 0 when it meets a station text
+    // that is no number first.
+    int stoppingRow(long double x) const;
+    // Station of a row before the first station text that is no number.
+    long double station(int row) const { return stations_[static_cast<size_t>(row - 1)]; }
+    // The first station text in row order that is no number (the empty cell past
+    // the last row when every station is a number).
+    std::string_view firstNonNumberText() const;
+
+private:
+    const TextTable* table_;
+    char sep_;
+    std::vector<long double> stations_;    // s(1..k), k rows before the first non-number
+    std::vector<long double> prefixMax_;   // max of s(1..j)
+};
+
+struct StationValue {
+    long double value;
+    int row;  // the row the scan stopped at; 1 means the value of row 1 was taken as it is
+};
+
+// The value at station x; throws as described above.
+StationValue lookupAtStation(const StationIndex& index, long double x);
+
+}  // namespace kvor

@@ -1,0 +1,48 @@
+#pragma once
+// Effect of one prestressing tendon on one quantity: the tendon is replaced by
+// the forces and moments it exerts at its points; vertical forces are weighted
+// by the influence-line ordinate, moments by its slope, and the products summed.
+// Units: stations and eccentricities in m, forces in kN; the effect is in the
+// quantity's unit.
+//
+// The tendon table documents the computation (9 columns, row 0 headings "Bod",
+// "Staničení", "Excentricita", "Předp.síla", "Svislá síla", "Vodorovná síla",
+// "Moment", "Příč.čára", "Derivace př.čáry"; one row per tendon point).
+//
+// Straight tendon (store rows 1 and 2): V = H = 0 and the ordinate "0"; moments
+// M(1) = e(1)·N(1), M(2) = -e(2)·N(2); effect d(x1)·M(1) + d(x2)·M(2) with the
+// slopes re-read from their cells (a slope found at row 1 is copied as its text)
+// and the moments unrounded.
+//
+// Broken tendon (all store rows): segment k has the angle
+// α(k) = atan2l(e(k) - e(k+1), x(k+1) - x(k)), so a tendon going down along the
+// beam has a negative angle; point forces V = N·sin α, H = N·cos α (the starting
+// segment's force minus the ending one's at interior points, minus the last
+// segment at point n with the force of point n's own row); M(i) = e(i)·H(i) from
+// the texts; effect Σ c(i), c(i) = d(i)·M(i) + V(i)·η(i), with d, V and η re-read
+// from their 15-digit texts and M unrounded, added in point order from zero.
+//
+// Every failure throws kvor::Error and leaves what was written so far: a text
+// that is no number, a tendon point past the last station of the influence line,
+// or a value that overflows.
+
+#include "evaluation/station_lookup.h"
+#include "model/project.h"
+#include "model/text_table.h"
+
+#include <array>
+#include <optional>
+
+namespace kvor {
+
+// Headings of the nine columns of a tendon table.
+extern const std::array<const char*, 9> kTendonTableHeadings;
+
+// Fills `tendonTable` for a straight or broken tendon and returns its effect;
+// any other type computes nothing, leaves the table and returns nothing.
+// `line` indexes the quantity's influence line, `slopes` its derivative table.
+std::optional<long double> tendonEffect(TendonType type, const TextTable& tendonPoints,
+                                        const StationIndex& line, const StationIndex& slopes,
+                                        TextTable& tendonTable, char sep);
+
+}  // namespace kvor

@@ -1,0 +1,49 @@
+#pragma once
+// Checks of a tendon definition in the tendon dialog (Form8), run when the input
+// focus leaves a field or a table. Each returns the faults to report, in order;
+// an empty list means the input passes. A check changes no data.
+//
+// Focus targets are the dialog's controls: s1 "Edit1", s2 "Edit2", e "Edit3",
+// N "Edit4", point table "StringGrid1", segment force table "StringGrid2".
+//
+// Signs: eccentricities are positive below the neutral axis, so a tendon lies
+// inside the section when eTop <= e <= eBottom (eTop is negative); forces are
+// negative (compression).
+//
+// The total beam length, eBottom and eTop are obtained before any input is
+// looked at; a text of theirs that is no number throws kvor::Error (the general
+// error report), as does a non-empty s1 that is no number in checkSecondAnchorage.
+
+#include "model/project.h"
+#include "model/report.h"
+#include "model/text_table.h"
+
+#include <string_view>
+
+namespace kvor {
+
+// s1 of a straight tendon: a number, not negative, below the total length.
+Reports checkFirstAnchorage(std::string_view s1, const BeamModel& beam, char sep);
+
+// s2 of a straight tendon: a number, not negative, not above the total length,
+// above s1. An empty s1 is reported first ("Zadejte hodnotu staničení 1.bodu
+// kabelu") and then taken as 0, so this check can report twice.
+Reports checkSecondAnchorage(std::string_view s1, std::string_view s2, const BeamModel& beam, char sep);
+
+// e of a straight tendon: a number inside the section (a fibre itself passes).
+Reports checkEccentricity(std::string_view e, const CrossSection& section, char sep);
+
+// N of a straight tendon: a number below 0.
+Reports checkForce(std::string_view force, char sep);
+
+// Point table of a broken tendon (row 0 headings, rows 1..m station and
+// eccentricity): the station column as for an influence line, then, whatever
+// that found, the eccentricities. Up to two reports, stations first.
+Reports checkPointTable(const TextTable& points, const BeamModel& beam, const CrossSection& section,
+                        char sep);
+
+// Segment force table of a broken tendon (row 0 heading, rows 1..m-1 forces):
+// every force a number not above 0 (a segment force of 0 passes).
+Reports checkSegmentForces(const TextTable& forces, char sep);
+
+}  // namespace kvor
