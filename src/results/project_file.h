@@ -1,0 +1,92 @@
+#pragma once
+// The project file: a text file in code page 1250 with CR LF line ends.
+//
+//   line 1   "Vstupní soubor programu Kvor1.1" (the "í" is the byte 0xED)
+//   line 2-5 project name, description, author, creation date, as they stand
+//   line 6.. the data section (the whole input, and the results for the
+//            variant "uložit včetně výsledků"); see data_section.h
+//
+// Reading: a line ends at CR, and one LF right after the CR belongs to that
+// line end; an LF anywhere else is text. A byte 0x1A or the physical end ends
+// the text, and every line past the end reads as an empty text.
+//
+// All texts of the model are UTF-8; the file's bytes are code page 1250.
+// Failures of the file system throw kvor::Error (Error::fromErrno texts);
+// a text that cannot be stored throws kvor::Error with a Czech message naming
+// the field.
+
+#include "model/project.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kvor {
+
+// The two save variants of the save panel, in the order of its radio items.
+enum class SaveVariant { InputOnly = 0, WithResults = 1 };
+
+// "Kvordat.txt" / "Kvorprj.txt".
+std::string_view projectFileName(SaveVariant variant);
+// The name the save panel shows: "Kvordat" / "Kvorprj".
+std::string_view projectFileStem(SaveVariant variant);
+
+// The file name shown while no file is chosen in the start window.
+inline constexpr std::string_view kNoFileChosen = "*.txt";
+
+// The complete file content (code page 1250 bytes) for a variant. Throws
+// kvor::Error, before producing anything, for a text that code page 1250 cannot
+// hold or that would break the file's lines.
+std::string encodeProjectFile(const Project& project, SaveVariant variant, char decimalSeparator);
+
+// Save: writes projectFileName(variant) into `directory`, replacing a former
+// file only once the new one is completely on disk (temporary file, flush,
+// rename), then sets results.saved. On any failure the former file stays whole,
+// no temporary file is left, `saved` is unchanged and kvor::Error is thrown.
+// Returns the path written.
+std::filesystem::path saveProject(Project& project, SaveVariant variant,
+                                  const std::filesystem::path& directory, char decimalSeparator);
+
+// What the start window previews of a project file: lines 2, 3 and 4.
+struct ProjectPreview {
+    std::string name;
+    std::string description;
+    std::string author;
+};
+
+// Preview of the chosen file (a bare name in `directory`): nothing for the mask
+// "*.txt" or a file whose first line is not the header; throws on I/O failure.
+std::optional<ProjectPreview> previewProjectFile(const std::filesystem::path& directory,
+                                                 std::string_view chosenName);
+
+enum class OpenOutcome {
+    Opened,           // ProjectInfo filled from lines 2 to 5, made read-only
+    NoFileChosen,     // the name is the mask: wrong-file window, no beep
+    NotAProjectFile,  // first line is not the header: wrong-file window and beep
+};
+
+// "Otevřít": on success fills project.info from lines 2 to 5 (setInfoFromFile);
+// otherwise the project is untouched. Throws on I/O failure.
+OpenOutcome openProjectFile(Project& project, const std::filesystem::path& directory,
+                            std::string_view chosenName);
+
+// A project file read whole: the information of lines 2 to 5 (read-only), and,
+// when the file has a data section, everything else that was saved.
+struct LoadedProjectFile {
+    Project project;
+    bool hasDataSection = false;  // false: an information-only file
+};
+
+// Reads a project file's bytes whole. Nothing when the first line is not the
+// header. A damaged data section throws kvor::Error naming the wrong line; the
+// number texts are converted to `decimalSeparator` where the file used another.
+std::optional<LoadedProjectFile> decodeProjectFile(std::string_view bytes, char decimalSeparator);
+
+// As decodeProjectFile, for the chosen file in `directory` (nothing also for
+// the mask "*.txt"); throws on I/O failure.
+std::optional<LoadedProjectFile> loadProjectFile(const std::filesystem::path& directory,
+                                                 std::string_view chosenName,
+                                                 char decimalSeparator);
+
+}  // namespace kvor
