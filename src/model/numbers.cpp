@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <cfloat>
 #include <limits>
 #include <locale.h>
 
@@ -169,11 +171,52 @@ Decimal15 decomposeSlow(long double a)
     return d;
 }
 
+#if LDBL_MANT_DIG == 64
+// x87 extended: 64-bit mantissa with an explicit integer bit, then sign and exponent.
+int binaryExponent(long double a)
+{
+    unsigned char bytes[sizeof(long double)];
+    std::memcpy(bytes, &a, sizeof bytes);
+    const int biased = (bytes[9] & 0x7f) << 8 | bytes[8];
+    return biased - 16383;
+}
+
+// Nearest whole number of 0 <= v < 2^62, the fraction it drops, without touching
+// the x87 control word: adding 2^63 leaves no fraction bits, so the addition
+// itself rounds (to nearest, ties to even) and the mantissa is 2^63 + the result.
+uint64_t nearestWhole(long double v, long double& dropped)
+{
+    constexpr long double k2p63 = 9223372036854775808.0L;
+    const long double y = v + k2p63;
+    uint64_t mantissa;
+    std::memcpy(&mantissa, &y, sizeof mantissa);
+    dropped = v - (y - k2p63);
+    return mantissa - (uint64_t{1} << 63);
+}
+#else
+int binaryExponent(long double a)
+{
+    int e2 = 0;
+    std::frexp(a, &e2);
+    return e2 - 1;
+}
+
+uint64_t nearestWhole(long double v, long double& dropped)
+{
+    const long double r = std::nearbyint(v);
+    dropped = v - r;
+    return static_cast<uint64_t>(r);
+}
+#endif
+
 Decimal15 decompose(long double x)
 {
     const bool negative = std::signbit(x);
     const long double a = std::fabs(x);
-    int e = static_cast<int>(std::floor(std::log10(a)));
+    // floor(log10(2^e2)) in integer arithmetic (78913 / 2^18 ~ log10 2); the decimal
+    // exponent is this or one more, which the range test below settles.
+    const int e2 = binaryExponent(a);
+    int e = e2 >= 0 ? (e2 * 78913) >> 18 : -((-e2 * 78913 + (1 << 18) - 1) >> 18);
     Decimal15 d;
     bool done = false;
     for (int attempt = 0; attempt < 3 && !done; ++attempt) {
@@ -197,11 +240,10 @@ Decimal15 decompose(long double x)
             ++e;
             continue;
         }
-        const long double whole = std::floor(scaled);
-        const long double frac = scaled - whole;
-        if (std::fabs(frac - 0.5L) < 1e-3L)
+        long double dropped;
+        uint64_t digits = nearestWhole(scaled, dropped);
+        if (std::fabs(dropped) > 0.5L - 1e-3L)
             break;  // too close to a tie to trust: round exactly
-        uint64_t digits = static_cast<uint64_t>(whole) + (frac > 0.5L ? 1 : 0);
         if (digits == 1000000000000000ULL) {
             digits = 100000000000000ULL;
             ++e;
