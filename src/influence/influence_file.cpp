@@ -3,14 +3,19 @@
 #include "model/error.h"
 #include "model/numbers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <limits>
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace kvor {
 namespace {
 
 constexpr char kEndOfFile = '\x1a';
+constexpr long long kMaxRowCount = std::numeric_limits<int>::max();
 
 bool isSeparator(char c) { return static_cast<unsigned char>(c) <= 32; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -60,15 +65,21 @@ void writeEntryHeadings(TextTable& table)
 // Writes the values of `content` into the table; the headings are already there.
 void fillEntryRows(std::string_view content, TextTable& table, char sep)
 {
+    // Sizing the table once up front keeps a large file from regrowing it pair by pair.
+    const int formerRowCount = table.rowCount();
+    long long tokenCount = 0;
+    for (InfluenceFileTokens counter(content); counter.next();)
+        ++tokenCount;
+    const long long pairsAtMost = tokenCount / 2;
+    if (pairsAtMost >= table.rowCount())
+        table.setRowCount(static_cast<int>(std::min<long long>(pairsAtMost + 1, kMaxRowCount)));
+
     InfluenceFileTokens tokens(content);
     long long valueCount = 0;
     int pairCount = 0;
     std::string station;  // odd value waiting for its ordinate
     // The row count follows the complete pairs once a value has been read.
-    const auto settleRowCount = [&] {
-        if (valueCount > 0)
-            table.setRowCount(pairCount + 1);
-    };
+    const auto settleRowCount = [&] { table.setRowCount(valueCount > 0 ? pairCount + 1 : formerRowCount); };
     while (const auto token = tokens.next()) {
         const auto value = parseFileNumber(*token);
         if (!value) {
@@ -96,13 +107,15 @@ std::string readWholeFile(const std::string& path)
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file)
         throw Error::fromErrno(errno);
+    // A directory opens for reading on POSIX systems; refuse it as the runtime would.
+    struct stat info {};
+    if (fstat(fileno(file.get()), &info) != 0)
+        throw Error::fromErrno(errno);
+    if (S_ISDIR(info.st_mode))
+        throw Error::fromErrno(EISDIR);
     std::string content;
-    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
-        const long size = std::ftell(file.get());
-        if (size > 0)
-            content.reserve(static_cast<std::size_t>(size));
-        std::rewind(file.get());
-    }
+    if (S_ISREG(info.st_mode) && info.st_size > 0)
+        content.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[1 << 16];
     std::size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)

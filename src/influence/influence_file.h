@@ -25,7 +25,8 @@ inline constexpr std::string_view kEntryOrdinateHeading = "    Pořadnice";
 // Longest number text of an influence-line file.
 inline constexpr std::size_t kMaxFileNumberLength = 64;
 
-// Splits file content into number texts; the text ends at code 26.
+// Splits file content into number texts; the text ends at code 26. The
+// content is viewed, not copied: it must outlive the tokens.
 class InfluenceFileTokens {
 public:
     explicit InfluenceFileTokens(std::string_view content);
