@@ -4,14 +4,30 @@
 
 namespace kvor {
 
+namespace {
+
+// "'text'" followed by the rest of the runtime's conversion message.
+std::string quoted(std::string_view text, std::string_view rest)
+{
+    std::string out;
+    out.reserve(text.size() + rest.size() + 2);
+    out += '\'';
+    out.append(text);
+    out += '\'';
+    out.append(rest);
+    return out;
+}
+
+}  // namespace
+
 Error Error::invalidFloat(std::string_view text)
 {
-    return Error("'" + std::string(text) + "' is not a valid floating point value");
+    return Error(quoted(text, " is not a valid floating point value"));
 }
 
 Error Error::invalidInteger(std::string_view text)
 {
-    return Error("'" + std::string(text) + "' is not a valid integer value");
+    return Error(quoted(text, " is not a valid integer value"));
 }
 
 Error Error::divisionByZero() { return Error("Floating point division by zero"); }
