@@ -1,0 +1,104 @@
+#include "results/cp1250.h"
+
+#include "model/error.h"
+
+#include <algorithm>
+#include <cerrno>
+
+namespace kvor {
+
+namespace {
+
+const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(-1);
+
+bool isAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+iconv_t openDescriptor(const char* to, const char* from)
+{
+    iconv_t cd = iconv_open(to, from);
+    if (cd == kNoDescriptor)
+        throw Error("Systém nepodporuje kódování Windows-1250");
+    return cd;
+}
+
+void appendUtf8(std::string& out, unsigned codePoint)
+{
+    // Only code points below U+0800 arise here (single undefined bytes).
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+}  // namespace
+
+Cp1250Encoder::Cp1250Encoder() : cd_(openDescriptor("CP1250", "UTF-8")) {}
+
+Cp1250Encoder::~Cp1250Encoder() { iconv_close(cd_); }
+
+bool Cp1250Encoder::append(std::string& out, std::string_view utf8)
+{
+    // Code page 1250 agrees with ASCII, which covers every number text.
+    if (isAscii(utf8)) {
+        out += utf8;
+        return true;
+    }
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    // A character of UTF-8 never takes more bytes in a single-byte code page.
+    std::string buffer(utf8.size(), '\0');
+    char* in = const_cast<char*>(utf8.data());
+    size_t inLeft = utf8.size();
+    char* outPtr = buffer.data();
+    size_t outLeft = buffer.size();
+    if (iconv(cd_, &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) || inLeft != 0)
+        return false;
+    out.append(buffer.data(), buffer.size() - outLeft);
+    return true;
+}
+
+std::string cp1250ToUtf8(std::string_view bytes)
+{
+    if (isAscii(bytes))
+        return std::string(bytes);
+    iconv_t cd = openDescriptor("UTF-8", "CP1250");
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    char* in = const_cast<char*>(bytes.data());
+    size_t inLeft = bytes.size();
+    char buffer[1024];
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        size_t outLeft = sizeof buffer;
+        size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        const int failure = errno;
+        out.append(buffer, static_cast<size_t>(outPtr - buffer));
+        if (rc != static_cast<size_t>(-1) || failure == E2BIG)
+            continue;
+        // An undefined byte (0x81, 0x83, 0x88, 0x90, 0x98).
+        appendUtf8(out, static_cast<unsigned char>(*in));
+        ++in;
+        --inLeft;
+    }
+    iconv_close(cd);
+    return out;
+}
+
+Error characterNotInCodePage(std::string_view field)
+{
+    return Error("Text v poli „" + std::string(field) +
+                 "“ obsahuje znak, který nelze uložit v kódování Windows-1250");
+}
+
+Error controlCharacterInText(std::string_view field)
+{
+    return Error("Text v poli „" + std::string(field) +
+                 "“ obsahuje řídicí znak, který nelze uložit do souboru projektu");
+}
+
+}  // namespace kvor

@@ -1,0 +1,543 @@
+#include "results/data_section.h"
+
+#include "model/numbers.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <vector>
+
+namespace kvor {
+
+namespace {
+
+constexpr std::string_view kVersion = "1";
+constexpr char kEndOfText = '\x1A';
+constexpr int kMemberColumns = 2;
+constexpr int kLineColumns = 2;
+constexpr int kTendonColumns = 3;
+// A table row count far beyond any grid; guards the parse of a damaged count.
+constexpr int kMaxTableRows = 10'000'000;
+
+std::string slotField(std::string_view label, int slot, std::string_view what)
+{
+    return std::string(label) + " (" + std::to_string(slot + 1) + ". " + std::string(what) + ")";
+}
+
+std::string tableRowField(std::string_view table, int row)
+{
+    return std::string(table) + ", řádek " + std::to_string(row);
+}
+
+// ---------------------------------------------------------------- writing
+
+std::string escapeText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\t': out += "\\t"; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+class SectionWriter {
+public:
+    SectionWriter(std::string& out, Cp1250Encoder& encoder) : out_(out), encoder_(encoder) {}
+
+    // A key, a flag or a count: ASCII written as it is.
+    SectionWriter& word(std::string_view ascii)
+    {
+        separate();
+        out_ += ascii;
+        return *this;
+    }
+    SectionWriter& number(long long value) { return word(std::to_string(value)); }
+    SectionWriter& flag(bool value) { return word(value ? "1" : "0"); }
+
+    // A text of the model, escaped and in code page 1250. The field's name is
+    // built only for a refusal.
+    template <typename FieldName>
+    SectionWriter& text(std::string_view utf8, FieldName&& fieldName)
+    {
+        separate();
+        if (utf8.find(kEndOfText) != std::string_view::npos)
+            throw controlCharacterInText(fieldName());
+        if (!encoder_.append(out_, escapeText(utf8)))
+            throw characterNotInCodePage(fieldName());
+        return *this;
+    }
+    SectionWriter& text(std::string_view utf8, const char* fieldName)
+    {
+        return text(utf8, [fieldName] { return std::string(fieldName); });
+    }
+
+    void endLine()
+    {
+        out_ += "\r\n";
+        first_ = true;
+    }
+
+    template <typename RowName>
+    void table(std::string_view key, const TextTable& table, int columns, RowName&& rowName)
+    {
+        const int rows = std::max(table.rowCount() - 1, 0);
+        word(key).number(rows).endLine();
+        for (int r = 1; r <= rows; ++r) {
+            for (int c = 0; c < columns; ++c)
+                text(table.cell(r, c), [&] { return rowName(r); });
+            endLine();
+        }
+    }
+
+private:
+    void separate()
+    {
+        if (!first_)
+            out_ += '\t';
+        first_ = false;
+    }
+
+    std::string& out_;
+    Cp1250Encoder& encoder_;
+    bool first_ = true;
+};
+
+void writeBeam(SectionWriter& w, const BeamModel& beam)
+{
+    w.word("[beam]").endLine();
+    w.word("kind").number(static_cast<int>(beam.kind)).endLine();
+    w.word("length").text(beam.length, "Rozpětí nosníku L").endLine();
+    w.word("memberCount").text(beam.memberCountText, "počet polí").endLine();
+    w.table("members", beam.members, kMemberColumns,
+            [](int r) { return tableRowField("Tabulka prutů", r); });
+}
+
+void writeSection(SectionWriter& w, const CrossSection& section)
+{
+    w.word("[section]").endLine();
+    w.word("type").number(static_cast<int>(section.type)).endLine();
+    w.word("dimensions");
+    for (const std::string& d : section.dimensions)
+        w.text(d, "Rozměry průřezu");
+    w.endLine();
+    w.word("values")
+        .text(section.area, "Plocha průřezu A")
+        .text(section.inertia, "Moment setrvačnosti I")
+        .text(section.eBottom, "Dolní vlákna e")
+        .text(section.eTop, "Horní vlákna e")
+        .endLine();
+    w.word("valuesEditable").flag(section.valuesEditable).endLine();
+}
+
+void writeQuantity(SectionWriter& w, const QuantitySlot& slot, int k)
+{
+    const char* what = "příčinková čára";
+    w.word("[quantity]").number(k + 1).endLine();
+    w.word("shown").flag(slot.shown).endLine();
+    w.word("description").text(slot.description, [&] { return slotField("Název - popis", k, what); }).endLine();
+    w.word("kind").text(slot.kindText, [&] { return slotField("Typ", k, what); }).endLine();
+    w.word("status").flag(slot.status == SlotStatus::Entered).endLine();
+    w.word("draw").flag(slot.draw).endLine();
+    w.word("mode").number(static_cast<int>(slot.entryMode)).endLine();
+    w.word("file").text(slot.sourceFile, [&] { return slotField("Soubor", k, what); }).endLine();
+    w.table("points", slot.line, kLineColumns, [&](int r) {
+        return tableRowField("Tabulka " + std::to_string(k + 1) + ". příčinkové čáry", r);
+    });
+}
+
+void writeTendon(SectionWriter& w, const TendonSlot& slot, int k)
+{
+    const char* what = "kabel";
+    w.word("[tendon]").number(k + 1).endLine();
+    w.word("shown").flag(slot.shown).endLine();
+    w.word("name").text(slot.name, [&] { return slotField("Název", k, what); }).endLine();
+    w.word("typeText").text(slot.typeText, [&] { return slotField("Typ kabelu", k, what); }).endLine();
+    w.word("status").flag(slot.status == SlotStatus::Entered).endLine();
+    w.word("draw").flag(slot.draw).endLine();
+    w.word("type").number(static_cast<int>(slot.type)).endLine();
+    w.table("points", slot.points, kTendonColumns, [&](int r) {
+        return tableRowField("Tabulka " + std::to_string(k + 1) + ". kabelu", r);
+    });
+}
+
+void writeResults(SectionWriter& w, const EvaluationResult& results)
+{
+    w.word("[results]").endLine();
+    for (int q = 0; q < kSlotCount; ++q) {
+        auto field = [q] { return "Výsledky " + std::to_string(q + 1) + ". posuzované veličiny"; };
+        w.word("quantity").number(q + 1).flag(results.evaluated(q));
+        w.text(results.caption[q], field).text(results.comment[q], field).text(results.unit[q], field);
+        for (const std::string& v : results.value[q])
+            w.text(v, field);
+        w.text(results.groupSum[q], field).endLine();
+    }
+    w.word("tendons");
+    for (bool s : results.selectable)
+        w.flag(s);
+    for (bool g : results.group)
+        w.flag(g);
+    w.endLine();
+}
+
+// ---------------------------------------------------------------- reading
+
+constexpr std::array<std::string_view, 7> kSectionNames = {
+    "[data]", "[beam]", "[section]", "[quantity]", "[tendon]", "[results]", "[end]"};
+constexpr std::array<std::string_view, 20> kKeys = {
+    "separator", "kind",  "length", "memberCount", "members", "type",     "dimensions",
+    "values",    "valuesEditable", "shown", "description", "status", "draw", "mode",
+    "file",      "points", "name",  "typeText",    "quantity", "tendons"};
+
+template <size_t N>
+bool isOneOf(std::string_view word, const std::array<std::string_view, N>& words)
+{
+    return std::find(words.begin(), words.end(), word) != words.end();
+}
+
+std::string quoted(std::string_view text) { return "„" + std::string(text) + "“"; }
+
+class SectionReader {
+public:
+    SectionReader(ProjectFileLines& lines, char systemSeparator)
+        : lines_(lines), fileSeparator_(systemSeparator), systemSeparator_(systemSeparator)
+    {
+    }
+
+    // Reads line 6: true when it opens a data section of a version this reader knows.
+    bool opens()
+    {
+        if (lines_.atEnd())
+            return false;
+        advance();
+        if (fields_[0] != "[data]")
+            return false;
+        if (fields_.size() != 2 || fields_[1] != kVersion)
+            fail(lineNumber_, "nepodporovaná verze datové části");
+        return true;
+    }
+
+    void readSeparator()
+    {
+        std::string_view value = keyLine("separator", 1)[0];
+        const std::string_view numberCharacters = "0123456789+- Ee";
+        if (value.size() != 1 || numberCharacters.find(value[0]) != std::string_view::npos)
+            badValue("separator", value);
+        fileSeparator_ = value[0];
+    }
+
+    void section(std::string_view name)
+    {
+        advance();
+        if (fields_[0] != name || fields_.size() != 1)
+            unexpected(name);
+    }
+
+    void numberedSection(std::string_view name, int k)
+    {
+        advance();
+        const std::string number = std::to_string(k + 1);
+        if (fields_[0] != name || fields_.size() != 2 || fields_[1] != number)
+            unexpected(std::string(name) + " " + number);
+    }
+
+    // The next line is "[results]" (true) or "[end]" (false).
+    bool resultsOrEnd()
+    {
+        advance();
+        if (fields_.size() == 1 && fields_[0] == "[results]")
+            return true;
+        if (fields_.size() == 1 && fields_[0] == "[end]")
+            return false;
+        unexpected("[end]");
+    }
+
+    // The values of the line `key`, which must have exactly `count` of them.
+    const std::vector<std::string_view>& keyLine(std::string_view key, size_t count)
+    {
+        advance();
+        if (fields_[0] != key)
+            unexpected(key);
+        if (fields_.size() != count + 1)
+            fail(lineNumber_, "položka " + quoted(key) + " má mít " + std::to_string(count) +
+                                  (count == 1 ? " hodnotu" : count < 5 ? " hodnoty" : " hodnot"));
+        values_.assign(fields_.begin() + 1, fields_.end());
+        return values_;
+    }
+
+    bool flagOf(std::string_view key, std::string_view value)
+    {
+        if (value != "0" && value != "1")
+            badValue(key, value);
+        return value == "1";
+    }
+    bool flag(std::string_view key) { return flagOf(key, keyLine(key, 1)[0]); }
+
+    int integerOf(std::string_view key, std::string_view value, int lowest, int highest)
+    {
+        int result = 0;
+        const char* end = value.data() + value.size();
+        auto [ptr, ec] = std::from_chars(value.data(), end, result);
+        if (ec != std::errc() || ptr != end || value.empty() || value[0] == '+' || result < lowest ||
+            result > highest)
+            badValue(key, value);
+        return result;
+    }
+    int integer(std::string_view key, int lowest, int highest)
+    {
+        return integerOf(key, keyLine(key, 1)[0], lowest, highest);
+    }
+
+    std::string text(std::string_view field) { return unescape(field); }
+    std::string keyText(std::string_view key) { return unescape(keyLine(key, 1)[0]); }
+
+    // A number text: written with the file's separator, read with the system's.
+    std::string numberText(std::string_view field)
+    {
+        std::string t = unescape(field);
+        if (fileSeparator_ != systemSeparator_ && parseNumber(t, fileSeparator_))
+            std::replace(t.begin(), t.end(), fileSeparator_, systemSeparator_);
+        return t;
+    }
+
+    // A table line "key n" and its n rows, into `table` whose row 0 stays.
+    void table(std::string_view key, TextTable& table, int columns, bool numbers)
+    {
+        const int rows = integer(key, 0, kMaxTableRows);
+        const int countLine = lineNumber_;
+        std::vector<std::string> cells;
+        for (int r = 1; r <= rows; ++r) {
+            advance();
+            if (static_cast<int>(fields_.size()) != columns) {
+                if (looksLikeKeyOrSection(fields_[0]))
+                    fail(countLine, rowCountMismatch(rows));
+                fail(lineNumber_, "řádek tabulky má mít " + std::to_string(columns) +
+                                      " hodnoty oddělené tabulátorem");
+            }
+            for (std::string_view f : fields_)
+                cells.push_back(numbers ? numberText(f) : text(f));
+        }
+        table.resize(rows + 1, columns);
+        for (int r = 1; r <= rows; ++r)
+            for (int c = 0; c < columns; ++c)
+                table.setCell(r, c, std::move(cells[static_cast<size_t>(r - 1) * columns + c]));
+        lastTable_ = {lineNumber_, countLine, rows, columns,
+                      rows > 0 && table.cell(rows, 0).starts_with('[')};
+    }
+
+    [[noreturn]] void fail(int line, const std::string& what) const
+    {
+        throw Error("Soubor projektu je poškozen na řádku " + std::to_string(line) + ": " + what);
+    }
+
+private:
+    struct LastTable {
+        int endLine = -1;
+        int countLine = 0;
+        int rows = 0;
+        int columns = 0;
+        bool lastRowLikeSection = false;
+    };
+
+    void advance()
+    {
+        if (lines_.atEnd())
+            fail(lines_.lineNumber() + 1, "soubor končí před ukončením " + quoted("[end]"));
+        line_ = cp1250ToUtf8(lines_.next());
+        lineNumber_ = lines_.lineNumber();
+        fields_.clear();
+        std::string_view rest = line_;
+        for (;;) {
+            const size_t tab = rest.find('\t');
+            fields_.push_back(rest.substr(0, tab));
+            if (tab == std::string_view::npos)
+                break;
+            rest.remove_prefix(tab + 1);
+        }
+    }
+
+    static bool looksLikeKeyOrSection(std::string_view word)
+    {
+        return word.starts_with('[') || isOneOf(word, kKeys);
+    }
+
+    std::string rowCountMismatch(int rows) const
+    {
+        return "počet řádků tabulky " + std::to_string(rows) + " neodpovídá řádkům, které následují";
+    }
+
+    // The line read is not the expected `what`: names the line that is wrong.
+    [[noreturn]] void unexpected(std::string_view what) const
+    {
+        if (lastTable_.endLine == lineNumber_ - 1) {
+            // A count too small leaves rows where the next item belongs; a count
+            // too large takes the next section's header as the last row.
+            const bool extraRow = static_cast<int>(fields_.size()) == lastTable_.columns &&
+                                  !looksLikeKeyOrSection(fields_[0]);
+            if (extraRow || lastTable_.lastRowLikeSection)
+                fail(lastTable_.countLine, rowCountMismatch(lastTable_.rows));
+        }
+        std::string_view found = fields_[0];
+        if (found.starts_with('[') && !isOneOf(found, kSectionNames))
+            fail(lineNumber_, "neznámá sekce " + quoted(found));
+        fail(lineNumber_, "očekáváno " + quoted(what) + ", nalezeno " + quoted(found));
+    }
+
+    [[noreturn]] void badValue(std::string_view key, std::string_view value) const
+    {
+        fail(lineNumber_, "neplatná hodnota " + quoted(value) + " položky " + quoted(key));
+    }
+
+    std::string unescape(std::string_view field) const
+    {
+        std::string out;
+        out.reserve(field.size());
+        for (size_t i = 0; i < field.size(); ++i) {
+            if (field[i] != '\\') {
+                out += field[i];
+                continue;
+            }
+            const char next = i + 1 < field.size() ? field[i + 1] : '\0';
+            switch (next) {
+            case '\\': out += '\\'; break;
+            case 't': out += '\t'; break;
+            case 'r': out += '\r'; break;
+            case 'n': out += '\n'; break;
+            default: fail(lineNumber_, "neplatná posloupnost se znakem \\ v textu");
+            }
+            ++i;
+        }
+        return out;
+    }
+
+    ProjectFileLines& lines_;
+    char fileSeparator_;
+    char systemSeparator_;
+    std::string line_;
+    int lineNumber_ = 0;
+    std::vector<std::string_view> fields_;
+    std::vector<std::string_view> values_;
+    LastTable lastTable_;
+};
+
+void readBeam(SectionReader& r, BeamModel& beam)
+{
+    r.section("[beam]");
+    beam.kind = static_cast<BeamKind>(r.integer("kind", 0, 1));
+    beam.length = r.numberText(r.keyLine("length", 1)[0]);
+    beam.memberCountText = r.keyText("memberCount");
+    r.table("members", beam.members, kMemberColumns, true);
+}
+
+void readSection(SectionReader& r, CrossSection& section)
+{
+    r.section("[section]");
+    section.type = static_cast<SectionType>(r.integer("type", 0, 4));
+    const auto& dims = r.keyLine("dimensions", 4);
+    for (size_t i = 0; i < 4; ++i)
+        section.dimensions[i] = r.numberText(dims[i]);
+    const auto& values = r.keyLine("values", 4);
+    section.area = r.numberText(values[0]);
+    section.inertia = r.numberText(values[1]);
+    section.eBottom = r.numberText(values[2]);
+    section.eTop = r.numberText(values[3]);
+    section.valuesEditable = r.flag("valuesEditable");
+}
+
+SlotStatus statusOf(bool entered) { return entered ? SlotStatus::Entered : SlotStatus::NotEntered; }
+
+void readQuantity(SectionReader& r, QuantitySlot& slot, int k)
+{
+    r.numberedSection("[quantity]", k);
+    slot.shown = r.flag("shown");
+    slot.description = r.keyText("description");
+    slot.kindText = r.keyText("kind");
+    slot.status = statusOf(r.flag("status"));
+    slot.draw = r.flag("draw");
+    slot.entryMode = static_cast<EntryMode>(r.integer("mode", -1, 1));
+    slot.sourceFile = r.keyText("file");
+    // A slot that was ever stored carries the headings the store writes.
+    if (slot.entryMode != EntryMode::None)
+        slot.line.setRow(0, {"Staničení [m]", "Pořadnice"});
+    r.table("points", slot.line, kLineColumns, true);
+}
+
+void readTendon(SectionReader& r, TendonSlot& slot, int k)
+{
+    r.numberedSection("[tendon]", k);
+    slot.shown = r.flag("shown");
+    slot.name = r.keyText("name");
+    slot.typeText = r.keyText("typeText");
+    slot.status = statusOf(r.flag("status"));
+    slot.draw = r.flag("draw");
+    slot.type = static_cast<TendonType>(r.integer("type", -1, 4));
+    if (slot.type != TendonType::None)
+        slot.points.setRow(0, {"Staničení", "Excentricita", "Předpínací síla"});
+    r.table("points", slot.points, kTendonColumns, true);
+}
+
+void readResults(SectionReader& r, EvaluationResult& results)
+{
+    for (int q = 0; q < kSlotCount; ++q) {
+        const auto& f = r.keyLine("quantity", 11);
+        r.integerOf("quantity", f[0], q + 1, q + 1);
+        results.block[q] = r.flagOf("quantity", f[1]) ? BlockState::Evaluated : BlockState::NotEvaluated;
+        results.caption[q] = r.text(f[2]);
+        results.comment[q] = r.text(f[3]);
+        results.unit[q] = r.text(f[4]);
+        for (int t = 0; t < kSlotCount; ++t)
+            results.value[q][t] = r.numberText(f[5 + t]);
+        results.groupSum[q] = r.numberText(f[10]);
+    }
+    const auto& f = r.keyLine("tendons", 2 * kSlotCount);
+    for (int t = 0; t < kSlotCount; ++t) {
+        results.selectable[t] = r.flagOf("tendons", f[t]);
+        results.group[t] = r.flagOf("tendons", f[kSlotCount + t]);
+    }
+}
+
+}  // namespace
+
+void appendDataSection(std::string& out, const Project& project, bool withResults,
+                       char decimalSeparator, Cp1250Encoder& encoder)
+{
+    SectionWriter w(out, encoder);
+    w.word("[data]").word(kVersion).endLine();
+    w.word("separator").word(std::string_view(&decimalSeparator, 1)).endLine();
+    writeBeam(w, project.beam);
+    writeSection(w, project.section);
+    for (int k = 0; k < kSlotCount; ++k)
+        writeQuantity(w, project.quantities[k], k);
+    for (int k = 0; k < kSlotCount; ++k)
+        writeTendon(w, project.tendons[k], k);
+    if (withResults)
+        writeResults(w, project.results);
+    w.word("[end]").endLine();
+}
+
+bool readDataSection(ProjectFileLines& lines, Project& project, char decimalSeparator)
+{
+    SectionReader r(lines, decimalSeparator);
+    if (!r.opens())
+        return false;
+    r.readSeparator();
+    readBeam(r, project.beam);
+    readSection(r, project.section);
+    for (int k = 0; k < kSlotCount; ++k)
+        readQuantity(r, project.quantities[k], k);
+    for (int k = 0; k < kSlotCount; ++k)
+        readTendon(r, project.tendons[k], k);
+    if (r.resultsOrEnd()) {
+        readResults(r, project.results);
+        r.section("[end]");
+    }
+    return true;
+}
+
+}  // namespace kvor

@@ -1,0 +1,41 @@
+#pragma once
+// The data section of a project file, after its five information lines: the
+// whole input, and for the variant "uložit včetně výsledků" the results shown.
+// Every line ends with CR LF; fields are separated by one TAB; in every text
+// field "\" is written "\\", TAB "\t", CR "\r" and LF "\n".
+//
+//   [data] 1 / separator , / [beam] kind length memberCount members n (+n rows)
+//   [section] type dimensions(4) values(4) valuesEditable
+//   [quantity] k (k = 1..5): shown description kind status draw mode file points n
+//   [tendon] k (k = 1..5): shown name typeText status draw type points n
+//   [results] (optional): quantity q evaluated caption comment unit v1..v5 sum
+//                         (q = 1..5), tendons selectable(5) group(5)
+//   [end]
+//
+// A table's count n is its row count minus the heading row; every stored cell
+// is listed as it stands, empty cells included.
+
+#include "model/project.h"
+#include "results/cp1250.h"
+#include "results/project_lines.h"
+
+#include <string>
+
+namespace kvor {
+
+// Appends the section in code page 1250. Throws kvor::Error naming the field
+// when a text holds a character the code page lacks, or a byte 0x1A (which
+// would end the file's text).
+void appendDataSection(std::string& out, const Project& project, bool withResults,
+                       char decimalSeparator, Cp1250Encoder& encoder);
+
+// Reads the section from the next line of `lines` on (line 6 of a file).
+// Returns false, reading nothing, when no section starts there: an
+// information-only file. Otherwise fills beam, section, slots and, when stored,
+// the results of `project`, which should be a fresh Project: a damaged section
+// throws kvor::Error with a Czech message naming the wrong line, leaving
+// `project` partly filled, so the caller hands it over only on success.
+// Number texts stored with another decimal separator get `decimalSeparator`.
+bool readDataSection(ProjectFileLines& lines, Project& project, char decimalSeparator);
+
+}  // namespace kvor

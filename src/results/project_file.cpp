@@ -1,0 +1,169 @@
+#include "results/project_file.h"
+
+#include "model/slots.h"
+#include "results/cp1250.h"
+#include "results/data_section.h"
+#include "results/file_io.h"
+#include "results/project_lines.h"
+
+#include <algorithm>
+
+namespace kvor {
+
+namespace {
+
+// "Vstupní soubor programu Kvor1.1" in code page 1250: the "í" is 0xED.
+constexpr std::string_view kHeader = "Vstupn\xED soubor programu Kvor1.1";
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr char kEndOfText = '\x1A';
+constexpr int kWholeFile = -1;
+
+// Lines 2 to 5 are written exactly as they stand, so a line break or the end
+// mark in them would shift or cut the lines that follow; they are refused.
+void appendInfoLine(std::string& out, std::string_view text, std::string_view field,
+                    Cp1250Encoder& encoder)
+{
+    if (text.find_first_of("\r\n\x1A") != std::string_view::npos)
+        throw controlCharacterInText(field);
+    if (!encoder.append(out, text))
+        throw characterNotInCodePage(field);
+    out += kLineEnd;
+}
+
+// Line 1 can no longer be the header: the bytes so far leave its first line
+// different from the header.
+bool headerRuledOut(std::string_view bytes)
+{
+    const size_t common = std::min(bytes.size(), kHeader.size());
+    if (bytes.substr(0, common) != kHeader.substr(0, common))
+        return true;
+    return bytes.size() > kHeader.size() && bytes[kHeader.size()] != '\r' &&
+           bytes[kHeader.size()] != kEndOfText;
+}
+
+// The file's bytes as far as the reader needs them: its first `lineCount`
+// lines, or all of it. Stops early once line 1 is known not to be the header,
+// so a preview of a large unrelated text file reads one piece only.
+std::string readProjectBytes(const std::filesystem::path& file, int lineCount)
+{
+    InputFile input(file);
+    std::string bytes;
+    int lineEnds = 0;
+    size_t scanned = 0;
+    while (input.readMore(bytes)) {
+        if (headerRuledOut(bytes) || bytes.find(kEndOfText, scanned) != std::string::npos)
+            break;
+        if (lineCount != kWholeFile) {
+            lineEnds += static_cast<int>(std::count(bytes.begin() + static_cast<std::ptrdiff_t>(scanned),
+                                                    bytes.end(), '\r'));
+            if (lineEnds >= lineCount)
+                break;
+        }
+        scanned = bytes.size();
+    }
+    return bytes;
+}
+
+std::filesystem::path chosenFile(const std::filesystem::path& directory, std::string_view name)
+{
+    return directory / std::filesystem::path(std::string(name));
+}
+
+// Lines 2 to 5 into the project information, which becomes read-only.
+void takeInfoLines(ProjectFileLines& lines, ProjectInfo& info)
+{
+    std::string name = cp1250ToUtf8(lines.next());
+    std::string description = cp1250ToUtf8(lines.next());
+    std::string author = cp1250ToUtf8(lines.next());
+    std::string createdOn = cp1250ToUtf8(lines.next());
+    setInfoFromFile(info, std::move(name), std::move(description), std::move(author),
+                    std::move(createdOn));
+}
+
+}  // namespace
+
+std::string_view projectFileName(SaveVariant variant)
+{
+    return variant == SaveVariant::WithResults ? "Kvorprj.txt" : "Kvordat.txt";
+}
+
+std::string_view projectFileStem(SaveVariant variant)
+{
+    return variant == SaveVariant::WithResults ? "Kvorprj" : "Kvordat";
+}
+
+std::string encodeProjectFile(const Project& project, SaveVariant variant, char decimalSeparator)
+{
+    Cp1250Encoder encoder;
+    std::string out(kHeader);
+    out += kLineEnd;
+    appendInfoLine(out, project.info.name, "Jméno projektu", encoder);
+    appendInfoLine(out, project.info.description, "Popis projektu", encoder);
+    appendInfoLine(out, project.info.author, "Autor projektu", encoder);
+    appendInfoLine(out, project.info.createdOn, "Datum vytvoření projektu", encoder);
+    appendDataSection(out, project, variant == SaveVariant::WithResults, decimalSeparator, encoder);
+    return out;
+}
+
+std::filesystem::path saveProject(Project& project, SaveVariant variant,
+                                  const std::filesystem::path& directory, char decimalSeparator)
+{
+    // Encoding first: a refused text leaves the disk untouched.
+    const std::string bytes = encodeProjectFile(project, variant, decimalSeparator);
+    const std::filesystem::path file = chosenFile(directory, projectFileName(variant));
+    replaceFileContents(file, bytes);
+    project.results.saved = true;
+    return file;
+}
+
+std::optional<ProjectPreview> previewProjectFile(const std::filesystem::path& directory,
+                                                 std::string_view chosenName)
+{
+    if (chosenName == kNoFileChosen)
+        return std::nullopt;
+    const std::string bytes = readProjectBytes(chosenFile(directory, chosenName), 4);
+    ProjectFileLines lines(bytes);
+    if (lines.next() != kHeader)
+        return std::nullopt;
+    ProjectPreview preview;
+    preview.name = cp1250ToUtf8(lines.next());
+    preview.description = cp1250ToUtf8(lines.next());
+    preview.author = cp1250ToUtf8(lines.next());
+    return preview;
+}
+
+OpenOutcome openProjectFile(Project& project, const std::filesystem::path& directory,
+                            std::string_view chosenName)
+{
+    if (chosenName == kNoFileChosen)
+        return OpenOutcome::NoFileChosen;
+    const std::string bytes = readProjectBytes(chosenFile(directory, chosenName), 5);
+    ProjectFileLines lines(bytes);
+    if (lines.next() != kHeader)
+        return OpenOutcome::NotAProjectFile;
+    takeInfoLines(lines, project.info);
+    return OpenOutcome::Opened;
+}
+
+std::optional<LoadedProjectFile> decodeProjectFile(std::string_view bytes, char decimalSeparator)
+{
+    ProjectFileLines lines(bytes);
+    if (lines.next() != kHeader)
+        return std::nullopt;
+    LoadedProjectFile loaded;
+    takeInfoLines(lines, loaded.project.info);
+    loaded.hasDataSection = readDataSection(lines, loaded.project, decimalSeparator);
+    return loaded;
+}
+
+std::optional<LoadedProjectFile> loadProjectFile(const std::filesystem::path& directory,
+                                                 std::string_view chosenName,
+                                                 char decimalSeparator)
+{
+    if (chosenName == kNoFileChosen)
+        return std::nullopt;
+    const std::string bytes = readProjectBytes(chosenFile(directory, chosenName), kWholeFile);
+    return decodeProjectFile(bytes, decimalSeparator);
+}
+
+}  // namespace kvor

@@ -1,0 +1,30 @@
+#pragma once
+// The lines of a project file's bytes, read the way the file has always been
+// read: a line ends at CR, and one LF right after that CR belongs to the line
+// end; an LF anywhere else is part of the text. A byte 0x1A ends the text as
+// the physical end does. Reading past the end is no error: every further line
+// is an empty text. Lines may be of any length.
+
+#include <cstddef>
+#include <string_view>
+
+namespace kvor {
+
+class ProjectFileLines {
+public:
+    explicit ProjectFileLines(std::string_view bytes);
+
+    // The next line without its line end (a view into the bytes).
+    std::string_view next();
+    // No text is left: every further line is empty.
+    bool atEnd() const { return pos_ >= text_.size(); }
+    // 1-based number of the line last returned by next() (0 before the first).
+    int lineNumber() const { return number_; }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    int number_ = 0;
+};
+
+}  // namespace kvor
