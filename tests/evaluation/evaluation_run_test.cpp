@@ -1,0 +1,237 @@
+#include "evaluation/evaluation_run.h"
+#include "evaluation_fixtures.h"
+#include "model/error.h"
+#include "model/numbers.h"
+#include "model/slots.h"
+#include "tendons/tendon_store.h"
+
+#include <gtest/gtest.h>
+
+using namespace kvor;
+using kvor::testing::stationTable;
+using kvor::testing::triangleLine;
+
+namespace {
+
+void enterQuantity(Project& p, int q, const TextTable& line, const char* kind = "Ohybový moment",
+                   const char* description = "")
+{
+    QuantitySlot& slot = p.quantities[static_cast<size_t>(q)];
+    slot.shown = true;
+    slot.kindText = kind;
+    slot.description = description;
+    storeInfluenceLine(slot, line, EntryMode::Manual, "");
+}
+
+void enterStraight(Project& p, int t, const char* s1, const char* s2, const char* e, const char* n)
+{
+    TendonSlot& slot = p.tendons[static_cast<size_t>(t)];
+    slot.shown = true;
+    ASSERT_FALSE(storeTendon(slot, StraightTendonInput{s1, s2, e, n}));
+}
+
+void enterBroken(Project& p, int t, std::initializer_list<std::pair<const char*, const char*>> pts,
+                 std::initializer_list<const char*> forces)
+{
+    TextTable points(static_cast<int>(pts.size()) + 1, 2), segmentForces(static_cast<int>(pts.size()), 1);
+    int r = 1;
+    for (const auto& [s, e] : pts)
+        points.setRow(r++, {s, e});
+    r = 1;
+    for (const char* f : forces)
+        segmentForces.setCell(r++, 0, f);
+    TendonSlot& slot = p.tendons[static_cast<size_t>(t)];
+    slot.shown = true;
+    ASSERT_FALSE(storeTendon(slot, BrokenTendonInput{points, segmentForces}));
+}
+
+std::string runError(Project& p)
+{
+    try {
+        evaluateProject(p, ',');
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(EvaluationPreconditions, TendonsAreAskedForFirst)
+{
+    Project p;
+    const Report tendons{"Zadejte typ a tvar předpínacích kabelů", Beep::AfterMessage, "BitBtn22", std::nullopt};
+    EXPECT_EQ(checkEvaluationPreconditions(p), tendons);
+
+    enterQuantity(p, 0, triangleLine());
+    EXPECT_EQ(checkEvaluationPreconditions(p), tendons);
+}
+
+TEST(EvaluationPreconditions, ThenInfluenceLinesWithTheirPage)
+{
+    Project p;
+    enterStraight(p, 0, "0", "10", "0,2", "-1000");
+    const auto report = checkEvaluationPreconditions(p);
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->message, "Zadejte průběhy příčinkových čar");
+    EXPECT_EQ(report->beep, Beep::AfterMessage);
+    EXPECT_EQ(report->focus, "BitBtn4");
+    EXPECT_EQ(report->page, 2);
+
+    enterQuantity(p, 3, triangleLine());
+    p.quantities[3].shown = true;
+    EXPECT_FALSE(checkEvaluationPreconditions(p));
+}
+
+TEST(EvaluationPreconditions, AHiddenRowCountsAsNotEntered)
+{
+    Project p;
+    enterStraight(p, 1, "0", "10", "0,2", "-1000");
+    enterQuantity(p, 0, triangleLine());
+    p.tendons[1].shown = false;  // status still Entered, row not shown
+    EXPECT_EQ(checkEvaluationPreconditions(p)->focus, "BitBtn22");
+}
+
+TEST(EvaluationRun, FillsValuesMarksAndCaptions)
+{
+    Project p;
+    enterQuantity(p, 1, triangleLine(), "Reakce", "podpora A");
+    enterStraight(p, 0, "0", "10", "0,2", "-1000");
+    enterBroken(p, 2, {{"2", "0,1"}, {"5", "0,5"}, {"8", "0,1"}}, {"-1000", "-1000"});
+    p.tendons[1].shown = true;  // shown, never stored
+    p.results.group = {true, true, true, true, true};
+    p.results.value[0][0] = "old";
+
+    evaluateProject(p, ',');
+    const EvaluationResult& r = p.results;
+
+    EXPECT_EQ(r.block[0], BlockState::NotEvaluated);
+    EXPECT_EQ(r.caption[0], "");
+    EXPECT_EQ(r.comment[0], "");
+    EXPECT_EQ(r.value[0][0], "old");  // hidden, kept as it was
+
+    EXPECT_EQ(r.block[1], BlockState::Evaluated);
+    EXPECT_TRUE(r.evaluated(1));
+    EXPECT_EQ(r.caption[1], "- Reakce");
+    EXPECT_EQ(r.comment[1], "podpora A");
+    EXPECT_EQ(r.unit[1], "[kN]");
+    EXPECT_EQ(r.value[1][0], "-200");
+    EXPECT_EQ(r.value[1][1], "###");
+    EXPECT_EQ(r.value[1][2], "-455,964834314012");
+    EXPECT_EQ(r.value[1][3], "###");
+    EXPECT_EQ(r.value[1][4], "###");
+
+    EXPECT_EQ(r.selectable, (std::array<bool, 5>{true, false, true, false, false}));
+    EXPECT_EQ(r.group, (std::array<bool, 5>{}));
+    // Only a straight tendon marks its column of tendon tables.
+    EXPECT_EQ(r.tendonTableType, (std::array<int, 5>{0, -1, -1, -1, -1}));
+
+    EXPECT_EQ(r.derivatives[1].cell(1, 1), "0,5");
+    EXPECT_EQ(r.tendonTables[1][2].rowCount(), 4);
+    EXPECT_EQ(r.tendonTables[1][2].cell(2, 4), "-264,327440182036");
+    EXPECT_EQ(r.tendonTables[0][0].rowCount(), 5);  // quantity 1 was not evaluated
+}
+
+TEST(EvaluationRun, UnitFollowsTheKindText)
+{
+    struct Case {
+        const char* kind;
+        const char* unit;
+    };
+    for (const Case& c : {Case{"", "[-]"}, Case{"Ohybový moment", "[kNm]"}, Case{"Posouvající síla", "[kN]"},
+                          Case{"Reakce", "[kN]"}, Case{"Průhyb", "[m]"}, Case{"Pootočení", "[rad]"},
+                          Case{"moment", "[rad]"}, Case{"Reakce ", "[rad]"}}) {
+        Project p;
+        p.results.unit[0] = "[rad]";
+        enterQuantity(p, 0, triangleLine(), c.kind);
+        enterStraight(p, 0, "0", "10", "0,2", "-1000");
+        evaluateProject(p, ',');
+        EXPECT_EQ(p.results.unit[0], c.unit) << '"' << c.kind << '"';
+        EXPECT_EQ(p.results.caption[0], std::string("- ") + c.kind);
+    }
+}
+
+TEST(EvaluationRun, FiveByFiveFillsEveryTableAndCell)
+{
+    Project p;
+    for (int q = 0; q < 5; ++q) {
+        // Line q peaks at 1 + q at mid-span.
+        const std::string peak = std::to_string(1 + q);
+        enterQuantity(p, q, stationTable({{"0", "0"}, {"5", peak}, {"10", "0"}}));
+    }
+    for (int t = 0; t < 5; ++t) {
+        const std::string force = "-" + std::to_string(100 * (t + 1));
+        enterStraight(p, t, "0", "10", "0,1", force.c_str());
+    }
+    evaluateProject(p, ',');
+    for (int q = 0; q < 5; ++q)
+        for (int t = 0; t < 5; ++t) {
+            // N·e·(d(0) - d(10)) with d = ±peak/5.
+            const long double expected = -100.0L * (t + 1) * 0.1L * 2 * (1 + q) / 5;
+            EXPECT_NEAR(static_cast<double>(toNumber(p.results.value[q][t], ',')), static_cast<double>(expected), 1e-9)
+                << q << ',' << t;
+            EXPECT_EQ(p.results.tendonTables[q][t].rowCount(), 3);
+        }
+    // The result field Edit17 shows quantity 4, tendon 2.
+    EXPECT_EQ(p.results.value[3][1], "-32");
+}
+
+TEST(EvaluationRun, AFailureKeepsWhatWasWrittenBeforeIt)
+{
+    Project p;
+    enterQuantity(p, 0, triangleLine(), "Průhyb", "first");
+    enterQuantity(p, 1, stationTable({{"0", "0"}, {"5", "1"}, {"7", "0"}}), "Reakce", "second");
+    enterStraight(p, 0, "0", "6", "0,2", "-1000");
+    enterBroken(p, 1, {{"2", "0"}, {"9", "0,1"}}, {"-500"});  // past the last station of quantity 2
+    enterStraight(p, 2, "1", "4", "0,1", "-100");
+    p.results.value[1][2] = "before";
+    p.results.selectable = {false, false, false, false, false};
+
+    EXPECT_EQ(runError(p), "'' is not a valid floating point value");
+    const EvaluationResult& r = p.results;
+    EXPECT_EQ(r.block[0], BlockState::Evaluated);
+    EXPECT_EQ(r.unit[0], "[m]");
+    EXPECT_NE(r.value[0][1], "");
+    // Quantity 2 stopped at tendon 2: tendon 1 is done, tendon 3 untouched, no caption yet.
+    EXPECT_EQ(r.block[1], BlockState::Initial);
+    EXPECT_EQ(r.caption[1], "- posouvající síla");
+    EXPECT_NE(r.value[1][0], "");
+    EXPECT_EQ(r.value[1][2], "before");
+    EXPECT_EQ(r.block[2], BlockState::Initial);
+    EXPECT_EQ(r.derivatives[1].cell(3, 1), "-0,5");
+}
+
+TEST(EvaluationRun, AnEqualStationAtTheStartOfALineEndsTheRun)
+{
+    Project p;
+    enterQuantity(p, 0, stationTable({{"0", "0"}, {"0", "1"}, {"10", "0"}}));
+    enterStraight(p, 0, "0", "10", "0,2", "-1000");
+    EXPECT_EQ(runError(p), "Floating point division by zero");
+    EXPECT_EQ(p.results.value[0][0], "");
+}
+
+TEST(EvaluationRun, AnEnteredTendonOfAnotherTypeKeepsItsValue)
+{
+    Project p;
+    enterQuantity(p, 0, triangleLine());
+    enterStraight(p, 0, "0", "10", "0,2", "-1000");
+    p.tendons[0].type = TendonType::Combined;  // not storable from the dialog
+    p.results.value[0][0] = "12";
+    evaluateProject(p, ',');
+    EXPECT_EQ(p.results.value[0][0], "12");
+    EXPECT_TRUE(p.results.selectable[0]);
+    EXPECT_EQ(p.results.tendonTables[0][0].rowCount(), 5);
+}
+
+TEST(EvaluationRun, ARepeatedRunGivesTheSameResult)
+{
+    Project p;
+    enterQuantity(p, 0, triangleLine());
+    enterBroken(p, 0, {{"2", "0"}, {"5", "0,5"}, {"8", "0"}}, {"-1000", "-1000"});
+    evaluateProject(p, ',');
+    const EvaluationResult first = p.results;
+    evaluateProject(p, ',');
+    EXPECT_EQ(p.results.value, first.value);
+    EXPECT_EQ(p.results.tendonTables, first.tendonTables);
+    EXPECT_EQ(p.results.value[0][0], "-493,196961916073");
+}
+
+}  // namespace
