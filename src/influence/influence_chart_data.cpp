@@ -1,0 +1,41 @@
+#include "influence/influence_chart_data.h"
+
+#include "model/numbers.h"
+#include "structure/beam.h"
+
+#include <algorithm>
+
+namespace kvor {
+
+void buildInfluenceChart(const Project& project, char sep, ChartDrawing& drawing)
+{
+    drawing = ChartDrawing{};
+    const auto& slots = project.quantities;
+    if (std::none_of(slots.begin(), slots.end(), [](const QuantitySlot& q) { return q.draw; })) {
+        drawing.nothingChosen = true;
+        return;
+    }
+
+    for (int q = 0; q < kSlotCount; ++q) {
+        const QuantitySlot& slot = slots[q];
+        if (!slot.draw || !slot.storeMark())
+            continue;  // a chosen line that was never stored is skipped silently
+        ChartSeries& series =
+            drawing.series.emplace_back(ChartSeries{"quantity" + formatInteger(q + 1), slotColour(q), {}});
+        series.points.reserve(static_cast<size_t>(std::max(slot.line.rowCount() - 1, 0)));
+        for (int r = 1; r < slot.line.rowCount(); ++r)
+            series.points.push_back({toNumber(slot.line.cell(r, 0), sep), toNumber(slot.line.cell(r, 1), sep)});
+    }
+
+    const BeamModel& beam = project.beam;
+    const bool lengthGiven =
+        beam.kind == BeamKind::Simple ? !beam.length.empty() : !beam.members.cell(1, 1).empty();
+    if (!lengthGiven) {
+        drawing.report = structureMissingReport(beam);
+        return;
+    }
+    const long double total = totalBeamLength(beam, sep);
+    drawing.series.push_back({"beamAxis", ChartColour::Black, {{0.0L, 0.0L}, {total, 0.0L}}});
+}
+
+}  // namespace kvor

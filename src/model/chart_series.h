@@ -1,0 +1,77 @@
+#pragma once
+// What a line chart shows, without any window: named line series of points in
+// metres, each in one colour, drawn in list order (later series on top).
+// Both charts of the main window are built as this data and rendered by the
+// windows; a drawing command replaces every series the chart showed before.
+
+#include "model/project.h"
+#include "model/report.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kvor {
+
+// The slot colours in slot order; black is also the colour of the beam lines.
+enum class ChartColour { Red, Blue, Green, Maroon, Black };
+
+// Colour of the slot with 0-based index 0..4: red, blue, green, maroon, black.
+ChartColour slotColour(int slotIndex);
+
+struct ChartPoint {
+    long double x;
+    long double y;
+
+    bool operator==(const ChartPoint&) const = default;
+};
+
+struct ChartSeries {
+    std::string name;  // what the line is: "quantity1", "beamAxis", "tendon3", "supports", ...
+    ChartColour colour;
+    std::vector<ChartPoint> points;  // joined in this order
+};
+
+// The outcome of one drawing command ("Graf", "Vykresli").
+struct ChartDrawing {
+    // No slot is chosen for drawing: the chart and its title are hidden, the red
+    // warning panel is shown with a beep, and the series stay as they were.
+    bool nothingChosen = false;
+    // Everything the chart shows after the command, replacing what it showed.
+    std::vector<ChartSeries> series;
+    // Shown after drawing: "Zadejte tvar konstrukce" with the page and focus to go to.
+    std::optional<Report> report;
+
+    // The series of that name, or nullptr.
+    const ChartSeries* find(std::string_view name) const;
+};
+
+// 0-based index of the main window's page "Zadání konstrukce".
+constexpr int kStructurePage = 1;
+
+// "Zadejte tvar konstrukce", no beep: the structure page comes to the front with
+// the focus on the length field `Edit6` (simple beam) or the member table
+// `StringGrid1` (continuous beam).
+Report structureMissingReport(const BeamModel& beam);
+
+struct AxisRange {
+    long double min;
+    long double max;
+
+    bool operator==(const AxisRange&) const = default;
+};
+
+struct ChartRanges {
+    AxisRange x;
+    AxisRange y;
+
+    bool operator==(const ChartRanges&) const = default;
+};
+
+// Automatic scaling: the smallest ranges holding every point of every series.
+// An extent of zero (a single station, or all ordinates equal, such as a beam
+// axis alone) is widened by 1 to each side so the line lies inside the plot;
+// with no points at all the ranges are 0..1.
+ChartRanges chartRanges(const std::vector<ChartSeries>& series);
+
+}  // namespace kvor

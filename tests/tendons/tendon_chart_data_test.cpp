@@ -1,0 +1,261 @@
+#include "model/error.h"
+#include "tendons/tendon_chart_data.h"
+#include "tendons/tendon_store.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+using namespace kvor;
+
+namespace {
+
+using Points = std::vector<ChartPoint>;
+
+void storeStraight(TendonSlot& slot, StraightTendonInput input)
+{
+    slot.shown = true;
+    ASSERT_EQ(storeTendon(slot, input), std::nullopt);
+    slot.draw = true;
+}
+
+// Points (station, eccentricity) with every segment at -1000 kN.
+void storeBroken(TendonSlot& slot, std::initializer_list<std::pair<const char*, const char*>> points)
+{
+    const int m = static_cast<int>(points.size());
+    TextTable pointTable(m + 1, 2);
+    TextTable forceTable(m, 1);
+    int r = 1;
+    for (const auto& [station, e] : points)
+        pointTable.setRow(r++, {station, e});
+    for (int s = 1; s < m; ++s)
+        forceTable.setCell(s, 0, "-1000");
+    slot.shown = true;
+    ASSERT_EQ(storeTendon(slot, BrokenTendonInput{pointTable, forceTable}), std::nullopt);
+    slot.draw = true;
+}
+
+Project withSection(Project project)
+{
+    project.section.eBottom = "0,3";
+    project.section.eTop = "-0,3";
+    return project;
+}
+
+Project simpleBeam(const char* length)
+{
+    Project project;
+    project.beam.length = length;
+    return withSection(std::move(project));
+}
+
+Project continuousBeam(std::initializer_list<const char*> lengths)
+{
+    Project project;
+    project.beam.kind = BeamKind::Continuous;
+    project.beam.members.resize(static_cast<int>(lengths.size()) + 1, 2);
+    int r = 1;
+    for (const char* length : lengths)
+        project.beam.members.setRow(r, {std::to_string(r), length}), ++r;
+    return withSection(std::move(project));
+}
+
+ChartDrawing draw(const Project& project)
+{
+    ChartDrawing drawing;
+    buildTendonChart(project, ',', drawing);
+    return drawing;
+}
+
+std::vector<std::string> namesOf(const ChartDrawing& drawing)
+{
+    std::vector<std::string> names;
+    for (const ChartSeries& s : drawing.series)
+        names.push_back(s.name);
+    return names;
+}
+
+const ChartSeries& series(const ChartDrawing& drawing, const char* name)
+{
+    const ChartSeries* found = drawing.find(name);
+    if (!found)
+        throw std::runtime_error(std::string("no series ") + name);
+    return *found;
+}
+
+}  // namespace
+
+TEST(TendonChart, SimpleBeamWithAStraightTendonDrawsThreeBlackLinesAndARedOne)
+{
+    Project project = simpleBeam("20");
+    storeStraight(project.tendons[0], {"0", "20", "0,15", "-1000"});
+
+    const ChartDrawing drawing = draw(project);
+
+    EXPECT_FALSE(drawing.nothingChosen);
+    EXPECT_EQ(drawing.report, std::nullopt);
+    ASSERT_EQ(namesOf(drawing), (std::vector<std::string>{"topFibres", "bottomFibres", "neutralAxis", "tendon1"}));
+    EXPECT_EQ(series(drawing, "topFibres").points, (Points{{0.0L, -0.3L}, {20.0L, -0.3L}}));
+    EXPECT_EQ(series(drawing, "bottomFibres").points, (Points{{0.0L, 0.3L}, {20.0L, 0.3L}}));
+    EXPECT_EQ(series(drawing, "neutralAxis").points, (Points{{0.0L, 0.0L}, {20.0L, 0.0L}}));
+    EXPECT_EQ(series(drawing, "tendon1").points, (Points{{0.0L, 0.15L}, {20.0L, 0.15L}}));
+    for (const ChartSeries& s : drawing.series)
+        EXPECT_EQ(s.colour, s.name == "tendon1" ? ChartColour::Red : ChartColour::Black) << s.name;
+}
+
+TEST(TendonChart, TwoMemberSupportsRunTopDownAlongTheBottomAndUpAtTheEnd)
+{
+    Project project = continuousBeam({"10", "12"});
+    storeStraight(project.tendons[0], {"0", "22", "0,1", "-1000"});
+
+    const ChartDrawing drawing = draw(project);
+
+    EXPECT_EQ(series(drawing, "supports").points,
+              (Points{{0.0L, -0.3L}, {10.0L, -0.3L}, {10.0L, 0.3L}, {22.0L, 0.3L}, {22.0L, -0.3L}}));
+    EXPECT_EQ(series(drawing, "supports").colour, ChartColour::Black);
+    EXPECT_EQ(series(drawing, "neutralAxis").points, (Points{{0.0L, 0.0L}, {22.0L, 0.0L}}));
+    EXPECT_EQ(series(drawing, "topFibres").points, (Points{{0.0L, -0.3L}, {22.0L, -0.3L}}));
+}
+
+TEST(TendonChart, ThreeMembersGoBackDownAtTheEndOfTheThird)
+{
+    Project project = continuousBeam({"10", "12,5", "10"});
+    storeStraight(project.tendons[0], {"0", "32,5", "0", "-1000"});
+
+    const ChartDrawing drawing = draw(project);
+
+    EXPECT_EQ(series(drawing, "supports").points,
+              (Points{{0.0L, -0.3L}, {10.0L, -0.3L}, {10.0L, 0.3L}, {22.5L, 0.3L}, {22.5L, -0.3L},
+                      {32.5L, -0.3L}, {32.5L, 0.3L}}));
+    EXPECT_EQ(series(drawing, "bottomFibres").points, (Points{{0.0L, 0.3L}, {32.5L, 0.3L}}));
+}
+
+TEST(TendonChart, ASimpleBeamHasNoSupportsSeries)
+{
+    Project project = simpleBeam("20");
+    storeStraight(project.tendons[0], {"0", "20", "0", "-1000"});
+    EXPECT_EQ(draw(project).find("supports"), nullptr);
+}
+
+TEST(TendonChart, ABrokenTendonInSlotThreeIsAGreenPolygon)
+{
+    Project project = simpleBeam("20");
+    storeBroken(project.tendons[2], {{"0", "0"}, {"10", "0,25"}, {"20", "0"}});
+
+    const ChartDrawing drawing = draw(project);
+
+    EXPECT_EQ(series(drawing, "tendon3").colour, ChartColour::Green);
+    EXPECT_EQ(series(drawing, "tendon3").points, (Points{{0.0L, 0.0L}, {10.0L, 0.25L}, {20.0L, 0.0L}}));
+}
+
+TEST(TendonChart, TendonsAreDrawnOnTopOfTheOutlineInSlotOrder)
+{
+    Project project = continuousBeam({"10", "12"});
+    storeStraight(project.tendons[4], {"0", "22", "0,2", "-1000"});
+    storeStraight(project.tendons[1], {"0", "22", "0,1", "-1000"});
+    storeStraight(project.tendons[3], {"0", "22", "-0,1", "-1000"});
+
+    const ChartDrawing drawing = draw(project);
+
+    EXPECT_EQ(namesOf(drawing), (std::vector<std::string>{"supports", "topFibres", "bottomFibres", "neutralAxis",
+                                                          "tendon2", "tendon4", "tendon5"}));
+    EXPECT_EQ(series(drawing, "tendon2").colour, ChartColour::Blue);
+    EXPECT_EQ(series(drawing, "tendon4").colour, ChartColour::Maroon);
+    EXPECT_EQ(series(drawing, "tendon5").colour, ChartColour::Black);
+}
+
+TEST(TendonChart, NoDrawFlagCheckedAsksForTheWarningPanelAndDrawsNothing)
+{
+    Project project = simpleBeam("20");
+    storeStraight(project.tendons[0], {"0", "20", "0", "-1000"});
+    project.tendons[0].draw = false;
+
+    const ChartDrawing drawing = draw(project);
+
+    EXPECT_TRUE(drawing.nothingChosen);
+    EXPECT_TRUE(drawing.series.empty());
+    EXPECT_EQ(drawing.report, std::nullopt);
+}
+
+TEST(TendonChart, ALaterDrawingShowsOnlyTheTendonsChosenThenAndAChosenUnstoredOneIsSkipped)
+{
+    Project project = simpleBeam("20");
+    storeStraight(project.tendons[0], {"0", "20", "0", "-1000"});
+    storeStraight(project.tendons[1], {"0", "20", "0,1", "-1000"});
+    ChartDrawing drawing;
+    buildTendonChart(project, ',', drawing);
+    ASSERT_NE(drawing.find("tendon1"), nullptr);
+
+    project.tendons[0].draw = false;
+    project.tendons[2].draw = true;  // chosen, never stored
+    buildTendonChart(project, ',', drawing);
+
+    EXPECT_EQ(namesOf(drawing), (std::vector<std::string>{"topFibres", "bottomFibres", "neutralAxis", "tendon2"}));
+}
+
+struct MissingOutlineCase {
+    const char* label;
+    BeamKind kind;
+    const char* length;       // L, or the first member's length
+    const char* eBottom;
+    const char* eTop;
+    const char* focus;
+};
+
+class TendonChartMissingOutline : public ::testing::TestWithParam<MissingOutlineCase> {};
+
+TEST_P(TendonChartMissingOutline, KeepsTheTendonsLeavesOutTheOutlineAndSendsToTheStructurePage)
+{
+    const MissingOutlineCase& c = GetParam();
+    Project project = c.kind == BeamKind::Simple ? simpleBeam(c.length) : continuousBeam({c.length, "12"});
+    project.section.eBottom = c.eBottom;
+    project.section.eTop = c.eTop;
+    storeStraight(project.tendons[0], {"0", "20", "0,1", "-1000"});
+
+    const ChartDrawing drawing = draw(project);
+
+    EXPECT_EQ(namesOf(drawing), (std::vector<std::string>{"tendon1"}));
+    EXPECT_EQ(drawing.report, (Report{"Zadejte tvar konstrukce", Beep::None, c.focus, 1}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachMissingText, TendonChartMissingOutline,
+    ::testing::Values(MissingOutlineCase{"simpleWithoutL", BeamKind::Simple, "", "0,3", "-0,3", "Edit6"},
+                      MissingOutlineCase{"simpleWithoutBottom", BeamKind::Simple, "20", "", "-0,3", "Edit6"},
+                      MissingOutlineCase{"simpleWithoutTop", BeamKind::Simple, "20", "0,3", "", "Edit6"},
+                      MissingOutlineCase{"continuousWithoutFirstMember", BeamKind::Continuous, "", "0,3", "-0,3",
+                                         "StringGrid1"},
+                      MissingOutlineCase{"continuousWithoutTop", BeamKind::Continuous, "10", "0,3", "",
+                                         "StringGrid1"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(TendonChart, AFibreDistanceThatIsNoNumberIsAConversionErrorWithTheTendonsDrawn)
+{
+    Project project = simpleBeam("20");
+    project.section.eBottom = "0.3";
+    storeStraight(project.tendons[0], {"0", "20", "0", "-1000"});
+
+    ChartDrawing drawing;
+    try {
+        buildTendonChart(project, ',', drawing);
+        FAIL() << "no conversion error";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "'0.3' is not a valid floating point value");
+    }
+    EXPECT_EQ(namesOf(drawing), (std::vector<std::string>{"tendon1"}));
+}
+
+TEST(TendonChart, AnEmptyLaterMemberStopsTheSupportsAtTheEndOfTheMemberBefore)
+{
+    Project project = continuousBeam({"10", "", "8"});
+    storeStraight(project.tendons[0], {"0", "10", "0", "-1000"});
+
+    ChartDrawing drawing;
+    EXPECT_THROW(buildTendonChart(project, ',', drawing), Error);
+
+    EXPECT_EQ(namesOf(drawing), (std::vector<std::string>{"supports", "tendon1"}));
+    EXPECT_EQ(series(drawing, "supports").points, (Points{{0.0L, -0.3L}, {10.0L, -0.3L}, {10.0L, 0.3L}}));
+}
