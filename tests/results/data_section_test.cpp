@@ -1,0 +1,261 @@
+#include "results/project_file.h"
+
+#include "model/error.h"
+#include "results/sample_project.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kvor {
+namespace {
+
+using testing::expectSameProject;
+using testing::sampleProject;
+
+std::vector<std::string> splitLines(const std::string& bytes)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    return lines;
+}
+
+std::string joinLines(const std::vector<std::string>& lines)
+{
+    std::string bytes;
+    for (const auto& l : lines)
+        bytes += l + "\r\n";
+    return bytes;
+}
+
+// 1-based number of the first line equal to `text` at or after line `from`.
+int lineOf(const std::vector<std::string>& lines, const std::string& text, int from = 1)
+{
+    for (size_t i = static_cast<size_t>(from - 1); i < lines.size(); ++i)
+        if (lines[i] == text)
+            return static_cast<int>(i) + 1;
+    ADD_FAILURE() << "no line " << text;
+    return 0;
+}
+
+TEST(DataSection, RoundTripOfTheInput)
+{
+    const Project saved = sampleProject();
+    const std::string bytes = encodeProjectFile(saved, SaveVariant::InputOnly, ',');
+    const auto loaded = decodeProjectFile(bytes, ',');
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(loaded->hasDataSection);
+    expectSameProject(saved, loaded->project, false);
+    EXPECT_TRUE(loaded->project.info.readOnly);
+    // Without the results block the result window starts afresh.
+    EXPECT_EQ(loaded->project.results.block[0], BlockState::Initial);
+    EXPECT_EQ(loaded->project.results.value[0][0], "");
+    EXPECT_EQ(bytes.find("[results]"), std::string::npos);
+}
+
+TEST(DataSection, RoundTripWithResults)
+{
+    const Project saved = sampleProject();
+    const std::string bytes = encodeProjectFile(saved, SaveVariant::WithResults, ',');
+    const auto loaded = decodeProjectFile(bytes, ',');
+    ASSERT_TRUE(loaded);
+    expectSameProject(saved, loaded->project, true);
+}
+
+TEST(DataSection, RoundTripOfAFreshProject)
+{
+    Project fresh;
+    fresh.info.createdOn = "1.1.2027";
+    const auto loaded = decodeProjectFile(encodeProjectFile(fresh, SaveVariant::WithResults, ','), ',');
+    ASSERT_TRUE(loaded);
+    // The unstored tables keep their empty rows and their empty heading row.
+    expectSameProject(fresh, loaded->project, false);
+    EXPECT_EQ(loaded->project.quantities[0].line.rowCount(), 20);
+    EXPECT_EQ(loaded->project.tendons[4].points.rowCount(), 12);
+}
+
+TEST(DataSection, EscapesControlCharactersAndWritesCodePage1250)
+{
+    const std::vector<std::string> lines =
+        splitLines(encodeProjectFile(sampleProject(), SaveVariant::InputOnly, ','));
+    EXPECT_NE(lineOf(lines, "description\tMoment\\tv poli\\r\\n1 \\\\ st\xF8" "ed"), 0);
+    EXPECT_EQ(lines[5], "[data]\t1");
+    EXPECT_EQ(lines[6], "separator\t,");
+    EXPECT_NE(lineOf(lines, "members\t3"), 0);
+    EXPECT_NE(lineOf(lines, "3\t"), 0);  // an empty cell is kept as an empty field
+    EXPECT_NE(lineOf(lines, "file\tp\xF8\xED\xE8inka.txt"), 0);
+    EXPECT_EQ(lines.back(), "[end]");
+}
+
+TEST(DataSection, FileWithoutDataSectionIsInformationOnly)
+{
+    const std::string header = "Vstupn\xED soubor programu Kvor1.1\r\n";
+    for (const std::string& rest : {std::string(), std::string("a\r\nb\r\nc\r\nd\r\n"),
+                                    std::string("a\r\nb\r\nc\r\nd\r\nvolný text\r\n[beam]\r\n")}) {
+        const auto loaded = decodeProjectFile(header + rest, ',');
+        ASSERT_TRUE(loaded);
+        EXPECT_FALSE(loaded->hasDataSection) << rest;
+        Project expected;
+        expected.info = loaded->project.info;
+        expectSameProject(expected, loaded->project, true);
+    }
+}
+
+TEST(DataSection, NumberTextsFollowTheSystemSeparator)
+{
+    Project saved = sampleProject();
+    saved.tendons[1].points.setCell(3, 2, "abc,d");  // no number: stays as it is
+    const auto loaded = decodeProjectFile(encodeProjectFile(saved, SaveVariant::WithResults, ','), '.');
+    ASSERT_TRUE(loaded);
+    const Project& p = loaded->project;
+    EXPECT_EQ(p.beam.length, "12.5");
+    EXPECT_EQ(p.beam.members.cell(2, 1), "12.5");
+    EXPECT_EQ(p.section.inertia, "5.4E-3");
+    EXPECT_EQ(p.section.eTop, "-0.3");
+    EXPECT_EQ(p.quantities[0].line.cell(2, 0), "5.25");
+    EXPECT_EQ(p.tendons[1].points.cell(1, 2), "-1200.5");
+    EXPECT_EQ(p.tendons[1].points.cell(3, 2), "abc,d");
+    EXPECT_EQ(p.results.value[0][1], "-0.25");
+    EXPECT_EQ(p.results.value[0][2], "###");
+    EXPECT_EQ(p.results.groupSum[0], "1.25");
+    // Texts that are not number fields keep their commas.
+    EXPECT_EQ(p.info.name, saved.info.name);
+    EXPECT_EQ(p.quantities[1].description, "Reakce podpory b");
+
+    // And back: saved with a point, read on a Czech system.
+    const auto again = decodeProjectFile(encodeProjectFile(p, SaveVariant::WithResults, '.'), ',');
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->project.beam.length, "12,5");
+    EXPECT_EQ(again->project.tendons[1].points.cell(3, 2), "abc,d");
+}
+
+struct Damage {
+    const char* what;
+    // Changes the lines of a good file; returns the number of the line the message must name.
+    int (*apply)(std::vector<std::string>& lines);
+    const char* messagePart;
+};
+
+const Damage kDamages[] = {
+    {"member count above the rows",
+     [](std::vector<std::string>& l) { int n = lineOf(l, "members\t3"); l[n - 1] = "members\t4"; return n; },
+     "počet řádků tabulky 4"},
+    {"member count below the rows",
+     [](std::vector<std::string>& l) { int n = lineOf(l, "members\t3"); l[n - 1] = "members\t2"; return n; },
+     "počet řádků tabulky 2"},
+    {"quantity count above the rows, the next header taken as a row",
+     [](std::vector<std::string>& l) {
+         int n = lineOf(l, "points\t3");
+         l[n - 1] = "points\t4";
+         return n;
+     },
+     "počet řádků tabulky 4"},
+    {"tendon count below the rows",
+     [](std::vector<std::string>& l) {
+         int n = lineOf(l, "points\t4");
+         l[n - 1] = "points\t3";
+         return n;
+     },
+     "počet řádků tabulky 3"},
+    {"unknown section",
+     [](std::vector<std::string>& l) {
+         int n = lineOf(l, "[section]");
+         l.insert(l.begin() + n - 1, "[pr\xF9\xF8" "ez]");  // in code page 1250
+         return n;
+     },
+     "neznámá sekce „[průřez]“"},
+    {"missing end",
+     [](std::vector<std::string>& l) { l.pop_back(); return static_cast<int>(l.size()) + 1; }, "[end]"},
+    {"file cut inside a table",
+     [](std::vector<std::string>& l) {
+         int n = lineOf(l, "points\t4");
+         l.resize(static_cast<size_t>(n) + 1);
+         return n + 2;
+     },
+     "soubor končí"},
+    {"beam kind out of range",
+     [](std::vector<std::string>& l) { int n = lineOf(l, "kind\t1"); l[n - 1] = "kind\t2"; return n; },
+     "neplatná hodnota „2“ položky „kind“"},
+    {"flag that is no 0 or 1",
+     [](std::vector<std::string>& l) {
+         int n = lineOf(l, "valuesEditable\t1");
+         l[n - 1] = "valuesEditable\tano";
+         return n;
+     },
+     "položky „valuesEditable“"},
+    {"entry mode out of range",
+     [](std::vector<std::string>& l) { int n = lineOf(l, "mode\t0"); l[n - 1] = "mode\t-2"; return n; },
+     "položky „mode“"},
+    {"count with a sign",
+     [](std::vector<std::string>& l) { int n = lineOf(l, "members\t3"); l[n - 1] = "members\t+3"; return n; },
+     "položky „members“"},
+    {"unknown escape",
+     [](std::vector<std::string>& l) {
+         int n = lineOf(l, "description\tReakce podpory b");
+         l[n - 1] = "description\tReakce\\x";
+         return n;
+     },
+     "\\"},
+    {"dimensions with three values",
+     [](std::vector<std::string>& l) {
+         int n = lineOf(l, "dimensions\t0,3\t\t0,6\t");
+         l[n - 1] = "dimensions\t0,3\t\t0,6";
+         return n;
+     },
+     "má mít 4 hodnoty"},
+    {"slots out of order",
+     [](std::vector<std::string>& l) { int n = lineOf(l, "[tendon]\t2"); l[n - 1] = "[tendon]\t3"; return n; },
+     "očekáváno „[tendon] 2“"},
+    {"table row with too few cells",
+     [](std::vector<std::string>& l) { int n = lineOf(l, "8\t0,25\t-1190"); l[n - 1] = "8\t0,25"; return n; },
+     "3 hodnoty"},
+    {"results line of the wrong quantity",
+     [](std::vector<std::string>& l) {
+         int n = lineOf(l, "[results]") + 2;
+         l[n - 1].replace(0, 10, "quantity\t3");
+         return n;
+     },
+     "položky „quantity“"},
+    {"unsupported version",
+     [](std::vector<std::string>& l) { l[5] = "[data]\t2"; return 6; }, "verze"},
+    {"separator that is a digit",
+     [](std::vector<std::string>& l) { l[6] = "separator\t5"; return 7; }, "separator"},
+};
+
+TEST(DataSection, DamagedSectionNamesTheWrongLineAndLoadsNothing)
+{
+    const std::vector<std::string> good =
+        splitLines(encodeProjectFile(sampleProject(), SaveVariant::WithResults, ','));
+    for (const Damage& damage : kDamages) {
+        std::vector<std::string> lines = good;
+        const int wrongLine = damage.apply(lines);
+        Project current = sampleProject();
+        current.info.name = "rozpracovaný";
+        try {
+            // The caller's project changes only through a successful load.
+            current = decodeProjectFile(joinLines(lines), ',')->project;
+            ADD_FAILURE() << damage.what << ": loaded";
+        } catch (const Error& e) {
+            const std::string message = e.what();
+            EXPECT_NE(message.find("na řádku " + std::to_string(wrongLine) + ":"), std::string::npos)
+                << damage.what << ": " << message;
+            EXPECT_NE(message.find(damage.messagePart), std::string::npos) << damage.what << ": " << message;
+        }
+        EXPECT_EQ(current.info.name, "rozpracovaný") << damage.what;
+    }
+}
+
+TEST(DataSection, TextAfterTheEndIsIgnored)
+{
+    std::string bytes = encodeProjectFile(sampleProject(), SaveVariant::InputOnly, ',');
+    bytes += "cokoli\r\n[beam]\r\n";
+    const auto loaded = decodeProjectFile(bytes, ',');
+    ASSERT_TRUE(loaded);
+    expectSameProject(sampleProject(), loaded->project, false);
+}
+
+}  // namespace
+}  // namespace kvor
