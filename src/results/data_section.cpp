@@ -306,8 +306,9 @@ public:
         return t;
     }
 
-    // A table line "key n" and its n rows, into `table` whose row 0 stays.
-    void table(std::string_view key, TextTable& table, int columns, bool numbers)
+    // A table line "key n" and its n rows of number texts, into `table`
+    // whose row 0 (the headings) stays.
+    void table(std::string_view key, TextTable& table, int columns)
     {
         const int rows = integer(key, 0, kMaxTableRows);
         const int countLine = lineNumber_;
@@ -321,7 +322,7 @@ public:
                                       " hodnoty oddělené tabulátorem");
             }
             for (std::string_view f : fields_)
-                cells.push_back(numbers ? numberText(f) : text(f));
+                cells.push_back(numberText(f));
         }
         table.resize(rows + 1, columns);
         for (int r = 1; r <= rows; ++r)
@@ -432,7 +433,7 @@ void readBeam(SectionReader& r, BeamModel& beam)
     beam.kind = static_cast<BeamKind>(r.integer("kind", 0, 1));
     beam.length = r.numberText(r.keyLine("length", 1)[0]);
     beam.memberCountText = r.keyText("memberCount");
-    r.table("members", beam.members, kMemberColumns, true);
+    r.table("members", beam.members, kMemberColumns);
 }
 
 void readSection(SectionReader& r, CrossSection& section)
@@ -465,7 +466,7 @@ void readQuantity(SectionReader& r, QuantitySlot& slot, int k)
     // A slot that was ever stored carries the headings the store writes.
     if (slot.entryMode != EntryMode::None)
         slot.line.setRow(0, {"Staničení [m]", "Pořadnice"});
-    r.table("points", slot.line, kLineColumns, true);
+    r.table("points", slot.line, kLineColumns);
 }
 
 void readTendon(SectionReader& r, TendonSlot& slot, int k)
@@ -479,7 +480,7 @@ void readTendon(SectionReader& r, TendonSlot& slot, int k)
     slot.type = static_cast<TendonType>(r.integer("type", -1, 4));
     if (slot.type != TendonType::None)
         slot.points.setRow(0, {"Staničení", "Excentricita", "Předpínací síla"});
-    r.table("points", slot.points, kTendonColumns, true);
+    r.table("points", slot.points, kTendonColumns);
 }
 
 void readResults(SectionReader& r, EvaluationResult& results)

@@ -13,7 +13,8 @@
 //   [end]
 //
 // A table's count n is its row count minus the heading row; every stored cell
-// is listed as it stands, empty cells included.
+// is listed as it stands, empty cells included. The results keep only whether
+// a block was evaluated, so a block never evaluated reads back as not evaluated.
 
 #include "model/project.h"
 #include "results/cp1250.h"

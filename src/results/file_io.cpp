@@ -94,7 +94,7 @@ void flushDirectory(const std::filesystem::path& file)
 void replaceFileContents(const std::filesystem::path& target, std::string_view bytes,
                          const FileCalls& calls)
 {
-    // A read-only former file is protected as a plain rewrite would respect it.
+    // A former file marked read-only stays protected, as a plain rewrite leaves it.
     if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
         throw Error::fromErrno(errno);
 
