@@ -6,6 +6,7 @@
 #include "model/numbers.h"
 
 #include <algorithm>
+#include <array>
 
 namespace kvor {
 namespace {
@@ -24,7 +25,7 @@ void setUnit(std::string& unit, const std::string& kindText)
         unit = kQuantityKindUnits[static_cast<size_t>(kind)];
 }
 
-void evaluateQuantity(Project& project, int q, char sep)
+void evaluateQuantity(Project& project, int q, std::array<TendonLoads, kSlotCount>& loads, char sep)
 {
     EvaluationResult& results = project.results;
     const QuantitySlot& quantity = project.quantities[static_cast<size_t>(q)];
@@ -42,7 +43,8 @@ void evaluateQuantity(Project& project, int q, char sep)
                 results.tendonTableType[static_cast<size_t>(t)] = static_cast<int>(TendonType::Straight);
             TextTable& table = results.tendonTables[static_cast<size_t>(q)][static_cast<size_t>(t)];
             // Only straight and broken tendons are evaluated; another type keeps its old value.
-            if (const auto effect = tendonEffect(tendon.type, tendon.points, line, slopes, table, sep))
+            if (const auto effect = tendonEffect(tendon.type, tendon.points, line, slopes, table, sep,
+                                                 loads[static_cast<size_t>(t)]))
                 value = formatNumber(*effect, sep);
         } else {
             value = kNotEntered;
@@ -78,9 +80,12 @@ std::optional<Report> checkEvaluationPreconditions(const Project& project)
 
 void evaluateProject(Project& project, char sep)
 {
+    // A tendon's point loads are formed at its first quantity and copied into
+    // the tables of the later ones.
+    std::array<TendonLoads, kSlotCount> loads;
     for (int q = 0; q < kSlotCount; ++q) {
         if (project.quantities[static_cast<size_t>(q)].entered())
-            evaluateQuantity(project, q, sep);
+            evaluateQuantity(project, q, loads, sep);
         else
             markNotEvaluated(project.results, q);
     }

@@ -4,21 +4,34 @@
 #include "model/numbers.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace kvor {
 
-StationIndex::StationIndex(const TextTable& table, char sep) : table_(&table), sep_(sep)
+StationIndex::StationIndex(const TextTable& table, char sep) : table_(&table)
 {
     const int m = table.rowCount() - 1;
     stations_.reserve(static_cast<size_t>(std::max(m, 0)));
     prefixMax_.reserve(stations_.capacity());
+    values_.reserve(stations_.capacity());
     for (int row = 1; row <= m; ++row) {
         const auto s = parseNumber(table.cell(row, 0), sep);
         if (!s)
             break;  // the scan can never pass this row
         stations_.push_back(*s);
         prefixMax_.push_back(prefixMax_.empty() ? *s : std::max(prefixMax_.back(), *s));
+        // A parsed number is never NaN, so NaN marks a value text that is no number.
+        values_.push_back(parseNumber(table.cell(row, 1), sep).value_or(std::numeric_limits<long double>::quiet_NaN()));
     }
+}
+
+long double StationIndex::value(int row) const
+{
+    const long double v = values_[static_cast<size_t>(row - 1)];
+    if (std::isnan(v))
+        throw Error::invalidFloat(table_->cell(row, 1));
+    return v;
 }
 
 int StationIndex::stoppingRow(long double x) const
@@ -41,15 +54,13 @@ StationValue lookupAtStation(const StationIndex& index, long double x)
     const int j = index.stoppingRow(x);
     if (j == 0)
         throw Error::invalidFloat(index.firstNonNumberText());
-    const TextTable& table = index.table();
-    const char sep = index.separator();
     if (j == 1)
-        return {toNumber(table.cell(1, 1), sep), 1};
+        return {index.value(1), 1};
 
     // The chord's slope first, then its share of the run, then the left value:
     // also at x = s(j), so the result may differ from v(j) in the last bit.
-    const long double right = toNumber(table.cell(j, 1), sep);
-    const long double left = toNumber(table.cell(j - 1, 1), sep);
+    const long double right = index.value(j);
+    const long double left = index.value(j - 1);
     const long double slope = checkedDivide(right - left, index.station(j) - index.station(j - 1));
     const long double run = checkedFinite(x - index.station(j - 1));
     const long double rise = checkedFinite(slope * run);

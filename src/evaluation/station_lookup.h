@@ -10,10 +10,11 @@
 // (the empty cell after the last row included) throws the conversion error of
 // that text, so a station past the last one is an error.
 //
-// StationIndex parses the station column once, up to the first text that is no
-// number, and keeps its prefix maximum: the scan's stopping row is the first row
-// whose prefix maximum is >= x, found by bisection in O(log m). Unsorted columns
-// give exactly the scan's result too.
+// StationIndex parses the table once, up to the first station text that is no
+// number, and keeps the prefix maximum of the stations: the scan's stopping row
+// is the first row whose prefix maximum is >= x, found by bisection in O(log m).
+// Unsorted columns give exactly the scan's result too. A value text that is no
+// number fails only when a lookup uses it, as in the scan.
 
 #include "model/text_table.h"
 
@@ -28,21 +29,22 @@ public:
     StationIndex(const TextTable& table, char sep);
 
     const TextTable& table() const { return *table_; }
-    char separator() const { return sep_; }
     // Row the scan for x stops at (1..m), or 0 when it meets a station text
     // that is no number first.
     int stoppingRow(long double x) const;
-    // Station of a row before the first station text that is no number.
+    // Station and value of a row before the first station text that is no number;
+    // value() throws the conversion error of a value text that is no number.
     long double station(int row) const { return stations_[static_cast<size_t>(row - 1)]; }
+    long double value(int row) const;
     // The first station text in row order that is no number (the empty cell past
     // the last row when every station is a number).
     std::string_view firstNonNumberText() const;
 
 private:
     const TextTable* table_;
-    char sep_;
     std::vector<long double> stations_;    // s(1..k), k rows before the first non-number
     std::vector<long double> prefixMax_;   // max of s(1..j)
+    std::vector<long double> values_;      // v(1..k); NaN where the text is no number
 };
 
 struct StationValue {

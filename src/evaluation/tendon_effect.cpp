@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace kvor {
@@ -21,6 +22,22 @@ constexpr int kStoreStation = 0;
 constexpr int kStoreEccentricity = 1;
 constexpr int kStoreForce = 2;
 
+// Cells get strings of their exact length: a table of 32767 × 9 cells is held
+// for each of 25 pairs, so spare capacity would cost more than the copy.
+void writeText(TextTable& table, int row, int col, std::string_view text)
+{
+    table.setCell(row, col, std::string(text));
+}
+
+// Writes a computed value as its 15-digit text and returns what re-reading the
+// cell gives. A value that is not a finite number is never written.
+long double writeNumber(TextTable& table, int row, int col, long double value, char sep)
+{
+    const FormattedNumber f = formatAndReread(checkedFinite(value), sep);
+    writeText(table, row, col, f.text);
+    return f.reread;
+}
+
 void startTable(TextTable& table, int rows)
 {
     table.resize(rows, 9);
@@ -31,18 +48,9 @@ void startTable(TextTable& table, int rows)
 void copyPoint(const TextTable& points, int row, TextTable& table)
 {
     table.setCell(row, kPoint, formatInteger(row));
-    table.setCell(row, kStation, points.cell(row, kStoreStation));
-    table.setCell(row, kEccentricity, points.cell(row, kStoreEccentricity));
-    table.setCell(row, kForce, points.cell(row, kStoreForce));
-}
-
-// Writes a computed value as its 15-digit text and returns what re-reading the
-// cell gives. A value that is not a finite number is never written.
-long double writeNumber(TextTable& table, int row, int col, long double value, char sep)
-{
-    FormattedNumber f = formatAndReread(checkedFinite(value), sep);
-    table.setCell(row, col, std::move(f.text));
-    return f.reread;
+    writeText(table, row, kStation, points.cell(row, kStoreStation));
+    writeText(table, row, kEccentricity, points.cell(row, kStoreEccentricity));
+    writeText(table, row, kForce, points.cell(row, kStoreForce));
 }
 
 long double straightEffect(const TextTable& points, const StationIndex& slopes, TextTable& table, char sep)
@@ -58,7 +66,7 @@ long double straightEffect(const TextTable& points, const StationIndex& slopes, 
         const StationValue found = lookupAtStation(slopes, toNumber(points.cell(row, kStoreStation), sep));
         if (found.row == 1) {
             const std::string_view text = slopes.table().cell(1, 1);
-            table.setCell(row, kSlope, text);
+            writeText(table, row, kSlope, text);
             d[row] = toNumber(text, sep);
         } else {
             d[row] = writeNumber(table, row, kSlope, found.value, sep);
@@ -86,92 +94,135 @@ long double straightEffect(const TextTable& points, const StationIndex& slopes, 
     return checkedFinite(first + second);
 }
 
-long double brokenEffect(const TextTable& points, const StationIndex& line, const StationIndex& slopes,
-                         TextTable& table, char sep)
+// Index i of a vector used 1-based, as the points are numbered.
+template <class T>
+auto& at(std::vector<T>& v, int i)
 {
-    const int rows = points.rowCount();
-    const int n = rows - 1;
-    startTable(table, rows);
+    return v[static_cast<size_t>(i)];
+}
 
-    const auto at = [](auto& v, int i) -> auto& { return v[static_cast<size_t>(i)]; };  // 1-based use
-    std::vector<long double> x(static_cast<size_t>(std::max(n, 1)) + 2);
-    std::vector<long double> eta(x.size()), d(x.size()), v(x.size()), h(x.size()), e(x.size());
-
-    for (int i = 1; i <= n; ++i) {
-        at(x, i) = toNumber(points.cell(i, kStoreStation), sep);
-        at(eta, i) = writeNumber(table, i, kOrdinate, lookupAtStation(line, at(x, i)).value, sep);
-    }
-    for (int i = 1; i <= n; ++i)
-        at(d, i) = writeNumber(table, i, kSlope, lookupAtStation(slopes, at(x, i)).value, sep);
-    for (int i = 1; i <= n; ++i)
-        copyPoint(points, i, table);
+// The loads of a tendon's points while they are first formed: the angles and
+// the point forces V and H in columns 4 and 5, written point 1 first, then the
+// interior points in order, then point n. Keeps V and H as re-read from their
+// texts and the parsed eccentricities for the moments.
+void formPointForces(const TextTable& points, TextTable& table, TendonLoads& loads,
+                     std::vector<long double>& eccentricity, std::vector<long double>& horizontal, char sep)
+{
+    const int n = points.rowCount() - 1;
 
     // Segment k runs from point k to k+1. Eccentricities grow downwards, so the
     // rise is e(k) - e(k+1) and a tendon going down has a negative angle; a
     // vertical segment (equal stations) gets ±π/2 without dividing. A table
     // without a second point fails on the empty cell of its missing neighbour.
     const int segments = std::max(n - 1, 1);
-    std::vector<long double> sinA(static_cast<size_t>(segments) + 1), cosA(sinA.size());
+    eccentricity.assign(static_cast<size_t>(segments) + 2, 0.0L);
+    std::vector<long double> sinA(eccentricity.size()), cosA(eccentricity.size());
+    at(eccentricity, 1) = toNumber(points.cell(1, kStoreEccentricity), sep);
     for (int k = 1; k <= segments; ++k) {
-        const long double eFrom = toNumber(points.cell(k, kStoreEccentricity), sep);
-        const long double eTo = toNumber(points.cell(k + 1, kStoreEccentricity), sep);
-        const long double xTo = toNumber(points.cell(k + 1, kStoreStation), sep);
-        const long double xFrom = toNumber(points.cell(k, kStoreStation), sep);
-        const long double alpha = ::atan2l(eFrom - eTo, xTo - xFrom);
+        at(eccentricity, k + 1) = toNumber(points.cell(k + 1, kStoreEccentricity), sep);
+        const long double rise = at(eccentricity, k) - at(eccentricity, k + 1);
+        const long double run = at(loads.station, k + 1) - at(loads.station, k);
+        const long double alpha = ::atan2l(rise, run);
         at(sinA, k) = ::sinl(alpha);
         at(cosA, k) = ::cosl(alpha);
-        at(e, k) = eFrom;
-        at(e, k + 1) = eTo;
     }
 
+    horizontal.assign(static_cast<size_t>(n) + 1, 0.0L);
+    loads.vertical.assign(horizontal.size(), 0.0L);
     const auto force = [&](int i) { return toNumber(points.cell(i, kStoreForce), sep); };
-    const auto writeForces = [&](int i, long double vertical, long double horizontal) {
-        at(v, i) = writeNumber(table, i, kVertical, vertical, sep);
-        at(h, i) = writeNumber(table, i, kHorizontal, horizontal, sep);
+    const auto writeForces = [&](int i, long double v, long double h) {
+        at(loads.vertical, i) = writeNumber(table, i, kVertical, v, sep);
+        at(horizontal, i) = writeNumber(table, i, kHorizontal, h, sep);
     };
     // First anchorage: the first segment's force. Interior point: the segment
     // starting there minus the segment ending there, each with the force of its
     // starting row. Last anchorage: minus the last segment, with the force of
     // its own row (the store repeats the last segment's force there).
-    {
-        const long double n1 = force(1);
-        writeForces(1, n1 * at(sinA, 1), n1 * at(cosA, 1));
-    }
+    const long double first = force(1);
+    writeForces(1, first * at(sinA, 1), first * at(cosA, 1));
     for (int i = 2; i <= n - 1; ++i) {
         const long double own = force(i);
         const long double before = force(i - 1);
         writeForces(i, own * at(sinA, i) - before * at(sinA, i - 1), own * at(cosA, i) - before * at(cosA, i - 1));
     }
-    if (n >= 2) {
-        const long double last = -force(n);
-        writeForces(n, last * at(sinA, n - 1), last * at(cosA, n - 1));
+    const long double last = -force(n);
+    writeForces(n, last * at(sinA, n - 1), last * at(cosA, n - 1));
+}
+
+long double brokenEffect(const TextTable& points, const StationIndex& line, const StationIndex& slopes,
+                         TextTable& table, char sep, TendonLoads& loads)
+{
+    const int rows = points.rowCount();
+    const int n = rows - 1;
+    const bool formed = loads.table != nullptr;
+    startTable(table, rows);
+
+    // Each station is parsed as its ordinate is looked up, point by point.
+    std::vector<long double> eta(static_cast<size_t>(std::max(n, 0)) + 1), d(eta.size());
+    if (!formed)
+        loads.station.assign(static_cast<size_t>(std::max(n, 1)) + 2, 0.0L);
+    for (int i = 1; i <= n; ++i) {
+        if (!formed)
+            at(loads.station, i) = toNumber(points.cell(i, kStoreStation), sep);
+        at(eta, i) = writeNumber(table, i, kOrdinate, lookupAtStation(line, at(loads.station, i)).value, sep);
+    }
+    for (int i = 1; i <= n; ++i)
+        at(d, i) = writeNumber(table, i, kSlope, lookupAtStation(slopes, at(loads.station, i)).value, sep);
+    for (int i = 1; i <= n; ++i)
+        copyPoint(points, i, table);
+
+    std::vector<long double> eccentricity, horizontal;
+    if (formed) {
+        for (int i = 1; i <= n; ++i) {
+            writeText(table, i, kVertical, loads.table->cell(i, kVertical));
+            writeText(table, i, kHorizontal, loads.table->cell(i, kHorizontal));
+        }
+    } else {
+        formPointForces(points, table, loads, eccentricity, horizontal, sep);
+        loads.moment.assign(horizontal.size(), 0.0L);
     }
 
+    // Each moment is written as its contribution is added, so a failing
+    // contribution leaves the later moment cells as they were.
     long double effect = 0.0L;
     for (int i = 1; i <= n; ++i) {
-        const long double moment = checkedFinite(at(e, i) * at(h, i));
-        writeNumber(table, i, kMoment, moment, sep);
-        const long double bending = checkedFinite(at(d, i) * moment);
-        const long double lifting = checkedFinite(at(v, i) * at(eta, i));
+        if (formed) {
+            writeText(table, i, kMoment, loads.table->cell(i, kMoment));
+        } else {
+            at(loads.moment, i) = checkedFinite(at(eccentricity, i) * at(horizontal, i));
+            writeNumber(table, i, kMoment, at(loads.moment, i), sep);
+        }
+        const long double bending = checkedFinite(at(d, i) * at(loads.moment, i));
+        const long double lifting = checkedFinite(at(loads.vertical, i) * at(eta, i));
         const long double contribution = checkedFinite(bending + lifting);
         effect = checkedFinite(effect + contribution);
     }
+    if (!formed)
+        loads.table = &table;
     return effect;
 }
 
 }  // namespace
 
 std::optional<long double> tendonEffect(TendonType type, const TextTable& tendonPoints, const StationIndex& line,
-                                        const StationIndex& slopes, TextTable& tendonTable, char sep)
+                                        const StationIndex& slopes, TextTable& tendonTable, char sep,
+                                        TendonLoads& loads)
 {
     switch (type) {
     case TendonType::Straight:
         return straightEffect(tendonPoints, slopes, tendonTable, sep);
     case TendonType::Broken:
-        return brokenEffect(tendonPoints, line, slopes, tendonTable, sep);
+        return brokenEffect(tendonPoints, line, slopes, tendonTable, sep, loads);
     default:
         return std::nullopt;
     }
+}
+
+std::optional<long double> tendonEffect(TendonType type, const TextTable& tendonPoints, const StationIndex& line,
+                                        const StationIndex& slopes, TextTable& tendonTable, char sep)
+{
+    TendonLoads loads;
+    return tendonEffect(type, tendonPoints, line, slopes, tendonTable, sep, loads);
 }
 
 }  // namespace kvor

@@ -32,15 +32,35 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace kvor {
 
 // Headings of the nine columns of a tendon table.
 extern const std::array<const char*, 9> kTendonTableHeadings;
 
+// What a broken tendon exerts at its points (columns 4 to 6 of its table) does
+// not depend on the quantity. A run forms it at the tendon's first table and
+// copies it into the tendon's later tables, which gives the same texts and
+// values as forming it again.
+struct TendonLoads {
+    const TextTable* table = nullptr;   // the table the loads were first written to; null until then
+    std::vector<long double> station;   // x(i)
+    std::vector<long double> vertical;  // V(i) as re-read from its text
+    std::vector<long double> moment;    // M(i) unrounded
+};
+
 // Fills `tendonTable` for a straight or broken tendon and returns its effect;
 // any other type computes nothing, leaves the table and returns nothing.
 // `line` indexes the quantity's influence line, `slopes` its derivative table.
+// `loads` carries a broken tendon's loads from one quantity to the next: pass
+// the same object for every quantity of one tendon, and keep the table it
+// refers to unchanged meanwhile.
+std::optional<long double> tendonEffect(TendonType type, const TextTable& tendonPoints,
+                                        const StationIndex& line, const StationIndex& slopes,
+                                        TextTable& tendonTable, char sep, TendonLoads& loads);
+
+// The same for a single quantity.
 std::optional<long double> tendonEffect(TendonType type, const TextTable& tendonPoints,
                                         const StationIndex& line, const StationIndex& slopes,
                                         TextTable& tendonTable, char sep);

@@ -267,6 +267,51 @@ TEST(TendonFailures, AnOverflowIsNeverShownAsAValue)
     EXPECT_EQ(table.cell(1, 6), "");
 }
 
+TEST(TendonLoadsCarriedOver, GiveTheTablesOfAFreshComputation)
+{
+    // One tendon on three lines, its loads formed on the first and copied into
+    // the others: every table and effect equals its own fresh computation.
+    const TextTable store = tendonStore({{"0,5", "0,05", "-900"}, {"3,25", "0,2", "-850"}, {"6", "-0,1", "-800"},
+                                         {"6", "0,1", "-750"}, {"9,75", "0", "-750"}});
+    const Quantity lines[] = {Quantity(triangleLine()),
+                              Quantity(stationTable({{"0", "0"}, {"2", "-1"}, {"2", "1"}, {"10", "0,3"}})),
+                              Quantity(stationTable({{"0", "1,5"}, {"4", "0,25"}, {"10", "7"}}))};
+    TendonLoads loads;
+    TextTable tables[3];
+    for (int k = 0; k < 3; ++k) {
+        const Quantity& q = lines[k];
+        TextTable fresh;
+        const auto withLoads = tendonEffect(TendonType::Broken, store, q.lineIndex, q.slopeIndex, tables[k], ',', loads);
+        const auto alone = q.effect(TendonType::Broken, store, fresh);
+        EXPECT_EQ(*withLoads, *alone) << k;
+        EXPECT_TRUE(tables[k] == fresh) << k;
+        EXPECT_EQ(loads.table, &tables[0]);  // the loads stay with the table they were formed in
+    }
+}
+
+TEST(TendonFailures, AnOverflowingContributionLeavesTheLaterMomentsUnwritten)
+{
+    const TextTable store = tendonStore({{"2", "0,1", "-1000"}, {"5", "0,5", "-1000"}, {"8", "0,1", "-1000"}});
+    const Quantity first(triangleLine());
+    const Quantity huge(stationTable({{"0", "1E4930"}, {"10", "1E4930"}}));  // V(1)·η(1) overflows
+    TendonLoads loads;
+    TextTable t1, t2, t3;
+    ASSERT_TRUE(tendonEffect(TendonType::Broken, store, first.lineIndex, first.slopeIndex, t1, ',', loads));
+    for (TendonLoads* l : {&loads, static_cast<TendonLoads*>(nullptr)}) {
+        TendonLoads none;
+        TextTable& t = l ? t2 : t3;
+        try {
+            tendonEffect(TendonType::Broken, store, huge.lineIndex, huge.slopeIndex, t, ',', l ? *l : none);
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(), "Floating point overflow");
+        }
+        EXPECT_EQ(t.cell(1, 6), "-99,1227900682635");
+        EXPECT_EQ(t.cell(2, 6), "");
+        EXPECT_EQ(t.cell(3, 5), "991,227900682635");
+    }
+}
+
 TEST(TendonEffect, OtherTypesComputeNothing)
 {
     const Quantity q(triangleLine());

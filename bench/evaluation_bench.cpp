@@ -1,0 +1,170 @@
+// Cost of "Výpočet": the whole run on the largest project, its growth with the
+// point counts, and the indexed station lookup against the plain scan from row 1.
+#include "evaluation/derivative_table.h"
+#include "evaluation/evaluation_run.h"
+#include "evaluation/station_lookup.h"
+#include "model/numbers.h"
+#include "model/project.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr long double kSpan = 100.0L;
+constexpr char kSep = ',';
+
+// Station i of n evenly spaced stations from 0 to the span, as a 15-digit text.
+std::string station(int i, int n) { return kvor::formatNumber(kSpan * i / (n - 1), kSep); }
+
+// An influence line of m points: a skewed hump that differs per slot.
+kvor::TextTable influenceLine(int m, int slot)
+{
+    kvor::TextTable t(m + 1, 2);
+    t.setRow(0, {"Staničení [m]", "Pořadnice"});
+    const long double peak = kSpan * (slot + 1) / 6;
+    for (int i = 0; i < m; ++i) {
+        const long double x = kSpan * i / (m - 1);
+        const long double y = x <= peak ? x / peak : (kSpan - x) / (kSpan - peak);
+        t.setRow(i + 1, {station(i, m), kvor::formatNumber(y * (slot + 1), kSep)});
+    }
+    return t;
+}
+
+// A broken tendon of n points draped along the span, in the store layout.
+kvor::TextTable brokenTendon(int n, int slot)
+{
+    kvor::TextTable t(n + 1, 3);
+    t.setRow(0, {"Staničení", "Excentricita", "Předpínací síla"});
+    const std::string force = kvor::formatInteger(-1000 - 100 * slot);
+    for (int i = 0; i < n; ++i) {
+        const long double x = kSpan * i / (n - 1);
+        const long double e = 0.3L * std::sin(3.14159265358979L * x / kSpan) - 0.05L * slot;
+        t.setRow(i + 1, {station(i, n), kvor::formatNumber(e, kSep), force});
+    }
+    return t;
+}
+
+std::unique_ptr<kvor::Project> fullProject(int linePoints, int tendonPoints)
+{
+    auto p = std::make_unique<kvor::Project>();
+    for (int s = 0; s < kvor::kSlotCount; ++s) {
+        kvor::QuantitySlot& q = p->quantities[static_cast<size_t>(s)];
+        q.shown = true;
+        q.status = kvor::SlotStatus::Entered;
+        q.kindText = "Ohybový moment";
+        q.line = influenceLine(linePoints, s);
+        kvor::TendonSlot& t = p->tendons[static_cast<size_t>(s)];
+        t.shown = true;
+        t.status = kvor::SlotStatus::Entered;
+        t.type = kvor::TendonType::Broken;
+        t.points = brokenTendon(tendonPoints, s);
+    }
+    return p;
+}
+
+// The whole run on a project whose result tables are still in their initial
+// size, as at the first "Výpočet" of a session.
+void runFresh(benchmark::State& state, int linePoints, int tendonPoints)
+{
+    const auto input = fullProject(linePoints, tendonPoints);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto p = std::make_unique<kvor::Project>(*input);
+        state.ResumeTiming();
+        kvor::evaluateProject(*p, kSep);
+        benchmark::DoNotOptimize(p->results.value[4][4]);
+        state.PauseTiming();
+        p.reset();
+        state.ResumeTiming();
+    }
+    state.counters["points"] = static_cast<double>(linePoints);
+}
+
+void BM_EvaluateLargestProject(benchmark::State& state) { runFresh(state, 32750, 32766); }
+BENCHMARK(BM_EvaluateLargestProject)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A second run over the same project reuses the tables of the first.
+void BM_EvaluateLargestProjectAgain(benchmark::State& state)
+{
+    auto p = fullProject(32750, 32766);
+    kvor::evaluateProject(*p, kSep);
+    for (auto _ : state) {
+        kvor::evaluateProject(*p, kSep);
+        benchmark::DoNotOptimize(p->results.value[4][4]);
+    }
+}
+BENCHMARK(BM_EvaluateLargestProjectAgain)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_EvaluateScaling(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    runFresh(state, n, n);
+    state.SetComplexityN(n);
+}
+BENCHMARK(BM_EvaluateScaling)
+    ->Arg(1000)->Arg(4000)->Arg(16000)->Arg(32000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+// The lookup as the rule is worded: scan from row 1, parsing each station when
+// it is reached. Kept here only, as the yardstick of the index.
+long double literalLookup(const kvor::TextTable& table, long double x)
+{
+    int j = 1;
+    while (kvor::toNumber(table.cell(j, 0), kSep) < x)
+        ++j;
+    if (j == 1)
+        return kvor::toNumber(table.cell(1, 1), kSep);
+    const long double right = kvor::toNumber(table.cell(j, 1), kSep);
+    const long double left = kvor::toNumber(table.cell(j - 1, 1), kSep);
+    const long double s1 = kvor::toNumber(table.cell(j, 0), kSep);
+    const long double s0 = kvor::toNumber(table.cell(j - 1, 0), kSep);
+    return kvor::checkedDivide(right - left, s1 - s0) * (x - s0) + left;
+}
+
+// Ordinates and slopes of every point of one tendon on one quantity: the part
+// of the run that the lookup decides.
+struct LookupInput {
+    kvor::TextTable line, slopes;
+    std::vector<long double> stations;
+    explicit LookupInput(int n) : line(influenceLine(n, 2))
+    {
+        kvor::buildDerivativeTable(line, slopes, kSep);
+        const kvor::TextTable tendon = brokenTendon(n, 2);
+        for (int i = 1; i <= n; ++i)
+            stations.push_back(kvor::toNumber(tendon.cell(i, 0), kSep));
+    }
+};
+
+void BM_LookupIndexed(benchmark::State& state)
+{
+    const LookupInput in(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        const kvor::StationIndex line(in.line, kSep), slopes(in.slopes, kSep);
+        long double sum = 0;
+        for (long double x : in.stations)
+            sum += kvor::lookupAtStation(line, x).value + kvor::lookupAtStation(slopes, x).value;
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_LookupIndexed)->Arg(1000)->Arg(4000)->Arg(16000)->Unit(benchmark::kMillisecond);
+
+void BM_LookupLiteralScan(benchmark::State& state)
+{
+    const LookupInput in(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        long double sum = 0;
+        for (long double x : in.stations)
+            sum += literalLookup(in.line, x) + literalLookup(in.slopes, x);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_LookupLiteralScan)->Arg(1000)->Arg(4000)->Arg(16000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
