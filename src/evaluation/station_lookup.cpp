@@ -34,14 +34,38 @@ long double StationIndex::value(int row) const
     return v;
 }
 
-int StationIndex::stoppingRow(long double x) const
+int StationIndex::stoppingRow(long double x, int nearRow) const
 {
     // The scan passes row j exactly while s(j) < x, so it stops at the first row
-    // whose prefix maximum reaches x.
-    const auto it = std::lower_bound(prefixMax_.begin(), prefixMax_.end(), x);
-    if (it == prefixMax_.end())
+    // whose prefix maximum reaches x: a lower bound in a non-decreasing array.
+    const size_t k = prefixMax_.size();
+    size_t lo = 0;  // the answer (0-based) lies in [lo, hi]; hi = k means none
+    size_t hi = k;
+    if (nearRow > 0 && static_cast<size_t>(nearRow) <= k) {
+        const size_t guess = static_cast<size_t>(nearRow) - 1;
+        size_t step = 1;
+        if (prefixMax_[guess] < x) {
+            lo = guess + 1;  // gallop right until an entry reaches x
+            while (lo + step - 1 < k && prefixMax_[lo + step - 1] < x) {
+                lo += step;
+                step *= 2;
+            }
+            hi = std::min(lo + step - 1, k);
+        } else {
+            hi = guess;  // gallop left while entries still reach x
+            while (hi >= step && prefixMax_[hi - step] >= x) {
+                hi -= step;
+                step *= 2;
+            }
+            lo = hi >= step ? hi - step + 1 : 0;
+        }
+    }
+    const auto it = std::lower_bound(prefixMax_.begin() + static_cast<std::ptrdiff_t>(lo),
+                                     prefixMax_.begin() + static_cast<std::ptrdiff_t>(hi), x);
+    const size_t found = static_cast<size_t>(it - prefixMax_.begin());
+    if (found == k)
         return 0;
-    return static_cast<int>(it - prefixMax_.begin()) + 1;
+    return static_cast<int>(found) + 1;
 }
 
 std::string_view StationIndex::firstNonNumberText() const
@@ -49,9 +73,9 @@ std::string_view StationIndex::firstNonNumberText() const
     return table_->cell(static_cast<int>(stations_.size()) + 1, 0);
 }
 
-StationValue lookupAtStation(const StationIndex& index, long double x)
+StationValue lookupAtStation(const StationIndex& index, long double x, int nearRow)
 {
-    const int j = index.stoppingRow(x);
+    const int j = index.stoppingRow(x, nearRow);
     if (j == 0)
         throw Error::invalidFloat(index.firstNonNumberText());
     if (j == 1)

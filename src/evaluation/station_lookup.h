@@ -30,8 +30,10 @@ public:
 
     const TextTable& table() const { return *table_; }
     // Row the scan for x stops at (1..m), or 0 when it meets a station text
-    // that is no number first.
-    int stoppingRow(long double x) const;
+    // that is no number first. `nearRow`, a guess such as the previous answer,
+    // only speeds the search up: from it a gallop brackets the answer, so
+    // ascending queries cost amortised O(1); 0 means no guess.
+    int stoppingRow(long double x, int nearRow = 0) const;
     // Station and value of a row before the first station text that is no number;
     // value() throws the conversion error of a value text that is no number.
     long double station(int row) const { return stations_[static_cast<size_t>(row - 1)]; }
@@ -52,7 +54,9 @@ struct StationValue {
     int row;  // the row the scan stopped at; 1 means the value of row 1 was taken as it is
 };
 
-// The value at station x; throws as described above.
-StationValue lookupAtStation(const StationIndex& index, long double x);
+// The value at station x; throws as described above. `nearRow` as for
+// StationIndex::stoppingRow: pass the previous result's row when the stations
+// looked up ascend; the result does not depend on it.
+StationValue lookupAtStation(const StationIndex& index, long double x, int nearRow = 0);
 
 }  // namespace kvor

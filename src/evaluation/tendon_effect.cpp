@@ -161,13 +161,21 @@ long double brokenEffect(const TextTable& points, const StationIndex& line, cons
     std::vector<long double> eta(static_cast<size_t>(std::max(n, 0)) + 1), d(eta.size());
     if (!formed)
         loads.station.assign(static_cast<size_t>(std::max(n, 1)) + 2, 0.0L);
+    // Tendon stations mostly ascend: each search starts from the row of the one before.
+    int near = 0;
     for (int i = 1; i <= n; ++i) {
         if (!formed)
             at(loads.station, i) = toNumber(points.cell(i, kStoreStation), sep);
-        at(eta, i) = writeNumber(table, i, kOrdinate, lookupAtStation(line, at(loads.station, i)).value, sep);
+        const StationValue found = lookupAtStation(line, at(loads.station, i), near);
+        near = found.row;
+        at(eta, i) = writeNumber(table, i, kOrdinate, found.value, sep);
     }
-    for (int i = 1; i <= n; ++i)
-        at(d, i) = writeNumber(table, i, kSlope, lookupAtStation(slopes, at(loads.station, i)).value, sep);
+    near = 0;
+    for (int i = 1; i <= n; ++i) {
+        const StationValue found = lookupAtStation(slopes, at(loads.station, i), near);
+        near = found.row;
+        at(d, i) = writeNumber(table, i, kSlope, found.value, sep);
+    }
     for (int i = 1; i <= n; ++i)
         copyPoint(points, i, table);
 

@@ -161,6 +161,13 @@ TEST(Lookup, MatchesTheLiteralScanOnRandomTables)
             const Outcome fast = outcomeOf([&] { return lookupAtStation(index, x); });
             const Outcome slow = outcomeOf([&] { return literalScan(t, x, ','); });
             ASSERT_EQ(fast.index(), slow.index()) << "round " << round << " x " << static_cast<double>(x);
+            // A starting row anywhere, even past the end, changes nothing.
+            const int nearRow = percent(rng) % (m + 3);
+            const Outcome hinted = outcomeOf([&] { return lookupAtStation(index, x, nearRow); });
+            ASSERT_EQ(hinted.index(), fast.index());
+            if (hinted.index() == 0) {
+                EXPECT_EQ(std::get<0>(hinted).row, std::get<0>(fast).row) << "round " << round << " near " << nearRow;
+            }
             if (fast.index() == 0) {
                 EXPECT_EQ(std::get<0>(fast).value, std::get<0>(slow).value) << "round " << round;
                 EXPECT_EQ(std::get<0>(fast).row, std::get<0>(slow).row) << "round " << round;
