@@ -1,0 +1,29 @@
+#include "ui/influence_chart_panel.h"
+
+#include "influence/influence_chart_data.h"
+
+namespace kvor::ui {
+
+namespace {
+
+ChartPanelSetup influenceChartSetup()
+{
+    return ChartPanelSetup{
+        QStringLiteral("Label46"),
+        QStringLiteral("Grafy příčinkových čar"),
+        LineChartLook{QStringLiteral("Chart1"), QSize(566, 155), QStringLiteral("staničení [m]"),
+                      QStringLiteral("pořadnice "), false},
+        QStringLiteral("Panel2"),
+        {QStringLiteral("Je nutné vybrat, u které vyhodnocované veličiny chcete"),
+         QStringLiteral("vykreslit průběh příčinkové čáry !!!"),
+         QStringLiteral("Zadejte průběh příčinkové čáry a označte volbu \"Kreslit graf\"")},
+        QStringLiteral("BitBtn12"),
+        &buildInfluenceChart,
+    };
+}
+
+}  // namespace
+
+InfluenceChartPanel::InfluenceChartPanel(QWidget* parent) : ChartPanel(influenceChartSetup(), parent) {}
+
+}  // namespace kvor::ui
