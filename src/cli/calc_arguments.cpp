@@ -1,0 +1,105 @@
+#include "cli/calc_arguments.h"
+
+#include <algorithm>
+
+namespace kvor {
+
+const std::string_view kCalcUsage = "Použití: kvor-calc [--group SEZNAM] [--tables] SOUBOR";
+
+const std::string_view kCalcHelp =
+    "Použití: kvor-calc [--group SEZNAM] [--tables] SOUBOR\n"
+    "\n"
+    "Načte soubor projektu Kvor1.1 uložený i s datovou částí, provede na něm\n"
+    "stejný výpočet jako příkaz „Výpočet“ a vypíše výsledky na standardní výstup\n"
+    "v kódování UTF-8. Do souboru nic nezapisuje.\n"
+    "\n"
+    "Pro každou posuzovanou veličinu q = 1 až 5 vypíše jeden řádek, pole oddělená\n"
+    "tabulátorem:\n"
+    "  q  popisek  komentář  jednotka  v1  v2  v3  v4  v5\n"
+    "kde v1 až v5 jsou účinky kabelů 1 až 5 („###“ u nezadaného kabelu), nebo\n"
+    "  q  Veličina nebyla vyhodnocována!\n"
+    "u veličiny, která není zadána. Čísla mají desetinný oddělovač uložený\n"
+    "v souboru projektu.\n"
+    "\n"
+    "Volby:\n"
+    "  --group SEZNAM  čísla kabelů skupiny oddělená čárkou, např. 1,3; přidá řádek\n"
+    "                  „skupina“ se součtem účinků kabelů skupiny pro každou\n"
+    "                  veličinu 1 až 5 („###“ u nezadané veličiny). Nezadaný kabel\n"
+    "                  se pomine, prázdný seznam dá součet 0.\n"
+    "  --tables        vypíše také tabulky derivací příčinkových čar (řádek\n"
+    "                  „[derivace]  q“) a tabulky kabelů (řádek „[kabel]  q  t“)\n"
+    "                  včetně řádku nadpisů, buňky oddělené tabulátorem.\n"
+    "  --help          vypíše tuto nápovědu.\n"
+    "\n"
+    "Návratový kód: 0 úspěch; 1 soubor nelze přečíst, není soubor projektu, nemá\n"
+    "datovou část, je poškozen, nebo výpočet skončil chybou (zpráva je na prvním\n"
+    "řádku chybového výstupu); 2 chybné argumenty.\n";
+
+namespace {
+
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+// "1,3" -> tendons 1 and 3; "" -> none.
+std::array<bool, kSlotCount> parseGroupList(std::string_view list)
+{
+    std::array<bool, kSlotCount> group{};
+    if (trimBlanks(list).empty())
+        return group;
+    for (;;) {
+        const size_t comma = list.find(',');
+        const std::string_view item = trimBlanks(list.substr(0, comma));
+        if (item.size() != 1 || item[0] < '1' || item[0] > '0' + kSlotCount)
+            throw WrongArguments("Seznam kabelů „" + std::string(list) +
+                                 "“ má obsahovat čísla kabelů 1 až 5 oddělená čárkou");
+        group[static_cast<size_t>(item[0] - '1')] = true;
+        if (comma == std::string_view::npos)
+            return group;
+        list.remove_prefix(comma + 1);
+    }
+}
+
+}  // namespace
+
+CalcArguments parseCalcArguments(std::span<const std::string_view> args)
+{
+    CalcArguments result;
+    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+        result.help = true;
+        return result;
+    }
+    bool fileGiven = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--group") {
+            if (result.groupGiven)
+                throw WrongArguments("Volba --group je uvedena dvakrát");
+            if (i + 1 == args.size())
+                throw WrongArguments("Za volbou --group chybí seznam kabelů");
+            result.groupGiven = true;
+            result.group = parseGroupList(args[++i]);
+        } else if (arg == "--tables") {
+            if (result.tables)
+                throw WrongArguments("Volba --tables je uvedena dvakrát");
+            result.tables = true;
+        } else if (arg.starts_with("-")) {
+            throw WrongArguments("Neznámá volba " + std::string(arg));
+        } else {
+            if (fileGiven)
+                throw WrongArguments("Zadejte jen jeden soubor projektu");
+            fileGiven = true;
+            result.file = arg;
+        }
+    }
+    if (!fileGiven)
+        throw WrongArguments("Chybí soubor projektu");
+    return result;
+}
+
+}  // namespace kvor

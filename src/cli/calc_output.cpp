@@ -1,0 +1,108 @@
+#include "cli/calc_output.h"
+
+#include "model/error.h"
+
+#include <cerrno>
+
+namespace kvor {
+
+namespace {
+
+constexpr std::string_view kNotEvaluated = "Veličina nebyla vyhodnocována!";
+constexpr size_t kFlushSize = 1 << 20;
+
+void writeTable(OutputLines& out, const TextTable& table)
+{
+    for (int r = 0; r < table.rowCount(); ++r) {
+        for (int c = 0; c < table.colCount(); ++c)
+            out.field(table.cell(r, c));
+        out.endLine();
+    }
+}
+
+bool tableOfThisRun(const TendonSlot& tendon)
+{
+    return tendon.entered() &&
+           (tendon.type == TendonType::Straight || tendon.type == TendonType::Broken);
+}
+
+}  // namespace
+
+void OutputLines::field(std::string_view text)
+{
+    if (!lineStart_)
+        buffer_ += '\t';
+    lineStart_ = false;
+    const size_t start = buffer_.size();
+    buffer_ += text;
+    // One pass over the copied characters: millions of short cells pass here.
+    for (size_t i = start; i < buffer_.size(); ++i)
+        if (buffer_[i] == '\t' || buffer_[i] == '\r' || buffer_[i] == '\n')
+            buffer_[i] = ' ';
+}
+
+void OutputLines::endLine()
+{
+    buffer_ += '\n';
+    lineStart_ = true;
+    if (buffer_.size() >= kFlushSize)
+        flush();
+}
+
+void OutputLines::flush()
+{
+    if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), stream_) != buffer_.size())
+        throw Error::fromErrno(errno);
+    buffer_.clear();
+    if (std::fflush(stream_) != 0)
+        throw Error::fromErrno(errno);
+}
+
+void writeResultLines(OutputLines& out, const EvaluationResult& results)
+{
+    for (int q = 0; q < kSlotCount; ++q) {
+        out.field(std::to_string(q + 1));
+        if (results.evaluated(q)) {
+            out.field(results.caption[q]);
+            out.field(results.comment[q]);
+            out.field(results.unit[q]);
+            for (const std::string& value : results.value[q])
+                out.field(value);
+        } else {
+            out.field(kNotEvaluated);
+        }
+        out.endLine();
+    }
+}
+
+void writeGroupLine(OutputLines& out, const EvaluationResult& results)
+{
+    out.field("skupina");
+    for (const std::string& sum : results.groupSum)
+        out.field(sum);
+    out.endLine();
+}
+
+void writeWorkingTables(OutputLines& out, const Project& project)
+{
+    const EvaluationResult& results = project.results;
+    for (int q = 0; q < kSlotCount; ++q) {
+        if (!results.evaluated(q))
+            continue;
+        out.field("[derivace]");
+        out.field(std::to_string(q + 1));
+        out.endLine();
+        writeTable(out, results.derivatives[q]);
+        for (int t = 0; t < kSlotCount; ++t) {
+            if (!tableOfThisRun(project.tendons[t]))
+                continue;
+            out.field("[kabel]");
+            out.field(std::to_string(q + 1));
+            out.field(std::to_string(t + 1));
+            out.endLine();
+            writeTable(out, results.tendonTables[q][t]);
+        }
+    }
+}
+
+}  // namespace kvor

@@ -1,0 +1,48 @@
+#pragma once
+// What kvor-calc prints: UTF-8 lines of TAB-separated fields, each ending with LF.
+//
+//   q  caption  comment  unit  v1 .. v5        an evaluated quantity slot q (1..5)
+//   q  Veličina nebyla vyhodnocována!         a slot that was not evaluated
+//   skupina  s1 .. s5                          the group sums ("###": slot not entered)
+//   [derivace]  q    + the rows of its derivative table, headings included
+//   [kabel]  q  t    + the rows of its tendon table, headings included
+//
+// A TAB, CR or LF inside a text would break this layout, so each is printed
+// as a blank; every other character is printed as it stands.
+
+#include "model/project.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace kvor {
+
+// Lines buffered in memory and handed to the stream in large pieces, so a
+// run with all its tables (several million cells) prints in one pass.
+class OutputLines {
+public:
+    explicit OutputLines(std::FILE* stream) : stream_(stream) {}
+
+    void field(std::string_view text);
+    void endLine();
+    // Writes what is buffered. Throws kvor::Error when the stream fails.
+    void flush();
+
+private:
+    std::FILE* stream_;
+    std::string buffer_;
+    bool lineStart_ = true;
+};
+
+// One line per quantity slot 1..5, as the result window shows the blocks.
+void writeResultLines(OutputLines& out, const EvaluationResult& results);
+
+// The "skupina" line: groupSum of slots 1..5 as the group panel shows them.
+void writeGroupLine(OutputLines& out, const EvaluationResult& results);
+
+// For each evaluated quantity in slot order its derivative table, then the
+// tendon table of each entered straight or broken tendon in slot order.
+void writeWorkingTables(OutputLines& out, const Project& project);
+
+}  // namespace kvor
