@@ -1,0 +1,250 @@
+// kvor-calc on files and arguments it must refuse: nothing on standard output,
+// the message as the first line of standard error, and the exit status.
+
+#include "calc_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <functional>
+
+namespace kvor::testing {
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kWrongArguments = 2;
+
+void expectFailure(const CalcRun& run, const std::string& firstErrLine)
+{
+    EXPECT_EQ(run.status, kFailed);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.firstErrLine(), firstErrLine);
+}
+
+// The file's lines (CR LF ends), and back.
+std::vector<std::string> fileLines(const std::string& bytes)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    return lines;
+}
+
+std::string joinLines(const std::vector<std::string>& lines)
+{
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+// 1-based number of the first line equal to `text` at or after line `from`.
+int lineNumberOf(const std::vector<std::string>& lines, const std::string& text, int from = 1)
+{
+    for (size_t i = static_cast<size_t>(from - 1); i < lines.size(); ++i)
+        if (lines[i] == text)
+            return static_cast<int>(i) + 1;
+    throw std::runtime_error("no line " + text);
+}
+
+TEST(CalcFiles, MissingFileIsNamedWithTheRuntimeText)
+{
+    TempFolder folder;
+    const std::string file = (folder.path() / "nic.txt").string();
+    expectFailure(runCalc({file}), "Soubor „" + file + "“ nelze přečíst: File not found");
+}
+
+TEST(CalcFiles, FileThatIsNoProjectFileIsRefused)
+{
+    TempFolder folder;
+    const std::filesystem::path file = folder.path() / "jiny.txt";
+    // The header ending with LF alone is no header line.
+    writeBytes(file, "Vstupn\xED soubor programu Kvor1.1\nA\nB\n");
+    expectFailure(runCalc({file.string()}),
+                  "Soubor „" + file.string() +
+                      "“ není soubor projektu Kvor1.1 (první řádek není „Vstupní soubor programu Kvor1.1“)");
+}
+
+TEST(CalcFiles, InformationOnlyFileHasNothingToEvaluate)
+{
+    TempFolder folder;
+    const std::filesystem::path file = folder.path() / "Kvordat.txt";
+    writeBytes(file, "Vstupn\xED soubor programu Kvor1.1\r\nMost\r\nPopis\r\nAutor\r\n1. 1. 2020\r\n");
+    expectFailure(runCalc({file.string()}),
+                  "Soubor „" + file.string() +
+                      "“ obsahuje jen informace o projektu, chybí v něm datová část se zadáním; nelze jej vyhodnotit");
+}
+
+struct Damage {
+    const char* what;
+    // Damages the lines and returns the number of the line the message must name.
+    std::function<int(std::vector<std::string>&)> apply;
+    const char* detail;
+};
+
+class CalcDamagedFile : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(CalcDamagedFile, NamesTheWrongLine)
+{
+    TempFolder folder;
+    const std::string file = saveAs(workedExample(','), folder.path(), "Kvordat.txt", ',');
+    std::vector<std::string> lines = fileLines(readBytes(file));
+    const int wrongLine = GetParam().apply(lines);
+    writeBytes(file, joinLines(lines));
+    expectFailure(runCalc({file}), "Soubor projektu je poškozen na řádku " + std::to_string(wrongLine) + ": " +
+                                       GetParam().detail);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damages, CalcDamagedFile,
+    ::testing::Values(
+        Damage{"count larger than the rows",
+               [](std::vector<std::string>& lines) {
+                   const int n = lineNumberOf(lines, "points\t3", lineNumberOf(lines, "[quantity]\t1"));
+                   lines[static_cast<size_t>(n - 1)] = "points\t4";
+                   return n;
+               },
+               "počet řádků tabulky 4 neodpovídá řádkům, které následují"},
+        Damage{"unknown section",
+               [](std::vector<std::string>& lines) {
+                   const int n = lineNumberOf(lines, "[section]");
+                   lines[static_cast<size_t>(n - 1)] = "[prurez]";
+                   return n;
+               },
+               "neznámá sekce „[prurez]“"},
+        Damage{"missing end",
+               [](std::vector<std::string>& lines) {
+                   const int n = lineNumberOf(lines, "[end]");
+                   lines.pop_back();
+                   return n;
+               },
+               "soubor končí před ukončením „[end]“"}),
+    [](const auto& info) {
+        std::string name = info.param.what;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
+
+struct EvaluationFailure {
+    const char* what;
+    std::function<void(Project&)> change;
+    std::string firstErrLine;
+};
+
+class CalcEvaluationFailure : public ::testing::TestWithParam<EvaluationFailure> {};
+
+TEST_P(CalcEvaluationFailure, PrintsTheMessageAndNothingElse)
+{
+    Project p = workedExample(',');
+    GetParam().change(p);
+    TempFolder folder;
+    expectFailure(runCalc({"--group", "1,2", "--tables", saveAs(p, folder.path(), "Kvordat.txt", ',')}),
+                  GetParam().firstErrLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, CalcEvaluationFailure,
+    ::testing::Values(
+        EvaluationFailure{"no tendon",
+                          [](Project& p) {
+                              p.tendons[0].status = SlotStatus::NotEntered;
+                              p.tendons[1].shown = false;
+                          },
+                          "Zadejte typ a tvar předpínacích kabelů"},
+        EvaluationFailure{"nothing entered",
+                          [](Project& p) {
+                              p.tendons[0].status = SlotStatus::NotEntered;
+                              p.tendons[1].shown = false;
+                              p.quantities[0].status = SlotStatus::NotEntered;
+                          },
+                          "Zadejte typ a tvar předpínacích kabelů"},
+        EvaluationFailure{"no quantity",
+                          [](Project& p) { p.quantities[0].shown = false; },
+                          "Zadejte průběhy příčinkových čar"},
+        // Slot 1 is evaluated first; slot 2's line ends at 8 m, before the tendons.
+        EvaluationFailure{"tendon past its influence line",
+                          [](Project& p) {
+                              storeLine(p, 1, "Reakce", "", {{"0", "1"}, {"8", "0"}}, ',');
+                          },
+                          "'' is not a valid floating point value"},
+        EvaluationFailure{"equal stations",
+                          [](Project& p) {
+                              storeLine(p, 0, "Reakce", "", {{"0", "1"}, {"0", "0"}, {"10", "0"}}, ',');
+                          },
+                          "Floating point division by zero"},
+        EvaluationFailure{"text that is no number",
+                          [](Project& p) { p.tendons[0].points.setCell(1, 2, "-1000 kN"); },
+                          "'-1000 kN' is not a valid floating point value"}),
+    [](const auto& info) {
+        std::string name = info.param.what;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
+
+TEST(CalcFiles, InputFileStaysAsItWas)
+{
+    TempFolder folder;
+    const std::string file = saveAs(workedExample(','), folder.path(), "Kvordat.txt", ',');
+    const std::string before = readBytes(file);
+    struct stat statBefore {};
+    ASSERT_EQ(stat(file.c_str(), &statBefore), 0);
+    ASSERT_EQ(runCalc({"--group", "1,2", "--tables", file}).status, 0);
+    struct stat statAfter {};
+    ASSERT_EQ(stat(file.c_str(), &statAfter), 0);
+    EXPECT_EQ(readBytes(file), before);
+    EXPECT_EQ(statAfter.st_mtim.tv_sec, statBefore.st_mtim.tv_sec);
+    EXPECT_EQ(statAfter.st_mtim.tv_nsec, statBefore.st_mtim.tv_nsec);
+    // Nothing written beside it either.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+class CalcWrongArguments : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(CalcWrongArguments, PrintUsageAndExitWithTwo)
+{
+    TempFolder folder;
+    const std::string file = saveAs(workedExample(','), folder.path(), "Kvordat.txt", ',');
+    std::vector<std::string> args = GetParam();
+    for (std::string& a : args)
+        if (a == "FILE")
+            a = file;
+    const CalcRun run = runCalc(args);
+    EXPECT_EQ(run.status, kWrongArguments);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("Použití: kvor-calc [--group SEZNAM] [--tables] SOUBOR\n"), std::string::npos)
+        << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, CalcWrongArguments,
+                         ::testing::Values(std::vector<std::string>{},
+                                           std::vector<std::string>{"FILE", "FILE"},
+                                           std::vector<std::string>{"--tables"},
+                                           std::vector<std::string>{"FILE", "--group"},
+                                           std::vector<std::string>{"--group", "0", "FILE"},
+                                           std::vector<std::string>{"--group", "6", "FILE"},
+                                           std::vector<std::string>{"--group", "1,,2", "FILE"},
+                                           std::vector<std::string>{"--group", "1,", "FILE"},
+                                           std::vector<std::string>{"--group", "12", "FILE"},
+                                           std::vector<std::string>{"--group", "1", "--group", "2", "FILE"},
+                                           std::vector<std::string>{"--tables", "--tables", "FILE"},
+                                           std::vector<std::string>{"--table", "FILE"},
+                                           std::vector<std::string>{"-", "FILE"}));
+
+TEST(CalcHelp, IsPrintedInCzechWhateverElseIsGiven)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--help"}, std::vector<std::string>{"--bogus", "--help", "a", "b"}}) {
+        const CalcRun run = runCalc(args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_TRUE(run.out.starts_with("Použití: kvor-calc [--group SEZNAM] [--tables] SOUBOR\n")) << run.out;
+        EXPECT_NE(run.out.find("--group SEZNAM  čísla kabelů skupiny"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace kvor::testing
