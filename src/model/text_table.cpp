@@ -27,34 +27,13 @@ void TextTable::resize(int rows, int cols)
         setRowCount(rows);
         return;
     }
-    std::vector<std::string> cells(static_cast<size_t>(rows) * static_cast<size_t>(cols));
+    std::vector<TextCell> cells(static_cast<size_t>(rows) * static_cast<size_t>(cols));
     for (int r = 0; r < std::min(rows, rows_); ++r)
         for (int c = 0; c < std::min(cols, cols_); ++c)
             cells[static_cast<size_t>(r) * cols + c] = std::move(cells_[static_cast<size_t>(r) * cols_ + c]);
     cells_ = std::move(cells);
     rows_ = rows;
     cols_ = cols;
-}
-
-std::string_view TextTable::cell(int row, int col) const
-{
-    if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
-        return {};
-    return cells_[static_cast<size_t>(row) * cols_ + col];
-}
-
-void TextTable::setCell(int row, int col, std::string_view text)
-{
-    if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
-        return;
-    cells_[static_cast<size_t>(row) * cols_ + col].assign(text);
-}
-
-void TextTable::setCell(int row, int col, std::string&& text)
-{
-    if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
-        return;
-    cells_[static_cast<size_t>(row) * cols_ + col] = std::move(text);
 }
 
 void TextTable::setRow(int row, std::initializer_list<std::string_view> texts)
