@@ -1,0 +1,48 @@
+#pragma once
+// The program's windows, created at start-up in their order and living until
+// the end, and the hand-overs between them: splash → start window → main
+// window, the wrong-file window, and the confirmed exit.
+
+#include "ui/app_context.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace kvor::ui {
+
+class Form1;
+class Form2;
+class Form3;
+class Form4;
+class Form5;
+
+class ApplicationShell : public QObject {
+    Q_OBJECT
+public:
+    explicit ApplicationShell(AppContext& context);
+    ~ApplicationShell() override;
+
+    // Shows the splash window; its count-down leads on.
+    void start();
+
+    Form1& form1() const { return *form1_; }
+    Form2& form2() const { return *form2_; }
+    Form3& form3() const { return *form3_; }
+    Form4& form4() const { return *form4_; }
+    Form5& form5() const { return *form5_; }
+
+signals:
+    // The splash window was closed: the run ends.
+    void programEnded();
+
+private:
+    AppContext& context_;
+    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form3> form3_;
+    std::unique_ptr<Form4> form4_;
+    std::unique_ptr<Form5> form5_;
+};
+
+}  // namespace kvor::ui

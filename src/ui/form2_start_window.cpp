@@ -1,0 +1,170 @@
+#include "ui/form2_start_window.h"
+
+#include "results/project_file.h"
+#include "ui/file_pickers.h"
+#include "ui/message_service.h"
+#include "ui/window_setup.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+#include <string>
+
+namespace kvor::ui {
+
+namespace {
+const QString kMask = QString::fromUtf8(kNoFileChosen.data(), static_cast<qsizetype>(kNoFileChosen.size()));
+
+// The chosen name as the file system spells it.
+std::string fileNameBytes(const QString& name)
+{
+    return QFile::encodeName(name).toStdString();
+}
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+}  // namespace
+
+Form2::Form2(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setupFixedWindow(this, {492, 323}, TitleBar::NoButtons);
+
+    makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Kde hledat"), {8, 6});
+    DriveComboBox1 = new DriveComboBox(QStringLiteral("DriveComboBox1"), this);
+    DriveComboBox1->setGeometry(8, 22, 230, 24);
+    makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Typ souboru"), {252, 6});
+    FilterComboBox1 = new QComboBox(this);
+    FilterComboBox1->setObjectName(QStringLiteral("FilterComboBox1"));
+    FilterComboBox1->addItem(QStringLiteral("Text files(t*.txt)"));
+    FilterComboBox1->setGeometry(252, 22, 232, 24);
+    FilterComboBox1->setEnabled(false);
+
+    DirectoryListBox1 = new DirectoryListBox(QStringLiteral("DirectoryListBox1"), this);
+    DirectoryListBox1->setGeometry(8, 52, 230, 150);
+    FileListBox1 = new FileListBox(QStringLiteral("FileListBox1"), kMask, this);
+    FileListBox1->setGeometry(252, 52, 232, 150);
+
+    const int labelX = 8, editX = 112, editWidth = 250, rowHeight = 26, firstRow = 212;
+    const QStringList captions = {QStringLiteral("Název souboru"), QStringLiteral("Jméno projektu"),
+                                  QStringLiteral("Popis projektu"), QStringLiteral("Autor projektu")};
+    QLineEdit* edits[4];
+    for (int i = 0; i < 4; ++i) {
+        const int y = firstRow + i * rowHeight;
+        makeLabel(this, QStringLiteral("Label%1").arg(i + 3), captions[i], {labelX, y + 4});
+        edits[i] = makeEdit(this, QStringLiteral("Edit%1").arg(i + 1), {editX, y, editWidth, 22});
+        edits[i]->setReadOnly(true);
+    }
+    Edit1 = edits[0];
+    Edit2 = edits[1];
+    Edit3 = edits[2];
+    Edit4 = edits[3];
+    for (QLineEdit* preview : {Edit2, Edit3, Edit4})
+        preview->setEnabled(false);  // greyed: the preview is only to be read
+    Edit1->setText(kMask);
+
+    auto* open = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Otevřít"), {376, 212, 108, 28});
+    open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    auto* newProject = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Nový"), {376, 248, 108, 28});
+    newProject->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    auto* exit = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Konec"), {376, 284, 108, 28});
+    exit->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
+
+    connect(DriveComboBox1, &DriveComboBox::driveChosen, this, &Form2::DriveComboBox1Change);
+    connect(DirectoryListBox1, &DirectoryListBox::directoryChosen, this, &Form2::DirectoryListBox1Change);
+    connect(FileListBox1, &FileListBox::fileChosen, this, &Form2::FileListBox1Change);
+    connect(Edit1, &QLineEdit::textChanged, this, &Form2::Edit1Change);
+    connect(open, &QPushButton::clicked, this, &Form2::BitBtn1Click);
+    connect(newProject, &QPushButton::clicked, this, &Form2::BitBtn2Click);
+    connect(exit, &QPushButton::clicked, this, &Form2::BitBtn3Click);
+}
+
+void Form2::changeDirectory(const QString& path)
+{
+    context_.messages.runCommand([&] {
+        changeWorkingDirectory(path);
+        DirectoryListBox1->refresh();
+        FileListBox1->refresh();
+        Edit1->setText(kMask);
+    });
+    // Whatever happened, the drive box shows where the working directory is.
+    DriveComboBox1->refresh();
+}
+
+void Form2::DriveComboBox1Change(const QString& root)
+{
+    changeDirectory(root);
+}
+
+void Form2::DirectoryListBox1Change(const QString& path)
+{
+    changeDirectory(path);
+}
+
+void Form2::FileListBox1Change(const QString& name)
+{
+    Edit1->setText(name);
+}
+
+void Form2::Edit1Change()
+{
+    Edit2->clear();
+    Edit3->clear();
+    Edit4->clear();
+    context_.messages.runCommand([this] {
+        const auto preview = previewProjectFile(".", fileNameBytes(Edit1->text()));
+        if (!preview)
+            return;
+        Edit2->setText(fromUtf8(preview->name));
+        Edit3->setText(fromUtf8(preview->description));
+        Edit4->setText(fromUtf8(preview->author));
+    });
+}
+
+void Form2::BitBtn1Click()
+{
+    context_.messages.runCommand([this] {
+        switch (openProjectFile(context_.project, ".", fileNameBytes(Edit1->text()))) {
+        case OpenOutcome::NoFileChosen:
+            emit wrongFileChosen();
+            break;
+        case OpenOutcome::NotAProjectFile:
+            emit wrongFileChosen();
+            context_.messages.beep();
+            break;
+        case OpenOutcome::Opened:
+            hide();
+            emit mainWindowRequested();
+            break;
+        }
+    });
+}
+
+void Form2::BitBtn2Click()
+{
+    hide();
+    emit mainWindowRequested();
+}
+
+void Form2::BitBtn3Click()
+{
+    context_.messages.beep();
+    emit exitRequested();
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    // The window has no close button; a close from the window system asks as "Konec" does.
+    event->ignore();
+    if (isEnabled())
+        BitBtn3Click();
+}
+
+}  // namespace kvor::ui

@@ -1,0 +1,173 @@
+#include "ui/form5_main_window.h"
+
+#include "ui/message_service.h"
+#include "ui/navigation.h"
+#include "ui/project_info_page.h"
+#include "ui/quantity_page.h"
+#include "ui/structure_page.h"
+#include "ui/tendon_page.h"
+#include "ui/window_setup.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QLocale>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace kvor::ui {
+
+Form5::Form5(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+{
+    setObjectName(QStringLiteral("Form5"));
+    setupFixedWindow(this, {642, 419}, TitleBar::CloseButton);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 0, 640, 420);
+    PageControl1->tabBar()->setExpanding(false);
+    // Choosing a tab takes the focus, so the field being left is checked first.
+    PageControl1->tabBar()->setFocusPolicy(Qt::StrongFocus);
+
+    TabSheet1 = new ProjectInfoPage(context_, PageControl1);
+    TabSheet2 = new StructurePage(context_, PageControl1);
+    TabSheet3 = new QuantityPage(context_, PageControl1);
+    TabSheet4 = new TendonPage(context_, PageControl1);
+    PageControl1->addTab(TabSheet1, QStringLiteral("Informace o projektu"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Zadání konstrukce"));
+    PageControl1->addTab(TabSheet3, QStringLiteral("Příčinkové čáry"));
+    PageControl1->addTab(TabSheet4, QStringLiteral("Vedení předpětí v konstrukci"));
+    PageControl1->setCurrentIndex(kInfoPage);
+
+    connect(TabSheet1->rightArrow(), &QPushButton::clicked, this, &Form5::BitBtn13Click);
+    connect(TabSheet2->leftArrow(), &QPushButton::clicked, this, &Form5::BitBtn15Click);
+    connect(TabSheet2->rightArrow(), &QPushButton::clicked, this, &Form5::BitBtn14Click);
+    connect(TabSheet3->leftArrow(), &QPushButton::clicked, this, &Form5::BitBtn16Click);
+    connect(TabSheet3->rightArrow(), &QPushButton::clicked, this, &Form5::BitBtn17Click);
+    connect(TabSheet4->leftArrow(), &QPushButton::clicked, this, &Form5::BitBtn18Click);
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) {
+        if (!selectingPage_)
+            PageControl1Change(page);
+    });
+    connect(TabSheet4, &PageSheet::shown, this, &Form5::TabSheet4Show);
+    connect(TabSheet1->helpButton(), &QPushButton::clicked, this, &Form5::Button3Click);
+    connect(TabSheet4->storeButton(), &QPushButton::clicked, this, &Form5::Button2Click);
+    setResultWindow(nullptr);
+    setTendonStoreWindow(nullptr);
+
+    FormCreate();
+}
+
+void Form5::FormCreate()
+{
+    // The creation date is free text: today's date in the locale's short format.
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    context_.project.info.createdOn = today.toStdString();
+    TabSheet1->loadFromModel();
+}
+
+void Form5::showOnFirstPage()
+{
+    TabSheet1->loadFromModel();
+    selectPage(kInfoPage);
+    showInFront(this);
+}
+
+void Form5::setResultWindow(QWidget* window)
+{
+    resultWindow_ = window;
+    TabSheet1->helpButton()->setEnabled(window != nullptr);
+}
+
+void Form5::setTendonStoreWindow(QWidget* window)
+{
+    tendonStoreWindow_ = window;
+    TabSheet4->storeButton()->setEnabled(window != nullptr);
+}
+
+void Form5::selectPage(int page)
+{
+    selectingPage_ = true;
+    PageControl1->setCurrentIndex(page);
+    selectingPage_ = false;
+}
+
+void Form5::enterQuantityPage()
+{
+    if (auto report = checkStructureEntered(context_.project)) {
+        selectPage(report->page.value_or(kStructurePage));
+        context_.messages.showReport(*report, this);
+        return;
+    }
+    selectPage(kQuantityPage);
+}
+
+void Form5::BitBtn13Click()
+{
+    selectPage(kStructurePage);
+}
+
+void Form5::BitBtn15Click()
+{
+    selectPage(kInfoPage);
+}
+
+void Form5::BitBtn14Click()
+{
+    context_.messages.runCommand([this] { enterQuantityPage(); });
+}
+
+void Form5::BitBtn16Click()
+{
+    selectPage(kStructurePage);
+}
+
+void Form5::BitBtn17Click()
+{
+    selectPage(kTendonPage);
+}
+
+void Form5::BitBtn18Click()
+{
+    selectPage(kQuantityPage);
+}
+
+void Form5::PageControl1Change(int page)
+{
+    if (page != kQuantityPage)
+        return;
+    context_.messages.runCommand([this] { enterQuantityPage(); });
+}
+
+void Form5::TabSheet4Show()
+{
+    context_.messages.runCommand([this] {
+        if (auto report = checkStructureForTendonPage(context_.project))
+            context_.messages.showReport(*report, this);
+    });
+}
+
+void Form5::Button3Click()
+{
+    if (!resultWindow_)
+        return;
+    hide();
+    showInFront(resultWindow_);
+}
+
+void Form5::Button2Click()
+{
+    if (!tendonStoreWindow_)
+        return;
+    hide();
+    showInFront(tendonStoreWindow_);
+}
+
+void Form5::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (isEnabled())
+        emit exitRequested();
+}
+
+}  // namespace kvor::ui

@@ -1,0 +1,58 @@
+#pragma once
+// The one way the windows talk to the user: modal message boxes captioned
+// "Kvor1.1", the error box of the general error report, and the system beep.
+// Tests put a recording implementation in place of the real one.
+
+#include "model/report.h"
+
+#include <QString>
+
+#include <functional>
+#include <string_view>
+
+class QWidget;
+
+namespace kvor::ui {
+
+inline const QString kApplicationTitle = QStringLiteral("Kvor1.1");
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+
+    // A modal message box with the text, captioned with the application title.
+    void message(const QString& text) { showMessage(text); }
+    void message(std::string_view text);
+    // The general error report: the error icon and the runtime text followed by
+    // the final full stop that errorBoxText adds.
+    void errorBox(std::string_view runtimeText);
+    void beep() { soundBeep(); }
+
+    // A check's report: the focus goes to the control named in it (looked up in
+    // `focusScope`) first, so the message box hands the focus back to the field
+    // at fault; then the beep before, the message, the beep after.
+    void showReport(const Report& report, QWidget* focusScope);
+
+    // Runs one command of a window. A failure that no check covers ends the
+    // command there and shows the error box; returns whether it ran to its end.
+    bool runCommand(const std::function<void()>& command);
+
+protected:
+    virtual void showMessage(const QString& text) = 0;
+    virtual void showErrorBox(const QString& text) = 0;
+    virtual void soundBeep() = 0;
+};
+
+// Real modal boxes and the system beep.
+class DesktopMessageService final : public MessageService {
+protected:
+    void showMessage(const QString& text) override;
+    void showErrorBox(const QString& text) override;
+    void soundBeep() override;
+};
+
+// Puts the focus on the control named `objectName` inside `scope` (the scope
+// itself when it carries the name). Returns whether one was found.
+bool focusControl(QWidget* scope, const QString& objectName);
+
+}  // namespace kvor::ui

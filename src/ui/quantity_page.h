@@ -1,0 +1,30 @@
+#pragma once
+// Page "Příčinkové čáry": the evaluated quantities, one row per quantity slot
+// below the column headings, and the chart of their influence lines.
+
+#include "ui/app_context.h"
+#include "ui/page_sheet.h"
+
+class QPushButton;
+
+namespace kvor::ui {
+
+class QuantityPage : public PageSheet {
+    Q_OBJECT
+public:
+    QuantityPage(AppContext& context, QWidget* parent);
+
+    QPushButton* leftArrow() const { return BitBtn16; }
+    QPushButton* rightArrow() const { return BitBtn17; }
+
+    // Where the slot rows begin: the first row's top edge, below the headings.
+    static constexpr int kFirstRowTop = 62;
+    static constexpr int kRowPitch = 32;
+
+private:
+    AppContext& context_;
+    QPushButton* BitBtn16;
+    QPushButton* BitBtn17;
+};
+
+}  // namespace kvor::ui

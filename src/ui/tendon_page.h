@@ -1,0 +1,30 @@
+#pragma once
+// Page "Vedení předpětí v konstrukci": the prestressing tendons, one row per
+// tendon slot below the column headings, and the tendon layout chart.
+
+#include "ui/app_context.h"
+#include "ui/page_sheet.h"
+
+class QPushButton;
+
+namespace kvor::ui {
+
+class TendonPage : public PageSheet {
+    Q_OBJECT
+public:
+    TendonPage(AppContext& context, QWidget* parent);
+
+    QPushButton* leftArrow() const { return BitBtn18; }
+    // "Button2": opens the window of the stored tendon definitions.
+    QPushButton* storeButton() const { return Button2; }
+
+    static constexpr int kFirstRowTop = 62;
+    static constexpr int kRowPitch = 32;
+
+private:
+    AppContext& context_;
+    QPushButton* Button2;
+    QPushButton* BitBtn18;
+};
+
+}  // namespace kvor::ui

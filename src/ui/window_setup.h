@@ -1,0 +1,48 @@
+#pragma once
+// The common make-up of the program's windows and controls: fixed client
+// sizes centred on the desktop, the window font, and small factories that give
+// every control its objectName, so that tests and later windows find it.
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace kvor::ui {
+
+enum class TitleBar {
+    NoButtons,    // caption only: the window is left through its own buttons
+    CloseButton,  // caption and the close button
+};
+
+// A window of fixed client size, captioned "Kvor1.1" unless `caption` is given,
+// centred on the desktop.
+void setupFixedWindow(QWidget* window, QSize clientSize, TitleBar titleBar,
+                      const QString& caption = {});
+void centreOnDesktop(QWidget* window);
+// Shows a window in front of the others.
+void showInFront(QWidget* window);
+
+// The window font: a plain sans-serif of the classic desktop's 8 points.
+QFont windowFont();
+
+enum class LabelStyle { Plain, Bold, Underlined, BoldUnderlined };
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QPoint at,
+                  LabelStyle style = LabelStyle::Plain);
+// A bold centred line of the small message windows (15-pixel font) across the window.
+QLabel* makeMessageLine(QWidget* window, const QString& name, const QString& text, int y);
+QLineEdit* makeEdit(QWidget* parent, const QString& name, const QRect& geometry);
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QRect& geometry);
+
+enum class Arrow { Left, Right };
+// The 25 x 25 arrow buttons at the lower corners of the main window's pages.
+QPushButton* makeArrowButton(QWidget* parent, const QString& name, Arrow arrow, QPoint at);
+
+}  // namespace kvor::ui

@@ -1,0 +1,77 @@
+#include "ui/text_table_model.h"
+
+#include <gtest/gtest.h>
+
+namespace kvor::ui {
+namespace {
+
+TextTable sampleTable()
+{
+    TextTable table(3, 2);
+    table.setRow(0, {"Staničení [m]", "Pořadnice"});
+    table.setRow(1, {"0", "1,5"});
+    table.setRow(2, {"10", "-0,25"});
+    return table;
+}
+
+TEST(TextTableModel, HeadingsAsTheFirstOrdinaryRow)
+{
+    TextTable table = sampleTable();
+    TextTableModel model(&table);
+    EXPECT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(model.columnCount(), 2);
+    EXPECT_EQ(model.data(model.index(0, 0)).toString(), "Staničení [m]");
+    EXPECT_EQ(model.data(model.index(2, 1)).toString(), "-0,25");
+}
+
+TEST(TextTableModel, HeadingsInTheHeaderShiftTheRows)
+{
+    TextTable table = sampleTable();
+    TextTableModel model(&table, TextTableModel::Headings::InHeader);
+    EXPECT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "Pořadnice");
+    EXPECT_EQ(model.headerData(0, Qt::Vertical).toString(), "1");
+    EXPECT_EQ(model.data(model.index(0, 1)).toString(), "1,5");
+    ASSERT_TRUE(model.setData(model.index(1, 0), "12,5"));
+    EXPECT_EQ(table.cell(2, 0), "12,5");
+}
+
+TEST(TextTableModel, EditsWriteTheTableInPlace)
+{
+    TextTable table = sampleTable();
+    TextTableModel model(&table);
+    int changes = 0;
+    QObject::connect(&model, &QAbstractItemModel::dataChanged, [&] { ++changes; });
+    ASSERT_TRUE(model.setData(model.index(1, 1), "ř 2,75"));
+    EXPECT_EQ(table.cell(1, 1), "ř 2,75");
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(model.flags(model.index(1, 1)) & Qt::ItemIsEditable);
+}
+
+TEST(TextTableModel, ReadOnlyRefusesEdits)
+{
+    TextTable table = sampleTable();
+    TextTableModel model(&table);
+    model.setReadOnly(true);
+    EXPECT_FALSE(model.flags(model.index(1, 1)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(model.setData(model.index(1, 1), "7"));
+    EXPECT_EQ(table.cell(1, 1), "1,5");
+}
+
+TEST(TextTableModel, ReloadShowsRowsAddedOutsideAndLargeTablesStayCheap)
+{
+    TextTable table = sampleTable();
+    TextTableModel model(&table, TextTableModel::Headings::InHeader);
+    table.setRowCount(32767);
+    table.setCell(32766, 0, "99");
+    model.reload();
+    EXPECT_EQ(model.rowCount(), 32766);
+    EXPECT_EQ(model.data(model.index(32765, 0)).toString(), "99");
+
+    model.setTable(nullptr);
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_FALSE(model.data(model.index(0, 0)).isValid());
+}
+
+}  // namespace
+}  // namespace kvor::ui
