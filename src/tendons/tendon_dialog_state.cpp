@@ -1,0 +1,99 @@
+#include "tendons/tendon_dialog_state.h"
+
+#include "model/numbers.h"
+
+#include <algorithm>
+
+namespace kvor {
+
+TendonPanel panelForType(TendonType type)
+{
+    switch (type) {
+    case TendonType::Straight:
+        return TendonPanel::Straight;
+    case TendonType::Broken:
+        return TendonPanel::Broken;
+    case TendonType::SimpleParabolic:
+    case TendonType::CompositeParabolic:
+    case TendonType::Combined:
+        return TendonPanel::NotEvaluable;
+    case TendonType::None:
+        break;
+    }
+    return TendonPanel::None;
+}
+
+std::string tendonDialogTitle(int slot)
+{
+    return "Zadání " + formatInteger(slot) + ".předpínacího kabelu";
+}
+
+std::string tendonTypeLine(std::string_view typeText)
+{
+    return "Typ předpínacího kabelu: " + std::string(typeText);
+}
+
+std::optional<Report> checkTendonTypeChosen(const TendonSlot& slot, int slotNumber)
+{
+    if (!slot.typeText.empty())
+        return std::nullopt;
+    // Slots 1 and 4 report without a beep, the others with one after the message.
+    const bool beeps = slotNumber == 2 || slotNumber == 3 || slotNumber == 5;
+    return Report{"Vyberte typ " + formatInteger(slotNumber) + ".předpínacího kabelu!",
+                  beeps ? Beep::AfterMessage : Beep::None, "ComboBox" + formatInteger(slotNumber + 5),
+                  std::nullopt};
+}
+
+void writeBrokenTendonHeadings(TextTable& points, TextTable& forces)
+{
+    points.setRow(0, {"  Staničení [m]", "  Excentricita [m]"});
+    forces.setCell(0, 0, "  Předp. síla [kN]");
+}
+
+int rebuildBrokenTendonTables(TextTable& points, TextTable& forces, std::string_view countText)
+{
+    const int m = std::clamp<int>(toInteger(countText), kMinPointCount, kMaxPointCount);
+    points.resize(m + 1, 2);
+    forces.resize(m, 1);
+    writeBrokenTendonHeadings(points, forces);
+    return m;
+}
+
+void resetBrokenTendonTables(TextTable& points, TextTable& forces)
+{
+    points = TextTable(kMinPointCount + 1, 2);
+    forces = TextTable(kMinPointCount, 1);
+    writeBrokenTendonHeadings(points, forces);
+}
+
+TendonTablesGeometry tendonTablesGeometry(int m)
+{
+    if (m + 1 > 7)
+        return {194, 191, 107, 164, 18, true};
+    return {176, 27 * m + 29, 89, 27 * m + 2, 0, false};
+}
+
+StraightTendonInput straightInputFromStore(const TendonSlot& slot)
+{
+    const TextTable& store = slot.points;
+    return {std::string(store.cell(1, 0)), std::string(store.cell(2, 0)), std::string(store.cell(1, 1)),
+            std::string(store.cell(1, 2))};
+}
+
+int loadBrokenTendonTables(const TendonSlot& slot, TextTable& points, TextTable& forces)
+{
+    const TextTable& store = slot.points;
+    const int m = std::max(store.rowCount() - 1, 1);
+    points = TextTable(m + 1, 2);
+    forces = TextTable(m, 1);
+    writeBrokenTendonHeadings(points, forces);
+    for (int r = 1; r <= m; ++r) {
+        points.setCell(r, 0, store.cell(r, 0));
+        points.setCell(r, 1, store.cell(r, 1));
+        if (r < m)
+            forces.setCell(r, 0, store.cell(r, 2));
+    }
+    return m;
+}
+
+}  // namespace kvor
