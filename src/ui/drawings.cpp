@@ -349,10 +349,10 @@ void drawBeamDecoration(QPainter& p, const QRectF& area)
     p.drawRect(QRectF(0.5, 0.5, 280, 152));
 
     // A simple beam with a parabolic tendon, sagging to the bottom at mid-span.
-    const double left = 30, right = 251, top = 30, depth = 24;
+    const double left = 46, right = 235, top = 30, depth = 24;
     drawSolid(p, rectangle(left, top, right - left, depth));
     QPainterPath tendon(QPointF(left, top + depth / 2));
-    tendon.quadTo(QPointF((left + right) / 2, top + depth + 14), QPointF(right, top + depth / 2));
+    tendon.quadTo(QPointF((left + right) / 2, top + depth + 2), QPointF(right, top + depth / 2));
     p.setPen(QPen(kTendon, 2.2, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(tendon);
