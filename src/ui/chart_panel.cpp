@@ -77,13 +77,11 @@ void ChartPanel::showWarning(MessageService& messages)
 
 void ChartPanel::goToStructure(const Report& report, MessageService& messages)
 {
-    // The message first; then the structure page comes to the front, where the
-    // field at fault can take the focus.
-    messages.showReport(Report{report.message, report.beep, {}, {}}, nullptr);
+    // The structure page comes to the front first, so that its field can take
+    // the focus before the message box comes up.
     if (report.page && selectPage_)
         selectPage_(*report.page);
-    if (!report.focus.empty())
-        focusControl(window(), QString::fromStdString(report.focus));
+    messages.showReport(report, window());
 }
 
 }  // namespace kvor::ui

@@ -6,9 +6,9 @@
 // One drawing command:
 //   - nothing chosen: title and chart hidden, warning panel shown, a beep;
 //   - otherwise: warning panel hidden, title and chart shown, every series
-//     replaced by the drawing's; then "Zadejte tvar konstrukce", if the
-//     drawing reports it, with the structure page brought to the front and
-//     the focus on its length field or member table;
+//     replaced by the drawing's; then, if the drawing reports it, the
+//     structure page comes to the front, its length field or member table
+//     takes the focus, and "Zadejte tvar konstrukce" is shown;
 //   - a conversion failure: the series built up to the failure are shown,
 //     then the error box.
 

@@ -1,6 +1,9 @@
 #include "ui/influence_chart_panel.h"
 
 #include "influence/influence_chart_data.h"
+#include "ui/chart_warning_panel.h"
+
+#include <QPushButton>
 
 namespace kvor::ui {
 
@@ -24,6 +27,14 @@ ChartPanelSetup influenceChartSetup()
 
 }  // namespace
 
-InfluenceChartPanel::InfluenceChartPanel(QWidget* parent) : ChartPanel(influenceChartSetup(), parent) {}
+InfluenceChartPanel::InfluenceChartPanel(QWidget* parent) : ChartPanel(influenceChartSetup(), parent)
+{
+    connect(warningPanel()->backButton(), &QPushButton::clicked, this, &InfluenceChartPanel::BitBtn12Click);
+}
+
+void InfluenceChartPanel::BitBtn12Click()
+{
+    warningPanel()->hide();
+}
 
 }  // namespace kvor::ui

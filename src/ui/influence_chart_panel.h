@@ -12,6 +12,8 @@ class InfluenceChartPanel final : public ChartPanel {
     Q_OBJECT
 public:
     explicit InfluenceChartPanel(QWidget* parent = nullptr);
+
+    void BitBtn12Click();  // "Zpět" on the warning panel: hides it
 };
 
 }  // namespace kvor::ui

@@ -1,6 +1,9 @@
 #include "ui/tendon_chart_panel.h"
 
 #include "tendons/tendon_chart_data.h"
+#include "ui/chart_warning_panel.h"
+
+#include <QPushButton>
 
 namespace kvor::ui {
 
@@ -24,6 +27,14 @@ ChartPanelSetup tendonChartSetup()
 
 }  // namespace
 
-TendonChartPanel::TendonChartPanel(QWidget* parent) : ChartPanel(tendonChartSetup(), parent) {}
+TendonChartPanel::TendonChartPanel(QWidget* parent) : ChartPanel(tendonChartSetup(), parent)
+{
+    connect(warningPanel()->backButton(), &QPushButton::clicked, this, &TendonChartPanel::BitBtn27Click);
+}
+
+void TendonChartPanel::BitBtn27Click()
+{
+    warningPanel()->hide();
+}
 
 }  // namespace kvor::ui

@@ -14,6 +14,8 @@ class TendonChartPanel final : public ChartPanel {
     Q_OBJECT
 public:
     explicit TendonChartPanel(QWidget* parent = nullptr);
+
+    void BitBtn27Click();  // "Zpět" on the warning panel: hides it
 };
 
 }  // namespace kvor::ui

@@ -16,7 +16,7 @@
 
 using namespace kvor;
 using namespace kvor::ui;
-using namespace kvor::ui::test;
+using namespace kvor::ui::testing;
 
 namespace {
 
@@ -41,7 +41,6 @@ void expectNotBlank(const QImage& image)
 
 TEST(ChartRendering, InfluenceChartShowsEverySlotColour)
 {
-    ensureApplication();
     auto window = std::make_unique<QWidget>();
     auto* panel = new InfluenceChartPanel(window.get());
     Project project;
@@ -49,7 +48,7 @@ TEST(ChartRendering, InfluenceChartShowsEverySlotColour)
     const char* heights[] = {"1", "2", "3", "4", "5"};
     for (int q = 0; q < kSlotCount; ++q)
         storeInfluenceLineAndChoose(project.quantities[q], {{"0", heights[q]}, {"20", heights[q]}});
-    RecordingMessages messages;
+    RecordingMessageService messages;
     panel->draw(project, ',', messages);
 
     const QImage image = renderShown(window.get(), panel);
@@ -61,7 +60,6 @@ TEST(ChartRendering, InfluenceChartShowsEverySlotColour)
 
 TEST(ChartRendering, TendonChartShowsTheOutlineAndTheTendonColours)
 {
-    ensureApplication();
     auto window = std::make_unique<QWidget>();
     auto* panel = new TendonChartPanel(window.get());
     Project project;
@@ -71,7 +69,7 @@ TEST(ChartRendering, TendonChartShowsTheOutlineAndTheTendonColours)
     storeStraightTendonAndChoose(project.tendons[0], "0", "22", "0,2");
     storeStraightTendonAndChoose(project.tendons[2], "0", "22", "-0,1");
     storeStraightTendonAndChoose(project.tendons[3], "0", "22", "0,1");
-    RecordingMessages messages;
+    RecordingMessageService messages;
     panel->draw(project, ',', messages);
 
     const QImage image = renderShown(window.get(), panel);
@@ -86,7 +84,6 @@ TEST(ChartRendering, TendonChartShowsTheOutlineAndTheTendonColours)
 // stall the window: one replace() per line, raster painting.
 TEST(ChartRendering, TheLargestLinesDrawWithoutAStall)
 {
-    ensureApplication();
     auto window = std::make_unique<QWidget>();
     auto* panel = new InfluenceChartPanel(window.get());
     window->show();
@@ -101,7 +98,7 @@ TEST(ChartRendering, TheLargestLinesDrawWithoutAStall)
         project.quantities[q].shown = true;
         project.quantities[q].draw = true;
     }
-    RecordingMessages messages;
+    RecordingMessageService messages;
 
     QElapsedTimer timer;
     timer.start();

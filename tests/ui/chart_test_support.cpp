@@ -7,21 +7,7 @@
 
 #include <stdexcept>
 
-namespace kvor::ui::test {
-
-void ensureApplication()
-{
-    if (QApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "kvor_ui_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: tearing an application down among the static
-    // destructors at exit crashes.
-    new QApplication(argc, argv);
-}
+namespace kvor::ui::testing {
 
 void storeInfluenceLineAndChoose(QuantitySlot& slot, TextRows rows)
 {
@@ -82,4 +68,4 @@ int pixelsOfColour(const QImage& image, QColor colour)
     return count;
 }
 
-}  // namespace kvor::ui::test
+}  // namespace kvor::ui::testing

@@ -1,12 +1,10 @@
 #pragma once
-// Helpers of the chart window tests: an offscreen application, a message
-// service that records instead of showing, projects with stored lines and
+// Helpers of the chart tests: projects with stored influence lines and
 // tendons, and access to what a chart shows.
 
 #include "model/project.h"
-#include "ui/message_service.h"
+#include "ui_test_support.h"
 
-#include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QLineSeries>
@@ -14,26 +12,11 @@
 #include <QStringList>
 
 #include <initializer_list>
-#include <string>
 #include <utility>
 
 class QChart;
 
-namespace kvor::ui::test {
-
-// The application the widgets need, on the offscreen platform.
-void ensureApplication();
-
-// Records "message: …", "error: …" and "beep" in order.
-class RecordingMessages final : public MessageService {
-public:
-    QStringList events;
-
-protected:
-    void showMessage(const QString& text) override { events << QStringLiteral("message: ") + text; }
-    void showErrorBox(const QString& text) override { events << QStringLiteral("error: ") + text; }
-    void soundBeep() override { events << QStringLiteral("beep"); }
-};
+namespace kvor::ui::testing {
 
 using TextRows = std::initializer_list<std::pair<const char*, const char*>>;
 
@@ -48,4 +31,4 @@ QStringList lineNames(QChart* chart);
 // How many pixels of the image have exactly this colour.
 int pixelsOfColour(const QImage& image, QColor colour);
 
-}  // namespace kvor::ui::test
+}  // namespace kvor::ui::testing

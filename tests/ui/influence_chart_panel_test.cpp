@@ -17,7 +17,7 @@
 
 using namespace kvor;
 using namespace kvor::ui;
-using namespace kvor::ui::test;
+using namespace kvor::ui::testing;
 
 namespace {
 
@@ -25,8 +25,7 @@ class InfluenceChartPanelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ensureApplication();
-        window = std::make_unique<QWidget>();
+            window = std::make_unique<QWidget>();
         structureField = new QLineEdit(window.get());
         structureField->setObjectName(QStringLiteral("Edit6"));
         panel = new InfluenceChartPanel(window.get());
@@ -43,7 +42,7 @@ protected:
     std::unique_ptr<QWidget> window;
     QLineEdit* structureField = nullptr;
     InfluenceChartPanel* panel = nullptr;
-    RecordingMessages messages;
+    RecordingMessageService messages;
     int selectedPage = -1;
     Project project;
 };

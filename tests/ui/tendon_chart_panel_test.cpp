@@ -17,7 +17,7 @@
 
 using namespace kvor;
 using namespace kvor::ui;
-using namespace kvor::ui::test;
+using namespace kvor::ui::testing;
 
 namespace {
 
@@ -25,8 +25,7 @@ class TendonChartPanelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ensureApplication();
-        window = std::make_unique<QWidget>();
+            window = std::make_unique<QWidget>();
         memberTable = new QTableWidget(3, 2, window.get());
         memberTable->setObjectName(QStringLiteral("StringGrid1"));
         memberTable->setGeometry(0, 0, 100, 40);
@@ -46,7 +45,7 @@ protected:
     std::unique_ptr<QWidget> window;
     QTableWidget* memberTable = nullptr;
     TendonChartPanel* panel = nullptr;
-    RecordingMessages messages;
+    RecordingMessageService messages;
     int selectedPage = -1;
     Project project;
 };
