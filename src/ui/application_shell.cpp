@@ -5,6 +5,9 @@
 #include "ui/form3_exit_confirmation.h"
 #include "ui/form4_wrong_file.h"
 #include "ui/form5_main_window.h"
+#include "ui/form10_derivative_tables.h"
+#include "ui/form11_result_window.h"
+#include "ui/form12_tendon_tables.h"
 #include "ui/window_setup.h"
 
 namespace kvor::ui {
@@ -15,7 +18,10 @@ ApplicationShell::ApplicationShell(AppContext& context)
       form2_(std::make_unique<Form2>(context)),
       form3_(std::make_unique<Form3>()),
       form4_(std::make_unique<Form4>()),
-      form5_(std::make_unique<Form5>(context))
+      form5_(std::make_unique<Form5>(context)),
+      form10_(std::make_unique<Form10>(context)),
+      form11_(std::make_unique<Form11>(context)),
+      form12_(std::make_unique<Form12>(context))
 {
     connect(form1_.get(), &Form1::countDownFinished, this, [this] { showInFront(form2_.get()); });
     connect(form1_.get(), &Form1::programEnded, this, &ApplicationShell::programEnded);
@@ -28,6 +34,16 @@ ApplicationShell::ApplicationShell(AppContext& context)
     connect(form3_.get(), &Form3::programEndRequested, this, [this] { form1_->close(); });
     connect(form4_.get(), &Form4::startWindowRequested, this, [this] { showInFront(form2_.get()); });
     connect(form5_.get(), &Form5::exitRequested, this, [this] { form3_->ask(form5_.get()); });
+
+    // The result window and the working tables it leads to.
+    form5_->setResultWindow(form11_.get());
+    connect(form11_.get(), &Form11::inputRequested, this, [this] { form5_->showOnFirstPage(); });
+    connect(form11_.get(), &Form11::programEndRequested, this, [this] { form1_->close(); });
+    connect(form11_.get(), &Form11::exitRequested, this, [this] { form3_->ask(form11_.get()); });
+    connect(form11_.get(), &Form11::tendonTablesRequested, this, [this] { showInFront(form12_.get()); });
+    connect(form12_.get(), &Form12::resultWindowRequested, this, [this] { showInFront(form11_.get()); });
+    connect(form12_.get(), &Form12::derivativeTablesRequested, this, [this] { showInFront(form10_.get()); });
+    connect(form10_.get(), &Form10::mainWindowRequested, this, [this] { showInFront(form5_.get()); });
 }
 
 ApplicationShell::~ApplicationShell() = default;

@@ -16,6 +16,9 @@ class Form2;
 class Form3;
 class Form4;
 class Form5;
+class Form10;
+class Form11;
+class Form12;
 
 class ApplicationShell : public QObject {
     Q_OBJECT
@@ -31,6 +34,9 @@ public:
     Form3& form3() const { return *form3_; }
     Form4& form4() const { return *form4_; }
     Form5& form5() const { return *form5_; }
+    Form10& form10() const { return *form10_; }
+    Form11& form11() const { return *form11_; }
+    Form12& form12() const { return *form12_; }
 
 signals:
     // The splash window was closed: the run ends.
@@ -43,6 +49,9 @@ private:
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<Form5> form5_;
+    std::unique_ptr<Form10> form10_;
+    std::unique_ptr<Form11> form11_;
+    std::unique_ptr<Form12> form12_;
 };
 
 }  // namespace kvor::ui

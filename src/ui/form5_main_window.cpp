@@ -1,5 +1,6 @@
 #include "ui/form5_main_window.h"
 
+#include "evaluation/evaluation_run.h"
 #include "ui/message_service.h"
 #include "ui/navigation.h"
 #include "ui/project_info_page.h"
@@ -52,6 +53,7 @@ Form5::Form5(AppContext& context, QWidget* parent) : QWidget(parent), context_(c
     connect(TabSheet4, &PageSheet::shown, this, &Form5::TabSheet4Show);
     connect(TabSheet1->helpButton(), &QPushButton::clicked, this, &Form5::Button3Click);
     connect(TabSheet4->storeButton(), &QPushButton::clicked, this, &Form5::Button2Click);
+    connect(TabSheet4->evaluateButton(), &QPushButton::clicked, this, &Form5::BitBtn21Click);
     setResultWindow(nullptr);
     setTendonStoreWindow(nullptr);
 
@@ -161,6 +163,25 @@ void Form5::Button2Click()
         return;
     hide();
     showInFront(tendonStoreWindow_);
+}
+
+void Form5::BitBtn21Click()
+{
+    // A failure ends the run with the error box; what it wrote stays in the
+    // results, and the main window stays.
+    context_.messages.runCommand([this] {
+        if (auto report = checkEvaluationPreconditions(context_.project)) {
+            if (report->page)
+                selectPage(*report->page);
+            context_.messages.showReport(*report, this);
+            return;
+        }
+        evaluateProject(context_.project, context_.decimalSeparator);
+        if (!resultWindow_)
+            return;
+        hide();
+        showInFront(resultWindow_);
+    });
 }
 
 void Form5::closeEvent(QCloseEvent* event)

@@ -43,6 +43,7 @@ public:
     void TabSheet4Show();
     void Button3Click();  // "Pomoc"
     void Button2Click();  // "Button2"
+    void BitBtn21Click(); // "Výpočet"
 
     QTabWidget* pageControl() const { return PageControl1; }
     ProjectInfoPage* infoPage() const { return TabSheet1; }

@@ -32,8 +32,14 @@ int RadioGroup::itemIndex() const
 
 void RadioGroup::setItemIndex(int index)
 {
-    if (index >= 0 && index < itemCount())
+    if (index >= 0 && index < itemCount()) {
         items_[static_cast<size_t>(index)]->setChecked(true);
+    } else if (index == -1 && group_->checkedButton()) {
+        // An exclusive group cannot uncheck its last checked item.
+        group_->setExclusive(false);
+        group_->checkedButton()->setChecked(false);
+        group_->setExclusive(true);
+    }
 }
 
 }  // namespace kvor::ui

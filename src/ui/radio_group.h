@@ -18,7 +18,7 @@ public:
     RadioGroup(const QString& name, const QString& caption, const QStringList& items, QWidget* parent);
 
     int itemIndex() const;
-    // Chooses an item without the click signal.
+    // Chooses an item without the click signal; -1 chooses none.
     void setItemIndex(int index);
     QRadioButton* item(int index) const { return items_.at(static_cast<size_t>(index)); }
     int itemCount() const { return static_cast<int>(items_.size()); }

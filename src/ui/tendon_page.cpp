@@ -21,6 +21,7 @@ TendonPage::TendonPage(AppContext& context, QWidget* parent)
 
     Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("Button2"), {548, 6, 80, 25});
     BitBtn18 = addArrow(QStringLiteral("BitBtn18"), Arrow::Left);
+    BitBtn21 = makeButton(this, QStringLiteral("BitBtn21"), QStringLiteral("Výpočet"), {538, 228, 90, 28});
 }
 
 }  // namespace kvor::ui

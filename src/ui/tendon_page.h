@@ -17,6 +17,8 @@ public:
     QPushButton* leftArrow() const { return BitBtn18; }
     // "Button2": opens the window of the stored tendon definitions.
     QPushButton* storeButton() const { return Button2; }
+    // "Výpočet": evaluates the project.
+    QPushButton* evaluateButton() const { return BitBtn21; }
 
     static constexpr int kFirstRowTop = 62;
     static constexpr int kRowPitch = 32;
@@ -25,6 +27,7 @@ private:
     AppContext& context_;
     QPushButton* Button2;
     QPushButton* BitBtn18;
+    QPushButton* BitBtn21;
 };
 
 }  // namespace kvor::ui

@@ -1,0 +1,62 @@
+#include "ui/form10_derivative_tables.h"
+
+#include "ui/form10_working_grid.h"
+#include "ui/window_setup.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace kvor::ui {
+
+namespace {
+constexpr int kColumnWidth = 72;
+constexpr int kRowHeight = 20;
+constexpr int kGridPitch = 210;
+}  // namespace
+
+Form10::Form10(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+{
+    setObjectName(QStringLiteral("Form10"));
+    setupFixedWindow(this, {1060, 520}, TitleBar::NoButtons, QStringLiteral("Výpočet derivací příčinkových čar "));
+
+    for (int q = 0; q < kSlotCount; ++q) {
+        const int x = 8 + kGridPitch * q;
+        makeLabel(this, QStringLiteral("Label%1").arg(q + 1), QStringLiteral("%1. veličina").arg(q + 1), {x, 8},
+                  LabelStyle::Bold);
+        grids_[q] = new WorkingGrid(QStringLiteral("StringGrid%1").arg(q + 1), &context_.project.results.derivatives[q],
+                                    kColumnWidth, kRowHeight, this);
+        grids_[q]->setGeometry(x, 28, kGridPitch - 6, 440);
+    }
+    Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Button1"), {962, 482, 90, 28});
+    connect(Button1, &QPushButton::clicked, this, &Form10::Button1Click);
+}
+
+void Form10::loadFromModel()
+{
+    for (WorkingGrid* grid : grids_)
+        grid->reload();
+}
+
+void Form10::Button1Click()
+{
+    hide();
+    emit mainWindowRequested();
+}
+
+void Form10::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        loadFromModel();
+}
+
+void Form10::closeEvent(QCloseEvent* event)
+{
+    // No close button; a close from the window system leaves as Button1 does.
+    event->ignore();
+    Button1Click();
+}
+
+}  // namespace kvor::ui

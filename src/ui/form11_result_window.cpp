@@ -1,0 +1,153 @@
+#include "ui/form11_result_window.h"
+
+#include "results/group_sums.h"
+#include "ui/form11_exit_panel.h"
+#include "ui/form11_group_panel.h"
+#include "ui/form11_save_panel.h"
+#include "ui/message_service.h"
+#include "ui/window_setup.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
+
+namespace kvor::ui {
+
+namespace {
+constexpr int kFirstBlockTop = 32;
+}
+
+Form11::Form11(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+{
+    setObjectName(QStringLiteral("Form11"));
+    setupFixedWindow(this, {645, 599}, TitleBar::CloseButton);
+
+    QLabel* heading = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Výsledky výpočtu"), {12, 6},
+                                LabelStyle::BoldUnderlined);
+    QFont larger = heading->font();
+    larger.setPixelSize(14);
+    heading->setFont(larger);
+    heading->adjustSize();
+
+    for (int q = 0; q < kSlotCount; ++q)
+        blocks_[q].emplace(this, q, kFirstBlockTop + ResultBlock::kHeight * q);
+
+    BitBtn11 = makeButton(this, QStringLiteral("BitBtn11"), QStringLiteral("Tabulka kabelů"), {12, 502, 150, 28});
+    BitBtn11->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    BitBtn4 = makeButton(this, QStringLiteral("BitBtn4"), QStringLiteral("Výsledky pro skupinu kabelů"),
+                         {423, 502, 210, 28});
+    BitBtn4->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+
+    auto* bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("Bevel1"));
+    bar->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    bar->setGeometry(0, 540, width(), 4);
+    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět na zadání"), {12, 556, 150, 30});
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Uložit"), {248, 556, 150, 30});
+    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    BitBtn3 = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Konec"), {483, 556, 150, 30});
+    BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
+
+    // Holds the saved flag; never shown.
+    CheckBox1 = new QCheckBox(QStringLiteral("Projekt již uložen"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->hide();
+
+    Panel3 = new SavePanel(context_, this);
+    Panel2 = new ExitPanel(context_.messages, this);
+    Panel4 = new GroupPanel(context_, this);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &Form11::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &Form11::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &Form11::BitBtn3Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &Form11::BitBtn4Click);
+    connect(BitBtn11, &QPushButton::clicked, this, &Form11::BitBtn11Click);
+    for (OverlayPanel* panel : {static_cast<OverlayPanel*>(Panel3), static_cast<OverlayPanel*>(Panel2),
+                                static_cast<OverlayPanel*>(Panel4)})
+        connect(panel, &OverlayPanel::closed, this, &Form11::panelClosed);
+    connect(Panel2, &ExitPanel::programEndRequested, this, [this] {
+        hide();
+        emit programEndRequested();
+    });
+
+    loadFromModel();
+}
+
+void Form11::loadFromModel()
+{
+    const EvaluationResult& results = context_.project.results;
+    for (auto& block : blocks_)
+        block->show(results);
+    Panel4->loadFromModel();
+    CheckBox1->setChecked(results.saved);
+}
+
+void Form11::setCommandsEnabled(bool enabled)
+{
+    for (QPushButton* command : {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn11})
+        command->setEnabled(enabled);
+}
+
+void Form11::panelClosed()
+{
+    setCommandsEnabled(true);
+    CheckBox1->setChecked(context_.project.results.saved);
+}
+
+void Form11::BitBtn1Click()
+{
+    hide();
+    emit inputRequested();
+    returnToInput(context_.project.results);
+    Panel3->clearName();
+    loadFromModel();
+    context_.messages.beep();
+}
+
+void Form11::BitBtn2Click()
+{
+    Panel3->openForSaving();
+    setCommandsEnabled(false);
+    context_.messages.beep();
+}
+
+void Form11::BitBtn3Click()
+{
+    Panel2->openAsking(unsavedWarningShown(context_.project.results));
+    setCommandsEnabled(false);
+    context_.messages.beep();
+}
+
+void Form11::BitBtn4Click()
+{
+    Panel4->open();
+    setCommandsEnabled(false);
+}
+
+void Form11::BitBtn11Click()
+{
+    hide();
+    emit tendonTablesRequested();
+}
+
+void Form11::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        loadFromModel();
+}
+
+void Form11::closeEvent(QCloseEvent* event)
+{
+    // Leaving through the frame would leave no window; the exit question decides.
+    event->ignore();
+    if (isEnabled())
+        emit exitRequested();
+}
+
+}  // namespace kvor::ui

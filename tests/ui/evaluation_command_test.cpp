@@ -1,0 +1,195 @@
+// "Výpočet" on the tendon page and the passages between the main window, the
+// result window and the working-table windows, through the application shell.
+
+#include "result_test_support.h"
+#include "ui_test_support.h"
+
+#include "evaluation/evaluation_run.h"
+#include "ui/application_shell.h"
+#include "ui/form1_splash.h"
+#include "ui/form2_start_window.h"
+#include "ui/form10_derivative_tables.h"
+#include "ui/form11_result_window.h"
+#include "ui/form12_tendon_tables.h"
+#include "ui/form3_exit_confirmation.h"
+#include "ui/form5_main_window.h"
+#include "ui/navigation.h"
+
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+namespace kvor::ui {
+namespace {
+
+using testing::control;
+
+class EvaluationCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        shell.start();
+        shell.form1().Timer1Timer();
+        shell.form1().Timer1Timer();
+        click(shell.form2(), "BitBtn2");  // "Nový"
+        ui.messages.clear();
+    }
+    void click(QWidget& window, const char* name)
+    {
+        auto* button = control<QPushButton>(window, name);
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    Form5& main() { return shell.form5(); }
+    Form11& results() { return shell.form11(); }
+    void toTendonPage() { main().pageControl()->setCurrentIndex(kTendonPage); ui.messages.clear(); }
+    QString resultText(const char* name) { return control<QLineEdit>(results(), name)->text(); }
+
+    testing::UiContext ui;
+    ApplicationShell shell{ui.context};
+};
+
+TEST_F(EvaluationCommandTest, WithoutATendonItAsksForTendonsAndStays)
+{
+    testing::enterQuantity(ui.project, 0, "Reakce", "", {{"0", "1"}, {"20", "0"}});
+    toTendonPage();
+    click(main(), "BitBtn21");
+    EXPECT_EQ(ui.messages.events, (QStringList{"message: Zadejte typ a tvar předpínacích kabelů", "beep"}));
+    EXPECT_EQ(main().pageControl()->currentIndex(), kTendonPage);
+    if (control<QWidget>(main(), "BitBtn22")) {
+        EXPECT_EQ(ui.messages.focusAtMessage, QStringList{"BitBtn22"});
+    }
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_FALSE(results().isVisible());
+    EXPECT_EQ(ui.project.results.block[0], BlockState::Initial);
+}
+
+TEST_F(EvaluationCommandTest, WithoutAnInfluenceLineItGoesToThatPageEvenWithoutAStructure)
+{
+    testing::enterStraightTendon(ui.project, 0, {"0", "20", "0,3", "-1000"});
+    toTendonPage();
+    click(main(), "BitBtn21");
+    EXPECT_EQ(ui.messages.events, (QStringList{"message: Zadejte průběhy příčinkových čar", "beep"}));
+    EXPECT_EQ(main().pageControl()->currentIndex(), kQuantityPage);
+    if (control<QWidget>(main(), "BitBtn4")) {
+        EXPECT_EQ(ui.messages.focusAtMessage, QStringList{"BitBtn4"});
+    }
+    EXPECT_FALSE(results().isVisible());
+}
+
+TEST_F(EvaluationCommandTest, ARunHidesTheMainWindowAndShowsTheCoresValues)
+{
+    testing::enterQuantity(ui.project, 1, "Průhyb", "průhyb uprostřed", {{"0", "0"}, {"10", "0,001"}, {"20", "0"}});
+    testing::enterStraightTendon(ui.project, 0, {"2", "18", "0,25", "-1500"});
+    Project expected = ui.project;
+    evaluateProject(expected, ',');
+
+    toTendonPage();
+    click(main(), "BitBtn21");
+    EXPECT_TRUE(ui.messages.events.isEmpty());
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_TRUE(results().isVisible());
+    EXPECT_EQ(resultText("Edit6"), QString::fromStdString(expected.results.value[1][0]));
+    EXPECT_EQ(resultText("Edit7"), "###");
+    EXPECT_EQ(control<QLabel>(results(), "Label27")->text(), "[m]");
+    EXPECT_EQ(control<QLabel>(results(), "Label20")->text(), "- Průhyb");
+}
+
+TEST_F(EvaluationCommandTest, AFailedRunKeepsTheMainWindowAndWhatItWroteBeforeTheFailure)
+{
+    testing::enterQuantity(ui.project, 0, "Ohybový moment", "", {{"0", "0"}, {"10", "2,5"}, {"20", "0"}});
+    // Two first points at one station: the slope divides by zero.
+    testing::enterQuantity(ui.project, 1, "Reakce", "", {{"0", "1"}, {"0", "0,5"}, {"20", "0"}});
+    testing::enterStraightTendon(ui.project, 0, {"0", "20", "0,3", "-1000"});
+    toTendonPage();
+    click(main(), "BitBtn21");
+    EXPECT_EQ(ui.messages.events, QStringList{"error: Floating point division by zero."});
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_FALSE(results().isVisible());
+
+    // "Pomoc" shows what the run wrote before it failed.
+    main().pageControl()->setCurrentIndex(kInfoPage);
+    click(main(), "Button3");
+    EXPECT_TRUE(results().isVisible());
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_FALSE(resultText("Edit1").isEmpty());
+    EXPECT_EQ(resultText("Edit2"), "###");
+    EXPECT_EQ(control<QLabel>(results(), "Label7")->text(), "- Ohybový moment");
+}
+
+TEST_F(EvaluationCommandTest, PomocShowsTheResultsAsTheyLastWereAndZpetReturnsToPageOne)
+{
+    click(main(), "Button3");
+    EXPECT_TRUE(results().isVisible());
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_EQ(control<QLabel>(results(), "Label7")->text(), "- posouvající síla");
+
+    main().pageControl()->setCurrentIndex(kStructurePage);
+    click(results(), "BitBtn1");
+    EXPECT_FALSE(results().isVisible());
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_EQ(main().pageControl()->currentIndex(), kInfoPage);
+}
+
+TEST_F(EvaluationCommandTest, TheWorkingTablesAreReachedFromTheResultsAndLeadBack)
+{
+    click(main(), "Button3");
+    click(results(), "BitBtn11");
+    EXPECT_FALSE(results().isVisible());
+    EXPECT_TRUE(shell.form12().isVisible());
+    click(shell.form12(), "Button1");
+    EXPECT_TRUE(results().isVisible());
+    EXPECT_FALSE(shell.form12().isVisible());
+
+    click(results(), "BitBtn11");
+    click(shell.form12(), "Button2");
+    EXPECT_FALSE(shell.form12().isVisible());
+    EXPECT_TRUE(shell.form10().isVisible());
+    // The derivative tables' own button leads to the main window.
+    click(shell.form10(), "Button1");
+    EXPECT_FALSE(shell.form10().isVisible());
+    EXPECT_TRUE(main().isVisible());
+}
+
+TEST_F(EvaluationCommandTest, ClosingTheResultWindowsFrameAsksTheExitQuestion)
+{
+    QSignalSpy ended(&shell, &ApplicationShell::programEnded);
+    click(main(), "Button3");
+    results().close();
+    EXPECT_TRUE(results().isVisible());
+    EXPECT_TRUE(shell.form3().isVisible());
+    EXPECT_FALSE(results().isEnabled());
+
+    click(shell.form3(), "BitBtn2");  // "Storno"
+    EXPECT_TRUE(results().isEnabled());
+    EXPECT_TRUE(results().isVisible());
+    EXPECT_EQ(ended.count(), 0);
+
+    results().close();
+    click(shell.form3(), "BitBtn1");  // "Konec"
+    EXPECT_FALSE(results().isVisible());
+    EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(EvaluationCommandTest, KonecInTheExitPanelEndsTheProgram)
+{
+    QSignalSpy ended(&shell, &ApplicationShell::programEnded);
+    click(main(), "Button3");
+    click(results(), "BitBtn3");
+    click(*results().findChild<QWidget*>("Panel2"), "BitBtn5");
+    EXPECT_FALSE(results().isVisible());
+    EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(EvaluationCommandTest, TheWorkingWindowsCarryTheirCaptions)
+{
+    EXPECT_EQ(results().windowTitle(), "Kvor1.1");
+    EXPECT_EQ(shell.form10().windowTitle(), "Výpočet derivací příčinkových čar ");
+    EXPECT_EQ(shell.form12().windowTitle(), "Tabulka kabelů");
+    EXPECT_FALSE(results().isVisible());
+    EXPECT_FALSE(shell.form10().isVisible());
+    EXPECT_FALSE(shell.form12().isVisible());
+}
+
+}  // namespace
+}  // namespace kvor::ui
