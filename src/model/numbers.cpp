@@ -94,6 +94,7 @@ std::optional<long double> parseNumber(std::string_view text, char sep)
     const size_t mantissaEnd = i;
 
     long exponent = 0;
+    bool exponentSaturated = false;
     size_t exponentBegin = i;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
@@ -105,6 +106,8 @@ std::optional<long double> parseNumber(std::string_view text, char sep)
             ++expDigits;
             if (exponent < 100000)
                 exponent = exponent * 10 + (text[i] - '0');
+            else
+                exponentSaturated = true;  // only the C library sees the true exponent
         }
         if (expDigits == 0)
             return std::nullopt;
@@ -121,7 +124,7 @@ std::optional<long double> parseNumber(std::string_view text, char sep)
         return negative ? -0.0L : 0.0L;
 
     long double value;
-    if (droppedDigits == 0 && exactScale(mantissa, static_cast<int>(exponent - fractionDigits), negative, value))
+    if (droppedDigits == 0 && !exponentSaturated && exactScale(mantissa, static_cast<int>(exponent - fractionDigits), negative, value))
         return value;
 
     // Slow path: let the C library round the literal correctly.
@@ -283,8 +286,9 @@ FormattedNumber formatAndReread(long double x, char sep)
     }
     const int e = d.exponent;
 
+    // No reserve: texts of up to 15 characters then live inside the string
+    // itself, which halves the memory of a large table of cells.
     std::string out;
-    out.reserve(24);
     if (d.negative)
         out += '-';
     if (e < -4 || e >= 15) {
