@@ -25,6 +25,12 @@ iconv_t openDescriptor(const char* to, const char* from)
     return cd;
 }
 
+// The byte values code page 1250 leaves undefined.
+bool isUndefinedByte(unsigned byte)
+{
+    return byte == 0x81 || byte == 0x83 || byte == 0x88 || byte == 0x90 || byte == 0x98;
+}
+
 void appendUtf8(std::string& out, unsigned codePoint)
 {
     // Only code points below U+0800 arise here (single undefined bytes).
@@ -56,7 +62,18 @@ bool Cp1250Encoder::append(std::string& out, std::string_view utf8)
     size_t inLeft = utf8.size();
     char* outPtr = buffer.data();
     size_t outLeft = buffer.size();
-    if (iconv(cd_, &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) || inLeft != 0)
+    while (iconv(cd_, &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) {
+        // The five undefined bytes read in as U+0081 ... U+0098 go back out as
+        // themselves, so that a file that was opened can be saved again.
+        if (inLeft < 2 || outLeft == 0 || static_cast<unsigned char>(in[0]) != 0xC2 ||
+            !isUndefinedByte(static_cast<unsigned char>(in[1])))
+            return false;
+        *outPtr++ = in[1];
+        --outLeft;
+        in += 2;
+        inLeft -= 2;
+    }
+    if (inLeft != 0)
         return false;
     out.append(buffer.data(), buffer.size() - outLeft);
     return true;
