@@ -68,8 +68,11 @@ void fillEntryRows(std::string_view content, TextTable& table, char sep)
     // Sizing the table once up front keeps a large file from regrowing it pair by pair.
     const int formerRowCount = table.rowCount();
     long long tokenCount = 0;
-    for (InfluenceFileTokens counter(content); counter.next();)
-        ++tokenCount;
+    for (InfluenceFileTokens counter(content); counter.next();) {
+        if (++tokenCount > kMaxInfluenceFileValues)
+            throw Error("Soubor obsahuje více než " + std::to_string(kMaxInfluenceFileValues) +
+                        " čísel, příčinkovou čáru z něj nelze načíst");
+    }
     const long long pairsAtMost = tokenCount / 2;
     if (pairsAtMost >= table.rowCount())
         table.setRowCount(static_cast<int>(std::min<long long>(pairsAtMost + 1, kMaxRowCount)));
@@ -113,13 +116,23 @@ std::string readWholeFile(const std::string& path)
         throw Error::fromErrno(errno);
     if (S_ISDIR(info.st_mode))
         throw Error::fromErrno(EISDIR);
+    // Checked again while reading: a device or a growing file has no fixed size.
+    const auto tooLarge = [] {
+        return Error("Soubor je větší než " + std::to_string(kMaxInfluenceFileBytes >> 20) +
+                     " MB, příčinkovou čáru z něj nelze načíst");
+    };
+    if (S_ISREG(info.st_mode) && static_cast<unsigned long long>(info.st_size) > kMaxInfluenceFileBytes)
+        throw tooLarge();
     std::string content;
     if (S_ISREG(info.st_mode) && info.st_size > 0)
         content.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[1 << 16];
     std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        if (content.size() + got > kMaxInfluenceFileBytes)
+            throw tooLarge();
         content.append(buffer, got);
+    }
     if (std::ferror(file.get()))
         throw Error::fromErrno(errno);
     return content;

@@ -25,6 +25,12 @@ inline constexpr std::string_view kEntryOrdinateHeading = "    Pořadnice";
 // Longest number text of an influence-line file.
 inline constexpr std::size_t kMaxFileNumberLength = 64;
 
+// Limits that keep a huge file from exhausting memory (the content is held
+// whole while it is read, and every value becomes a table cell). A file beyond
+// either is refused with a Czech message before any row changes.
+inline constexpr std::size_t kMaxInfluenceFileBytes = std::size_t{256} << 20;  // 256 MB
+inline constexpr long long kMaxInfluenceFileValues = 10'000'000;               // 5 million points
+
 // Splits file content into number texts; the text ends at code 26. The
 // content is viewed, not copied: it must outlive the tokens.
 class InfluenceFileTokens {
@@ -49,13 +55,15 @@ std::optional<long double> parseFileNumber(std::string_view token);
 // not cleared first. Content without any number leaves the rows as they were.
 // A number text that is wrong throws "Invalid numeric input"; the complete
 // pairs read before it stay, with the row count set accordingly (unchanged when
-// no value at all was read).
+// no value at all was read). More than kMaxInfluenceFileValues numbers are
+// refused before any row changes.
 void readInfluenceText(std::string_view content, TextTable& entryTable, char sep);
 
 // Reads the file `path` (opened as given, relative to the working directory)
 // into the entry table as readInfluenceText does. A file that cannot be opened
 // or read throws the runtime's failure ("File not found", ...) with only the
-// headings written and the former rows kept.
+// headings written and the former rows kept; so does a file larger than
+// kMaxInfluenceFileBytes, with a Czech message.
 void readInfluenceFile(const std::string& path, TextTable& entryTable, char sep);
 
 // Pixel size of the visible entry table for a number of point rows: more than 4
