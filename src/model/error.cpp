@@ -52,6 +52,7 @@ Error Error::fromErrno(int e)
         return fileAccessDenied();
     case ENOSPC:
     case EDQUOT:
+    case EFBIG:  // the file may grow no further: to the user the same as a full disk
         return diskFull();
     default:
         return ioError(e);
