@@ -106,6 +106,8 @@ void StructurePage::buildBeamHalf()
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);  // the cell editor is always at hand
     StringGrid1->setTabKeyNavigation(true);
+    StringGrid1->setWordWrap(false);
+    StringGrid1->setTextElideMode(Qt::ElideNone);
     exits_->watch(StringGrid1, [this] { StringGrid1Exit(); });
 }
 

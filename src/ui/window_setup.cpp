@@ -44,7 +44,11 @@ void showInFront(QWidget* window)
 
 QFont windowFont()
 {
-    QFont font(QStringLiteral("Sans Serif"));
+    // The narrow desktop faces first: the fixed layouts were measured with them.
+    QFont font;
+    font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     return font;
