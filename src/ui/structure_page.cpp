@@ -126,12 +126,12 @@ void StructurePage::buildSectionHalf()
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    panel->setGeometry(440, 30, 186, 186);
+    panel->setGeometry(436, 30, 192, 192);  // the 190 x 190 pictures and the border
     for (int i = 0; i < 5; ++i) {
         const auto type = static_cast<SectionType>(i);
         auto* image = new Picture(QStringLiteral("Image%1").arg(i + 1),
                                   [type](QPainter& p, const QRectF& r) { drawSectionOutline(p, type, r); }, panel);
-        image->setGeometry(1, 1, 184, 184);
+        image->setGeometry(1, 1, 190, 190);
         images_[static_cast<size_t>(i)] = image;
     }
 
@@ -146,7 +146,7 @@ void StructurePage::buildSectionHalf()
         exits_->watch(dimensionEdits_[slot], [this, i] { dimensionExit(i); });
     }
 
-    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Spočti"), {440, 222, 96, 26});
+    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Spočti"), {436, 226, 96, 26});
     QFont bold = BitBtn1->font();
     bold.setBold(true);
     BitBtn1->setFont(bold);

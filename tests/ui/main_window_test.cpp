@@ -182,6 +182,17 @@ TEST_F(MainWindowTest, PassagesToWindowsThatDoNotExistYetStayDisabled)
     EXPECT_TRUE(results.isVisible());
 }
 
+TEST_F(MainWindowTest, EveryControlLiesInsideItsPage)
+{
+    for (int i = 0; i < window.pageControl()->count(); ++i) {
+        QWidget* page = window.pageControl()->widget(i);
+        window.pageControl()->setCurrentIndex(i);
+        for (const QWidget* child : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(page->rect().contains(child->geometry()))
+                << page->objectName().toStdString() << " " << child->objectName().toStdString();
+    }
+}
+
 TEST(Navigation, TheStructureTestNamesTheFieldToFocus)
 {
     Project project;

@@ -284,6 +284,7 @@ TEST_F(StructurePageTest, EachSectionTypeShowsItsPictureLabelsAndFields)
     EXPECT_FALSE(get("Edit12")->isVisible());
     EXPECT_TRUE(get<QWidget>("Image2")->isVisible());
     EXPECT_FALSE(get<QWidget>("Image1")->isVisible());
+    EXPECT_EQ(get<QWidget>("Image2")->size(), QSize(190, 190));
 
     radio(2, 3)->click();
     const char* labels[] = {"Šířka b1 [m]", "Šířka b2 [m]", "Výška h1 [m]", "Výška h2 [m]"};
