@@ -1,11 +1,13 @@
 #include "ui/form5_main_window.h"
 
 #include "evaluation/evaluation_run.h"
+#include "ui/influence_chart_panel.h"
 #include "ui/message_service.h"
 #include "ui/navigation.h"
 #include "ui/project_info_page.h"
 #include "ui/quantity_page.h"
 #include "ui/structure_page.h"
+#include "ui/tendon_chart_panel.h"
 #include "ui/tendon_page.h"
 #include "ui/window_setup.h"
 
@@ -51,6 +53,9 @@ Form5::Form5(AppContext& context, QWidget* parent) : QWidget(parent), context_(c
             PageControl1Change(page);
     });
     connect(TabSheet4, &PageSheet::shown, this, &Form5::TabSheet4Show);
+    // "Zadejte tvar konstrukce" of the two charts brings the structure page to the front.
+    TabSheet3->chartPanel()->setPageSelector([this](int page) { selectPage(page); });
+    TabSheet4->chartPanel()->setPageSelector([this](int page) { selectPage(page); });
     connect(TabSheet1->helpButton(), &QPushButton::clicked, this, &Form5::Button3Click);
     connect(TabSheet4->storeButton(), &QPushButton::clicked, this, &Form5::Button2Click);
     connect(TabSheet4->evaluateButton(), &QPushButton::clicked, this, &Form5::BitBtn21Click);

@@ -1,5 +1,7 @@
 #include "ui/quantity_page.h"
 
+#include "ui/influence_chart_panel.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -21,6 +23,18 @@ QuantityPage::QuantityPage(AppContext& context, QWidget* parent)
 
     BitBtn16 = addArrow(QStringLiteral("BitBtn16"), Arrow::Left);
     BitBtn17 = addArrow(QStringLiteral("BitBtn17"), Arrow::Right);
+
+    BitBtn9 = makeButton(this, QStringLiteral("BitBtn9"), QStringLiteral("Graf"), {548, 6, 80, 25});
+    connect(BitBtn9, &QPushButton::clicked, this, &QuantityPage::BitBtn9Click);
+    // Between the arrows at the foot of the page, beneath the rows' controls.
+    chartPanel_ = new InfluenceChartPanel(this);
+    chartPanel_->move(35, 211);
+    chartPanel_->lower();
+}
+
+void QuantityPage::BitBtn9Click()
+{
+    chartPanel_->draw(context_.project, context_.decimalSeparator, context_.messages);
 }
 
 }  // namespace kvor::ui

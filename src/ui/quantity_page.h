@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace kvor::ui {
 
+class InfluenceChartPanel;
+
 class QuantityPage : public PageSheet {
     Q_OBJECT
 public:
@@ -16,6 +18,9 @@ public:
 
     QPushButton* leftArrow() const { return BitBtn16; }
     QPushButton* rightArrow() const { return BitBtn17; }
+    // "Graf" and the chart of the chosen influence lines at the foot of the page.
+    InfluenceChartPanel* chartPanel() const { return chartPanel_; }
+    void BitBtn9Click();
 
     // Where the slot rows begin: the first row's top edge, below the headings.
     static constexpr int kFirstRowTop = 62;
@@ -25,6 +30,8 @@ private:
     AppContext& context_;
     QPushButton* BitBtn16;
     QPushButton* BitBtn17;
+    QPushButton* BitBtn9;
+    InfluenceChartPanel* chartPanel_;
 };
 
 }  // namespace kvor::ui

@@ -1,5 +1,7 @@
 #include "ui/tendon_page.h"
 
+#include "ui/tendon_chart_panel.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -22,6 +24,18 @@ TendonPage::TendonPage(AppContext& context, QWidget* parent)
     Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("Button2"), {548, 6, 80, 25});
     BitBtn18 = addArrow(QStringLiteral("BitBtn18"), Arrow::Left);
     BitBtn21 = makeButton(this, QStringLiteral("BitBtn21"), QStringLiteral("Výpočet"), {538, 228, 90, 28});
+
+    BitBtn10 = makeButton(this, QStringLiteral("BitBtn10"), QStringLiteral("Vykresli"), {456, 6, 85, 25});
+    connect(BitBtn10, &QPushButton::clicked, this, &TendonPage::BitBtn10Click);
+    // At the foot of the page right of the left arrow, beneath the other controls.
+    chartPanel_ = new TendonChartPanel(this);
+    chartPanel_->move(39, 211);
+    chartPanel_->lower();
+}
+
+void TendonPage::BitBtn10Click()
+{
+    chartPanel_->draw(context_.project, context_.decimalSeparator, context_.messages);
 }
 
 }  // namespace kvor::ui

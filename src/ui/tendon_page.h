@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace kvor::ui {
 
+class TendonChartPanel;
+
 class TendonPage : public PageSheet {
     Q_OBJECT
 public:
@@ -19,6 +21,9 @@ public:
     QPushButton* storeButton() const { return Button2; }
     // "Výpočet": evaluates the project.
     QPushButton* evaluateButton() const { return BitBtn21; }
+    // "Vykresli" and the tendon layout chart at the foot of the page.
+    TendonChartPanel* chartPanel() const { return chartPanel_; }
+    void BitBtn10Click();
 
     static constexpr int kFirstRowTop = 62;
     static constexpr int kRowPitch = 32;
@@ -28,6 +33,8 @@ private:
     QPushButton* Button2;
     QPushButton* BitBtn18;
     QPushButton* BitBtn21;
+    QPushButton* BitBtn10;
+    TendonChartPanel* chartPanel_;
 };
 
 }  // namespace kvor::ui
