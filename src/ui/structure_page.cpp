@@ -113,20 +113,20 @@ void StructurePage::buildBeamHalf()
 
 void StructurePage::buildSectionHalf()
 {
-    makeLabel(this, QStringLiteral("Label10"), QStringLiteral("Základní informace o průřezu"), {282, 10},
+    makeLabel(this, QStringLiteral("Label10"), QStringLiteral("Základní informace o průřezu"), {230, 10},
               LabelStyle::BoldUnderlined);
 
     RadioGroup2 = new RadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("Typ průřezu"),
                                  {QStringLiteral("obdélník"), QStringLiteral("čtverec"), QStringLiteral("T-průřez"),
                                   QStringLiteral("obrácený T-průřez"), QStringLiteral("obecný")},
                                  this);
-    RadioGroup2->setGeometry(282, 30, 148, 118);
+    RadioGroup2->setGeometry(230, 30, 184, 118);
     connect(RadioGroup2, &RadioGroup::itemClicked, this, &StructurePage::RadioGroup2Click);
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    panel->setGeometry(436, 30, 192, 192);  // the 190 x 190 pictures and the border
+    panel->setGeometry(424, 30, 192, 192);  // the 190 x 190 pictures and the border
     for (int i = 0; i < 5; ++i) {
         const auto type = static_cast<SectionType>(i);
         auto* image = new Picture(QStringLiteral("Image%1").arg(i + 1),
@@ -138,22 +138,22 @@ void StructurePage::buildSectionHalf()
     for (int i = 0; i < 4; ++i) {
         const int y = 156 + i * 24;
         const auto slot = static_cast<size_t>(i);
-        dimensionLabels_[slot] = makeLabel(this, QStringLiteral("Label%1").arg(21 + i), QString(), {284, y + 4});
-        dimensionEdits_[slot] = makeEdit(this, QStringLiteral("Edit%1").arg(11 + i), {356, y, 74, 22});
+        dimensionLabels_[slot] = makeLabel(this, QStringLiteral("Label%1").arg(21 + i), QString(), {232, y + 4});
+        dimensionEdits_[slot] = makeEdit(this, QStringLiteral("Edit%1").arg(11 + i), {324, y, 90, 22});
         connect(dimensionEdits_[slot], &QLineEdit::textChanged, this, [this, slot](const QString& text) {
             context_.project.section.dimensions[slot] = text.toStdString();
         });
         exits_->watch(dimensionEdits_[slot], [this, i] { dimensionExit(i); });
     }
 
-    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Spočti"), {436, 226, 96, 26});
+    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Spočti"), {424, 226, 96, 26});
     QFont bold = BitBtn1->font();
     bold.setBold(true);
     BitBtn1->setFont(bold);
     connect(BitBtn1, &QPushButton::clicked, this, &StructurePage::BitBtn1Click);
 
     // The four section values with their captions: A [m²], I_y [m⁴], e_d [m], e_h [m].
-    const int captionX = 284, editX = 460;
+    const int captionX = 232, editX = 424;
     const int rows[4] = {258, 282, 306, 330};
     QLabel* area = makeLabel(this, QStringLiteral("Label11"), QStringLiteral("Plocha průřezu A [m  ]"),
                              {captionX, rows[0] + 4});
