@@ -11,15 +11,15 @@
 namespace kvor::ui {
 
 namespace {
-constexpr int kColumnWidth = 72;
+constexpr int kColumnWidth = 86;
 constexpr int kRowHeight = 20;
-constexpr int kGridPitch = 210;
+constexpr int kGridPitch = 236;
 }  // namespace
 
 Form10::Form10(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
     setObjectName(QStringLiteral("Form10"));
-    setupFixedWindow(this, {1060, 520}, TitleBar::NoButtons, QStringLiteral("Výpočet derivací příčinkových čar "));
+    setupFixedWindow(this, {1200, 520}, TitleBar::NoButtons, QStringLiteral("Výpočet derivací příčinkových čar "));
 
     for (int q = 0; q < kSlotCount; ++q) {
         const int x = 8 + kGridPitch * q;
@@ -29,7 +29,7 @@ Form10::Form10(AppContext& context, QWidget* parent) : QWidget(parent), context_
                                     kColumnWidth, kRowHeight, this);
         grids_[q]->setGeometry(x, 28, kGridPitch - 6, 440);
     }
-    Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Button1"), {962, 482, 90, 28});
+    Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Button1"), {1102, 482, 90, 28});
     connect(Button1, &QPushButton::clicked, this, &Form10::Button1Click);
 }
 

@@ -13,8 +13,10 @@
 
 #include <QCloseEvent>
 #include <QDate>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -181,7 +183,12 @@ void Form5::BitBtn21Click()
             context_.messages.showReport(*report, this);
             return;
         }
-        evaluateProject(context_.project, context_.decimalSeparator);
+        {
+            // The largest projects take a second or two: show that the program works.
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+            evaluateProject(context_.project, context_.decimalSeparator);
+        }
         if (!resultWindow_)
             return;
         hide();

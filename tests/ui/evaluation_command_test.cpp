@@ -32,6 +32,7 @@ protected:
         shell.form1().Timer1Timer();
         shell.form1().Timer1Timer();
         click(shell.form2(), "BitBtn2");  // "Nový"
+        ASSERT_TRUE(testing::bringUp(main()));
         ui.messages.clear();
     }
     void click(QWidget& window, const char* name)

@@ -113,7 +113,7 @@ TEST_F(WorkingTablesTest, TheTendonTablesShowTheRunPointByPointAndTheStraightTen
 
 TEST_F(WorkingTablesTest, TheDerivativeTablesShowStationsAndSlopes)
 {
-    EXPECT_EQ(derivativeTables.size(), QSize(1060, 520));
+    EXPECT_EQ(derivativeTables.size(), QSize(1200, 520));
     for (int q = 0; q < kSlotCount; ++q) {
         EXPECT_EQ(control<QLabel>(derivativeTables, QString("Label%1").arg(q + 1).toUtf8())->text(),
                   QString("%1. veličina").arg(q + 1));
