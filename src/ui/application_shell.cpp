@@ -1,10 +1,15 @@
 #include "ui/application_shell.h"
 
+#include "ui/entry_dialogs.h"
 #include "ui/form1_splash.h"
 #include "ui/form2_start_window.h"
 #include "ui/form3_exit_confirmation.h"
 #include "ui/form4_wrong_file.h"
 #include "ui/form5_main_window.h"
+#include "ui/form6_influence_dialog.h"
+#include "ui/form7_influence_store.h"
+#include "ui/form8_tendon_dialog.h"
+#include "ui/form9_tendon_store.h"
 #include "ui/form10_derivative_tables.h"
 #include "ui/form11_result_window.h"
 #include "ui/form12_tendon_tables.h"
@@ -19,6 +24,10 @@ ApplicationShell::ApplicationShell(AppContext& context)
       form3_(std::make_unique<Form3>()),
       form4_(std::make_unique<Form4>()),
       form5_(std::make_unique<Form5>(context)),
+      form6_(std::make_unique<Form6>(context)),
+      form7_(std::make_unique<Form7>(context)),
+      form8_(std::make_unique<Form8>(context)),
+      form9_(std::make_unique<Form9>(context)),
       form10_(std::make_unique<Form10>(context)),
       form11_(std::make_unique<Form11>(context)),
       form12_(std::make_unique<Form12>(context))
@@ -34,6 +43,9 @@ ApplicationShell::ApplicationShell(AppContext& context)
     connect(form3_.get(), &Form3::programEndRequested, this, [this] { form1_->close(); });
     connect(form4_.get(), &Form4::startWindowRequested, this, [this] { showInFront(form2_.get()); });
     connect(form5_.get(), &Form5::exitRequested, this, [this] { form3_->ask(form5_.get()); });
+
+    // The entry dialogs of the slot rows and the tendon store window.
+    linkEntryWindows(*form5_, *form6_, *form8_, *form9_);
 
     // The result window and the working tables it leads to.
     form5_->setResultWindow(form11_.get());

@@ -1,6 +1,7 @@
 #include "ui/quantity_page.h"
 
 #include "ui/influence_chart_panel.h"
+#include "ui/quantity_rows.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -21,6 +22,7 @@ QuantityPage::QuantityPage(AppContext& context, QWidget* parent)
     for (const auto& h : headings)
         makeLabel(this, QString::fromUtf8(h.name), QString::fromUtf8(h.text), {h.x, 40}, LabelStyle::Underlined);
 
+    rows_ = new QuantityRows(context_, this);
     BitBtn16 = addArrow(QStringLiteral("BitBtn16"), Arrow::Left);
     BitBtn17 = addArrow(QStringLiteral("BitBtn17"), Arrow::Right);
 

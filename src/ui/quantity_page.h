@@ -10,6 +10,7 @@ class QPushButton;
 namespace kvor::ui {
 
 class InfluenceChartPanel;
+class QuantityRows;
 
 class QuantityPage : public PageSheet {
     Q_OBJECT
@@ -18,6 +19,8 @@ public:
 
     QPushButton* leftArrow() const { return BitBtn16; }
     QPushButton* rightArrow() const { return BitBtn17; }
+    // The five quantity rows with "Další" and "Zpět".
+    QuantityRows* rows() const { return rows_; }
     // "Graf" and the chart of the chosen influence lines at the foot of the page.
     InfluenceChartPanel* chartPanel() const { return chartPanel_; }
     void BitBtn9Click();
@@ -30,6 +33,7 @@ private:
     AppContext& context_;
     QPushButton* BitBtn16;
     QPushButton* BitBtn17;
+    QuantityRows* rows_;
     QPushButton* BitBtn9;
     InfluenceChartPanel* chartPanel_;
 };

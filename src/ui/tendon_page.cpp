@@ -1,6 +1,7 @@
 #include "ui/tendon_page.h"
 
 #include "ui/tendon_chart_panel.h"
+#include "ui/tendon_rows.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -21,6 +22,7 @@ TendonPage::TendonPage(AppContext& context, QWidget* parent)
     for (const auto& h : headings)
         makeLabel(this, QString::fromUtf8(h.name), QString::fromUtf8(h.text), {h.x, 40}, LabelStyle::Underlined);
 
+    rows_ = new TendonRows(context_, this);
     Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("Button2"), {548, 6, 80, 25});
     BitBtn18 = addArrow(QStringLiteral("BitBtn18"), Arrow::Left);
     BitBtn21 = makeButton(this, QStringLiteral("BitBtn21"), QStringLiteral("Výpočet"), {538, 228, 90, 28});

@@ -10,6 +10,7 @@ class QPushButton;
 namespace kvor::ui {
 
 class TendonChartPanel;
+class TendonRows;
 
 class TendonPage : public PageSheet {
     Q_OBJECT
@@ -17,6 +18,8 @@ public:
     TendonPage(AppContext& context, QWidget* parent);
 
     QPushButton* leftArrow() const { return BitBtn18; }
+    // The five tendon rows with "Další" and "Zpět".
+    TendonRows* rows() const { return rows_; }
     // "Button2": opens the window of the stored tendon definitions.
     QPushButton* storeButton() const { return Button2; }
     // "Výpočet": evaluates the project.
@@ -32,6 +35,7 @@ private:
     AppContext& context_;
     QPushButton* Button2;
     QPushButton* BitBtn18;
+    TendonRows* rows_;
     QPushButton* BitBtn21;
     QPushButton* BitBtn10;
     TendonChartPanel* chartPanel_;

@@ -1,0 +1,346 @@
+#include "ui/form6_influence_dialog.h"
+
+#include "influence/entry_table.h"
+#include "influence/influence_file.h"
+#include "influence/table_checks.h"
+#include "model/slots.h"
+#include "ui/entry_grid.h"
+#include "ui/file_pickers.h"
+#include "ui/focus_exit.h"
+#include "ui/message_service.h"
+#include "ui/radio_group.h"
+#include "ui/text_table_model.h"
+#include "ui/window_setup.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTableView>
+
+namespace kvor::ui {
+
+namespace {
+
+enum ModeItem { kManualItem = 0, kFromFileItem = 1 };
+
+const QString kNoFileChosen = QStringLiteral("*.txt");
+constexpr QPoint kTablePlace{16, 160};
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+Form6::Form6(AppContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), exits_(new FocusExitWatcher(this))
+{
+    setObjectName(QStringLiteral("Form6"));
+    setupFixedWindow(this, {553, 354}, TitleBar::CloseButton);
+    setAutoFillBackground(true);
+    QPalette look = palette();
+    look.setColor(QPalette::Window, look.color(QPalette::ToolTipBase));
+    setPalette(look);
+
+    resetEntryTable(entry_);
+    entryModel_ = new TextTableModel(&entry_, TextTableModel::Headings::InHeader, this);
+    buildControls();
+    buildFilePickers();
+    showValueCount(kMinValueCount);
+    fitTable();
+    showMode(kManualItem);
+}
+
+void Form6::buildControls()
+{
+    Label4 = makeLabel(this, QStringLiteral("Label4"), toQString(influenceDialogTitle(1)), {16, 12}, LabelStyle::Bold);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Příčinkové čáry zadat "), {16, 44});
+    RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), QString(),
+                                 {QStringLiteral("Ručně"), QStringLiteral("Načíst ze souboru")}, this);
+    RadioGroup1->setGeometry(16, 60, 170, 54);
+    connect(RadioGroup1, &RadioGroup::itemClicked, this, &Form6::RadioGroup1Click);
+
+    // The slot being edited, kept as the choice of a hidden group.
+    RadioGroup2 = new RadioGroup(QStringLiteral("RadioGroup2"), QString(),
+                                 {QStringLiteral("veličina 1"), QStringLiteral("veličina 2"),
+                                  QStringLiteral("veličina 3"), QStringLiteral("veličina 4"),
+                                  QStringLiteral("veličina 5")},
+                                 this);
+    RadioGroup2->hide();
+
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Počet zadávaných hodnot :"), {16, 132});
+    Edit1 = new QSpinBox(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setRange(kMinValueCount, kMaxValueCount);
+    Edit1->setWrapping(false);
+    // A typed count takes effect when typing ends (Enter or leaving the field),
+    // not at each digit: typing 25 over 10 never shrinks the table to 2 rows.
+    Edit1->setKeyboardTracking(false);
+    Edit1->setGeometry(156, 128, 70, 22);
+    connect(Edit1, &QSpinBox::valueChanged, this, &Form6::Edit1Change);
+
+    StringGrid1 = makeEntryGrid(this, QStringLiteral("StringGrid1"), entryModel_);
+    exits_->watch(StringGrid1, [this] { StringGrid1Exit(); });
+
+    BitBtn3 = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Opravit"), {330, 314, 100, 28});
+    BitBtn3->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Zpět"), {440, 314, 100, 28});
+    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    connect(BitBtn3, &QPushButton::clicked, this, &Form6::BitBtn3Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &Form6::BitBtn2Click);
+}
+
+void Form6::buildFilePickers()
+{
+    DriveComboBox1 = new DriveComboBox(QStringLiteral("DriveComboBox1"), this);
+    DriveComboBox1->setGeometry(240, 40, 145, 22);
+    FilterComboBox1 = new QComboBox(this);
+    FilterComboBox1->setObjectName(QStringLiteral("FilterComboBox1"));
+    FilterComboBox1->addItem(QStringLiteral("Text files (*.txt)"));
+    FilterComboBox1->setGeometry(395, 40, 145, 22);
+    DirectoryListBox1 = new DirectoryListBox(QStringLiteral("DirectoryListBox1"), this);
+    DirectoryListBox1->setGeometry(240, 68, 145, 170);
+    FileListBox1 = new FileListBox(QStringLiteral("FileListBox1"), kNoFileChosen, this);
+    FileListBox1->setGeometry(395, 68, 145, 170);
+
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Název souboru příčinkových čar"), {240, 248});
+    Edit2 = makeEdit(this, QStringLiteral("Edit2"), {240, 264, 145, 22});
+    Edit2->setReadOnly(true);
+    Edit2->setText(kNoFileChosen);
+    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Načíst"), {395, 262, 100, 26});
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+
+    connect(DriveComboBox1, &DriveComboBox::driveChosen, this, &Form6::DriveComboBox1Change);
+    connect(DirectoryListBox1, &DirectoryListBox::directoryChosen, this, &Form6::DirectoryListBox1Change);
+    connect(FileListBox1, &FileListBox::fileChosen, this, &Form6::FileListBox1Change);
+    connect(BitBtn1, &QPushButton::clicked, this, &Form6::BitBtn1Click);
+}
+
+int Form6::slotNumber() const
+{
+    return RadioGroup2->itemIndex() + 1;
+}
+
+void Form6::openForSlot(int slot, QWidget* opener)
+{
+    opener_ = opener;
+    if (opener_)
+        opener_->setEnabled(false);
+    Label4->setText(toQString(influenceDialogTitle(slot)));
+    Label4->adjustSize();
+
+    RadioGroup1->setItemIndex(kManualItem);
+    showMode(kManualItem);
+    resetEntryTable(entry_);
+    entryModel_->reload();
+    showValueCount(kMinValueCount);
+    fitTable();
+
+    RadioGroup1->setEnabled(true);
+    Edit1->setEnabled(true);
+    lockTable(false);
+    setFileControlsEnabled(true);
+    BitBtn1->setEnabled(true);
+    BitBtn2->setEnabled(true);
+    BitBtn3->hide();
+    RadioGroup2->setItemIndex(slot - 1);
+    // The working directory may have moved since the pickers last looked.
+    DriveComboBox1->refresh();
+    DirectoryListBox1->refresh();
+    FileListBox1->refresh();
+
+    const QuantitySlot& stored = context_.project.quantities[static_cast<size_t>(slot - 1)];
+    if (stored.entered()) {
+        showValueCount(loadStoredLine(stored, entry_));
+        entryModel_->reload();
+        fitTable();
+        BitBtn3->show();
+        RadioGroup1->setEnabled(false);
+        if (stored.entryMode == EntryMode::FromFile) {
+            RadioGroup1->setItemIndex(kFromFileItem);
+            showMode(kFromFileItem);
+            BitBtn1->hide();
+            Edit2->setText(toQString(stored.sourceFile));
+            setFileControlsEnabled(false);
+        } else {
+            Edit1->setEnabled(false);
+            lockTable(true);
+        }
+    }
+    showInFront(this);
+}
+
+void Form6::showMode(int index)
+{
+    const bool manual = index != kFromFileItem;
+    showEntryTable(manual);
+    Label2->setVisible(manual);
+    Edit1->setVisible(manual);
+    for (QWidget* w : std::initializer_list<QWidget*>{DriveComboBox1, FilterComboBox1, DirectoryListBox1,
+                                                      FileListBox1, Label3, Edit2, BitBtn1})
+        w->setVisible(!manual);
+}
+
+void Form6::showEntryTable(bool shown)
+{
+    StringGrid1->setVisible(shown);
+}
+
+void Form6::reloadTable()
+{
+    entryModel_->reload();
+    fitTable();
+}
+
+void Form6::fitTable()
+{
+    const EntryTableGeometry g = entryTableGeometry(entry_.rowCount() - 1);
+    placeGrid(StringGrid1, QRect(kTablePlace, QSize(g.width, g.height)), g.verticalScrollBar);
+}
+
+void Form6::showValueCount(int count)
+{
+    const QSignalBlocker quiet(Edit1);
+    Edit1->setValue(count);
+}
+
+void Form6::setFileControlsEnabled(bool enabled)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{DriveComboBox1, FilterComboBox1, DirectoryListBox1,
+                                                      FileListBox1})
+        w->setEnabled(enabled);
+}
+
+void Form6::lockTable(bool locked)
+{
+    // A locked table still scrolls, so a long stored line can be read; its
+    // cells cannot be edited.
+    entryModel_->setReadOnly(locked);
+}
+
+void Form6::Edit1Change()
+{
+    context_.messages.runCommand([this] {
+        showEntryTable(true);
+        const int count = rebuildEntryTable(entry_, Edit1->cleanText().toStdString());
+        reloadTable();
+        if (count != Edit1->value())
+            showValueCount(count);
+    });
+}
+
+void Form6::RadioGroup1Click(int index)
+{
+    showMode(index);
+}
+
+void Form6::BitBtn1Click()
+{
+    showEntryTable(true);
+    context_.messages.runCommand([this] {
+        const std::string name = QFile::encodeName(Edit2->text()).toStdString();
+        try {
+            readInfluenceFile(name, entry_, context_.decimalSeparator);
+        } catch (...) {
+            reloadTable();  // the rows read before the failure stay and are shown
+            throw;
+        }
+        reloadTable();
+    });
+}
+
+void Form6::StringGrid1Exit()
+{
+    if (entryModel_->isReadOnly())
+        return;  // a locked table cannot have changed
+    context_.messages.runCommand([this] {
+        for (const Report& report : checkInfluenceTable(context_.project.beam, entry_, context_.decimalSeparator))
+            context_.messages.showReport(report, this);
+    });
+}
+
+void Form6::BitBtn2Click()
+{
+    if (auto report = checkLineEntered(entry_)) {
+        context_.messages.showReport(*report, this);
+        return;
+    }
+    const int slot = slotNumber();
+    const EntryMode mode = RadioGroup1->itemIndex() == kFromFileItem ? EntryMode::FromFile : EntryMode::Manual;
+    storeInfluenceLine(context_.project.quantities[static_cast<size_t>(slot - 1)], entry_, mode,
+                       Edit2->text().toStdString());
+    closeDialog();
+    showEntryTable(false);
+    clearEntryRows(entry_);
+    entryModel_->reload();
+    emit lineStored(slot);
+}
+
+void Form6::BitBtn3Click()
+{
+    RadioGroup1->setEnabled(true);
+    if (RadioGroup1->itemIndex() == kFromFileItem) {
+        setFileControlsEnabled(true);
+        showEntryTable(true);
+        lockTable(false);
+        BitBtn1->show();
+        BitBtn1->setEnabled(true);
+    } else {
+        Edit1->setEnabled(true);
+        lockTable(false);
+    }
+    BitBtn3->hide();
+}
+
+void Form6::changeDirectory(const QString& path)
+{
+    context_.messages.runCommand([&] {
+        changeWorkingDirectory(path);
+        DirectoryListBox1->refresh();
+        FileListBox1->refresh();
+        Edit2->setText(kNoFileChosen);
+    });
+    DriveComboBox1->refresh();
+}
+
+void Form6::DriveComboBox1Change(const QString& root)
+{
+    changeDirectory(root);
+}
+
+void Form6::DirectoryListBox1Change(const QString& path)
+{
+    changeDirectory(path);
+}
+
+void Form6::FileListBox1Change(const QString& name)
+{
+    Edit2->setText(name);
+}
+
+void Form6::closeDialog()
+{
+    hide();
+    if (opener_) {
+        opener_->setEnabled(true);
+        showInFront(opener_);
+    }
+    opener_ = nullptr;
+}
+
+void Form6::closeEvent(QCloseEvent* event)
+{
+    // Closing through the frame stores nothing and gives the opener back.
+    event->ignore();
+    closeDialog();
+    resetEntryTable(entry_);
+    entryModel_->reload();
+}
+
+}  // namespace kvor::ui

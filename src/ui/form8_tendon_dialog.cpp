@@ -1,0 +1,450 @@
+#include "ui/form8_tendon_dialog.h"
+
+#include "tendons/tendon_checks.h"
+#include "tendons/tendon_dialog_state.h"
+#include "ui/entry_grid.h"
+#include "ui/focus_exit.h"
+#include "ui/message_service.h"
+#include "ui/picture.h"
+#include "ui/radio_group.h"
+#include "ui/text_table_model.h"
+#include "ui/window_setup.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTableView>
+
+namespace kvor::ui {
+
+namespace {
+
+// The tables of the broken tendon; the force table stands beside the point
+// table and half a row lower, so that each force lies between its two points.
+constexpr QPoint kPointTablePlace{10, 42};
+constexpr int kTableGap = 4;
+constexpr int kForceTableDrop = kGridRowPitch / 2 + 1;
+
+const QStringList kConventionLines = {
+    QStringLiteral("Staničení kotvení kabelů"),       QStringLiteral("odpovídá vzdálenosti místa "),
+    QStringLiteral("kotvení od počátku nosníku."),    QStringLiteral("Poloha kabelu - vzdálenost od"),
+    QStringLiteral("neutrální osy je kladná směrem"), QStringLiteral("dolů od n.osy a záporná směrem"),
+    QStringLiteral("nahoru od n.osy."),               QStringLiteral("Velikost předpínací síly N se"),
+    QStringLiteral("zadává se záporným znaménkem"),   QStringLiteral("- tlak."),
+};
+const QStringList kSegmentForceLines = {
+    QStringLiteral("Předpínací síla přísluší úseku"),
+    QStringLiteral("mezi dvěmi sousedními body"),
+    QStringLiteral("předpínacího kabelu."),
+};
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFrame* makePanel(QWidget* parent, const QString& name)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(8, 60, 537, 246);
+    panel->hide();
+    return panel;
+}
+
+QPlainTextEdit* makeMemo(QWidget* parent, const QString& name, const QStringList& lines)
+{
+    auto* memo = new QPlainTextEdit(lines.join(QLatin1Char('\n')), parent);
+    memo->setObjectName(name);
+    memo->setReadOnly(true);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setGeometry(326, 8, 202, 230);
+    return memo;
+}
+
+// The notice's picture: a warning sign.
+void drawWarningSign(QPainter& painter, const QRectF& area)
+{
+    const qreal side = std::min(area.width(), area.height()) - 8;
+    const QPointF top(area.center().x(), area.center().y() - side / 2);
+    QPainterPath triangle;
+    triangle.moveTo(top);
+    triangle.lineTo(top.x() + side / 2, top.y() + side * 0.87);
+    triangle.lineTo(top.x() - side / 2, top.y() + side * 0.87);
+    triangle.closeSubpath();
+    painter.setPen(QPen(Qt::black, 3));
+    painter.setBrush(QColor(255, 204, 0));
+    painter.drawPath(triangle);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(static_cast<int>(side * 0.55));
+    painter.setFont(font);
+    painter.drawText(QRectF(top.x() - side / 2, top.y() + side * 0.2, side, side * 0.65), Qt::AlignCenter,
+                     QStringLiteral("!"));
+}
+
+}  // namespace
+
+Form8::Form8(AppContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), exits_(new FocusExitWatcher(this))
+{
+    setObjectName(QStringLiteral("Form8"));
+    setupFixedWindow(this, {553, 354}, TitleBar::CloseButton);
+    setAutoFillBackground(true);
+    QPalette look = palette();
+    look.setColor(QPalette::Window, look.color(QPalette::ToolTipBase));
+    setPalette(look);
+
+    Label1 = makeLabel(this, QStringLiteral("Label1"), toQString(tendonDialogTitle(1)), {16, 12}, LabelStyle::Bold);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Typ kabelu:"), {16, 36},
+                       LabelStyle::BoldUnderlined);
+
+    QStringList typeLabels;
+    for (const char* label : kTendonTypeLabels)
+        typeLabels << QString::fromUtf8(label);
+    RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Typ kabelu"), typeLabels, this);
+    RadioGroup1->hide();
+    RadioGroup2 = new RadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("Číslo kabelu"),
+                                 {QStringLiteral("1.kabel"), QStringLiteral("2.kabel"), QStringLiteral("3.kabel"),
+                                  QStringLiteral("4.kabel"), QStringLiteral("5.kabel")},
+                                 this);
+    RadioGroup2->hide();
+
+    resetBrokenTendonTables(points_, forces_);
+    pointModel_ = new TextTableModel(&points_, TextTableModel::Headings::InHeader, this);
+    forceModel_ = new TextTableModel(&forces_, TextTableModel::Headings::InHeader, this);
+    buildNoticePanel();
+    buildStraightPanel();
+    buildBrokenPanel();
+
+    BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Opravit"), {330, 316, 100, 28});
+    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    BitBtn2->hide();
+    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {440, 316, 100, 28});
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    connect(BitBtn1, &QPushButton::clicked, this, &Form8::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &Form8::BitBtn2Click);
+
+    showPointCount(kMinPointCount);
+    reloadTables();
+}
+
+void Form8::buildNoticePanel()
+{
+    Panel2 = makePanel(this, QStringLiteral("Panel2"));
+    auto* notice = new QLabel(QStringLiteral("Zvolený typ kabelu aplikace zatím nedovoluje vyhodnocovat !!!"), Panel2);
+    notice->setObjectName(QStringLiteral("Label3"));
+    QFont large = notice->font();
+    large.setBold(true);
+    large.setPixelSize(15);
+    notice->setFont(large);
+    notice->setAlignment(Qt::AlignCenter);
+    notice->setGeometry(4, 28, 529, 24);
+    auto* picture = new Picture(QStringLiteral("Image1"), &drawWarningSign, Panel2);
+    picture->setGeometry(218, 76, 100, 100);
+}
+
+void Form8::buildStraightPanel()
+{
+    Panel3 = makePanel(this, QStringLiteral("Panel3"));
+    const QString captions[] = {
+        QStringLiteral("1.bod kotvení - staničení [m] ................................."),
+        QStringLiteral("2.bod kotvení - staničení [m] ................................."),
+        QStringLiteral("Poloha kabelu - vzdálenost od n. osy e [m] ..........."),
+        QStringLiteral("Velikost předpínací síly v kabelu N [kN]................"),
+    };
+    std::string StraightTendonInput::*fields[] = {&StraightTendonInput::s1, &StraightTendonInput::s2,
+                                                  &StraightTendonInput::e, &StraightTendonInput::n};
+    QLineEdit* edits[4];
+    for (int i = 0; i < 4; ++i) {
+        const int y = 16 + i * 36;
+        makeLabel(Panel3, QStringLiteral("Label%1").arg(4 + i), captions[i], {10, y + 4});
+        edits[i] = makeEdit(Panel3, QStringLiteral("Edit%1").arg(1 + i), {256, y, 80, 22});
+        std::string StraightTendonInput::*field = fields[i];
+        connect(edits[i], &QLineEdit::textChanged, this,
+                [this, field](const QString& text) { straight_.*field = text.toStdString(); });
+    }
+    Edit1 = edits[0];
+    Edit2 = edits[1];
+    Edit3 = edits[2];
+    Edit4 = edits[3];
+    exits_->watch(Edit1, [this] { Edit1Exit(); });
+    exits_->watch(Edit2, [this] { Edit2Exit(); });
+    exits_->watch(Edit3, [this] { Edit3Exit(); });
+    exits_->watch(Edit4, [this] { Edit4Exit(); });
+    makeMemo(Panel3, QStringLiteral("Memo1"), kConventionLines);
+}
+
+void Form8::buildBrokenPanel()
+{
+    Panel4 = makePanel(this, QStringLiteral("Panel4"));
+    makeLabel(Panel4, QStringLiteral("Label8"), QStringLiteral("Počet bodů kabelu:"), {10, 14});
+    Edit5 = new QSpinBox(Panel4);
+    Edit5->setObjectName(QStringLiteral("Edit5"));
+    Edit5->setRange(kMinPointCount, kMaxPointCount);
+    Edit5->setWrapping(false);
+    // A typed count takes effect when typing ends, not at each digit.
+    Edit5->setKeyboardTracking(false);
+    Edit5->setGeometry(112, 10, 70, 22);
+    connect(Edit5, &QSpinBox::valueChanged, this, &Form8::Edit5Change);
+
+    StringGrid1 = makeEntryGrid(Panel4, QStringLiteral("StringGrid1"), pointModel_);
+    StringGrid2 = makeEntryGrid(Panel4, QStringLiteral("StringGrid2"), forceModel_);
+    // The two tables scroll together, so each force stays between its points.
+    QScrollBar* pointBar = StringGrid1->verticalScrollBar();
+    QScrollBar* forceBar = StringGrid2->verticalScrollBar();
+    connect(pointBar, &QScrollBar::valueChanged, forceBar, &QScrollBar::setValue);
+    connect(forceBar, &QScrollBar::valueChanged, pointBar, &QScrollBar::setValue);
+    exits_->watch(StringGrid1, [this] { StringGrid1Exit(); });
+    exits_->watch(StringGrid2, [this] { StringGrid2Exit(); });
+
+    auto lines = kConventionLines;
+    lines << kSegmentForceLines;
+    makeMemo(Panel4, QStringLiteral("Memo2"), lines);
+}
+
+int Form8::slotNumber() const
+{
+    return RadioGroup2->itemIndex() + 1;
+}
+
+TendonType Form8::tendonType() const
+{
+    const int index = RadioGroup1->itemIndex();
+    return index < 0 ? TendonType::None : static_cast<TendonType>(index);
+}
+
+void Form8::prepareForSlot(int slot, std::string_view typeText)
+{
+    Label1->setText(toQString(tendonDialogTitle(slot)));
+    Label1->adjustSize();
+    Label2->setText(toQString(tendonTypeLine(typeText)));
+    Label2->adjustSize();
+    RadioGroup2->setItemIndex(slot - 1);
+
+    // A text that names no type chooses none: the dialog then shows no panel
+    // and "Zpět" stores nothing.
+    const TendonType type = tendonTypeOf(typeText);
+    RadioGroup1->setItemIndex(static_cast<int>(type));
+    resetInputs();
+    switch (panelForType(type)) {
+    case TendonPanel::Straight:
+        showPanel(Panel3);
+        Panel3->setEnabled(true);
+        break;
+    case TendonPanel::Broken:
+        showPanel(Panel4);
+        lockBrokenPanel(false);
+        break;
+    case TendonPanel::NotEvaluable:
+        showPanel(Panel2);
+        break;
+    case TendonPanel::None:
+        showPanel(nullptr);
+        break;
+    }
+    BitBtn2->hide();
+}
+
+void Form8::showOver(QWidget* opener)
+{
+    opener_ = opener;
+    if (opener_)
+        opener_->setEnabled(false);
+    showInFront(this);
+}
+
+void Form8::loadStoredDefinition()
+{
+    const TendonSlot& slot = context_.project.tendons[static_cast<size_t>(slotNumber() - 1)];
+    if (slot.type == TendonType::Straight) {
+        showPanel(Panel3);
+        Panel3->setEnabled(false);
+        setStraightFields(straightInputFromStore(slot));
+    } else if (slot.type == TendonType::Broken) {
+        showPanel(Panel4);
+        lockBrokenPanel(true);
+        showPointCount(loadBrokenTendonTables(slot, points_, forces_));
+        reloadTables();
+    } else {
+        return;
+    }
+    BitBtn2->show();
+}
+
+void Form8::showPanel(QFrame* panel)
+{
+    for (QFrame* p : {Panel2, Panel3, Panel4})
+        p->setVisible(p == panel);
+}
+
+void Form8::lockBrokenPanel(bool locked)
+{
+    // Locked tables still scroll, so a long stored tendon can be read.
+    Edit5->setEnabled(!locked);
+    pointModel_->setReadOnly(locked);
+    forceModel_->setReadOnly(locked);
+}
+
+void Form8::resetInputs()
+{
+    setStraightFields({});
+    resetBrokenTendonTables(points_, forces_);
+    showPointCount(kMinPointCount);
+    reloadTables();
+}
+
+void Form8::setStraightFields(const StraightTendonInput& input)
+{
+    Edit1->setText(toQString(input.s1));
+    Edit2->setText(toQString(input.s2));
+    Edit3->setText(toQString(input.e));
+    Edit4->setText(toQString(input.n));
+}
+
+void Form8::reloadTables()
+{
+    pointModel_->reload();
+    forceModel_->reload();
+    const TendonTablesGeometry g = tendonTablesGeometry(points_.rowCount() - 1);
+    placeGrid(StringGrid1, QRect(kPointTablePlace, QSize(g.pointWidth, g.pointHeight)), g.scrollBars);
+    const QPoint forcePlace(kPointTablePlace.x() + tendonTablesGeometry(kMinPointCount).pointWidth + kTableGap +
+                                g.forceShift,
+                            kPointTablePlace.y() + kForceTableDrop);
+    placeGrid(StringGrid2, QRect(forcePlace, QSize(g.forceWidth, g.forceHeight)), g.scrollBars);
+}
+
+void Form8::showPointCount(int count)
+{
+    const QSignalBlocker quiet(Edit5);
+    Edit5->setValue(count);
+}
+
+void Form8::showReports(const Reports& reports)
+{
+    for (const Report& report : reports)
+        context_.messages.showReport(report, this);
+}
+
+void Form8::Edit1Exit()
+{
+    context_.messages.runCommand(
+        [this] { showReports(checkFirstAnchorage(straight_.s1, context_.project.beam, context_.decimalSeparator)); });
+}
+
+void Form8::Edit2Exit()
+{
+    context_.messages.runCommand([this] {
+        showReports(
+            checkSecondAnchorage(straight_.s1, straight_.s2, context_.project.beam, context_.decimalSeparator));
+    });
+}
+
+void Form8::Edit3Exit()
+{
+    context_.messages.runCommand(
+        [this] { showReports(checkEccentricity(straight_.e, context_.project.section, context_.decimalSeparator)); });
+}
+
+void Form8::Edit4Exit()
+{
+    context_.messages.runCommand([this] { showReports(checkForce(straight_.n, context_.decimalSeparator)); });
+}
+
+void Form8::Edit5Change()
+{
+    context_.messages.runCommand([this] {
+        const int count = rebuildBrokenTendonTables(points_, forces_, Edit5->cleanText().toStdString());
+        reloadTables();
+        if (count != Edit5->value())
+            showPointCount(count);
+    });
+}
+
+void Form8::StringGrid1Exit()
+{
+    if (pointModel_->isReadOnly())
+        return;  // a locked table cannot have changed
+    context_.messages.runCommand([this] {
+        showReports(checkPointTable(points_, context_.project.beam, context_.project.section,
+                                    context_.decimalSeparator));
+    });
+}
+
+void Form8::StringGrid2Exit()
+{
+    if (forceModel_->isReadOnly())
+        return;
+    context_.messages.runCommand([this] { showReports(checkSegmentForces(forces_, context_.decimalSeparator)); });
+}
+
+void Form8::BitBtn1Click()
+{
+    const int slot = slotNumber();
+    TendonSlot& target = context_.project.tendons[static_cast<size_t>(slot - 1)];
+    const TendonType type = tendonType();
+    if (type == TendonType::Straight) {
+        if (auto report = storeTendon(target, straight_)) {
+            context_.messages.showReport(*report, this);
+            return;
+        }
+    } else if (type == TendonType::Broken) {
+        if (auto report = storeTendon(target, BrokenTendonInput{points_, forces_})) {
+            context_.messages.showReport(*report, this);
+            return;
+        }
+    } else {
+        // Nothing can be stored for this type: back to the main window.
+        closeDialog();
+        showPanel(nullptr);
+        return;
+    }
+    // The window goes first, so that emptying the fields is no focus exit.
+    closeDialog();
+    showPanel(nullptr);
+    resetInputs();
+    emit definitionStored(slot);
+}
+
+void Form8::BitBtn2Click()
+{
+    if (tendonType() == TendonType::Straight) {
+        Panel3->setEnabled(true);
+        Edit1->setFocus(Qt::OtherFocusReason);
+    } else if (tendonType() == TendonType::Broken) {
+        lockBrokenPanel(false);
+        StringGrid1->setFocus(Qt::OtherFocusReason);
+    }
+    BitBtn2->hide();
+}
+
+void Form8::closeDialog()
+{
+    hide();
+    if (opener_) {
+        opener_->setEnabled(true);
+        showInFront(opener_);
+    }
+    opener_ = nullptr;
+}
+
+void Form8::closeEvent(QCloseEvent* event)
+{
+    // Closing through the frame stores nothing and gives the opener back.
+    event->ignore();
+    closeDialog();
+    showPanel(nullptr);
+    resetInputs();
+}
+
+}  // namespace kvor::ui

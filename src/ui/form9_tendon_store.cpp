@@ -1,0 +1,88 @@
+#include "ui/form9_tendon_store.h"
+
+#include "ui/entry_grid.h"
+#include "ui/radio_group.h"
+#include "ui/text_table_model.h"
+#include "ui/window_setup.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QTableView>
+
+namespace kvor::ui {
+
+Form9::Form9(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+{
+    setObjectName(QStringLiteral("Form9"));
+    setupFixedWindow(this, {460, 362}, TitleBar::CloseButton,
+                     QStringLiteral("Kvor1.1 - informace o zadaných kabelech"));
+
+    QStringList typeLabels;
+    for (const char* label : kTendonTypeLabels)
+        typeLabels << QString::fromUtf8(label);
+
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("PageControl1"));
+    pages->setGeometry(4, 4, 452, 318);
+    for (int k = 1; k <= kSlotCount; ++k) {
+        auto* page = new QWidget(pages);
+        page->setObjectName(QStringLiteral("TabSheet%1").arg(k));
+        pages->addTab(page, QStringLiteral("Kabel %1").arg(k));
+
+        SlotView& view = slots_[static_cast<size_t>(k - 1)];
+        view.storeMark = new QCheckBox(QStringLiteral("Již zadáno"), page);
+        view.storeMark->setObjectName(QStringLiteral("CheckBox%1").arg(k));
+        view.storeMark->setGeometry(8, 8, 140, 20);
+        view.type = new RadioGroup(QStringLiteral("RadioGroup%1").arg(k), QStringLiteral("Typ kabelu"), typeLabels,
+                                   page);
+        view.type->setGeometry(8, 34, 140, 124);
+        // What the store holds is changed only by the tendon dialog.
+        showOnly(view.storeMark);
+        showOnly(view.type);
+
+        view.model = new TextTableModel(&context_.project.tendons[static_cast<size_t>(k - 1)].points,
+                                        TextTableModel::Headings::InHeader, this);
+        view.model->setReadOnly(true);
+        view.table = makeEntryGrid(page, QStringLiteral("StringGrid%1").arg(k), view.model);
+        placeGrid(view.table, {156, 8, 3 * kGridColumnPitch + 2 + 18, 272}, true);
+    }
+
+    Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Button1"), {356, 328, 96, 28});
+    connect(Button1, &QPushButton::clicked, this, &Form9::Button1Click);
+    loadFromModel();
+}
+
+void Form9::loadFromModel()
+{
+    for (size_t i = 0; i < slots_.size(); ++i) {
+        const TendonSlot& slot = context_.project.tendons[i];
+        SlotView& view = slots_[i];
+        view.storeMark->setChecked(slot.storeMark());
+        view.type->setItemIndex(static_cast<int>(slot.type));
+        view.model->reload();
+    }
+}
+
+void Form9::Button1Click()
+{
+    hide();
+    emit mainWindowRequested();
+}
+
+void Form9::showEvent(QShowEvent* event)
+{
+    loadFromModel();
+    QWidget::showEvent(event);
+}
+
+void Form9::closeEvent(QCloseEvent* event)
+{
+    // The main window is hidden while this one is up: closing leads back to it.
+    event->ignore();
+    Button1Click();
+}
+
+}  // namespace kvor::ui
