@@ -38,6 +38,13 @@ QString toQString(std::string_view text)
 
 }  // namespace
 
+Form6::~Form6()
+{
+    // The model reads entry_, which is destroyed before QWidget's destructor
+    // closes the window and lets the grid ask for its headings once more.
+    delete entryModel_;
+}
+
 Form6::Form6(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context), exits_(new FocusExitWatcher(this))
 {
@@ -173,6 +180,9 @@ void Form6::openForSlot(int slot, QWidget* opener)
             lockTable(true);
         }
     }
+    // The focus starts on "Zpět", not in the table: leaving a table that was
+    // never typed in must not report its empty cells.
+    BitBtn2->setFocus(Qt::OtherFocusReason);
     showInFront(this);
 }
 

@@ -95,6 +95,14 @@ void drawWarningSign(QPainter& painter, const QRectF& area)
 
 }  // namespace
 
+Form8::~Form8()
+{
+    // The models read points_ and forces_, which are destroyed before QWidget's
+    // destructor closes the window and lets the grids ask for their headings.
+    delete pointModel_;
+    delete forceModel_;
+}
+
 Form8::Form8(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context), exits_(new FocusExitWatcher(this))
 {
@@ -261,6 +269,9 @@ void Form8::showOver(QWidget* opener)
     opener_ = opener;
     if (opener_)
         opener_->setEnabled(false);
+    // The focus starts on "Zpět", not in a checked field: the first click into
+    // a field must not report the field that was never typed in.
+    BitBtn1->setFocus(Qt::OtherFocusReason);
     showInFront(this);
 }
 

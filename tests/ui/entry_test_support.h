@@ -18,8 +18,15 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include <ostream>
 #include <utility>
 #include <vector>
+
+// Failure messages show the recorded events as text.
+inline void PrintTo(const QStringList& list, std::ostream* out)
+{
+    *out << "{\"" << list.join("\", \"").toStdString() << "\"}";
+}
 
 namespace kvor::ui::testing {
 
