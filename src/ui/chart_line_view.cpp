@@ -87,7 +87,10 @@ LineChartView::LineChartView(const LineChartLook& look, QWidget* parent)
     leftAxis_->setReverse(look.leftAxisInverted);
     chart->addAxis(bottomAxis_, Qt::AlignBottom);
     chart->addAxis(leftAxis_, Qt::AlignLeft);
+    // setChart releases the chart the view was created with: it is ours to delete.
+    QChart* initialChart = this->chart();
     setChart(chart);
+    delete initialChart;
 
     scaleAxes({});
 }

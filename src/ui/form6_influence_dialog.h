@@ -32,6 +32,7 @@ class Form6 : public QWidget {
     Q_OBJECT
 public:
     explicit Form6(AppContext& context, QWidget* parent = nullptr);
+    ~Form6() override;
 
     // Opens the dialog for slot k (1 to 5) over `opener`, which stays disabled
     // until the dialog closes. A stored slot is shown read-only.

@@ -35,6 +35,7 @@ class Form8 : public QWidget {
     Q_OBJECT
 public:
     explicit Form8(AppContext& context, QWidget* parent = nullptr);
+    ~Form8() override;
 
     // "Zadat" prepares the dialog for slot k (1 to 5) and the type box's text:
     // title, type line, slot number, type and panel; a slot that is not stored
