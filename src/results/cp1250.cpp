@@ -88,12 +88,18 @@ std::string cp1250ToUtf8(std::string_view bytes)
     out.reserve(bytes.size() * 2);
     char* in = const_cast<char*>(bytes.data());
     size_t inLeft = bytes.size();
-    char buffer[1024];
+    char buffer[3 * 4096];
     while (inLeft > 0) {
         char* outPtr = buffer;
         size_t outLeft = sizeof buffer;
-        size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        // One slice of the input per call, which the buffer always holds (a byte
+        // becomes at most three): each call then looks at its slice only, not at
+        // the whole rest of a long line (AddressSanitizer checks that range).
+        const size_t slice = std::min(inLeft, sizeof buffer / 3);
+        size_t sliceLeft = slice;
+        size_t rc = iconv(cd, &in, &sliceLeft, &outPtr, &outLeft);
         const int failure = errno;
+        inLeft -= slice - sliceLeft;
         out.append(buffer, static_cast<size_t>(outPtr - buffer));
         if (rc != static_cast<size_t>(-1) || failure == E2BIG)
             continue;

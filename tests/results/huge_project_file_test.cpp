@@ -1,0 +1,98 @@
+// Project files far larger than any the program writes: a table count of
+// 99999999, a count at the limit with no rows behind it, and a line of 100 MB.
+// They are refused as damaged, or read, without a giant allocation up front.
+
+#include "model/error.h"
+#include "results/project_file.h"
+#include "results/sample_project.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <string>
+
+namespace kvor {
+namespace {
+
+const std::string kHeaderLine = "Vstupn\xED soubor programu Kvor1.1\r\n";
+
+// A saved project whose first influence-line count is replaced.
+std::string withPointCount(const std::string& count)
+{
+    std::string file = encodeProjectFile(testing::sampleProject(), SaveVariant::InputOnly, ',');
+    const size_t at = file.find("points\t");
+    const size_t end = file.find('\r', at);
+    return file.replace(at, end - at, "points\t" + count);
+}
+
+std::string damageOf(const std::string& file)
+{
+    try {
+        decodeProjectFile(file, ',');
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "no damage";
+}
+
+TEST(HugeProjectFile, CountBeyondTheLimitIsADamagedSection)
+{
+    const std::string message = damageOf(withPointCount("99999999"));
+    EXPECT_NE(message.find("Soubor projektu je poškozen na řádku "), std::string::npos) << message;
+    EXPECT_NE(message.find("„99999999“"), std::string::npos) << message;
+}
+
+TEST(HugeProjectFile, CountAtTheLimitWithoutItsRowsFailsFast)
+{
+    // Ten million rows are allowed, but the rows are read before the table is
+    // sized: a file that lacks them fails at once instead of allocating first.
+    const auto start = std::chrono::steady_clock::now();
+    const std::string message = damageOf(withPointCount("10000000"));
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_NE(message.find("Soubor projektu je poškozen"), std::string::npos) << message;
+    EXPECT_LT(took, std::chrono::seconds(2));
+}
+
+class HugeLine : public ::testing::Test {
+protected:
+    void write(const std::string& name, const std::string& bytes)
+    {
+        std::ofstream(folder.path() / name, std::ios::binary) << bytes;
+    }
+    testing::TempFolder folder;
+};
+
+TEST_F(HugeLine, NameOf100MegabytesOpensWhole)
+{
+    // 100 MB of "x" ending in "č": the code page conversion runs over all of it.
+    std::string name(100'000'000, 'x');
+    name.back() = '\xE8';
+    write("velky.txt", kHeaderLine + name + "\r\npopis\r\nautor\r\n1. 1. 2026\r\nnic dalšího\r\n");
+    name.clear();
+    name.shrink_to_fit();
+
+    const auto preview = previewProjectFile(folder.path(), "velky.txt");
+    ASSERT_TRUE(preview.has_value());
+    EXPECT_EQ(preview->name.size(), 100'000'001u);  // "č" takes two bytes in UTF-8
+    EXPECT_TRUE(preview->name.ends_with("xč"));
+    EXPECT_EQ(preview->description, "popis");
+
+    Project p;
+    ASSERT_EQ(openProjectFile(p, folder.path(), "velky.txt"), OpenOutcome::Opened);
+    EXPECT_EQ(p.info.name.size(), 100'000'001u);
+    EXPECT_EQ(p.info.createdOn, "1. 1. 2026");
+}
+
+TEST_F(HugeLine, FirstLineOf100MegabytesIsNoProjectFileAndIsNotReadWhole)
+{
+    write("cizi.txt", std::string(100'000'000, 'V') + "\r\n");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(previewProjectFile(folder.path(), "cizi.txt").has_value());
+    Project p;
+    EXPECT_EQ(openProjectFile(p, folder.path(), "cizi.txt"), OpenOutcome::NotAProjectFile);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+}  // namespace
+}  // namespace kvor
