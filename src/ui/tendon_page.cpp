@@ -25,7 +25,8 @@ TendonPage::TendonPage(AppContext& context, QWidget* parent)
     rows_ = new TendonRows(context_, this);
     Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("Button2"), {548, 6, 80, 25});
     BitBtn18 = addArrow(QStringLiteral("BitBtn18"), Arrow::Left);
-    BitBtn21 = makeButton(this, QStringLiteral("BitBtn21"), QStringLiteral("Výpočet"), {538, 228, 90, 28});
+    // On the title line between the title and the row buttons: the chart fills the foot of the page.
+    BitBtn21 = makeButton(this, QStringLiteral("BitBtn21"), QStringLiteral("Výpočet"), {174, 6, 92, 25});
 
     BitBtn10 = makeButton(this, QStringLiteral("BitBtn10"), QStringLiteral("Vykresli"), {456, 6, 85, 25});
     connect(BitBtn10, &QPushButton::clicked, this, &TendonPage::BitBtn10Click);
