@@ -1,6 +1,7 @@
 #include "entry_test_support.h"
 
 #include "ui/file_pickers.h"
+#include "ui/form7_influence_store.h"
 #include "ui/navigation.h"
 #include "ui/radio_group.h"
 
@@ -373,6 +374,29 @@ TEST_F(InfluenceFileTest, AStoredFileLineReopensWithItsNameAndLockedPickers)
     EXPECT_FALSE(get("BitBtn1")->isHidden());
     EXPECT_TRUE(get("FileListBox1")->isEnabled());
     EXPECT_EQ(dialog().entryTable().cell(2, 0), "5,25");
+}
+
+TEST_F(InfluenceFileTest, TheStoreWindowShowsEachSlotAsStored)
+{
+    open();
+    chooseFileMode();
+    pick("vliv1.txt");
+    click(dialog(), "BitBtn1");
+    click(dialog(), "BitBtn2");
+
+    Form7 store(w.ui.context);
+    store.show();
+    EXPECT_TRUE(control<QCheckBox>(store, "CheckBox1")->isChecked());
+    EXPECT_EQ(control<RadioGroup>(store, "RadioGroup1")->itemIndex(), 1);
+    EXPECT_EQ(control<QLineEdit>(store, "Edit1")->text(), "vliv1.txt");
+    auto* table = control<QTableView>(store, "StringGrid1");
+    EXPECT_EQ(table->model()->rowCount(), 3);
+    EXPECT_EQ(table->model()->headerData(0, Qt::Horizontal).toString(), "Staničení [m]");
+    EXPECT_EQ(testing::cellText(table, 2, 1), "1,3125");
+    // A slot never stored: no mark, no mode, its 20 empty rows.
+    EXPECT_FALSE(control<QCheckBox>(store, "CheckBox2")->isChecked());
+    EXPECT_EQ(control<RadioGroup>(store, "RadioGroup2")->itemIndex(), -1);
+    EXPECT_EQ(control<QTableView>(store, "StringGrid2")->model()->rowCount(), 19);
 }
 
 TEST_F(InfluenceFileTest, StoringByHandAfterAFileKeepsTheFileName)

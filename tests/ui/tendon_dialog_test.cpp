@@ -271,6 +271,25 @@ TEST_F(TendonDialogTest, SixPointsFitSevenScrollTheTwoTablesTogether)
     EXPECT_TRUE(w.events().isEmpty());
 }
 
+TEST_F(TendonDialogTest, PointCountsOutsideTheRangeNeverReachTheTables)
+{
+    open(1, "lomený kabel");
+    pointCount()->setValue(5);
+    for (const char* typed : {"0", "1", "", "x"}) {
+        pointCount()->setFocus(Qt::MouseFocusReason);
+        pointCount()->selectAll();
+        QTest::keyClicks(pointCount(), typed);
+        QTest::keyClick(pointCount(), Qt::Key_Return);
+        get("Edit5")->clearFocus();
+        EXPECT_EQ(pointCount()->value(), 5) << typed;
+        EXPECT_EQ(dialog().pointTable().rowCount(), 6) << typed;
+        EXPECT_EQ(dialog().forceTable().rowCount(), 5) << typed;
+    }
+    EXPECT_EQ(pointCount()->minimum(), 2);
+    EXPECT_EQ(pointCount()->maximum(), 32766);
+    EXPECT_TRUE(w.events().isEmpty());
+}
+
 TEST_F(TendonDialogTest, ABrokenTendonIsStoredAndReopensWithItsPointsAndForces)
 {
     open(1, "lomený kabel");
