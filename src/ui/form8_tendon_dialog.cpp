@@ -68,7 +68,8 @@ QPlainTextEdit* makeMemo(QWidget* parent, const QString& name, const QStringList
     memo->setReadOnly(true);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->setGeometry(326, 8, 202, 230);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the lines fit
+    memo->setGeometry(344, 8, 186, 230);
     return memo;
 }
 
