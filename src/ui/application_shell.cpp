@@ -13,6 +13,12 @@
 #include "ui/form10_derivative_tables.h"
 #include "ui/form11_result_window.h"
 #include "ui/form12_tendon_tables.h"
+#include "ui/project_info_page.h"
+#include "ui/quantity_page.h"
+#include "ui/quantity_rows.h"
+#include "ui/structure_page.h"
+#include "ui/tendon_page.h"
+#include "ui/tendon_rows.h"
 #include "ui/window_setup.h"
 
 namespace kvor::ui {
@@ -35,6 +41,7 @@ ApplicationShell::ApplicationShell(AppContext& context)
     connect(form1_.get(), &Form1::countDownFinished, this, [this] { showInFront(form2_.get()); });
     connect(form1_.get(), &Form1::programEnded, this, &ApplicationShell::programEnded);
 
+    connect(form2_.get(), &Form2::projectLoaded, this, &ApplicationShell::showLoadedProject);
     connect(form2_.get(), &Form2::mainWindowRequested, this, [this] { form5_->showOnFirstPage(); });
     connect(form2_.get(), &Form2::wrongFileChosen, this, [this] { showInFront(form4_.get()); });
     connect(form2_.get(), &Form2::exitRequested, this, [this] { form3_->ask(form2_.get()); });
@@ -63,6 +70,20 @@ ApplicationShell::~ApplicationShell() = default;
 void ApplicationShell::start()
 {
     form1_->show();
+}
+
+void ApplicationShell::showLoadedProject()
+{
+    // The windows were built over the empty project; each shows the opened one.
+    form5_->infoPage()->loadFromModel();
+    form5_->structurePage()->loadFromModel();
+    form5_->quantityPage()->rows()->loadFromModel();
+    form5_->tendonPage()->rows()->loadFromModel();
+    form7_->loadFromModel();
+    form9_->loadFromModel();
+    form10_->loadFromModel();
+    form11_->loadFromModel();
+    form12_->loadFromModel();
 }
 
 }  // namespace kvor::ui

@@ -51,6 +51,9 @@ signals:
     void programEnded();
 
 private:
+    // After "Otevřít" of a file with a data section: every window shows the new model.
+    void showLoadedProject();
+
     AppContext& context_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;

@@ -14,6 +14,7 @@
 #include <QStyle>
 
 #include <string>
+#include <utility>
 
 namespace kvor::ui {
 
@@ -131,7 +132,18 @@ void Form2::Edit1Change()
 void Form2::BitBtn1Click()
 {
     context_.messages.runCommand([this] {
-        switch (openProjectFile(context_.project, ".", fileNameBytes(Edit1->text()))) {
+        const std::string chosen = fileNameBytes(Edit1->text());
+        // The whole file is read and its data section checked before anything
+        // changes: a damaged section throws here and the project stays as it was.
+        if (auto loaded = loadProjectFile(".", chosen, context_.decimalSeparator); loaded && loaded->hasDataSection) {
+            // Assigned into the one project, whose parts the windows hold by reference.
+            context_.project = std::move(loaded->project);
+            hide();
+            emit projectLoaded();
+            emit mainWindowRequested();
+            return;
+        }
+        switch (openProjectFile(context_.project, ".", chosen)) {
         case OpenOutcome::NoFileChosen:
             emit wrongFileChosen();
             break;

@@ -3,6 +3,7 @@
 #include "model/numbers.h"
 #include "structure/beam.h"
 #include "structure/section.h"
+#include "structure/section_values_shown.h"
 #include "ui/drawings.h"
 #include "ui/focus_exit.h"
 #include "ui/message_service.h"
@@ -206,6 +207,7 @@ void StructurePage::loadFromModel()
         dimensionEdits_[i]->setText(toQString(section.dimensions[i]));
     loadSectionValues();
     applySectionLayout();
+    showSectionValues(sectionValuesShownOnOpen(section));
 }
 
 void StructurePage::applyBeamKind()

@@ -28,7 +28,8 @@ class StructurePage : public PageSheet {
 public:
     StructurePage(AppContext& context, QWidget* parent);
 
-    // Shows the beam and the section of the model.
+    // Shows the beam and the section of the model (at start-up, and when a
+    // whole project was opened).
     void loadFromModel();
 
     void RadioGroup1Click(int index);  // beam kind
