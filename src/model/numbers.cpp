@@ -47,17 +47,26 @@ bool exactScale(uint64_t m, int k, bool negative, long double& out)
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Leading blanks (the space character only) and at most one sign; returns where
+// the digits begin.
+size_t skipBlanksAndSign(std::string_view text, bool& negative)
+{
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    return i;
+}
+
 }  // namespace
 
 std::optional<long double> parseNumber(std::string_view text, char sep)
 {
-    size_t i = 0;
-    const size_t n = text.size();
-    while (i < n && text[i] == ' ')
-        ++i;
     bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
+    size_t i = skipBlanksAndSign(text, negative);
+    const size_t n = text.size();
 
     const size_t mantissaBegin = i;
     uint64_t mantissa = 0;
@@ -328,13 +337,9 @@ std::string formatNumber(long double x, char sep) { return formatAndReread(x, se
 
 std::optional<int32_t> parseInteger(std::string_view text)
 {
-    size_t i = 0;
-    const size_t n = text.size();
-    while (i < n && text[i] == ' ')
-        ++i;
     bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
+    size_t i = skipBlanksAndSign(text, negative);
+    const size_t n = text.size();
     if (i == n)
         return std::nullopt;
     int64_t v = 0;
