@@ -26,6 +26,7 @@
 #include "ui/tendon_rows.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -33,6 +34,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 
 namespace kvor::ui {
@@ -322,6 +324,32 @@ TEST_F(ReopenProjectTest, DamagedDataSectionShowsTheErrorBoxAndChangesNothing)
     EXPECT_TRUE(shell.form2().isVisible());
     EXPECT_FALSE(shell.form5().isVisible());
     EXPECT_EQ(fieldText(shell.form2(), "Edit1"), "Kvordat.txt");
+}
+
+// The largest project the dialogs allow reopens at once: the tables are
+// models over the project's own tables, never one widget per cell.
+TEST_F(ReopenProjectTest, LargestProjectReopensQuickly)
+{
+    Project written;
+    testing::enterLargestProject(written);
+    saveProject(written, SaveVariant::InputOnly, folder_.path().toStdString(), ',');
+
+    testing::UiContext ui;
+    ApplicationShell shell(ui.context);
+    startAndChoose(shell, "Kvordat.txt");
+    QElapsedTimer clock;
+    clock.start();
+    click(shell.form2(), "BitBtn1");
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_TRUE(ui.messages.events.isEmpty()) << ui.messages.events.join('\n').toStdString();
+    EXPECT_LT(elapsed, 5000);
+    std::printf("reopening the largest project: %lld ms\n", static_cast<long long>(elapsed));
+
+    EXPECT_EQ(control<QTableView>(shell.form7(), "StringGrid5")->model()->rowCount(), 32750);
+    EXPECT_EQ(control<QTableView>(shell.form9(), "StringGrid5")->model()->rowCount(),
+              written.tendons[4].points.rowCount() - 1);
+    EXPECT_FALSE(control<QComboBox>(shell.form5(), "ComboBox10")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>(shell.form5(), "BitBtn19")->isHidden());  // all five rows shown
 }
 
 }  // namespace
