@@ -1,8 +1,10 @@
 #include "ui/file_pickers.h"
 
 #include "model/error.h"
+#include "ui/message_service.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QFile>
 #include <QStorageInfo>
 #include <QStyle>
@@ -127,6 +129,19 @@ void FileListBox::refresh()
     addItems(QDir::current().entryList({mask_}, QDir::Files, QDir::Name | QDir::IgnoreCase));
     setCurrentRow(-1);
     refreshing_ = false;
+}
+
+void enterDirectory(MessageService& messages, const QString& path, const LinkedPickers& pickers)
+{
+    messages.runCommand([&] {
+        changeWorkingDirectory(path);
+        pickers.directories->refresh();
+        if (pickers.files)
+            pickers.files->refresh();
+        if (pickers.nameField)
+            pickers.nameField->setText(pickers.mask);
+    });
+    pickers.drives->refresh();
 }
 
 }  // namespace kvor::ui

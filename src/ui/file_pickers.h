@@ -8,7 +8,14 @@
 #include <QListWidget>
 #include <QStringList>
 
+class QLineEdit;
+
 namespace kvor::ui {
+
+class MessageService;
+class DriveComboBox;
+class DirectoryListBox;
+class FileListBox;
 
 // Makes `path` the process's working directory; a failure throws the I/O
 // error of the general error report ("File not found", "File access denied", ...).
@@ -59,5 +66,21 @@ private:
     QString mask_;
     bool refreshing_ = false;
 };
+
+// The pickers of one window, linked: a drive box and a directory list, and where
+// the window has them a file list and the field that shows the picked name.
+struct LinkedPickers {
+    DriveComboBox* drives;
+    DirectoryListBox* directories;
+    FileListBox* files = nullptr;
+    QLineEdit* nameField = nullptr;
+    QString mask;  // what the name field shows while no file is picked
+};
+
+// A drive or folder picked: it becomes the working directory, the lists show it
+// and no file is picked any more. A folder that cannot be entered shows the I/O
+// error box and the lists stay; the drive box always shows where the working
+// directory is.
+void enterDirectory(MessageService& messages, const QString& path, const LinkedPickers& pickers);
 
 }  // namespace kvor::ui

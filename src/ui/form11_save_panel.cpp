@@ -67,12 +67,7 @@ void SavePanel::clearName()
 
 void SavePanel::changeDirectory(const QString& path)
 {
-    context_.messages.runCommand([&] {
-        changeWorkingDirectory(path);
-        DirectoryListBox1->refresh();
-    });
-    // Whatever happened, the drive box shows where the working directory is.
-    DriveComboBox1->refresh();
+    enterDirectory(context_.messages, path, {DriveComboBox1, DirectoryListBox1, nullptr, nullptr, QString()});
 }
 
 void SavePanel::DriveComboBox1Change(const QString& root)

@@ -89,14 +89,7 @@ Form2::Form2(AppContext& context, QWidget* parent) : QWidget(parent), context_(c
 
 void Form2::changeDirectory(const QString& path)
 {
-    context_.messages.runCommand([&] {
-        changeWorkingDirectory(path);
-        DirectoryListBox1->refresh();
-        FileListBox1->refresh();
-        Edit1->setText(kMask);
-    });
-    // Whatever happened, the drive box shows where the working directory is.
-    DriveComboBox1->refresh();
+    enterDirectory(context_.messages, path, {DriveComboBox1, DirectoryListBox1, FileListBox1, Edit1, kMask});
 }
 
 void Form2::DriveComboBox1Change(const QString& root)

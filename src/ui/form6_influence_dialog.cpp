@@ -310,13 +310,7 @@ void Form6::BitBtn3Click()
 
 void Form6::changeDirectory(const QString& path)
 {
-    context_.messages.runCommand([&] {
-        changeWorkingDirectory(path);
-        DirectoryListBox1->refresh();
-        FileListBox1->refresh();
-        Edit2->setText(kNoFileChosen);
-    });
-    DriveComboBox1->refresh();
+    enterDirectory(context_.messages, path, {DriveComboBox1, DirectoryListBox1, FileListBox1, Edit2, kNoFileChosen});
 }
 
 void Form6::DriveComboBox1Change(const QString& root)
