@@ -2,6 +2,8 @@
 # Installs what is missing (Debian packages), builds, and runs the program or the tests.
 #   ./build.sh run    build and start Kvor1.1
 #   ./build.sh test   build with warnings as errors and run every test
+#   ./build.sh test-sanitized   the same suite under AddressSanitizer and
+#                     UndefinedBehaviorSanitizer (a second build, build-asan)
 #   ./build.sh bench  build and run the benchmark program
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -35,13 +37,23 @@ case "${1:-run}" in
     cmake --build build -j "$jobs"
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
     ;;
+  test-sanitized)
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVOR_WERROR=ON \
+      -DKVOR_SANITIZE=ON -DKVOR_BUILD_BENCH=OFF >/dev/null
+    cmake --build build-asan -j "$jobs"
+    # Any finding fails the test that met it; leaks are reported at each program's exit.
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    LSAN_OPTIONS=suppressions="$PWD/.ci/lsan.supp":print_suppressions=0 \
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$jobs"
+    ;;
   bench)
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build -j "$jobs" --target kvor_bench
     build/bench/kvor_bench
     ;;
   *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test|test-sanitized|bench" >&2
     exit 2
     ;;
 esac
