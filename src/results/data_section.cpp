@@ -1,6 +1,9 @@
 #include "results/data_section.h"
 
+#include "influence/influence_file.h"
 #include "model/numbers.h"
+#include "structure/beam.h"
+#include "tendons/tendon_dialog_state.h"
 
 #include <algorithm>
 #include <array>
@@ -16,8 +19,13 @@ constexpr char kEndOfText = '\x1A';
 constexpr int kMemberColumns = 2;
 constexpr int kLineColumns = 2;
 constexpr int kTendonColumns = 3;
-// A table row count far beyond any grid; guards the parse of a damaged count.
-constexpr int kMaxTableRows = 10'000'000;
+// The most point rows each table of the model can hold: the members of a
+// continuous beam, the points an influence-line file may give, the points of a
+// broken tendon. A larger count is damage; refusing it keeps a file from
+// claiming more memory than the largest project the program can build.
+constexpr int kMaxMemberRows = kMaxMemberCount;
+constexpr int kMaxLineRows = static_cast<int>(kMaxInfluenceFileValues / 2);
+constexpr int kMaxTendonRows = kMaxPointCount;
 
 std::string slotField(std::string_view label, int slot, std::string_view what)
 {
@@ -306,11 +314,11 @@ public:
         return t;
     }
 
-    // A table line "key n" and its n rows of number texts, into `table`
-    // whose row 0 (the headings) stays.
-    void table(std::string_view key, TextTable& table, int columns)
+    // A table line "key n" (n at most maxRows) and its n rows of number texts,
+    // into `table` whose row 0 (the headings) stays.
+    void table(std::string_view key, TextTable& table, int columns, int maxRows)
     {
-        const int rows = integer(key, 0, kMaxTableRows);
+        const int rows = integer(key, 0, maxRows);
         const int countLine = lineNumber_;
         std::vector<std::string> cells;
         for (int r = 1; r <= rows; ++r) {
@@ -433,7 +441,7 @@ void readBeam(SectionReader& r, BeamModel& beam)
     beam.kind = static_cast<BeamKind>(r.integer("kind", 0, 1));
     beam.length = r.numberText(r.keyLine("length", 1)[0]);
     beam.memberCountText = r.keyText("memberCount");
-    r.table("members", beam.members, kMemberColumns);
+    r.table("members", beam.members, kMemberColumns, kMaxMemberRows);
 }
 
 void readSection(SectionReader& r, CrossSection& section)
@@ -466,7 +474,7 @@ void readQuantity(SectionReader& r, QuantitySlot& slot, int k)
     // A slot that was ever stored carries the headings the store writes.
     if (slot.entryMode != EntryMode::None)
         slot.line.setRow(0, {"Staničení [m]", "Pořadnice"});
-    r.table("points", slot.line, kLineColumns);
+    r.table("points", slot.line, kLineColumns, kMaxLineRows);
 }
 
 void readTendon(SectionReader& r, TendonSlot& slot, int k)
@@ -480,7 +488,7 @@ void readTendon(SectionReader& r, TendonSlot& slot, int k)
     slot.type = static_cast<TendonType>(r.integer("type", -1, 4));
     if (slot.type != TendonType::None)
         slot.points.setRow(0, {"Staničení", "Excentricita", "Předpínací síla"});
-    r.table("points", slot.points, kTendonColumns);
+    r.table("points", slot.points, kTendonColumns, kMaxTendonRows);
 }
 
 void readResults(SectionReader& r, EvaluationResult& results)

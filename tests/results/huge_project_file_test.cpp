@@ -1,6 +1,7 @@
-// Project files far larger than any the program writes: a table count of
-// 99999999, a count at the limit with no rows behind it, and a line of 100 MB.
-// They are refused as damaged, or read, without a giant allocation up front.
+// Project files far larger than any the program writes: table counts beyond
+// what the model holds (99999999 among them), a count at the limit with no rows
+// behind it, and a line of 100 MB. They are refused as damaged, or read,
+// without a giant allocation up front.
 
 #include "model/error.h"
 #include "results/project_file.h"
@@ -17,13 +18,13 @@ namespace {
 
 const std::string kHeaderLine = "Vstupn\xED soubor programu Kvor1.1\r\n";
 
-// A saved project whose first influence-line count is replaced.
-std::string withPointCount(const std::string& count)
+// A saved project with the count of the first table line `key` (after `after`) replaced.
+std::string withCount(const std::string& key, const std::string& count, const std::string& after = "")
 {
     std::string file = encodeProjectFile(testing::sampleProject(), SaveVariant::InputOnly, ',');
-    const size_t at = file.find("points\t");
+    const size_t at = file.find(key + "\t", file.find(after));
     const size_t end = file.find('\r', at);
-    return file.replace(at, end - at, "points\t" + count);
+    return file.replace(at, end - at, key + "\t" + count);
 }
 
 std::string damageOf(const std::string& file)
@@ -36,21 +37,41 @@ std::string damageOf(const std::string& file)
     return "no damage";
 }
 
-TEST(HugeProjectFile, CountBeyondTheLimitIsADamagedSection)
+struct CountCase {
+    const char* name;
+    std::string key, after, count;
+};
+
+class CountBeyondWhatTheModelHolds : public ::testing::TestWithParam<CountCase> {};
+
+TEST_P(CountBeyondWhatTheModelHolds, IsADamagedSection)
 {
-    const std::string message = damageOf(withPointCount("99999999"));
+    // 15 members, 5 million points of an influence line read from a file,
+    // 32766 points of a broken tendon: a file never holds more.
+    const CountCase& c = GetParam();
+    const std::string message = damageOf(withCount(c.key, c.count, c.after));
     EXPECT_NE(message.find("Soubor projektu je poškozen na řádku "), std::string::npos) << message;
-    EXPECT_NE(message.find("„99999999“"), std::string::npos) << message;
+    EXPECT_NE(message.find("neplatná hodnota „" + c.count + "“ položky „" + c.key + "“"), std::string::npos)
+        << message;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, CountBeyondWhatTheModelHolds,
+    ::testing::Values(CountCase{"TypedCount", "points", "", "99999999"},
+                      CountCase{"Members", "members", "", "16"},
+                      CountCase{"InfluenceLine", "points", "[quantity]", "5000001"},
+                      CountCase{"Tendon", "points", "[tendon]", "32767"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HugeProjectFile, CountAtTheLimitWithoutItsRowsFailsFast)
 {
-    // Ten million rows are allowed, but the rows are read before the table is
+    // Five million rows are allowed, but the rows are read before the table is
     // sized: a file that lacks them fails at once instead of allocating first.
     const auto start = std::chrono::steady_clock::now();
-    const std::string message = damageOf(withPointCount("10000000"));
+    const std::string message = damageOf(withCount("points", "5000000"));
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_NE(message.find("Soubor projektu je poškozen"), std::string::npos) << message;
+    EXPECT_EQ(message.find("neplatná hodnota"), std::string::npos) << message;
     EXPECT_LT(took, std::chrono::seconds(2));
 }
 
