@@ -27,7 +27,7 @@ void showValueText(QLineEdit* field, const std::string& text);
 
 class ResultBlock {
 public:
-    // Creates the controls of quantity q (0-based) with their spec names at
+    // Creates the controls of quantity q (0-based) with their window names at
     // the block's top edge `top`.
     ResultBlock(QWidget* window, int q, int top);
 
