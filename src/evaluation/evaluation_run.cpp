@@ -4,6 +4,7 @@
 #include "evaluation/station_lookup.h"
 #include "evaluation/tendon_effect.h"
 #include "model/numbers.h"
+#include "tendons/parabolic_polygon.h"
 
 #include <algorithm>
 #include <array>
@@ -25,7 +26,15 @@ void setUnit(std::string& unit, const std::string& kindText)
         unit = kQuantityKindUnits[static_cast<size_t>(kind)];
 }
 
-void evaluateQuantity(Project& project, int q, std::array<TendonLoads, kSlotCount>& loads, char sep)
+// What each tendon is evaluated as: a parabolic tendon as the broken tendon of
+// its polygon, formed once per run; the other types as stored.
+struct TendonGeometry {
+    TendonType method = TendonType::None;
+    TextTable polygon;
+};
+
+void evaluateQuantity(Project& project, int q, std::array<TendonLoads, kSlotCount>& loads,
+                      std::array<TendonGeometry, kSlotCount>& geometry, char sep)
 {
     EvaluationResult& results = project.results;
     const QuantitySlot& quantity = project.quantities[static_cast<size_t>(q)];
@@ -39,11 +48,19 @@ void evaluateQuantity(Project& project, int q, std::array<TendonLoads, kSlotCoun
         const TendonSlot& tendon = project.tendons[static_cast<size_t>(t)];
         std::string& value = results.value[static_cast<size_t>(q)][static_cast<size_t>(t)];
         if (tendon.entered()) {
-            if (tendon.type == TendonType::Straight)
-                results.tendonTableType[static_cast<size_t>(t)] = static_cast<int>(TendonType::Straight);
+            const bool parabolic = isParabolicType(tendon.type);
+            if (tendon.type == TendonType::Straight || parabolic)
+                results.tendonTableType[static_cast<size_t>(t)] = static_cast<int>(tendon.type);
+            TendonGeometry& shape = geometry[static_cast<size_t>(t)];
+            if (parabolic && shape.method == TendonType::None) {
+                shape.polygon = parabolicPolygon(tendon, sep);
+                shape.method = TendonType::Broken;
+            }
+            const TendonType method = parabolic ? shape.method : tendon.type;
+            const TextTable& points = parabolic ? shape.polygon : tendon.points;
             TextTable& table = results.tendonTables[static_cast<size_t>(q)][static_cast<size_t>(t)];
-            // Only straight and broken tendons are evaluated; another type keeps its old value.
-            if (const auto effect = tendonEffect(tendon.type, tendon.points, line, slopes, table, sep,
+            // A type without a method keeps its old value.
+            if (const auto effect = tendonEffect(method, points, line, slopes, table, sep,
                                                  loads[static_cast<size_t>(t)]))
                 value = formatNumber(*effect, sep);
         } else {
@@ -83,9 +100,10 @@ void evaluateProject(Project& project, char sep)
     // A tendon's point loads are formed at its first quantity and copied into
     // the tables of the later ones.
     std::array<TendonLoads, kSlotCount> loads;
+    std::array<TendonGeometry, kSlotCount> geometry;
     for (int q = 0; q < kSlotCount; ++q) {
         if (project.quantities[static_cast<size_t>(q)].entered())
-            evaluateQuantity(project, q, loads, sep);
+            evaluateQuantity(project, q, loads, geometry, sep);
         else
             markNotEvaluated(project.results, q);
     }

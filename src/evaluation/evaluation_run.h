@@ -2,8 +2,10 @@
 // "Výpočet": every entered quantity against every entered tendon, in slot order.
 //
 // For each quantity slot q (1..5): when entered, its derivative table is built,
-// then for t = 1..5 an entered straight or broken tendon gives value[q][t] (its
-// effect as a 15-digit text), a tendon that is not entered gives "###"; the
+// then for t = 1..5 an entered tendon gives value[q][t] (its effect as a 15-digit
+// text; a parabolic tendon, types 2 to 4, is evaluated as the broken tendon of
+// its polygon, formed at its first quantity, and its tendon tables list the
+// polygon's points), a tendon that is not entered gives "###"; the
 // group box of t becomes selectable exactly when t is entered and is unticked;
 // then the block shows the caption "- " + kind text, the comment (description)
 // and the unit of the kind ("[-]" for an empty kind text, unchanged for a text

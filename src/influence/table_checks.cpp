@@ -10,25 +10,34 @@ std::string rowText(int row) { return formatInteger(row); }
 
 }  // namespace
 
-std::optional<std::string> checkStationColumn(const TextTable& table, int column,
-                                              long double totalLength, char sep)
+std::optional<ColumnFault> findStationFault(const TextTable& table, int column, long double totalLength,
+                                            char sep)
 {
     const int lastRow = table.rowCount() - 1;
     long double previous = 0.0L;
     for (int r = 1; r <= lastRow; ++r) {
         const auto station = parseNumber(table.cell(r, column), sep);
         if (!station)
-            return std::string(kFirstColumnOpening) + rowText(r) + ".řádku neobsahuje číslo!";
+            return ColumnFault{std::string(kFirstColumnOpening) + rowText(r) + ".řádku neobsahuje číslo!", r};
         if (*station < 0.0L)
-            return "Staničení v " + rowText(r) + ".řádku musí být nezáporné!";
+            return ColumnFault{"Staničení v " + rowText(r) + ".řádku musí být nezáporné!", r};
         if (*station > totalLength)
-            return "Staničení v " + rowText(r) + ".řádku nemůže být větší než celková délka nosníku!";
+            return ColumnFault{"Staničení v " + rowText(r) + ".řádku nemůže být větší než celková délka nosníku!", r};
         // Row r - 1 passed as a number one step earlier; its value is reused.
         if (r > 1 && previous > *station)
-            return "Staničení nesmí být zadáváno sestupně, staničení v " + rowText(r) +
-                   ".řádku je menší než v " + rowText(r - 1) + ".řádku!";
+            return ColumnFault{"Staničení nesmí být zadáváno sestupně, staničení v " + rowText(r) +
+                                   ".řádku je menší než v " + rowText(r - 1) + ".řádku!",
+                               r};
         previous = *station;
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> checkStationColumn(const TextTable& table, int column,
+                                              long double totalLength, char sep)
+{
+    if (auto fault = findStationFault(table, column, totalLength, sep))
+        return std::move(fault->message);
     return std::nullopt;
 }
 

@@ -24,6 +24,14 @@ inline constexpr std::string_view kSecondColumnOpening = "Políčko v 2.sloupci 
 std::optional<std::string> checkStationColumn(const TextTable& table, int column,
                                               long double totalLength, char sep);
 
+// The same check, with the row of the fault (1-based).
+struct ColumnFault {
+    std::string message;
+    int row = 0;
+};
+std::optional<ColumnFault> findStationFault(const TextTable& table, int column, long double totalLength,
+                                            char sep);
+
 // Every cell of rows 1..n in `column` is a number; the fault is
 // `opening` + row + ".řádku neobsahuje číslo!".
 std::optional<std::string> checkNumberColumn(const TextTable& table, int column,

@@ -70,6 +70,8 @@ struct TendonSlot {
     bool draw = false;      // "Kreslit kabel"; enabled exactly while the slot is entered
     TendonType type = TendonType::None;
     TextTable points;       // store table: row 0 headings, rows 1..n station, eccentricity, force
+                            // (types 2 to 4 add column 3, the mid-eccentricity of the segment from row r)
+    std::string divisions;  // types 2 to 4: D, the chords each parabolic segment becomes
 
     TendonSlot();
     bool entered() const { return shown && status == SlotStatus::Entered; }

@@ -1,0 +1,102 @@
+#include "tendons/parabolic_polygon.h"
+
+#include "model/error.h"
+#include "model/numbers.h"
+
+namespace kvor {
+
+namespace {
+
+constexpr int kStation = 0;
+constexpr int kEccentricity = 1;
+constexpr int kForce = 2;
+
+}  // namespace
+
+bool isParabolicType(TendonType type)
+{
+    return type == TendonType::SimpleParabolic || type == TendonType::CompositeParabolic ||
+           type == TendonType::Combined;
+}
+
+bool segmentIsParabolic(const TextTable& store, TendonType type, int k)
+{
+    return type != TendonType::Combined || !store.cell(k, kMidEccentricityColumn).empty();
+}
+
+std::optional<int> parseDivisions(std::string_view text)
+{
+    const std::optional<int32_t> d = parseInteger(text);
+    if (!d || *d < kMinDivisions || *d > kMaxDivisions)
+        return std::nullopt;
+    return *d;
+}
+
+long long polygonPointCount(const TextTable& store, TendonType type, int divisions)
+{
+    const int n = store.rowCount() - 1;
+    long long count = n > 0 ? n : 0;
+    for (int k = 1; k < n; ++k)
+        if (segmentIsParabolic(store, type, k))
+            count += divisions - 1;
+    return count;
+}
+
+std::string divisionsMessage()
+{
+    return "Počet dělení paraboly musí být celé číslo od " + formatInteger(kMinDivisions) + " do " +
+           formatInteger(kMaxDivisions) + "!!!";
+}
+
+std::string polygonTooLargeMessage(long long points)
+{
+    return "Kabel by po rozdělení parabol měl " + formatInteger(points) + " bodů, smí jich mít nejvýše " +
+           formatInteger(kMaxPolygonPoints) + "!!!";
+}
+
+TextTable parabolicPolygon(const TextTable& store, TendonType type, int divisions, char sep)
+{
+    const long long count = polygonPointCount(store, type, divisions);
+    if (count > kMaxPolygonPoints)
+        throw Error(polygonTooLargeMessage(count));
+
+    TextTable polygon(static_cast<int>(count) + 1, 3);
+    polygon.setRow(0, {"Staničení", "Excentricita", "Předpínací síla"});
+    const int n = store.rowCount() - 1;
+    int row = 1;
+    const auto copyGiven = [&](int r) {
+        polygon.setRow(row++, {store.cell(r, kStation), store.cell(r, kEccentricity), store.cell(r, kForce)});
+    };
+    const long double chords = static_cast<long double>(divisions);
+    for (int a = 1; a <= n; ++a) {
+        copyGiven(a);
+        if (a == n || !segmentIsParabolic(store, type, a))
+            continue;
+        const int b = a + 1;
+        const long double xa = toNumber(store.cell(a, kStation), sep);
+        const long double ea = toNumber(store.cell(a, kEccentricity), sep);
+        const long double xb = toNumber(store.cell(b, kStation), sep);
+        const long double eb = toNumber(store.cell(b, kEccentricity), sep);
+        const long double m = toNumber(store.cell(a, kMidEccentricityColumn), sep);
+        const std::string_view force = store.cell(a, kForce);
+        // The sag at midspan of the chord; positive sags downwards.
+        const long double f = m - (ea + eb) / 2;
+        for (int j = 1; j < divisions; ++j) {
+            const long double t = static_cast<long double>(j) / chords;
+            const long double x = xa + (xb - xa) * t;
+            const long double e = ea + (eb - ea) * t + 4 * f * t * (1 - t);
+            polygon.setRow(row++, {formatNumber(checkedFinite(x), sep), formatNumber(checkedFinite(e), sep), force});
+        }
+    }
+    return polygon;
+}
+
+TextTable parabolicPolygon(const TendonSlot& slot, char sep)
+{
+    const std::optional<int> divisions = parseDivisions(slot.divisions);
+    if (!divisions)
+        throw Error(divisionsMessage());
+    return parabolicPolygon(slot.points, slot.type, *divisions, sep);
+}
+
+}  // namespace kvor
