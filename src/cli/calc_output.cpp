@@ -22,8 +22,7 @@ void writeTable(OutputLines& out, const TextTable& table)
 
 bool tableOfThisRun(const TendonSlot& tendon)
 {
-    return tendon.entered() &&
-           (tendon.type == TendonType::Straight || tendon.type == TendonType::Broken);
+    return tendon.entered() && tendon.type != TendonType::None;
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ void writeResultLines(OutputLines& out, const EvaluationResult& results);
 void writeGroupLine(OutputLines& out, const EvaluationResult& results);
 
 // For each evaluated quantity in slot order its derivative table, then the
-// tendon table of each entered straight or broken tendon in slot order.
+// tendon table of each entered tendon in slot order (of a parabolic tendon,
+// the table of its polygon).
 void writeWorkingTables(OutputLines& out, const Project& project);
 
 }  // namespace kvor

@@ -7,6 +7,7 @@
 #include "results/file_io.h"
 #include "results/group_sums.h"
 #include "results/project_file.h"
+#include "tendons/parabolic_checks.h"
 
 #include <exception>
 #include <optional>
@@ -72,6 +73,9 @@ EvaluatedProject evaluateFile(const CalcArguments& arguments)
     Project& project = loaded->project;
     if (const std::optional<Report> missing = checkEvaluationPreconditions(project))
         throw Error(missing->message);
+    // A parabolic tendon of the file is checked as the dialog would check it.
+    if (const std::optional<Report> fault = checkEnteredParabolicTendons(project, sep))
+        throw Error(fault->message);
     evaluateProject(project, sep);
     if (arguments.groupGiven) {
         // A tendon that is not entered cannot be ticked in the group panel.

@@ -3,6 +3,7 @@
 #include "influence/influence_file.h"
 #include "model/numbers.h"
 #include "structure/beam.h"
+#include "tendons/parabolic_polygon.h"
 #include "tendons/tendon_dialog_state.h"
 
 #include <algorithm>
@@ -14,11 +15,12 @@ namespace kvor {
 
 namespace {
 
-constexpr std::string_view kVersion = "1";
 constexpr char kEndOfText = '\x1A';
 constexpr int kMemberColumns = 2;
 constexpr int kLineColumns = 2;
 constexpr int kTendonColumns = 3;
+// Parabolic tendons add the mid-eccentricity of each segment.
+constexpr int kParabolicTendonColumns = 4;
 // The most point rows each table of the model can hold: the members of a
 // continuous beam, the points an influence-line file may give, the points of a
 // broken tendon. A larger count is damage; refusing it keeps a file from
@@ -170,7 +172,10 @@ void writeTendon(SectionWriter& w, const TendonSlot& slot, int k)
     w.word("status").flag(slot.status == SlotStatus::Entered).endLine();
     w.word("draw").flag(slot.draw).endLine();
     w.word("type").number(static_cast<int>(slot.type)).endLine();
-    w.table("points", slot.points, kTendonColumns, [&](int r) {
+    const bool parabolic = isParabolicType(slot.type);
+    if (parabolic)
+        w.word("divisions").text(slot.divisions, [&] { return slotField("Počet dělení paraboly", k, what); }).endLine();
+    w.table("points", slot.points, parabolic ? kParabolicTendonColumns : kTendonColumns, [&](int r) {
         return tableRowField("Tabulka " + std::to_string(k + 1) + ". kabelu", r);
     });
 }
@@ -198,10 +203,10 @@ void writeResults(SectionWriter& w, const EvaluationResult& results)
 
 constexpr std::array<std::string_view, 7> kSectionNames = {
     "[data]", "[beam]", "[section]", "[quantity]", "[tendon]", "[results]", "[end]"};
-constexpr std::array<std::string_view, 20> kKeys = {
+constexpr std::array<std::string_view, 21> kKeys = {
     "separator", "kind",  "length", "memberCount", "members", "type",     "dimensions",
     "values",    "valuesEditable", "shown", "description", "status", "draw", "mode",
-    "file",      "points", "name",  "typeText",    "quantity", "tendons"};
+    "file",      "points", "name",  "typeText",    "quantity", "tendons", "divisions"};
 
 template <size_t N>
 bool isOneOf(std::string_view word, const std::array<std::string_view, N>& words)
@@ -226,10 +231,13 @@ public:
         advance();
         if (fields_[0] != "[data]")
             return false;
-        if (fields_.size() != 2 || fields_[1] != kVersion)
+        if (fields_.size() != 2 || (fields_[1] != "1" && fields_[1] != "2"))
             fail(lineNumber_, "nepodporovaná verze datové části");
+        version_ = fields_[1][0] - '0';
         return true;
     }
+
+    int version() const { return version_; }
 
     void readSeparator()
     {
@@ -433,6 +441,7 @@ private:
     std::vector<std::string_view> fields_;
     std::vector<std::string_view> values_;
     LastTable lastTable_;
+    int version_ = 1;
 };
 
 void readBeam(SectionReader& r, BeamModel& beam)
@@ -486,9 +495,14 @@ void readTendon(SectionReader& r, TendonSlot& slot, int k)
     slot.status = statusOf(r.flag("status"));
     slot.draw = r.flag("draw");
     slot.type = static_cast<TendonType>(r.integer("type", -1, 4));
+    const bool parabolic = isParabolicType(slot.type);
+    if (parabolic) {
+        slot.divisions = r.keyText("divisions");
+        slot.points.setColCount(kParabolicTendonColumns);
+    }
     if (slot.type != TendonType::None)
-        slot.points.setRow(0, {"Staničení", "Excentricita", "Předpínací síla"});
-    r.table("points", slot.points, kTendonColumns, kMaxTendonRows);
+        slot.points.setRow(0, {"Staničení", "Excentricita", "Předpínací síla", kMidEccentricityHeading});
+    r.table("points", slot.points, parabolic ? kParabolicTendonColumns : kTendonColumns, kMaxTendonRows);
 }
 
 void readResults(SectionReader& r, EvaluationResult& results)
@@ -513,11 +527,22 @@ void readResults(SectionReader& r, EvaluationResult& results)
 
 }  // namespace
 
+int dataSectionVersion(const Project& project)
+{
+    // Each thing version 1 cannot hold raises the version; nothing else does,
+    // so a project without them is written byte for byte as before.
+    int version = 1;
+    for (const TendonSlot& slot : project.tendons)
+        if (isParabolicType(slot.type))
+            version = std::max(version, 2);
+    return version;
+}
+
 void appendDataSection(std::string& out, const Project& project, bool withResults,
                        char decimalSeparator, Cp1250Encoder& encoder)
 {
     SectionWriter w(out, encoder);
-    w.word("[data]").word(kVersion).endLine();
+    w.word("[data]").number(dataSectionVersion(project)).endLine();
     w.word("separator").word(std::string_view(&decimalSeparator, 1)).endLine();
     writeBeam(w, project.beam);
     writeSection(w, project.section);

@@ -4,10 +4,12 @@
 // Every line ends with CR LF; fields are separated by one TAB; in every text
 // field "\" is written "\\", TAB "\t", CR "\r" and LF "\n".
 //
-//   [data] 1 / separator , / [beam] kind length memberCount members n (+n rows)
+//   [data] v / separator , / [beam] kind length memberCount members n (+n rows)
 //   [section] type dimensions(4) values(4) valuesEditable
 //   [quantity] k (k = 1..5): shown description kind status draw mode file points n
 //   [tendon] k (k = 1..5): shown name typeText status draw type points n
+//                          (types 2 to 4: divisions D after type, and rows of
+//                          4 fields x e N m, the last m empty)
 //   [results] (optional): quantity q evaluated caption comment unit v1..v5 sum
 //                         (q = 1..5), tendons selectable(5) group(5)
 //   [end]
@@ -23,6 +25,11 @@
 #include <string>
 
 namespace kvor {
+
+// The version of the section a project is written with: 2 when it holds what
+// version 1 cannot (a tendon of types 2 to 4), else 1, so such a project is
+// written exactly as before. The reader takes both.
+int dataSectionVersion(const Project& project);
 
 // Appends the section in code page 1250. Throws kvor::Error naming the field
 // when a text holds a character the code page lacks, or a byte 0x1A (which

@@ -1,6 +1,7 @@
 #include "ui/form5_main_window.h"
 
 #include "evaluation/evaluation_run.h"
+#include "tendons/parabolic_checks.h"
 #include "ui/influence_chart_panel.h"
 #include "ui/message_service.h"
 #include "ui/navigation.h"
@@ -181,6 +182,11 @@ void Form5::BitBtn21Click()
             if (report->page)
                 selectPage(*report->page);
             context_.messages.showReport(*report, this);
+            return;
+        }
+        // A parabolic tendon of an opened file has not been through the dialog.
+        if (auto fault = checkEnteredParabolicTendons(context_.project, context_.decimalSeparator)) {
+            context_.messages.showReport(*fault, this);
             return;
         }
         {

@@ -158,6 +158,7 @@ inline void expectSameProject(const Project& a, const Project& b, bool withResul
         EXPECT_EQ(x.status, y.status) << slot;
         EXPECT_EQ(x.draw, y.draw) << slot;
         EXPECT_EQ(x.type, y.type) << slot;
+        EXPECT_EQ(x.divisions, y.divisions) << slot;
         expectSameTable(x.points, y.points, "points" + slot);
     }
     if (!withResults)
