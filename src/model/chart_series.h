@@ -40,6 +40,9 @@ struct ChartDrawing {
     bool nothingChosen = false;
     // Everything the chart shows after the command, replacing what it showed.
     std::vector<ChartSeries> series;
+    // Points marked on top of the lines, not joined: the given points of a
+    // tendon drawn through a finer polygon.
+    std::vector<ChartSeries> marks;
     // Shown after drawing: "Zadejte tvar konstrukce" with the page and focus to go to.
     std::optional<Report> report;
 

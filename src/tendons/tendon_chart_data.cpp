@@ -1,6 +1,7 @@
 #include "tendons/tendon_chart_data.h"
 
 #include "model/numbers.h"
+#include "tendons/parabolic_polygon.h"
 
 #include <algorithm>
 #include <iterator>
@@ -9,16 +10,31 @@ namespace kvor {
 
 namespace {
 
+std::vector<ChartPoint> pointsOf(const TextTable& table, char sep)
+{
+    std::vector<ChartPoint> points;
+    points.reserve(static_cast<size_t>(std::max(table.rowCount() - 1, 0)));
+    for (int r = 1; r < table.rowCount(); ++r)
+        points.push_back({toNumber(table.cell(r, 0), sep), toNumber(table.cell(r, 1), sep)});
+    return points;
+}
+
 void addTendons(const Project& project, char sep, ChartDrawing& drawing)
 {
     for (int t = 0; t < kSlotCount; ++t) {
         const TendonSlot& slot = project.tendons[t];
         if (!slot.draw || !slot.storeMark())
             continue;  // a chosen tendon that was never stored is skipped silently
-        ChartSeries& series =
-            drawing.series.emplace_back(ChartSeries{"tendon" + formatInteger(t + 1), slotColour(t), {}});
-        for (int r = 1; r < slot.points.rowCount(); ++r)
-            series.points.push_back({toNumber(slot.points.cell(r, 0), sep), toNumber(slot.points.cell(r, 1), sep)});
+        const std::string name = "tendon" + formatInteger(t + 1);
+        ChartSeries& series = drawing.series.emplace_back(ChartSeries{name, slotColour(t), {}});
+        if (!isParabolicType(slot.type)) {
+            series.points = pointsOf(slot.points, sep);
+            continue;
+        }
+        // A parabola is drawn through its chords, so it looks smooth, and its
+        // given points are marked on it.
+        series.points = pointsOf(parabolicPolygon(slot, sep), sep);
+        drawing.marks.push_back(ChartSeries{name + "Points", slotColour(t), pointsOf(slot.points, sep)});
     }
 }
 

@@ -15,6 +15,8 @@
 //   "tendon1".."tendon5"  (station, eccentricity) of rows 1..n of the slot's
 //                   store table, for each stored tendon whose "Kreslit kabel"
 //                   is checked                                      slot colour
+//                   (types 2 to 4: the points of the tendon's polygon, and
+//                   its given points as the marks "tendon1Points"...)
 // T is the total beam length.
 
 #include "model/chart_series.h"

@@ -14,9 +14,10 @@ TendonPanel panelForType(TendonType type)
     case TendonType::Broken:
         return TendonPanel::Broken;
     case TendonType::SimpleParabolic:
+        return TendonPanel::SimpleParabolic;
     case TendonType::CompositeParabolic:
     case TendonType::Combined:
-        return TendonPanel::NotEvaluable;
+        return TendonPanel::ParabolicTables;
     case TendonType::None:
         break;
     }
@@ -71,6 +72,13 @@ TendonTablesGeometry tendonTablesGeometry(int m)
     if (m + 1 > 7)
         return {194, 191, 107, 164, 18, true};
     return {176, 27 * m + 29, 89, 27 * m + 2, 0, false};
+}
+
+TendonTablesGeometry parabolicTablesGeometry(int m)
+{
+    TendonTablesGeometry g = tendonTablesGeometry(m);
+    g.forceWidth = g.pointWidth;
+    return g;
 }
 
 StraightTendonInput straightInputFromStore(const TendonSlot& slot)

@@ -25,9 +25,10 @@ constexpr int kMinPointCount = 2;
 constexpr int kMaxPointCount = 32766;
 
 // The panel that a type shows: the straight-tendon fields (Panel3), the
-// broken-tendon tables (Panel4), the notice that the type cannot be evaluated
-// yet (Panel2), or none for a text that names no type.
-enum class TendonPanel { None, Straight, Broken, NotEvaluable };
+// broken-tendon tables (Panel4), the simple parabola's fields (Panel5), the
+// point and segment tables of a composite or combined tendon (Panel6), or none
+// for a text that names no type.
+enum class TendonPanel { None, Straight, Broken, SimpleParabolic, ParabolicTables };
 TendonPanel panelForType(TendonType type);
 
 // "Zadání k.předpínacího kabelu" for slot k (1 to 5).
@@ -70,6 +71,9 @@ struct TendonTablesGeometry {
     bool operator==(const TendonTablesGeometry&) const = default;
 };
 TendonTablesGeometry tendonTablesGeometry(int pointCount);
+// The same for the tables of a composite or combined tendon, whose segment
+// table has two columns (force, mid-eccentricity): as wide as the point table.
+TendonTablesGeometry parabolicTablesGeometry(int pointCount);
 
 // A stored straight tendon as the four fields show it: s1 and s2 from column 0
 // of rows 1 and 2, e and N from row 1.

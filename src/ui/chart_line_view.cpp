@@ -3,6 +3,7 @@
 #include <QChart>
 #include <QGraphicsLayout>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QList>
 #include <QPen>
 #include <QPointF>
@@ -95,7 +96,7 @@ LineChartView::LineChartView(const LineChartLook& look, QWidget* parent)
     scaleAxes({});
 }
 
-void LineChartView::showSeries(const std::vector<ChartSeries>& series)
+void LineChartView::showSeries(const std::vector<ChartSeries>& series, const std::vector<ChartSeries>& marks)
 {
     QChart* chart = this->chart();
     chart->removeAllSeries();
@@ -123,6 +124,21 @@ void LineChartView::showSeries(const std::vector<ChartSeries>& series)
         // outline of all its segments) is then computed once, not per point,
         // per attached axis or per change of range.
         line->replace(points);
+    }
+    for (const ChartSeries& s : marks) {
+        auto* dots = new QScatterSeries;
+        const QString name = QString::fromStdString(s.name);
+        dots->setName(name);
+        dots->setObjectName(name);
+        dots->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+        dots->setMarkerSize(6);
+        dots->setColor(chartColour(s.colour));
+        dots->setBorderColor(chartColour(s.colour));
+        chart->addSeries(dots);
+        dots->attachAxis(bottomAxis_);
+        dots->attachAxis(leftAxis_);
+        for (const ChartPoint& p : s.points)
+            dots->append(QPointF(static_cast<double>(p.x), static_cast<double>(p.y)));
     }
 }
 

@@ -41,8 +41,9 @@ public:
     LineChartView(const LineChartLook& look, QWidget* parent);
 
     // Removes every series the chart showed and adds one line per series, in
-    // list order (later on top), named and coloured as given.
-    void showSeries(const std::vector<ChartSeries>& series);
+    // list order (later on top), named and coloured as given; then the marks,
+    // each point a small circle of its series' colour, not joined.
+    void showSeries(const std::vector<ChartSeries>& series, const std::vector<ChartSeries>& marks = {});
 
     QValueAxis* bottomAxis() const { return bottomAxis_; }
     QValueAxis* leftAxis() const { return leftAxis_; }

@@ -63,7 +63,7 @@ void ChartPanel::showChart(const ChartDrawing& drawing)
     warning_->hide();
     title_->show();
     view_->show();
-    view_->showSeries(drawing.series);
+    view_->showSeries(drawing.series, drawing.marks);
 }
 
 void ChartPanel::showWarning(MessageService& messages)

@@ -1,5 +1,6 @@
 #include "ui/form8_tendon_dialog.h"
 
+#include "tendons/parabolic_polygon.h"
 #include "tendons/tendon_checks.h"
 #include "tendons/tendon_dialog_state.h"
 #include "ui/entry_grid.h"
@@ -40,6 +41,16 @@ const QStringList kConventionLines = {
     QStringLiteral("nahoru od n.osy."),               QStringLiteral("Velikost předpínací síly N se"),
     QStringLiteral("zadává se záporným znaménkem"),   QStringLiteral("- tlak."),
 };
+const QStringList kParabolaLines = {
+    QStringLiteral("Excentricita uprostřed úseku je"), QStringLiteral("poloha kabelu ve středu"),
+    QStringLiteral("staničení mezi body úseku."),      QStringLiteral("Parabola se nahradí D tětivami"),
+    QStringLiteral("(D od 1 do 1000)."),
+};
+const QStringList kCombinedLines = {
+    QStringLiteral("Úsek bez excentricity uprostřed"),
+    QStringLiteral("je přímý (jen u kombinovaného"),
+    QStringLiteral("kabelu)."),
+};
 const QStringList kSegmentForceLines = {
     QStringLiteral("Předpínací síla přísluší úseku"),
     QStringLiteral("mezi dvěmi sousedními body"),
@@ -61,15 +72,16 @@ QFrame* makePanel(QWidget* parent, const QString& name)
     return panel;
 }
 
-QPlainTextEdit* makeMemo(QWidget* parent, const QString& name, const QStringList& lines)
+QPlainTextEdit* makeMemo(QWidget* parent, const QString& name, const QStringList& lines,
+                         const QRect& geometry = {344, 8, 186, 230})
 {
     auto* memo = new QPlainTextEdit(lines.join(QLatin1Char('\n')), parent);
     memo->setObjectName(name);
     memo->setReadOnly(true);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the lines fit
-    memo->setGeometry(344, 8, 186, 230);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    memo->setGeometry(geometry);
     return memo;
 }
 
@@ -102,6 +114,8 @@ Form8::~Form8()
     // destructor closes the window and lets the grids ask for their headings.
     delete pointModel_;
     delete forceModel_;
+    delete parabolicPointModel_;
+    delete segmentModel_;
 }
 
 Form8::Form8(AppContext& context, QWidget* parent)
@@ -132,9 +146,14 @@ Form8::Form8(AppContext& context, QWidget* parent)
     resetBrokenTendonTables(points_, forces_);
     pointModel_ = new TextTableModel(&points_, TextTableModel::Headings::InHeader, this);
     forceModel_ = new TextTableModel(&forces_, TextTableModel::Headings::InHeader, this);
+    resetParabolicTables(parabolicPoints_, segments_);
+    parabolicPointModel_ = new TextTableModel(&parabolicPoints_, TextTableModel::Headings::InHeader, this);
+    segmentModel_ = new TextTableModel(&segments_, TextTableModel::Headings::InHeader, this);
     buildNoticePanel();
     buildStraightPanel();
     buildBrokenPanel();
+    buildSimpleParabolaPanel();
+    buildParabolicTablesPanel();
 
     BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Opravit"), {330, 316, 100, 28});
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
@@ -222,6 +241,72 @@ void Form8::buildBrokenPanel()
     makeMemo(Panel4, QStringLiteral("Memo2"), lines);
 }
 
+void Form8::buildSimpleParabolaPanel()
+{
+    Panel5 = makePanel(this, QStringLiteral("Panel5"));
+    const QString captions[] = {
+        QStringLiteral("1.bod kabelu - staničení x1 [m] ..............................."),
+        QStringLiteral("1.bod kabelu - excentricita e1 [m] .........................."),
+        QStringLiteral("2.bod kabelu - staničení x2 [m] ..............................."),
+        QStringLiteral("2.bod kabelu - excentricita e2 [m] .........................."),
+        QStringLiteral("Excentricita uprostřed úseku [m] ............................"),
+        QStringLiteral("Velikost předpínací síly v kabelu N [kN]................"),
+        QStringLiteral("Počet dělení paraboly D ......................................"),
+    };
+    std::string SimpleParabolicInput::*fields[] = {
+        &SimpleParabolicInput::x1, &SimpleParabolicInput::e1,  &SimpleParabolicInput::x2,
+        &SimpleParabolicInput::e2, &SimpleParabolicInput::mid, &SimpleParabolicInput::n,
+        &SimpleParabolicInput::divisions};
+    const char* names[] = {parabolic_controls::kX1,  parabolic_controls::kE1,    parabolic_controls::kX2,
+                           parabolic_controls::kE2,  parabolic_controls::kMid,   parabolic_controls::kForce,
+                           parabolic_controls::kSimpleDivisions};
+    for (int i = 0; i < 7; ++i) {
+        const int y = 12 + i * 32;
+        makeLabel(Panel5, QStringLiteral("Label%1").arg(9 + i), captions[i], {10, y + 4});
+        QLineEdit* edit = makeEdit(Panel5, QString::fromLatin1(names[i]), {256, y, 80, 22});
+        simpleEdits_[i] = edit;
+        std::string SimpleParabolicInput::*field = fields[i];
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, field](const QString& text) { simple_.*field = text.toStdString(); });
+        const char* name = names[i];
+        if (i < 6)
+            exits_->watch(edit, [this, name] { SimpleFieldExit(name); });
+        else
+            exits_->watch(edit, [this] { Edit12Exit(); });
+    }
+    makeMemo(Panel5, QStringLiteral("Memo3"), kConventionLines + kParabolaLines);
+}
+
+void Form8::buildParabolicTablesPanel()
+{
+    Panel6 = makePanel(this, QStringLiteral("Panel6"));
+    makeLabel(Panel6, QStringLiteral("Label16"), QStringLiteral("Počet bodů kabelu:"), {10, 14});
+    Edit13 = new QSpinBox(Panel6);
+    Edit13->setObjectName(QString::fromLatin1(parabolic_controls::kPointCount));
+    Edit13->setRange(kMinPointCount, kMaxPointCount);
+    Edit13->setWrapping(false);
+    Edit13->setKeyboardTracking(false);
+    Edit13->setGeometry(112, 10, 70, 22);
+    connect(Edit13, &QSpinBox::valueChanged, this, &Form8::Edit13Change);
+    makeLabel(Panel6, QStringLiteral("Label17"), QStringLiteral("Počet dělení paraboly D:"), {196, 14});
+    Edit14 = makeEdit(Panel6, QString::fromLatin1(parabolic_controls::kTableDivisions), {352, 10, 50, 22});
+    connect(Edit14, &QLineEdit::textChanged, this, [this](const QString& text) { divisions_ = text.toStdString(); });
+    exits_->watch(Edit14, [this] { Edit14Exit(); });
+
+    StringGrid3 = makeEntryGrid(Panel6, QString::fromLatin1(parabolic_controls::kPointTable), parabolicPointModel_);
+    StringGrid4 = makeEntryGrid(Panel6, QString::fromLatin1(parabolic_controls::kSegmentTable), segmentModel_);
+    QScrollBar* pointBar = StringGrid3->verticalScrollBar();
+    QScrollBar* segmentBar = StringGrid4->verticalScrollBar();
+    connect(pointBar, &QScrollBar::valueChanged, segmentBar, &QScrollBar::setValue);
+    connect(segmentBar, &QScrollBar::valueChanged, pointBar, &QScrollBar::setValue);
+    exits_->watch(StringGrid3, [this] { StringGrid3Exit(); });
+    exits_->watch(StringGrid4, [this] { StringGrid4Exit(); });
+
+    // The two wide tables leave a narrow column for the help text; it scrolls.
+    makeMemo(Panel6, QStringLiteral("Memo4"), kConventionLines + kSegmentForceLines + kParabolaLines + kCombinedLines,
+             {408, 42, 124, 196});
+}
+
 int Form8::slotNumber() const
 {
     return RadioGroup2->itemIndex() + 1;
@@ -255,8 +340,13 @@ void Form8::prepareForSlot(int slot, std::string_view typeText)
         showPanel(Panel4);
         lockBrokenPanel(false);
         break;
-    case TendonPanel::NotEvaluable:
-        showPanel(Panel2);
+    case TendonPanel::SimpleParabolic:
+        showPanel(Panel5);
+        Panel5->setEnabled(true);
+        break;
+    case TendonPanel::ParabolicTables:
+        showPanel(Panel6);
+        lockParabolicTables(false);
         break;
     case TendonPanel::None:
         showPanel(nullptr);
@@ -288,6 +378,20 @@ void Form8::loadStoredDefinition()
         lockBrokenPanel(true);
         showPointCount(loadBrokenTendonTables(slot, points_, forces_));
         reloadTables();
+    } else if (slot.type == TendonType::SimpleParabolic) {
+        showPanel(Panel5);
+        Panel5->setEnabled(false);
+        setSimpleFields(simpleParabolicInputFromStore(slot));
+    } else if (slot.type == TendonType::CompositeParabolic || slot.type == TendonType::Combined) {
+        showPanel(Panel6);
+        lockParabolicTables(true);
+        const int count = loadParabolicTables(slot, parabolicPoints_, segments_);
+        {
+            const QSignalBlocker quiet(Edit13);
+            Edit13->setValue(count);
+        }
+        Edit14->setText(QString::fromStdString(slot.divisions));
+        reloadParabolicTables();
     } else {
         return;
     }
@@ -296,7 +400,7 @@ void Form8::loadStoredDefinition()
 
 void Form8::showPanel(QFrame* panel)
 {
-    for (QFrame* p : {Panel2, Panel3, Panel4})
+    for (QFrame* p : {Panel2, Panel3, Panel4, Panel5, Panel6})
         p->setVisible(p == panel);
 }
 
@@ -308,12 +412,49 @@ void Form8::lockBrokenPanel(bool locked)
     forceModel_->setReadOnly(locked);
 }
 
+void Form8::lockParabolicTables(bool locked)
+{
+    Edit13->setEnabled(!locked);
+    Edit14->setEnabled(!locked);
+    parabolicPointModel_->setReadOnly(locked);
+    segmentModel_->setReadOnly(locked);
+}
+
 void Form8::resetInputs()
 {
     setStraightFields({});
     resetBrokenTendonTables(points_, forces_);
     showPointCount(kMinPointCount);
     reloadTables();
+    SimpleParabolicInput fresh;
+    fresh.divisions = std::string(kDefaultDivisions);
+    setSimpleFields(fresh);
+    resetParabolicTables(parabolicPoints_, segments_);
+    {
+        const QSignalBlocker quiet(Edit13);
+        Edit13->setValue(kMinPointCount);
+    }
+    Edit14->setText(QString::fromLatin1(kDefaultDivisions.data(), static_cast<qsizetype>(kDefaultDivisions.size())));
+    reloadParabolicTables();
+}
+
+void Form8::setSimpleFields(const SimpleParabolicInput& input)
+{
+    const std::string* texts[] = {&input.x1, &input.e1, &input.x2, &input.e2, &input.mid, &input.n, &input.divisions};
+    for (int i = 0; i < 7; ++i)
+        simpleEdits_[i]->setText(toQString(*texts[i]));
+}
+
+void Form8::reloadParabolicTables()
+{
+    parabolicPointModel_->reload();
+    segmentModel_->reload();
+    const TendonTablesGeometry g = parabolicTablesGeometry(parabolicPoints_.rowCount() - 1);
+    placeGrid(StringGrid3, QRect(kPointTablePlace, QSize(g.pointWidth, g.pointHeight)), g.scrollBars);
+    const QPoint segmentPlace(kPointTablePlace.x() + parabolicTablesGeometry(kMinPointCount).pointWidth + kTableGap +
+                                  g.forceShift,
+                              kPointTablePlace.y() + kForceTableDrop);
+    placeGrid(StringGrid4, QRect(segmentPlace, QSize(g.forceWidth, g.forceHeight)), g.scrollBars);
 }
 
 void Form8::setStraightFields(const StraightTendonInput& input)
@@ -400,6 +541,99 @@ void Form8::StringGrid2Exit()
     context_.messages.runCommand([this] { showReports(checkSegmentForces(forces_, context_.decimalSeparator)); });
 }
 
+void Form8::showFault(const std::optional<TendonFault>& fault)
+{
+    if (!fault)
+        return;
+    context_.messages.showReport(fault->report, this);
+    // A table fault also puts the cursor on its cell.
+    if (fault->row < 1)
+        return;
+    const bool pointTable = fault->report.focus == parabolic_controls::kPointTable;
+    QTableView* grid = pointTable ? StringGrid3 : StringGrid4;
+    TextTableModel* model = pointTable ? parabolicPointModel_ : segmentModel_;
+    grid->setCurrentIndex(model->index(fault->row - 1, fault->column));
+}
+
+TextTable Form8::parabolicDraft() const
+{
+    if (tendonType() == TendonType::SimpleParabolic)
+        return parabolicStoreTable(simple_);
+    return parabolicStoreTable(ParabolicTablesInput{parabolicPoints_, segments_, divisions_});
+}
+
+void Form8::SimpleFieldExit(const char* field)
+{
+    context_.messages.runCommand([this, field] {
+        showReports(checkSimpleField(field, parabolicDraft(), context_.project.beam, context_.project.section,
+                                     context_.decimalSeparator));
+    });
+}
+
+void Form8::Edit12Exit()
+{
+    context_.messages.runCommand(
+        [this] { showFault(checkDivisions(simple_.divisions, parabolic_controls::kSimpleDivisions)); });
+}
+
+void Form8::Edit13Change()
+{
+    context_.messages.runCommand([this] {
+        const int count = rebuildParabolicTables(parabolicPoints_, segments_, Edit13->cleanText().toStdString());
+        reloadParabolicTables();
+        if (count != Edit13->value()) {
+            const QSignalBlocker quiet(Edit13);
+            Edit13->setValue(count);
+        }
+    });
+}
+
+void Form8::Edit14Exit()
+{
+    if (!Edit14->isEnabled())
+        return;
+    context_.messages.runCommand([this] { showFault(checkDivisions(divisions_, parabolic_controls::kTableDivisions)); });
+}
+
+void Form8::StringGrid3Exit()
+{
+    if (parabolicPointModel_->isReadOnly())
+        return;
+    context_.messages.runCommand([this] {
+        showFault(checkParabolicPoints(parabolicDraft(), context_.project.beam, context_.project.section,
+                                       context_.decimalSeparator));
+    });
+}
+
+void Form8::StringGrid4Exit()
+{
+    if (segmentModel_->isReadOnly())
+        return;
+    context_.messages.runCommand([this] {
+        showFault(checkParabolicSegments(tendonType(), parabolicDraft(), context_.project.section,
+                                         context_.decimalSeparator));
+    });
+}
+
+// The completeness of the inputs, then the whole check; stores when both pass.
+std::optional<TendonFault> Form8::storeParabolic(TendonSlot& target)
+{
+    const TendonType type = tendonType();
+    const bool simple = type == TendonType::SimpleParabolic;
+    const std::optional<Report> incomplete =
+        simple ? checkParabolicComplete(simple_)
+               : checkParabolicComplete(ParabolicTablesInput{parabolicPoints_, segments_, divisions_});
+    if (incomplete)
+        return TendonFault{*incomplete, 0, -1};
+    TextTable draft = parabolicDraft();
+    const std::string& divisions = simple ? simple_.divisions : divisions_;
+    if (auto fault = checkParabolicTendon(type, draft, divisions, context_.project.beam, context_.project.section,
+                                          context_.decimalSeparator))
+        return fault;
+    storeParabolicTendon(target, type, std::move(draft), divisions);
+    return std::nullopt;
+}
+
 void Form8::BitBtn1Click()
 {
     const int slot = slotNumber();
@@ -413,6 +647,16 @@ void Form8::BitBtn1Click()
     } else if (type == TendonType::Broken) {
         if (auto report = storeTendon(target, BrokenTendonInput{points_, forces_})) {
             context_.messages.showReport(*report, this);
+            return;
+        }
+    } else if (isParabolicType(type)) {
+        std::optional<TendonFault> fault;
+        // The whole check reads the beam and the section: a text of theirs that
+        // is no number is the general error, and nothing is stored.
+        if (!context_.messages.runCommand([&] { fault = storeParabolic(target); }))
+            return;
+        if (fault) {
+            showFault(fault);
             return;
         }
     } else {
@@ -436,6 +680,12 @@ void Form8::BitBtn2Click()
     } else if (tendonType() == TendonType::Broken) {
         lockBrokenPanel(false);
         StringGrid1->setFocus(Qt::OtherFocusReason);
+    } else if (tendonType() == TendonType::SimpleParabolic) {
+        Panel5->setEnabled(true);
+        simpleEdits_[0]->setFocus(Qt::OtherFocusReason);
+    } else if (isParabolicType(tendonType())) {
+        lockParabolicTables(false);
+        StringGrid3->setFocus(Qt::OtherFocusReason);
     }
     BitBtn2->hide();
 }

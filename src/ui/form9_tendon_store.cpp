@@ -1,5 +1,6 @@
 #include "ui/form9_tendon_store.h"
 
+#include "tendons/parabolic_polygon.h"
 #include "ui/entry_grid.h"
 #include "ui/radio_group.h"
 #include "ui/text_table_model.h"
@@ -7,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -48,6 +50,8 @@ Form9::Form9(AppContext& context, QWidget* parent) : QWidget(parent), context_(c
         view.model->setReadOnly(true);
         view.table = makeEntryGrid(page, QStringLiteral("StringGrid%1").arg(k), view.model);
         placeGrid(view.table, {156, 8, 3 * kGridColumnPitch + 2 + 18, 272}, true);
+        view.table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        view.divisions = makeLabel(page, QStringLiteral("Label%1").arg(k), QString(), {8, 166});
     }
 
     Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Button1"), {356, 328, 96, 28});
@@ -63,6 +67,9 @@ void Form9::loadFromModel()
         view.storeMark->setChecked(slot.storeMark());
         view.type->setItemIndex(static_cast<int>(slot.type));
         view.model->reload();
+        view.divisions->setVisible(isParabolicType(slot.type));
+        view.divisions->setText(QStringLiteral("Počet dělení paraboly D: ") + QString::fromStdString(slot.divisions));
+        view.divisions->adjustSize();
     }
 }
 

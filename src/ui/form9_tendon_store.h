@@ -1,7 +1,8 @@
 #pragma once
 // "Kvor1.1 - informace o zadaných kabelech": the store of the five tendon
 // definitions as a window, per tendon slot its store table, its store mark
-// "Již zadáno" and its type. A read-only view of the project, brought up to
+// "Již zadáno" and its type; a parabolic tendon also shows its D, and its
+// table's fourth column (the mid-eccentricities) is reached by scrolling. A read-only view of the project, brought up to
 // date whenever it is shown. The main window's "Button2" opens it; its own
 // "Button1" (or closing it through the frame) leads back.
 
@@ -12,6 +13,7 @@
 #include <array>
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QTableView;
 
@@ -42,6 +44,7 @@ private:
         QCheckBox* storeMark;  // CheckBox1..5 "Již zadáno"
         RadioGroup* type;      // RadioGroup1..5 "Typ kabelu"
         QTableView* table;     // StringGrid1..5
+        QLabel* divisions;     // Label1..5, D of a parabolic tendon
         TextTableModel* model;
     };
 

@@ -259,3 +259,34 @@ TEST(TendonChart, AnEmptyLaterMemberStopsTheSupportsAtTheEndOfTheMemberBefore)
     EXPECT_EQ(namesOf(drawing), (std::vector<std::string>{"supports", "tendon1"}));
     EXPECT_EQ(series(drawing, "supports").points, (Points{{0.0L, -0.3L}, {10.0L, -0.3L}, {10.0L, 0.3L}}));
 }
+
+// A composite parabola is drawn through its polygon, its given points marked.
+TEST(TendonChartParabolic, DrawsThePolygonAndMarksTheGivenPoints)
+{
+    kvor::Project p;
+    p.beam.length = "20";
+    p.section.eBottom = "0,3";
+    p.section.eTop = "-0,3";
+    kvor::TendonSlot& slot = p.tendons[1];
+    slot.shown = true;
+    slot.draw = true;
+    slot.status = kvor::SlotStatus::Entered;
+    slot.type = kvor::TendonType::CompositeParabolic;
+    slot.divisions = "4";
+    slot.points = kvor::TextTable(4, 4);
+    slot.points.setRow(1, {"0", "0", "-1000", "0,2"});
+    slot.points.setRow(2, {"10", "0,1", "-1000", "0,2"});
+    slot.points.setRow(3, {"20", "0", "-1000", ""});
+    kvor::ChartDrawing drawing;
+    kvor::buildTendonChart(p, ',', drawing);
+    const kvor::ChartSeries* line = drawing.find("tendon2");
+    ASSERT_NE(line, nullptr);
+    ASSERT_EQ(line->points.size(), 9u);
+    // Sag 0,15 over the first chord: at x = 5 the tendon is at 0,2.
+    EXPECT_EQ(line->points[2], (kvor::ChartPoint{5, 0.2L}));
+    ASSERT_EQ(drawing.marks.size(), 1u);
+    EXPECT_EQ(drawing.marks[0].name, "tendon2Points");
+    EXPECT_EQ(drawing.marks[0].colour, kvor::ChartColour::Blue);
+    EXPECT_EQ(drawing.marks[0].points,
+              (std::vector<kvor::ChartPoint>{{0, 0}, {10, 0.1L}, {20, 0}}));
+}

@@ -11,8 +11,9 @@ TEST(TendonDialogState, PanelsFollowTheTypeLabels)
 {
     EXPECT_EQ(panelForType(tendonTypeOf("přímý kabel")), TendonPanel::Straight);
     EXPECT_EQ(panelForType(tendonTypeOf("lomený kabel")), TendonPanel::Broken);
-    for (const char* label : {"prostý parabolický", "složený parabolický", "kombinovaný"})
-        EXPECT_EQ(panelForType(tendonTypeOf(label)), TendonPanel::NotEvaluable) << label;
+    EXPECT_EQ(panelForType(tendonTypeOf("prostý parabolický")), TendonPanel::SimpleParabolic);
+    for (const char* label : {"složený parabolický", "kombinovaný"})
+        EXPECT_EQ(panelForType(tendonTypeOf(label)), TendonPanel::ParabolicTables) << label;
     // Typed text must equal a label exactly.
     EXPECT_EQ(panelForType(tendonTypeOf("přímý kabel ")), TendonPanel::None);
     EXPECT_EQ(panelForType(tendonTypeOf("přímý")), TendonPanel::None);

@@ -251,14 +251,15 @@ TEST_F(SlotRowsTest, ARemovedStoredTendonComesBackWithAnEmptyEditableTypeBox)
     EXPECT_EQ(w.events(), (QStringList{"message: Vyberte typ 2.předpínacího kabelu!", "beep"}));
 }
 
-TEST_F(SlotRowsTest, ACombinedTendonOpensOnTheNotice)
+TEST_F(SlotRowsTest, ACombinedTendonOpensOnItsTables)
 {
     w.enterSimpleBeam();
     showPage(kTendonPage);
     typeBox(1)->setCurrentIndex(4);
     click(w.main, "BitBtn22");
     ASSERT_TRUE(w.tendon.isVisible());
-    EXPECT_FALSE(control<QWidget>(w.tendon, "Panel2")->isHidden());
+    EXPECT_FALSE(control<QWidget>(w.tendon, "Panel6")->isHidden());
+    EXPECT_TRUE(control<QWidget>(w.tendon, "Panel2")->isHidden());
     EXPECT_FALSE(w.main.isEnabled());
 }
 

@@ -213,18 +213,90 @@ TEST_F(TendonDialogTest, AFaultyFieldIsNotStoredByTheClickThatReportsIt)
     EXPECT_FALSE(slot(1).entered());
 }
 
-TEST_F(TendonDialogTest, ATypeThatCannotBeEvaluatedShowsTheNoticeAndStoresNothing)
+TEST_F(TendonDialogTest, ASimpleParabolaIsCheckedStoredAndReopensReadOnly)
 {
     open(1, "prostý parabolický");
-    EXPECT_TRUE(get("Panel2")->isVisible());
-    EXPECT_EQ(get<QLabel>("Label3")->text(), "Zvolený typ kabelu aplikace zatím nedovoluje vyhodnocovat !!!");
-    EXPECT_TRUE(get("Panel3")->isHidden());
-    EXPECT_TRUE(get("Panel4")->isHidden());
+    EXPECT_TRUE(get("Panel5")->isVisible());
+    EXPECT_TRUE(get("Panel2")->isHidden());
+    EXPECT_TRUE(get("Panel6")->isHidden());
+    EXPECT_EQ(get<QLineEdit>("Edit12")->text(), "20");
+    const char* fields[] = {"Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit11"};
+    const char* texts[] = {"0", "0", "20", "0,3", "0,25", "-1000"};
+    for (int i = 0; i < 6; ++i)
+        typeInto(get<QLineEdit>(fields[i]), texts[i]);
+    // e2 on the bottom fibres and m = 0,25: the parabola bulges below them.
     click(dialog(), "BitBtn1");
-    EXPECT_FALSE(dialog().isVisible());
-    EXPECT_TRUE(w.main.isEnabled());
+    EXPECT_EQ(w.events(), (QStringList{"beep", "message: Parabola kabelu vybíhá mimo průřez nosníku!!!"}));
+    EXPECT_EQ(focusName(), "Edit10");
     EXPECT_FALSE(slot(1).entered());
-    EXPECT_TRUE(control<QComboBox>(w.main, "ComboBox6")->isEnabled());
+
+    w.events().clear();
+    typeInto(get<QLineEdit>("Edit9"), "0");
+    click(dialog(), "BitBtn1");
+    EXPECT_TRUE(w.events().isEmpty()) << w.events().join(" | ").toStdString();
+    EXPECT_FALSE(dialog().isVisible());
+    ASSERT_TRUE(slot(1).entered());
+    EXPECT_EQ(slot(1).type, TendonType::SimpleParabolic);
+    EXPECT_EQ(slot(1).divisions, "20");
+    ASSERT_EQ(slot(1).points.rowCount(), 3);
+    EXPECT_EQ(slot(1).points.cell(1, 3), "0,25");
+    EXPECT_EQ(slot(1).points.cell(2, 2), "-1000");
+    EXPECT_EQ(slot(1).points.cell(2, 3), "");
+
+    open(1, "");
+    EXPECT_FALSE(get("Panel5")->isEnabled());
+    EXPECT_EQ(get<QLineEdit>("Edit10")->text(), "0,25");
+    click(dialog(), "BitBtn2");
+    EXPECT_EQ(focusName(), "Edit6");
+    // Leaving the mid-eccentricity empty is reported when the focus leaves it.
+    typeInto(get<QLineEdit>("Edit10"), "");
+    get<QLineEdit>("Edit11")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w.events(), (QStringList{"beep", "message: Zadejte excentricitu kabelu uprostřed úseku!!!"}));
+    EXPECT_EQ(focusName(), "Edit10");
+}
+
+TEST_F(TendonDialogTest, ACompositeParabolaTakesTwoTablesAndNamesTheCellAtFault)
+{
+    open(1, "složený parabolický");
+    EXPECT_TRUE(get("Panel6")->isVisible());
+    QTableView* pointGrid = get<QTableView>("StringGrid3");
+    QTableView* segmentGrid = get<QTableView>("StringGrid4");
+    EXPECT_EQ(pointGrid->size(), QSize(176, 83));
+    EXPECT_EQ(segmentGrid->size(), QSize(176, 56));
+    EXPECT_EQ(segmentGrid->model()->headerData(1, Qt::Horizontal).toString(), "  Excentr. uprostřed [m]");
+    get<QSpinBox>("Edit13")->setValue(3);
+    EXPECT_EQ(dialog().segmentTable().rowCount(), 3);
+    testing::typeRows(pointGrid, {{"0", "0"}, {"10", "0,1"}, {"20", "0"}});
+    typeCell(segmentGrid, 1, 0, "-1000");
+    typeCell(segmentGrid, 1, 1, "0,2");
+    typeCell(segmentGrid, 2, 0, "-950");
+    EXPECT_TRUE(w.events().isEmpty()) << w.events().join(" | ").toStdString();
+    // Leaving the segment table for "Zpět" finds the missing mid-eccentricity.
+    click(dialog(), "BitBtn1");
+    EXPECT_EQ(w.events(), (QStringList{"message: Zadejte excentricitu kabelu uprostřed 2.úseku!", "beep"}));
+    EXPECT_EQ(focusName(), "StringGrid4");
+    EXPECT_EQ(segmentGrid->currentIndex().row(), 1);
+    EXPECT_EQ(segmentGrid->currentIndex().column(), 1);
+    EXPECT_FALSE(slot(1).entered());
+
+    w.events().clear();
+    typeCell(segmentGrid, 2, 1, "0,15");
+    typeInto(get<QLineEdit>("Edit14"), "10");
+    click(dialog(), "BitBtn1");
+    EXPECT_TRUE(w.events().isEmpty()) << w.events().join(" | ").toStdString();
+    ASSERT_TRUE(slot(1).entered());
+    EXPECT_EQ(slot(1).type, TendonType::CompositeParabolic);
+    EXPECT_EQ(slot(1).divisions, "10");
+    ASSERT_EQ(slot(1).points.rowCount(), 4);
+    EXPECT_EQ(slot(1).points.cell(2, 3), "0,15");
+    EXPECT_EQ(slot(1).points.cell(3, 2), "-950");
+
+    open(1, "");
+    EXPECT_FALSE(get<QSpinBox>("Edit13")->isEnabled());
+    EXPECT_EQ(get<QSpinBox>("Edit13")->value(), 3);
+    EXPECT_EQ(get<QLineEdit>("Edit14")->text(), "10");
+    EXPECT_EQ(testing::cellText(segmentGrid, 2, 1), "0,15");
+    EXPECT_FALSE(get("BitBtn2")->isHidden());
 }
 
 TEST_F(TendonDialogTest, ATextNamingNoTypeShowsNoPanelAndZpetStoresNothing)
@@ -234,7 +306,7 @@ TEST_F(TendonDialogTest, ATextNamingNoTypeShowsNoPanelAndZpetStoresNothing)
     dialog().close();
     open(1, "přímý");
     EXPECT_EQ(get<QLabel>("Label2")->text(), "Typ předpínacího kabelu: přímý");
-    for (const char* panel : {"Panel2", "Panel3", "Panel4"})
+    for (const char* panel : {"Panel2", "Panel3", "Panel4", "Panel5", "Panel6"})
         EXPECT_TRUE(get(panel)->isHidden()) << panel;
     click(dialog(), "BitBtn1");
     EXPECT_FALSE(dialog().isVisible());
