@@ -14,6 +14,7 @@ void markStored(TendonSlot& slot, TendonType type)
 {
     slot.type = type;
     slot.status = SlotStatus::Entered;
+    slot.divisions.clear();  // D belongs to a parabolic definition only
 }
 
 }  // namespace

@@ -303,8 +303,10 @@ void Form8::buildParabolicTablesPanel()
     exits_->watch(StringGrid4, [this] { StringGrid4Exit(); });
 
     // The two wide tables leave a narrow column for the help text; it scrolls.
-    makeMemo(Panel6, QStringLiteral("Memo4"), kConventionLines + kSegmentForceLines + kParabolaLines + kCombinedLines,
-             {408, 42, 124, 196});
+    QPlainTextEdit* memo = makeMemo(Panel6, QStringLiteral("Memo4"),
+                                    kConventionLines + kSegmentForceLines + kParabolaLines + kCombinedLines,
+                                    {408, 42, 124, 196});
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
 
 int Form8::slotNumber() const

@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QLabel>
 #include <QLegend>
+#include <QScatterSeries>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -137,4 +138,30 @@ TEST_F(TendonChartPanelTest, MissingFirstMemberKeepsTheTendonsAndSendsToTheMembe
     EXPECT_EQ(selectedPage, 1);
     EXPECT_EQ(window->focusWidget(), memberTable);
     EXPECT_EQ(lineNames(chart()), QStringList{"tendon1"});
+}
+
+TEST_F(TendonChartPanelTest, ACompositeParabolaIsDrawnSmoothWithItsGivenPointsMarked)
+{
+    TendonSlot& slot = project.tendons[2];
+    slot.shown = true;
+    slot.draw = true;
+    slot.status = SlotStatus::Entered;
+    slot.type = TendonType::CompositeParabolic;
+    slot.divisions = "20";
+    slot.points = TextTable(4, 4);
+    slot.points.setRow(1, {"0", "0", "-1000", "0,25"});
+    slot.points.setRow(2, {"12", "-0,1", "-1000", "0,2"});
+    slot.points.setRow(3, {"20", "0", "-1000", ""});
+
+    vykresli();
+
+    EXPECT_TRUE(messages.events.isEmpty()) << messages.events.join('|').toStdString();
+    EXPECT_EQ(lineNamed(chart(), "tendon3")->points().size(), 41);
+    QScatterSeries* marks = nullptr;
+    for (QAbstractSeries* s : chart()->series())
+        if (s->name() == "tendon3Points")
+            marks = qobject_cast<QScatterSeries*>(s);
+    ASSERT_NE(marks, nullptr);
+    EXPECT_EQ(marks->color(), QColor(0, 0x80, 0));
+    EXPECT_EQ(marks->points(), (QList<QPointF>{{0, 0}, {12, -0.1}, {20, 0}}));
 }
