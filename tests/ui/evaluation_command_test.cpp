@@ -5,6 +5,7 @@
 #include "ui_test_support.h"
 
 #include "evaluation/evaluation_run.h"
+#include "model/numbers.h"
 #include "ui/application_shell.h"
 #include "ui/form1_splash.h"
 #include "ui/form2_start_window.h"
@@ -190,6 +191,45 @@ TEST_F(EvaluationCommandTest, TheWorkingWindowsCarryTheirCaptions)
     EXPECT_FALSE(results().isVisible());
     EXPECT_FALSE(shell.form10().isVisible());
     EXPECT_FALSE(shell.form12().isVisible());
+}
+
+}  // namespace
+}  // namespace kvor::ui
+
+namespace kvor::ui {
+namespace {
+
+// A parabolic tendon from an opened file never went through the dialog: its
+// checks run before the first quantity and stop the run at the first fault.
+TEST_F(EvaluationCommandTest, AParabolicTendonOfAFileIsCheckedBeforeTheRun)
+{
+    ui.project.beam.length = "20";
+    ui.project.section.eBottom = "0,3";
+    ui.project.section.eTop = "-0,3";
+    testing::enterQuantity(ui.project, 0, "Ohybový moment", "", {{"0", "0"}, {"10", "5"}, {"20", "0"}});
+    TendonSlot& slot = ui.project.tendons[0];
+    slot.shown = true;
+    slot.status = SlotStatus::Entered;
+    slot.type = TendonType::SimpleParabolic;
+    slot.divisions = "1001";
+    slot.points = TextTable(3, 4);
+    slot.points.setRow(1, {"0", "0", "-1000", "0,2"});
+    slot.points.setRow(2, {"20", "0", "-1000", ""});
+    toTendonPage();
+    click(main(), "BitBtn21");
+    EXPECT_EQ(ui.messages.events,
+              (QStringList{"beep", "message: Počet dělení paraboly musí být celé číslo od 1 do 1000!!!"}));
+    EXPECT_EQ(ui.messages.focusAtMessage, QStringList{"BitBtn22"});  // "Zadat" of tendon 1
+    EXPECT_FALSE(results().isVisible());
+    EXPECT_EQ(ui.project.results.block[0], BlockState::Initial);
+
+    ui.messages.clear();
+    slot.divisions = "20";
+    click(main(), "BitBtn21");
+    EXPECT_TRUE(ui.messages.events.isEmpty()) << ui.messages.events.join(" | ").toStdString();
+    // N·m = -200 kNm at midspan, to the chords' accuracy.
+    EXPECT_NEAR(static_cast<double>(toNumber(ui.project.results.value[0][0], ',')), -200.0, 0.2);
+    EXPECT_TRUE(results().isVisible());
 }
 
 }  // namespace
