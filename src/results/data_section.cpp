@@ -2,6 +2,8 @@
 
 #include "influence/influence_file.h"
 #include "model/numbers.h"
+#include "model/visible_text.h"
+#include "results/data_section_checks.h"
 #include "structure/beam.h"
 #include "tendons/parabolic_polygon.h"
 #include "tendons/tendon_dialog_state.h"
@@ -28,6 +30,8 @@ constexpr int kParabolicTendonColumns = 4;
 constexpr int kMaxMemberRows = kMaxMemberCount;
 constexpr int kMaxLineRows = static_cast<int>(kMaxInfluenceFileValues / 2);
 constexpr int kMaxTendonRows = kMaxPointCount;
+// A damaged line is quoted whole up to this many characters.
+constexpr size_t kQuotedLineChars = 120;
 
 std::string slotField(std::string_view label, int slot, std::string_view what)
 {
@@ -214,7 +218,7 @@ bool isOneOf(std::string_view word, const std::array<std::string_view, N>& words
     return std::find(words.begin(), words.end(), word) != words.end();
 }
 
-std::string quoted(std::string_view text) { return "„" + std::string(text) + "“"; }
+std::string quoted(std::string_view text) { return "„" + visibleText(text, kQuotedLineChars) + "“"; }
 
 class SectionReader {
 public:
@@ -239,11 +243,11 @@ public:
 
     int version() const { return version_; }
 
+    // The decimal separator the number texts were saved with: a comma or a point.
     void readSeparator()
     {
         std::string_view value = keyLine("separator", 1)[0];
-        const std::string_view numberCharacters = "0123456789+- Ee";
-        if (value.size() != 1 || numberCharacters.find(value[0]) != std::string_view::npos)
+        if (value != "," && value != ".")
             badValue("separator", value);
         fileSeparator_ = value[0];
     }
@@ -323,16 +327,23 @@ public:
     }
 
     // A table line "key n" (n at most maxRows) and its n rows of number texts,
-    // into `table` whose row 0 (the headings) stays.
-    void table(std::string_view key, TextTable& table, int columns, int maxRows)
+    // into `table` whose row 0 (the headings) stays; returns the count's line.
+    // A count too large takes the lines of the next items as rows: once a row
+    // looks like an item, a row that does not fit or the end of the file is
+    // blamed on the count's line, not on the line where the rows ran out.
+    int table(std::string_view key, TextTable& table, int columns, int maxRows)
     {
         const int rows = integer(key, 0, maxRows);
         const int countLine = lineNumber_;
+        bool itemTakenAsRow = false;
         std::vector<std::string> cells;
         for (int r = 1; r <= rows; ++r) {
+            if (itemTakenAsRow && lines_.atEnd())
+                fail(countLine, rowCountMismatch(rows));
             advance();
+            itemTakenAsRow = itemTakenAsRow || looksLikeKeyOrSection(fields_[0]);
             if (static_cast<int>(fields_.size()) != columns) {
-                if (looksLikeKeyOrSection(fields_[0]))
+                if (itemTakenAsRow)
                     fail(countLine, rowCountMismatch(rows));
                 fail(lineNumber_, "řádek tabulky má mít " + std::to_string(columns) +
                                       " hodnoty oddělené tabulátorem");
@@ -344,9 +355,12 @@ public:
         for (int r = 1; r <= rows; ++r)
             for (int c = 0; c < columns; ++c)
                 table.setCell(r, c, std::move(cells[static_cast<size_t>(r - 1) * columns + c]));
-        lastTable_ = {lineNumber_, countLine, rows, columns,
-                      rows > 0 && table.cell(rows, 0).starts_with('[')};
+        lastTable_ = {lineNumber_, countLine, rows, columns, itemTakenAsRow};
+        return countLine;
     }
+
+    // 1-based number of the line read last.
+    int line() const { return lineNumber_; }
 
     [[noreturn]] void fail(int line, const std::string& what) const
     {
@@ -359,7 +373,7 @@ private:
         int countLine = 0;
         int rows = 0;
         int columns = 0;
-        bool lastRowLikeSection = false;
+        bool itemTakenAsRow = false;
     };
 
     void advance()
@@ -368,6 +382,10 @@ private:
             fail(lines_.lineNumber() + 1, "soubor končí před ukončením " + quoted("[end]"));
         line_ = cp1250ToUtf8(lines_.next());
         lineNumber_ = lines_.lineNumber();
+        // Every line of the section ends with CR LF and its texts carry LF as
+        // "\n": an LF of its own is a line end written without its CR.
+        if (line_.find('\n') != std::string::npos)
+            fail(lineNumber_, "řádek končí jen znakem LF místo CR LF");
         fields_.clear();
         std::string_view rest = line_;
         for (;;) {
@@ -397,13 +415,13 @@ private:
             // too large takes the next section's header as the last row.
             const bool extraRow = static_cast<int>(fields_.size()) == lastTable_.columns &&
                                   !looksLikeKeyOrSection(fields_[0]);
-            if (extraRow || lastTable_.lastRowLikeSection)
+            if (extraRow || lastTable_.itemTakenAsRow)
                 fail(lastTable_.countLine, rowCountMismatch(lastTable_.rows));
         }
         std::string_view found = fields_[0];
         if (found.starts_with('[') && !isOneOf(found, kSectionNames))
-            fail(lineNumber_, "neznámá sekce " + quoted(found));
-        fail(lineNumber_, "očekáváno " + quoted(what) + ", nalezeno " + quoted(found));
+            fail(lineNumber_, "neznámá sekce " + quoted(line_));
+        fail(lineNumber_, "očekáváno " + quoted(what) + ", nalezeno " + quoted(line_));
     }
 
     [[noreturn]] void badValue(std::string_view key, std::string_view value) const
@@ -444,13 +462,14 @@ private:
     int version_ = 1;
 };
 
-void readBeam(SectionReader& r, BeamModel& beam)
+void readBeam(SectionReader& r, BeamModel& beam, DataSectionLines& at)
 {
     r.section("[beam]");
     beam.kind = static_cast<BeamKind>(r.integer("kind", 0, 1));
     beam.length = r.numberText(r.keyLine("length", 1)[0]);
+    at.length = r.line();
     beam.memberCountText = r.keyText("memberCount");
-    r.table("members", beam.members, kMemberColumns, kMaxMemberRows);
+    at.members = r.table("members", beam.members, kMemberColumns, kMaxMemberRows);
 }
 
 void readSection(SectionReader& r, CrossSection& section)
@@ -470,31 +489,42 @@ void readSection(SectionReader& r, CrossSection& section)
 
 SlotStatus statusOf(bool entered) { return entered ? SlotStatus::Entered : SlotStatus::NotEntered; }
 
-void readQuantity(SectionReader& r, QuantitySlot& slot, int k)
+void readQuantity(SectionReader& r, QuantitySlot& slot, int k, SlotItemLines& at)
 {
     r.numberedSection("[quantity]", k);
+    at.header = r.line();
     slot.shown = r.flag("shown");
+    at.shown = r.line();
     slot.description = r.keyText("description");
     slot.kindText = r.keyText("kind");
     slot.status = statusOf(r.flag("status"));
+    at.status = r.line();
     slot.draw = r.flag("draw");
+    at.draw = r.line();
     slot.entryMode = static_cast<EntryMode>(r.integer("mode", -1, 1));
+    at.modeOrType = r.line();
     slot.sourceFile = r.keyText("file");
     // A slot that was ever stored carries the headings the store writes.
     if (slot.entryMode != EntryMode::None)
         slot.line.setRow(0, {"Staničení [m]", "Pořadnice"});
-    r.table("points", slot.line, kLineColumns, kMaxLineRows);
+    at.points = r.table("points", slot.line, kLineColumns, kMaxLineRows);
 }
 
-void readTendon(SectionReader& r, TendonSlot& slot, int k)
+void readTendon(SectionReader& r, TendonSlot& slot, int k, SlotItemLines& at)
 {
     r.numberedSection("[tendon]", k);
+    at.header = r.line();
     slot.shown = r.flag("shown");
+    at.shown = r.line();
     slot.name = r.keyText("name");
     slot.typeText = r.keyText("typeText");
+    at.typeText = r.line();
     slot.status = statusOf(r.flag("status"));
+    at.status = r.line();
     slot.draw = r.flag("draw");
+    at.draw = r.line();
     slot.type = static_cast<TendonType>(r.integer("type", -1, 4));
+    at.modeOrType = r.line();
     const bool parabolic = isParabolicType(slot.type);
     if (parabolic) {
         slot.divisions = r.keyText("divisions");
@@ -502,7 +532,7 @@ void readTendon(SectionReader& r, TendonSlot& slot, int k)
     }
     if (slot.type != TendonType::None)
         slot.points.setRow(0, {"Staničení", "Excentricita", "Předpínací síla", kMidEccentricityHeading});
-    r.table("points", slot.points, parabolic ? kParabolicTendonColumns : kTendonColumns, kMaxTendonRows);
+    at.points = r.table("points", slot.points, parabolic ? kParabolicTendonColumns : kTendonColumns, kMaxTendonRows);
 }
 
 void readResults(SectionReader& r, EvaluationResult& results)
@@ -561,16 +591,21 @@ bool readDataSection(ProjectFileLines& lines, Project& project, char decimalSepa
     if (!r.opens())
         return false;
     r.readSeparator();
-    readBeam(r, project.beam);
+    DataSectionLines at;
+    readBeam(r, project.beam, at);
     readSection(r, project.section);
     for (int k = 0; k < kSlotCount; ++k)
-        readQuantity(r, project.quantities[k], k);
+        readQuantity(r, project.quantities[k], k, at.quantities[k]);
     for (int k = 0; k < kSlotCount; ++k)
-        readTendon(r, project.tendons[k], k);
+        readTendon(r, project.tendons[k], k, at.tendons[k]);
     if (r.resultsOrEnd()) {
         readResults(r, project.results);
         r.section("[end]");
     }
+    // Judged once the whole section is read, so that a damaged line is named
+    // as such rather than as a fault of the input before it.
+    if (const auto fault = checkDataSectionInput(project, at, decimalSeparator))
+        r.fail(fault->line, fault->message);
     return true;
 }
 

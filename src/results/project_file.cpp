@@ -1,5 +1,6 @@
 #include "results/project_file.h"
 
+#include "model/error.h"
 #include "model/slots.h"
 #include "results/cp1250.h"
 #include "results/data_section.h"
@@ -18,12 +19,13 @@ constexpr std::string_view kLineEnd = "\r\n";
 constexpr char kEndOfText = '\x1A';
 constexpr int kWholeFile = -1;
 
-// Lines 2 to 5 are written exactly as they stand, so a line break or the end
-// mark in them would shift or cut the lines that follow; they are refused.
+// Lines 2 to 5 are written exactly as they stand, so a CR (which ends a line)
+// or the end mark in them would shift or cut the lines that follow; they are
+// refused. A lone LF is text to the reader and reads back as it was written.
 void appendInfoLine(std::string& out, std::string_view text, std::string_view field,
                     Cp1250Encoder& encoder)
 {
-    if (text.find_first_of("\r\n\x1A") != std::string_view::npos)
+    if (text.find_first_of("\r\x1A") != std::string_view::npos)
         throw controlCharacterInText(field);
     if (!encoder.append(out, text))
         throw characterNotInCodePage(field);
@@ -42,16 +44,24 @@ bool headerRuledOut(std::string_view bytes)
 }
 
 // The file's bytes as far as the reader needs them: its first `lineCount`
-// lines, or all of it. Stops early once line 1 is known not to be the header,
-// so a preview of a large unrelated text file reads one piece only.
-std::string readProjectBytes(const std::filesystem::path& file, int lineCount)
+// lines, or its text up to the end mark. Stops early once line 1 is known not
+// to be the header, so a preview of a large unrelated text file reads one
+// piece only; bytes after the end mark are never read.
+std::string readProjectBytes(const std::filesystem::path& file, int lineCount,
+                             std::size_t maxBytes = kMaxProjectFileBytes)
 {
     InputFile input(file);
     std::string bytes;
     int lineEnds = 0;
     size_t scanned = 0;
     while (input.readMore(bytes)) {
-        if (headerRuledOut(bytes) || bytes.find(kEndOfText, scanned) != std::string::npos)
+        if (const size_t end = bytes.find(kEndOfText, scanned); end != std::string::npos) {
+            bytes.resize(end);
+            break;
+        }
+        if (bytes.size() > maxBytes)
+            throw Error(projectFileTooLarge(maxBytes));
+        if (headerRuledOut(bytes))
             break;
         if (lineCount != kWholeFile) {
             lineEnds += static_cast<int>(std::count(bytes.begin() + static_cast<std::ptrdiff_t>(scanned),
@@ -81,6 +91,17 @@ void takeInfoLines(ProjectFileLines& lines, ProjectInfo& info)
 }
 
 }  // namespace
+
+std::string projectFileTooLarge(std::size_t maxBytes)
+{
+    return "Soubor projektu je delší než " + std::to_string(maxBytes) +
+           " bajtů; delší soubor projektu Kvor1.1 nenačte";
+}
+
+bool hasLfOnlyLineEnds(std::string_view bytes)
+{
+    return bytes.starts_with(kHeader) && bytes.substr(kHeader.size()).starts_with('\n');
+}
 
 std::string_view projectFileName(SaveVariant variant)
 {
@@ -156,6 +177,11 @@ std::optional<LoadedProjectFile> decodeProjectFile(std::string_view bytes, char 
     return loaded;
 }
 
+std::string readProjectFileText(const std::filesystem::path& file, std::size_t maxBytes)
+{
+    return readProjectBytes(file, kWholeFile, maxBytes);
+}
+
 std::optional<LoadedProjectFile> loadProjectFile(const std::filesystem::path& directory,
                                                  std::string_view chosenName,
                                                  char decimalSeparator)
@@ -163,7 +189,18 @@ std::optional<LoadedProjectFile> loadProjectFile(const std::filesystem::path& di
     if (chosenName == kNoFileChosen)
         return std::nullopt;
     const std::string bytes = readProjectBytes(chosenFile(directory, chosenName), kWholeFile);
-    return decodeProjectFile(bytes, decimalSeparator);
+    try {
+        return decodeProjectFile(bytes, decimalSeparator);
+    } catch (const Error& damage) {
+        // Nothing of a damaged section is taken: the file opens as one
+        // without a data section would.
+        ProjectFileLines lines(bytes);
+        lines.next();
+        LoadedProjectFile loaded;
+        takeInfoLines(lines, loaded.project.info);
+        loaded.sectionDamage = damage.what();
+        return loaded;
+    }
 }
 
 }  // namespace kvor

@@ -8,7 +8,8 @@
 //
 // Reading: a line ends at CR, and one LF right after the CR belongs to that
 // line end; an LF anywhere else is text. A byte 0x1A or the physical end ends
-// the text, and every line past the end reads as an empty text.
+// the text, and every line past the end reads as an empty text. Bytes after
+// 0x1A are never read; a text longer than kMaxProjectFileBytes is refused.
 //
 // All texts of the model are UTF-8; the file's bytes are code page 1250.
 // Failures of the file system throw kvor::Error (Error::fromErrno texts);
@@ -17,6 +18,7 @@
 
 #include "model/project.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -34,6 +36,19 @@ std::string_view projectFileStem(SaveVariant variant);
 
 // The file name shown while no file is chosen in the start window.
 inline constexpr std::string_view kNoFileChosen = "*.txt";
+
+// The largest project file text that is read (1 GB): a project of five
+// influence lines of the most points a line may have stays below it, and a
+// larger file cannot claim the memory its text would take.
+inline constexpr std::size_t kMaxProjectFileBytes = std::size_t{1} << 30;
+
+// The Czech message of the kvor::Error that refuses a text longer than `maxBytes`.
+std::string projectFileTooLarge(std::size_t maxBytes = kMaxProjectFileBytes);
+
+// Line 1 is the header followed by a lone LF: a project file whose line ends
+// lost their CR (copied through a system that ends lines with LF alone). Such
+// a file is no project file to the reader; this tells why.
+bool hasLfOnlyLineEnds(std::string_view bytes);
 
 // The complete file content (code page 1250 bytes) for a variant. Throws
 // kvor::Error, before producing anything, for a text that code page 1250 cannot
@@ -76,6 +91,9 @@ OpenOutcome openProjectFile(Project& project, const std::filesystem::path& direc
 struct LoadedProjectFile {
     Project project;
     bool hasDataSection = false;  // false: an information-only file
+    // loadProjectFile only: the reader's message when the data section was
+    // damaged; then nothing of it was taken (hasDataSection is false).
+    std::string sectionDamage;
 };
 
 // Reads a project file's bytes whole. Nothing when the first line is not the
@@ -83,8 +101,16 @@ struct LoadedProjectFile {
 // number texts are converted to `decimalSeparator` where the file used another.
 std::optional<LoadedProjectFile> decodeProjectFile(std::string_view bytes, char decimalSeparator);
 
+// The text of a project file (up to 0x1A) as loadProjectFile reads it; when
+// line 1 turns out not to be the header, only the bytes read so far. Throws on
+// I/O failure and for a text beyond `maxBytes`.
+std::string readProjectFileText(const std::filesystem::path& file,
+                                std::size_t maxBytes = kMaxProjectFileBytes);
+
 // As decodeProjectFile, for the chosen file in `directory` (nothing also for
-// the mask "*.txt"); throws on I/O failure.
+// the mask "*.txt"), except that a damaged data section gives the file as
+// information only, with the reader's message in sectionDamage: the start
+// window warns and opens what lines 2 to 5 hold. Throws on I/O failure.
 std::optional<LoadedProjectFile> loadProjectFile(const std::filesystem::path& directory,
                                                  std::string_view chosenName,
                                                  char decimalSeparator);

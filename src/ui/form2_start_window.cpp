@@ -19,6 +19,8 @@
 namespace kvor::ui {
 
 namespace {
+constexpr const char* kInformationOnly =
+    "Ze souboru se otevřou jen informace o projektu (jméno, popis, autor a datum vytvoření).";
 const QString kMask = QString::fromUtf8(kNoFileChosen.data(), static_cast<qsizetype>(kNoFileChosen.size()));
 
 // The chosen name as the file system spells it.
@@ -128,7 +130,8 @@ void Form2::BitBtn1Click()
         const std::string chosen = fileNameBytes(Edit1->text());
         // The whole file is read and its data section checked before anything
         // changes: a damaged section throws here and the project stays as it was.
-        if (auto loaded = loadProjectFile(".", chosen, context_.decimalSeparator); loaded && loaded->hasDataSection) {
+        const auto loaded = loadProjectFile(".", chosen, context_.decimalSeparator);
+        if (loaded && loaded->hasDataSection) {
             // Assigned into the one project, whose parts the windows hold by reference.
             context_.project = std::move(loaded->project);
             hide();
@@ -136,6 +139,9 @@ void Form2::BitBtn1Click()
             emit mainWindowRequested();
             return;
         }
+        // A damaged section is told, and the file opens as one without it.
+        if (loaded && !loaded->sectionDamage.empty())
+            context_.messages.message(loaded->sectionDamage + "\n\n" + kInformationOnly);
         switch (openProjectFile(context_.project, ".", chosen)) {
         case OpenOutcome::NoFileChosen:
             emit wrongFileChosen();

@@ -41,6 +41,16 @@ int lineOf(const std::vector<std::string>& lines, const std::string& text, int f
     return 0;
 }
 
+// Replaces the first line `text` after the line `header` by `replacement`;
+// returns its number.
+int replaceAfter(std::vector<std::string>& lines, const std::string& header, const std::string& text,
+                 const std::string& replacement)
+{
+    const int n = lineOf(lines, text, lineOf(lines, header));
+    lines[static_cast<size_t>(n - 1)] = replacement;
+    return n;
+}
+
 TEST(DataSection, RoundTripOfTheInput)
 {
     const Project saved = sampleProject();
@@ -85,7 +95,7 @@ TEST(DataSection, EscapesControlCharactersAndWritesCodePage1250)
     EXPECT_EQ(lines[5], "[data]\t1");
     EXPECT_EQ(lines[6], "separator\t,");
     EXPECT_NE(lineOf(lines, "members\t3"), 0);
-    EXPECT_NE(lineOf(lines, "3\t"), 0);  // an empty cell is kept as an empty field
+    EXPECT_NE(lineOf(lines, "22,5\t"), 0);  // an empty cell is kept as an empty field
     EXPECT_NE(lineOf(lines, "file\tp\xF8\xED\xE8inka.txt"), 0);
     EXPECT_EQ(lines.back(), "[end]");
 }
@@ -107,7 +117,7 @@ TEST(DataSection, FileWithoutDataSectionIsInformationOnly)
 TEST(DataSection, NumberTextsFollowTheSystemSeparator)
 {
     Project saved = sampleProject();
-    saved.tendons[1].points.setCell(3, 2, "abc,d");  // no number: stays as it is
+    saved.tendons[2].points.setCell(3, 2, "abc,d");  // no number: stays as it is
     const auto loaded = decodeProjectFile(encodeProjectFile(saved, SaveVariant::WithResults, ','), '.');
     ASSERT_TRUE(loaded);
     const Project& p = loaded->project;
@@ -117,7 +127,7 @@ TEST(DataSection, NumberTextsFollowTheSystemSeparator)
     EXPECT_EQ(p.section.eTop, "-0.3");
     EXPECT_EQ(p.quantities[0].line.cell(2, 0), "5.25");
     EXPECT_EQ(p.tendons[1].points.cell(1, 2), "-1200.5");
-    EXPECT_EQ(p.tendons[1].points.cell(3, 2), "abc,d");
+    EXPECT_EQ(p.tendons[2].points.cell(3, 2), "abc,d");
     EXPECT_EQ(p.results.value[0][1], "-0.25");
     EXPECT_EQ(p.results.value[0][2], "###");
     EXPECT_EQ(p.results.groupSum[0], "1.25");
@@ -129,7 +139,7 @@ TEST(DataSection, NumberTextsFollowTheSystemSeparator)
     const auto again = decodeProjectFile(encodeProjectFile(p, SaveVariant::WithResults, '.'), ',');
     ASSERT_TRUE(again);
     EXPECT_EQ(again->project.beam.length, "12,5");
-    EXPECT_EQ(again->project.tendons[1].points.cell(3, 2), "abc,d");
+    EXPECT_EQ(again->project.tendons[2].points.cell(3, 2), "abc,d");
 }
 
 struct Damage {
@@ -223,6 +233,106 @@ const Damage kDamages[] = {
      [](std::vector<std::string>& l) { l[5] = "[data]\t3"; return 6; }, "verze"},
     {"separator that is a digit",
      [](std::vector<std::string>& l) { l[6] = "separator\t5"; return 7; }, "separator"},
+    {"separator that is a semicolon",
+     [](std::vector<std::string>& l) { l[6] = "separator\t;"; return 7; }, "„;“ položky „separator“"},
+    {"separator that is NUL, shown visibly",
+     [](std::vector<std::string>& l) { l[6] = std::string("separator\t\0", 11); return 7; },
+     "neplatná hodnota „␀“ položky „separator“"},
+    {"line quoted whole",
+     [](std::vector<std::string>& l) { return replaceAfter(l, "[quantity]\t1", "[quantity]\t2", "[quantity]\t7"); },
+     "očekáváno „[quantity] 2“, nalezeno „[quantity]␉7“"},
+    {"line ended by LF alone",
+     [](std::vector<std::string>& l) { return replaceAfter(l, "[beam]", "[section]", "[section]\ntype\t4"); },
+     "řádek končí jen znakem LF místo CR LF"},
+    {"count that takes a whole block of the next slot as rows",
+     [](std::vector<std::string>& l) {
+         return replaceAfter(l, "[quantity]\t5", "points\t19", "points\t27");
+     },
+     "počet řádků tabulky 27"},
+    // Input that the windows would not have stored.
+    {"slot 1 hidden",
+     [](std::vector<std::string>& l) { return replaceAfter(l, "[quantity]\t1", "shown\t1", "shown\t0"); },
+     "1. příčinková čára: první řádek je vždy zobrazen"},
+    {"shown row after a hidden one",
+     [](std::vector<std::string>& l) { return replaceAfter(l, "[quantity]\t4", "shown\t0", "shown\t1"); },
+     "4. příčinková čára: zobrazený řádek nesmí následovat za skrytým"},
+    {"hidden slot marked entered",
+     [](std::vector<std::string>& l) { return replaceAfter(l, "[quantity]\t3", "status\t0", "status\t1"); },
+     "3. příčinková čára: skrytý řádek nemůže být zadán"},
+    {"drawn slot not entered",
+     [](std::vector<std::string>& l) { return replaceAfter(l, "[tendon]\t3", "draw\t0", "draw\t1"); },
+     "3. kabel: kreslit lze jen zadaný řádek"},
+    {"entered line without its entry mode",
+     [](std::vector<std::string>& l) { return replaceAfter(l, "[quantity]\t1", "mode\t0", "mode\t-1"); },
+     "zadaná čára nemá způsob zadání"},
+    {"descending stations",
+     [](std::vector<std::string>& l) {
+         replaceAfter(l, "[quantity]\t2", "5,25\t1,3125", "23\t1,3125");
+         return lineOf(l, "points\t3", lineOf(l, "[quantity]\t2"));
+     },
+     "Staničení nesmí být zadáváno sestupně, staničení v 3.řádku je menší než v 2.řádku!"},
+    {"a member of 1E-300 leaves the lines beyond the beam",
+     [](std::vector<std::string>& l) {
+         replaceAfter(l, "[beam]", "1\t10", "1\t1E-300");
+         return lineOf(l, "points\t3", lineOf(l, "[quantity]\t1"));
+     },
+     "Staničení v 3.řádku nemůže být větší než celková délka nosníku!"},
+    {"member of length 0",
+     [](std::vector<std::string>& l) {
+         replaceAfter(l, "[beam]", "3\t5", "3\t0");
+         return lineOf(l, "members\t3");
+     },
+     "Políčko v 2.sloupci a 3.řádku musí obsahovat číslo větší než 0!"},
+    {"no members",
+     [](std::vector<std::string>& l) {
+         const int n = replaceAfter(l, "[beam]", "members\t3", "members\t0");
+         l.erase(l.begin() + n, l.begin() + n + 3);
+         return n;
+     },
+     "tabulka prutů má mít 2 až 15 prutů"},
+    {"straight tendon beyond the beam",
+     [](std::vector<std::string>& l) {
+         replaceAfter(l, "[tendon]\t1", "22,5\t0,2\t-1500", "40\t0,2\t-1500");
+         return lineOf(l, "points\t2", lineOf(l, "[tendon]\t1"));
+     },
+     "Staničení nemůže být větší než celková délka nosníku!!!"},
+    {"positive force",
+     [](std::vector<std::string>& l) {
+         replaceAfter(l, "[tendon]\t1", "0\t0,2\t-1500", "0\t0,2\t1500");
+         replaceAfter(l, "[tendon]\t1", "22,5\t0,2\t-1500", "22,5\t0,2\t1500");
+         return lineOf(l, "points\t2", lineOf(l, "[tendon]\t1"));
+     },
+     "Předpínací síla musí být zadána jako záporná-tlaková!!!"},
+    {"straight tendon whose points differ in force",
+     [](std::vector<std::string>& l) {
+         replaceAfter(l, "[tendon]\t1", "22,5\t0,2\t-1500", "22,5\t0,2\t-1400");
+         return lineOf(l, "points\t2", lineOf(l, "[tendon]\t1"));
+     },
+     "přímý kabel má mít v obou bodech stejnou excentricitu i předpínací sílu"},
+    {"broken tendon outside the section",
+     [](std::vector<std::string>& l) {
+         replaceAfter(l, "[tendon]\t2", "8\t0,25\t-1190", "8\t0,5\t-1190");
+         return lineOf(l, "points\t4", lineOf(l, "[tendon]\t2"));
+     },
+     "Bod kabelu nesmí ležet mimo průřez nosníku"},
+    {"broken tendon whose last point has another force",
+     [](std::vector<std::string>& l) {
+         replaceAfter(l, "[tendon]\t2", "22,5\t0\t-1180", "22,5\t0\t-1000");
+         return lineOf(l, "points\t4", lineOf(l, "[tendon]\t2"));
+     },
+     "poslední bod lomeného kabelu má mít předpínací sílu posledního úseku"},
+    {"type text that names another type",
+     [](std::vector<std::string>& l) {
+         return replaceAfter(l, "[tendon]\t1", "typeText\tp\xF8\xEDm\xFD kabel", "typeText\tlomen\xFD kabel");
+     },
+     "1. kabel: typ kabelu neodpovídá uloženému tvaru kabelu"},
+    {"entered tendon of a type that cannot be evaluated",
+     [](std::vector<std::string>& l) {
+         replaceAfter(l, "[tendon]\t1", "typeText\tp\xF8\xEDm\xFD kabel", "typeText\tprost\xFD parabolick\xFD");
+         replaceAfter(l, "[tendon]\t1", "type\t0", "type\t2");
+         return lineOf(l, "points\t2", lineOf(l, "[tendon]\t1"));
+     },
+     "Zvolený typ kabelu aplikace zatím nedovoluje vyhodnocovat !!!"},
 };
 
 TEST(DataSection, DamagedSectionNamesTheWrongLineAndLoadsNothing)

@@ -230,10 +230,25 @@ TEST(ProjectFile, UnrepresentableCharacterRefusesAndWritesNothing)
 
 TEST(ProjectFile, TextsThatWouldBreakTheLinesAreRefused)
 {
-    for (const char* bad : {"a\r\nb", "a\nb", "a\rb", "a\x1A"}) {
+    for (const char* bad : {"a\r\nb", "a\rb", "a\x1A"}) {
         Project p;
         p.info.description = bad;
         EXPECT_THROW(encodeProjectFile(p, SaveVariant::InputOnly, ','), Error);
+    }
+    // A lone LF is text to the reader: a project read with one saves again.
+    for (const char* text : {"a\nb", "\nb", "a\n", "\n\n"}) {
+        Project p;
+        p.info.name = text;
+        p.info.description = text;
+        p.info.author = text;
+        p.info.createdOn = text;
+        const auto again = decodeProjectFile(encodeProjectFile(p, SaveVariant::InputOnly, ','), ',');
+        ASSERT_TRUE(again);
+        EXPECT_EQ(again->project.info.name, text);
+        EXPECT_EQ(again->project.info.description, text);
+        EXPECT_EQ(again->project.info.author, text);
+        EXPECT_EQ(again->project.info.createdOn, text);
+        EXPECT_TRUE(again->hasDataSection);
     }
     // In the data section line breaks are escaped, but the end mark is refused.
     Project p;

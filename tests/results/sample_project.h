@@ -1,6 +1,8 @@
 #pragma once
 // A project that exercises every field the project file carries, and a
-// field-by-field comparison that names the field that differs.
+// field-by-field comparison that names the field that differs. What is entered
+// passes the windows' checks; the odd texts (empty cells, a hidden stored line)
+// stand where the windows keep them unchecked.
 
 #include "model/project.h"
 #include "model/slots.h"
@@ -29,7 +31,7 @@ inline Project sampleProject()
     p.beam.members.setRowCount(4);
     p.beam.members.setRow(1, {"1", "10"});
     p.beam.members.setRow(2, {"2", "12,5"});
-    p.beam.members.setRow(3, {"3", ""});
+    p.beam.members.setRow(3, {"3", "5"});
 
     p.section.type = SectionType::General;
     p.section.dimensions = {"0,3", "", "0,6", ""};
@@ -42,7 +44,9 @@ inline Project sampleProject()
     TextTable manual(4, 2);
     manual.setRow(1, {"0", "0"});
     manual.setRow(2, {"5,25", "1,3125"});
-    manual.setRow(3, {"22,5", ""});
+    manual.setRow(3, {"22,5", "0"});
+    TextTable unfinished = manual;
+    unfinished.setCell(3, 1, "");
     QuantitySlot& q1 = p.quantities[0];
     q1.description = "Moment\tv poli\r\n1 \\ střed";
     q1.kindText = "Ohybový moment";
@@ -59,7 +63,7 @@ inline Project sampleProject()
     QuantitySlot& q3 = p.quantities[2];
     q3.description = "skrytá";
     q3.kindText = "vlastní text";
-    storeInfluenceLine(q3, manual, EntryMode::Manual, "");
+    storeInfluenceLine(q3, unfinished, EntryMode::Manual, "");
     hideSlot(q3);
 
     TendonSlot& t1 = p.tendons[0];
@@ -83,7 +87,7 @@ inline Project sampleProject()
     t2.points.setRow(0, {"Staničení", "Excentricita", "Předpínací síla"});
     t2.points.setRow(1, {"0", "0", "-1200,5"});
     t2.points.setRow(2, {"8", "0,25", "-1190"});
-    t2.points.setRow(3, {"14,5", "0,25", ""});
+    t2.points.setRow(3, {"14,5", "0,25", "-1180"});
     t2.points.setRow(4, {"22,5", "0", "-1180"});
 
     TendonSlot& t3 = p.tendons[2];

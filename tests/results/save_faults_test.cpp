@@ -50,7 +50,7 @@ Project largerProject()
     TextTable& line = p.quantities[1].line;
     line.setRowCount(20001);
     for (int r = 1; r < line.rowCount(); ++r)
-        line.setRow(r, {formatInteger(r), "0,125"});
+        line.setRow(r, {formatInteger(r) + "E-3", "0,125"});  // stations up to 20 m, on the beam
     return p;
 }
 

@@ -19,12 +19,20 @@ namespace kvor::ui::testing {
 
 using Point = std::pair<std::string, std::string>;  // station, ordinate or eccentricity
 
+// Shows the rows up to slot k as "Další" would: rows are shown in slot order.
+template <typename Slot>
+void showUpTo(std::array<Slot, kSlotCount>& slots, int k)
+{
+    for (int i = 0; i <= k; ++i)
+        slots[static_cast<size_t>(i)].shown = true;
+}
+
 // Shows quantity slot q (0-based) and stores its influence line.
 inline void enterQuantity(Project& project, int q, const std::string& kindText, const std::string& description,
                           const std::vector<Point>& points)
 {
+    showUpTo(project.quantities, q);
     QuantitySlot& slot = project.quantities[static_cast<size_t>(q)];
-    slot.shown = true;
     slot.kindText = kindText;
     slot.description = description;
     TextTable entry(static_cast<int>(points.size()) + 1, 2);
@@ -37,8 +45,8 @@ inline void enterQuantity(Project& project, int q, const std::string& kindText, 
 // Shows tendon slot t (0-based) and stores a straight tendon.
 inline void enterStraightTendon(Project& project, int t, const StraightTendonInput& input)
 {
+    showUpTo(project.tendons, t);
     TendonSlot& slot = project.tendons[static_cast<size_t>(t)];
-    slot.shown = true;
     slot.typeText = kTendonTypeLabels[0];
     storeTendon(slot, input);
 }
@@ -48,8 +56,8 @@ inline void enterStraightTendon(Project& project, int t, const StraightTendonInp
 inline void enterBrokenTendon(Project& project, int t, const std::vector<Point>& points,
                               const std::vector<std::string>& segmentForces)
 {
+    showUpTo(project.tendons, t);
     TendonSlot& slot = project.tendons[static_cast<size_t>(t)];
-    slot.shown = true;
     slot.typeText = kTendonTypeLabels[1];
     TextTable pointTable(static_cast<int>(points.size()) + 1, 2);
     pointTable.setRow(0, {"Staničení", "Excentricita"});

@@ -1,0 +1,57 @@
+#pragma once
+// What a project file's data section gave, judged as the windows judge input
+// before they store it: a section that passes holds nothing the windows could
+// not have made, so every window and the evaluation can take it as they take
+// their own input.
+//
+// Checked, in the order of the file:
+//   - the member table holds 2 to 15 members;
+//   - when any slot is marked entered: the span of a simple beam or the member
+//     lengths of a continuous beam (the checks of the structure page);
+//   - the slot rows: slot 1 shown, shown rows only after shown rows, a hidden
+//     slot neither entered nor drawn (a hidden tendon without a type text),
+//     "Kreslit" only on an entered slot; an entered influence line with its
+//     entry mode, an entered tendon with the type that its type text names;
+//   - each slot marked entered: its influence line as "Zpět" and the table
+//     check of the influence-line dialog judge it; its tendon definition as
+//     checkStoredTendon judges it.
+// A check's conversion failure (a fibre distance that is no number) counts as
+// its fault.
+
+#include "model/project.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace kvor {
+
+// The lines of a slot's items in the file (1-based; 0 when not read).
+struct SlotItemLines {
+    int header = 0;
+    int shown = 0;
+    int typeText = 0;  // tendons only
+    int status = 0;
+    int draw = 0;
+    int modeOrType = 0;  // "mode" of a quantity, "type" of a tendon
+    int points = 0;      // the count line of the point table
+};
+
+struct DataSectionLines {
+    int length = 0;
+    int members = 0;  // the count line of the member table
+    std::array<SlotItemLines, kSlotCount> quantities;
+    std::array<SlotItemLines, kSlotCount> tendons;
+};
+
+// The first fault: the line the faulty item stands on and the check's message.
+struct DataSectionFault {
+    int line = 0;
+    std::string message;
+};
+
+// Number texts are read with `sep`, the separator the project holds them in.
+std::optional<DataSectionFault> checkDataSectionInput(const Project& project, const DataSectionLines& lines,
+                                                      char sep);
+
+}  // namespace kvor
