@@ -1,5 +1,7 @@
 #include "cli/calc_arguments.h"
 
+#include "model/visible_text.h"
+
 #include <algorithm>
 
 namespace kvor {
@@ -38,9 +40,12 @@ const std::string_view kCalcHelp =
     "                  včetně řádku nadpisů, buňky oddělené tabulátorem.\n"
     "  --help          vypíše tuto nápovědu.\n"
     "\n"
-    "Návratový kód: 0 úspěch; 1 soubor nelze přečíst, není soubor projektu, nemá\n"
-    "datovou část, je poškozen, nebo výpočet skončil chybou (zpráva je na prvním\n"
-    "řádku chybového výstupu); 2 chybné argumenty.\n";
+    "Soubor projektu se čte po znak konce textu 0x1A (za ním už nic); delší text\n"
+    "než 1 GB (1073741824 bajtů) program odmítne.\n"
+    "\n"
+    "Návratový kód: 0 úspěch; 1 soubor nelze přečíst, je příliš velký, není soubor\n"
+    "projektu, nemá datovou část, je poškozen, nebo výpočet skončil chybou (zpráva\n"
+    "je na prvním řádku chybového výstupu); 2 chybné argumenty.\n";
 
 namespace {
 
@@ -59,16 +64,18 @@ std::array<bool, kSlotCount> parseGroupList(std::string_view list)
     std::array<bool, kSlotCount> group{};
     if (trimBlanks(list).empty())
         return group;
+    // The message quotes the list as given, not the part still unread.
+    std::string_view rest = list;
     for (;;) {
-        const size_t comma = list.find(',');
-        const std::string_view item = trimBlanks(list.substr(0, comma));
+        const size_t comma = rest.find(',');
+        const std::string_view item = trimBlanks(rest.substr(0, comma));
         if (item.size() != 1 || item[0] < '1' || item[0] > '0' + kSlotCount)
-            throw WrongArguments("Seznam kabelů „" + std::string(list) +
+            throw WrongArguments("Seznam kabelů „" + visibleText(list) +
                                  "“ má obsahovat čísla kabelů 1 až 5 oddělená čárkou");
         group[static_cast<size_t>(item[0] - '1')] = true;
         if (comma == std::string_view::npos)
             return group;
-        list.remove_prefix(comma + 1);
+        rest.remove_prefix(comma + 1);
     }
 }
 
@@ -96,7 +103,7 @@ CalcArguments parseCalcArguments(std::span<const std::string_view> args)
                 throw WrongArguments("Volba --tables je uvedena dvakrát");
             result.tables = true;
         } else if (arg.starts_with("-")) {
-            throw WrongArguments("Neznámá volba " + std::string(arg));
+            throw WrongArguments("Neznámá volba " + visibleText(arg));
         } else {
             if (fileGiven)
                 throw WrongArguments("Zadejte jen jeden soubor projektu");

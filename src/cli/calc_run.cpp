@@ -4,11 +4,13 @@
 #include "cli/stored_separator.h"
 #include "evaluation/evaluation_run.h"
 #include "model/error.h"
-#include "results/file_io.h"
+#include "model/visible_text.h"
 #include "results/group_sums.h"
 #include "results/project_file.h"
 #include "tendons/parabolic_checks.h"
 
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <optional>
 #include <string>
@@ -17,37 +19,44 @@ namespace kvor {
 
 namespace {
 
-constexpr size_t kReadPiece = 1 << 20;
-// Line 1 must be the 31-byte header; a longer first line decides the matter.
-constexpr size_t kFirstLineLimit = 4096;
+// The name as given, with a line break or other control character shown
+// visibly, so the message stays the one first line of standard error.
+std::string quotedName(const std::string& file) { return "„" + visibleText(file) + "“"; }
 
-std::string quotedName(const std::string& file) { return "„" + file + "“"; }
-
-// Whether line 1 is the header: the reader refuses exactly the files whose
-// line 1 is not, so line 1 alone is handed to it.
-bool startsWithHeader(std::string_view bytes)
+// Words for the failures the runtime names only by number ("I/O error 40").
+std::string systemErrorWords(int code)
 {
-    return decodeProjectFile(bytes.substr(0, bytes.find('\r')), ',').has_value();
+    switch (code) {
+    case ELOOP: return "příliš mnoho symbolických odkazů za sebou, nejspíš smyčka odkazů";
+    case ENAMETOOLONG: return "název souboru nebo cesty je příliš dlouhý";
+    case EIO: return "chyba čtení zařízení";
+    case EMFILE:
+    case ENFILE: return "otevřeno příliš mnoho souborů";
+    case ENOMEM: return "nedostatek paměti";
+    case ENXIO:
+    case ENODEV: return "zařízení neexistuje";
+    default: return std::strerror(code);
+    }
 }
 
-// The file's bytes, or nothing when it is no project file. A file whose first
-// line is not the header is not read on, so a large unrelated file costs one piece.
-std::optional<std::string> readProjectBytes(const std::string& file)
+// The runtime's text, with words where it gives only a number.
+std::string failureText(const Error& e)
 {
-    std::string bytes;
+    const int code = e.systemErrorCode();
+    if (code != 0 && std::string_view(e.what()) == Error::ioError(code).what())
+        return std::string(e.what()) + " (" + systemErrorWords(code) + ")";
+    return e.what();
+}
+
+// The file's text up to its end mark 0x1A, as the start window reads it: a
+// file whose first line is not the header is not read on.
+std::string readProjectBytes(const std::string& file)
+{
     try {
-        InputFile input(file);
-        bool more = true;
-        while (more && bytes.size() < kFirstLineLimit && bytes.find('\r') == std::string::npos)
-            more = input.readMore(bytes, kReadPiece);
-        if (!startsWithHeader(bytes))
-            return std::nullopt;
-        while (more)
-            more = input.readMore(bytes, kReadPiece);
+        return readProjectFileText(file);
     } catch (const Error& e) {
-        throw Error("Soubor " + quotedName(file) + " nelze přečíst: " + e.what());
+        throw Error("Soubor " + quotedName(file) + " nelze přečíst: " + failureText(e));
     }
-    return bytes;
 }
 
 // The project of the file, evaluated with the separator it was saved with.
@@ -58,11 +67,12 @@ struct EvaluatedProject {
 
 EvaluatedProject evaluateFile(const CalcArguments& arguments)
 {
-    const std::optional<std::string> bytes = readProjectBytes(arguments.file);
-    const char sep = bytes ? storedDecimalSeparator(*bytes, ',') : ',';
-    std::optional<LoadedProjectFile> loaded;
-    if (bytes)
-        loaded = decodeProjectFile(*bytes, sep);
+    const std::string bytes = readProjectBytes(arguments.file);
+    const char sep = storedDecimalSeparator(bytes, ',');
+    if (hasLfOnlyLineEnds(bytes))
+        throw Error("Soubor " + quotedName(arguments.file) +
+                    " má konce řádků jen LF; soubor projektu Kvor1.1 má konce řádků CR LF");
+    std::optional<LoadedProjectFile> loaded = decodeProjectFile(bytes, sep);
     if (!loaded)
         throw Error("Soubor " + quotedName(arguments.file) +
                     " není soubor projektu Kvor1.1 (první řádek není „Vstupní soubor programu Kvor1.1“)");
@@ -88,17 +98,30 @@ EvaluatedProject evaluateFile(const CalcArguments& arguments)
 
 }  // namespace
 
+int printCalcHelp(std::FILE* out, std::FILE* err)
+{
+    const bool written = std::fwrite(kCalcHelp.data(), 1, kCalcHelp.size(), out) == kCalcHelp.size();
+    if (std::fflush(out) == 0 && written)
+        return 0;
+    std::fprintf(err, "Nápovědu nelze vypsat na standardní výstup: %s\n", failureText(Error::fromErrno(errno)).c_str());
+    return 1;
+}
+
 int runCalc(const CalcArguments& arguments, std::FILE* out, std::FILE* err)
 {
     try {
         const EvaluatedProject evaluated = evaluateFile(arguments);
-        OutputLines lines(out);
-        writeResultLines(lines, evaluated.project.results);
-        if (arguments.groupGiven)
-            writeGroupLine(lines, evaluated.project.results);
-        if (arguments.tables)
-            writeWorkingTables(lines, evaluated.project);
-        lines.flush();
+        try {
+            OutputLines lines(out);
+            writeResultLines(lines, evaluated.project.results);
+            if (arguments.groupGiven)
+                writeGroupLine(lines, evaluated.project.results);
+            if (arguments.tables)
+                writeWorkingTables(lines, evaluated.project);
+            lines.flush();
+        } catch (const Error& e) {
+            throw Error("Výsledky nelze vypsat na standardní výstup: " + failureText(e));
+        }
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(err, "%s\n", e.what());

@@ -17,9 +17,7 @@ int main(int argc, char** argv)
                      static_cast<int>(kvor::kCalcUsage.size()), kvor::kCalcUsage.data());
         return 2;
     }
-    if (arguments.help) {
-        std::fwrite(kvor::kCalcHelp.data(), 1, kvor::kCalcHelp.size(), stdout);
-        return std::fflush(stdout) == 0 ? 0 : 1;
-    }
+    if (arguments.help)
+        return kvor::printCalcHelp(stdout, stderr);
     return kvor::runCalc(arguments, stdout, stderr);
 }

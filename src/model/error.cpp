@@ -39,24 +39,35 @@ Error Error::fileAccessDenied() { return Error("File access denied"); }
 Error Error::diskFull() { return Error("Disk full"); }
 Error Error::ioError(int code) { return Error("I/O error " + std::to_string(code)); }
 
-Error Error::fromErrno(int e)
+namespace {
+
+Error textOfErrno(int e)
 {
     switch (e) {
     case ENOENT:
     case ENOTDIR:
-        return fileNotFound();
+        return Error::fileNotFound();
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
-        return fileAccessDenied();
+        return Error::fileAccessDenied();
     case ENOSPC:
     case EDQUOT:
     case EFBIG:  // the file may grow no further: to the user the same as a full disk
-        return diskFull();
+        return Error::diskFull();
     default:
-        return ioError(e);
+        return Error::ioError(e);
     }
+}
+
+}  // namespace
+
+Error Error::fromErrno(int e)
+{
+    Error error = textOfErrno(e);
+    error.systemErrorCode_ = e;
+    return error;
 }
 
 std::string errorBoxText(std::string_view runtimeText)

@@ -24,6 +24,12 @@ public:
     static Error ioError(int code);                      // I/O error %d
     // Maps a C library errno of a failed file operation to one of the texts above.
     static Error fromErrno(int errnoValue);
+
+    // The errno a failure of fromErrno came from; 0 for every other failure.
+    int systemErrorCode() const { return systemErrorCode_; }
+
+private:
+    int systemErrorCode_ = 0;
 };
 
 // The text of the error box: the runtime text, followed by a full stop when its

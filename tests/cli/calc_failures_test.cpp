@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <functional>
 
@@ -60,11 +61,50 @@ TEST(CalcFiles, FileThatIsNoProjectFileIsRefused)
 {
     TempFolder folder;
     const std::filesystem::path file = folder.path() / "jiny.txt";
-    // The header ending with LF alone is no header line.
-    writeBytes(file, "Vstupn\xED soubor programu Kvor1.1\nA\nB\n");
+    writeBytes(file, "Vstupni soubor programu Kvor1.1\r\nA\r\nB\r\n");
     expectFailure(runCalc({file.string()}),
                   "Soubor „" + file.string() +
                       "“ není soubor projektu Kvor1.1 (první řádek není „Vstupní soubor programu Kvor1.1“)");
+    // The header ending with LF alone: line ends that lost their CR are told as such.
+    writeBytes(file, "Vstupn\xED soubor programu Kvor1.1\nA\nB\n");
+    expectFailure(runCalc({file.string()}),
+                  "Soubor „" + file.string() + "“ má konce řádků jen LF; soubor projektu Kvor1.1 má konce řádků CR LF");
+}
+
+TEST(CalcFiles, NothingAfterTheEndMarkIsRead)
+{
+    TempFolder folder;
+    const std::string file = saveAs(workedExample(','), folder.path(), "Kvordat.txt", ',');
+    const CalcRun whole = runCalc({file});
+    ASSERT_EQ(whole.status, 0);
+    writeBytes(file, readBytes(file) + "\x1A");
+    // 3 GB of zeros after the end mark, as a hole that takes no disk space.
+    ASSERT_EQ(::truncate(file.c_str(), off_t{3} << 30), 0);
+    const CalcRun padded = runCalc({file});
+    EXPECT_EQ(padded.status, 0) << padded.err;
+    EXPECT_EQ(padded.out, whole.out);
+}
+
+TEST(CalcFiles, SystemFailuresAreToldInWords)
+{
+    TempFolder folder;
+    const std::filesystem::path loop = folder.path() / "smycka.txt";
+    std::filesystem::create_symlink(loop, loop);
+    expectFailure(runCalc({loop.string()}),
+                  "Soubor „" + loop.string() +
+                      "“ nelze přečíst: I/O error 40 (příliš mnoho symbolických odkazů za sebou, nejspíš smyčka odkazů)");
+    const std::string longName = (folder.path() / std::string(300, 'a')).string();
+    expectFailure(runCalc({longName}), "Soubor „" + longName +
+                                           "“ nelze přečíst: I/O error 36 (název souboru nebo cesty je příliš dlouhý)");
+}
+
+TEST(CalcFiles, NameWithALineBreakKeepsTheMessageOnOneLine)
+{
+    TempFolder folder;
+    const std::string file = (folder.path() / "a\nb.txt").string();
+    const CalcRun run = runCalc({file});
+    expectFailure(run, "Soubor „" + folder.path().string() + "/a␊b.txt“ nelze přečíst: File not found");
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
 }
 
 TEST(CalcFiles, InformationOnlyFileHasNothingToEvaluate)
@@ -150,18 +190,18 @@ INSTANTIATE_TEST_SUITE_P(
         EvaluationFailure{"no tendon",
                           [](Project& p) {
                               p.tendons[0].status = SlotStatus::NotEntered;
-                              p.tendons[1].shown = false;
+                              hideSlot(p.tendons[1]);
                           },
                           "Zadejte typ a tvar předpínacích kabelů"},
         EvaluationFailure{"nothing entered",
                           [](Project& p) {
                               p.tendons[0].status = SlotStatus::NotEntered;
-                              p.tendons[1].shown = false;
+                              hideSlot(p.tendons[1]);
                               p.quantities[0].status = SlotStatus::NotEntered;
                           },
                           "Zadejte typ a tvar předpínacích kabelů"},
         EvaluationFailure{"no quantity",
-                          [](Project& p) { p.quantities[0].shown = false; },
+                          [](Project& p) { p.quantities[0].status = SlotStatus::NotEntered; },
                           "Zadejte průběhy příčinkových čar"},
         // Slot 1 is evaluated first; slot 2's line ends at 8 m, before the tendons.
         EvaluationFailure{"tendon past its influence line",
@@ -174,9 +214,14 @@ INSTANTIATE_TEST_SUITE_P(
                               storeLine(p, 0, "Reakce", "", {{"0", "1"}, {"0", "0"}, {"10", "0"}}, ',');
                           },
                           "Floating point division by zero"},
+        // A text that is no number does not get as far as the evaluation: the
+        // reader refuses it as the tendon dialog would.
         EvaluationFailure{"text that is no number",
-                          [](Project& p) { p.tendons[0].points.setCell(1, 2, "-1000 kN"); },
-                          "'-1000 kN' is not a valid floating point value"}),
+                          [](Project& p) {
+                              p.tendons[0].points.setCell(1, 2, "-1000 kN");
+                              p.tendons[0].points.setCell(2, 2, "-1000 kN");
+                          },
+                          "Soubor projektu je poškozen na řádku 151: Předpínací síla musí být zadána jako číslo!!!"}),
     [](const auto& info) {
         std::string name = info.param.what;
         std::replace(name.begin(), name.end(), ' ', '_');
@@ -234,6 +279,24 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CalcWrongArguments,
                                            std::vector<std::string>{"--table", "FILE"},
                                            std::vector<std::string>{"-", "FILE"}));
 
+TEST(CalcArgumentsMessage, QuotesTheWholeGroupList)
+{
+    const CalcRun run = runCalc({"--group", "1,,2", "soubor.txt"});
+    EXPECT_EQ(run.status, kWrongArguments);
+    EXPECT_EQ(run.firstErrLine(), "Seznam kabelů „1,,2“ má obsahovat čísla kabelů 1 až 5 oddělená čárkou");
+}
+
+TEST(CalcHelp, OutputThatCannotBeWrittenIsReported)
+{
+    const CalcRun run = runCalc({"--help"}, "/dev/full");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Nápovědu nelze vypsat na standardní výstup: Disk full\n");
+    TempFolder folder;
+    const CalcRun results = runCalc({saveAs(workedExample(','), folder.path(), "Kvordat.txt", ',')}, "/dev/full");
+    EXPECT_EQ(results.status, 1);
+    EXPECT_EQ(results.err, "Výsledky nelze vypsat na standardní výstup: Disk full\n");
+}
+
 TEST(CalcHelp, IsPrintedInCzechWhateverElseIsGiven)
 {
     for (const std::vector<std::string>& args :
@@ -243,6 +306,7 @@ TEST(CalcHelp, IsPrintedInCzechWhateverElseIsGiven)
         EXPECT_EQ(run.err, "");
         EXPECT_TRUE(run.out.starts_with("Použití: kvor-calc [--group SEZNAM] [--tables] SOUBOR\n")) << run.out;
         EXPECT_NE(run.out.find("--group SEZNAM  čísla kabelů skupiny"), std::string::npos);
+        EXPECT_NE(run.out.find("než 1 GB (1073741824 bajtů) program odmítne"), std::string::npos);
     }
 }
 

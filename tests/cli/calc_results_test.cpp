@@ -56,15 +56,16 @@ TEST(CalcResults, ComputesAgainWhateverResultsTheFileHolds)
                            kNotEvaluatedLines);
 }
 
-// Blocks follow the slots: slot 1 hidden after it was stored, slot 3 with an
+// Blocks follow the slots: slots 1 and 2 shown but not entered, slot 3 with an
 // empty kind text ("[-]") and a description holding a TAB and a line break,
 // which are printed as blanks so the line keeps its fields.
 TEST(CalcResults, EachSlotHasItsLineAndTextsKeepTheLayout)
 {
     Project p = workedExample(',');
+    p.quantities[0] = QuantitySlot();
+    p.quantities[0].shown = true;
+    p.quantities[1].shown = true;
     storeLine(p, 2, "", "Průhyb\tv poli\r\n1", {{"0", "0"}, {"5", "2,5"}, {"10", "0"}}, ',');
-    p.quantities[0].shown = false;
-    p.quantities[0].status = SlotStatus::NotEntered;
     TempFolder folder;
     const CalcRun run = runCalc({saveAs(p, folder.path(), "Kvordat.txt", ',')});
     EXPECT_EQ(run.status, 0) << run.err;

@@ -84,10 +84,11 @@ struct CalcRun {
 
 // Runs kvor-calc with `args`; standard output and error go to files in a
 // folder of their own, so output of any size cannot block the program.
-inline CalcRun runCalc(const std::vector<std::string>& args)
+// `outTarget` sends standard output elsewhere (such as "/dev/full").
+inline CalcRun runCalc(const std::vector<std::string>& args, const std::string& outTarget = {})
 {
     TempFolder capture;
-    const std::string outFile = (capture.path() / "out").string();
+    const std::string outFile = outTarget.empty() ? (capture.path() / "out").string() : outTarget;
     const std::string errFile = (capture.path() / "err").string();
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -112,7 +113,7 @@ inline CalcRun runCalc(const std::vector<std::string>& args)
         ;
     if (WIFEXITED(wstatus))
         run.status = WEXITSTATUS(wstatus);
-    run.out = readBytes(outFile);
+    run.out = outTarget.empty() ? readBytes(outFile) : std::string();
     run.err = readBytes(errFile);
     return run;
 }
@@ -126,6 +127,14 @@ inline std::string typed(std::string_view text, char sep)
     return t;
 }
 
+// Shows the rows up to slot k as "Další" would: rows are shown in slot order.
+template <typename Slot>
+void showUpTo(std::array<Slot, kSlotCount>& slots, int k)
+{
+    for (int i = 0; i <= k; ++i)
+        slots[static_cast<size_t>(i)].shown = true;
+}
+
 // An influence line stored into slot k as typed, rows (station, ordinate).
 inline void storeLine(Project& p, int k, std::string_view kind, std::string_view description,
                       std::initializer_list<std::pair<std::string_view, std::string_view>> rows, char sep)
@@ -134,8 +143,8 @@ inline void storeLine(Project& p, int k, std::string_view kind, std::string_view
     int r = 1;
     for (const auto& [s, v] : rows)
         entry.setRow(r++, {typed(s, sep), typed(v, sep)});
+    showUpTo(p.quantities, k);
     QuantitySlot& slot = p.quantities[static_cast<size_t>(k)];
-    slot.shown = true;
     slot.kindText = kind;
     slot.description = description;
     storeInfluenceLine(slot, entry, EntryMode::Manual, "");
@@ -144,8 +153,8 @@ inline void storeLine(Project& p, int k, std::string_view kind, std::string_view
 inline void storeStraight(Project& p, int k, std::string_view s1, std::string_view s2, std::string_view e,
                           std::string_view n, char sep)
 {
+    showUpTo(p.tendons, k);
     TendonSlot& slot = p.tendons[static_cast<size_t>(k)];
-    slot.shown = true;
     slot.typeText = kTendonTypeLabels[0];
     ASSERT_FALSE(storeTendon(slot, StraightTendonInput{typed(s1, sep), typed(s2, sep), typed(e, sep),
                                                       typed(n, sep)}));
@@ -166,20 +175,23 @@ inline void storeBroken(Project& p, int k, std::initializer_list<BrokenPoint> po
             forces.setCell(r, 0, typed(point.force, sep));
         ++r;
     }
+    showUpTo(p.tendons, k);
     TendonSlot& slot = p.tendons[static_cast<size_t>(k)];
-    slot.shown = true;
     slot.typeText = kTendonTypeLabels[1];
     ASSERT_FALSE(storeTendon(slot, BrokenTendonInput{table, forces}));
 }
 
 // The worked examples: the influence line (0; 0), (5; 2,5), (10; 0) in slot 1,
 // the straight tendon (0; 0,2; -1000)-(10; 0,2; -1000) in slot 1 and the broken
-// tendon (2; 0,1), (5; 0,5), (8; 0,1) with -1000 kN in slot 2.
+// tendon (2; 0,1), (5; 0,5), (8; 0,1) with -1000 kN in slot 2, on a simple
+// beam of 10 m whose section reaches 0,6 m below and above the centroid.
 inline Project workedExample(char sep)
 {
     Project p;
     p.info.name = "Příklad";
     p.beam.length = "10";
+    p.section.eBottom = typed("0,6", sep);
+    p.section.eTop = typed("-0,6", sep);
     storeLine(p, 0, "Ohybový moment", "Moment uprostřed", {{"0", "0"}, {"5", "2,5"}, {"10", "0"}}, sep);
     storeStraight(p, 0, "0", "10", "0,2", "-1000", sep);
     storeBroken(p, 1, {{"2", "0,1", "-1000"}, {"5", "0,5", "-1000"}, {"8", "0,1", ""}}, sep);
