@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace kvor {
 
@@ -32,6 +33,9 @@ struct BeamModel {
     std::string length;                 // L of a simple beam, metres
     std::string memberCountText = "2";  // text of the count field (2 to 15 by the spinner)
     TextTable members;                  // row 0 headings; rows 1..n: number, length [m]
+    // Lengths of the rows a lower member count took away, at index member - 1:
+    // a higher count shows them again, as a grid keeps its cells. Not saved.
+    std::vector<std::string> lengthsPutAside;
 
     BeamModel();
 };

@@ -30,10 +30,19 @@ int rebuildMemberTable(BeamModel& beam)
     if (n != typed)
         beam.memberCountText = formatInteger(n);
 
+    const int before = beam.members.rowCount() - 1;
+    std::vector<std::string>& aside = beam.lengthsPutAside;
+    if (aside.size() < static_cast<size_t>(std::max(before, n)))
+        aside.resize(static_cast<size_t>(std::max(before, n)));
+    for (int i = n + 1; i <= before; ++i)
+        aside[static_cast<size_t>(i - 1)] = beam.members.cell(i, 1);
+
     beam.members.resize(n + 1, 2);
     beam.members.setRow(0, {"    Číslo prutu", "  Délka prutu [m]"});
     for (int i = 1; i <= n; ++i)
         beam.members.setCell(i, 0, formatInteger(i));
+    for (int i = std::max(before, 0) + 1; i <= n; ++i)
+        beam.members.setCell(i, 1, aside[static_cast<size_t>(i - 1)]);
     return n;
 }
 

@@ -27,7 +27,8 @@ bool structureEntered(const Project& project);
 // Rebuilds the member table for the count in `memberCountText` (`Edit5Change`)
 // and returns the count n it was built for: n + 1 rows, the headings in row 0,
 // the numbers "1".."n" in column 0; column 1 (lengths already typed) is kept in
-// the rows that remain.
+// the rows that remain, and rows that come back show the lengths they had
+// when a lower count took them away (kept in lengthsPutAside).
 //   - A text that is no integer throws "'%s' is not a valid integer value";
 //     nothing is changed.
 //   - An integer outside 2..15 (0, 1, 16, 99999999: the spinner never gives

@@ -58,11 +58,12 @@ ApplicationShell::ApplicationShell(AppContext& context)
     form5_->setResultWindow(form11_.get());
     connect(form11_.get(), &Form11::inputRequested, this, [this] { form5_->showOnFirstPage(); });
     connect(form11_.get(), &Form11::programEndRequested, this, [this] { form1_->close(); });
-    connect(form11_.get(), &Form11::exitRequested, this, [this] { form3_->ask(form11_.get()); });
     connect(form11_.get(), &Form11::tendonTablesRequested, this, [this] { showInFront(form12_.get()); });
     connect(form12_.get(), &Form12::resultWindowRequested, this, [this] { showInFront(form11_.get()); });
     connect(form12_.get(), &Form12::derivativeTablesRequested, this, [this] { showInFront(form10_.get()); });
-    connect(form10_.get(), &Form10::mainWindowRequested, this, [this] { showInFront(form5_.get()); });
+    // Back to the input from the working tables is "Zpět na zadání" of the
+    // result window: the results are left, and the saved flag with them.
+    connect(form10_.get(), &Form10::mainWindowRequested, this, [this] { form11_->BitBtn1Click(); });
 }
 
 ApplicationShell::~ApplicationShell() = default;

@@ -3,8 +3,12 @@
 #include "results/group_sums.h"
 #include "ui/window_setup.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace kvor::ui {
 
@@ -62,9 +66,44 @@ QString quantityRowTitle(int q)
     return QString::number(q + 1) + QStringLiteral(".posuzovaná veličina");
 }
 
+namespace {
+
+// A value field is 90 pixels wide: too narrow for fifteen digits, a sign, the
+// separator and an exponent in the window's font. A text that would not fit
+// gets a smaller font, so the whole number stays visible and the layout stays.
+constexpr int kSmallestValuePixelSize = 6;
+
+int textRoom(const QLineEdit* field)
+{
+    QStyleOptionFrame frame;
+    frame.initFrom(field);
+    frame.rect = field->rect();
+    frame.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, field);
+    frame.state |= QStyle::State_Sunken;
+    const QRect contents = field->style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &frame, field)
+                               .marginsRemoved(field->textMargins());
+    constexpr int kLineEditMargin = 2;  // the line edit's own margin on each side
+    constexpr int kCursorWidth = 1;
+    return contents.width() - 2 * kLineEditMargin - kCursorWidth;
+}
+
+void fitFont(QLineEdit* field, const QString& text)
+{
+    QFont font = field->parentWidget()->font();
+    const int room = textRoom(field);
+    for (int size = QFontInfo(font).pixelSize();
+         size > kSmallestValuePixelSize && QFontMetrics(font).horizontalAdvance(text) > room;)
+        font.setPixelSize(--size);
+    field->setFont(font);
+}
+
+}  // namespace
+
 void showValueText(QLineEdit* field, const std::string& text)
 {
     const QString shown = fromUtf8(text);
+    fitFont(field, shown);
     field->setText(shown);
     field->setCursorPosition(0);
     field->setToolTip(shown);

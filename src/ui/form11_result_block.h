@@ -21,8 +21,9 @@ namespace kvor::ui {
 // "1.posuzovaná veličina" … "5.posuzovaná veličina" (q 0-based).
 QString quantityRowTitle(int q);
 
-// Shows a number text in a read-only field from its first character on, so a
-// long value shows its leading digits; the whole text is its tooltip.
+// Shows a number text in a read-only field from its first character on, in a
+// font small enough for the whole text to fit the field; the text is also its
+// tooltip.
 void showValueText(QLineEdit* field, const std::string& text);
 
 class ResultBlock {

@@ -144,10 +144,12 @@ void Form11::showEvent(QShowEvent* event)
 
 void Form11::closeEvent(QCloseEvent* event)
 {
-    // Leaving through the frame would leave no window; the exit question decides.
+    // Leaving through the frame would leave no window: it asks as "Konec" does,
+    // with the warning while the project is not saved. With a panel open the
+    // commands wait, and so does the frame.
     event->ignore();
-    if (isEnabled())
-        emit exitRequested();
+    if (isEnabled() && BitBtn3->isEnabled())
+        BitBtn3Click();
 }
 
 }  // namespace kvor::ui

@@ -47,7 +47,6 @@ public:
 signals:
     void inputRequested();          // show the main window on its first page
     void programEndRequested();     // "Konec" confirmed in the exit panel
-    void exitRequested();           // closed through the window frame: ask first
     void tendonTablesRequested();   // show the tendon tables
 
 protected:

@@ -33,6 +33,13 @@ QString fromUtf8(const std::string& text)
 {
     return QString::fromStdString(text);
 }
+
+// A preview field shows the beginning of its text, however long it is.
+void showPreview(QLineEdit* field, const std::string& text)
+{
+    field->setText(fromUtf8(text));
+    field->setCursorPosition(0);
+}
 }  // namespace
 
 Form2::Form2(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
@@ -111,22 +118,20 @@ void Form2::FileListBox1Change(const QString& name)
 
 void Form2::Edit1Change()
 {
-    Edit2->clear();
-    Edit3->clear();
-    Edit4->clear();
+    clearPreview();
     context_.messages.runCommand([this] {
         const auto preview = previewProjectFile(".", fileNameBytes(Edit1->text()));
         if (!preview)
             return;
-        Edit2->setText(fromUtf8(preview->name));
-        Edit3->setText(fromUtf8(preview->description));
-        Edit4->setText(fromUtf8(preview->author));
+        showPreview(Edit2, preview->name);
+        showPreview(Edit3, preview->description);
+        showPreview(Edit4, preview->author);
     });
 }
 
 void Form2::BitBtn1Click()
 {
-    context_.messages.runCommand([this] {
+    const bool done = context_.messages.runCommand([this] {
         const std::string chosen = fileNameBytes(Edit1->text());
         // The whole file is read and its data section checked before anything
         // changes: a damaged section throws here and the project stays as it was.
@@ -156,6 +161,16 @@ void Form2::BitBtn1Click()
             break;
         }
     });
+    // A file that could not be read previews nothing: it may be gone.
+    if (!done)
+        clearPreview();
+}
+
+void Form2::clearPreview()
+{
+    Edit2->clear();
+    Edit3->clear();
+    Edit4->clear();
 }
 
 void Form2::BitBtn2Click()

@@ -42,6 +42,7 @@ protected:
 private:
     // A new drive or folder: the lists show it and no file is chosen.
     void changeDirectory(const QString& path);
+    void clearPreview();
 
     AppContext& context_;
     DriveComboBox* DriveComboBox1;

@@ -20,8 +20,35 @@
 #include <QScopeGuard>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace kvor::ui {
+
+namespace {
+
+// A date format with its year written in four digits: the locale's short
+// format keeps its order and separators, but "yy" would leave the century out.
+QString fourDigitYear(const QString& format)
+{
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || c != u'y') {
+            out += c;
+            ++i;
+            continue;
+        }
+        while (i < format.size() && format[i] == u'y')
+            ++i;
+        out += QStringLiteral("yyyy");
+    }
+    return out;
+}
+
+}  // namespace
 
 Form5::Form5(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
@@ -70,8 +97,10 @@ Form5::Form5(AppContext& context, QWidget* parent) : QWidget(parent), context_(c
 
 void Form5::FormCreate()
 {
-    // The creation date is free text: today's date in the locale's short format.
-    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    // The creation date is free text: today's date in the locale's short
+    // format, with the year in four digits.
+    const QLocale locale = QLocale::system();
+    const QString today = QDate::currentDate().toString(fourDigitYear(locale.dateFormat(QLocale::ShortFormat)));
     context_.project.info.createdOn = today.toStdString();
     TabSheet1->loadFromModel();
 }
@@ -151,9 +180,21 @@ void Form5::PageControl1Change(int page)
 
 void Form5::TabSheet4Show()
 {
-    context_.messages.runCommand([this] {
-        if (auto report = checkStructureForTendonPage(context_.project))
-            context_.messages.showReport(*report, this);
+    // The page is being shown and cannot paint yet: its warning waits until
+    // the page stands and has been painted, so the message never covers a
+    // page that is not there.
+    if (tendonPageCheckPending_)
+        return;
+    tendonPageCheckPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        tendonPageCheckPending_ = false;
+        if (!isVisible() || PageControl1->currentWidget() != TabSheet4)
+            return;
+        repaint();
+        context_.messages.runCommand([this] {
+            if (auto report = checkStructureForTendonPage(context_.project))
+                context_.messages.showReport(*report, this);
+        });
     });
 }
 

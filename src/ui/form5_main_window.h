@@ -72,6 +72,7 @@ private:
     QPointer<QWidget> resultWindow_;
     QPointer<QWidget> tendonStoreWindow_;
     bool selectingPage_ = false;
+    bool tendonPageCheckPending_ = false;
 };
 
 }  // namespace kvor::ui

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 
 #include <exception>
@@ -48,18 +49,36 @@ bool MessageService::runCommand(const std::function<void()>& command)
     return false;
 }
 
+namespace {
+
+// A modal box over the active window. Once it closes, that window is made
+// active again and its field at fault gets the focus back: on an X session
+// without a window manager nothing else does it, the focus would stay with
+// the closed box, and the next exit from the field would go unchecked.
+void execBox(QMessageBox::Icon icon, const QString& text)
+{
+    const QPointer<QWidget> owner = QApplication::activeWindow();
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    QMessageBox box(icon, kApplicationTitle, text, QMessageBox::Ok, owner);
+    box.exec();
+    if (!owner || !owner->isVisible())
+        return;
+    owner->activateWindow();
+    QApplication::setActiveWindow(owner);
+    if (focused && focused->window() == owner && focused->isVisible())
+        focused->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+}  // namespace
+
 void DesktopMessageService::showMessage(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    execBox(QMessageBox::NoIcon, text);
 }
 
 void DesktopMessageService::showErrorBox(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, kApplicationTitle, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    execBox(QMessageBox::Critical, text);
 }
 
 void DesktopMessageService::soundBeep()

@@ -129,10 +129,10 @@ inline std::string typed(std::string_view text, char sep)
 
 // Shows the rows up to slot k as "Další" would: rows are shown in slot order.
 template <typename Slot>
-void showUpTo(std::array<Slot, kSlotCount>& slots, int k)
+void showUpTo(std::array<Slot, kSlotCount>& rows, int k)
 {
     for (int i = 0; i <= k; ++i)
-        slots[static_cast<size_t>(i)].shown = true;
+        rows[static_cast<size_t>(i)].shown = true;
 }
 
 // An influence line stored into slot k as typed, rows (station, ordinate).

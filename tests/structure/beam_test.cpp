@@ -61,6 +61,20 @@ TEST(MemberTable, LoweringTheCountLeavesTheFirstRowsWithTheirLengths)
     EXPECT_NEAR(static_cast<double>(totalBeamLength(beam, ',')), 22.5, 1e-12);
 }
 
+TEST(MemberTable, RowsThatComeBackShowTheLengthsTheyHad)
+{
+    BeamModel beam = continuousBeam({"10", "12,5", "10", "8"});
+    for (const char* count : {"2", "3", "5"}) {
+        beam.memberCountText = count;
+        rebuildMemberTable(beam);
+    }
+    ASSERT_EQ(beam.members.rowCount(), 6);
+    EXPECT_EQ(beam.members.cell(3, 1), "10");
+    EXPECT_EQ(beam.members.cell(4, 1), "8");
+    EXPECT_EQ(beam.members.cell(5, 1), "");
+    EXPECT_EQ(beam.members.cell(5, 0), "5");
+}
+
 TEST(MemberTable, TheStartingTableMatchesARebuildForTwoMembers)
 {
     BeamModel fresh;

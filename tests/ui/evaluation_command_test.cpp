@@ -44,7 +44,12 @@ protected:
     }
     Form5& main() { return shell.form5(); }
     Form11& results() { return shell.form11(); }
-    void toTendonPage() { main().pageControl()->setCurrentIndex(kTendonPage); ui.messages.clear(); }
+    void toTendonPage()
+    {
+        main().pageControl()->setCurrentIndex(kTendonPage);
+        QCoreApplication::processEvents();  // the page's warning comes once it has painted
+        ui.messages.clear();
+    }
     QString resultText(const char* name) { return control<QLineEdit>(results(), name)->text(); }
 
     testing::UiContext ui;
@@ -147,28 +152,38 @@ TEST_F(EvaluationCommandTest, TheWorkingTablesAreReachedFromTheResultsAndLeadBac
     click(shell.form12(), "Button2");
     EXPECT_FALSE(shell.form12().isVisible());
     EXPECT_TRUE(shell.form10().isVisible());
-    // The derivative tables' own button leads to the main window.
+    // The derivative tables' own button leads to the input as "Zpět na zadání"
+    // does: a saved project counts as unsaved again, so "Konec" after a change
+    // and a new run warns.
+    ui.project.results.saved = true;
+    main().pageControl()->setCurrentIndex(kStructurePage);
+    ui.messages.clear();
     click(shell.form10(), "Button1");
     EXPECT_FALSE(shell.form10().isVisible());
     EXPECT_TRUE(main().isVisible());
+    EXPECT_EQ(main().pageControl()->currentIndex(), kInfoPage);
+    EXPECT_FALSE(ui.project.results.saved);
+    EXPECT_EQ(ui.messages.events, QStringList{"beep"});
 }
 
-TEST_F(EvaluationCommandTest, ClosingTheResultWindowsFrameAsksTheExitQuestion)
+TEST_F(EvaluationCommandTest, ClosingTheResultWindowsFrameAsksInItsExitPanel)
 {
     QSignalSpy ended(&shell, &ApplicationShell::programEnded);
     click(main(), "Button3");
     results().close();
+    QWidget* panel = results().findChild<QWidget*>("Panel2");
     EXPECT_TRUE(results().isVisible());
-    EXPECT_TRUE(shell.form3().isVisible());
-    EXPECT_FALSE(results().isEnabled());
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_TRUE(results().findChild<QWidget*>("Label73")->isVisible());  // "Projekt není uložen!"
+    EXPECT_FALSE(shell.form3().isVisible());
 
-    click(shell.form3(), "BitBtn2");  // "Storno"
-    EXPECT_TRUE(results().isEnabled());
+    click(*panel, "BitBtn6");  // "Storno"
+    EXPECT_FALSE(panel->isVisible());
     EXPECT_TRUE(results().isVisible());
     EXPECT_EQ(ended.count(), 0);
 
     results().close();
-    click(shell.form3(), "BitBtn1");  // "Konec"
+    click(*panel, "BitBtn5");  // "Konec"
     EXPECT_FALSE(results().isVisible());
     EXPECT_EQ(ended.count(), 1);
 }

@@ -66,11 +66,16 @@ TEST_F(MainWindowTest, OpensOnTheProjectPageWithFourTitledPages)
     EXPECT_EQ(window.windowTitle(), "Kvor1.1");
 }
 
-TEST_F(MainWindowTest, TheCreationDateIsTodayInTheShortFormat)
+TEST_F(MainWindowTest, TheCreationDateIsTodayInTheShortFormatWithAFourDigitYear)
 {
-    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    EXPECT_EQ(control<QLineEdit>(window, "Edit4")->text(), today);
-    EXPECT_EQ(ui.project.info.createdOn, today.toStdString());
+    const QDate today = QDate::currentDate();
+    QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    const QString shown = control<QLineEdit>(window, "Edit4")->text();
+    EXPECT_EQ(QDate::fromString(shown, format), today) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QString::number(today.year()))) << shown.toStdString();
+    EXPECT_EQ(ui.project.info.createdOn, shown.toStdString());
 }
 
 TEST_F(MainWindowTest, ProjectTextsAreTypedIntoTheModelAndLockedAfterOpening)
@@ -113,11 +118,28 @@ TEST_F(MainWindowTest, ChoosingTheTabOfPageThreeIsTestedAndReturnsToPageTwo)
     EXPECT_EQ(focusName(), "Edit6");
 }
 
+// Counts the paint events of a widget.
+struct PaintCount : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
 TEST_F(MainWindowTest, PageFourAlwaysComesUpButWarnsWithoutAStructure)
 {
+    PaintCount paints;
+    QWidget* tendonPage = window.pageControl()->widget(kTendonPage);
+    tendonPage->installEventFilter(&paints);
+    int paintedAtMessage = -1;
+    ui.messages.atMessage = [&] { paintedAtMessage = paints.count; };
     chooseTab(kTendonPage);
+    QCoreApplication::processEvents();
     EXPECT_EQ(ui.messages.events, kTendonPageWarning);
     EXPECT_EQ(page(), kTendonPage);
+    EXPECT_GT(paintedAtMessage, 0) << "the warning came before the page was painted";
 
     // Its left arrow reaches page 3 with no test.
     ui.messages.clear();
@@ -127,6 +149,7 @@ TEST_F(MainWindowTest, PageFourAlwaysComesUpButWarnsWithoutAStructure)
 
     // Page 3's right arrow shows page 4 again, with the warning again.
     click("BitBtn17");
+    QCoreApplication::processEvents();
     EXPECT_EQ(page(), kTendonPage);
     EXPECT_EQ(ui.messages.events, kTendonPageWarning);
 }

@@ -2,7 +2,9 @@
 
 #include "model/error.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -81,6 +83,28 @@ TEST(MessageService, AFailureEndsTheCommandThereAndShowsTheErrorBox)
 
     EXPECT_TRUE(messages.runCommand([&] { done << "clean"; }));
     EXPECT_EQ(messages.events.size(), 1);
+}
+
+TEST(DesktopMessageService, TheWindowOfTheMessageIsActiveAgainWhenTheBoxCloses)
+{
+    DesktopMessageService messages;
+    QWidget window;
+    auto* field = new QLineEdit(&window);
+    field->setObjectName("Edit6");
+    ASSERT_TRUE(testing::bringUp(window));
+    field->setFocus();
+    for (int i = 0; i < 2; ++i) {
+        QWidget* seenAsBox = nullptr;
+        QTimer::singleShot(0, [&] {
+            seenAsBox = QApplication::activeModalWidget();
+            if (seenAsBox)
+                seenAsBox->close();
+        });
+        messages.message(std::string_view("Rozpětí musí být větší než 0!"));
+        ASSERT_NE(seenAsBox, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window, 1000)) << "message " << i + 1;
+        EXPECT_EQ(QApplication::focusWidget(), field);
+    }
 }
 
 TEST(MessageService, NothingEscapesACommand)

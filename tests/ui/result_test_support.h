@@ -21,10 +21,10 @@ using Point = std::pair<std::string, std::string>;  // station, ordinate or ecce
 
 // Shows the rows up to slot k as "Další" would: rows are shown in slot order.
 template <typename Slot>
-void showUpTo(std::array<Slot, kSlotCount>& slots, int k)
+void showUpTo(std::array<Slot, kSlotCount>& rows, int k)
 {
     for (int i = 0; i <= k; ++i)
-        slots[static_cast<size_t>(i)].shown = true;
+        rows[static_cast<size_t>(i)].shown = true;
 }
 
 // Shows quantity slot q (0-based) and stores its influence line.

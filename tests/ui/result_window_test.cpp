@@ -9,10 +9,15 @@
 #include "ui/form11_result_window.h"
 
 #include <QCheckBox>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace kvor::ui {
 namespace {
@@ -290,12 +295,46 @@ TEST_F(ResultWindowTest, ZpetNaZadaniClearsValuesSumsNameAndSavedFlagThenBeeps)
     EXPECT_EQ(text(captionLabel(0)), "- Ohybový moment");
 }
 
-TEST_F(ResultWindowTest, ClosingThroughTheFrameAsksInsteadOfLeavingNoWindow)
+// The horizontal place of the text cursor once the field has painted.
+int cursorX(QLineEdit* field, int position)
 {
-    QSignalSpy asked(&window, &Form11::exitRequested);
+    field->setCursorPosition(position);
+    field->grab();
+    return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+}
+
+TEST_F(ResultWindowTest, TheLongestValuesShowWholeInTheirFields)
+{
+    evaluateTwoByTwo();
+    const std::array<std::string, 3> longest = {"1317,43933995939", "-1,23456789012345E-100", "-455,964834314012"};
+    for (int t = 0; t < 3; ++t)
+        ui.project.results.value[0][t] = longest[t];
+    ui.project.results.groupSum[0] = longest[1];
+    window.loadFromModel();
+    for (const QString& name : {valueField(0, 0), valueField(0, 1), valueField(0, 2), groupSumField(0)}) {
+        auto* field = get<QLineEdit>(name);
+        const int start = cursorX(field, 0);
+        const int end = cursorX(field, static_cast<int>(field->text().size()));
+        // A field that scrolls to show its end has cut the text.
+        EXPECT_EQ(end - start, QFontMetrics(field->font()).horizontalAdvance(field->text()))
+            << name.toStdString() << ": " << field->text().toStdString();
+        EXPECT_GE(QFontInfo(field->font()).pixelSize(), 6);
+        EXPECT_EQ(field->width(), name == groupSumField(0) ? 150 : 90);  // the layout stays
+    }
+}
+
+TEST_F(ResultWindowTest, ClosingThroughTheFrameOpensTheExitPanelWithItsWarning)
+{
     window.close();
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(asked.count(), 1);
+    EXPECT_TRUE(shown("Panel2"));
+    EXPECT_TRUE(shown("Label73"));  // "Projekt není uložen!"
+    EXPECT_FALSE(commandsEnabled());
+    // With the panel open a second close changes nothing.
+    ui.messages.clear();
+    window.close();
+    EXPECT_TRUE(shown("Panel2"));
+    EXPECT_TRUE(ui.messages.events.isEmpty());
 }
 
 class SavePanelTest : public ResultWindowTest {

@@ -61,9 +61,11 @@ protected:
         ASSERT_TRUE(testing::bringUp(w.main));
         w.events().clear();
     }
+    // Shows the page and forgets its warning, which comes once the page has painted.
     void showPage(int page)
     {
         w.main.pageControl()->setCurrentIndex(page);
+        QCoreApplication::processEvents();
         w.ui.messages.clear();
     }
     QWidget* get(const char* name)

@@ -138,6 +138,30 @@ TEST_F(StartWindowTest, AFileRemovedMeanwhileEndsThePreviewWithTheErrorBox)
     EXPECT_TRUE(window->isVisible());
 }
 
+TEST_F(StartWindowTest, AFailedOpenForgetsThePreviewOfTheVanishedFile)
+{
+    pick("Kvordat.txt");
+    ASSERT_EQ(text("Edit2"), "Most přes Vltavu");
+    ASSERT_TRUE(QFile::remove(QDir(folder.path()).filePath("Kvordat.txt")));
+    clickOpen();
+    EXPECT_EQ(ui.messages.events, QStringList{"error: File not found."});
+    EXPECT_EQ(text("Edit2"), "");
+    EXPECT_EQ(text("Edit3"), "");
+    EXPECT_EQ(text("Edit4"), "");
+}
+
+TEST_F(StartWindowTest, ALongDescriptionIsPreviewedFromItsBeginning)
+{
+    Project saved;
+    saved.info.name = "Lávka";
+    saved.info.description = "Začátek popisu " + std::string(400, 'x');
+    saveProject(saved, SaveVariant::WithResults, folder.path().toStdString(), ',');
+    window->FileListBox1Change(QStringLiteral("Kvorprj.txt"));
+    auto* description = control<QLineEdit>(*window, "Edit3");
+    EXPECT_TRUE(description->text().startsWith(QStringLiteral("Začátek popisu")));
+    EXPECT_EQ(description->cursorPosition(), 0);
+}
+
 TEST_F(StartWindowTest, OpeningAFolderMakesItTheWorkingDirectoryAndForgetsTheFile)
 {
     pick("Kvordat.txt");

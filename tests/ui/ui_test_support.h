@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <functional>
+
 namespace kvor::ui::testing {
 
 // The control a focused widget belongs to: the nearest one with a name of the
@@ -38,6 +40,7 @@ class RecordingMessageService final : public MessageService {
 public:
     QStringList events;
     QStringList focusAtMessage;
+    std::function<void()> atMessage;  // runs as each message comes up
 
     void clear()
     {
@@ -50,6 +53,8 @@ protected:
     {
         events << QStringLiteral("message: ") + text;
         noteFocus();
+        if (atMessage)
+            atMessage();
     }
     void showErrorBox(const QString& text) override
     {
