@@ -95,11 +95,13 @@ TEST(CalcParabolic, AFaultOfTheDefinitionEndsTheRunWithItsMessage)
     const CalcRun run = runCalc({saveAs(p, folder.path(), "bulge.txt", ',')});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.firstErrLine(), "Parabola 1.úseku kabelu vybíhá mimo průřez nosníku!");
+    // The reader judges the definition as the dialog would, and names the line of its table.
+    EXPECT_EQ(run.firstErrLine(),
+              "Soubor projektu je poškozen na řádku 136: Parabola 1.úseku kabelu vybíhá mimo průřez nosníku!");
 
     p.tendons[0].divisions = "0";
     EXPECT_EQ(runCalc({saveAs(p, folder.path(), "d.txt", ',')}).firstErrLine(),
-              "Počet dělení paraboly musí být celé číslo od 1 do 1000!!!");
+              "Soubor projektu je poškozen na řádku 136: Počet dělení paraboly musí být celé číslo od 1 do 1000!!!");
 }
 
 }  // namespace kvor::testing

@@ -326,13 +326,18 @@ const Damage kDamages[] = {
          return replaceAfter(l, "[tendon]\t1", "typeText\tp\xF8\xEDm\xFD kabel", "typeText\tlomen\xFD kabel");
      },
      "1. kabel: typ kabelu neodpovídá uloženému tvaru kabelu"},
-    {"entered tendon of a type that cannot be evaluated",
+    {"parabolic tendon with a division count of 0",
      [](std::vector<std::string>& l) {
-         replaceAfter(l, "[tendon]\t1", "typeText\tp\xF8\xEDm\xFD kabel", "typeText\tprost\xFD parabolick\xFD");
-         replaceAfter(l, "[tendon]\t1", "type\t0", "type\t2");
-         return lineOf(l, "points\t2", lineOf(l, "[tendon]\t1"));
+         const int n = replaceAfter(l, "[tendon]\t3", "typeText\tlomen\xFD kabel", "typeText\tprost\xFD parabolick\xFD");
+         l[static_cast<size_t>(n)] = "status\t1";
+         l[static_cast<size_t>(n) + 2] = "type\t2";
+         l.insert(l.begin() + n + 3, "divisions\t0");
+         l[static_cast<size_t>(n) + 4] = "points\t2";
+         l.erase(l.begin() + n + 5, l.begin() + n + 5 + 11);
+         l.insert(l.begin() + n + 5, {"0\t0,1\t-1000\t0,2", "20\t0,1\t-1000\t"});
+         return n + 5;
      },
-     "Zvolený typ kabelu aplikace zatím nedovoluje vyhodnocovat !!!"},
+     "Počet dělení paraboly musí být celé číslo od 1 do 1000!!!"},
 };
 
 TEST(DataSection, DamagedSectionNamesTheWrongLineAndLoadsNothing)
