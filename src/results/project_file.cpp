@@ -43,6 +43,25 @@ bool headerRuledOut(std::string_view bytes)
            bytes[kHeader.size()] != kEndOfText;
 }
 
+// The length of the text before the first byte 0x1A, when it comes within
+// the first `maxBytes` bytes of the file.
+std::optional<size_t> endMarkWithin(const std::filesystem::path& file, size_t maxBytes, size_t piece)
+{
+    InputFile input(file);
+    std::string bytes;
+    size_t seen = 0;
+    while (seen <= maxBytes && input.readMore(bytes, piece)) {
+        const size_t end = bytes.find(kEndOfText);
+        if (end != std::string::npos && seen + end <= maxBytes)
+            return seen + end;
+        if (end != std::string::npos)
+            return std::nullopt;
+        seen += bytes.size();
+        bytes.clear();
+    }
+    return std::nullopt;
+}
+
 // The file's bytes as far as the reader needs them: its first `lineCount`
 // lines, or its text up to the end mark. Stops early once line 1 is known not
 // to be the header, so a preview of a large unrelated text file reads one
@@ -50,11 +69,30 @@ bool headerRuledOut(std::string_view bytes)
 std::string readProjectBytes(const std::filesystem::path& file, int lineCount,
                              std::size_t maxBytes = kMaxProjectFileBytes)
 {
+    constexpr size_t kPiece = 64 * 1024;
     InputFile input(file);
     std::string bytes;
+    if (lineCount == kWholeFile) {
+        std::error_code unknownSize;
+        const auto size = std::filesystem::file_size(file, unknownSize);
+        if (!unknownSize) {
+            // A file beyond the limit is looked through piece by piece first:
+            // without its end mark in time it is refused holding one piece.
+            std::uintmax_t text = size;
+            if (size > maxBytes) {
+                const std::optional<size_t> end = endMarkWithin(file, maxBytes, kPiece);
+                if (!end)
+                    throw Error(projectFileTooLarge(maxBytes));
+                text = *end;
+            }
+            // Room for the whole text at once: a text growing by doubling
+            // would hold two copies near the limit.
+            bytes.reserve(static_cast<size_t>(text) + 2 * kPiece);
+        }
+    }
     int lineEnds = 0;
     size_t scanned = 0;
-    while (input.readMore(bytes)) {
+    while (input.readMore(bytes, kPiece)) {
         if (const size_t end = bytes.find(kEndOfText, scanned); end != std::string::npos) {
             bytes.resize(end);
             break;
