@@ -82,10 +82,10 @@ struct CalcRun {
     std::string firstErrLine() const { return err.substr(0, err.find('\n')); }
 };
 
-// Runs kvor-calc with `args`; standard output and error go to files in a
-// folder of their own, so output of any size cannot block the program.
+// Runs the program `path` with `args`; standard output and error go to files
+// in a folder of their own, so output of any size cannot block the program.
 // `outTarget` sends standard output elsewhere (such as "/dev/full").
-inline CalcRun runCalc(const std::vector<std::string>& args, const std::string& outTarget = {})
+inline CalcRun runProgram(const char* path, const std::vector<std::string>& args, const std::string& outTarget = {})
 {
     TempFolder capture;
     const std::string outFile = outTarget.empty() ? (capture.path() / "out").string() : outTarget;
@@ -95,7 +95,7 @@ inline CalcRun runCalc(const std::vector<std::string>& args, const std::string& 
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
 
-    std::vector<std::string> argv = {KVOR_CALC_PATH};
+    std::vector<std::string> argv = {path};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<char*> cargv;
     for (std::string& a : argv)
@@ -104,10 +104,10 @@ inline CalcRun runCalc(const std::vector<std::string>& args, const std::string& 
 
     CalcRun run;
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, KVOR_CALC_PATH, &actions, nullptr, cargv.data(), environ);
+    const int spawned = posix_spawn(&pid, path, &actions, nullptr, cargv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
-        throw std::runtime_error("kvor-calc could not be started");
+        throw std::runtime_error(std::string(path) + " could not be started");
     int wstatus = 0;
     while (waitpid(pid, &wstatus, 0) < 0)
         ;
@@ -117,6 +117,12 @@ inline CalcRun runCalc(const std::vector<std::string>& args, const std::string& 
     run.err = readBytes(errFile);
     return run;
 }
+
+inline CalcRun runCalc(const std::vector<std::string>& args, const std::string& outTarget = {})
+{
+    return runProgram(KVOR_CALC_PATH, args, outTarget);
+}
+inline CalcRun runIl(const std::vector<std::string>& args) { return runProgram(KVOR_IL_PATH, args); }
 
 // `text` with every ',' replaced by `sep`: the model's texts as typed on a
 // system with that decimal separator.

@@ -1,0 +1,100 @@
+#pragma once
+// The second example project shipped in examples/: a continuous beam of three
+// spans (10, 14 and 10 m) whose four influence lines come from kvor-il, read
+// into the project as files: the moment in the middle of span 2, the moment
+// and the reaction at support b, and the deflection in the middle of span 2
+// (E = 30000 MPa with I of the section, EI = E·1000·I).
+
+#include "analysis/line_generator.h"
+#include "calc_test_support.h"
+#include "influence/influence_file.h"
+#include "structure/beam.h"
+#include "structure/section.h"
+
+#include <string>
+#include <vector>
+
+namespace kvor::testing {
+
+inline constexpr const char* kGeneratedExampleFileName = "spojity-nosnik-generovane-cary.txt";
+
+struct GeneratedExampleLine {
+    const char* kindText;
+    const char* description;
+    const char* file;                   // the file kvor-il wrote
+    std::vector<std::string> arguments;  // kvor-il's arguments
+};
+
+// The kvor-il command lines of the four lines, as the README shows them.
+inline std::vector<GeneratedExampleLine> generatedExampleLines()
+{
+    return {
+        {"Ohybový moment", "Moment uprostřed 2. pole", "moment-pole2.txt", {"--step", "0.5", "M", "17", "10", "14", "10"}},
+        {"Ohybový moment", "Moment nad podporou b", "moment-b.txt", {"--step", "0.5", "M", "10", "10", "14", "10"}},
+        {"Reakce", "Reakce podpory b", "reakce-b.txt", {"--step", "0.5", "R", "10", "10", "14", "10"}},
+        {"Průhyb", "Průhyb uprostřed 2. pole", "pruhyb-pole2.txt", {"--step", "0.5", "--ei", "999000", "w", "17", "10", "14", "10"}},
+    };
+}
+
+// The project, with every line read from kvor-il's output as "Načíst" reads a file.
+inline Project generatedExampleProject(const std::vector<std::string>& lineFiles)
+{
+    Project p;
+    p.info.name = "Spojitý nosník o třech polích";
+    p.info.description = "Příčinkové čáry vygenerované programem kvor-il, pole 10 + 14 + 10 m";
+    p.info.author = "Ing. Petr Dvořák";
+    p.info.createdOn = "8. 12. 2026";
+
+    p.beam.kind = BeamKind::Continuous;
+    p.beam.memberCountText = "3";
+    rebuildMemberTable(p.beam);
+    p.beam.members.setCell(1, 1, "10");
+    p.beam.members.setCell(2, 1, "14");
+    p.beam.members.setCell(3, 1, "10");
+
+    p.section.type = SectionType::Rectangle;
+    p.section.dimensions = {"0,4", "1", "", ""};
+    computeSectionValues(p.section, ',');
+
+    const auto lines = generatedExampleLines();
+    for (size_t k = 0; k < lines.size(); ++k) {
+        if (k > 0)
+            addSlotRow(p.quantities);
+        QuantitySlot& slot = p.quantities[k];
+        slot.kindText = lines[k].kindText;
+        slot.description = lines[k].description;
+        TextTable entry;
+        readInfluenceText(lineFiles[k], entry, ',');
+        storeInfluenceLine(slot, entry, EntryMode::FromFile, lines[k].file);
+        slot.draw = true;
+    }
+
+    TendonSlot& straight = p.tendons[0];
+    straight.name = "Přímý kabel";
+    straight.typeText = kTendonTypeLabels[0];
+    storeTendon(straight, StraightTendonInput{"0", "34", "0,3", "-3000"});
+    straight.draw = true;
+
+    addSlotRow(p.tendons);
+    TendonSlot& broken = p.tendons[1];
+    broken.name = "Lomený kabel";
+    broken.typeText = kTendonTypeLabels[1];
+    TextTable points(8, 2);
+    points.setRow(0, {"Staničení", "Excentricita"});
+    points.setRow(1, {"0", "0"});
+    points.setRow(2, {"4", "0,4"});
+    points.setRow(3, {"10", "-0,35"});
+    points.setRow(4, {"17", "0,4"});
+    points.setRow(5, {"24", "-0,35"});
+    points.setRow(6, {"30", "0,4"});
+    points.setRow(7, {"34", "0"});
+    TextTable forces(7, 1);
+    forces.setCell(0, 0, "Předpínací síla");
+    for (int r = 1; r <= 6; ++r)
+        forces.setCell(r, 0, "-2800");
+    storeTendon(broken, BrokenTendonInput{points, forces});
+    broken.draw = true;
+    return p;
+}
+
+}  // namespace kvor::testing
