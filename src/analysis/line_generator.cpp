@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace kvor {
 namespace {
@@ -227,11 +228,21 @@ GeneratedLine generateLine(const LineRequest& request)
 
     result.points.reserve(rows);
     LoadWalker walker(beam);
+    bool finite = true;
+    auto text = [&finite](long double v) {
+        finite = finite && std::isfinite(v);
+        return formatNumber(v, kPoint);
+    };
     for (const auto& s : stations) {
         const BeamPosition load = walker.at(s);
-        result.points.push_back({s.text, formatNumber(ordinate(load, LoadSide::Left), kPoint)});
+        result.points.push_back({s.text, text(ordinate(load, LoadSide::Left))});
         if (shear && s.atTarget)
-            result.points.push_back({s.text, formatNumber(ordinate(load, LoadSide::Right), kPoint)});
+            result.points.push_back({s.text, text(ordinate(load, LoadSide::Right))});
+    }
+    if (!finite) {
+        // Lengths or a stiffness at the ends of the number range.
+        result.points.clear();
+        result.fault = "Pořadnice příčinkové čáry přesahují rozsah čísel!";
     }
     return result;
 }

@@ -1,6 +1,7 @@
 #include "cli/calc_run.h"
 
 #include "cli/calc_output.h"
+#include "analysis/slot_generation.h"
 #include "cli/stored_separator.h"
 #include "evaluation/evaluation_run.h"
 #include "model/error.h"
@@ -14,6 +15,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kvor {
 
@@ -63,6 +65,7 @@ std::string readProjectBytes(const std::string& file)
 struct EvaluatedProject {
     Project project;
     char separator;
+    std::vector<int> staleSlots;  // generated lines that no longer match the beam
 };
 
 EvaluatedProject evaluateFile(const CalcArguments& arguments)
@@ -86,6 +89,8 @@ EvaluatedProject evaluateFile(const CalcArguments& arguments)
     // A parabolic tendon of the file is checked as the dialog would check it.
     if (const std::optional<Report> fault = checkEnteredParabolicTendons(project, sep))
         throw Error(fault->message);
+    // The stored tables are evaluated as they are; a stale one is only reported.
+    std::vector<int> stale = staleGeneratedSlots(project, sep);
     evaluateProject(project, sep);
     if (arguments.groupGiven) {
         // A tendon that is not entered cannot be ticked in the group panel.
@@ -93,7 +98,7 @@ EvaluatedProject evaluateFile(const CalcArguments& arguments)
             project.results.group[t] = arguments.group[t] && project.results.selectable[t];
         computeGroupSums(project, sep);
     }
-    return {std::move(project), sep};
+    return {std::move(project), sep, std::move(stale)};
 }
 
 }  // namespace
@@ -122,6 +127,9 @@ int runCalc(const CalcArguments& arguments, std::FILE* out, std::FILE* err)
         } catch (const Error& e) {
             throw Error("Výsledky nelze vypsat na standardní výstup: " + failureText(e));
         }
+        for (int k : evaluated.staleSlots)
+            std::fprintf(err, "Upozornění: příčinková čára %d. veličiny byla vygenerována z konstrukce, která se "
+                              "od té doby změnila; vyhodnocena je uložená tabulka.\n", k);
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(err, "%s\n", e.what());

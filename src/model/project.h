@@ -16,7 +16,7 @@ constexpr int kSlotCount = 5;  // quantity slots and tendon slots, numbered 1 to
 enum class BeamKind { Simple = 0, Continuous = 1 };
 enum class SectionType { Rectangle = 0, Square = 1, TSection = 2, InvertedTSection = 3, General = 4 };
 enum class SlotStatus { NotEntered, Entered };
-enum class EntryMode { None = -1, Manual = 0, FromFile = 1 };
+enum class EntryMode { None = -1, Manual = 0, FromFile = 1, Generated = 2 };
 enum class TendonType { None = -1, Straight = 0, Broken = 1, SimpleParabolic = 2, CompositeParabolic = 3, Combined = 4 };
 enum class QuantityKind { None = -1, BendingMoment = 0, ShearForce = 1, Reaction = 2, Deflection = 3, Rotation = 4 };
 
@@ -50,6 +50,17 @@ struct CrossSection {
     bool valuesEditable = false;  // set once "obecný" was chosen; never cleared in a run
 };
 
+// How a generated influence line was made: the kind as kvor-il spells it
+// ("M", "V", "R", "w", "fi"), the step H [m] and, for "w" and "fi", the
+// modulus of elasticity E [MPa]; number texts as typed.
+struct LineGeneratorParameters {
+    std::string kind;
+    std::string step;
+    std::string modulus;
+
+    bool operator==(const LineGeneratorParameters&) const = default;
+};
+
 struct QuantitySlot {
     bool shown = false;
     std::string description;
@@ -59,6 +70,8 @@ struct QuantitySlot {
     TextTable line;          // store table: row 0 headings, rows 1..n station, ordinate
     EntryMode entryMode = EntryMode::None;
     std::string sourceFile;
+    std::string station;                  // X [m] of a generated line; empty when not known
+    LineGeneratorParameters generator;    // set while entryMode is Generated
 
     QuantitySlot();
     bool entered() const { return shown && status == SlotStatus::Entered; }

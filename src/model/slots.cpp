@@ -89,7 +89,17 @@ void storeInfluenceLine(QuantitySlot& slot, const TextTable& entryTable, EntryMo
     slot.entryMode = mode;
     if (mode == EntryMode::FromFile)
         slot.sourceFile = std::string(sourceFile);
+    slot.station.clear();
+    slot.generator = {};
     slot.status = SlotStatus::Entered;
+}
+
+void storeGeneratedLine(QuantitySlot& slot, const TextTable& entryTable, std::string station,
+                        LineGeneratorParameters generator)
+{
+    storeInfluenceLine(slot, entryTable, EntryMode::Generated, {});
+    slot.station = std::move(station);
+    slot.generator = std::move(generator);
 }
 
 void setInfoFromFile(ProjectInfo& info, std::string name, std::string description,

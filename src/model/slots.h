@@ -32,9 +32,14 @@ int shownRowCount(const std::array<TendonSlot, kSlotCount>& slots);
 // Stores an entry table (row 0 headings, rows 1..n points) into the slot: the
 // store table gets the entry table's row count, rows 1..n copied cell by cell,
 // headings "Staničení [m]" / "Pořadnice" written anew. Records the mode, and the
-// file name when the mode is FromFile; the slot becomes Entered.
+// file name when the mode is FromFile; the slot becomes Entered. A line typed
+// or read from a file has no known station X and no generator.
 void storeInfluenceLine(QuantitySlot& slot, const TextTable& entryTable, EntryMode mode,
                         std::string_view sourceFile);
+// The same for a line generated from the beam: mode Generated, with its
+// station X and how it was generated.
+void storeGeneratedLine(QuantitySlot& slot, const TextTable& entryTable, std::string station,
+                        LineGeneratorParameters generator);
 
 // Project information read from a project file; the edits become read-only.
 void setInfoFromFile(ProjectInfo& info, std::string name, std::string description,

@@ -1,5 +1,6 @@
 #include "results/data_section.h"
 
+#include "analysis/line_generator.h"
 #include "influence/influence_file.h"
 #include "model/numbers.h"
 #include "model/visible_text.h"
@@ -150,7 +151,7 @@ void writeSection(SectionWriter& w, const CrossSection& section)
     w.word("valuesEditable").flag(section.valuesEditable).endLine();
 }
 
-void writeQuantity(SectionWriter& w, const QuantitySlot& slot, int k)
+void writeQuantity(SectionWriter& w, const QuantitySlot& slot, int k, int version)
 {
     const char* what = "příčinková čára";
     w.word("[quantity]").number(k + 1).endLine();
@@ -161,6 +162,14 @@ void writeQuantity(SectionWriter& w, const QuantitySlot& slot, int k)
     w.word("draw").flag(slot.draw).endLine();
     w.word("mode").number(static_cast<int>(slot.entryMode)).endLine();
     w.word("file").text(slot.sourceFile, [&] { return slotField("Soubor", k, what); }).endLine();
+    if (version >= 2) {
+        w.word("station").text(slot.station, [&] { return slotField("Staničení X", k, what); }).endLine();
+        if (slot.entryMode == EntryMode::Generated) {
+            auto field = [&] { return slotField("Parametry generování", k, what); };
+            w.word("generator").text(slot.generator.kind, field).text(slot.generator.step, field)
+                .text(slot.generator.modulus, field).endLine();
+        }
+    }
     w.table("points", slot.line, kLineColumns, [&](int r) {
         return tableRowField("Tabulka " + std::to_string(k + 1) + ". příčinkové čáry", r);
     });
@@ -207,10 +216,11 @@ void writeResults(SectionWriter& w, const EvaluationResult& results)
 
 constexpr std::array<std::string_view, 7> kSectionNames = {
     "[data]", "[beam]", "[section]", "[quantity]", "[tendon]", "[results]", "[end]"};
-constexpr std::array<std::string_view, 21> kKeys = {
+constexpr std::array<std::string_view, 23> kKeys = {
     "separator", "kind",  "length", "memberCount", "members", "type",     "dimensions",
     "values",    "valuesEditable", "shown", "description", "status", "draw", "mode",
-    "file",      "points", "name",  "typeText",    "quantity", "tendons", "divisions"};
+    "file",      "points", "name",  "typeText",    "quantity", "tendons", "divisions",
+    "station",   "generator"};
 
 template <size_t N>
 bool isOneOf(std::string_view word, const std::array<std::string_view, N>& words)
@@ -362,6 +372,8 @@ public:
     // 1-based number of the line read last.
     int line() const { return lineNumber_; }
 
+    [[noreturn]] void badValueOf(std::string_view key, std::string_view value) const { badValue(key, value); }
+
     [[noreturn]] void fail(int line, const std::string& what) const
     {
         throw Error("Soubor projektu je poškozen na řádku " + std::to_string(line) + ": " + what);
@@ -501,9 +513,20 @@ void readQuantity(SectionReader& r, QuantitySlot& slot, int k, SlotItemLines& at
     at.status = r.line();
     slot.draw = r.flag("draw");
     at.draw = r.line();
-    slot.entryMode = static_cast<EntryMode>(r.integer("mode", -1, 1));
+    slot.entryMode = static_cast<EntryMode>(r.integer("mode", -1, r.version() >= 2 ? 2 : 1));
     at.modeOrType = r.line();
     slot.sourceFile = r.keyText("file");
+    if (r.version() >= 2) {
+        slot.station = r.numberText(r.keyLine("station", 1)[0]);
+        if (slot.entryMode == EntryMode::Generated) {
+            const auto& g = r.keyLine("generator", 3);
+            const std::string kind = r.text(g[0]);
+            if (!lineKindOfCode(kind))
+                r.badValueOf("generator", g[0]);
+            const bool needsModulus = lineNeedsStiffness(*lineKindOfCode(kind));
+            slot.generator = {kind, r.numberText(g[1]), needsModulus ? r.numberText(g[2]) : r.text(g[2])};
+        }
+    }
     // A slot that was ever stored carries the headings the store writes.
     if (slot.entryMode != EntryMode::None)
         slot.line.setRow(0, {"Staničení [m]", "Pořadnice"});
@@ -565,6 +588,9 @@ int dataSectionVersion(const Project& project)
     for (const TendonSlot& slot : project.tendons)
         if (isParabolicType(slot.type))
             version = std::max(version, 2);
+    for (const QuantitySlot& slot : project.quantities)
+        if (slot.entryMode == EntryMode::Generated || !slot.station.empty())
+            version = std::max(version, 2);
     return version;
 }
 
@@ -572,12 +598,13 @@ void appendDataSection(std::string& out, const Project& project, bool withResult
                        char decimalSeparator, Cp1250Encoder& encoder)
 {
     SectionWriter w(out, encoder);
-    w.word("[data]").number(dataSectionVersion(project)).endLine();
+    const int version = dataSectionVersion(project);
+    w.word("[data]").number(version).endLine();
     w.word("separator").word(std::string_view(&decimalSeparator, 1)).endLine();
     writeBeam(w, project.beam);
     writeSection(w, project.section);
     for (int k = 0; k < kSlotCount; ++k)
-        writeQuantity(w, project.quantities[k], k);
+        writeQuantity(w, project.quantities[k], k, version);
     for (int k = 0; k < kSlotCount; ++k)
         writeTendon(w, project.tendons[k], k);
     if (withResults)

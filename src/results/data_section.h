@@ -6,13 +6,20 @@
 //
 //   [data] v / separator , / [beam] kind length memberCount members n (+n rows)
 //   [section] type dimensions(4) values(4) valuesEditable
-//   [quantity] k (k = 1..5): shown description kind status draw mode file points n
+//   [quantity] k (k = 1..5): shown description kind status draw mode file
+//                            [station X] [generator KIND H E] points n
 //   [tendon] k (k = 1..5): shown name typeText status draw type points n
 //                          (types 2 to 4: divisions D after type, and rows of
 //                          4 fields x e N m, the last m empty)
 //   [results] (optional): quantity q evaluated caption comment unit v1..v5 sum
 //                         (q = 1..5), tendons selectable(5) group(5)
 //   [end]
+//
+// Version 1 is what every file saved so far holds. Version 2 adds to every
+// [quantity] block, right after "file", the line "station X" (X empty when
+// not known) and, for a generated line (mode 2), "generator KIND H E" (KIND as
+// kvor-il spells it, E empty unless KIND is w or fi). A project is written as
+// version 2 only when it holds something version 1 cannot; the reader takes both.
 //
 // A table's count n is its row count minus the heading row; every stored cell
 // is listed as it stands, empty cells included. The results keep only whether
@@ -27,8 +34,8 @@
 namespace kvor {
 
 // The version of the section a project is written with: 2 when it holds what
-// version 1 cannot (a tendon of types 2 to 4), else 1, so such a project is
-// written exactly as before. The reader takes both.
+// version 1 cannot (a tendon of types 2 to 4, a generated influence line),
+// else 1, so such a project is written exactly as before. The reader takes both.
 int dataSectionVersion(const Project& project);
 
 // Appends the section in code page 1250. Throws kvor::Error naming the field

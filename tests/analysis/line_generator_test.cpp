@@ -86,6 +86,8 @@ TEST(LineGenerator, RequestFaults)
         {request(LineKind::Shear, 4.00000000000000001L, {4, 5}), "Posouvající sílu nelze počítat přímo v podpoře, zvolte X mimo podpory!"},
         {request(LineKind::Moment, 1, {3275}, 0.1L), "Příčinková čára by měla více než 32750 bodů! Zvolte větší krok."},
         {request(LineKind::Moment, 1, {1e6L}, 1e-9L), "Příčinková čára by měla více než 32750 bodů! Zvolte větší krok."},
+        {withEi(request(LineKind::Deflection, 1e4000L, {1e4000L, 1e4000L}, 1e4000L), 1e-4000L),
+         "Pořadnice příčinkové čáry přesahují rozsah čísel!"},
     };
     for (const auto& c : cases) {
         const auto line = generateLine(c.request);

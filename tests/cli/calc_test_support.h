@@ -122,7 +122,9 @@ inline CalcRun runCalc(const std::vector<std::string>& args, const std::string& 
 {
     return runProgram(KVOR_CALC_PATH, args, outTarget);
 }
+#ifdef KVOR_IL_PATH
 inline CalcRun runIl(const std::vector<std::string>& args) { return runProgram(KVOR_IL_PATH, args); }
+#endif
 
 // `text` with every ',' replaced by `sep`: the model's texts as typed on a
 // system with that decimal separator.

@@ -2,6 +2,7 @@
 // project built from its output evaluated by kvor-calc.
 
 #include "analysis/line_generator.h"
+#include "analysis/slot_generation.h"
 #include "calc_test_support.h"
 #include "influence/influence_file.h"
 
@@ -110,6 +111,40 @@ TEST(KvorIl, GeneratedProjectGivesNTimesEAtMidspan)
     const auto calc = runCalc({saveAs(p, folder.path(), "Kvorprj.txt", ',')});
     ASSERT_EQ(calc.status, 0) << calc.err;
     EXPECT_EQ(calc.outLines().at(0), "1\t- Ohybový moment\tMoment uprostřed\t[kNm]\t-500\t###\t###\t###\t###");
+}
+
+// A generated line whose beam changed since: evaluated as stored, with one
+// warning line on standard error and the exit status of success.
+TEST(KvorIl, KvorCalcWarnsOfAGeneratedLineThatNoLongerMatchesTheBeam)
+{
+    Project p;
+    p.beam.length = "12";
+    p.section.inertia = "0,0054";
+    p.section.eBottom = "0,3";
+    p.section.eTop = "-0,3";
+    for (int k : {0, 1}) {
+        QuantitySlot& slot = p.quantities[static_cast<size_t>(k)];
+        slot.shown = true;
+        slot.kindText = k == 0 ? "Ohybový moment" : "Průhyb";
+        const SlotLine line = generateSlotLine(p, slot.kindText, {"6", "0,5", "30000"}, ',');
+        ASSERT_FALSE(line.fault);
+        TextTable entry;
+        readInfluenceText(line.fileText, entry, ',');
+        storeGeneratedLine(slot, entry, line.station, line.parameters);
+    }
+    storeStraight(p, 0, "0", "12", "0,25", "-2000", ',');
+    TempFolder folder;
+    const auto fresh = runCalc({saveAs(p, folder.path(), "Kvorprj.txt", ',')});
+    EXPECT_EQ(fresh.status, 0);
+    EXPECT_EQ(fresh.err, "");
+    EXPECT_EQ(fresh.outLines().at(0).substr(fresh.outLines().at(0).rfind("[kNm]")), "[kNm]\t-500\t###\t###\t###\t###");
+
+    p.section.inertia = "0,006";  // the deflection line no longer matches
+    const auto stale = runCalc({saveAs(p, folder.path(), "Kvorprj.txt", ',')});
+    EXPECT_EQ(stale.status, 0);
+    EXPECT_EQ(stale.out, fresh.out);
+    EXPECT_EQ(stale.err, "Upozornění: příčinková čára 2. veličiny byla vygenerována z konstrukce, která se od té "
+                         "doby změnila; vyhodnocena je uložená tabulka.\n");
 }
 
 }  // namespace

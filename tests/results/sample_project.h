@@ -150,6 +150,8 @@ inline void expectSameProject(const Project& a, const Project& b, bool withResul
         EXPECT_EQ(x.draw, y.draw) << slot;
         EXPECT_EQ(x.entryMode, y.entryMode) << slot;
         EXPECT_EQ(x.sourceFile, y.sourceFile) << slot;
+        EXPECT_EQ(x.station, y.station) << slot;
+        EXPECT_EQ(x.generator, y.generator) << slot;
         expectSameTable(x.line, y.line, "line" + slot);
     }
     for (int k = 0; k < kSlotCount; ++k) {

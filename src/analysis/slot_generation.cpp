@@ -1,0 +1,188 @@
+#include "analysis/slot_generation.h"
+
+#include "influence/influence_file.h"
+#include "model/error.h"
+#include "model/numbers.h"
+#include "model/slots.h"
+#include "structure/beam.h"
+
+namespace kvor {
+namespace {
+
+Report fault(std::string message, const char* focus)
+{
+    return Report{std::move(message), Beep::AfterMessage, focus, std::nullopt};
+}
+
+// The span lengths of the beam, or nothing when one is no number.
+std::optional<std::vector<long double>> beamSpans(const BeamModel& beam, char sep)
+{
+    std::vector<long double> spans;
+    if (beam.kind == BeamKind::Simple) {
+        const auto l = parseNumber(beam.length, sep);
+        if (!l)
+            return std::nullopt;
+        spans.push_back(*l);
+        return spans;
+    }
+    for (int r = 1; r < beam.members.rowCount(); ++r) {
+        const auto l = parseNumber(beam.members.cell(r, 1), sep);
+        if (!l)
+            return std::nullopt;
+        spans.push_back(*l);
+    }
+    return spans;
+}
+
+// The text with the decimal point where the system writes `sep`.
+std::string withSeparator(std::string text, char sep)
+{
+    for (char& c : text)
+        if (c == '.')
+            c = sep;
+    return text;
+}
+
+}  // namespace
+
+std::string defaultGeneratorStep(char sep) { return withSeparator("0.1", sep); }
+
+std::vector<SupportChoice> supportChoices(const BeamModel& beam, char sep)
+{
+    std::vector<SupportChoice> choices;
+    const auto spans = beamSpans(beam, sep);
+    if (!spans || spans->empty() || spans->size() > static_cast<size_t>(kMaxGeneratedSpans))
+        return choices;
+    const auto texts = supportStationTexts(*spans);
+    for (size_t i = 0; i < texts.size(); ++i)
+        choices.push_back({supportName(static_cast<int>(i)), withSeparator(texts[i], sep)});
+    return choices;
+}
+
+SlotLine generateSlotLine(const Project& project, std::string_view kindText, const GeneratorInput& input, char sep)
+{
+    SlotLine out;
+    if (!structureEntered(project)) {
+        out.fault = fault("Konstrukce není zadána, příčinkovou čáru z ní nelze vygenerovat!", kGeneratorButton);
+        return out;
+    }
+    const auto kind = lineKindOf(quantityKindOf(kindText));
+    if (!kind) {
+        out.fault = fault("Typ veličiny „" + std::string(kindText) +
+                              "“ není žádný z typů Ohybový moment, Posouvající síla, Reakce, Průhyb, Pootočení!",
+                          kGeneratorButton);
+        return out;
+    }
+    LineRequest request;
+    request.kind = *kind;
+    const auto spans = beamSpans(project.beam, sep);
+    if (!spans) {
+        out.fault = fault("Délky polí nosníku musí být zadány jako čísla!", kGeneratorButton);
+        return out;
+    }
+    request.spans = *spans;
+    const auto station = parseNumber(input.station, sep);
+    if (!station) {
+        out.fault = fault("Staničení X musí být zadáno jako číslo!", kGeneratorStationField);
+        return out;
+    }
+    request.station = *station;
+    const auto step = parseNumber(input.step, sep);
+    if (!step) {
+        out.fault = fault("Krok musí být zadán jako číslo!", kGeneratorStepField);
+        return out;
+    }
+    request.step = *step;
+    if (lineNeedsStiffness(*kind)) {
+        const auto modulus = parseNumber(input.modulus, sep);
+        if (!modulus) {
+            out.fault = fault(input.modulus.empty() ? "Zadejte modul pružnosti E!"
+                                                    : "Modul pružnosti E musí být zadán jako číslo!",
+                              kGeneratorModulusField);
+            return out;
+        }
+        if (!(*modulus > 0)) {
+            out.fault = fault("Modul pružnosti E musí být větší než 0!", kGeneratorModulusField);
+            return out;
+        }
+        const auto inertia = parseNumber(project.section.inertia, sep);
+        if (!inertia || !(*inertia > 0)) {
+            out.fault = fault(project.section.inertia.empty()
+                                  ? "Moment setrvačnosti I průřezu není zadán, spočtěte nebo zadejte průřez!"
+                                  : "Moment setrvačnosti I průřezu musí být číslo větší než 0!",
+                              kGeneratorButton);
+            return out;
+        }
+        request.ei = *modulus * 1000.0L * *inertia;  // MPa = 1000 kN/m²
+    }
+    const GeneratedLine line = generateLine(request);
+    if (!line.fault.empty()) {
+        out.fault = fault(line.fault, kGeneratorButton);
+        return out;
+    }
+    out.fileText = lineFileText(line.points);
+    out.station = input.station;
+    out.parameters.kind = lineKindCode(*kind);
+    out.parameters.step = input.step;
+    out.parameters.modulus = lineNeedsStiffness(*kind) ? input.modulus : std::string();
+    return out;
+}
+
+SlotLine regenerateSlotLine(const Project& project, const QuantitySlot& slot, char sep)
+{
+    const auto kind = lineKindOfCode(slot.generator.kind);
+    if (!kind) {
+        SlotLine out;
+        out.fault = fault("Neznámý typ vygenerované příčinkové čáry „" + slot.generator.kind + "“!", kGeneratorButton);
+        return out;
+    }
+    return generateSlotLine(project, kQuantityKindLabels[static_cast<size_t>(*kind)],
+                            {slot.station, slot.generator.step, slot.generator.modulus}, sep);
+}
+
+std::vector<int> staleGeneratedSlots(const Project& project, char sep)
+{
+    std::vector<int> stale;
+    for (int k = 0; k < kSlotCount; ++k) {
+        const QuantitySlot& slot = project.quantities[static_cast<size_t>(k)];
+        if (!slot.entered() || slot.entryMode != EntryMode::Generated)
+            continue;
+        const SlotLine line = regenerateSlotLine(project, slot, sep);
+        bool matches = !line.fault;
+        if (matches) {
+            TextTable fresh;
+            readInfluenceText(line.fileText, fresh, sep);
+            matches = fresh.rowCount() == slot.line.rowCount();
+            for (int r = 1; matches && r < fresh.rowCount(); ++r)
+                matches = fresh.cell(r, 0) == slot.line.cell(r, 0) && fresh.cell(r, 1) == slot.line.cell(r, 1);
+        }
+        if (!matches)
+            stale.push_back(k + 1);
+    }
+    return stale;
+}
+
+std::string staleLinesQuestion(const std::vector<int>& slots)
+{
+    std::string names;
+    for (size_t i = 0; i < slots.size(); ++i)
+        names += (i == 0 ? "" : i + 1 == slots.size() ? " a " : ", ") + formatInteger(slots[i]) + ".";
+    const bool one = slots.size() == 1;
+    return std::string(one ? "Příčinková čára " : "Příčinkové čáry ") + names + " veličiny " +
+           (one ? "byla vygenerována" : "byly vygenerovány") +
+           " z konstrukce, která se od té doby změnila. Vygenerovat " + (one ? "ji" : "je") +
+           " znovu a vyhodnotit, vyhodnotit uložené tabulky, nebo výpočet zrušit?";
+}
+
+void regenerateSlot(Project& project, int slot, char sep)
+{
+    QuantitySlot& target = project.quantities[static_cast<size_t>(slot - 1)];
+    const SlotLine line = regenerateSlotLine(project, target, sep);
+    if (line.fault)
+        throw Error(line.fault->message);
+    TextTable entry;
+    readInfluenceText(line.fileText, entry, sep);
+    storeGeneratedLine(target, entry, line.station, line.parameters);
+}
+
+}  // namespace kvor
