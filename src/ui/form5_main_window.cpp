@@ -1,5 +1,6 @@
 #include "ui/form5_main_window.h"
 
+#include "analysis/slot_generation.h"
 #include "evaluation/evaluation_run.h"
 #include "tendons/parabolic_checks.h"
 #include "ui/influence_chart_panel.h"
@@ -230,6 +231,8 @@ void Form5::BitBtn21Click()
             context_.messages.showReport(*fault, this);
             return;
         }
+        if (!settleStaleGeneratedLines())
+            return;
         {
             // The largest projects take a second or two: show that the program works.
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -241,6 +244,23 @@ void Form5::BitBtn21Click()
         hide();
         showInFront(resultWindow_);
     });
+}
+
+bool Form5::settleStaleGeneratedLines()
+{
+    const std::vector<int> stale = staleGeneratedSlots(context_.project, context_.decimalSeparator);
+    if (stale.empty())
+        return true;
+    enum Answer { kGenerateAgain = 0, kEvaluateStored = 1, kCancel = 2 };
+    const int answer = context_.messages.question(
+        QString::fromStdString(staleLinesQuestion(stale)),
+        {QStringLiteral("Vygenerovat znovu"), QStringLiteral("Vyhodnotit uložené"), QStringLiteral("Zrušit")});
+    if (answer == kGenerateAgain) {
+        // A line that cannot be generated any more ends the command with its message.
+        for (int k : stale)
+            regenerateSlot(context_.project, k, context_.decimalSeparator);
+    }
+    return answer == kGenerateAgain || answer == kEvaluateStored;
 }
 
 void Form5::closeEvent(QCloseEvent* event)

@@ -58,6 +58,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Generated lines that no longer match the beam: one question names them
+    // and offers to generate them again, to evaluate them as stored, or to
+    // cancel. Returns whether "Výpočet" goes on.
+    bool settleStaleGeneratedLines();
     // Selects a page by the program, not as a tab chosen by the user.
     void selectPage(int page);
     // The page-3 precondition: on failure page 2 with its report.

@@ -1,5 +1,6 @@
 #include "ui/form6_influence_dialog.h"
 
+#include "analysis/slot_generation.h"
 #include "influence/entry_table.h"
 #include "influence/influence_file.h"
 #include "influence/table_checks.h"
@@ -7,6 +8,7 @@
 #include "ui/entry_grid.h"
 #include "ui/file_pickers.h"
 #include "ui/focus_exit.h"
+#include "ui/form6_generator_panel.h"
 #include "ui/message_service.h"
 #include "ui/radio_group.h"
 #include "ui/text_table_model.h"
@@ -26,7 +28,7 @@ namespace kvor::ui {
 
 namespace {
 
-enum ModeItem { kManualItem = 0, kFromFileItem = 1 };
+enum ModeItem { kManualItem = 0, kFromFileItem = 1, kGeneratedItem = 2 };
 
 const QString kNoFileChosen = QStringLiteral("*.txt");
 constexpr QPoint kTablePlace{16, 160};
@@ -69,8 +71,10 @@ void Form6::buildControls()
     Label4 = makeLabel(this, QStringLiteral("Label4"), toQString(influenceDialogTitle(1)), {16, 12}, LabelStyle::Bold);
     Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Příčinkové čáry zadat "), {16, 44});
     RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), QString(),
-                                 {QStringLiteral("Ručně"), QStringLiteral("Načíst ze souboru")}, this);
-    RadioGroup1->setGeometry(16, 60, 170, 54);
+                                 {QStringLiteral("Ručně"), QStringLiteral("Načíst ze souboru"),
+                                  QStringLiteral("Z konstrukce")},
+                                 this);
+    RadioGroup1->setGeometry(16, 58, 170, 72);
     connect(RadioGroup1, &RadioGroup::itemClicked, this, &Form6::RadioGroup1Click);
 
     // The slot being edited, kept as the choice of a hidden group.
@@ -127,6 +131,11 @@ void Form6::buildFilePickers()
     connect(DirectoryListBox1, &DirectoryListBox::directoryChosen, this, &Form6::DirectoryListBox1Change);
     connect(FileListBox1, &FileListBox::fileChosen, this, &Form6::FileListBox1Change);
     connect(BitBtn1, &QPushButton::clicked, this, &Form6::BitBtn1Click);
+
+    // In the place of the file pickers, which mode "Z konstrukce" hides.
+    Panel1 = new GeneratorPanel(this);
+    Panel1->setGeometry(240, 40, 300, 180);
+    connect(Panel1, &GeneratorPanel::generateClicked, this, &Form6::BitBtn4Click);
 }
 
 int Form6::slotNumber() const
@@ -163,6 +172,7 @@ void Form6::openForSlot(int slot, QWidget* opener)
     FileListBox1->refresh();
 
     const QuantitySlot& stored = context_.project.quantities[static_cast<size_t>(slot - 1)];
+    prepareGenerator(stored);
     if (stored.entered()) {
         showValueCount(loadStoredLine(stored, entry_));
         entryModel_->reload();
@@ -175,6 +185,12 @@ void Form6::openForSlot(int slot, QWidget* opener)
             BitBtn1->hide();
             Edit2->setText(toQString(stored.sourceFile));
             setFileControlsEnabled(false);
+        } else if (stored.entryMode == EntryMode::Generated) {
+            // As a line from a file: the parameters shown, the table hidden
+            // until "Opravit".
+            RadioGroup1->setItemIndex(kGeneratedItem);
+            showMode(kGeneratedItem);
+            Panel1->setLocked(true);
         } else {
             Edit1->setEnabled(false);
             lockTable(true);
@@ -188,13 +204,32 @@ void Form6::openForSlot(int slot, QWidget* opener)
 
 void Form6::showMode(int index)
 {
-    const bool manual = index != kFromFileItem;
+    const bool manual = index == kManualItem;
+    const bool fromFile = index == kFromFileItem;
     showEntryTable(manual);
     Label2->setVisible(manual);
     Edit1->setVisible(manual);
     for (QWidget* w : std::initializer_list<QWidget*>{DriveComboBox1, FilterComboBox1, DirectoryListBox1,
                                                       FileListBox1, Label3, Edit2, BitBtn1})
-        w->setVisible(!manual);
+        w->setVisible(fromFile);
+    Panel1->setVisible(index == kGeneratedItem);
+}
+
+void Form6::prepareGenerator(const QuantitySlot& slot)
+{
+    // The kind is the one the slot's kind box shows now; the supports are
+    // those of the beam as entered (none while a length is no number).
+    Panel1->prepare(toQString(slot.kindText), supportChoices(context_.project.beam, context_.decimalSeparator));
+    Panel1->setLocked(false);
+    if (slot.entered() && slot.entryMode == EntryMode::Generated) {
+        generatedStation_ = slot.station;
+        generated_ = slot.generator;
+        Panel1->setInput({slot.station, slot.generator.step, slot.generator.modulus});
+    } else {
+        generatedStation_.clear();
+        generated_ = {};
+        Panel1->setInput({std::string(), defaultGeneratorStep(context_.decimalSeparator), std::string()});
+    }
 }
 
 void Form6::showEntryTable(bool shown)
@@ -265,6 +300,25 @@ void Form6::BitBtn1Click()
     });
 }
 
+void Form6::BitBtn4Click()
+{
+    context_.messages.runCommand([this] {
+        const QuantitySlot& slot = context_.project.quantities[static_cast<size_t>(slotNumber() - 1)];
+        const SlotLine line =
+            generateSlotLine(context_.project, slot.kindText, Panel1->input(), context_.decimalSeparator);
+        if (line.fault) {
+            context_.messages.showReport(*line.fault, this);
+            return;
+        }
+        // The table is filled exactly as "Načíst" fills it from a file.
+        showEntryTable(true);
+        readInfluenceText(line.fileText, entry_, context_.decimalSeparator);
+        reloadTable();
+        generatedStation_ = line.station;
+        generated_ = line.parameters;
+    });
+}
+
 void Form6::StringGrid1Exit()
 {
     if (entryModel_->isReadOnly())
@@ -282,9 +336,13 @@ void Form6::BitBtn2Click()
         return;
     }
     const int slot = slotNumber();
-    const EntryMode mode = RadioGroup1->itemIndex() == kFromFileItem ? EntryMode::FromFile : EntryMode::Manual;
-    storeInfluenceLine(context_.project.quantities[static_cast<size_t>(slot - 1)], entry_, mode,
-                       Edit2->text().toStdString());
+    QuantitySlot& target = context_.project.quantities[static_cast<size_t>(slot - 1)];
+    if (RadioGroup1->itemIndex() == kGeneratedItem) {
+        storeGeneratedLine(target, entry_, generatedStation_, generated_);
+    } else {
+        const EntryMode mode = RadioGroup1->itemIndex() == kFromFileItem ? EntryMode::FromFile : EntryMode::Manual;
+        storeInfluenceLine(target, entry_, mode, Edit2->text().toStdString());
+    }
     closeDialog();
     showEntryTable(false);
     clearEntryRows(entry_);
@@ -301,6 +359,10 @@ void Form6::BitBtn3Click()
         lockTable(false);
         BitBtn1->show();
         BitBtn1->setEnabled(true);
+    } else if (RadioGroup1->itemIndex() == kGeneratedItem) {
+        Panel1->setLocked(false);
+        showEntryTable(true);
+        lockTable(false);
     } else {
         Edit1->setEnabled(true);
         lockTable(false);

@@ -1,11 +1,12 @@
 #pragma once
-// The influence-line dialog: the points of one quantity slot typed by hand or
-// read from a file, checked when the focus leaves the table, and stored into
-// the slot by "Zpět". While it is open the window that opened it is disabled.
+// The influence-line dialog: the points of one quantity slot typed by hand,
+// read from a file or generated from the beam ("Z konstrukce"), checked when
+// the focus leaves the table, and stored into the slot by "Zpět". While it is open the window that opened it is disabled.
 // A stored line reopens read-only; "Opravit" unlocks it.
 //
 // The entry table lives here, not in the project, until "Zpět" stores it.
 
+#include "model/project.h"
 #include "model/text_table.h"
 #include "ui/app_context.h"
 
@@ -25,6 +26,7 @@ class DirectoryListBox;
 class DriveComboBox;
 class FileListBox;
 class FocusExitWatcher;
+class GeneratorPanel;
 class RadioGroup;
 class TextTableModel;
 
@@ -42,8 +44,9 @@ public:
     const TextTable& entryTable() const { return entry_; }
 
     void Edit1Change();                 // value count
-    void RadioGroup1Click(int index);   // "Ručně" / "Načíst ze souboru"
+    void RadioGroup1Click(int index);   // "Ručně" / "Načíst ze souboru" / "Z konstrukce"
     void BitBtn1Click();                // "Načíst"
+    void BitBtn4Click();                // "Vygenerovat"
     void StringGrid1Exit();             // the table check
     void BitBtn2Click();                // "Zpět"
     void BitBtn3Click();                // "Opravit"
@@ -70,6 +73,7 @@ private:
     void lockTable(bool locked);
     void changeDirectory(const QString& path);
     void closeDialog();
+    void prepareGenerator(const QuantitySlot& slot);
 
     AppContext& context_;
     FocusExitWatcher* exits_;
@@ -93,6 +97,12 @@ private:
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
     QPushButton* BitBtn3;
+    GeneratorPanel* Panel1;
+
+    // What the last "Vygenerovat" (or the stored generated line) was made
+    // with; "Zpět" in mode "Z konstrukce" stores it with the table.
+    std::string generatedStation_;
+    LineGeneratorParameters generated_;
 };
 
 }  // namespace kvor::ui

@@ -31,9 +31,11 @@ Form7::Form7(AppContext& context, QWidget* parent) : QWidget(parent), context_(c
         view.storeMark->setObjectName(QStringLiteral("CheckBox%1").arg(k));
         view.storeMark->setGeometry(8, 8, 120, 20);
         view.entryMode = new RadioGroup(QStringLiteral("RadioGroup%1").arg(k), QString(),
-                                        {QStringLiteral("ručně"), QStringLiteral("ze souboru")}, page);
-        view.entryMode->setGeometry(8, 34, 120, 54);
-        view.sourceFile = makeEdit(page, QStringLiteral("Edit%1").arg(k), {8, 96, 120, 22});
+                                        {QStringLiteral("ručně"), QStringLiteral("ze souboru"),
+                                         QStringLiteral("z konstrukce")},
+                                        page);
+        view.entryMode->setGeometry(8, 34, 120, 78);
+        view.sourceFile = makeEdit(page, QStringLiteral("Edit%1").arg(k), {8, 120, 120, 22});
         view.sourceFile->setReadOnly(true);
         // What the store holds is changed only by the dialogs.
         showOnly(view.storeMark);

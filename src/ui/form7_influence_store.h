@@ -33,7 +33,7 @@ protected:
 private:
     struct SlotView {
         QCheckBox* storeMark;    // CheckBox1..5
-        RadioGroup* entryMode;   // RadioGroup1..5: "ručně", "ze souboru"
+        RadioGroup* entryMode;   // RadioGroup1..5: "ručně", "ze souboru", "z konstrukce"
         QLineEdit* sourceFile;   // Edit1..5
         QTableView* table;       // StringGrid1..5
         TextTableModel* model;

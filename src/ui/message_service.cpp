@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
+#include <algorithm>
 #include <exception>
 #include <new>
+#include <vector>
 
 namespace kvor::ui {
 
@@ -79,6 +82,23 @@ void DesktopMessageService::showMessage(const QString& text)
 void DesktopMessageService::showErrorBox(const QString& text)
 {
     execBox(QMessageBox::Critical, text);
+}
+
+int DesktopMessageService::askQuestion(const QString& text, const QStringList& buttons)
+{
+    QMessageBox box(QMessageBox::Question, kApplicationTitle, text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    std::vector<QPushButton*> pushButtons;
+    for (const QString& caption : buttons)
+        pushButtons.push_back(box.addButton(caption, QMessageBox::AcceptRole));
+    if (!pushButtons.empty()) {
+        box.setDefaultButton(pushButtons.front());
+        box.setEscapeButton(pushButtons.back());
+    }
+    box.exec();
+    const auto chosen = std::find(pushButtons.begin(), pushButtons.end(), box.clickedButton());
+    return chosen == pushButtons.end() ? static_cast<int>(buttons.size()) - 1
+                                       : static_cast<int>(chosen - pushButtons.begin());
 }
 
 void DesktopMessageService::soundBeep()

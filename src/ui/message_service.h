@@ -6,6 +6,7 @@
 #include "model/report.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <string_view>
@@ -27,6 +28,10 @@ public:
     // the final full stop that errorBoxText adds.
     void errorBox(std::string_view runtimeText);
     void beep() { soundBeep(); }
+    // A modal question box captioned with the application title, one button
+    // per caption; returns the index of the button chosen. Escape or closing
+    // the box chooses the last button, which should be the one that cancels.
+    int question(const QString& text, const QStringList& buttons) { return askQuestion(text, buttons); }
 
     // A check's report: the focus goes to the control named in it (looked up in
     // `focusScope`) first, so the message box hands the focus back to the field
@@ -41,6 +46,7 @@ protected:
     virtual void showMessage(const QString& text) = 0;
     virtual void showErrorBox(const QString& text) = 0;
     virtual void soundBeep() = 0;
+    virtual int askQuestion(const QString& text, const QStringList& buttons) = 0;
 };
 
 // Real modal boxes and the system beep.
@@ -49,6 +55,7 @@ protected:
     void showMessage(const QString& text) override;
     void showErrorBox(const QString& text) override;
     void soundBeep() override;
+    int askQuestion(const QString& text, const QStringList& buttons) override;
 };
 
 // Puts the focus on the control named `objectName` inside `scope` (the scope

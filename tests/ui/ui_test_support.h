@@ -34,13 +34,16 @@ inline QString controlName(const QWidget* widget)
     return {};
 }
 
-// Each event as one line: "message: …", "error: …", "beep". A message also
-// notes which control held the focus of its window when it came up.
+// Each event as one line: "message: …", "error: …", "question: …", "beep". A
+// message also notes which control held the focus of its window when it came
+// up. A question takes the next of `answers` (button indexes); with none left
+// it takes the last button, the one that cancels.
 class RecordingMessageService final : public MessageService {
 public:
     QStringList events;
     QStringList focusAtMessage;
     std::function<void()> atMessage;  // runs as each message comes up
+    QList<int> answers;
 
     void clear()
     {
@@ -62,6 +65,11 @@ protected:
         noteFocus();
     }
     void soundBeep() override { events << QStringLiteral("beep"); }
+    int askQuestion(const QString& text, const QStringList& buttons) override
+    {
+        events << QStringLiteral("question: ") + text;
+        return answers.isEmpty() ? static_cast<int>(buttons.size()) - 1 : answers.takeFirst();
+    }
 
 private:
     void noteFocus()

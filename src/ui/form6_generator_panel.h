@@ -1,0 +1,55 @@
+#pragma once
+// The panel "Z konstrukce" of the influence-line dialog: what a line generated
+// from the beam needs besides the beam itself. The kind comes from the slot's
+// kind box on the main window and is only shown; the station X is typed, or
+// for "Reakce" chosen among the supports a, b, c, …; the step; for "Průhyb" and
+// "Pootočení" the modulus of elasticity E. "Vygenerovat" asks the dialog to
+// generate; the panel itself checks and computes nothing.
+
+#include "analysis/slot_generation.h"
+
+#include <QFrame>
+
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kvor::ui {
+
+class GeneratorPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit GeneratorPanel(QWidget* parent);
+
+    // Shows the kind text and the controls it needs, with the supports to
+    // choose from for a reaction.
+    void prepare(const QString& kindText, const std::vector<SupportChoice>& supports);
+    // The fields as typed; for a reaction X is the chosen support's station.
+    GeneratorInput input() const;
+    // Fills the fields (a stored line's parameters, or the defaults).
+    void setInput(const GeneratorInput& input);
+    void setLocked(bool locked);
+
+signals:
+    void generateClicked();
+
+private:
+    bool reaction() const;
+
+    std::vector<SupportChoice> supports_;
+    QLabel* Label5;        // "Veličina:"
+    QLabel* Label6;        // the kind text
+    QLabel* Label7;        // "Staničení X [m]" / "Podpora"
+    QLineEdit* Edit3;      // X
+    QComboBox* ComboBox1;  // the supports a, b, c, …
+    QLabel* Label8;        // "Krok [m]"
+    QLineEdit* Edit4;      // H
+    QLabel* Label9;        // "Modul pružnosti E [MPa]"
+    QLineEdit* Edit5;      // E
+    QPushButton* BitBtn4;  // "Vygenerovat"
+};
+
+}  // namespace kvor::ui
