@@ -97,11 +97,11 @@ TEST(CalcParabolic, AFaultOfTheDefinitionEndsTheRunWithItsMessage)
     EXPECT_EQ(run.out, "");
     // The reader judges the definition as the dialog would, and names the line of its table.
     EXPECT_EQ(run.firstErrLine(),
-              "Soubor projektu je poškozen na řádku 136: Parabola 1.úseku kabelu vybíhá mimo průřez nosníku!");
+              "Soubor projektu je poškozen na řádku 141: Parabola 1.úseku kabelu vybíhá mimo průřez nosníku!");
 
     p.tendons[0].divisions = "0";
     EXPECT_EQ(runCalc({saveAs(p, folder.path(), "d.txt", ',')}).firstErrLine(),
-              "Soubor projektu je poškozen na řádku 136: Počet dělení paraboly musí být celé číslo od 1 do 1000!!!");
+              "Soubor projektu je poškozen na řádku 141: Počet dělení paraboly musí být celé číslo od 1 do 1000!!!");
 }
 
 }  // namespace kvor::testing

@@ -101,6 +101,8 @@ TEST(KvorIl, GeneratedProjectGivesNTimesEAtMidspan)
 
     Project p;
     p.beam.length = "12";
+    p.section.eBottom = "0,3";
+    p.section.eTop = "-0,3";
     QuantitySlot& slot = p.quantities[0];
     slot.shown = true;
     slot.kindText = "Ohybový moment";
