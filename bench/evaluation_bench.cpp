@@ -1,5 +1,7 @@
 // Cost of "Výpočet": the whole run on the largest project, its growth with the
 // point counts, and the indexed station lookup against the plain scan from row 1.
+#include "largest_project.h"
+
 #include "evaluation/derivative_table.h"
 #include "evaluation/evaluation_run.h"
 #include "evaluation/station_lookup.h"
@@ -14,56 +16,11 @@
 
 namespace {
 
-constexpr long double kSpan = 100.0L;
 constexpr char kSep = ',';
-
-// Station i of n evenly spaced stations from 0 to the span, as a 15-digit text.
-std::string station(int i, int n) { return kvor::formatNumber(kSpan * i / (n - 1), kSep); }
-
-// An influence line of m points: a skewed hump that differs per slot.
-kvor::TextTable influenceLine(int m, int slot)
-{
-    kvor::TextTable t(m + 1, 2);
-    t.setRow(0, {"Staničení [m]", "Pořadnice"});
-    const long double peak = kSpan * (slot + 1) / 6;
-    for (int i = 0; i < m; ++i) {
-        const long double x = kSpan * i / (m - 1);
-        const long double y = x <= peak ? x / peak : (kSpan - x) / (kSpan - peak);
-        t.setRow(i + 1, {station(i, m), kvor::formatNumber(y * (slot + 1), kSep)});
-    }
-    return t;
-}
-
-// A broken tendon of n points draped along the span, in the store layout.
-kvor::TextTable brokenTendon(int n, int slot)
-{
-    kvor::TextTable t(n + 1, 3);
-    t.setRow(0, {"Staničení", "Excentricita", "Předpínací síla"});
-    const std::string force = kvor::formatInteger(-1000 - 100 * slot);
-    for (int i = 0; i < n; ++i) {
-        const long double x = kSpan * i / (n - 1);
-        const long double e = 0.3L * std::sin(3.14159265358979L * x / kSpan) - 0.05L * slot;
-        t.setRow(i + 1, {station(i, n), kvor::formatNumber(e, kSep), force});
-    }
-    return t;
-}
 
 std::unique_ptr<kvor::Project> fullProject(int linePoints, int tendonPoints)
 {
-    auto p = std::make_unique<kvor::Project>();
-    for (int s = 0; s < kvor::kSlotCount; ++s) {
-        kvor::QuantitySlot& q = p->quantities[static_cast<size_t>(s)];
-        q.shown = true;
-        q.status = kvor::SlotStatus::Entered;
-        q.kindText = "Ohybový moment";
-        q.line = influenceLine(linePoints, s);
-        kvor::TendonSlot& t = p->tendons[static_cast<size_t>(s)];
-        t.shown = true;
-        t.status = kvor::SlotStatus::Entered;
-        t.type = kvor::TendonType::Broken;
-        t.points = brokenTendon(tendonPoints, s);
-    }
-    return p;
+    return kvor::bench::makeProject(linePoints, tendonPoints, kSep);
 }
 
 // The whole run on a project whose result tables are still in their initial
@@ -84,13 +41,13 @@ void runFresh(benchmark::State& state, int linePoints, int tendonPoints)
     state.counters["points"] = static_cast<double>(linePoints);
 }
 
-void BM_EvaluateLargestProject(benchmark::State& state) { runFresh(state, 32750, 32766); }
+void BM_EvaluateLargestProject(benchmark::State& state) { runFresh(state, kvor::bench::kLargestLinePoints, kvor::bench::kLargestTendonPoints); }
 BENCHMARK(BM_EvaluateLargestProject)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // A second run over the same project reuses the tables of the first.
 void BM_EvaluateLargestProjectAgain(benchmark::State& state)
 {
-    auto p = fullProject(32750, 32766);
+    auto p = fullProject(kvor::bench::kLargestLinePoints, kvor::bench::kLargestTendonPoints);
     kvor::evaluateProject(*p, kSep);
     for (auto _ : state) {
         kvor::evaluateProject(*p, kSep);
@@ -131,10 +88,12 @@ long double literalLookup(const kvor::TextTable& table, long double x)
 struct LookupInput {
     kvor::TextTable line, slopes;
     std::vector<long double> stations;
-    explicit LookupInput(int n) : line(influenceLine(n, 2))
+    explicit LookupInput(int n)
     {
+        const auto project = fullProject(n, n);
+        line = project->quantities[2].line;
         kvor::buildDerivativeTable(line, slopes, kSep);
-        const kvor::TextTable tendon = brokenTendon(n, 2);
+        const kvor::TextTable& tendon = project->tendons[2].points;
         for (int i = 1; i <= n; ++i)
             stations.push_back(kvor::toNumber(tendon.cell(i, 0), kSep));
     }
