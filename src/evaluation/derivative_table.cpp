@@ -23,7 +23,7 @@ void buildDerivativeTable(const TextTable& line, TextTable& derivatives, char se
         const long double xBehind = station(behind);
         const long double dy = yAhead - yBehind;
         const long double dx = xAhead - xBehind;
-        derivatives.setCell(row, 1, formatNumber(checkedDivide(dy, dx), sep));
+        derivatives.setNumber(row, 1, checkedDivide(dy, dx), sep);
     };
 
     for (int i = 1; i <= n; ++i) {
@@ -34,6 +34,8 @@ void buildDerivativeTable(const TextTable& line, TextTable& derivatives, char se
     }
     writeSlope(1, 2, 1);
     writeSlope(n, n, n - 1);
+    // Every station is now a copy of the line's: hold that column once.
+    derivatives.shareColumn(0, line, 0);
 }
 
 }  // namespace kvor

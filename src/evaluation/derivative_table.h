@@ -6,7 +6,8 @@
 // copied character for character, and the slope at point i as a 15-digit text.
 // Interior points take the central difference over both neighbours (not weighted
 // by unequal spacing); point 1 the forward and point n the backward difference.
-// Rows are written interior rows first, then row 1, then row n.
+// Rows are written interior rows first, then row 1, then row n. A finished
+// table holds its station column together with the line (TextTable::shareColumn).
 
 #include "model/text_table.h"
 

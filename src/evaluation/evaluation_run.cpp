@@ -1,6 +1,7 @@
 #include "evaluation/evaluation_run.h"
 
 #include "evaluation/derivative_table.h"
+#include "evaluation/parallel_tasks.h"
 #include "evaluation/station_lookup.h"
 #include "evaluation/tendon_effect.h"
 #include "model/numbers.h"
@@ -8,11 +9,15 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace kvor {
 namespace {
 
 constexpr const char* kNotEntered = "###";
+constexpr size_t kSlots = kSlotCount;
 
 void setUnit(std::string& unit, const std::string& kindText)
 {
@@ -26,61 +31,198 @@ void setUnit(std::string& unit, const std::string& kindText)
         unit = kQuantityKindUnits[static_cast<size_t>(kind)];
 }
 
-// What each tendon is evaluated as: a parabolic tendon as the broken tendon of
-// its polygon, formed once per run; the other types as stored.
-struct TendonGeometry {
-    TendonType method = TendonType::None;
-    TextTable polygon;
+// The method a tendon is evaluated with: a parabolic tendon as the broken
+// tendon of its polygon; None for a type without a method.
+TendonType methodOf(TendonType type)
+{
+    if (type == TendonType::Straight || type == TendonType::Broken)
+        return type;
+    return isParabolicType(type) ? TendonType::Broken : TendonType::None;
+}
+
+// What the threads compute, each part into its own place. Tables are built
+// fresh here and handed to the project only when the run commits them.
+struct QuantityWork {
+    bool done = false;
+    TextTable derivatives;
+    std::optional<StationIndex> line, slopes;
 };
 
-void evaluateQuantity(Project& project, int q, std::array<TendonLoads, kSlotCount>& loads,
-                      std::array<TendonGeometry, kSlotCount>& geometry, char sep)
-{
-    EvaluationResult& results = project.results;
-    const QuantitySlot& quantity = project.quantities[static_cast<size_t>(q)];
-    TextTable& derivatives = results.derivatives[static_cast<size_t>(q)];
-    buildDerivativeTable(quantity.line, derivatives, sep);
+struct TendonWork {
+    bool polygonDone = false;
+    TextTable polygon;  // a parabolic tendon's points, formed once per run
+    bool done = false;  // the loads of a tendon evaluated as broken
+    TextTable table;    // the loads' own table; the tendon tables share its columns
+    TendonLoads loads;
+};
 
-    // Both station columns are parsed once per quantity and shared by all tendons.
-    const StationIndex line(quantity.line, sep);
-    const StationIndex slopes(derivatives, sep);
-    for (int t = 0; t < kSlotCount; ++t) {
-        const TendonSlot& tendon = project.tendons[static_cast<size_t>(t)];
-        std::string& value = results.value[static_cast<size_t>(q)][static_cast<size_t>(t)];
-        if (tendon.entered()) {
-            const bool parabolic = isParabolicType(tendon.type);
-            if (tendon.type == TendonType::Straight || parabolic)
-                results.tendonTableType[static_cast<size_t>(t)] = static_cast<int>(tendon.type);
-            TendonGeometry& shape = geometry[static_cast<size_t>(t)];
-            if (parabolic && shape.method == TendonType::None) {
-                shape.polygon = parabolicPolygon(tendon, sep);
-                shape.method = TendonType::Broken;
+struct PairWork {
+    bool done = false;
+    TextTable table;
+    std::optional<long double> effect;
+};
+
+struct RunWork {
+    std::array<QuantityWork, kSlots> quantities;
+    std::array<TendonWork, kSlots> tendons;
+    std::array<std::array<PairWork, kSlots>, kSlots> pairs;  // [q][t]
+};
+
+// Runs `step` and tells whether it finished; a failure is found again, in
+// slot order, when the run commits.
+template <class Step>
+bool finishes(Step&& step)
+{
+    try {
+        step();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+void computeInParallel(const Project& project, RunWork& work, char sep)
+{
+    // First the derivative tables and the tendons' loads, then the 25 pairs,
+    // which need both.
+    runInParallel(2 * kSlots, [&](size_t task) {
+        const size_t k = task % kSlots;
+        if (task < kSlots) {
+            const QuantitySlot& quantity = project.quantities[k];
+            QuantityWork& w = work.quantities[k];
+            if (quantity.entered())
+                w.done = finishes([&] {
+                    buildDerivativeTable(quantity.line, w.derivatives, sep);
+                    w.line.emplace(quantity.line, sep);
+                    w.slopes.emplace(w.derivatives, sep);
+                });
+        } else {
+            const TendonSlot& tendon = project.tendons[k];
+            TendonWork& w = work.tendons[k];
+            if (!tendon.entered() || methodOf(tendon.type) != TendonType::Broken)
+                return;
+            if (isParabolicType(tendon.type)) {
+                w.polygonDone = finishes([&] { w.polygon = parabolicPolygon(tendon, sep); });
+                if (!w.polygonDone)
+                    return;
             }
-            const TendonType method = parabolic ? shape.method : tendon.type;
-            const TextTable& points = parabolic ? shape.polygon : tendon.points;
-            TextTable& table = results.tendonTables[static_cast<size_t>(q)][static_cast<size_t>(t)];
-            // A type without a method keeps its old value.
-            if (const auto effect = tendonEffect(method, points, line, slopes, table, sep,
-                                                 loads[static_cast<size_t>(t)]))
-                value = formatNumber(*effect, sep);
+            const TextTable& points = w.polygonDone ? w.polygon : tendon.points;
+            w.done = finishes([&] { formBrokenTendonLoads(points, w.table, w.loads, sep); });
+        }
+    });
+    runInParallel(kSlots * kSlots, [&](size_t task) {
+        const size_t q = task / kSlots;
+        const size_t t = task % kSlots;
+        const QuantityWork& quantity = work.quantities[q];
+        const TendonSlot& tendon = project.tendons[t];
+        const TendonWork& shape = work.tendons[t];
+        const TendonType method = methodOf(tendon.type);
+        if (!quantity.done || !tendon.entered() || method == TendonType::None)
+            return;
+        if (method == TendonType::Broken && !shape.done)
+            return;
+        PairWork& w = work.pairs[q][t];
+        w.done = finishes([&] {
+            w.effect = tendonEffect(method, shape.polygonDone ? shape.polygon : tendon.points, *quantity.line,
+                                    *quantity.slopes, w.table, sep, work.tendons[t].loads);
+        });
+    });
+}
+
+// Hands the computed parts to the project in slot order, exactly as a run
+// that computes one part after another writes them. From the first part that
+// did not finish on, the run goes on one part after another on the project
+// itself, so a failure is reported and leaves the project as it always has.
+class Commit {
+public:
+    Commit(Project& project, RunWork& work, char sep) : project_(project), work_(work), sep_(sep) {}
+
+    void quantity(size_t q)
+    {
+        EvaluationResult& results = project_.results;
+        const QuantitySlot& quantity = project_.quantities[q];
+        QuantityWork& w = work_.quantities[q];
+        std::optional<StationIndex> line, slopes;
+        if (!serial_ && w.done) {
+            results.derivatives[q] = std::move(w.derivatives);
+        } else {
+            serial_ = true;
+            buildDerivativeTable(quantity.line, results.derivatives[q], sep_);
+            line.emplace(quantity.line, sep_);
+            slopes.emplace(results.derivatives[q], sep_);
+        }
+        for (size_t t = 0; t < kSlots; ++t)
+            pair(q, t, line, slopes);
+
+        results.block[q] = BlockState::Evaluated;
+        results.caption[q] = "- " + quantity.kindText;
+        results.comment[q] = quantity.description;
+        setUnit(results.unit[q], quantity.kindText);
+    }
+
+private:
+    void pair(size_t q, size_t t, std::optional<StationIndex>& line, std::optional<StationIndex>& slopes)
+    {
+        EvaluationResult& results = project_.results;
+        const TendonSlot& tendon = project_.tendons[t];
+        std::string& value = results.value[q][t];
+        if (tendon.entered()) {
+            const TendonType method = methodOf(tendon.type);
+            if (tendon.type == TendonType::Straight || isParabolicType(tendon.type))
+                results.tendonTableType[t] = static_cast<int>(tendon.type);
+            TextTable& table = results.tendonTables[q][t];
+            PairWork& w = work_.pairs[q][t];
+            std::optional<long double> effect;
+            if (method == TendonType::None) {
+                // A type without a method keeps its old value.
+            } else if (!serial_ && w.done) {
+                table = std::move(w.table);
+                effect = w.effect;
+                if (method == TendonType::Broken)
+                    loads_[t] = &work_.tendons[t].loads;
+            } else {
+                if (!serial_) {
+                    serial_ = true;
+                    const QuantitySlot& quantity = project_.quantities[q];
+                    line.emplace(quantity.line, sep_);
+                    slopes.emplace(results.derivatives[q], sep_);
+                }
+                // A parabolic tendon's polygon is formed at its first quantity.
+                TendonWork& shape = work_.tendons[t];
+                if (isParabolicType(tendon.type) && !shape.polygonDone) {
+                    shape.polygon = parabolicPolygon(tendon, sep_);
+                    shape.polygonDone = true;
+                }
+                const TextTable& points = shape.polygonDone ? shape.polygon : tendon.points;
+                // The loads of a tendon already committed are those a run forms
+                // at its first table; otherwise this table forms them.
+                TendonLoads& loads = loads_[t] ? *loads_[t] : serialLoads_[t];
+                effect = tendonEffect(method, points, *line, *slopes, table, sep_, loads);
+                if (loads.table)
+                    loads_[t] = &loads;
+            }
+            if (effect)
+                value = formatNumber(*effect, sep_);
         } else {
             value = kNotEntered;
         }
-        results.selectable[static_cast<size_t>(t)] = tendon.entered();
-        results.group[static_cast<size_t>(t)] = false;
+        results.selectable[t] = tendon.entered();
+        results.group[t] = false;
     }
 
-    results.block[static_cast<size_t>(q)] = BlockState::Evaluated;
-    results.caption[static_cast<size_t>(q)] = "- " + quantity.kindText;
-    results.comment[static_cast<size_t>(q)] = quantity.description;
-    setUnit(results.unit[static_cast<size_t>(q)], quantity.kindText);
-}
+    Project& project_;
+    RunWork& work_;
+    char sep_;
+    bool serial_ = false;
+    std::array<TendonLoads*, kSlots> loads_{};
+    std::array<TendonLoads, kSlots> serialLoads_;
+};
 
-void markNotEvaluated(EvaluationResult& results, int q)
+void markNotEvaluated(EvaluationResult& results, size_t q)
 {
-    results.block[static_cast<size_t>(q)] = BlockState::NotEvaluated;
-    results.caption[static_cast<size_t>(q)].clear();
-    results.comment[static_cast<size_t>(q)].clear();
+    results.block[q] = BlockState::NotEvaluated;
+    results.caption[q].clear();
+    results.comment[q].clear();
 }
 
 }  // namespace
@@ -97,13 +239,12 @@ std::optional<Report> checkEvaluationPreconditions(const Project& project)
 
 void evaluateProject(Project& project, char sep)
 {
-    // A tendon's point loads are formed at its first quantity and copied into
-    // the tables of the later ones.
-    std::array<TendonLoads, kSlotCount> loads;
-    std::array<TendonGeometry, kSlotCount> geometry;
-    for (int q = 0; q < kSlotCount; ++q) {
-        if (project.quantities[static_cast<size_t>(q)].entered())
-            evaluateQuantity(project, q, loads, geometry, sep);
+    const auto work = std::make_unique<RunWork>();
+    computeInParallel(project, *work, sep);
+    Commit commit(project, *work, sep);
+    for (size_t q = 0; q < kSlots; ++q) {
+        if (project.quantities[q].entered())
+            commit.quantity(q);
         else
             markNotEvaluated(project.results, q);
     }

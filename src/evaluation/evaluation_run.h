@@ -30,7 +30,10 @@ inline constexpr int kInfluenceLinesPage = 2;
 std::optional<Report> checkEvaluationPreconditions(const Project& project);
 
 // Fills project.results as described above; run it after the preconditions
-// pass. A failure throws kvor::Error at the point where it occurs and keeps
+// pass. The derivative tables, the tendons' loads and the 25 (quantity,
+// tendon) pairs are computed on all cores into space of their own and then
+// written in slot order, so the result is that of computing one after another.
+// A failure throws kvor::Error at the point where it occurs and keeps
 // everything written before it (working tables, values, captions, group flags);
 // the caller then keeps the main window instead of showing the results.
 void evaluateProject(Project& project, char sep);

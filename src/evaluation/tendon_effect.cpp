@@ -22,20 +22,13 @@ constexpr int kStoreStation = 0;
 constexpr int kStoreEccentricity = 1;
 constexpr int kStoreForce = 2;
 
-// Cells get strings of their exact length: a table of 32767 × 9 cells is held
-// for each of 25 pairs, so spare capacity would cost more than the copy.
-void writeText(TextTable& table, int row, int col, std::string_view text)
-{
-    table.setCell(row, col, std::string(text));
-}
+void writeText(TextTable& table, int row, int col, std::string_view text) { table.setCell(row, col, text); }
 
 // Writes a computed value as its 15-digit text and returns what re-reading the
 // cell gives. A value that is not a finite number is never written.
 long double writeNumber(TextTable& table, int row, int col, long double value, char sep)
 {
-    const FormattedNumber f = formatAndReread(checkedFinite(value), sep);
-    writeText(table, row, col, f.text);
-    return f.reread;
+    return table.setNumber(row, col, checkedFinite(value), sep);
 }
 
 void startTable(TextTable& table, int rows)
@@ -149,6 +142,14 @@ void formPointForces(const TextTable& points, TextTable& table, TendonLoads& loa
     writeForces(n, last * at(sinA, n - 1), last * at(cosA, n - 1));
 }
 
+// c(i) = d(i)·M(i) + V(i)·η(i), each step guarded against overflow.
+long double contribution(long double d, long double moment, long double vertical, long double eta)
+{
+    const long double bending = checkedFinite(d * moment);
+    const long double lifting = checkedFinite(vertical * eta);
+    return checkedFinite(bending + lifting);
+}
+
 long double brokenEffect(const TextTable& points, const StationIndex& line, const StationIndex& slopes,
                          TextTable& table, char sep, TendonLoads& loads)
 {
@@ -176,41 +177,70 @@ long double brokenEffect(const TextTable& points, const StationIndex& line, cons
         near = found.row;
         at(d, i) = writeNumber(table, i, kSlope, found.value, sep);
     }
-    for (int i = 1; i <= n; ++i)
-        copyPoint(points, i, table);
+    // Station, eccentricity and force are the store's own texts: their columns
+    // are held once for the store and every table of the tendon.
+    table.shareColumn(kStation, points, kStoreStation);
+    table.shareColumn(kEccentricity, points, kStoreEccentricity);
+    table.shareColumn(kForce, points, kStoreForce);
 
     std::vector<long double> eccentricity, horizontal;
+    long double effect = 0.0L;
     if (formed) {
-        for (int i = 1; i <= n; ++i) {
-            writeText(table, i, kVertical, loads.table->cell(i, kVertical));
-            writeText(table, i, kHorizontal, loads.table->cell(i, kHorizontal));
+        // The point numbers and loads are those of the table the loads were formed in.
+        for (const int col : {kPoint, kVertical, kHorizontal})
+            table.shareColumn(col, *loads.table, col);
+        int i = 1;
+        try {
+            for (; i <= n; ++i)
+                effect = checkedFinite(effect + contribution(at(d, i), at(loads.moment, i), at(loads.vertical, i), at(eta, i)));
+        } catch (...) {
+            // Each moment is written as its contribution is added: a failing one
+            // leaves the later moment cells as they were.
+            for (int k = 1; k <= i; ++k)
+                writeText(table, k, kMoment, loads.table->cell(k, kMoment));
+            throw;
         }
-    } else {
-        formPointForces(points, table, loads, eccentricity, horizontal, sep);
-        loads.moment.assign(horizontal.size(), 0.0L);
+        table.shareColumn(kMoment, *loads.table, kMoment);
+        return effect;
     }
 
-    // Each moment is written as its contribution is added, so a failing
-    // contribution leaves the later moment cells as they were.
-    long double effect = 0.0L;
+    for (int i = 1; i <= n; ++i)
+        writeText(table, i, kPoint, formatInteger(i));
+    formPointForces(points, table, loads, eccentricity, horizontal, sep);
+    loads.moment.assign(horizontal.size(), 0.0L);
     for (int i = 1; i <= n; ++i) {
-        if (formed) {
-            writeText(table, i, kMoment, loads.table->cell(i, kMoment));
-        } else {
-            at(loads.moment, i) = checkedFinite(at(eccentricity, i) * at(horizontal, i));
-            writeNumber(table, i, kMoment, at(loads.moment, i), sep);
-        }
-        const long double bending = checkedFinite(at(d, i) * at(loads.moment, i));
-        const long double lifting = checkedFinite(at(loads.vertical, i) * at(eta, i));
-        const long double contribution = checkedFinite(bending + lifting);
-        effect = checkedFinite(effect + contribution);
+        at(loads.moment, i) = checkedFinite(at(eccentricity, i) * at(horizontal, i));
+        writeNumber(table, i, kMoment, at(loads.moment, i), sep);
+        effect = checkedFinite(effect + contribution(at(d, i), at(loads.moment, i), at(loads.vertical, i), at(eta, i)));
     }
-    if (!formed)
-        loads.table = &table;
+    loads.table = &table;
     return effect;
 }
 
 }  // namespace
+
+void formBrokenTendonLoads(const TextTable& points, TextTable& table, TendonLoads& loads, char sep)
+{
+    const int rows = points.rowCount();
+    const int n = rows - 1;
+    startTable(table, rows);
+    loads.station.assign(static_cast<size_t>(std::max(n, 1)) + 2, 0.0L);
+    for (int i = 1; i <= n; ++i)
+        at(loads.station, i) = toNumber(points.cell(i, kStoreStation), sep);
+    table.shareColumn(kStation, points, kStoreStation);
+    table.shareColumn(kEccentricity, points, kStoreEccentricity);
+    table.shareColumn(kForce, points, kStoreForce);
+    for (int i = 1; i <= n; ++i)
+        writeText(table, i, kPoint, formatInteger(i));
+    std::vector<long double> eccentricity, horizontal;
+    formPointForces(points, table, loads, eccentricity, horizontal, sep);
+    loads.moment.assign(horizontal.size(), 0.0L);
+    for (int i = 1; i <= n; ++i) {
+        at(loads.moment, i) = checkedFinite(at(eccentricity, i) * at(horizontal, i));
+        writeNumber(table, i, kMoment, at(loads.moment, i), sep);
+    }
+    loads.table = &table;
+}
 
 std::optional<long double> tendonEffect(TendonType type, const TextTable& tendonPoints, const StationIndex& line,
                                         const StationIndex& slopes, TextTable& tendonTable, char sep,

@@ -55,10 +55,21 @@ struct TendonLoads {
 // `line` indexes the quantity's influence line, `slopes` its derivative table.
 // `loads` carries a broken tendon's loads from one quantity to the next: pass
 // the same object for every quantity of one tendon, and keep the table it
-// refers to unchanged meanwhile.
+// refers to unchanged meanwhile. Once formed, loads are only read, so several
+// threads may use them at once. Every table of the tendon holds the point
+// number, station, eccentricity, force and load columns together with the
+// store and the table the loads were formed in (TextTable::shareColumn).
 std::optional<long double> tendonEffect(TendonType type, const TextTable& tendonPoints,
                                         const StationIndex& line, const StationIndex& slopes,
                                         TextTable& tendonTable, char sep, TendonLoads& loads);
+
+// Forms a broken tendon's loads without a quantity: `table` gets the point
+// numbers, the store's columns and the loads V, H and M as the tendon's first
+// table would, and `loads` refers to it. Throws kvor::Error where forming them
+// in tendonEffect would fail (a text that is no number, an overflow); the
+// lookups of a quantity are not made, so a failure of those is found only by
+// tendonEffect itself.
+void formBrokenTendonLoads(const TextTable& tendonPoints, TextTable& table, TendonLoads& loads, char sep);
 
 // The same for a single quantity.
 std::optional<long double> tendonEffect(TendonType type, const TextTable& tendonPoints,

@@ -272,14 +272,62 @@ Decimal15 decompose(long double x)
 
 }  // namespace
 
-FormattedNumber formatAndReread(long double x, char sep)
+namespace {
+
+// Appends to a NumberText; the general format never needs more than 23 characters.
+class TextBuffer {
+public:
+    explicit TextBuffer(NumberText& out) : out_(out) { out_.size = 0; }
+    void put(char c) { out_.text[out_.size++] = c; }
+    void put(const char* s, size_t n)
+    {
+        std::memcpy(out_.text + out_.size, s, n);
+        out_.size = static_cast<unsigned char>(out_.size + n);
+    }
+    void repeat(char c, size_t n)
+    {
+        std::memset(out_.text + out_.size, c, n);
+        out_.size = static_cast<unsigned char>(out_.size + n);
+    }
+
+private:
+    NumberText& out_;
+};
+
+void putExponent(TextBuffer& b, int e)
+{
+    char digits[8];
+    int n = 0;
+    if (e < 0)
+        b.put('-');
+    unsigned v = static_cast<unsigned>(e < 0 ? -e : e);
+    do {
+        digits[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    while (n > 0)
+        b.put(digits[--n]);
+}
+
+NumberText literalText(const char* text, long double value)
+{
+    NumberText out;
+    TextBuffer b(out);
+    b.put(text, std::strlen(text));
+    out.reread = value;
+    return out;
+}
+
+}  // namespace
+
+NumberText formatNumberText(long double x, char sep)
 {
     if (std::isnan(x))
-        return {"NAN", x};
+        return literalText("NAN", x);
     if (std::isinf(x))
-        return {x > 0 ? "INF" : "-INF", x};
+        return literalText(x > 0 ? "INF" : "-INF", x);
     if (x == 0)
-        return {"0", 0.0L};
+        return literalText("0", 0.0L);
 
     Decimal15 d = decompose(x);
     uint64_t digits = d.digits;
@@ -295,42 +343,46 @@ FormattedNumber formatAndReread(long double x, char sep)
     }
     const int e = d.exponent;
 
-    // No reserve: texts of up to 15 characters then live inside the string
-    // itself, which halves the memory of a large table of cells.
-    std::string out;
+    NumberText out;
+    TextBuffer b(out);
     if (d.negative)
-        out += '-';
+        b.put('-');
     if (e < -4 || e >= 15) {
-        out += raw[0];
+        b.put(raw[0]);
         if (count > 1) {
-            out += sep;
-            out.append(raw + 1, static_cast<size_t>(count - 1));
+            b.put(sep);
+            b.put(raw + 1, static_cast<size_t>(count - 1));
         }
-        out += 'E';
-        out += std::to_string(e);
+        b.put('E');
+        putExponent(b, e);
     } else if (e >= 0) {
         if (count <= e + 1) {
-            out.append(raw, static_cast<size_t>(count));
-            out.append(static_cast<size_t>(e + 1 - count), '0');
+            b.put(raw, static_cast<size_t>(count));
+            b.repeat('0', static_cast<size_t>(e + 1 - count));
         } else {
-            out.append(raw, static_cast<size_t>(e + 1));
-            out += sep;
-            out.append(raw + e + 1, static_cast<size_t>(count - e - 1));
+            b.put(raw, static_cast<size_t>(e + 1));
+            b.put(sep);
+            b.put(raw + e + 1, static_cast<size_t>(count - e - 1));
         }
     } else {
-        out += '0';
-        out += sep;
-        out.append(static_cast<size_t>(-e - 1), '0');
-        out.append(raw, static_cast<size_t>(count));
+        b.put('0');
+        b.put(sep);
+        b.repeat('0', static_cast<size_t>(-e - 1));
+        b.put(raw, static_cast<size_t>(count));
     }
 
-    long double reread;
     uint64_t m = 0;
     for (int i = 0; i < count; ++i)
         m = m * 10 + static_cast<uint64_t>(raw[i] - '0');
-    if (!exactScale(m, e - (count - 1), d.negative, reread))
-        reread = *parseNumber(out, sep);
-    return {std::move(out), reread};
+    if (!exactScale(m, e - (count - 1), d.negative, out.reread))
+        out.reread = *parseNumber(out.view(), sep);
+    return out;
+}
+
+FormattedNumber formatAndReread(long double x, char sep)
+{
+    const NumberText t = formatNumberText(x, sep);
+    return {std::string(t.view()), t.reread};
 }
 
 std::string formatNumber(long double x, char sep) { return formatAndReread(x, sep).text; }
@@ -384,13 +436,11 @@ long double checkedDivide(long double x, long double y)
     return checkedFinite(x / y);
 }
 
-long double checkedFinite(long double x)
+void failNotFinite(long double x)
 {
     if (std::isnan(x))
         throw Error::invalidOperation();
-    if (std::isinf(x))
-        throw Error::overflow();
-    return x;
+    throw Error::overflow();
 }
 
 }  // namespace kvor

@@ -11,6 +11,7 @@
 // significant digits, fixed notation while 0.0001 <= |x| < 1e15, otherwise
 // "1,2E-5" / "1E20"; no trailing zeros; zero (also -0) is "0".
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,6 +37,16 @@ struct FormattedNumber {
 };
 FormattedNumber formatAndReread(long double value, char decimalSeparator);
 
+// The same without a heap string: every text of the general format fits in
+// 23 characters ("-1,23456789012345E-4932"), so it is held in place.
+struct NumberText {
+    char text[24];
+    unsigned char size;
+    long double reread;
+    std::string_view view() const { return {text, size}; }
+};
+NumberText formatNumberText(long double value, char decimalSeparator);
+
 // Whole numbers of count fields: blanks, an optional sign and decimal digits,
 // within the 32-bit range; nothing otherwise.
 std::optional<int32_t> parseInteger(std::string_view text);
@@ -49,12 +60,20 @@ long double roundHalfEven(long double x);
 // Whole part, toward zero.
 long double truncTowardZero(long double x);
 
+// Throws the error of a value that is not finite (NaN or infinite).
+[[noreturn]] void failNotFinite(long double x);
+
 // x / y with the failures of the runtime: y = 0 gives "Floating point division
 // by zero", 0/0 "Invalid floating point operation".
 long double checkedDivide(long double x, long double y);
 
 // Throws "Invalid floating point operation" for NaN and "Floating point overflow"
 // for an infinite value; returns x otherwise. Guards results that are shown.
-long double checkedFinite(long double x);
+inline long double checkedFinite(long double x)
+{
+    if (!std::isfinite(x)) [[unlikely]]
+        failNotFinite(x);
+    return x;
+}
 
 }  // namespace kvor

@@ -1,4 +1,7 @@
+#include "evaluation/derivative_table.h"
 #include "evaluation/evaluation_run.h"
+#include "evaluation/station_lookup.h"
+#include "evaluation/tendon_effect.h"
 #include "evaluation_fixtures.h"
 #include "model/error.h"
 #include "model/numbers.h"
@@ -232,6 +235,93 @@ TEST(EvaluationRun, ARepeatedRunGivesTheSameResult)
     EXPECT_EQ(p.results.value, first.value);
     EXPECT_EQ(p.results.tendonTables, first.tendonTables);
     EXPECT_EQ(p.results.value[0][0], "-493,196961916073");
+}
+
+}  // namespace
+
+namespace {
+
+// The pairs are computed on several threads; whatever fails first there, the
+// project is left as a run in slot order leaves it.
+TEST(EvaluationRun, AFailureLeavesWhatARunInSlotOrderLeaves)
+{
+    Project p;
+    const TextTable shortLine = stationTable({{"0", "0"}, {"5", "1"}, {"7", "0"}});
+    enterQuantity(p, 0, triangleLine());
+    enterQuantity(p, 1, shortLine);                                           // tendon 3 runs past its end
+    enterQuantity(p, 2, triangleLine());
+    enterQuantity(p, 3, stationTable({{"0", "0"}, {"0", "1"}, {"10", "0"}}));  // its slopes divide by zero
+    enterQuantity(p, 4, stationTable({{"0", "0"}, {"5", "1"}}));               // tendon 1 runs past its end
+    enterStraight(p, 0, "0", "6", "0,2", "-1000");
+    enterBroken(p, 1, {{"1", "0"}, {"3", "0,2"}, {"6", "0"}}, {"-800", "-800"});
+    enterBroken(p, 2, {{"2", "0"}, {"5", "0,3"}, {"9", "0,1"}}, {"-500", "-450"});
+    enterStraight(p, 3, "1", "4", "0,1", "-100");
+    enterBroken(p, 4, {{"0", "0,1"}, {"6", "0,2"}}, {"-300"});
+    TextTable marker(4, 9);
+    marker.setCell(1, 1, "before");
+    for (size_t q = 0; q < kSlotCount; ++q) {
+        p.results.derivatives[q] = marker;
+        for (size_t t = 0; t < kSlotCount; ++t) {
+            p.results.value[q][t] = "before";
+            p.results.tendonTables[q][t] = marker;
+        }
+    }
+
+    // The failing pair's table as a run in slot order leaves it: the tendon's
+    // loads formed on quantity 1, then quantity 2 stops at the end of its line.
+    TextTable expected = marker;
+    {
+        TextTable slopes1, slopes2, first;
+        buildDerivativeTable(triangleLine(), slopes1, ',');
+        buildDerivativeTable(shortLine, slopes2, ',');
+        const TextTable triangle = triangleLine();
+        TendonLoads loads;
+        ASSERT_TRUE(tendonEffect(TendonType::Broken, p.tendons[2].points, StationIndex(triangle, ','),
+                                 StationIndex(slopes1, ','), first, ',', loads));
+        EXPECT_THROW(tendonEffect(TendonType::Broken, p.tendons[2].points, StationIndex(shortLine, ','),
+                                  StationIndex(slopes2, ','), expected, ',', loads),
+                     Error);
+    }
+
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        Project run = p;
+        EXPECT_EQ(runError(run), "'' is not a valid floating point value");
+        const EvaluationResult& r = run.results;
+        EXPECT_EQ(r.block[0], BlockState::Evaluated);
+        for (size_t t = 0; t < kSlotCount; ++t)
+            EXPECT_NE(r.value[0][t], "before") << t;
+        EXPECT_NE(r.value[1][0], "before");
+        EXPECT_NE(r.value[1][1], "before");
+        EXPECT_TRUE(r.tendonTables[1][2] == expected);
+        EXPECT_EQ(r.block[1], BlockState::Initial);
+        EXPECT_EQ(r.derivatives[1].cell(3, 1), "-0,5");
+        for (size_t q = 1; q < kSlotCount; ++q)
+            for (size_t t = q == 1 ? 2 : 0; t < kSlotCount; ++t) {
+                EXPECT_EQ(r.value[q][t], "before") << q << ' ' << t;
+                if (q > 1 || t > 2) {
+                    EXPECT_TRUE(r.tendonTables[q][t] == marker) << q << ' ' << t;
+                }
+            }
+        for (size_t q = 2; q < kSlotCount; ++q) {
+            EXPECT_TRUE(r.derivatives[q] == marker) << q;
+            EXPECT_EQ(r.block[q], BlockState::Initial) << q;
+        }
+    }
+}
+
+TEST(EvaluationRun, ATendonsTablesHoldItsStoreAndLoadsOnce)
+{
+    Project p;
+    enterQuantity(p, 0, triangleLine());
+    enterQuantity(p, 1, stationTable({{"0", "1"}, {"10", "3"}}));
+    enterBroken(p, 0, {{"2", "0"}, {"5", "0,5"}, {"8", "0"}}, {"-1000", "-1000"});
+    evaluateProject(p, ',');
+    const auto& tables = p.results.tendonTables;
+    for (int col : {1, 2, 3})
+        EXPECT_TRUE(tables[1][0].sharesColumn(col, p.tendons[0].points, col - 1)) << col;
+    for (int col : {0, 4, 5, 6})
+        EXPECT_TRUE(tables[1][0].sharesColumn(col, tables[0][0], col)) << col;
+    EXPECT_TRUE(p.results.derivatives[0].sharesColumn(0, p.quantities[0].line, 0));
 }
 
 }  // namespace

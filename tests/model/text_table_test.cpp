@@ -1,0 +1,94 @@
+#include "model/numbers.h"
+#include "model/text_table.h"
+
+#include <gtest/gtest.h>
+
+using namespace kvor;
+
+namespace {
+
+TextTable numbered(int rows)
+{
+    TextTable t(rows, 2);
+    t.setRow(0, {"A", "B"});
+    for (int r = 1; r < rows; ++r)
+        t.setRow(r, {std::to_string(r), "x" + std::to_string(r)});
+    return t;
+}
+
+// Every way of changing one of two tables that hold a column together leaves
+// the other as it was.
+TEST(SharedColumns, AWriteToEitherTableLeavesTheOther)
+{
+    const auto changes = {
+        +[](TextTable& t) { t.setCell(2, 0, "changed"); },
+        +[](TextTable& t) { t.setNumber(1, 0, 1.5L, ','); },
+        +[](TextTable& t) { t.setRowCount(2); },
+        +[](TextTable& t) { t.resize(9, 1); },
+        +[](TextTable& t) { t.setColCount(0); },
+    };
+    for (auto change : changes) {
+        for (bool changeTheSource : {false, true}) {
+            TextTable source = numbered(5);
+            TextTable user(5, 3);
+            user.shareColumn(2, source, 0);
+            ASSERT_TRUE(user.sharesColumn(2, source, 0));
+            EXPECT_EQ(user.cell(0, 2), "");  // headings are the table's own
+            EXPECT_EQ(user.cell(3, 2), "3");
+            const TextTable sourceBefore = source, userBefore = user;
+            TextTable& changed = changeTheSource ? source : user;
+            change(changed);
+            EXPECT_TRUE((changeTheSource ? user : source) == (changeTheSource ? userBefore : sourceBefore));
+        }
+    }
+}
+
+TEST(SharedColumns, NeedEqualRowCounts)
+{
+    const TextTable source = numbered(5);
+    TextTable other = numbered(4);
+    other.shareColumn(0, source, 1);
+    EXPECT_FALSE(other.sharesColumn(0, source, 1));
+    EXPECT_EQ(other.cell(1, 0), "1");
+    TextTable same(5, 2);
+    same.shareColumn(1, source, 7);  // no such column: unchanged
+    EXPECT_EQ(same.cell(1, 1), "");
+}
+
+TEST(TextTable, CopiesCompareByTheirTexts)
+{
+    TextTable a = numbered(4);
+    TextTable b(4, 2);
+    b.setRow(0, {"A", "B"});
+    for (int r = 1; r < 4; ++r)
+        b.setRow(r, {std::to_string(r), "x" + std::to_string(r)});
+    EXPECT_EQ(a, b);
+    b.setCell(3, 1, "y");
+    EXPECT_FALSE(a == b);
+    // A column never written equals one written with empty texts.
+    TextTable empty(3, 1), written(3, 1);
+    written.setCell(2, 0, "");
+    EXPECT_EQ(empty, written);
+}
+
+TEST(TextTable, ShrinkingToNoRowsClearsTheHeadings)
+{
+    TextTable t = numbered(3);
+    t.setRowCount(0);
+    t.setRowCount(2);
+    EXPECT_EQ(t.cell(0, 0), "");
+    EXPECT_EQ(t.cell(1, 1), "");
+}
+
+TEST(TextTable, ANumberIsWrittenAsItsTextAndReadBack)
+{
+    TextTable t(2, 1);
+    for (long double v : {1.0L / 3, -2.5e-7L, 123456789012345678.0L, 0.0L}) {
+        const long double reread = t.setNumber(1, 0, v, ',');
+        EXPECT_EQ(t.cell(1, 0), formatNumber(v, ','));
+        EXPECT_EQ(reread, toNumber(t.cell(1, 0), ','));
+    }
+    EXPECT_EQ(t.setNumber(5, 0, 2.0L, ','), 2.0L);  // outside: nothing written
+}
+
+}  // namespace
