@@ -1,5 +1,6 @@
 #include "evaluation/tendon_effect.h"
 
+#include "model/error.h"
 #include "model/numbers.h"
 
 #include <algorithm>
@@ -24,6 +25,15 @@ constexpr int kStoreForce = 2;
 
 void writeText(TextTable& table, int row, int col, std::string_view text) { table.setCell(row, col, text); }
 
+// The value of a cell; a text that is no number throws the conversion error.
+// Tables read by several threads at once are read this way (no text is formed).
+long double numberAt(const TextTable& table, int row, int col, char sep)
+{
+    if (const auto v = table.number(row, col, sep))
+        return *v;
+    throw Error::invalidFloat(table.cell(row, col));
+}
+
 // Writes a computed value as its 15-digit text and returns what re-reading the
 // cell gives. A value that is not a finite number is never written.
 long double writeNumber(TextTable& table, int row, int col, long double value, char sep)
@@ -41,9 +51,9 @@ void startTable(TextTable& table, int rows)
 void copyPoint(const TextTable& points, int row, TextTable& table)
 {
     table.setCell(row, kPoint, formatInteger(row));
-    writeText(table, row, kStation, points.cell(row, kStoreStation));
-    writeText(table, row, kEccentricity, points.cell(row, kStoreEccentricity));
-    writeText(table, row, kForce, points.cell(row, kStoreForce));
+    table.copyCell(row, kStation, points, row, kStoreStation);
+    table.copyCell(row, kEccentricity, points, row, kStoreEccentricity);
+    table.copyCell(row, kForce, points, row, kStoreForce);
 }
 
 long double straightEffect(const TextTable& points, const StationIndex& slopes, TextTable& table, char sep)
@@ -56,11 +66,10 @@ long double straightEffect(const TextTable& points, const StationIndex& slopes, 
     // interpolated one is written as 15 digits. Either way it is re-read.
     long double d[3];
     for (int row = 1; row <= 2; ++row) {
-        const StationValue found = lookupAtStation(slopes, toNumber(points.cell(row, kStoreStation), sep));
+        const StationValue found = lookupAtStation(slopes, numberAt(points, row, kStoreStation, sep));
         if (found.row == 1) {
-            const std::string_view text = slopes.table().cell(1, 1);
-            writeText(table, row, kSlope, text);
-            d[row] = toNumber(text, sep);
+            table.copyCell(row, kSlope, slopes.table(), 1, 1);
+            d[row] = found.value;  // row 1's value as its text reads
         } else {
             d[row] = writeNumber(table, row, kSlope, found.value, sep);
         }
@@ -73,12 +82,12 @@ long double straightEffect(const TextTable& points, const StationIndex& slopes, 
 
     // The anchorage moments have opposite signs: N·e at the first, -N·e at the
     // second. They enter the sum unrounded.
-    const long double e1 = toNumber(table.cell(1, kEccentricity), sep);
-    const long double n1 = toNumber(table.cell(1, kForce), sep);
+    const long double e1 = numberAt(table, 1, kEccentricity, sep);
+    const long double n1 = numberAt(table, 1, kForce, sep);
     const long double m1 = checkedFinite(e1 * n1);
     writeNumber(table, 1, kMoment, m1, sep);
-    const long double e2 = toNumber(table.cell(2, kEccentricity), sep);
-    const long double n2 = toNumber(table.cell(2, kForce), sep);
+    const long double e2 = numberAt(table, 2, kEccentricity, sep);
+    const long double n2 = numberAt(table, 2, kForce, sep);
     const long double m2 = checkedFinite(-e2 * n2);
     writeNumber(table, 2, kMoment, m2, sep);
 
@@ -110,9 +119,9 @@ void formPointForces(const TextTable& points, TextTable& table, TendonLoads& loa
     const int segments = std::max(n - 1, 1);
     eccentricity.assign(static_cast<size_t>(segments) + 2, 0.0L);
     std::vector<long double> sinA(eccentricity.size()), cosA(eccentricity.size());
-    at(eccentricity, 1) = toNumber(points.cell(1, kStoreEccentricity), sep);
+    at(eccentricity, 1) = numberAt(points, 1, kStoreEccentricity, sep);
     for (int k = 1; k <= segments; ++k) {
-        at(eccentricity, k + 1) = toNumber(points.cell(k + 1, kStoreEccentricity), sep);
+        at(eccentricity, k + 1) = numberAt(points, k + 1, kStoreEccentricity, sep);
         const long double rise = at(eccentricity, k) - at(eccentricity, k + 1);
         const long double run = at(loads.station, k + 1) - at(loads.station, k);
         const long double alpha = ::atan2l(rise, run);
@@ -122,7 +131,7 @@ void formPointForces(const TextTable& points, TextTable& table, TendonLoads& loa
 
     horizontal.assign(static_cast<size_t>(n) + 1, 0.0L);
     loads.vertical.assign(horizontal.size(), 0.0L);
-    const auto force = [&](int i) { return toNumber(points.cell(i, kStoreForce), sep); };
+    const auto force = [&](int i) { return numberAt(points, i, kStoreForce, sep); };
     const auto writeForces = [&](int i, long double v, long double h) {
         at(loads.vertical, i) = writeNumber(table, i, kVertical, v, sep);
         at(horizontal, i) = writeNumber(table, i, kHorizontal, h, sep);
@@ -166,7 +175,7 @@ long double brokenEffect(const TextTable& points, const StationIndex& line, cons
     int near = 0;
     for (int i = 1; i <= n; ++i) {
         if (!formed)
-            at(loads.station, i) = toNumber(points.cell(i, kStoreStation), sep);
+            at(loads.station, i) = numberAt(points, i, kStoreStation, sep);
         const StationValue found = lookupAtStation(line, at(loads.station, i), near);
         near = found.row;
         at(eta, i) = writeNumber(table, i, kOrdinate, found.value, sep);
@@ -197,7 +206,7 @@ long double brokenEffect(const TextTable& points, const StationIndex& line, cons
             // Each moment is written as its contribution is added: a failing one
             // leaves the later moment cells as they were.
             for (int k = 1; k <= i; ++k)
-                writeText(table, k, kMoment, loads.table->cell(k, kMoment));
+                table.copyCell(k, kMoment, *loads.table, k, kMoment);
             throw;
         }
         table.shareColumn(kMoment, *loads.table, kMoment);
@@ -226,7 +235,7 @@ void formBrokenTendonLoads(const TextTable& points, TextTable& table, TendonLoad
     startTable(table, rows);
     loads.station.assign(static_cast<size_t>(std::max(n, 1)) + 2, 0.0L);
     for (int i = 1; i <= n; ++i)
-        at(loads.station, i) = toNumber(points.cell(i, kStoreStation), sep);
+        at(loads.station, i) = numberAt(points, i, kStoreStation, sep);
     table.shareColumn(kStation, points, kStoreStation);
     table.shareColumn(kEccentricity, points, kStoreEccentricity);
     table.shareColumn(kForce, points, kStoreForce);

@@ -379,6 +379,25 @@ NumberText formatNumberText(long double x, char sep)
     return out;
 }
 
+long double roundTo15(long double x)
+{
+    if (!std::isfinite(x))
+        return x;
+    if (x == 0)
+        return 0.0L;  // the text "0" reads back as +0
+    const Decimal15 d = decompose(x);
+    uint64_t m = d.digits;
+    int count = 15;
+    while (m % 10 == 0) {
+        m /= 10;
+        --count;
+    }
+    long double reread;
+    if (exactScale(m, d.exponent - (count - 1), d.negative, reread))
+        return reread;
+    return formatNumberText(x, '.').reread;
+}
+
 FormattedNumber formatAndReread(long double x, char sep)
 {
     const NumberText t = formatNumberText(x, sep);

@@ -47,6 +47,10 @@ struct NumberText {
 };
 NumberText formatNumberText(long double value, char decimalSeparator);
 
+// Only the value that the 15-digit text of `value` reads back as (the same for
+// either separator), without forming the text.
+long double roundTo15(long double value);
+
 // Whole numbers of count fields: blanks, an optional sign and decimal digits,
 // within the 32-bit range; nothing otherwise.
 std::optional<int32_t> parseInteger(std::string_view text);

@@ -60,9 +60,28 @@ TextCell& TextTable::writableCell(int row, int col)
 
 long double TextTable::setNumber(int row, int col, long double value, char sep)
 {
-    const NumberText text = formatNumberText(value, sep);
-    setCell(row, col, text.view());
-    return text.reread;
+    // Only the rounded value now; the text when someone reads it.
+    const long double reread = roundTo15(value);
+    if (inside(row, col))
+        writableCell(row, col).assignNumber(reread, sep);
+    return reread;
+}
+
+std::optional<long double> TextTable::number(int row, int col, char sep) const
+{
+    const TextCell* c = storedCell(row, col);
+    if (c && c->holdsNumber())
+        return c->number();
+    return parseNumber(c ? c->view() : std::string_view(), sep);
+}
+
+void TextTable::copyCell(int row, int col, const TextTable& from, int fromRow, int fromCol)
+{
+    if (!inside(row, col))
+        return;
+    const TextCell* c = from.storedCell(fromRow, fromCol);
+    TextCell copy = c ? *c : TextCell();  // before writing: `from` may be this table
+    writableCell(row, col) = std::move(copy);
 }
 
 void TextTable::shareColumn(int col, const TextTable& from, int fromCol)

@@ -8,10 +8,15 @@
 // from one another, so 25 tendon tables of 32767 rows hold only what differs.
 // A shared column is copied when either table writes to it; a column never
 // written holds no memory at all. Copying a table shares all its columns.
+//
+// Computed numbers (setNumber) are held as values and get their text when a
+// cell is first read as text (see TextCell). Several threads may read one
+// table at once only through number() and copyCell(), which form no text.
 
 #include "model/text_cell.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,12 +39,8 @@ public:
     // Out-of-range reads give an empty text, like an empty grid cell.
     std::string_view cell(int row, int col) const
     {
-        if (!inside(row, col))
-            return {};
-        if (row == 0)
-            return headings_[static_cast<size_t>(col)].view();
-        const Column* column = columns_[static_cast<size_t>(col)].get();
-        return column ? column->cells[static_cast<size_t>(row - 1)].view() : std::string_view();
+        const TextCell* c = storedCell(row, col);
+        return c ? c->view() : std::string_view();
     }
     void setCell(int row, int col, std::string_view text)  // ignored outside the table
     {
@@ -54,6 +55,12 @@ public:
     // the value that reading that text gives back. Outside the table nothing is
     // written and the value read back is returned all the same.
     long double setNumber(int row, int col, long double value, char decimalSeparator);
+    // The value of a cell: a computed number as setNumber returned it, a text as
+    // parseNumber reads it; nothing for a text that is no number.
+    std::optional<long double> number(int row, int col, char decimalSeparator) const;
+    // Copies a cell of `from` as it stands (a computed number stays one); a cell
+    // outside `from` gives the empty text.
+    void copyCell(int row, int col, const TextTable& from, int fromRow, int fromCol);
 
     // Rows 1.. of column `col` become those of column `fromCol` of `from`, which
     // must have the same row count (headings stay); otherwise nothing changes.
@@ -71,6 +78,16 @@ private:
     bool inside(int row, int col) const { return row >= 0 && row < rows_ && col >= 0 && col < cols_; }
     size_t bodyRows() const { return rows_ > 0 ? static_cast<size_t>(rows_ - 1) : 0; }
     TextCell& writableCell(int row, int col);
+    // The cell as stored; null outside the table and in a column never written.
+    const TextCell* storedCell(int row, int col) const
+    {
+        if (!inside(row, col))
+            return nullptr;
+        if (row == 0)
+            return &headings_[static_cast<size_t>(col)];
+        const Column* column = columns_[static_cast<size_t>(col)].get();
+        return column ? &column->cells[static_cast<size_t>(row - 1)] : nullptr;
+    }
 
     int rows_ = 0;
     int cols_ = 0;

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
+
 using namespace kvor;
 
 namespace {
@@ -80,15 +85,43 @@ TEST(TextTable, ShrinkingToNoRowsClearsTheHeadings)
     EXPECT_EQ(t.cell(1, 1), "");
 }
 
-TEST(TextTable, ANumberIsWrittenAsItsTextAndReadBack)
+// A computed number is held as its value until its text is read: the text is
+// then formatNumber's, and every way of reading the value gives what the text
+// reads back as, before and after, also through copies.
+TEST(TextTable, ANumberReadsAsItsFifteenDigitText)
 {
-    TextTable t(2, 1);
-    for (long double v : {1.0L / 3, -2.5e-7L, 123456789012345678.0L, 0.0L}) {
-        const long double reread = t.setNumber(1, 0, v, ',');
-        EXPECT_EQ(t.cell(1, 0), formatNumber(v, ','));
-        EXPECT_EQ(reread, toNumber(t.cell(1, 0), ','));
+    std::mt19937_64 rng(5);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-4940, 4930);
+    std::vector<long double> values = {1.0L / 3, -2.5e-7L, 123456789012345678.0L, 0.0L, -0.0L, 0.5L, 9.999999999999995e14L,
+                                       std::numeric_limits<long double>::infinity(),
+                                       std::numeric_limits<long double>::quiet_NaN(),
+                                       std::numeric_limits<long double>::denorm_min()};
+    for (int i = 0; i < 2000; ++i)
+        values.push_back(static_cast<long double>(mantissa(rng)) * std::pow(10.0L, i % 2 ? exponent(rng) % 40 : exponent(rng)));
+    for (const char sep : {',', '.'}) {
+        for (long double v : values) {
+            TextTable t(2, 2);
+            const long double reread = t.setNumber(1, 0, v, sep);
+            const FormattedNumber expected = formatAndReread(v, sep);
+            TextTable copy(2, 2);
+            copy.copyCell(1, 1, t, 1, 0);
+            const auto before = t.number(1, 0, sep);
+            ASSERT_TRUE(before);
+            EXPECT_TRUE(reread == expected.reread || (std::isnan(reread) && std::isnan(expected.reread))) << expected.text;
+            EXPECT_EQ(t.cell(1, 0), expected.text);
+            EXPECT_EQ(copy.cell(1, 1), expected.text);
+            if (std::isfinite(v)) {
+                EXPECT_EQ(*before, reread) << expected.text;
+                EXPECT_EQ(t.number(1, 0, sep), reread) << expected.text;  // now read from the text
+            }
+        }
     }
+    TextTable t(2, 1);
     EXPECT_EQ(t.setNumber(5, 0, 2.0L, ','), 2.0L);  // outside: nothing written
+    EXPECT_FALSE(t.number(1, 0, ','));              // the empty text is no number
+    t.setCell(1, 0, "1,25");
+    EXPECT_EQ(t.number(1, 0, ','), 1.25L);
 }
 
 }  // namespace
