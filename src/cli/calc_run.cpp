@@ -70,12 +70,13 @@ struct EvaluatedProject {
 
 EvaluatedProject evaluateFile(const CalcArguments& arguments)
 {
-    const std::string bytes = readProjectBytes(arguments.file);
+    std::string bytes = readProjectBytes(arguments.file);
     const char sep = storedDecimalSeparator(bytes, ',');
     if (hasLfOnlyLineEnds(bytes))
         throw Error("Soubor " + quotedName(arguments.file) +
                     " má konce řádků jen LF; soubor projektu Kvor1.1 má konce řádků CR LF");
     std::optional<LoadedProjectFile> loaded = decodeProjectFile(bytes, sep);
+    std::string().swap(bytes);  // the project holds its own texts: the file's memory is not needed for the run
     if (!loaded)
         throw Error("Soubor " + quotedName(arguments.file) +
                     " není soubor projektu Kvor1.1 (první řádek není „Vstupní soubor programu Kvor1.1“)");

@@ -13,16 +13,20 @@ StationIndex::StationIndex(const TextTable& table, char sep) : table_(&table)
 {
     const int m = table.rowCount() - 1;
     stations_.reserve(static_cast<size_t>(std::max(m, 0)));
-    prefixMax_.reserve(stations_.capacity());
     values_.reserve(stations_.capacity());
     for (int row = 1; row <= m; ++row) {
-        const auto s = parseNumber(table.cell(row, 0), sep);
+        const auto s = table.number(row, 0, sep);
         if (!s)
             break;  // the scan can never pass this row
+        // Ascending stations are their own prefix maximum: a second array is
+        // kept only from the first station that falls back.
+        if (prefixMax_.empty() && !stations_.empty() && *s < stations_.back())
+            prefixMax_ = stations_;
         stations_.push_back(*s);
-        prefixMax_.push_back(prefixMax_.empty() ? *s : std::max(prefixMax_.back(), *s));
+        if (!prefixMax_.empty())
+            prefixMax_.push_back(std::max(prefixMax_.back(), *s));
         // A parsed number is never NaN, so NaN marks a value text that is no number.
-        values_.push_back(parseNumber(table.cell(row, 1), sep).value_or(std::numeric_limits<long double>::quiet_NaN()));
+        values_.push_back(table.number(row, 1, sep).value_or(std::numeric_limits<long double>::quiet_NaN()));
     }
 }
 
@@ -38,31 +42,32 @@ int StationIndex::stoppingRow(long double x, int nearRow) const
 {
     // The scan passes row j exactly while s(j) < x, so it stops at the first row
     // whose prefix maximum reaches x: a lower bound in a non-decreasing array.
-    const size_t k = prefixMax_.size();
+    const std::vector<long double>& prefixMax = prefixMax_.empty() ? stations_ : prefixMax_;
+    const size_t k = prefixMax.size();
     size_t lo = 0;  // the answer (0-based) lies in [lo, hi]; hi = k means none
     size_t hi = k;
     if (nearRow > 0 && static_cast<size_t>(nearRow) <= k) {
         const size_t guess = static_cast<size_t>(nearRow) - 1;
         size_t step = 1;
-        if (prefixMax_[guess] < x) {
+        if (prefixMax[guess] < x) {
             lo = guess + 1;  // gallop right until an entry reaches x
-            while (lo + step - 1 < k && prefixMax_[lo + step - 1] < x) {
+            while (lo + step - 1 < k && prefixMax[lo + step - 1] < x) {
                 lo += step;
                 step *= 2;
             }
             hi = std::min(lo + step - 1, k);
         } else {
             hi = guess;  // gallop left while entries still reach x
-            while (hi >= step && prefixMax_[hi - step] >= x) {
+            while (hi >= step && prefixMax[hi - step] >= x) {
                 hi -= step;
                 step *= 2;
             }
             lo = hi >= step ? hi - step + 1 : 0;
         }
     }
-    const auto it = std::lower_bound(prefixMax_.begin() + static_cast<std::ptrdiff_t>(lo),
-                                     prefixMax_.begin() + static_cast<std::ptrdiff_t>(hi), x);
-    const size_t found = static_cast<size_t>(it - prefixMax_.begin());
+    const auto it = std::lower_bound(prefixMax.begin() + static_cast<std::ptrdiff_t>(lo),
+                                     prefixMax.begin() + static_cast<std::ptrdiff_t>(hi), x);
+    const size_t found = static_cast<size_t>(it - prefixMax.begin());
     if (found == k)
         return 0;
     return static_cast<int>(found) + 1;

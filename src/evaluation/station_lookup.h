@@ -45,7 +45,7 @@ public:
 private:
     const TextTable* table_;
     std::vector<long double> stations_;    // s(1..k), k rows before the first non-number
-    std::vector<long double> prefixMax_;   // max of s(1..j)
+    std::vector<long double> prefixMax_;   // max of s(1..j); empty while the stations ascend
     std::vector<long double> values_;      // v(1..k); NaN where the text is no number
 };
 

@@ -27,9 +27,13 @@ inline constexpr std::size_t kMaxFileNumberLength = 64;
 
 // Limits that keep a huge file from exhausting memory (the content is held
 // whole while it is read, and every value becomes a table cell). A file beyond
-// either is refused with a Czech message before any row changes.
+// either is refused with a Czech message before any row changes. The point
+// limit is also that of a project file's influence line: a project of five
+// lines of a million points and five tendons of 32766 points is read and
+// evaluated within 1 GB (each point costs its two cells, a slope and the
+// numbers of two station lookups).
 inline constexpr std::size_t kMaxInfluenceFileBytes = std::size_t{256} << 20;  // 256 MB
-inline constexpr long long kMaxInfluenceFileValues = 10'000'000;               // 5 million points
+inline constexpr long long kMaxInfluenceFileValues = 2'000'000;                // 1 million points
 
 // Splits file content into number texts; the text ends at code 26. The
 // content is viewed, not copied: it must outlive the tokens.

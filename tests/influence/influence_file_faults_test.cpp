@@ -140,7 +140,7 @@ TEST(InfluenceFileLimits, MoreNumbersThanTheLimitAreRefusedWithoutTouchingTheRow
         readInfluenceText(content, t, ',');
         FAIL() << "no refusal";
     } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "Soubor obsahuje více než 10000000 čísel, příčinkovou čáru z něj nelze načíst");
+        EXPECT_STREQ(e.what(), "Soubor obsahuje více než 2000000 čísel, příčinkovou čáru z něj nelze načíst");
     }
     expectPointsKept(t);
 
