@@ -1,0 +1,92 @@
+// kvor_ui_evaluation_time [M N]: the time from a click on "Výpočet" to the
+// result window on the largest project (or lines of M and tendons of N points),
+// with the windows offscreen. Prints the median of five clicks, each after
+// "Zpět na zadání"-like return to the main window.
+#include "largest_project.h"
+
+#include "ui/app_context.h"
+#include "ui/application_shell.h"
+#include "ui/form11_result_window.h"
+#include "ui/form1_splash.h"
+#include "ui/form2_start_window.h"
+#include "ui/form5_main_window.h"
+#include "ui/message_service.h"
+#include "ui/navigation.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+class PrintingMessages final : public kvor::ui::MessageService {
+protected:
+    void showMessage(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
+    void showErrorBox(const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
+    void soundBeep() override {}
+};
+
+void click(QWidget& window, const char* name)
+{
+    auto* button = window.findChild<QPushButton*>(name);
+    if (!button) {
+        std::fprintf(stderr, "no button %s\n", name);
+        std::exit(1);
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int m = argc == 3 ? std::atoi(argv[1]) : kvor::bench::kLargestLinePoints;
+    const int n = argc == 3 ? std::atoi(argv[2]) : kvor::bench::kLargestTendonPoints;
+
+    kvor::Project project;
+    PrintingMessages messages;
+    kvor::ui::AppContext context{project, messages, ','};
+    kvor::ui::ApplicationShell shell(context);
+    shell.start();
+    shell.form1().Timer1Timer();
+    shell.form1().Timer1Timer();
+    click(shell.form2(), "BitBtn2");  // "Nový"
+    QApplication::processEvents();
+
+    const auto big = kvor::bench::makeProject(m, n, ',');
+    project.beam = big->beam;
+    project.section = big->section;
+    project.quantities = big->quantities;
+    project.tendons = big->tendons;
+
+    std::vector<double> times;
+    for (int run = 0; run < 5; ++run) {
+        shell.form11().hide();
+        shell.form5().show();
+        shell.form5().pageControl()->setCurrentIndex(kvor::ui::kTendonPage);
+        QApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        click(shell.form5(), "BitBtn21");  // "Výpočet"
+        QApplication::processEvents();
+        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        if (!shell.form11().isVisible()) {
+            std::fprintf(stderr, "the result window did not come up\n");
+            return 1;
+        }
+        times.push_back(ms);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("Výpočet to the result window: median %.0f ms (min %.0f, max %.0f)\n", times[2], times.front(),
+                times.back());
+    return 0;
+}
