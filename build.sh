@@ -49,7 +49,10 @@ case "${1:-run}" in
     ;;
   bench)
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build build -j "$jobs" --target kvor_bench
+    cmake --build build -j "$jobs" --target kvor_bench kvor_make_project kvor_reference_calc
+    if grep -q kvor_ui_evaluation_time build/build.ninja; then  # built with the windows
+      cmake --build build -j "$jobs" --target kvor_ui_evaluation_time
+    fi
     build/bench/kvor_bench
     ;;
   *)
