@@ -31,6 +31,11 @@ protected:
     void showMessage(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
     void showErrorBox(const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
     void soundBeep() override {}
+    int askQuestion(const QString& text, const QStringList&) override
+    {
+        std::fprintf(stderr, "question: %s\n", qPrintable(text));
+        return 0;
+    }
 };
 
 void click(QWidget& window, const char* name)
