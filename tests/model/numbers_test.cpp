@@ -61,7 +61,8 @@ TEST(ParseNumber, IsCorrectlyRoundedAgainstTheCLibrary)
             t += static_cast<char>('0' + digit(rng));
         if (n > 1 && i % 2)
             t.insert(static_cast<size_t>(n / 2), 1, ',');
-        t += "E" + std::to_string(exp(rng));
+        t += 'E';
+        t += std::to_string(exp(rng));
         std::string c = t;
         for (char& ch : c)
             if (ch == ',')
