@@ -5,11 +5,13 @@
 #   ./build.sh test-sanitized   the same suite under AddressSanitizer and
 #                     UndefinedBehaviorSanitizer (a second build, build-asan)
 #   ./build.sh bench  build and run the benchmark program
+#   ./build.sh package  a Release build (warnings as errors) packed as a .deb
+#                     in build-package/, its file list checked
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev
+          libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
@@ -47,6 +49,16 @@ case "${1:-run}" in
     LSAN_OPTIONS=suppressions="$PWD/.ci/lsan.supp":print_suppressions=0 \
     QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$jobs"
     ;;
+  package)
+    cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVOR_WERROR=ON \
+      -DKVOR_BUILD_TESTS=OFF -DKVOR_BUILD_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+    cmake --build build-package -j "$jobs"
+    rm -f build-package/kvor_*.deb
+    (cd build-package && cpack -G DEB >/dev/null)
+    deb=$(ls build-package/kvor_*.deb)
+    tests/package/check_file_list.sh "$deb"
+    echo "$deb"
+    ;;
   bench)
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build -j "$jobs" --target kvor_bench kvor_make_project kvor_reference_calc
@@ -56,7 +68,7 @@ case "${1:-run}" in
     build/bench/kvor_bench
     ;;
   *)
-    echo "usage: $0 run|test|test-sanitized|bench" >&2
+    echo "usage: $0 run|test|test-sanitized|bench|package" >&2
     exit 2
     ;;
 esac
