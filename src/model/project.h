@@ -129,6 +129,9 @@ struct Project {
     std::array<QuantitySlot, kSlotCount> quantities;  // index 0 is slot 1
     std::array<TendonSlot, kSlotCount> tendons;
     EvaluationResult results;
+    // The project file this run last opened or saved (a bare name in the
+    // working directory); not stored in the file. Names the report by default.
+    std::string fileName;
 
     Project();
 };

@@ -1,5 +1,7 @@
 #include "ui/application_shell.h"
 
+#include "ui/chart_export.h"
+#include "ui/chart_line_view.h"
 #include "ui/entry_dialogs.h"
 #include "ui/form1_splash.h"
 #include "ui/form2_start_window.h"
@@ -17,9 +19,15 @@
 #include "ui/quantity_page.h"
 #include "ui/quantity_rows.h"
 #include "ui/structure_page.h"
+#include "ui/table_export.h"
 #include "ui/tendon_page.h"
 #include "ui/tendon_rows.h"
 #include "ui/window_setup.h"
+
+#include <QTableView>
+
+#include <initializer_list>
+#include <utility>
 
 namespace kvor::ui {
 
@@ -38,7 +46,11 @@ ApplicationShell::ApplicationShell(AppContext& context)
       form11_(std::make_unique<Form11>(context)),
       form12_(std::make_unique<Form12>(context))
 {
-    connect(form1_.get(), &Form1::countDownFinished, this, [this] { showInFront(form2_.get()); });
+    connect(form1_.get(), &Form1::countDownFinished, this, [this] {
+        showInFront(form2_.get());
+        if (!projectFileToOpen_.isEmpty())
+            form2_->openNamedFile(std::exchange(projectFileToOpen_, {}));
+    });
     connect(form1_.get(), &Form1::programEnded, this, &ApplicationShell::programEnded);
 
     connect(form2_.get(), &Form2::projectLoaded, this, &ApplicationShell::showLoadedProject);
@@ -64,12 +76,24 @@ ApplicationShell::ApplicationShell(AppContext& context)
     // Back to the input from the working tables is "Zpět na zadání" of the
     // result window: the results are left, and the saved flag with them.
     connect(form10_.get(), &Form10::mainWindowRequested, this, [this] { form11_->BitBtn1Click(); });
+
+    // Every table and chart of every window can be copied and saved.
+    for (QWidget* window : std::initializer_list<QWidget*>{form5_.get(), form6_.get(), form7_.get(), form8_.get(),
+                                                           form9_.get(), form10_.get(), form12_.get()}) {
+        for (QTableView* table : window->findChildren<QTableView*>())
+            addTableExport(table, context_.messages);
+        for (LineChartView* chart : window->findChildren<LineChartView*>()) {
+            chart->setDecimalSeparator(context_.decimalSeparator);
+            addChartExport(chart, context_.messages);
+        }
+    }
 }
 
 ApplicationShell::~ApplicationShell() = default;
 
-void ApplicationShell::start()
+void ApplicationShell::start(const QString& projectFile)
 {
+    projectFileToOpen_ = projectFile;
     form1_->show();
 }
 

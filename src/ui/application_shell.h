@@ -30,8 +30,9 @@ public:
     explicit ApplicationShell(AppContext& context);
     ~ApplicationShell() override;
 
-    // Shows the splash window; its count-down leads on.
-    void start();
+    // Shows the splash window; its count-down leads on to the start window, or,
+    // with a project file named, opens it as "Otevřít" would.
+    void start(const QString& projectFile = {});
 
     Form1& form1() const { return *form1_; }
     Form2& form2() const { return *form2_; }
@@ -55,6 +56,7 @@ private:
     void showLoadedProject();
 
     AppContext& context_;
+    QString projectFileToOpen_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;

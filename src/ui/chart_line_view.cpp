@@ -5,6 +5,7 @@
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QList>
+#include <QLocale>
 #include <QPen>
 #include <QPointF>
 #include <QValueAxis>
@@ -33,7 +34,9 @@ QValueAxis* makeAxis(const QString& title, const QFont& windowFont)
     titleFont.setLetterSpacing(QFont::PercentageSpacing, 92);
     axis->setTitleFont(titleFont);
     axis->setLabelsFont(axisFont(windowFont));
-    axis->setLabelFormat(QStringLiteral("%g"));
+    // The explicit precision lets a localised chart write the tick labels with
+    // the locale's decimal separator.
+    axis->setLabelFormat(QStringLiteral("%.6g"));
     axis->setGridLineColor(QColor(0x80, 0x80, 0x80));
     axis->setLabelsColor(Qt::black);
     axis->setTitleBrush(Qt::black);
@@ -65,7 +68,10 @@ QColor chartBackground()
 }
 
 LineChartView::LineChartView(const LineChartLook& look, QWidget* parent)
-    : QChartView(parent), bottomAxis_(makeAxis(look.bottomTitle, font())), leftAxis_(makeAxis(look.leftTitle, font()))
+    : QChartView(parent),
+      bottomAxis_(makeAxis(look.bottomTitle, font())),
+      leftAxis_(makeAxis(look.leftTitle, font())),
+      look_(look)
 {
     setObjectName(look.name);
     setFixedSize(look.size);
@@ -96,8 +102,21 @@ LineChartView::LineChartView(const LineChartLook& look, QWidget* parent)
     scaleAxes({});
 }
 
+void LineChartView::setDecimalSeparator(char decimalSeparator)
+{
+    decimalSeparator_ = decimalSeparator;
+    // Czech writes the decimal comma; the number texts of the program know no
+    // thousands separator, so neither do the ticks.
+    QLocale locale = decimalSeparator == ',' ? QLocale(QLocale::Czech, QLocale::Czechia) : QLocale::c();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    chart()->setLocalizeNumbers(true);
+    chart()->setLocale(locale);
+}
+
 void LineChartView::showSeries(const std::vector<ChartSeries>& series, const std::vector<ChartSeries>& marks)
 {
+    series_ = series;
+    marks_ = marks;
     QChart* chart = this->chart();
     chart->removeAllSeries();
     // The axes take their ranges before any line is attached: every change of

@@ -48,11 +48,24 @@ public:
     QValueAxis* bottomAxis() const { return bottomAxis_; }
     QValueAxis* leftAxis() const { return leftAxis_; }
 
+    // Tick labels with this decimal separator, as every other number shows.
+    void setDecimalSeparator(char decimalSeparator);
+    char decimalSeparator() const { return decimalSeparator_; }
+
+    // What the chart was made with and shows now: a larger copy is drawn from these.
+    const LineChartLook& look() const { return look_; }
+    const std::vector<ChartSeries>& shownSeries() const { return series_; }
+    const std::vector<ChartSeries>& shownMarks() const { return marks_; }
+
 private:
     void scaleAxes(const std::vector<ChartSeries>& series);
 
     QValueAxis* bottomAxis_;
     QValueAxis* leftAxis_;
+    LineChartLook look_;
+    std::vector<ChartSeries> series_;
+    std::vector<ChartSeries> marks_;
+    char decimalSeparator_ = '.';
 };
 
 }  // namespace kvor::ui

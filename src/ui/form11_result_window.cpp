@@ -5,13 +5,18 @@
 #include "ui/form11_group_panel.h"
 #include "ui/form11_save_panel.h"
 #include "ui/message_service.h"
+#include "ui/report_pdf.h"
 #include "ui/window_setup.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QShowEvent>
 #include <QStyle>
 
@@ -38,6 +43,8 @@ Form11::Form11(AppContext& context, QWidget* parent) : QWidget(parent), context_
 
     BitBtn11 = makeButton(this, QStringLiteral("BitBtn11"), QStringLiteral("Tabulka kabelů"), {12, 502, 150, 28});
     BitBtn11->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    BitBtn12 = makeButton(this, QStringLiteral("BitBtn12"), QStringLiteral("Protokol…"), {168, 502, 120, 28});
+    BitBtn12->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
     BitBtn4 = makeButton(this, QStringLiteral("BitBtn4"), QStringLiteral("Výsledky pro skupinu kabelů"),
                          {423, 502, 210, 28});
     BitBtn4->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
@@ -67,6 +74,7 @@ Form11::Form11(AppContext& context, QWidget* parent) : QWidget(parent), context_
     connect(BitBtn3, &QPushButton::clicked, this, &Form11::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &Form11::BitBtn4Click);
     connect(BitBtn11, &QPushButton::clicked, this, &Form11::BitBtn11Click);
+    connect(BitBtn12, &QPushButton::clicked, this, &Form11::BitBtn12Click);
     for (OverlayPanel* panel : {static_cast<OverlayPanel*>(Panel3), static_cast<OverlayPanel*>(Panel2),
                                 static_cast<OverlayPanel*>(Panel4)})
         connect(panel, &OverlayPanel::closed, this, &Form11::panelClosed);
@@ -133,6 +141,24 @@ void Form11::BitBtn11Click()
 {
     hide();
     emit tendonTablesRequested();
+}
+
+void Form11::BitBtn12Click()
+{
+    // Named after the project file, in the working directory, as the save panel writes.
+    const QString projectFile = QString::fromStdString(context_.project.fileName);
+    const QString stem = projectFile.isEmpty() ? QStringLiteral("Protokol") : QFileInfo(projectFile).completeBaseName();
+    const QString path = context_.messages.chooseSaveFile(
+        QStringLiteral("Protokol výpočtu"), QDir::current().filePath(stem + QStringLiteral(".pdf")),
+        QStringLiteral("Dokument PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    context_.messages.runCommand([&] {
+        // Drawing the charts of the largest projects takes a moment.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+        writeReportPdf(context_.project, context_.decimalSeparator, path);
+    });
 }
 
 void Form11::showEvent(QShowEvent* event)

@@ -39,6 +39,7 @@ public:
     void BitBtn3Click();   // "Konec": the exit panel
     void BitBtn4Click();   // "Výsledky pro skupinu kabelů": the group panel
     void BitBtn11Click();  // "Tabulka kabelů"
+    void BitBtn12Click();  // "Protokol…": the calculation report as a PDF
 
     SavePanel* savePanel() const { return Panel3; }
     ExitPanel* exitPanel() const { return Panel2; }
@@ -64,6 +65,7 @@ private:
     QPushButton* BitBtn3;
     QPushButton* BitBtn4;
     QPushButton* BitBtn11;
+    QPushButton* BitBtn12;
     QCheckBox* CheckBox1;
     SavePanel* Panel3;
     ExitPanel* Panel2;

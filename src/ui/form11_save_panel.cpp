@@ -91,6 +91,8 @@ void SavePanel::BitBtn7Click()
     const auto variant = static_cast<SaveVariant>(RadioGroup1->itemIndex());
     const bool written = context_.messages.runCommand(
         [&] { saveProject(context_.project, variant, ".", context_.decimalSeparator); });
+    if (written)
+        context_.project.fileName = projectFileName(variant);
     // A failed save was shown in the error box; the panel stays open.
     if (!written)
         return;

@@ -7,7 +7,9 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -139,6 +141,7 @@ void Form2::BitBtn1Click()
         if (loaded && loaded->hasDataSection) {
             // Assigned into the one project, whose parts the windows hold by reference.
             context_.project = std::move(loaded->project);
+            context_.project.fileName = chosen;
             hide();
             emit projectLoaded();
             emit mainWindowRequested();
@@ -156,6 +159,7 @@ void Form2::BitBtn1Click()
             context_.messages.beep();
             break;
         case OpenOutcome::Opened:
+            context_.project.fileName = chosen;
             hide();
             emit mainWindowRequested();
             break;
@@ -171,6 +175,16 @@ void Form2::clearPreview()
     Edit2->clear();
     Edit3->clear();
     Edit4->clear();
+}
+
+void Form2::openNamedFile(const QString& path)
+{
+    const QFileInfo file(path);
+    changeDirectory(file.absolutePath());
+    if (QDir::current() != file.absoluteDir())
+        return;  // the folder could not be entered: its error box was shown
+    Edit1->setText(file.fileName());
+    BitBtn1Click();
 }
 
 void Form2::BitBtn2Click()

@@ -30,6 +30,10 @@ public:
     void BitBtn2Click();  // "Nový"
     void BitBtn3Click();  // "Konec"
 
+    // A project named on the command line: its folder becomes the working
+    // directory, its name is picked and "Otevřít" runs on it.
+    void openNamedFile(const QString& path);
+
 signals:
     void mainWindowRequested();  // a project was opened or a new one started
     void projectLoaded();        // a whole project replaced the model: every window shows it anew

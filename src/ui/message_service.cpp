@@ -3,6 +3,7 @@
 #include "model/error.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -104,6 +105,12 @@ int DesktopMessageService::askQuestion(const QString& text, const QStringList& b
 void DesktopMessageService::soundBeep()
 {
     QApplication::beep();
+}
+
+QString DesktopMessageService::askSaveFile(const QString& caption, const QString& proposedPath,
+                                           const QString& filter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposedPath, filter);
 }
 
 bool focusControl(QWidget* scope, const QString& objectName)

@@ -32,6 +32,12 @@ public:
     // per caption; returns the index of the button chosen. Escape or closing
     // the box chooses the last button, which should be the one that cancels.
     int question(const QString& text, const QStringList& buttons) { return askQuestion(text, buttons); }
+    // A file dialog for a file to write, opened at `proposedPath`; the path
+    // chosen, or empty when the user cancelled.
+    QString chooseSaveFile(const QString& caption, const QString& proposedPath, const QString& filter)
+    {
+        return askSaveFile(caption, proposedPath, filter);
+    }
 
     // A check's report: the focus goes to the control named in it (looked up in
     // `focusScope`) first, so the message box hands the focus back to the field
@@ -47,6 +53,7 @@ protected:
     virtual void showErrorBox(const QString& text) = 0;
     virtual void soundBeep() = 0;
     virtual int askQuestion(const QString& text, const QStringList& buttons) = 0;
+    virtual QString askSaveFile(const QString& caption, const QString& proposedPath, const QString& filter) = 0;
 };
 
 // Real modal boxes and the system beep.
@@ -56,6 +63,7 @@ protected:
     void showErrorBox(const QString& text) override;
     void soundBeep() override;
     int askQuestion(const QString& text, const QStringList& buttons) override;
+    QString askSaveFile(const QString& caption, const QString& proposedPath, const QString& filter) override;
 };
 
 // Puts the focus on the control named `objectName` inside `scope` (the scope

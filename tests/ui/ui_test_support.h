@@ -44,6 +44,7 @@ public:
     QStringList focusAtMessage;
     std::function<void()> atMessage;  // runs as each message comes up
     QList<int> answers;
+    QString saveFileAnswer;  // what a file dialog for writing returns; empty: cancelled
 
     void clear()
     {
@@ -69,6 +70,11 @@ protected:
     {
         events << QStringLiteral("question: ") + text;
         return answers.isEmpty() ? static_cast<int>(buttons.size()) - 1 : answers.takeFirst();
+    }
+    QString askSaveFile(const QString& caption, const QString& proposedPath, const QString&) override
+    {
+        events << QStringLiteral("save file: ") + caption + QStringLiteral(" ") + proposedPath;
+        return saveFileAnswer;
     }
 
 private:

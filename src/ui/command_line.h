@@ -1,0 +1,27 @@
+#pragma once
+// The arguments of the program `kvor`: none (the splash, then the start
+// window), a project file to open at once (so that a file manager can open
+// projects with it), a report written without any window, or help and version.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvor::ui {
+
+struct ProgramArguments {
+    enum class Action { Run, Help, Version, Report, WrongArguments };
+    Action action = Action::Run;
+    std::string projectFile;  // Run: the project to open ("" for none); Report: the input
+    std::string reportFile;   // Report: the PDF written
+    std::string error;        // WrongArguments: what is wrong, in Czech
+};
+
+ProgramArguments parseProgramArguments(const std::vector<std::string>& args);
+
+extern const std::string_view kProgramHelp;
+extern const std::string_view kProgramUsage;
+// "Kvor1.1 1.1.0", the program's name and its version.
+std::string programVersionLine();
+
+}  // namespace kvor::ui

@@ -1,0 +1,389 @@
+#include "ui/report_pdf.h"
+
+#include "evaluation/evaluation_run.h"
+#include "influence/influence_chart_data.h"
+#include "model/error.h"
+#include "model/numbers.h"
+#include "report/report_content.h"
+#include "results/group_sums.h"
+#include "results/project_file.h"
+#include "structure/beam.h"
+#include "tendons/tendon_chart_data.h"
+#include "ui/chart_line_view.h"
+#include "ui/drawings.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace kvor::ui {
+
+namespace {
+
+constexpr int kResolution = 300;        // dots per inch of the PDF's layout
+constexpr double kFigureWidthMm = 170;  // the text width of an A4 page less margins
+
+QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Today in the locale's short order, always with a four-digit year.
+QString todayText()
+{
+    QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return QLocale::system().toString(QDate::currentDate(), format);
+}
+
+// The beam as an engineer sketches it: the axis, a support at every member
+// end named a, b, c, … and the span lengths beneath.
+QImage beamImage(const Project& project, char sep)
+{
+    std::vector<std::string> spans;
+    if (project.beam.kind == BeamKind::Simple)
+        spans.push_back(project.beam.length);
+    else
+        for (int r = 1; r < project.beam.members.rowCount(); ++r)
+            spans.emplace_back(project.beam.members.cell(r, 1));
+    std::vector<long double> lengths;
+    for (const std::string& span : spans)
+        lengths.push_back(std::max<long double>(0, parseNumber(span, sep).value_or(0)));
+    long double total = 0;
+    for (long double length : lengths)
+        total += length;
+
+    QImage image(1800, 360, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(34);
+    p.setFont(font);
+    const double left = 90, right = 1710, axis = 140;
+    p.setPen(QPen(Qt::black, 8));
+    p.drawLine(QPointF(left, axis), QPointF(right, axis));
+    double at = left;
+    auto support = [&](double x, int index) {
+        p.setPen(QPen(Qt::black, 3));
+        p.setBrush(Qt::white);
+        const QPolygonF triangle({QPointF(x, axis + 4), QPointF(x - 22, axis + 44), QPointF(x + 22, axis + 44)});
+        p.drawPolygon(triangle);
+        p.drawLine(QPointF(x - 34, axis + 50), QPointF(x + 34, axis + 50));
+        p.drawText(QRectF(x - 40, axis - 80, 80, 50), Qt::AlignCenter, QString(QChar('a' + index)));
+    };
+    support(at, 0);
+    for (size_t i = 0; i < spans.size(); ++i) {
+        const double width = total > 0 ? static_cast<double>(lengths[i] / total) * (right - left)
+                                       : (right - left) / static_cast<double>(spans.size());
+        p.setPen(QPen(Qt::darkGray, 2));
+        p.drawLine(QPointF(at, axis + 90), QPointF(at + width, axis + 90));
+        p.drawLine(QPointF(at, axis + 75), QPointF(at, axis + 105));
+        p.drawLine(QPointF(at + width, axis + 75), QPointF(at + width, axis + 105));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(at, axis + 100, width, 60), Qt::AlignCenter, fromUtf8(spans[i]) + QStringLiteral(" m"));
+        at += width;
+        support(at, static_cast<int>(i) + 1);
+    }
+    return image;
+}
+
+QImage sectionImage(SectionType type)
+{
+    QImage image(570, 570, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawSectionOutline(p, type, QRectF(0, 0, 570, 570));
+    return image;
+}
+
+QImage chartImage(const ChartDrawing& drawing, const LineChartLook& look, char sep)
+{
+    LineChartView view(look, nullptr);
+    view.setFrameShape(QFrame::NoFrame);
+    view.setDecimalSeparator(sep);
+    view.showSeries(drawing.series, drawing.marks);
+    return view.grab().toImage();
+}
+
+QImage influenceLineImage(const Project& project, int slot, char sep)
+{
+    // Only what the chart reads: the beam and the one slot, drawn.
+    Project shown;
+    shown.beam = project.beam;
+    shown.quantities[static_cast<size_t>(slot)] = project.quantities[static_cast<size_t>(slot)];
+    shown.quantities[static_cast<size_t>(slot)].draw = true;
+    ChartDrawing drawing;
+    buildInfluenceChart(shown, sep, drawing);
+    return chartImage(drawing, {QStringLiteral("ReportChart"), QSize(1000, 340), QStringLiteral("staničení [m]"),
+                                QStringLiteral("pořadnice"), false},
+                      sep);
+}
+
+QImage tendonImage(const Project& project, int slot, char sep)
+{
+    Project shown;
+    shown.beam = project.beam;
+    shown.section = project.section;
+    shown.tendons[static_cast<size_t>(slot)] = project.tendons[static_cast<size_t>(slot)];
+    shown.tendons[static_cast<size_t>(slot)].draw = true;
+    ChartDrawing drawing;
+    buildTendonChart(shown, sep, drawing);
+    return chartImage(drawing, {QStringLiteral("ReportChart"), QSize(1000, 340), QStringLiteral("staničení [m]"),
+                                QStringLiteral("vzdálenost od n.osy e [m]"), true},
+                      sep);
+}
+
+class DocumentWriter {
+public:
+    DocumentWriter(QTextDocument& document, const Project& project, char sep)
+        : document_(document), cursor_(&document), project_(project), sep_(sep)
+    {
+    }
+
+    void write(const ReportContent& content)
+    {
+        for (const ReportBlock& block : content.blocks)
+            write(block);
+    }
+
+private:
+    void write(const ReportBlock& block)
+    {
+        switch (block.kind) {
+        case ReportBlock::Kind::Title:
+            textBlock(fromUtf8(block.text), 18, true, 0, 10);
+            break;
+        case ReportBlock::Kind::Heading:
+            textBlock(fromUtf8(block.text), 13, true, 16, 6);
+            break;
+        case ReportBlock::Kind::Subheading:
+            textBlock(fromUtf8(block.text), 10.5, true, 10, 4);
+            break;
+        case ReportBlock::Kind::Paragraph:
+            textBlock(fromUtf8(block.text), 9, false, 4, 4);
+            break;
+        case ReportBlock::Kind::Fact:
+            fact(fromUtf8(block.text), fromUtf8(block.value));
+            break;
+        case ReportBlock::Kind::Table:
+            table(block.table);
+            break;
+        case ReportBlock::Kind::Figure:
+            figure(block);
+            break;
+        }
+    }
+
+    void newBlock(double topMargin, double bottomMargin)
+    {
+        QTextBlockFormat format;
+        format.setTopMargin(topMargin);
+        format.setBottomMargin(bottomMargin);
+        if (first_) {
+            cursor_.setBlockFormat(format);
+            first_ = false;
+        } else {
+            cursor_.insertBlock(format);
+        }
+    }
+
+    void textBlock(const QString& text, double points, bool bold, double top, double bottom)
+    {
+        newBlock(top, bottom);
+        QTextCharFormat format;
+        format.setFontPointSize(points);
+        format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+        cursor_.insertText(text, format);
+    }
+
+    void fact(const QString& name, const QString& value)
+    {
+        newBlock(0, 1);
+        QTextCharFormat nameFormat;
+        nameFormat.setFontPointSize(9);
+        nameFormat.setFontWeight(QFont::Bold);
+        cursor_.insertText(name + QStringLiteral(": "), nameFormat);
+        QTextCharFormat valueFormat;
+        valueFormat.setFontPointSize(9);
+        cursor_.insertText(value, valueFormat);
+    }
+
+    void table(const ReportTable& source)
+    {
+        newBlock(4, 0);
+        const int columns = static_cast<int>(source.headings.size());
+        const int rows = 1 + static_cast<int>(source.rows.size()) + (source.omittedRows > 0 ? 1 : 0);
+        if (columns == 0)
+            return;
+        QTextTableFormat format;
+        format.setHeaderRowCount(1);  // repeated on every page the table runs onto
+        format.setBorder(0.5);
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setBorderCollapse(true);
+        format.setCellPadding(2);
+        format.setCellSpacing(0);
+        QTextTable* table = cursor_.insertTable(rows, columns, format);
+        QTextCharFormat heading;
+        heading.setFontPointSize(8);
+        heading.setFontWeight(QFont::Bold);
+        QTextCharFormat body;
+        body.setFontPointSize(8);
+        for (int c = 0; c < columns; ++c)
+            table->cellAt(0, c).firstCursorPosition().insertText(fromUtf8(source.headings[static_cast<size_t>(c)]), heading);
+        int row = 1;
+        for (size_t r = 0; r < source.rows.size(); ++r) {
+            if (source.omittedRows > 0 && static_cast<int>(r) == source.omittedAfterRow) {
+                table->mergeCells(row, 0, 1, columns);
+                table->cellAt(row, 0).firstCursorPosition().insertText(
+                    QStringLiteral("… vynecháno %1 řádků …").arg(source.omittedRows), body);
+                ++row;
+            }
+            const auto& cells = source.rows[r];
+            for (int c = 0; c < columns && c < static_cast<int>(cells.size()); ++c)
+                table->cellAt(row, c).firstCursorPosition().insertText(fromUtf8(cells[static_cast<size_t>(c)]), body);
+            ++row;
+        }
+        cursor_.movePosition(QTextCursor::End);
+    }
+
+    void figure(const ReportBlock& block)
+    {
+        QImage image;
+        double widthMm = kFigureWidthMm;
+        switch (block.figure) {
+        case ReportFigure::Beam:
+            image = beamImage(project_, sep_);
+            break;
+        case ReportFigure::Section:
+            image = sectionImage(project_.section.type);
+            widthMm = 50;
+            break;
+        case ReportFigure::InfluenceLine:
+            image = influenceLineImage(project_, block.slot, sep_);
+            break;
+        case ReportFigure::TendonLayout:
+            image = tendonImage(project_, block.slot, sep_);
+            break;
+        }
+        const QUrl name(QStringLiteral("figure%1.png").arg(++figures_));
+        document_.addResource(QTextDocument::ImageResource, name, image);
+        newBlock(4, 4);
+        QTextImageFormat format;
+        format.setName(name.toString());
+        // Image sizes of a text document are in pixels of 96 per inch; the
+        // layout scales them to the printer's resolution.
+        const double width = widthMm / 25.4 * 96;
+        format.setWidth(width);
+        format.setHeight(width * image.height() / std::max(1, image.width()));
+        cursor_.insertImage(format);
+    }
+
+    QTextDocument& document_;
+    QTextCursor cursor_;
+    const Project& project_;
+    char sep_;
+    bool first_ = true;
+    int figures_ = 0;
+};
+
+}  // namespace
+
+void writeReportPdf(const Project& project, char sep, const QString& path)
+{
+    const ReportContent content = buildReportContent(project, sep);
+
+    QPdfWriter writer(path);
+    writer.setResolution(kResolution);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
+    writer.setTitle(QStringLiteral("Protokol výpočtu – ") + fromUtf8(project.info.name));
+    writer.setCreator(QStringLiteral("Kvor1.1"));
+
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(&writer);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(9);
+    document.setDefaultFont(font);
+    document.setDocumentMargin(0);
+    DocumentWriter(document, project, sep).write(content);
+
+    const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
+    const double footer = 8.0 / 25.4 * kResolution;  // 8 mm for the footer line
+    const QSizeF body(page.width(), page.height() - footer);
+    document.setPageSize(body);
+
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw Error("Soubor „" + path.toStdString() + "“ nelze zapsat");
+    const int pages = document.pageCount();
+    const QString footerLeft = QStringLiteral("Kvor1.1 – ") + fromUtf8(project.info.name);
+    const QString date = todayText();
+    QFont footerFont = font;
+    footerFont.setPointSize(8);
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0)
+            writer.newPage();
+        painter.save();
+        painter.translate(0, -i * body.height());
+        const QRectF visible(0, i * body.height(), body.width(), body.height());
+        painter.setClipRect(visible);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = visible;
+        document.documentLayout()->draw(&painter, context);
+        painter.restore();
+
+        painter.setFont(footerFont);
+        painter.setPen(Qt::black);
+        const QRectF footerRect(0, body.height(), body.width(), footer);
+        painter.drawLine(footerRect.topLeft() + QPointF(0, footer * 0.2), footerRect.topRight() + QPointF(0, footer * 0.2));
+        painter.drawText(footerRect, Qt::AlignLeft | Qt::AlignBottom, footerLeft);
+        painter.drawText(footerRect, Qt::AlignHCenter | Qt::AlignBottom,
+                         QStringLiteral("Strana %1 z %2").arg(i + 1).arg(pages));
+        painter.drawText(footerRect, Qt::AlignRight | Qt::AlignBottom, date);
+    }
+    if (!painter.end())
+        throw Error("Soubor „" + path.toStdString() + "“ nelze zapsat");
+}
+
+void writeReportOfProjectFile(const QString& projectFile, const QString& pdfFile, char sep)
+{
+    const QFileInfo file(projectFile);
+    const std::string quoted = "„" + projectFile.toStdString() + "“";
+    std::optional<LoadedProjectFile> loaded;
+    try {
+        loaded = loadProjectFile(QFile::encodeName(file.absolutePath()).toStdString(),
+                                 QFile::encodeName(file.fileName()).toStdString(), sep);
+    } catch (const Error& e) {
+        throw Error("Soubor " + quoted + " nelze přečíst: " + e.what());
+    }
+    if (!loaded)
+        throw Error("Soubor " + quoted +
+                    " není soubor projektu Kvor1.1 (první řádek není „Vstupní soubor programu Kvor1.1“)");
+    if (!loaded->hasDataSection)
+        throw Error("Soubor " + quoted +
+                    " obsahuje jen informace o projektu, chybí v něm datová část se zadáním; nelze jej vyhodnotit");
+    Project& project = loaded->project;
+    if (const std::optional<Report> missing = checkEvaluationPreconditions(project))
+        throw Error(missing->message);
+    // The group a saved result window had ticked is summed again.
+    const std::array<bool, kSlotCount> storedGroup = project.results.group;
+    evaluateProject(project, sep);
+    for (size_t t = 0; t < kSlotCount; ++t)
+        project.results.group[t] = storedGroup[t] && project.results.selectable[t];
+    if (std::find(project.results.group.begin(), project.results.group.end(), true) != project.results.group.end())
+        computeGroupSums(project, sep);
+    writeReportPdf(project, sep, pdfFile);
+}
+
+}  // namespace kvor::ui

@@ -1,0 +1,21 @@
+#pragma once
+// The calculation report "Protokol výpočtu" as an A4 PDF: the report's blocks
+// laid out with Qt's text document, its figures drawn with the program's own
+// charts and pictures, page numbers and the date in every page's footer.
+
+#include "model/project.h"
+
+#include <QString>
+
+namespace kvor::ui {
+
+// Writes the report of `project` (evaluated, or not: the results part then
+// says so) to `path`. Throws kvor::Error when the file cannot be written.
+void writeReportPdf(const Project& project, char decimalSeparator, const QString& path);
+
+// The report of a saved project without any window (`kvor --report`): the file
+// is read as "Otevřít" reads it, evaluated as "Výpočet" evaluates it, and the
+// report written. Throws kvor::Error with a Czech message on any failure.
+void writeReportOfProjectFile(const QString& projectFile, const QString& pdfFile, char decimalSeparator);
+
+}  // namespace kvor::ui

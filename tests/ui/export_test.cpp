@@ -1,0 +1,174 @@
+// Tables and charts out of the program: copying, CSV, PNG, SVG, and the
+// larger chart of "Zvětšit" with its zoom, reset and read-out.
+
+#include "ui_test_support.h"
+
+#include "ui/chart_export.h"
+#include "ui/chart_line_view.h"
+#include "ui/entry_grid.h"
+#include "ui/table_export.h"
+#include "ui/text_table_model.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGraphicsTextItem>
+#include <QImage>
+#include <QItemSelectionModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QValueAxis>
+#include <gtest/gtest.h>
+
+namespace kvor::ui {
+namespace {
+
+QAction* action(const QWidget& widget, const char* name)
+{
+    for (QAction* a : widget.actions())
+        if (a->objectName() == QLatin1String(name))
+            return a;
+    return nullptr;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class TableExportTest : public ::testing::Test {
+protected:
+    TableExportTest()
+    {
+        table.setRow(0, {"Staničení [m]", "Pořadnice"});
+        table.setRow(1, {"0", "1,5"});
+        table.setRow(2, {"10", "-0,25"});
+        table.setRow(3, {"12", "a;b"});
+        view = makeEntryGrid(nullptr, QStringLiteral("StringGrid1"), &model);
+        addTableExport(view, ui.messages);
+    }
+    ~TableExportTest() override { delete view; }
+
+    void select(int top, int left, int bottom, int right)
+    {
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        view->selectionModel()->select(QItemSelection(model.index(top, left), model.index(bottom, right)),
+                                       QItemSelectionModel::ClearAndSelect);
+    }
+
+    testing::UiContext ui;
+    TextTable table{4, 2};
+    TextTableModel model{&table, TextTableModel::Headings::InHeader};
+    QTableView* view;
+};
+
+TEST_F(TableExportTest, CopyTakesTheSelectionAsTabSeparatedLines)
+{
+    EXPECT_EQ(selectionAsText(*view), QString());
+    select(0, 0, 1, 1);
+    EXPECT_EQ(selectionAsText(*view), QStringLiteral("0\t1,5\n10\t-0,25\n"));
+    select(2, 1, 2, 1);
+    EXPECT_EQ(selectionAsText(*view), QStringLiteral("a;b\n"));
+
+    select(0, 1, 1, 1);
+    QApplication::clipboard()->clear();
+    action(*view, "copyAction")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("1,5\n-0,25\n"));
+    EXPECT_EQ(action(*view, "copyAction")->shortcut(), QKeySequence(QKeySequence::Copy));
+    EXPECT_EQ(view->contextMenuPolicy(), Qt::ActionsContextMenu);
+}
+
+TEST_F(TableExportTest, CsvHoldsTheWholeTableWithHeadings)
+{
+    const QByteArray expected = QByteArray("\xEF\xBB\xBF") +
+                                "Staničení [m];Pořadnice\r\n0;1,5\r\n10;-0,25\r\n12;\"a;b\"\r\n";
+    EXPECT_EQ(tableAsCsv(*view), expected);
+
+    QTemporaryDir folder;
+    ui.messages.saveFileAnswer = folder.filePath(QStringLiteral("cara.csv"));
+    action(*view, "saveCsvAction")->trigger();
+    EXPECT_EQ(fileBytes(ui.messages.saveFileAnswer), expected);
+    EXPECT_TRUE(ui.messages.events.front().startsWith(QStringLiteral("save file: Uložit jako CSV ")));
+
+    // A folder that does not exist: the error box, nothing else.
+    ui.messages.clear();
+    ui.messages.saveFileAnswer = folder.filePath(QStringLiteral("nic/cara.csv"));
+    action(*view, "saveCsvAction")->trigger();
+    ASSERT_EQ(ui.messages.events.size(), 2);
+    EXPECT_TRUE(ui.messages.events[1].startsWith(QStringLiteral("error: Soubor „"))) << ui.messages.events[1].toStdString();
+}
+
+class ChartExportTest : public ::testing::Test {
+protected:
+    ChartExportTest() : view(LineChartLook{QStringLiteral("Chart1"), QSize(566, 155), QStringLiteral("staničení [m]"),
+                                           QStringLiteral("pořadnice "), false},
+                             nullptr)
+    {
+        view.setDecimalSeparator(',');
+        view.showSeries({ChartSeries{"quantity1", ChartColour::Red, {{0, 0}, {5, 2.5L}, {10, 0}}}});
+        addChartExport(&view, ui.messages);
+        view.show();
+    }
+
+    testing::UiContext ui;
+    LineChartView view;
+};
+
+TEST_F(ChartExportTest, PicturesAreWrittenAsPngAndSvg)
+{
+    QTemporaryDir folder;
+    ui.messages.saveFileAnswer = folder.filePath(QStringLiteral("graf.png"));
+    action(view, "savePngAction")->trigger();
+    EXPECT_EQ(QImage(ui.messages.saveFileAnswer).size(), view.size());
+    ui.messages.saveFileAnswer = folder.filePath(QStringLiteral("graf.svg"));
+    action(view, "saveSvgAction")->trigger();
+    const QByteArray svg = fileBytes(ui.messages.saveFileAnswer);
+    EXPECT_TRUE(svg.contains("<svg")) << svg.left(200).toStdString();
+    EXPECT_TRUE(svg.contains("<polyline") || svg.contains("<path"));
+}
+
+TEST_F(ChartExportTest, TickLabelsUseTheDecimalComma)
+{
+    QStringList labels;
+    for (QGraphicsItem* item : view.scene()->items())
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
+            labels << text->toPlainText();
+    EXPECT_TRUE(labels.contains(QStringLiteral("2,5")) || labels.contains(QStringLiteral("0,5")))
+        << labels.join('|').toStdString();
+    EXPECT_FALSE(labels.join('|').contains('.')) << labels.join('|').toStdString();
+}
+
+TEST_F(ChartExportTest, ZoomWindowZoomsResetsAndReadsOut)
+{
+    action(view, "zoomAction")->trigger();
+    auto* window = qobject_cast<ChartZoomWindow*>(
+        [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("ChartZoomWindow") && w->isVisible())
+                    return w;
+            return static_cast<QWidget*>(nullptr);
+        }());
+    ASSERT_NE(window, nullptr);
+    LineChartView* zoomed = window->chartView();
+    EXPECT_EQ(zoomed->shownSeries().size(), 1u);
+    EXPECT_GT(zoomed->width(), view.width());
+
+    const double fullWidth = zoomed->bottomAxis()->max() - zoomed->bottomAxis()->min();
+    QWheelEvent wheel(QPointF(200, 100), zoomed->mapToGlobal(QPointF(200, 100)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(zoomed->viewport(), &wheel);
+    EXPECT_LT(zoomed->bottomAxis()->max() - zoomed->bottomAxis()->min(), fullWidth);
+    window->resetView();
+    EXPECT_DOUBLE_EQ(zoomed->bottomAxis()->max() - zoomed->bottomAxis()->min(), fullWidth);
+
+    const QPointF middle = zoomed->chart()->plotArea().center();
+    const QString readOut = window->readOut(zoomed->mapFromScene(zoomed->chart()->mapToScene(middle)));
+    EXPECT_TRUE(readOut.startsWith(QStringLiteral("x = 5"))) << readOut.toStdString();
+    EXPECT_TRUE(readOut.contains(QStringLiteral(" m   y = "))) << readOut.toStdString();
+    EXPECT_EQ(window->readOut(QPoint(1, 1)), QString());
+    window->close();
+}
+
+}  // namespace
+}  // namespace kvor::ui

@@ -1,0 +1,186 @@
+// The calculation report, from the result window and without any window, and
+// the program's own command line: help, version, a project opened at start.
+
+#include "result_test_support.h"
+#include "ui_test_support.h"
+
+#include "ui/application_shell.h"
+#include "ui/command_line.h"
+#include "ui/form1_splash.h"
+#include "ui/form2_start_window.h"
+#include "ui/form5_main_window.h"
+#include "ui/form11_result_window.h"
+#include "evaluation/evaluation_run.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace kvor::ui {
+namespace {
+
+using Action = ProgramArguments::Action;
+
+struct ArgumentsCase {
+    std::vector<std::string> args;
+    Action action;
+    std::string projectFile;
+    std::string reportFile;
+};
+
+TEST(ProgramArguments, AreReadAsTheHelpSays)
+{
+    const std::vector<ArgumentsCase> cases = {
+        {{}, Action::Run, "", ""},
+        {{"most.txt"}, Action::Run, "most.txt", ""},
+        {{"--help"}, Action::Help, "", ""},
+        {{"--version"}, Action::Version, "", ""},
+        {{"--report", "p.pdf", "most.txt"}, Action::Report, "most.txt", "p.pdf"},
+        {{"--report", "p.pdf"}, Action::WrongArguments, "", ""},
+        {{"--report", "p.pdf", "a.txt", "b.txt"}, Action::WrongArguments, "", ""},
+        {{"--help", "most.txt"}, Action::WrongArguments, "", ""},
+        {{"--print"}, Action::WrongArguments, "", ""},
+        {{"a.txt", "b.txt"}, Action::WrongArguments, "", ""},
+    };
+    for (const ArgumentsCase& c : cases) {
+        const ProgramArguments parsed = parseProgramArguments(c.args);
+        const std::string shown = c.args.empty() ? "(none)" : c.args.front();
+        EXPECT_EQ(parsed.action, c.action) << shown;
+        EXPECT_EQ(parsed.projectFile, c.projectFile) << shown;
+        EXPECT_EQ(parsed.reportFile, c.reportFile) << shown;
+        EXPECT_EQ(parsed.error.empty(), c.action != Action::WrongArguments) << shown;
+    }
+}
+
+struct ProgramRun {
+    int status;
+    QString out;
+    QString err;
+};
+
+ProgramRun runKvor(const QStringList& args)
+{
+    QProcess process;
+    process.start(QStringLiteral(KVOR_PATH), args);
+    process.waitForFinished(120000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+const QString kExample = QStringLiteral(KVOR_EXAMPLES_DIR "/spojity-nosnik.txt");
+
+TEST(ProgramRun, HelpAndVersionAnswerOnStandardOutput)
+{
+    const ProgramRun version = runKvor({QStringLiteral("--version")});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, QStringLiteral("Kvor1.1 " KVOR_VERSION "\n"));
+    const ProgramRun help = runKvor({QStringLiteral("--help")});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Použití: kvor [PROJEKT.txt]"))) << help.out.toStdString();
+    const ProgramRun wrong = runKvor({QStringLiteral("--print")});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(wrong.out.isEmpty());
+    EXPECT_TRUE(wrong.err.startsWith(QStringLiteral("Neznámá volba --print"))) << wrong.err.toStdString();
+}
+
+QString pdfText(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pdfPageCount(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {pdf});
+    process.waitForFinished(60000);
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n'))
+        if (line.startsWith(QStringLiteral("Pages:")))
+            return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+TEST(ProgramRun, ReportOfTheExampleHoldsItsNameAndResults)
+{
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("protokol.pdf"));
+    const ProgramRun run = runKvor({QStringLiteral("--report"), pdf, kExample});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    const int pages = pdfPageCount(pdf);
+    EXPECT_GE(pages, 2);
+    EXPECT_LE(pages, 8);
+    const QString text = pdfText(pdf);
+    for (const QString& expected :
+         {QStringLiteral("Protokol výpočtu"), QStringLiteral("Spojitý nosník o dvou polích"),
+          QStringLiteral("Moment nad vnitřní podporou b"), QStringLiteral("Strana 1 z")})
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+    // The moment of tendon 2, with whichever decimal separator the system uses.
+    EXPECT_TRUE(text.contains(QStringLiteral("1317,43933995939")) || text.contains(QStringLiteral("1317.43933995939")))
+        << text.toStdString();
+}
+
+TEST(ProgramRun, ReportOfAMissingFileFailsWithAMessage)
+{
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("protokol.pdf"));
+    const ProgramRun run = runKvor({QStringLiteral("--report"), pdf, folder.filePath(QStringLiteral("nic.txt"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("nic.txt"))) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST(ProgramRun, AProjectNamedAtStartOpensAfterTheSplash)
+{
+    const QString before = QDir::currentPath();
+    testing::UiContext ui;
+    ApplicationShell shell(ui.context);
+    shell.start(kExample);
+    shell.form1().Timer1Timer();
+    shell.form1().Timer1Timer();
+    EXPECT_TRUE(shell.form5().isVisible());
+    EXPECT_FALSE(shell.form2().isVisible());
+    EXPECT_EQ(ui.context.project.info.name, "Spojitý nosník o dvou polích");
+    EXPECT_TRUE(ui.context.project.quantities[0].entered());
+    EXPECT_EQ(QDir::currentPath(), QStringLiteral(KVOR_EXAMPLES_DIR));
+    QDir::setCurrent(before);
+}
+
+TEST(ProgramRun, ProtokolWritesTheReportWhereTheDialogSays)
+{
+    testing::UiContext ui;
+    Project& project = ui.context.project;
+    project.info.name = "Nosník P1";
+    project.fileName = "Kvorprj.txt";
+    project.beam.length = "10";
+    testing::enterQuantity(project, 0, "Ohybový moment", "uprostřed", {{"0", "0"}, {"5", "2,5"}, {"10", "0"}});
+    testing::enterStraightTendon(project, 0, {"0", "10", "0,2", "-1000"});
+    evaluateProject(project, ',');
+    Form11 window(ui.context);
+    window.show();
+
+    QTemporaryDir folder;
+    ui.messages.saveFileAnswer = folder.filePath(QStringLiteral("p1.pdf"));
+    QTest::mouseClick(testing::control<QPushButton>(window, "BitBtn12"), Qt::LeftButton);
+    ASSERT_EQ(ui.messages.events.size(), 1) << ui.messages.events.join('|').toStdString();
+    EXPECT_TRUE(ui.messages.events[0].startsWith(QStringLiteral("save file: Protokol výpočtu ")));
+    EXPECT_TRUE(ui.messages.events[0].endsWith(QStringLiteral("/Kvorprj.pdf")));
+    const QString text = pdfText(ui.messages.saveFileAnswer);
+    EXPECT_TRUE(text.contains(QStringLiteral("Nosník P1")));
+    EXPECT_TRUE(text.contains(QStringLiteral("-200"))) << text.toStdString();
+
+    // Cancelled: nothing is written.
+    ui.messages.clear();
+    ui.messages.saveFileAnswer.clear();
+    QFile::remove(folder.filePath(QStringLiteral("p1.pdf")));
+    QTest::mouseClick(testing::control<QPushButton>(window, "BitBtn12"), Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("p1.pdf"))));
+}
+
+}  // namespace
+}  // namespace kvor::ui
