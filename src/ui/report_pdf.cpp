@@ -125,7 +125,7 @@ QImage influenceLineImage(const Project& project, int slot, char sep)
     shown.quantities[static_cast<size_t>(slot)].draw = true;
     ChartDrawing drawing;
     buildInfluenceChart(shown, sep, drawing);
-    return chartImage(drawing, {QStringLiteral("ReportChart"), QSize(1000, 340), QStringLiteral("staničení [m]"),
+    return chartImage(drawing, {QStringLiteral("ReportChart"), QSize(720, 250), QStringLiteral("staničení [m]"),
                                 QStringLiteral("pořadnice"), false},
                       sep);
 }
@@ -139,7 +139,7 @@ QImage tendonImage(const Project& project, int slot, char sep)
     shown.tendons[static_cast<size_t>(slot)].draw = true;
     ChartDrawing drawing;
     buildTendonChart(shown, sep, drawing);
-    return chartImage(drawing, {QStringLiteral("ReportChart"), QSize(1000, 340), QStringLiteral("staničení [m]"),
+    return chartImage(drawing, {QStringLiteral("ReportChart"), QSize(720, 250), QStringLiteral("staničení [m]"),
                                 QStringLiteral("vzdálenost od n.osy e [m]"), true},
                       sep);
 }

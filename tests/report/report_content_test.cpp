@@ -68,7 +68,8 @@ TEST(ReportContent, ALongTendonTableKeepsItsFirstAndLastRows)
         slot.points.setRow(r, {std::to_string(r), "0", "-1"});
     slot.status = SlotStatus::Entered;
 
-    const ReportBlock* table = findTable(buildReportContent(project, ','));
+    const ReportContent content = buildReportContent(project, ',');
+    const ReportBlock* table = findTable(content);
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->table.rows.size(), static_cast<size_t>(kReportTableRowLimit));
     EXPECT_EQ(table->table.omittedRows, 11);

@@ -106,7 +106,7 @@ protected:
                              nullptr)
     {
         view.setDecimalSeparator(',');
-        view.showSeries({ChartSeries{"quantity1", ChartColour::Red, {{0, 0}, {5, 2.5L}, {10, 0}}}});
+        view.showSeries({ChartSeries{"quantity1", ChartColour::Red, {{0, 0}, {5, 0.25L}, {10, 0}}}});
         addChartExport(&view, ui.messages);
         view.show();
     }
@@ -134,8 +134,7 @@ TEST_F(ChartExportTest, TickLabelsUseTheDecimalComma)
     for (QGraphicsItem* item : view.scene()->items())
         if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
             labels << text->toPlainText();
-    EXPECT_TRUE(labels.contains(QStringLiteral("2,5")) || labels.contains(QStringLiteral("0,5")))
-        << labels.join('|').toStdString();
+    EXPECT_TRUE(labels.join('|').contains(QStringLiteral("0,1"))) << labels.join('|').toStdString();
     EXPECT_FALSE(labels.join('|').contains('.')) << labels.join('|').toStdString();
 }
 
