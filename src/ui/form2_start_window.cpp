@@ -137,7 +137,7 @@ void Form2::BitBtn1Click()
         const std::string chosen = fileNameBytes(Edit1->text());
         // The whole file is read and its data section checked before anything
         // changes: a damaged section throws here and the project stays as it was.
-        const auto loaded = loadProjectFile(".", chosen, context_.decimalSeparator);
+        auto loaded = loadProjectFile(".", chosen, context_.decimalSeparator);
         if (loaded && loaded->hasDataSection) {
             // Assigned into the one project, whose parts the windows hold by reference.
             context_.project = std::move(loaded->project);
