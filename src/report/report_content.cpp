@@ -137,6 +137,8 @@ std::string entryModeText(const QuantitySlot& slot)
         return "zadána ručně";
     case EntryMode::FromFile:
         return "načtena ze souboru „" + slot.sourceFile + "“";
+    case EntryMode::Generated:
+        return "vygenerována z konstrukce";
     default:
         return "–";
     }
@@ -153,6 +155,8 @@ void describeQuantities(ReportBuilder& out, const Project& project, char sep)
         any = true;
         out.subheading("Veličina " + slotNumber(k) + ": " + orDash(slot.kindText));
         out.fact("Komentář", orDash(slot.description));
+        if (!slot.station.empty())
+            out.fact("Staničení průřezu X [m]", slot.station);
         out.fact("Příčinková čára", entryModeText(slot));
         out.fact("Počet bodů", std::to_string(std::max(0, slot.line.rowCount() - 1)));
         if (const auto extremes = ordinateExtremes(slot.line, sep)) {
