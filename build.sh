@@ -5,7 +5,7 @@
 #   ./build.sh test-sanitized   the same suite under AddressSanitizer and
 #                     UndefinedBehaviorSanitizer (a second build, build-asan)
 #   ./build.sh bench  build and run the benchmark program
-#   ./build.sh package  a Release build (warnings as errors) packed as a .deb
+#   ./build.sh package  an optimised build (warnings as errors), stripped and packed as a .deb
 #                     in build-package/, its file list checked
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -50,7 +50,7 @@ case "${1:-run}" in
     QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$jobs"
     ;;
   package)
-    cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVOR_WERROR=ON \
+    cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVOR_WERROR=ON \
       -DKVOR_BUILD_TESTS=OFF -DKVOR_BUILD_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
     cmake --build build-package -j "$jobs"
     rm -f build-package/kvor_*.deb
