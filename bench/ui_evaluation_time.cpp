@@ -36,6 +36,7 @@ protected:
         std::fprintf(stderr, "question: %s\n", qPrintable(text));
         return 0;
     }
+    QString askSaveFile(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 void click(QWidget& window, const char* name)
