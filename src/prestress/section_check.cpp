@@ -1,0 +1,128 @@
+#include "prestress/section_check.h"
+
+#include "model/numbers.h"
+#include "results/group_sums.h"
+#include "tendons/parabolic_polygon.h"
+
+#include <algorithm>
+
+namespace kvor {
+
+namespace {
+
+std::array<std::string, 8> cellsOf(const std::string& station, const SectionPrestress& at, char sep)
+{
+    return {station,
+            formatNumber(at.normalForce, sep),
+            formatNumber(at.eccentricity, sep),
+            formatNumber(at.primaryMoment, sep),
+            formatNumber(at.secondaryMoment, sep),
+            formatNumber(at.totalMoment, sep),
+            formatNumber(at.stressTop, sep),
+            formatNumber(at.stressBottom, sep)};
+}
+
+std::array<std::string, 8> notEntered(const std::string& station)
+{
+    std::array<std::string, 8> cells;
+    cells.fill(std::string(kNoValueText));
+    cells[0] = station;
+    return cells;
+}
+
+}  // namespace
+
+SectionValuesOrMessage sectionValuesForCheck(const CrossSection& section, char sep)
+{
+    struct Field {
+        const std::string& text;
+        const char* name;
+    };
+    const Field fields[] = {{section.area, "plocha A"},
+                            {section.inertia, "moment setrvačnosti I"},
+                            {section.eBottom, "vzdálenost dolních vláken e_d"},
+                            {section.eTop, "vzdálenost horních vláken e_h"}};
+    std::string missing;
+    std::array<long double, 4> values{};
+    for (size_t i = 0; i < 4; ++i) {
+        const auto value = parseNumber(fields[i].text, sep);
+        if (value)
+            values[i] = *value;
+        else
+            missing += (missing.empty() ? "" : ", ") + std::string(fields[i].name);
+    }
+    if (!missing.empty())
+        return {std::nullopt, "Pro posouzení napětí v průřezu chybí hodnoty průřezu: " + missing + "."};
+    return {SectionValues{values[0], values[1], values[2], values[3]}, {}};
+}
+
+std::vector<PolygonPoint> tendonPolygon(const TendonSlot& slot, char sep)
+{
+    const TextTable polygon = isParabolicType(slot.type) ? parabolicPolygon(slot, sep) : slot.points;
+    std::vector<PolygonPoint> points;
+    points.reserve(static_cast<size_t>(std::max(0, polygon.rowCount() - 1)));
+    for (int r = 1; r < polygon.rowCount(); ++r)
+        points.push_back({toNumber(polygon.cell(r, 0), sep), toNumber(polygon.cell(r, 1), sep),
+                          toNumber(polygon.cell(r, 2), sep)});
+    return points;
+}
+
+std::optional<SectionCheckTable> sectionCheckTable(const Project& project, int q, const std::string& station,
+                                                   const SectionValues& section, char sep)
+{
+    const QuantitySlot& quantity = project.quantities[static_cast<size_t>(q)];
+    const EvaluationResult& results = project.results;
+    if (!results.evaluated(q) || quantityKindOf(quantity.kindText) != QuantityKind::BendingMoment ||
+        station.empty())
+        return std::nullopt;
+    const long double x = toNumber(station, sep);
+
+    SectionCheckTable table;
+    table.quantity = q;
+    table.station = station;
+    std::vector<SectionPrestress> all, group;
+    for (size_t t = 0; t < kSlotCount; ++t) {
+        const TendonSlot& tendon = project.tendons[t];
+        const std::string& value = results.value[static_cast<size_t>(q)][t];
+        if (!tendon.entered() || value == kNoValueText || value.empty()) {
+            table.rows.push_back({formatInteger(static_cast<long long>(t) + 1), notEntered(station)});
+            continue;
+        }
+        const long double moment = toNumber(value, sep);
+        SectionPrestress at = prestressAtStation(tendonPolygon(tendon, sep), tendon.type == TendonType::Straight, x,
+                                                 moment, section);
+        if (!at.onTendon) {
+            // Off the tendon there is no force and no primary moment, but the
+            // supports of a continuous beam still carry the tendon's secondary
+            // moment to X: M stays the evaluated effect, all of it secondary.
+            at.totalMoment = moment;
+            at.secondaryMoment = moment;
+            at = sumOfPrestress({at}, section);
+        }
+        table.rows.push_back({formatInteger(static_cast<long long>(t) + 1), cellsOf(station, at, sep)});
+        all.push_back(at);
+        if (results.group[t])
+            group.push_back(at);
+    }
+    if (std::find(results.group.begin(), results.group.end(), true) != results.group.end())
+        table.rows.push_back({"skupina", cellsOf(station, sumOfPrestress(group, section), sep)});
+    table.rows.push_back({"celkem", cellsOf(station, sumOfPrestress(all, section), sep)});
+    return table;
+}
+
+TextTable sectionCheckTextTable(const SectionCheckTable& table)
+{
+    TextTable text(static_cast<int>(table.rows.size()) + 1, 1 + static_cast<int>(kSectionCheckHeadings.size()));
+    text.setCell(0, 0, "Kabel");
+    for (size_t c = 0; c < kSectionCheckHeadings.size(); ++c)
+        text.setCell(0, static_cast<int>(c) + 1, kSectionCheckHeadings[c]);
+    for (size_t r = 0; r < table.rows.size(); ++r) {
+        const int row = static_cast<int>(r) + 1;
+        text.setCell(row, 0, table.rows[r].label);
+        for (size_t c = 0; c < table.rows[r].cells.size(); ++c)
+            text.setCell(row, static_cast<int>(c) + 1, table.rows[r].cells[c]);
+    }
+    return text;
+}
+
+}  // namespace kvor

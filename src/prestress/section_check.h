@@ -1,0 +1,63 @@
+#pragma once
+// The prestress check of the sections that matter: for every evaluated
+// bending-moment quantity whose section station X is known, a table of what
+// each tendon, the chosen group and all tendons together do at X (normal
+// force, eccentricity, primary, secondary and total moment, fibre stresses).
+// The window "Napětí v průřezu" and `kvor-calc --stresses` show these tables.
+
+#include "model/project.h"
+#include "prestress/section_prestress.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kvor {
+
+// Columns of a check table, in order, with their headings.
+inline constexpr std::array<const char*, 8> kSectionCheckHeadings = {
+    "X [m]", "P [kN]", "e [m]", "M1 [kNm]", "M2 [kNm]", "M [kNm]", "σ_h [MPa]", "σ_d [MPa]"};
+
+// What the check says about its signs, under each table.
+inline constexpr const char* kSectionCheckConventions =
+    "P tlak záporný; e kladná dolů; M1 = P·e primární, M2 = M − M1 sekundární (parazitní) moment, "
+    "M kladný při tahu dole; σ = P/A + M·e/I, tah kladný; přímý kabel se bere vodorovně (jeho sklon "
+    "výpočet nepočítá).";
+
+struct SectionCheckRow {
+    std::string label;                 // "1".."5", "skupina", "celkem"
+    std::array<std::string, 8> cells;  // "###" for a tendon that is not entered
+};
+
+struct SectionCheckTable {
+    int quantity = 0;  // 0-based slot
+    std::string station;
+    std::vector<SectionCheckRow> rows;  // tendons 1..5, the group (when one is chosen), the total
+};
+
+// The section values as numbers, or the message that names what is missing
+// ("Pro posouzení napětí chybí plocha A průřezu." ...).
+struct SectionValuesOrMessage {
+    std::optional<SectionValues> values;
+    std::string message;
+};
+SectionValuesOrMessage sectionValuesForCheck(const CrossSection& section, char decimalSeparator);
+
+// The polygon a tendon's prestress is taken from at a section: the straight
+// tendon's two anchorages, the broken tendon's points, a parabolic tendon's
+// polygon of chords. Throws kvor::Error for a text that is no number.
+std::vector<PolygonPoint> tendonPolygon(const TendonSlot& slot, char decimalSeparator);
+
+// The table of quantity q at station `station` (the quantity's X text), from
+// the last evaluation's values. Nothing when q was not evaluated, is no
+// bending moment, or the station is empty. Throws kvor::Error for a text that
+// is no number and for overflow.
+std::optional<SectionCheckTable> sectionCheckTable(const Project& project, int q, const std::string& station,
+                                                   const SectionValues& section, char decimalSeparator);
+
+
+// A check table as a text table: row 0 "Kabel" and the column headings.
+TextTable sectionCheckTextTable(const SectionCheckTable& table);
+
+}  // namespace kvor
