@@ -1,7 +1,9 @@
 // kvor-calc on files and arguments it must refuse: nothing on standard output,
 // the message as the first line of standard error, and the exit status.
 
-#include "calc_test_support.h"
+#include "support/file_lines.h"
+#include "support/program_run.h"
+#include "support/project_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -21,33 +23,6 @@ void expectFailure(const CalcRun& run, const std::string& firstErrLine)
     EXPECT_EQ(run.status, kFailed);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.firstErrLine(), firstErrLine);
-}
-
-// The file's lines (CR LF ends), and back.
-std::vector<std::string> fileLines(const std::string& bytes)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
-    return lines;
-}
-
-std::string joinLines(const std::vector<std::string>& lines)
-{
-    std::string bytes;
-    for (const std::string& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
-
-// 1-based number of the first line equal to `text` at or after line `from`.
-int lineNumberOf(const std::vector<std::string>& lines, const std::string& text, int from = 1)
-{
-    for (size_t i = static_cast<size_t>(from - 1); i < lines.size(); ++i)
-        if (lines[i] == text)
-            return static_cast<int>(i) + 1;
-    throw std::runtime_error("no line " + text);
 }
 
 TEST(CalcFiles, MissingFileIsNamedWithTheRuntimeText)

@@ -1,7 +1,8 @@
 // kvor-calc on parabolic tendons: byte for byte what the polygon typed in as a
 // broken tendon gives, and the checks of the dialog before the first quantity.
 
-#include "calc_test_support.h"
+#include "support/program_run.h"
+#include "support/project_builders.h"
 
 #include "tendons/parabolic_polygon.h"
 #include "tendons/parabolic_store.h"

@@ -1,7 +1,8 @@
 // kvor-calc on projects whose results are known: the lines, the separator of
 // the file, the group line and the working tables.
 
-#include "calc_test_support.h"
+#include "support/program_run.h"
+#include "support/project_builders.h"
 
 #include <gtest/gtest.h>
 

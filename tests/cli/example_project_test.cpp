@@ -1,7 +1,7 @@
 // The example project shipped in examples/ is what the core's writer writes
 // for it, passes the checks of the windows, and evaluates as the README shows.
 
-#include "example_project.h"
+#include "support/example_project.h"
 #include "influence/table_checks.h"
 #include "tendons/tendon_checks.h"
 

@@ -1,7 +1,7 @@
 // The second example project: its lines are kvor-il's output, the shipped file
 // is what the writer writes for them, and it evaluates as the README shows.
 
-#include "generated_example.h"
+#include "support/generated_example.h"
 #include "influence/table_checks.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,8 @@
 
 #include "analysis/line_generator.h"
 #include "analysis/slot_generation.h"
-#include "calc_test_support.h"
+#include "support/program_run.h"
+#include "support/project_builders.h"
 #include "influence/influence_file.h"
 
 #include <gtest/gtest.h>

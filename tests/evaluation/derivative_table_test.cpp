@@ -18,6 +18,9 @@ struct SlopeCase {
     std::vector<std::string> slopes;
 };
 
+// Shown by its name in the test list and in failures.
+void PrintTo(const SlopeCase& c, std::ostream* out) { *out << c.name; }
+
 class DerivativeSlopes : public ::testing::TestWithParam<SlopeCase> {};
 
 TEST_P(DerivativeSlopes, MatchTheDifferenceRules)

@@ -68,6 +68,9 @@ struct FailingFormula {
     int failingQuantity;  // 0: tendon 2 fails already against the triangle line
 };
 
+// Shown by its name in the test list and in failures.
+void PrintTo(const FailingFormula& c, std::ostream* out) { *out << c.name; }
+
 class FailingFormulas : public ::testing::TestWithParam<FailingFormula> {};
 
 TEST_P(FailingFormulas, EndTheRunWithTheErrorReportAndNoValueOfIt)

@@ -48,6 +48,9 @@ struct LookupCase {
     int row;
 };
 
+// Shown by its name in the test list and in failures.
+void PrintTo(const LookupCase& c, std::ostream* out) { *out << c.name; }
+
 class LookupOnAJump : public ::testing::TestWithParam<LookupCase> {};
 
 TEST_P(LookupOnAJump, FollowsTheScan)

@@ -48,6 +48,9 @@ struct ReadCase {
     bool fails;     // "Invalid numeric input" expected
 };
 
+// Shown by its name in the test list and in failures.
+void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
+
 class ReadInfluenceText : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadInfluenceText, FillsCompletePairs)

@@ -19,6 +19,9 @@ struct RangesCase {
     ChartRanges expected;
 };
 
+// Shown by its name in the test list and in failures.
+void PrintTo(const RangesCase& c, std::ostream* out) { *out << c.label; }
+
 class ChartScaling : public ::testing::TestWithParam<RangesCase> {};
 
 TEST_P(ChartScaling, HoldsEveryPoint)

@@ -24,6 +24,9 @@ struct ExtremeCase {
     std::optional<long double> value;  // nothing: no number (beyond the range)
 };
 
+// Shown by its name in the test list and in failures.
+void PrintTo(const ExtremeCase& c, std::ostream* out) { *out << c.name; }
+
 class ExtremeNumberText : public ::testing::TestWithParam<ExtremeCase> {};
 
 TEST_P(ExtremeNumberText, ParsesToTheTrueValueOrIsRefused)

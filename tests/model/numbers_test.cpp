@@ -18,6 +18,12 @@ struct ParseCase {
     long double value;
 };
 
+// Shown as the text and the separator, in the test list and in failures.
+void PrintTo(const ParseCase& c, std::ostream* out)
+{
+    *out << ::testing::PrintToString(std::string(c.text)) << " with '" << c.sep << "'";
+}
+
 class ParseNumberTest : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseNumberTest, FollowsTheTextConvention)
@@ -88,6 +94,8 @@ struct FormatCase {
     long double value;
     const char* text;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* out) { *out << ::testing::PrintToString(std::string(c.text)); }
 
 class FormatNumberTest : public ::testing::TestWithParam<FormatCase> {};
 

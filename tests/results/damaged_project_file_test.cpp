@@ -4,7 +4,8 @@
 #include "results/project_file.h"
 
 #include "model/error.h"
-#include "results/sample_project.h"
+#include "support/sample_project.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::TempFolder;
-
-void writeBytes(const fs::path& file, const std::string& bytes)
-{
-    std::ofstream(file, std::ios::binary) << bytes;
-}
+using testing::writeBytes;
 
 // Makes the file `size` bytes long without writing the bytes: a hole of zeros.
 void extendSparse(const fs::path& file, off_t size)

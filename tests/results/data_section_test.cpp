@@ -1,7 +1,8 @@
 #include "results/project_file.h"
 
 #include "model/error.h"
-#include "results/sample_project.h"
+#include "support/file_lines.h"
+#include "support/sample_project.h"
 
 #include <gtest/gtest.h>
 
@@ -12,41 +13,17 @@ namespace kvor {
 namespace {
 
 using testing::expectSameProject;
+using testing::fileLines;
+using testing::joinLines;
+using testing::lineNumberOf;
 using testing::sampleProject;
-
-std::vector<std::string> splitLines(const std::string& bytes)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
-    return lines;
-}
-
-std::string joinLines(const std::vector<std::string>& lines)
-{
-    std::string bytes;
-    for (const auto& l : lines)
-        bytes += l + "\r\n";
-    return bytes;
-}
-
-// 1-based number of the first line equal to `text` at or after line `from`.
-int lineOf(const std::vector<std::string>& lines, const std::string& text, int from = 1)
-{
-    for (size_t i = static_cast<size_t>(from - 1); i < lines.size(); ++i)
-        if (lines[i] == text)
-            return static_cast<int>(i) + 1;
-    ADD_FAILURE() << "no line " << text;
-    return 0;
-}
 
 // Replaces the first line `text` after the line `header` by `replacement`;
 // returns its number.
 int replaceAfter(std::vector<std::string>& lines, const std::string& header, const std::string& text,
                  const std::string& replacement)
 {
-    const int n = lineOf(lines, text, lineOf(lines, header));
+    const int n = lineNumberOf(lines, text, lineNumberOf(lines, header));
     lines[static_cast<size_t>(n - 1)] = replacement;
     return n;
 }
@@ -90,13 +67,13 @@ TEST(DataSection, RoundTripOfAFreshProject)
 TEST(DataSection, EscapesControlCharactersAndWritesCodePage1250)
 {
     const std::vector<std::string> lines =
-        splitLines(encodeProjectFile(sampleProject(), SaveVariant::InputOnly, ','));
-    EXPECT_NE(lineOf(lines, "description\tMoment\\tv poli\\r\\n1 \\\\ st\xF8" "ed"), 0);
+        fileLines(encodeProjectFile(sampleProject(), SaveVariant::InputOnly, ','));
+    EXPECT_NE(lineNumberOf(lines, "description\tMoment\\tv poli\\r\\n1 \\\\ st\xF8" "ed"), 0);
     EXPECT_EQ(lines[5], "[data]\t1");
     EXPECT_EQ(lines[6], "separator\t,");
-    EXPECT_NE(lineOf(lines, "members\t3"), 0);
-    EXPECT_NE(lineOf(lines, "22,5\t"), 0);  // an empty cell is kept as an empty field
-    EXPECT_NE(lineOf(lines, "file\tp\xF8\xED\xE8inka.txt"), 0);
+    EXPECT_NE(lineNumberOf(lines, "members\t3"), 0);
+    EXPECT_NE(lineNumberOf(lines, "22,5\t"), 0);  // an empty cell is kept as an empty field
+    EXPECT_NE(lineNumberOf(lines, "file\tp\xF8\xED\xE8inka.txt"), 0);
     EXPECT_EQ(lines.back(), "[end]");
 }
 
@@ -151,28 +128,28 @@ struct Damage {
 
 const Damage kDamages[] = {
     {"member count above the rows",
-     [](std::vector<std::string>& l) { int n = lineOf(l, "members\t3"); l[n - 1] = "members\t4"; return n; },
+     [](std::vector<std::string>& l) { int n = lineNumberOf(l, "members\t3"); l[n - 1] = "members\t4"; return n; },
      "počet řádků tabulky 4"},
     {"member count below the rows",
-     [](std::vector<std::string>& l) { int n = lineOf(l, "members\t3"); l[n - 1] = "members\t2"; return n; },
+     [](std::vector<std::string>& l) { int n = lineNumberOf(l, "members\t3"); l[n - 1] = "members\t2"; return n; },
      "počet řádků tabulky 2"},
     {"quantity count above the rows, the next header taken as a row",
      [](std::vector<std::string>& l) {
-         int n = lineOf(l, "points\t3");
+         int n = lineNumberOf(l, "points\t3");
          l[n - 1] = "points\t4";
          return n;
      },
      "počet řádků tabulky 4"},
     {"tendon count below the rows",
      [](std::vector<std::string>& l) {
-         int n = lineOf(l, "points\t4");
+         int n = lineNumberOf(l, "points\t4");
          l[n - 1] = "points\t3";
          return n;
      },
      "počet řádků tabulky 3"},
     {"unknown section",
      [](std::vector<std::string>& l) {
-         int n = lineOf(l, "[section]");
+         int n = lineNumberOf(l, "[section]");
          l.insert(l.begin() + n - 1, "[pr\xF9\xF8" "ez]");  // in code page 1250
          return n;
      },
@@ -181,50 +158,50 @@ const Damage kDamages[] = {
      [](std::vector<std::string>& l) { l.pop_back(); return static_cast<int>(l.size()) + 1; }, "[end]"},
     {"file cut inside a table",
      [](std::vector<std::string>& l) {
-         int n = lineOf(l, "points\t4");
+         int n = lineNumberOf(l, "points\t4");
          l.resize(static_cast<size_t>(n) + 1);
          return n + 2;
      },
      "soubor končí"},
     {"beam kind out of range",
-     [](std::vector<std::string>& l) { int n = lineOf(l, "kind\t1"); l[n - 1] = "kind\t2"; return n; },
+     [](std::vector<std::string>& l) { int n = lineNumberOf(l, "kind\t1"); l[n - 1] = "kind\t2"; return n; },
      "neplatná hodnota „2“ položky „kind“"},
     {"flag that is no 0 or 1",
      [](std::vector<std::string>& l) {
-         int n = lineOf(l, "valuesEditable\t1");
+         int n = lineNumberOf(l, "valuesEditable\t1");
          l[n - 1] = "valuesEditable\tano";
          return n;
      },
      "položky „valuesEditable“"},
     {"entry mode out of range",
-     [](std::vector<std::string>& l) { int n = lineOf(l, "mode\t0"); l[n - 1] = "mode\t-2"; return n; },
+     [](std::vector<std::string>& l) { int n = lineNumberOf(l, "mode\t0"); l[n - 1] = "mode\t-2"; return n; },
      "položky „mode“"},
     {"count with a sign",
-     [](std::vector<std::string>& l) { int n = lineOf(l, "members\t3"); l[n - 1] = "members\t+3"; return n; },
+     [](std::vector<std::string>& l) { int n = lineNumberOf(l, "members\t3"); l[n - 1] = "members\t+3"; return n; },
      "položky „members“"},
     {"unknown escape",
      [](std::vector<std::string>& l) {
-         int n = lineOf(l, "description\tReakce podpory b");
+         int n = lineNumberOf(l, "description\tReakce podpory b");
          l[n - 1] = "description\tReakce\\x";
          return n;
      },
      "\\"},
     {"dimensions with three values",
      [](std::vector<std::string>& l) {
-         int n = lineOf(l, "dimensions\t0,3\t\t0,6\t");
+         int n = lineNumberOf(l, "dimensions\t0,3\t\t0,6\t");
          l[n - 1] = "dimensions\t0,3\t\t0,6";
          return n;
      },
      "má mít 4 hodnoty"},
     {"slots out of order",
-     [](std::vector<std::string>& l) { int n = lineOf(l, "[tendon]\t2"); l[n - 1] = "[tendon]\t3"; return n; },
+     [](std::vector<std::string>& l) { int n = lineNumberOf(l, "[tendon]\t2"); l[n - 1] = "[tendon]\t3"; return n; },
      "očekáváno „[tendon] 2“"},
     {"table row with too few cells",
-     [](std::vector<std::string>& l) { int n = lineOf(l, "8\t0,25\t-1190"); l[n - 1] = "8\t0,25"; return n; },
+     [](std::vector<std::string>& l) { int n = lineNumberOf(l, "8\t0,25\t-1190"); l[n - 1] = "8\t0,25"; return n; },
      "3 hodnoty"},
     {"results line of the wrong quantity",
      [](std::vector<std::string>& l) {
-         int n = lineOf(l, "[results]") + 2;
+         int n = lineNumberOf(l, "[results]") + 2;
          l[n - 1].replace(0, 10, "quantity\t3");
          return n;
      },
@@ -268,19 +245,19 @@ const Damage kDamages[] = {
     {"descending stations",
      [](std::vector<std::string>& l) {
          replaceAfter(l, "[quantity]\t2", "5,25\t1,3125", "23\t1,3125");
-         return lineOf(l, "points\t3", lineOf(l, "[quantity]\t2"));
+         return lineNumberOf(l, "points\t3", lineNumberOf(l, "[quantity]\t2"));
      },
      "Staničení nesmí být zadáváno sestupně, staničení v 3.řádku je menší než v 2.řádku!"},
     {"a member of 1E-300 leaves the lines beyond the beam",
      [](std::vector<std::string>& l) {
          replaceAfter(l, "[beam]", "1\t10", "1\t1E-300");
-         return lineOf(l, "points\t3", lineOf(l, "[quantity]\t1"));
+         return lineNumberOf(l, "points\t3", lineNumberOf(l, "[quantity]\t1"));
      },
      "Staničení v 3.řádku nemůže být větší než celková délka nosníku!"},
     {"member of length 0",
      [](std::vector<std::string>& l) {
          replaceAfter(l, "[beam]", "3\t5", "3\t0");
-         return lineOf(l, "members\t3");
+         return lineNumberOf(l, "members\t3");
      },
      "Políčko v 2.sloupci a 3.řádku musí obsahovat číslo větší než 0!"},
     {"no members",
@@ -293,32 +270,32 @@ const Damage kDamages[] = {
     {"straight tendon beyond the beam",
      [](std::vector<std::string>& l) {
          replaceAfter(l, "[tendon]\t1", "22,5\t0,2\t-1500", "40\t0,2\t-1500");
-         return lineOf(l, "points\t2", lineOf(l, "[tendon]\t1"));
+         return lineNumberOf(l, "points\t2", lineNumberOf(l, "[tendon]\t1"));
      },
      "Staničení nemůže být větší než celková délka nosníku!!!"},
     {"positive force",
      [](std::vector<std::string>& l) {
          replaceAfter(l, "[tendon]\t1", "0\t0,2\t-1500", "0\t0,2\t1500");
          replaceAfter(l, "[tendon]\t1", "22,5\t0,2\t-1500", "22,5\t0,2\t1500");
-         return lineOf(l, "points\t2", lineOf(l, "[tendon]\t1"));
+         return lineNumberOf(l, "points\t2", lineNumberOf(l, "[tendon]\t1"));
      },
      "Předpínací síla musí být zadána jako záporná-tlaková!!!"},
     {"straight tendon whose points differ in force",
      [](std::vector<std::string>& l) {
          replaceAfter(l, "[tendon]\t1", "22,5\t0,2\t-1500", "22,5\t0,2\t-1400");
-         return lineOf(l, "points\t2", lineOf(l, "[tendon]\t1"));
+         return lineNumberOf(l, "points\t2", lineNumberOf(l, "[tendon]\t1"));
      },
      "přímý kabel má mít v obou bodech stejnou excentricitu i předpínací sílu"},
     {"broken tendon outside the section",
      [](std::vector<std::string>& l) {
          replaceAfter(l, "[tendon]\t2", "8\t0,25\t-1190", "8\t0,5\t-1190");
-         return lineOf(l, "points\t4", lineOf(l, "[tendon]\t2"));
+         return lineNumberOf(l, "points\t4", lineNumberOf(l, "[tendon]\t2"));
      },
      "Bod kabelu nesmí ležet mimo průřez nosníku"},
     {"broken tendon whose last point has another force",
      [](std::vector<std::string>& l) {
          replaceAfter(l, "[tendon]\t2", "22,5\t0\t-1180", "22,5\t0\t-1000");
-         return lineOf(l, "points\t4", lineOf(l, "[tendon]\t2"));
+         return lineNumberOf(l, "points\t4", lineNumberOf(l, "[tendon]\t2"));
      },
      "poslední bod lomeného kabelu má mít předpínací sílu posledního úseku"},
     {"type text that names another type",
@@ -343,7 +320,7 @@ const Damage kDamages[] = {
 TEST(DataSection, DamagedSectionNamesTheWrongLineAndLoadsNothing)
 {
     const std::vector<std::string> good =
-        splitLines(encodeProjectFile(sampleProject(), SaveVariant::WithResults, ','));
+        fileLines(encodeProjectFile(sampleProject(), SaveVariant::WithResults, ','));
     for (const Damage& damage : kDamages) {
         std::vector<std::string> lines = good;
         const int wrongLine = damage.apply(lines);

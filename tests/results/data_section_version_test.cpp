@@ -6,7 +6,8 @@
 #include "model/error.h"
 #include "model/slots.h"
 #include "results/data_section.h"
-#include "results/sample_project.h"
+#include "support/file_lines.h"
+#include "support/sample_project.h"
 
 #include <gtest/gtest.h>
 
@@ -17,16 +18,8 @@ namespace kvor {
 namespace {
 
 using testing::expectSameProject;
+using testing::fileLines;
 using testing::sampleProject;
-
-std::vector<std::string> linesOf(const std::string& bytes)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
-    return lines;
-}
 
 // The sample project with a generated deflection line in slot 2.
 Project withGeneratedLine()
@@ -45,7 +38,7 @@ TEST(DataSectionVersion, OnlyAGeneratedLineNeedsVersion2)
 {
     const Project plain = sampleProject();
     EXPECT_EQ(dataSectionVersion(plain), 1);
-    const auto v1 = linesOf(encodeProjectFile(plain, SaveVariant::InputOnly, ','));
+    const auto v1 = fileLines(encodeProjectFile(plain, SaveVariant::InputOnly, ','));
     EXPECT_EQ(v1.at(5), "[data]\t1");
     for (const auto& line : v1) {
         EXPECT_FALSE(line.starts_with("station\t"));
@@ -54,7 +47,7 @@ TEST(DataSectionVersion, OnlyAGeneratedLineNeedsVersion2)
 
     const Project generated = withGeneratedLine();
     EXPECT_EQ(dataSectionVersion(generated), 2);
-    const auto v2 = linesOf(encodeProjectFile(generated, SaveVariant::InputOnly, ','));
+    const auto v2 = fileLines(encodeProjectFile(generated, SaveVariant::InputOnly, ','));
     EXPECT_EQ(v2.at(5), "[data]\t2");
     // Every block carries its station line after "file"; only the generated one its generator.
     int stations = 0, generators = 0;

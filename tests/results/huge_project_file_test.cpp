@@ -5,7 +5,8 @@
 
 #include "model/error.h"
 #include "results/project_file.h"
-#include "results/sample_project.h"
+#include "support/sample_project.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "results/project_file.h"
 
 #include "model/error.h"
-#include "results/sample_project.h"
+#include "support/sample_project.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,8 @@
 
 #include "model/error.h"
 #include "results/file_io.h"
-#include "results/sample_project.h"
+#include "support/sample_project.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -15,20 +16,11 @@ namespace kvor {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::readBytes;
 using testing::TempFolder;
+using testing::writeBytes;
 
 const std::string kHeaderBytes = "Vstupn\xED soubor programu Kvor1.1";
-
-void writeBytes(const fs::path& file, const std::string& bytes)
-{
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::string readBytes(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 std::vector<std::string> filesIn(const fs::path& folder)
 {

@@ -5,7 +5,7 @@
 #include "model/error.h"
 #include "results/cp1250.h"
 #include "results/project_file.h"
-#include "results/sample_project.h"
+#include "support/sample_project.h"
 
 #include <gtest/gtest.h>
 

@@ -89,6 +89,8 @@ struct CountCase {
     const char* shownAfterwards;
 };
 
+void PrintTo(const CountCase& c, std::ostream* out) { *out << ::testing::PrintToString(std::string(c.typed)); }
+
 class MemberCountOutsideTheSpinner : public ::testing::TestWithParam<CountCase> {};
 
 TEST_P(MemberCountOutsideTheSpinner, IsClampedAndWrittenBack)

@@ -45,6 +45,9 @@ struct ShapeCase {
     const char* eTop;
 };
 
+// Shown by its name in the test list and in failures.
+void PrintTo(const ShapeCase& c, std::ostream* out) { *out << c.name; }
+
 class SectionValues : public ::testing::TestWithParam<ShapeCase> {};
 
 TEST_P(SectionValues, AreWrittenAsRoundedTextsOfTenThousandths)
@@ -229,6 +232,12 @@ struct ValueCase {
     const char* message;  // nullptr: passes
     const char* focus;
 };
+
+// Shown as the field and its text, in the test list and in failures.
+void PrintTo(const ValueCase& c, std::ostream* out)
+{
+    *out << "value " << c.index << " " << ::testing::PrintToString(std::string(c.text));
+}
 
 class CheckSectionValue : public ::testing::TestWithParam<ValueCase> {};
 

@@ -1,4 +1,4 @@
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "ui/application_shell.h"
 #include "ui/form1_splash.h"
@@ -17,6 +17,7 @@
 namespace kvor::ui {
 namespace {
 
+using testing::click;
 using testing::control;
 
 class ApplicationShellTest : public ::testing::Test {
@@ -30,10 +31,6 @@ protected:
     {
         shell.form1().Timer1Timer();
         shell.form1().Timer1Timer();
-    }
-    void click(QWidget& window, const char* name)
-    {
-        QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
     }
 
     testing::UiContext ui;

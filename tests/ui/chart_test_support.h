@@ -3,7 +3,7 @@
 // tendons, and access to what a chart shows.
 
 #include "model/project.h"
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include <QColor>
 #include <QImage>

@@ -7,7 +7,7 @@
 // their "Zpět" does; every other step drives the real windows.
 
 #include "result_test_support.h"
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "evaluation/evaluation_run.h"
 #include "model/slots.h"
@@ -29,21 +29,10 @@
 namespace kvor::ui {
 namespace {
 
+using testing::click;
 using testing::control;
+using testing::fieldText;
 using testing::typeInto;
-
-void click(QWidget& scope, const char* name)
-{
-    auto* button = scope.findChild<QAbstractButton*>(QString::fromLatin1(name));
-    ASSERT_NE(button, nullptr) << name;
-    ASSERT_TRUE(button->isEnabled()) << name;
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-QString fieldText(QWidget& scope, const char* name)
-{
-    return control<QLineEdit>(scope, name)->text();
-}
 
 void passSplash(ApplicationShell& shell)
 {

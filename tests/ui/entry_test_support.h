@@ -3,7 +3,7 @@
 // has them, over one recorded project; and the moves a user makes in the
 // dialogs' grids.
 
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "ui/entry_dialogs.h"
 #include "ui/form5_main_window.h"
@@ -53,12 +53,12 @@ struct EntryWindows {
     }
 };
 
-inline void click(const QWidget& window, const char* name)
+// A click, then the round of events that lifts the block of a click that a
+// check refused.
+inline void clickAndSettle(const QWidget& window, const char* name)
 {
-    QPushButton* button = control<QPushButton>(window, name);
-    ASSERT_NE(button, nullptr) << name;
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCoreApplication::processEvents();  // lifts the block of a click that a check refused
+    click(window, name);
+    QCoreApplication::processEvents();
 }
 
 // Types into a cell of a grid whose row 0 is the heading (`row` counts the

@@ -2,7 +2,7 @@
 // result window and the working-table windows, through the application shell.
 
 #include "result_test_support.h"
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "evaluation/evaluation_run.h"
 #include "model/numbers.h"
@@ -23,6 +23,7 @@
 namespace kvor::ui {
 namespace {
 
+using testing::click;
 using testing::control;
 
 class EvaluationCommandTest : public ::testing::Test {
@@ -36,12 +37,6 @@ protected:
         ASSERT_TRUE(testing::bringUp(main()));
         ui.messages.clear();
     }
-    void click(QWidget& window, const char* name)
-    {
-        auto* button = control<QPushButton>(window, name);
-        ASSERT_NE(button, nullptr) << name;
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
     Form5& main() { return shell.form5(); }
     Form11& results() { return shell.form11(); }
     void toTendonPage()
@@ -50,7 +45,7 @@ protected:
         QCoreApplication::processEvents();  // the page's warning comes once it has painted
         ui.messages.clear();
     }
-    QString resultText(const char* name) { return control<QLineEdit>(results(), name)->text(); }
+    QString resultText(const char* name) { return testing::fieldText(results(), name); }
 
     testing::UiContext ui;
     ApplicationShell shell{ui.context};

@@ -1,7 +1,7 @@
 // Tables and charts out of the program: copying, CSV, PNG, SVG, and the
 // larger chart of "Zvětšit" with its zoom, reset and read-out.
 
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "ui/chart_export.h"
 #include "ui/chart_line_view.h"

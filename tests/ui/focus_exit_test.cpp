@@ -1,4 +1,4 @@
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "ui/focus_exit.h"
 

@@ -25,7 +25,7 @@
 namespace kvor::ui {
 namespace {
 
-using testing::click;
+using testing::clickAndSettle;
 using testing::control;
 
 constexpr int kGeneratedItem = 2;
@@ -47,7 +47,7 @@ protected:
     }
     void open()
     {
-        click(w.main, "BitBtn4");
+        clickAndSettle(w.main, "BitBtn4");
         ASSERT_TRUE(testing::bringUp(w.influence));
         chooseGenerated();
     }
@@ -100,20 +100,20 @@ TEST_F(GeneratedLineTest, VygenerovatFillsTheTableAsNacistFillsItFromAFile)
     EXPECT_EQ(w.influence.entryTable().cell(5, 1), "5");  // L/4 at midspan
     EXPECT_TRUE(control<QWidget>(w.influence, "StringGrid1")->isVisible());
 
-    click(w.influence, "BitBtn2");
+    clickAndSettle(w.influence, "BitBtn2");
     ASSERT_TRUE(slot(1).entered());
     EXPECT_EQ(slot(1).entryMode, EntryMode::Generated);
     EXPECT_EQ(slot(1).station, "10");
     EXPECT_EQ(slot(1).generator, (LineGeneratorParameters{"M", "2,5", ""}));
 
     // Reopened: the parameters locked, "Opravit" unlocks them; the store window says "z konstrukce".
-    click(w.main, "BitBtn4");
+    clickAndSettle(w.main, "BitBtn4");
     EXPECT_EQ(control<RadioGroup>(w.influence, "RadioGroup1")->itemIndex(), kGeneratedItem);
     EXPECT_FALSE(field("Edit3")->isEnabled());
     EXPECT_EQ(field("Edit3")->text(), "10");
-    click(w.influence, "BitBtn3");
+    clickAndSettle(w.influence, "BitBtn3");
     EXPECT_TRUE(field("Edit3")->isEnabled());
-    click(w.influence, "BitBtn2");
+    clickAndSettle(w.influence, "BitBtn2");
     Form7 store(w.ui.context);
     store.show();
     EXPECT_EQ(control<RadioGroup>(store, "RadioGroup1")->itemIndex(), kGeneratedItem);
@@ -177,7 +177,7 @@ TEST_F(GeneratedLineTest, AReactionIsChosenAmongTheSupports)
     const TextTable& t = w.influence.entryTable();
     EXPECT_EQ(t.cell(15, 0), "14");
     EXPECT_EQ(t.cell(15, 1), "1");
-    click(w.influence, "BitBtn2");
+    clickAndSettle(w.influence, "BitBtn2");
     EXPECT_EQ(slot(1).station, "14");
 }
 
@@ -189,7 +189,7 @@ protected:
         shell.start();
         shell.form1().Timer1Timer();
         shell.form1().Timer1Timer();
-        QTest::mouseClick(control<QPushButton>(shell.form2(), "BitBtn2"), Qt::LeftButton);  // "Nový"
+        testing::click(shell.form2(), "BitBtn2");  // "Nový"
         ASSERT_TRUE(testing::bringUp(shell.form5()));
         Project& p = ui.project;
         p.beam.length = "20";
@@ -207,7 +207,7 @@ protected:
         shell.form5().pageControl()->setCurrentIndex(kTendonPage);
         ui.messages.clear();
     }
-    void run() { QTest::mouseClick(control<QPushButton>(shell.form5(), "BitBtn21"), Qt::LeftButton); }
+    void run() { testing::click(shell.form5(), "BitBtn21"); }
     QString resultValue() { return control<QLineEdit>(shell.form11(), "Edit1")->text(); }
 
     testing::UiContext ui;
@@ -241,7 +241,7 @@ TEST_F(StaleLineTest, OneQuestionOffersToGenerateAgainToEvaluateAsStoredOrToCanc
     EXPECT_EQ(ui.project.quantities[0].line.rowCount(), 22);
     EXPECT_EQ(resultValue(), "-200");
 
-    QTest::mouseClick(control<QPushButton>(shell.form11(), "BitBtn1"), Qt::LeftButton);  // "Zpět na zadání"
+    testing::click(shell.form11(), "BitBtn1");  // "Zpět na zadání"
     ASSERT_TRUE(shell.form5().isVisible());
     shell.form5().pageControl()->setCurrentIndex(kTendonPage);
     ui.messages.clear();

@@ -16,7 +16,7 @@
 namespace kvor::ui {
 namespace {
 
-using testing::click;
+using testing::clickAndSettle;
 using testing::control;
 using testing::focusName;
 using testing::typeCell;
@@ -37,7 +37,7 @@ protected:
 
     void open(const char* enterButton = "BitBtn4")
     {
-        click(w.main, enterButton);
+        clickAndSettle(w.main, enterButton);
         ASSERT_TRUE(dialog().isVisible());
         ASSERT_TRUE(testing::bringUp(dialog()));
     }
@@ -102,7 +102,7 @@ TEST_F(InfluenceDialogTest, AnEmptySlotOpensOnTwoEmptyRowsTypedByHand)
 TEST_F(InfluenceDialogTest, ZpetOnAnEmptyTableStoresNothingAndStaysOpen)
 {
     open();
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     EXPECT_EQ(w.events(), QStringList{kNoLine});
     EXPECT_EQ(w.ui.messages.focusAtMessage.value(0).left(11), "RadioGroup1");
     EXPECT_TRUE(dialog().isVisible());
@@ -158,7 +158,7 @@ TEST_F(InfluenceDialogTest, TwoPointsTypedByHandAreStoredIntoTheSlot)
 {
     open();
     typeRows(grid(), {{"0", "0"}, {"10", "0"}});
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     EXPECT_TRUE(w.events().isEmpty());
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_TRUE(w.main.isEnabled());
@@ -181,7 +181,7 @@ TEST_F(InfluenceDialogTest, AStoredLineReopensReadOnlyAndOpravitUnlocksIt)
 {
     open();
     typeRows(grid(), {{"0", "0"}, {"10", "0"}});
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     open();
     EXPECT_EQ(count()->value(), 2);
     EXPECT_EQ(testing::cellText(grid(), 2, 0), "10");
@@ -191,12 +191,12 @@ TEST_F(InfluenceDialogTest, AStoredLineReopensReadOnlyAndOpravitUnlocksIt)
     typeCell(grid(), 2, 1, "5");  // no editor opens on a locked table
     EXPECT_EQ(dialog().entryTable().cell(2, 1), "0");
 
-    click(dialog(), "BitBtn3");
+    clickAndSettle(dialog(), "BitBtn3");
     EXPECT_TRUE(get("BitBtn3")->isHidden());
     EXPECT_TRUE(mode()->isEnabled());
     EXPECT_TRUE(count()->isEnabled());
     typeCell(grid(), 2, 1, "5");
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     EXPECT_TRUE(w.events().isEmpty());
     EXPECT_EQ(slot(1).line.cell(2, 1), "5");
 }
@@ -205,10 +205,10 @@ TEST_F(InfluenceDialogTest, ZpetWithoutOpravitStoresTheSameLineAgain)
 {
     open();
     typeRows(grid(), {{"0", "1,5"}, {"20", "-2"}});
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     const TextTable stored = slot(1).line;
     open();
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     EXPECT_EQ(slot(1).line, stored);
     EXPECT_TRUE(slot(1).entered());
 }
@@ -230,7 +230,7 @@ TEST_F(InfluenceDialogTest, AFaultyTableIsNotStoredByTheClickThatReportsIt)
 {
     open();
     typeRows(grid(), {{"0", "0"}, {"25", "0"}});
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     EXPECT_EQ(w.events(),
               (QStringList{"message: Staničení v 2.řádku nemůže být větší než celková délka nosníku!", "beep"}));
     EXPECT_TRUE(dialog().isVisible());
@@ -240,7 +240,7 @@ TEST_F(InfluenceDialogTest, AFaultyTableIsNotStoredByTheClickThatReportsIt)
     // Put right, the next click stores.
     w.events().clear();
     typeCell(grid(), 2, 0, "20");
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     EXPECT_TRUE(w.events().isEmpty());
     EXPECT_TRUE(slot(1).entered());
 }
@@ -279,13 +279,13 @@ TEST_F(InfluenceDialogTest, ClosingThroughTheFrameStoresNothingAndGivesTheMainWi
 
 TEST_F(InfluenceDialogTest, EachRowOpensItsOwnSlot)
 {
-    click(w.main, "BitBtn2");
-    click(w.main, "BitBtn2");
+    clickAndSettle(w.main, "BitBtn2");
+    clickAndSettle(w.main, "BitBtn2");
     open("BitBtn6");
     EXPECT_EQ(get<QLabel>("Label4")->text(), "Zadání příčinkové čáry 3.vyhodnocované veličiny");
     EXPECT_EQ(dialog().slotNumber(), 3);
     typeRows(grid(), {{"0", "0"}, {"10", "0"}});
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     EXPECT_TRUE(slot(3).entered());
     EXPECT_FALSE(slot(1).entered());
     EXPECT_FALSE(control<QLabel>(w.main, "Label41")->isHidden());
@@ -334,7 +334,7 @@ TEST_F(InfluenceFileTest, ALineReadFromAFileIsStoredWithItsFileName)
     EXPECT_EQ(nameField(), "*.txt");
     pick("vliv1.txt");
     EXPECT_EQ(nameField(), "vliv1.txt");
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_TRUE(w.events().isEmpty());
     EXPECT_TRUE(grid()->isVisible());
     const TextTable& table = dialog().entryTable();
@@ -344,7 +344,7 @@ TEST_F(InfluenceFileTest, ALineReadFromAFileIsStoredWithItsFileName)
     EXPECT_EQ(grid()->size(), QSize(176, 27 * 4 + 4));
     EXPECT_EQ(count()->value(), 2);  // the value count is not the reader's
 
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     ASSERT_TRUE(slot(1).entered());
     EXPECT_EQ(slot(1).entryMode, EntryMode::FromFile);
     EXPECT_EQ(slot(1).sourceFile, "vliv1.txt");
@@ -357,8 +357,8 @@ TEST_F(InfluenceFileTest, AStoredFileLineReopensWithItsNameAndLockedPickers)
     open();
     chooseFileMode();
     pick("vliv1.txt");
-    click(dialog(), "BitBtn1");
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn2");
     open();
     EXPECT_EQ(mode()->itemIndex(), 1);
     EXPECT_FALSE(mode()->isEnabled());
@@ -369,7 +369,7 @@ TEST_F(InfluenceFileTest, AStoredFileLineReopensWithItsNameAndLockedPickers)
     for (const char* picker : {"DriveComboBox1", "DirectoryListBox1", "FilterComboBox1", "FileListBox1"})
         EXPECT_FALSE(get(picker)->isEnabled()) << picker;
 
-    click(dialog(), "BitBtn3");
+    clickAndSettle(dialog(), "BitBtn3");
     EXPECT_TRUE(grid()->isVisible());
     EXPECT_FALSE(get("BitBtn1")->isHidden());
     EXPECT_TRUE(get("FileListBox1")->isEnabled());
@@ -381,8 +381,8 @@ TEST_F(InfluenceFileTest, TheStoreWindowShowsEachSlotAsStored)
     open();
     chooseFileMode();
     pick("vliv1.txt");
-    click(dialog(), "BitBtn1");
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn2");
 
     Form7 store(w.ui.context);
     store.show();
@@ -404,13 +404,13 @@ TEST_F(InfluenceFileTest, StoringByHandAfterAFileKeepsTheFileName)
     open();
     chooseFileMode();
     pick("vliv1.txt");
-    click(dialog(), "BitBtn1");
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn2");
     open();
-    click(dialog(), "BitBtn3");
+    clickAndSettle(dialog(), "BitBtn3");
     chooseMode(0);
     EXPECT_TRUE(count()->isVisible());
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     EXPECT_EQ(slot(1).entryMode, EntryMode::Manual);
     EXPECT_EQ(slot(1).sourceFile, "vliv1.txt");
 }
@@ -420,7 +420,7 @@ TEST_F(InfluenceFileTest, AFileWithDecimalCommasKeepsThePairsBeforeTheFault)
     open();
     chooseFileMode();
     pick("carky.txt");
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_EQ(w.events(), QStringList{"error: Invalid numeric input."});
     EXPECT_TRUE(grid()->isVisible());
     EXPECT_EQ(dialog().entryTable().rowCount(), 2);
@@ -431,7 +431,7 @@ TEST_F(InfluenceFileTest, NoFileChosenIsAFileNotFound)
 {
     open();
     chooseFileMode();
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_EQ(w.events(), QStringList{"error: File not found."});
     EXPECT_EQ(dialog().entryTable().rowCount(), 3);
     EXPECT_EQ(dialog().entryTable().cell(0, 1), "    Pořadnice");
@@ -450,7 +450,7 @@ TEST_F(InfluenceFileTest, PickingAFolderMakesItTheWorkingDirectory)
     EXPECT_EQ(nameField(), "*.txt");
     ASSERT_EQ(files()->count(), 1);
     pick("vliv2.txt");
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_EQ(dialog().entryTable().cell(2, 1), "2");
     EXPECT_TRUE(w.events().isEmpty());
 }

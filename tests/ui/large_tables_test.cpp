@@ -16,7 +16,7 @@
 namespace kvor::ui {
 namespace {
 
-using testing::click;
+using testing::clickAndSettle;
 using testing::control;
 using testing::typeCell;
 
@@ -72,7 +72,7 @@ protected:
 TEST_F(LargeTablesTest, AnInfluenceLineOfTheLargestCount)
 {
     w.main.pageControl()->setCurrentIndex(kQuantityPage);
-    click(w.main, "BitBtn4");
+    clickAndSettle(w.main, "BitBtn4");
     ASSERT_TRUE(testing::bringUp(w.influence));
     auto* count = control<QSpinBox>(w.influence, "Edit1");
     auto* grid = control<QTableView>(w.influence, "StringGrid1");
@@ -82,11 +82,11 @@ TEST_F(LargeTablesTest, AnInfluenceLineOfTheLargestCount)
     timed("influence line: scroll to the last row", [&] { scrollToEnd(grid); });
     fill(grid, {"0", "1"}, "20");
     typeCell(grid, 1, 1, "0,5");
-    timed("influence line: leave the table (check), store (Zpět)", [&] { click(w.influence, "BitBtn2"); });
+    timed("influence line: leave the table (check), store (Zpět)", [&] { clickAndSettle(w.influence, "BitBtn2"); });
     ASSERT_TRUE(w.project().quantities[0].entered());
     ASSERT_EQ(w.project().quantities[0].line.rowCount(), kMaxValueCount + 1);
     EXPECT_EQ(w.project().quantities[0].line.cell(kMaxValueCount, 0), "20");
-    timed("influence line: reopen (Zadat)", [&] { click(w.main, "BitBtn4"); });
+    timed("influence line: reopen (Zadat)", [&] { clickAndSettle(w.main, "BitBtn4"); });
     EXPECT_EQ(count->value(), kMaxValueCount);
     EXPECT_EQ(grid->model()->rowCount(), kMaxValueCount);
     timed("influence line: scroll the stored line", [&] { scrollToEnd(grid); });
@@ -98,7 +98,7 @@ TEST_F(LargeTablesTest, ABrokenTendonOfTheLargestCount)
     w.main.pageControl()->setCurrentIndex(kTendonPage);
     control<QComboBox>(w.main, "ComboBox6")->setCurrentIndex(1);
     w.ui.messages.clear();
-    click(w.main, "BitBtn22");
+    clickAndSettle(w.main, "BitBtn22");
     ASSERT_TRUE(testing::bringUp(w.tendon));
     auto* count = control<QSpinBox>(w.tendon, "Edit5");
     auto* points = control<QTableView>(w.tendon, "StringGrid1");
@@ -115,15 +115,15 @@ TEST_F(LargeTablesTest, ABrokenTendonOfTheLargestCount)
     fill(forces, {"-800"});
     fill(points, {"0", "0,1"}, "20");
     typeCell(points, 1, 1, "0,2");
-    timed("broken tendon: leave the table (check), store (Zpět)", [&] { click(w.tendon, "BitBtn1"); });
+    timed("broken tendon: leave the table (check), store (Zpět)", [&] { clickAndSettle(w.tendon, "BitBtn1"); });
     ASSERT_TRUE(w.project().tendons[0].entered());
     ASSERT_EQ(w.project().tendons[0].points.rowCount(), kMaxPointCount + 1);
-    timed("broken tendon: reopen (Zadat)", [&] { click(w.main, "BitBtn22"); });
+    timed("broken tendon: reopen (Zadat)", [&] { clickAndSettle(w.main, "BitBtn22"); });
     EXPECT_EQ(count->value(), kMaxPointCount);
     EXPECT_EQ(points->model()->rowCount(), kMaxPointCount);
     timed("tendon store window with the stored tendon", [&] {
         w.tendon.close();
-        click(w.main, "Button2");
+        clickAndSettle(w.main, "Button2");
         control<QTableView>(w.tendonStore, "StringGrid1")->viewport()->repaint();
     });
     EXPECT_EQ(control<QTableView>(w.tendonStore, "StringGrid1")->model()->rowCount(), kMaxPointCount);

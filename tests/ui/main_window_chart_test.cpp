@@ -40,7 +40,7 @@ protected:
 
     int page() const { return window.pageControl()->currentIndex(); }
     void goToPage(int index) { window.pageControl()->setCurrentIndex(index); ui.messages.clear(); }
-    void click(const char* name) { QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton); }
+    void click(const char* name) { testing::click(window, name); }
     bool visible(const char* name) const { return control<QWidget>(window, name)->isVisible(); }
     QChart* chart(const char* name) const { return control<QChartView>(window, name)->chart(); }
 

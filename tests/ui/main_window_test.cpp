@@ -1,4 +1,4 @@
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "ui/form5_main_window.h"
 #include "ui/navigation.h"
@@ -33,7 +33,7 @@ protected:
     }
 
     int page() const { return window.pageControl()->currentIndex(); }
-    void click(const char* name) { QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton); }
+    void click(const char* name) { testing::click(window, name); }
     void chooseTab(int index)
     {
         QTabBar* tabs = window.pageControl()->tabBar();

@@ -1,4 +1,4 @@
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "model/error.h"
 
@@ -17,6 +17,9 @@ struct ReportCase {
     Beep beep;
     QStringList expected;
 };
+
+// Shown as the expected events, in the test list and in failures.
+void PrintTo(const ReportCase& c, std::ostream* out) { *out << c.expected.join(QStringLiteral(", ")).toStdString(); }
 
 class ReportOrder : public ::testing::TestWithParam<ReportCase> {};
 

@@ -1,4 +1,4 @@
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "ui/application_shell.h"
 #include "ui/form1_splash.h"
@@ -23,7 +23,7 @@
 namespace kvor::ui {
 namespace {
 
-using testing::click;
+using testing::clickAndSettle;
 using testing::control;
 using testing::typeCell;
 using testing::typeInto;
@@ -46,7 +46,7 @@ protected:
         shell.start();
         shell.form1().Timer1Timer();
         shell.form1().Timer1Timer();
-        click(shell.form2(), "BitBtn2");  // "Nový"
+        clickAndSettle(shell.form2(), "BitBtn2");  // "Nový"
         ASSERT_TRUE(testing::bringUp(main()));
         ui.messages.clear();
     }
@@ -62,7 +62,7 @@ protected:
     // Clicks a "Zadat" of the main window and brings the dialog up.
     void enter(const char* button, QWidget& dialog)
     {
-        click(main(), button);
+        clickAndSettle(main(), button);
         ASSERT_TRUE(dialog.isVisible());
         ASSERT_TRUE(testing::bringUp(dialog));
     }
@@ -82,7 +82,7 @@ TEST_F(ProjectEntryTest, AWholeProjectIsTypedInAndEvaluated)
 {
     // Page 1 and the structure: a simple beam of 20 m, a general section.
     typeInto(mainControl("Edit1"), "Lávka");
-    click(main(), "BitBtn13");
+    clickAndSettle(main(), "BitBtn13");
     typeInto(mainControl("Edit6"), "20");
     QRadioButton* general = mainControl<RadioGroup>("RadioGroup2")->item(4);
     QTest::mouseClick(general, Qt::LeftButton, {}, QPoint(6, general->height() / 2));
@@ -90,7 +90,7 @@ TEST_F(ProjectEntryTest, AWholeProjectIsTypedInAndEvaluated)
     typeInto(mainControl("Edit8"), "0,009");
     typeInto(mainControl("Edit9"), "0,3");
     typeInto(mainControl("Edit10"), "-0,3");
-    click(main(), "BitBtn14");
+    clickAndSettle(main(), "BitBtn14");
     ASSERT_EQ(main().pageControl()->currentIndex(), kQuantityPage);
     ASSERT_TRUE(ui.messages.events.isEmpty()) << ui.messages.events.join(" | ").toStdString();
 
@@ -101,11 +101,11 @@ TEST_F(ProjectEntryTest, AWholeProjectIsTypedInAndEvaluated)
     enter("BitBtn4", influence);
     control<QSpinBox>(influence, "Edit1")->setValue(3);
     typeRows(control<QTableView>(influence, "StringGrid1"), {{"0", "0"}, {"10", "5"}, {"20", "0"}});
-    click(influence, "BitBtn2");
+    clickAndSettle(influence, "BitBtn2");
     backToMain();
 
     // Quantity 2 from a file.
-    click(main(), "BitBtn2");
+    clickAndSettle(main(), "BitBtn2");
     mainControl<QComboBox>("ComboBox2")->setCurrentIndex(2);
     enter("BitBtn5", influence);
     QRadioButton* fromFile = control<RadioGroup>(influence, "RadioGroup1")->item(1);
@@ -114,12 +114,12 @@ TEST_F(ProjectEntryTest, AWholeProjectIsTypedInAndEvaluated)
     const auto found = files->findItems("reakce.txt", Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1);
     files->setCurrentItem(found.front());
-    click(influence, "BitBtn1");
-    click(influence, "BitBtn2");
+    clickAndSettle(influence, "BitBtn1");
+    clickAndSettle(influence, "BitBtn2");
     backToMain();
 
     // Tendon 1 straight, tendon 2 broken.
-    click(main(), "BitBtn17");
+    clickAndSettle(main(), "BitBtn17");
     ASSERT_EQ(main().pageControl()->currentIndex(), kTendonPage);
     Form8& tendon = shell.form8();
     mainControl<QComboBox>("ComboBox6")->setCurrentIndex(0);
@@ -128,17 +128,17 @@ TEST_F(ProjectEntryTest, AWholeProjectIsTypedInAndEvaluated)
     typeInto(control<QLineEdit>(tendon, "Edit2"), "20");
     typeInto(control<QLineEdit>(tendon, "Edit3"), "0,15");
     typeInto(control<QLineEdit>(tendon, "Edit4"), "-1000");
-    click(tendon, "BitBtn1");
+    clickAndSettle(tendon, "BitBtn1");
     backToMain();
 
-    click(main(), "BitBtn19");
+    clickAndSettle(main(), "BitBtn19");
     mainControl<QComboBox>("ComboBox7")->setCurrentIndex(1);
     enter("BitBtn23", tendon);
     control<QSpinBox>(tendon, "Edit5")->setValue(3);
     typeCell(control<QTableView>(tendon, "StringGrid2"), 1, 0, "-800");
     typeCell(control<QTableView>(tendon, "StringGrid2"), 2, 0, "-700");
     typeRows(control<QTableView>(tendon, "StringGrid1"), {{"0", "0"}, {"10", "0,25"}, {"20", "0"}});
-    click(tendon, "BitBtn1");
+    clickAndSettle(tendon, "BitBtn1");
     backToMain();
     EXPECT_TRUE(ui.messages.events.isEmpty()) << ui.messages.events.join(" | ").toStdString();
 
@@ -173,7 +173,7 @@ TEST_F(ProjectEntryTest, AWholeProjectIsTypedInAndEvaluated)
     EXPECT_FALSE(mainControl<QComboBox>("ComboBox7")->isEnabled());
 
     // The project is complete: "Výpočet" evaluates both lines for both tendons.
-    click(main(), "BitBtn21");
+    clickAndSettle(main(), "BitBtn21");
     EXPECT_TRUE(ui.messages.events.isEmpty()) << ui.messages.events.join(" | ").toStdString();
     EXPECT_TRUE(p.results.evaluated(0));
     EXPECT_TRUE(p.results.evaluated(1));

@@ -5,9 +5,9 @@
 // information only, and a file with a damaged data section opens as one
 // without it, after a message that names the damaged line.
 
-#include "../cli/calc_test_support.h"
+#include "support/program_run.h"
 #include "result_test_support.h"
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "model/slots.h"
 #include "results/project_file.h"
@@ -41,21 +41,10 @@
 namespace kvor::ui {
 namespace {
 
+using testing::click;
 using testing::control;
+using testing::fieldText;
 using testing::typeInto;
-
-void click(QWidget& scope, const char* name)
-{
-    auto* button = scope.findChild<QAbstractButton*>(QString::fromLatin1(name));
-    ASSERT_NE(button, nullptr) << name;
-    ASSERT_TRUE(button->isEnabled()) << name;
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-QString fieldText(QWidget& scope, const char* name)
-{
-    return control<QLineEdit>(scope, name)->text();
-}
 
 QString resultField(QWidget& results, int q, int t)
 {

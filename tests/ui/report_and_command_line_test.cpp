@@ -2,7 +2,7 @@
 // the program's own command line: help, version, a project opened at start.
 
 #include "result_test_support.h"
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "ui/application_shell.h"
 #include "ui/command_line.h"
@@ -172,7 +172,7 @@ TEST(ProgramRun, ProtokolWritesTheReportWhereTheDialogSays)
 
     QTemporaryDir folder;
     ui.messages.saveFileAnswer = folder.filePath(QStringLiteral("p1.pdf"));
-    QTest::mouseClick(testing::control<QPushButton>(window, "BitBtn12"), Qt::LeftButton);
+    testing::click(window, "BitBtn12");
     ASSERT_EQ(ui.messages.events.size(), 1) << ui.messages.events.join('|').toStdString();
     EXPECT_TRUE(ui.messages.events[0].startsWith(QStringLiteral("save file: Protokol výpočtu ")));
     EXPECT_TRUE(ui.messages.events[0].endsWith(QStringLiteral("/Kvorprj.pdf")));
@@ -184,7 +184,7 @@ TEST(ProgramRun, ProtokolWritesTheReportWhereTheDialogSays)
     ui.messages.clear();
     ui.messages.saveFileAnswer.clear();
     QFile::remove(folder.filePath(QStringLiteral("p1.pdf")));
-    QTest::mouseClick(testing::control<QPushButton>(window, "BitBtn12"), Qt::LeftButton);
+    testing::click(window, "BitBtn12");
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("p1.pdf"))));
 }
 

@@ -2,7 +2,7 @@
 // commands and the three panels with every effect in its order, beeps included.
 
 #include "result_test_support.h"
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "evaluation/evaluation_run.h"
 #include "ui/file_pickers.h"
@@ -62,7 +62,7 @@ protected:
     }
     // Shown by its own flag (a group line's controls also while their panel is closed).
     bool shown(const QString& name) const { return !get(name)->isHidden(); }
-    void click(const QString& name) { QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton); }
+    void click(const QString& name) { testing::click(window, name.toUtf8().constData()); }
     bool commandsEnabled() const
     {
         bool all = true, none = true;

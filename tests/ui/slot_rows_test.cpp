@@ -14,7 +14,7 @@
 namespace kvor::ui {
 namespace {
 
-using testing::click;
+using testing::clickAndSettle;
 using testing::control;
 using testing::focusName;
 using testing::typeInto;
@@ -32,6 +32,9 @@ struct PageRows {
     const char* draw[kSlotCount];
     const char* enter[kSlotCount];
 };
+
+// Shown as the page's number, in the test list and in failures.
+void PrintTo(const PageRows* rows, std::ostream* out) { *out << "page " << rows->page; }
 
 const PageRows kQuantityRows = {kQuantityPage,
                                 "BitBtn2",
@@ -116,14 +119,14 @@ TEST_P(RowButtons, AddFromTheTopAndRemoveFromTheBottom)
     EXPECT_TRUE(get(rows.remove)->isHidden());
 
     for (int i = 1; i < kSlotCount; ++i) {
-        click(w.main, rows.add);
+        clickAndSettle(w.main, rows.add);
         EXPECT_TRUE(rowShown(rows, i)) << i;
         EXPECT_FALSE(get(rows.remove)->isHidden());
     }
     EXPECT_TRUE(get(rows.add)->isHidden());
 
     for (int i = kSlotCount - 1; i >= 1; --i) {
-        click(w.main, rows.remove);
+        clickAndSettle(w.main, rows.remove);
         EXPECT_TRUE(rowHidden(rows, i)) << i;
         EXPECT_FALSE(get(rows.add)->isHidden());
     }
@@ -171,7 +174,7 @@ TEST_F(SlotRowsTest, ARemovedStoredQuantityComesBackNotEnteredWithItsTexts)
 {
     w.enterSimpleBeam();
     showPage(kQuantityPage);
-    click(w.main, "BitBtn2");
+    clickAndSettle(w.main, "BitBtn2");
     typeInto(control<QLineEdit>(w.main, "Edit16"), "Reakce A");
     control<QComboBox>(w.main, "ComboBox2")->setCurrentIndex(2);
     TextTable line(3, 2);
@@ -184,9 +187,9 @@ TEST_F(SlotRowsTest, ARemovedStoredQuantityComesBackNotEnteredWithItsTexts)
     draw->click();
     EXPECT_TRUE(w.project().quantities[1].draw);
 
-    click(w.main, "BitBtn3");
+    clickAndSettle(w.main, "BitBtn3");
     EXPECT_FALSE(w.project().quantities[1].entered());
-    click(w.main, "BitBtn2");
+    clickAndSettle(w.main, "BitBtn2");
     EXPECT_FALSE(get("Label38")->isHidden());  // "nezadáno"
     EXPECT_TRUE(get("Label39")->isHidden());
     EXPECT_FALSE(draw->isChecked());
@@ -196,7 +199,7 @@ TEST_F(SlotRowsTest, ARemovedStoredQuantityComesBackNotEnteredWithItsTexts)
     EXPECT_EQ(w.project().quantities[1].line.rowCount(), 3);  // the table stays
 
     // Its "Zadat" opens the dialog as for a new line.
-    click(w.main, "BitBtn5");
+    clickAndSettle(w.main, "BitBtn5");
     EXPECT_TRUE(w.influence.isVisible());
     EXPECT_TRUE(control<QWidget>(w.influence, "BitBtn3")->isHidden());
     EXPECT_EQ(w.influence.entryTable().cell(1, 0), "");
@@ -206,8 +209,8 @@ TEST_F(SlotRowsTest, QuantityZadatNeedsNothingChosen)
 {
     // Page 3 reached by page 4's left arrow, with no structure at all.
     showPage(kTendonPage);
-    click(w.main, "BitBtn18");
-    click(w.main, "BitBtn4");
+    clickAndSettle(w.main, "BitBtn18");
+    clickAndSettle(w.main, "BitBtn4");
     EXPECT_TRUE(w.influence.isVisible());
     EXPECT_FALSE(w.main.isEnabled());
     EXPECT_TRUE(w.events().isEmpty());
@@ -216,17 +219,17 @@ TEST_F(SlotRowsTest, QuantityZadatNeedsNothingChosen)
 TEST_F(SlotRowsTest, AnEmptyTypeBoxIsReportedWithTheBeepOfItsSlot)
 {
     showPage(kTendonPage);
-    click(w.main, "BitBtn22");
+    clickAndSettle(w.main, "BitBtn22");
     EXPECT_EQ(w.events(), QStringList{"message: Vyberte typ 1.předpínacího kabelu!"});
     EXPECT_EQ(w.ui.messages.focusAtMessage.value(0), "ComboBox6");
     EXPECT_FALSE(w.tendon.isVisible());
 
     for (int i = 0; i < 4; ++i)
-        click(w.main, "BitBtn19");
+        clickAndSettle(w.main, "BitBtn19");
     const bool beeps[] = {false, true, true, false, true};
     for (int k = 2; k <= 5; ++k) {
         w.events().clear();
-        click(w.main, kTendonRows.enter[k - 1]);
+        clickAndSettle(w.main, kTendonRows.enter[k - 1]);
         QStringList expected{QStringLiteral("message: Vyberte typ %1.předpínacího kabelu!").arg(k)};
         if (beeps[k - 1])
             expected << "beep";
@@ -239,17 +242,17 @@ TEST_F(SlotRowsTest, ARemovedStoredTendonComesBackWithAnEmptyEditableTypeBox)
 {
     w.enterSimpleBeam();
     showPage(kTendonPage);
-    click(w.main, "BitBtn19");
+    clickAndSettle(w.main, "BitBtn19");
     storeStraightTendon(2);
     EXPECT_FALSE(typeBox(2)->isEnabled());
     EXPECT_FALSE(get("Label63")->isHidden());
 
-    click(w.main, "BitBtn20");
-    click(w.main, "BitBtn19");
+    clickAndSettle(w.main, "BitBtn20");
+    clickAndSettle(w.main, "BitBtn19");
     EXPECT_TRUE(typeBox(2)->isEnabled());
     EXPECT_EQ(typeBox(2)->currentText(), "");
     EXPECT_FALSE(get("Label68")->isHidden());
-    click(w.main, "BitBtn23");
+    clickAndSettle(w.main, "BitBtn23");
     EXPECT_EQ(w.events(), (QStringList{"message: Vyberte typ 2.předpínacího kabelu!", "beep"}));
 }
 
@@ -258,7 +261,7 @@ TEST_F(SlotRowsTest, ACombinedTendonOpensOnItsTables)
     w.enterSimpleBeam();
     showPage(kTendonPage);
     typeBox(1)->setCurrentIndex(4);
-    click(w.main, "BitBtn22");
+    clickAndSettle(w.main, "BitBtn22");
     ASSERT_TRUE(w.tendon.isVisible());
     EXPECT_FALSE(control<QWidget>(w.tendon, "Panel6")->isHidden());
     EXPECT_TRUE(control<QWidget>(w.tendon, "Panel2")->isHidden());
@@ -269,7 +272,7 @@ TEST_F(SlotRowsTest, ANewTendonWithoutTheStructureGoesToTheStructurePage)
 {
     showPage(kTendonPage);
     typeBox(1)->setCurrentIndex(0);
-    click(w.main, "BitBtn22");
+    clickAndSettle(w.main, "BitBtn22");
     EXPECT_EQ(w.events(), (QStringList{"message: Zadejte vstupní hodnoty", "beep"}));
     EXPECT_EQ(w.main.pageControl()->currentIndex(), kStructurePage);
     EXPECT_EQ(w.ui.messages.focusAtMessage.value(0), "Edit6");
@@ -281,10 +284,10 @@ TEST_F(SlotRowsTest, AStoredStraightTendonReopensReadOnly)
 {
     w.enterSimpleBeam();
     showPage(kTendonPage);
-    click(w.main, "BitBtn19");
-    click(w.main, "BitBtn19");
+    clickAndSettle(w.main, "BitBtn19");
+    clickAndSettle(w.main, "BitBtn19");
     storeStraightTendon(3);
-    click(w.main, "BitBtn24");
+    clickAndSettle(w.main, "BitBtn24");
     ASSERT_TRUE(w.tendon.isVisible());
     EXPECT_FALSE(control<QWidget>(w.tendon, "Panel3")->isEnabled());
     EXPECT_FALSE(control<QWidget>(w.tendon, "BitBtn2")->isHidden());
@@ -303,7 +306,7 @@ TEST_F(SlotRowsTest, AStoredTendonWithoutTheStructureOpensWithTheMainWindowDisab
     showPage(kTendonPage);
     w.events().clear();
 
-    click(w.main, "BitBtn22");
+    clickAndSettle(w.main, "BitBtn22");
     EXPECT_EQ(w.events(), (QStringList{"message: Zadejte vstupní hodnoty", "beep"}));
     EXPECT_EQ(w.ui.messages.focusAtMessage.value(0), "StringGrid1");
     EXPECT_EQ(w.main.pageControl()->currentIndex(), kStructurePage);
@@ -311,7 +314,7 @@ TEST_F(SlotRowsTest, AStoredTendonWithoutTheStructureOpensWithTheMainWindowDisab
     EXPECT_EQ(control<QLineEdit>(w.tendon, "Edit4")->text(), "-1000");
     // No second "Zadat" can reach the open dialog.
     EXPECT_FALSE(w.main.isEnabled());
-    click(w.tendon, "BitBtn1");
+    clickAndSettle(w.tendon, "BitBtn1");
     EXPECT_TRUE(w.main.isEnabled());
 }
 
@@ -320,7 +323,7 @@ TEST_F(SlotRowsTest, Button2ShowsTheStoredTendonsAndButton1Returns)
     w.enterSimpleBeam();
     showPage(kTendonPage);
     storeStraightTendon(1);
-    click(w.main, "Button2");
+    clickAndSettle(w.main, "Button2");
     EXPECT_FALSE(w.main.isVisible());
     ASSERT_TRUE(w.tendonStore.isVisible());
     EXPECT_EQ(w.tendonStore.windowTitle(), "Kvor1.1 - informace o zadaných kabelech");
@@ -334,7 +337,7 @@ TEST_F(SlotRowsTest, Button2ShowsTheStoredTendonsAndButton1Returns)
     EXPECT_EQ(testing::cellText(table, 2, 0), "20");
     EXPECT_FALSE(table->model()->flags(table->model()->index(0, 0)) & Qt::ItemIsEditable);
 
-    click(w.tendonStore, "Button1");
+    clickAndSettle(w.tendonStore, "Button1");
     EXPECT_FALSE(w.tendonStore.isVisible());
     EXPECT_TRUE(w.main.isVisible());
     EXPECT_EQ(w.main.pageControl()->currentIndex(), kTendonPage);

@@ -1,4 +1,4 @@
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "results/project_file.h"
 #include "ui/file_pickers.h"
@@ -44,14 +44,14 @@ protected:
         file.write(bytes);
     }
     QListWidget* files() const { return control<QListWidget>(*window, "FileListBox1"); }
-    QString text(const char* name) const { return control<QLineEdit>(*window, name)->text(); }
+    QString text(const char* name) const { return testing::fieldText(*window, name); }
     void pick(const QString& fileName)
     {
         const auto found = files()->findItems(fileName, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << fileName.toStdString();
         files()->setCurrentItem(found.front());
     }
-    void clickOpen() { QTest::mouseClick(control<QPushButton>(*window, "BitBtn1"), Qt::LeftButton); }
+    void clickOpen() { testing::click(*window, "BitBtn1"); }
 
     testing::WorkingDirectoryGuard restoreDirectory;
     QTemporaryDir folder;

@@ -1,4 +1,4 @@
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "ui/form5_main_window.h"
 #include "ui/navigation.h"
@@ -56,6 +56,8 @@ struct ExitCase {
     const char* text;
     QStringList events;
 };
+
+void PrintTo(const ExitCase& c, std::ostream* out) { *out << ::testing::PrintToString(std::string(c.text)); }
 
 class SpanExit : public StructurePageTest, public ::testing::WithParamInterface<ExitCase> {};
 
@@ -203,6 +205,14 @@ struct SectionCase {
     std::array<const char*, 4> dimensions;
     std::array<const char*, 4> values;  // A, I, e_d, e_h
 };
+
+// Shown as the shape and its dimensions, in the test list and in failures.
+void PrintTo(const SectionCase& c, std::ostream* out)
+{
+    *out << "shape " << c.type;
+    for (const char* d : c.dimensions)
+        *out << " " << ::testing::PrintToString(std::string(d));
+}
 
 class ComputeSection : public StructurePageTest, public ::testing::WithParamInterface<SectionCase> {};
 

@@ -13,7 +13,7 @@
 namespace kvor::ui {
 namespace {
 
-using testing::click;
+using testing::clickAndSettle;
 using testing::control;
 using testing::focusName;
 using testing::typeCell;
@@ -40,7 +40,7 @@ protected:
         auto* box = control<QComboBox>(w.main, kTypeBoxes[k - 1]);
         if (box->isEnabled())
             typeInto(box->lineEdit(), type);
-        click(w.main, kEnterButtons[k - 1]);
+        clickAndSettle(w.main, kEnterButtons[k - 1]);
         ASSERT_TRUE(dialog().isVisible());
         ASSERT_TRUE(testing::bringUp(dialog()));
     }
@@ -78,7 +78,7 @@ protected:
 
 TEST_F(TendonDialogTest, SlotTwoOpensOnTheEmptyStraightTendonFields)
 {
-    click(w.main, "BitBtn19");
+    clickAndSettle(w.main, "BitBtn19");
     open(2, "přímý kabel");
     EXPECT_FALSE(w.main.isEnabled());
     EXPECT_EQ(dialog().size(), QSize(553, 354));
@@ -103,6 +103,12 @@ struct FieldCase {
     QStringList events;
     const char* focusAfter;
 };
+
+// Shown as the field and its text, in the test list and in failures.
+void PrintTo(const FieldCase& c, std::ostream* out)
+{
+    *out << "field " << c.field << " " << ::testing::PrintToString(std::string(c.text));
+}
 
 class StraightFieldExit : public TendonDialogTest, public ::testing::WithParamInterface<FieldCase> {};
 
@@ -151,7 +157,7 @@ TEST_F(TendonDialogTest, AStraightTendonIsStoredAndReopensReadOnly)
 {
     open(1, "přímý kabel");
     typeStraight("0", "20", "0,15", "-1000");
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_TRUE(w.events().isEmpty());
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_TRUE(w.main.isEnabled());
@@ -179,12 +185,12 @@ TEST_F(TendonDialogTest, AStraightTendonIsStoredAndReopensReadOnly)
     EXPECT_EQ(field(3)->text(), "0,15");
     EXPECT_EQ(field(4)->text(), "-1000");
 
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     EXPECT_TRUE(get("Panel3")->isEnabled());
     EXPECT_TRUE(get("BitBtn2")->isHidden());
     EXPECT_EQ(focusName(), "Edit1");
     typeInto(field(4), "-900");
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_TRUE(w.events().isEmpty());
     EXPECT_EQ(slot(1).points.cell(1, 2), "-900");
 }
@@ -195,7 +201,7 @@ TEST_F(TendonDialogTest, AnIncompleteStraightTendonIsNotStored)
     typeInto(field(1), "0");
     typeInto(field(2), "20");
     typeInto(field(3), "0,15");
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_EQ(w.events(), QStringList{"message: Zadejte parametry předpínacího kabelu"});
     EXPECT_EQ(focusName(), "Edit1");
     EXPECT_TRUE(dialog().isVisible());
@@ -207,7 +213,7 @@ TEST_F(TendonDialogTest, AFaultyFieldIsNotStoredByTheClickThatReportsIt)
 {
     open(1, "přímý kabel");
     typeStraight("0", "20", "0,15", "1000");
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_EQ(w.events(), (QStringList{"beep", "message: Předpínací síla musí být zadána jako záporná-tlaková!!!"}));
     EXPECT_TRUE(dialog().isVisible());
     EXPECT_FALSE(slot(1).entered());
@@ -225,14 +231,14 @@ TEST_F(TendonDialogTest, ASimpleParabolaIsCheckedStoredAndReopensReadOnly)
     for (int i = 0; i < 6; ++i)
         typeInto(get<QLineEdit>(fields[i]), texts[i]);
     // e2 on the bottom fibres and m = 0,25: the parabola bulges below them.
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_EQ(w.events(), (QStringList{"beep", "message: Parabola kabelu vybíhá mimo průřez nosníku!!!"}));
     EXPECT_EQ(focusName(), "Edit10");
     EXPECT_FALSE(slot(1).entered());
 
     w.events().clear();
     typeInto(get<QLineEdit>("Edit9"), "0");
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_TRUE(w.events().isEmpty()) << w.events().join(" | ").toStdString();
     EXPECT_FALSE(dialog().isVisible());
     ASSERT_TRUE(slot(1).entered());
@@ -246,7 +252,7 @@ TEST_F(TendonDialogTest, ASimpleParabolaIsCheckedStoredAndReopensReadOnly)
     open(1, "");
     EXPECT_FALSE(get("Panel5")->isEnabled());
     EXPECT_EQ(get<QLineEdit>("Edit10")->text(), "0,25");
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     EXPECT_EQ(focusName(), "Edit6");
     // Leaving the mid-eccentricity empty is reported when the focus leaves it.
     typeInto(get<QLineEdit>("Edit10"), "");
@@ -272,7 +278,7 @@ TEST_F(TendonDialogTest, ACompositeParabolaTakesTwoTablesAndNamesTheCellAtFault)
     typeCell(segmentGrid, 2, 0, "-950");
     EXPECT_TRUE(w.events().isEmpty()) << w.events().join(" | ").toStdString();
     // Leaving the segment table for "Zpět" finds the missing mid-eccentricity.
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_EQ(w.events(), (QStringList{"message: Zadejte excentricitu kabelu uprostřed 2.úseku!", "beep"}));
     EXPECT_EQ(focusName(), "StringGrid4");
     EXPECT_EQ(segmentGrid->currentIndex().row(), 1);
@@ -282,7 +288,7 @@ TEST_F(TendonDialogTest, ACompositeParabolaTakesTwoTablesAndNamesTheCellAtFault)
     w.events().clear();
     typeCell(segmentGrid, 2, 1, "0,15");
     typeInto(get<QLineEdit>("Edit14"), "10");
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_TRUE(w.events().isEmpty()) << w.events().join(" | ").toStdString();
     ASSERT_TRUE(slot(1).entered());
     EXPECT_EQ(slot(1).type, TendonType::CompositeParabolic);
@@ -308,7 +314,7 @@ TEST_F(TendonDialogTest, ATextNamingNoTypeShowsNoPanelAndZpetStoresNothing)
     EXPECT_EQ(get<QLabel>("Label2")->text(), "Typ předpínacího kabelu: přímý");
     for (const char* panel : {"Panel2", "Panel3", "Panel4", "Panel5", "Panel6"})
         EXPECT_TRUE(get(panel)->isHidden()) << panel;
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_FALSE(slot(1).entered());
     EXPECT_TRUE(w.events().isEmpty());
@@ -366,7 +372,7 @@ TEST_F(TendonDialogTest, ABrokenTendonIsStoredAndReopensWithItsPointsAndForces)
 {
     open(1, "lomený kabel");
     typeBroken({{"0", "0"}, {"5", "0,2"}, {"12", "0,25"}, {"20", "-0,1"}}, {"-800", "-700", "-650"});
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_TRUE(w.events().isEmpty());
     EXPECT_FALSE(dialog().isVisible());
 
@@ -394,11 +400,11 @@ TEST_F(TendonDialogTest, ABrokenTendonIsStoredAndReopensWithItsPointsAndForces)
     typeCell(points(), 2, 1, "0,1");  // locked
     EXPECT_EQ(dialog().pointTable().cell(2, 1), "0,2");
 
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     EXPECT_EQ(focusName(), "StringGrid1");
     EXPECT_TRUE(pointCount()->isEnabled());
     typeCell(points(), 2, 1, "0,1");
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_TRUE(w.events().isEmpty());
     EXPECT_EQ(slot(1).points.cell(2, 1), "0,1");
 }
@@ -407,7 +413,7 @@ TEST_F(TendonDialogTest, AFaultyPointTableIsNotStoredByTheClickThatReportsIt)
 {
     open(1, "lomený kabel");
     typeBroken({{"0", "0"}, {"10", "0,5"}, {"5", "0"}}, {"-800", "-700"});
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_EQ(w.events(),
               (QStringList{"message: Staničení nesmí být zadáváno sestupně, staničení v 3.řádku je menší než v "
                            "2.řádku!",
@@ -432,7 +438,7 @@ TEST_F(TendonDialogTest, ABrokenTendonNeedsItsFirstStationAndFirstForce)
     open(1, "lomený kabel");
     // The force table never had the focus, so its empty first force was not reported.
     testing::typeRows(points(), {{"0", "0"}, {"10", "0,1"}});
-    click(dialog(), "BitBtn1");
+    clickAndSettle(dialog(), "BitBtn1");
     EXPECT_EQ(w.events(), QStringList{"message: Zadejte parametry předpínacího kabelu"});
     EXPECT_EQ(focusName(), "StringGrid1");
     EXPECT_FALSE(slot(1).entered());
@@ -446,7 +452,7 @@ TEST_F(TendonDialogTest, ClosingThroughTheFrameStoresNothingAndEmptiesTheInputs)
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_TRUE(w.main.isEnabled());
     EXPECT_FALSE(slot(1).entered());
-    click(w.main, "BitBtn19");
+    clickAndSettle(w.main, "BitBtn19");
     open(2, "přímý kabel");
     EXPECT_EQ(field(1)->text(), "");
 }

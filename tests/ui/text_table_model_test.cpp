@@ -1,5 +1,7 @@
 #include "ui/text_table_model.h"
 
+#include <QAbstractItemModelTester>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace kvor::ui {
@@ -71,6 +73,31 @@ TEST(TextTableModel, ReloadShowsRowsAddedOutsideAndLargeTablesStayCheap)
     model.setTable(nullptr);
     EXPECT_EQ(model.rowCount(), 0);
     EXPECT_FALSE(model.data(model.index(0, 0)).isValid());
+}
+
+// Qt's own model tester watches the model through every change a view sees:
+// edits, a table that grew outside, another table, no table.
+TEST(TextTableModel, KeepsQtsModelRulesThroughEveryChange)
+{
+    static QStringList complaints;
+    complaints.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { complaints << text; });
+    for (const auto headings : {TextTableModel::Headings::AsFirstRow, TextTableModel::Headings::InHeader}) {
+        TextTable table = sampleTable();
+        TextTable other = sampleTable();
+        other.setRowCount(40);
+        TextTableModel model(&table, headings);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Warning);
+        model.setData(model.index(1, 1), "7,5");
+        table.setRowCount(5);
+        model.reload();
+        model.setReadOnly(true);
+        model.setTable(&other);
+        model.setTable(nullptr);
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(complaints.isEmpty()) << complaints.join(QStringLiteral("\n")).toStdString();
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // tables of the last run, shown through the shared table model.
 
 #include "result_test_support.h"
-#include "ui_test_support.h"
+#include "support/ui_test_support.h"
 
 #include "evaluation/evaluation_run.h"
 #include "evaluation/tendon_effect.h"
@@ -161,20 +161,20 @@ TEST(LargestProjectTest, EvaluatesAndShowsTheTendonTablesWithoutStalling)
     shell.start();
     shell.form1().Timer1Timer();
     shell.form1().Timer1Timer();
-    QTest::mouseClick(control<QPushButton>(shell.form2(), "BitBtn2"), Qt::LeftButton);
+    testing::click(shell.form2(), "BitBtn2");
     testing::enterLargestProject(ui.project);
     shell.form5().pageControl()->setCurrentIndex(kTendonPage);
     ui.messages.clear();
 
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(control<QPushButton>(shell.form5(), "BitBtn21"), Qt::LeftButton);
+    testing::click(shell.form5(), "BitBtn21");
     QApplication::processEvents();
     const qint64 evaluation = clock.restart();
     ASSERT_TRUE(ui.messages.events.isEmpty()) << ui.messages.events.join('\n').toStdString();
     ASSERT_TRUE(shell.form11().isVisible());
 
-    QTest::mouseClick(control<QPushButton>(shell.form11(), "BitBtn11"), Qt::LeftButton);
+    testing::click(shell.form11(), "BitBtn11");
     QApplication::processEvents();
     const qint64 showing = clock.restart();
     ASSERT_TRUE(shell.form12().isVisible());

@@ -1,130 +1,25 @@
 #pragma once
-// Running the built kvor-calc on project files that the core's writer wrote.
+// Projects built as the windows build them: lines and tendons stored into
+// slots through the core's store operations, the worked example, and a
+// project saved with the core's writer.
 
 #include "model/project.h"
 #include "model/slots.h"
 #include "results/project_file.h"
+#include "support/temp_folder.h"
 #include "tendons/tendon_store.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <stdlib.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
+#include <array>
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <sstream>
-#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
-#include <vector>
-
-extern char** environ;
 
 namespace kvor::testing {
-
-// A fresh empty folder, removed with everything in it at the end of the test.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kvor-calc-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("no temporary folder");
-        path_ = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline std::string readBytes(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-inline void writeBytes(const std::filesystem::path& file, std::string_view bytes)
-{
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-struct CalcRun {
-    int status = -1;  // exit status, -1 when the program did not exit normally
-    std::string out;
-    std::string err;
-
-    // The lines of `out`, each without its LF.
-    std::vector<std::string> outLines() const
-    {
-        std::vector<std::string> lines;
-        size_t start = 0;
-        for (size_t lf; (lf = out.find('\n', start)) != std::string::npos; start = lf + 1)
-            lines.push_back(out.substr(start, lf - start));
-        return lines;
-    }
-    std::string firstErrLine() const { return err.substr(0, err.find('\n')); }
-};
-
-// Runs the program `path` with `args`; standard output and error go to files
-// in a folder of their own, so output of any size cannot block the program.
-// `outTarget` sends standard output elsewhere (such as "/dev/full").
-inline CalcRun runProgram(const char* path, const std::vector<std::string>& args, const std::string& outTarget = {})
-{
-    TempFolder capture;
-    const std::string outFile = outTarget.empty() ? (capture.path() / "out").string() : outTarget;
-    const std::string errFile = (capture.path() / "err").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-
-    std::vector<std::string> argv = {path};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> cargv;
-    for (std::string& a : argv)
-        cargv.push_back(a.data());
-    cargv.push_back(nullptr);
-
-    CalcRun run;
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, path, &actions, nullptr, cargv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        throw std::runtime_error(std::string(path) + " could not be started");
-    int wstatus = 0;
-    while (waitpid(pid, &wstatus, 0) < 0)
-        ;
-    if (WIFEXITED(wstatus))
-        run.status = WEXITSTATUS(wstatus);
-    run.out = outTarget.empty() ? readBytes(outFile) : std::string();
-    run.err = readBytes(errFile);
-    return run;
-}
-
-inline CalcRun runCalc(const std::vector<std::string>& args, const std::string& outTarget = {})
-{
-    return runProgram(KVOR_CALC_PATH, args, outTarget);
-}
-#ifdef KVOR_IL_PATH
-inline CalcRun runIl(const std::vector<std::string>& args) { return runProgram(KVOR_IL_PATH, args); }
-#endif
 
 // `text` with every ',' replaced by `sep`: the model's texts as typed on a
 // system with that decimal separator.

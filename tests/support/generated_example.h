@@ -6,7 +6,7 @@
 // (E = 30000 MPa with I of the section, EI = E·1000·I).
 
 #include "analysis/line_generator.h"
-#include "calc_test_support.h"
+#include "support/project_builders.h"
 #include "influence/influence_file.h"
 #include "structure/beam.h"
 #include "structure/section.h"

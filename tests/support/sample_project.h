@@ -6,13 +6,10 @@
 
 #include "model/project.h"
 #include "model/slots.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
-#include <filesystem>
-#include <stdexcept>
 #include <string>
 
 namespace kvor::testing {
@@ -178,28 +175,5 @@ inline void expectSameProject(const Project& a, const Project& b, bool withResul
     EXPECT_EQ(a.results.selectable, b.results.selectable);
     EXPECT_EQ(a.results.group, b.results.group);
 }
-
-// A fresh empty folder, removed with everything in it at the end of the test.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kvor-results-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("no temporary folder");
-        path_ = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 }  // namespace kvor::testing

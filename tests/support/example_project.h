@@ -5,7 +5,7 @@
 // metre, ordinates to four decimals), a straight tendon along the whole beam
 // and a broken tendon draped over the inner support.
 
-#include "calc_test_support.h"
+#include "support/project_builders.h"
 #include "model/numbers.h"
 #include "structure/beam.h"
 #include "structure/section.h"

@@ -1,12 +1,14 @@
 #pragma once
 // What the UI tests share: a message service that records what the user would
 // see and hear, in order, without ever blocking; a project with its context;
-// and small helpers to bring a window up and move the focus as a user does.
+// and small helpers to bring a window up, click, type and move the focus as
+// a user does.
 
 #include "model/project.h"
 #include "ui/app_context.h"
 #include "ui/message_service.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -16,6 +18,8 @@
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -116,6 +120,24 @@ inline void typeInto(QLineEdit* edit, const QString& text)
         QTest::keyClick(edit, Qt::Key_Delete);
     else
         edit->insert(text);  // key clicks know only ASCII; Czech letters are typed too
+}
+
+// Clicks the button named `name` inside `scope` as the user does; the button
+// must be there and enabled, as it is for the user's click.
+inline void click(const QWidget& scope, const char* name)
+{
+    auto* button = scope.findChild<QAbstractButton*>(QString::fromUtf8(name));
+    ASSERT_NE(button, nullptr) << name;
+    ASSERT_TRUE(button->isEnabled()) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The text of the field named `name` inside `scope`.
+inline QString fieldText(const QWidget& scope, const char* name)
+{
+    auto* field = control<QLineEdit>(scope, name);
+    EXPECT_NE(field, nullptr) << name;
+    return field ? field->text() : QString();
 }
 
 inline QString focusName()
