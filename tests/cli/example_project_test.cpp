@@ -2,6 +2,7 @@
 // for it, passes the checks of the windows, and evaluates as the README shows.
 
 #include "support/example_project.h"
+#include "support/program_run.h"
 #include "influence/table_checks.h"
 #include "tendons/tendon_checks.h"
 

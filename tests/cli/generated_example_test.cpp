@@ -2,6 +2,7 @@
 // is what the writer writes for them, and it evaluates as the README shows.
 
 #include "support/generated_example.h"
+#include "support/program_run.h"
 #include "influence/table_checks.h"
 
 #include <gtest/gtest.h>
