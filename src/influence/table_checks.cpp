@@ -66,4 +66,21 @@ Reports checkInfluenceTable(const BeamModel& beam, const TextTable& entryTable, 
     return reports;
 }
 
+std::optional<Report> checkSectionStation(const BeamModel& beam, std::string_view station, char sep)
+{
+    if (station.empty())
+        return std::nullopt;
+    const long double totalLength = totalBeamLength(beam, sep);
+    const auto fault = [](std::string message) {
+        return Report{std::move(message), Beep::AfterMessage, kSectionStationField, std::nullopt};
+    };
+    const auto x = parseNumber(station, sep);
+    if (!x)
+        return fault("Staničení posuzovaného průřezu X musí být zadáno jako číslo!");
+    if (*x < 0 || *x > totalLength)
+        return fault("Staničení posuzovaného průřezu X musí ležet na nosníku, od 0 do " +
+                     formatNumber(totalLength, sep) + " m!");
+    return std::nullopt;
+}
+
 }  // namespace kvor

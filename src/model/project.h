@@ -70,7 +70,7 @@ struct QuantitySlot {
     TextTable line;          // store table: row 0 headings, rows 1..n station, ordinate
     EntryMode entryMode = EntryMode::None;
     std::string sourceFile;
-    std::string station;                  // X [m] of a generated line; empty when not known
+    std::string station;                  // X [m] of the line's section; empty when not known
     LineGeneratorParameters generator;    // set while entryMode is Generated
 
     QuantitySlot();

@@ -77,7 +77,7 @@ int shownRowCount(const std::array<QuantitySlot, kSlotCount>& slots) { return co
 int shownRowCount(const std::array<TendonSlot, kSlotCount>& slots) { return countShown(slots); }
 
 void storeInfluenceLine(QuantitySlot& slot, const TextTable& entryTable, EntryMode mode,
-                        std::string_view sourceFile)
+                        std::string_view sourceFile, std::string station)
 {
     TextTable stored(entryTable.rowCount(), 2);
     stored.setRow(0, {"Staničení [m]", "Pořadnice"});
@@ -89,7 +89,7 @@ void storeInfluenceLine(QuantitySlot& slot, const TextTable& entryTable, EntryMo
     slot.entryMode = mode;
     if (mode == EntryMode::FromFile)
         slot.sourceFile = std::string(sourceFile);
-    slot.station.clear();
+    slot.station = std::move(station);
     slot.generator = {};
     slot.status = SlotStatus::Entered;
 }
@@ -97,8 +97,7 @@ void storeInfluenceLine(QuantitySlot& slot, const TextTable& entryTable, EntryMo
 void storeGeneratedLine(QuantitySlot& slot, const TextTable& entryTable, std::string station,
                         LineGeneratorParameters generator)
 {
-    storeInfluenceLine(slot, entryTable, EntryMode::Generated, {});
-    slot.station = std::move(station);
+    storeInfluenceLine(slot, entryTable, EntryMode::Generated, {}, std::move(station));
     slot.generator = std::move(generator);
 }
 

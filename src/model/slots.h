@@ -33,9 +33,10 @@ int shownRowCount(const std::array<TendonSlot, kSlotCount>& slots);
 // store table gets the entry table's row count, rows 1..n copied cell by cell,
 // headings "Staničení [m]" / "Pořadnice" written anew. Records the mode, and the
 // file name when the mode is FromFile; the slot becomes Entered. A line typed
-// or read from a file has no known station X and no generator.
+// or read from a file has no generator; the station X of its section is known
+// only when the engineer gave it (empty otherwise).
 void storeInfluenceLine(QuantitySlot& slot, const TextTable& entryTable, EntryMode mode,
-                        std::string_view sourceFile);
+                        std::string_view sourceFile, std::string station = {});
 // The same for a line generated from the beam: mode Generated, with its
 // station X and how it was generated.
 void storeGeneratedLine(QuantitySlot& slot, const TextTable& entryTable, std::string station,

@@ -110,6 +110,29 @@ std::optional<SectionCheckTable> sectionCheckTable(const Project& project, int q
     return table;
 }
 
+SectionChecks sectionChecks(const Project& project, char sep)
+{
+    SectionChecks checks;
+    bool anyStation = false;
+    for (int q = 0; q < kSlotCount; ++q) {
+        const QuantitySlot& quantity = project.quantities[static_cast<size_t>(q)];
+        anyStation = anyStation || (project.results.evaluated(q) && !quantity.station.empty() &&
+                                    quantityKindOf(quantity.kindText) == QuantityKind::BendingMoment);
+    }
+    if (!anyStation)
+        return checks;
+    const SectionValuesOrMessage section = sectionValuesForCheck(project.section, sep);
+    if (!section.values) {
+        checks.message = section.message;
+        return checks;
+    }
+    for (int q = 0; q < kSlotCount; ++q)
+        if (auto table = sectionCheckTable(project, q, project.quantities[static_cast<size_t>(q)].station,
+                                           *section.values, sep))
+            checks.tables.push_back(std::move(*table));
+    return checks;
+}
+
 TextTable sectionCheckTextTable(const SectionCheckTable& table)
 {
     TextTable text(static_cast<int>(table.rows.size()) + 1, 1 + static_cast<int>(kSectionCheckHeadings.size()));

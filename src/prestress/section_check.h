@@ -56,6 +56,14 @@ std::vector<PolygonPoint> tendonPolygon(const TendonSlot& slot, char decimalSepa
 std::optional<SectionCheckTable> sectionCheckTable(const Project& project, int q, const std::string& station,
                                                    const SectionValues& section, char decimalSeparator);
 
+// Every check of the last evaluation: the tables of the evaluated bending
+// moments whose station is known, in slot order, or, when A, I, e_d or e_h is
+// missing, only the message that names them (and no table).
+struct SectionChecks {
+    std::string message;
+    std::vector<SectionCheckTable> tables;
+};
+SectionChecks sectionChecks(const Project& project, char decimalSeparator);
 
 // A check table as a text table: row 0 "Kabel" and the column headings.
 TextTable sectionCheckTextTable(const SectionCheckTable& table);

@@ -133,4 +133,26 @@ TEST(InfluenceTableCheck, BeamLengthFailureComesBeforeAnyCell)
     }
 }
 
+TEST(SectionStationCheck, TakesAnEmptyFieldOrAStationOnTheBeam)
+{
+    const BeamModel beam = simpleBeam("12,5");
+    const auto fault = [](const char* message) {
+        return Report{message, Beep::AfterMessage, "Edit6", std::nullopt};
+    };
+    const struct {
+        const char* station;
+        std::optional<Report> expected;
+    } cases[] = {
+        {"", std::nullopt},
+        {"0", std::nullopt},
+        {"12,5", std::nullopt},
+        {"6,25", std::nullopt},
+        {"6.25", fault("Staničení posuzovaného průřezu X musí být zadáno jako číslo!")},
+        {"-0,01", fault("Staničení posuzovaného průřezu X musí ležet na nosníku, od 0 do 12,5 m!")},
+        {"12,51", fault("Staničení posuzovaného průřezu X musí ležet na nosníku, od 0 do 12,5 m!")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(checkSectionStation(beam, c.station, ','), c.expected) << c.station;
+}
+
 }  // namespace

@@ -1,11 +1,17 @@
 #include "prestress/section_check.h"
 
+#include "analysis/slot_generation.h"
 #include "evaluation/evaluation_run.h"
+#include "influence/influence_file.h"
+#include "structure/beam.h"
+#include "tendons/parabolic_store.h"
 #include "model/numbers.h"
 #include "model/slots.h"
 #include "tendons/tendon_store.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace kvor {
 namespace {
@@ -98,6 +104,83 @@ TEST(SectionCheck, MissingSectionValuesAreNamed)
     EXPECT_FALSE(checked.values);
     EXPECT_EQ(checked.message, "Pro posouzení napětí v průřezu chybí hodnoty průřezu: moment setrvačnosti I, "
                                "vzdálenost dolních vláken e_d.");
+}
+
+TEST(SectionCheck, AllChecksNameMissingSectionValuesOnlyWhenSomethingIsToBeChecked)
+{
+    Project p = simpleBeam();
+    EXPECT_TRUE(sectionChecks(p, ',').tables.empty());  // no station known
+    p.quantities[0].station = "5";
+    ASSERT_EQ(sectionChecks(p, ',').tables.size(), 1u);
+    p.section.area.clear();
+    const SectionChecks checks = sectionChecks(p, ',');
+    EXPECT_TRUE(checks.tables.empty());
+    EXPECT_EQ(checks.message, "Pro posouzení napětí v průřezu chybí hodnoty průřezu: plocha A.");
+}
+
+// Two equal spans of 10 m, one parabolic tendon N = -1000 kN through both
+// (e = 0 over the supports, sag f = 0,5 m at each midspan). Released into two
+// simple spans it gives M1 = N·cos α·e; the rotations at the middle support
+// agree when its moment is X = -(3/L²)·∫ M1·x dx over a span (x from the end
+// support), which is -N·f = 500 kNm but for cos α. That moment is all
+// secondary there (e = 0) and falls linearly to zero at the end supports.
+long double supportMomentByTheForceMethod()
+{
+    const long double span = 10, sag = 0.5L, force = -1000;
+    const int steps = 20000;
+    long double integral = 0;
+    for (int i = 0; i < steps; ++i) {
+        const long double x = (i + 0.5L) * span / steps;
+        const long double e = 4 * sag * x * (span - x) / (span * span);
+        const long double slope = 4 * sag * (span - 2 * x) / (span * span);
+        integral += force * e / std::sqrt(1 + slope * slope) * x * span / steps;
+    }
+    return -3 * integral / (span * span);
+}
+
+TEST(SectionCheck, SecondaryMomentOfAParabolicTendonOverTwoSpansIsTheClosedForm)
+{
+    Project p;
+    p.beam.kind = BeamKind::Continuous;
+    p.beam.memberCountText = "2";
+    rebuildMemberTable(p.beam);
+    p.beam.members.setCell(1, 1, "10");
+    p.beam.members.setCell(2, 1, "10");
+    p.section = simpleBeam().section;
+    for (int k : {0, 1}) {
+        QuantitySlot& q = p.quantities[static_cast<size_t>(k)];
+        q.shown = true;
+        q.kindText = kQuantityKindLabels[0];
+        const SlotLine line = generateSlotLine(p, q.kindText, {k == 0 ? "10" : "5", "0,05", ""}, ',');
+        ASSERT_FALSE(line.fault) << line.fault->message;
+        TextTable entry;
+        readInfluenceText(line.fileText, entry, ',');
+        storeGeneratedLine(q, entry, line.station, line.parameters);
+    }
+    TextTable points(4, 4);
+    points.setRow(1, {"0", "0", "-1000", "0,5"});
+    points.setRow(2, {"10", "0", "-1000", "0,5"});
+    points.setRow(3, {"20", "0", "-1000", ""});
+    p.tendons[0].shown = true;
+    storeParabolicTendon(p.tendons[0], TendonType::CompositeParabolic, points, "200");
+    evaluateProject(p, ',');
+
+    const SectionChecks checks = sectionChecks(p, ',');
+    ASSERT_EQ(checks.tables.size(), 2u);
+    const auto cell = [&](int table, int column) {
+        return static_cast<double>(toNumber(checks.tables[static_cast<size_t>(table)].rows[0].cells[column], ','));
+    };
+    // Over the middle support: the segment that starts there, e = 0, M1 = 0.
+    EXPECT_NEAR(cell(0, 2), 0, 1e-12);
+    EXPECT_NEAR(cell(0, 3), 0, 1e-9);
+    const double support = static_cast<double>(supportMomentByTheForceMethod());
+    EXPECT_NEAR(support, 498.03, 0.01);
+    EXPECT_NEAR(cell(0, 4), support, 0.05);  // chords of 1/200 of the span and a line stepped at 5 cm
+    // At midspan the tendon's vertex: M1 = N·f, M2 half the support's.
+    EXPECT_NEAR(cell(1, 2), 0.5, 1e-12);
+    EXPECT_NEAR(cell(1, 1), -1000, 0.05);  // N·cos α with α ≈ 0 at the vertex
+    EXPECT_NEAR(cell(1, 4), support / 2, 0.05);
+    EXPECT_NEAR(cell(1, 5), cell(1, 3) + cell(1, 4), 1e-9);
 }
 
 }  // namespace
