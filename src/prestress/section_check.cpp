@@ -98,6 +98,7 @@ std::optional<SectionCheckTable> sectionCheckTable(const Project& project, int q
             at.totalMoment = moment;
             at.secondaryMoment = moment;
             at = sumOfPrestress({at}, section);
+            table.offTendon.push_back(static_cast<int>(t) + 1);
         }
         table.rows.push_back({formatInteger(static_cast<long long>(t) + 1), cellsOf(station, at, sep)});
         all.push_back(at);
@@ -131,6 +132,20 @@ SectionChecks sectionChecks(const Project& project, char sep)
                                            *section.values, sep))
             checks.tables.push_back(std::move(*table));
     return checks;
+}
+
+std::string sectionCheckNote(const SectionCheckTable& table)
+{
+    std::string note = kSectionCheckConventions;
+    if (table.offTendon.empty())
+        return note;
+    std::string list;
+    for (int t : table.offTendon)
+        list += (list.empty() ? "" : ", ") + formatInteger(t);
+    note += table.offTendon.size() == 1 ? " Kabel " + list + " průřezem neprochází"
+                                        : " Kabely " + list + " průřezem neprocházejí";
+    note += ": P = e = M1 = 0, moment M je celý sekundární.";
+    return note;
 }
 
 TextTable sectionCheckTextTable(const SectionCheckTable& table)

@@ -34,7 +34,13 @@ struct SectionCheckTable {
     int quantity = 0;  // 0-based slot
     std::string station;
     std::vector<SectionCheckRow> rows;  // tendons 1..5, the group (when one is chosen), the total
+    std::vector<int> offTendon;         // entered tendons (1..5) that do not reach X
 };
+
+// What is said under a table: the sign conventions, and which tendons do not
+// reach the section (no force and no primary moment there; their moment at X
+// is all secondary).
+std::string sectionCheckNote(const SectionCheckTable& table);
 
 // The section values as numbers, or the message that names what is missing
 // ("Pro posouzení napětí chybí plocha A průřezu." ...).

@@ -15,6 +15,7 @@
 #include "ui/form10_derivative_tables.h"
 #include "ui/form11_result_window.h"
 #include "ui/form12_tendon_tables.h"
+#include "ui/section_stress_window.h"
 #include "ui/project_info_page.h"
 #include "ui/quantity_page.h"
 #include "ui/quantity_rows.h"
@@ -44,7 +45,8 @@ ApplicationShell::ApplicationShell(AppContext& context)
       form9_(std::make_unique<Form9>(context)),
       form10_(std::make_unique<Form10>(context)),
       form11_(std::make_unique<Form11>(context)),
-      form12_(std::make_unique<Form12>(context))
+      form12_(std::make_unique<Form12>(context)),
+      sectionStress_(std::make_unique<SectionStressWindow>(context))
 {
     connect(form1_.get(), &Form1::countDownFinished, this, [this] {
         showInFront(form2_.get());
@@ -72,6 +74,9 @@ ApplicationShell::ApplicationShell(AppContext& context)
     connect(form11_.get(), &Form11::programEndRequested, this, [this] { form1_->close(); });
     connect(form11_.get(), &Form11::tendonTablesRequested, this, [this] { showInFront(form12_.get()); });
     connect(form12_.get(), &Form12::resultWindowRequested, this, [this] { showInFront(form11_.get()); });
+    connect(form11_.get(), &Form11::sectionStressRequested, this, [this] { showInFront(sectionStress_.get()); });
+    connect(sectionStress_.get(), &SectionStressWindow::resultWindowRequested, this,
+            [this] { showInFront(form11_.get()); });
     connect(form12_.get(), &Form12::derivativeTablesRequested, this, [this] { showInFront(form10_.get()); });
     // Back to the input from the working tables is "Zpět na zadání" of the
     // result window: the results are left, and the saved flag with them.
@@ -79,7 +84,8 @@ ApplicationShell::ApplicationShell(AppContext& context)
 
     // Every table and chart of every window can be copied and saved.
     for (QWidget* window : std::initializer_list<QWidget*>{form5_.get(), form6_.get(), form7_.get(), form8_.get(),
-                                                           form9_.get(), form10_.get(), form12_.get()}) {
+                                                           form9_.get(), form10_.get(), form12_.get(),
+                                                           sectionStress_.get()}) {
         for (QTableView* table : window->findChildren<QTableView*>())
             addTableExport(table, context_.messages);
         for (LineChartView* chart : window->findChildren<LineChartView*>()) {

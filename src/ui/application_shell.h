@@ -23,6 +23,7 @@ class Form9;
 class Form10;
 class Form11;
 class Form12;
+class SectionStressWindow;
 
 class ApplicationShell : public QObject {
     Q_OBJECT
@@ -46,6 +47,7 @@ public:
     Form10& form10() const { return *form10_; }
     Form11& form11() const { return *form11_; }
     Form12& form12() const { return *form12_; }
+    SectionStressWindow& sectionStress() const { return *sectionStress_; }
 
 signals:
     // The splash window was closed: the run ends.
@@ -69,6 +71,7 @@ private:
     std::unique_ptr<Form10> form10_;
     std::unique_ptr<Form11> form11_;
     std::unique_ptr<Form12> form12_;
+    std::unique_ptr<SectionStressWindow> sectionStress_;
 };
 
 }  // namespace kvor::ui

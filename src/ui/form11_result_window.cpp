@@ -45,6 +45,7 @@ Form11::Form11(AppContext& context, QWidget* parent) : QWidget(parent), context_
     BitBtn11->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     BitBtn12 = makeButton(this, QStringLiteral("BitBtn12"), QStringLiteral("Protokol…"), {168, 502, 120, 28});
     BitBtn12->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    BitBtn13 = makeButton(this, QStringLiteral("BitBtn13"), QStringLiteral("Napětí v průřezu"), {294, 502, 123, 28});
     BitBtn4 = makeButton(this, QStringLiteral("BitBtn4"), QStringLiteral("Výsledky pro skupinu kabelů"),
                          {423, 502, 210, 28});
     BitBtn4->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
@@ -75,6 +76,7 @@ Form11::Form11(AppContext& context, QWidget* parent) : QWidget(parent), context_
     connect(BitBtn4, &QPushButton::clicked, this, &Form11::BitBtn4Click);
     connect(BitBtn11, &QPushButton::clicked, this, &Form11::BitBtn11Click);
     connect(BitBtn12, &QPushButton::clicked, this, &Form11::BitBtn12Click);
+    connect(BitBtn13, &QPushButton::clicked, this, &Form11::BitBtn13Click);
     for (OverlayPanel* panel : {static_cast<OverlayPanel*>(Panel3), static_cast<OverlayPanel*>(Panel2),
                                 static_cast<OverlayPanel*>(Panel4)})
         connect(panel, &OverlayPanel::closed, this, &Form11::panelClosed);
@@ -97,7 +99,7 @@ void Form11::loadFromModel()
 
 void Form11::setCommandsEnabled(bool enabled)
 {
-    for (QPushButton* command : {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn11})
+    for (QPushButton* command : {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn11, BitBtn13})
         command->setEnabled(enabled);
 }
 
@@ -141,6 +143,12 @@ void Form11::BitBtn11Click()
 {
     hide();
     emit tendonTablesRequested();
+}
+
+void Form11::BitBtn13Click()
+{
+    hide();
+    emit sectionStressRequested();
 }
 
 void Form11::BitBtn12Click()

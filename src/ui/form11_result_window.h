@@ -40,6 +40,7 @@ public:
     void BitBtn4Click();   // "Výsledky pro skupinu kabelů": the group panel
     void BitBtn11Click();  // "Tabulka kabelů"
     void BitBtn12Click();  // "Protokol…": the calculation report as a PDF
+    void BitBtn13Click();  // "Napětí v průřezu": the prestress in the checked sections
 
     SavePanel* savePanel() const { return Panel3; }
     ExitPanel* exitPanel() const { return Panel2; }
@@ -49,6 +50,7 @@ signals:
     void inputRequested();          // show the main window on its first page
     void programEndRequested();     // "Konec" confirmed in the exit panel
     void tendonTablesRequested();   // show the tendon tables
+    void sectionStressRequested();  // show the prestress in the checked sections
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -66,6 +68,7 @@ private:
     QPushButton* BitBtn4;
     QPushButton* BitBtn11;
     QPushButton* BitBtn12;
+    QPushButton* BitBtn13;
     QCheckBox* CheckBox1;
     SavePanel* Panel3;
     ExitPanel* Panel2;

@@ -99,6 +99,13 @@ void Form6::buildControls()
     StringGrid1 = makeEntryGrid(this, QStringLiteral("StringGrid1"), entryModel_);
     exits_->watch(StringGrid1, [this] { StringGrid1Exit(); });
 
+    Label10 = makeLabel(this, QStringLiteral("Label10"), QStringLiteral("Staničení posuzovaného průřezu X [m]"),
+                        {16, 302});
+    Edit6 = makeEdit(this, QStringLiteral("Edit6"), {16, 318, 120, 22});
+    Edit6->setToolTip(QStringLiteral("Nepovinné: průřez, ke kterému čára patří; u ohybového momentu se v něm "
+                                     "posoudí napětí od předpětí."));
+    exits_->watch(Edit6, [this] { Edit6Exit(); });
+
     BitBtn3 = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Opravit"), {330, 314, 100, 28});
     BitBtn3->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Zpět"), {440, 314, 100, 28});
@@ -166,6 +173,8 @@ void Form6::openForSlot(int slot, QWidget* opener)
     BitBtn2->setEnabled(true);
     BitBtn3->hide();
     RadioGroup2->setItemIndex(slot - 1);
+    Edit6->clear();
+    Edit6->setReadOnly(false);
     // The working directory may have moved since the pickers last looked.
     DriveComboBox1->refresh();
     DirectoryListBox1->refresh();
@@ -174,6 +183,10 @@ void Form6::openForSlot(int slot, QWidget* opener)
     const QuantitySlot& stored = context_.project.quantities[static_cast<size_t>(slot - 1)];
     prepareGenerator(stored);
     if (stored.entered()) {
+        if (stored.entryMode != EntryMode::Generated) {
+            Edit6->setText(toQString(stored.station));
+            Edit6->setReadOnly(true);
+        }
         showValueCount(loadStoredLine(stored, entry_));
         entryModel_->reload();
         fitTable();
@@ -213,6 +226,8 @@ void Form6::showMode(int index)
                                                       FileListBox1, Label3, Edit2, BitBtn1})
         w->setVisible(fromFile);
     Panel1->setVisible(index == kGeneratedItem);
+    Label10->setVisible(index != kGeneratedItem);
+    Edit6->setVisible(index != kGeneratedItem);
 }
 
 void Form6::prepareGenerator(const QuantitySlot& slot)
@@ -329,19 +344,42 @@ void Form6::StringGrid1Exit()
     });
 }
 
+bool Form6::sectionStationAccepted()
+{
+    // An empty field passes without looking at the beam; otherwise a beam
+    // length that is no number fails the command as the table check does.
+    std::optional<Report> fault;
+    if (!context_.messages.runCommand([&] {
+            fault = checkSectionStation(context_.project.beam, Edit6->text().toStdString(), context_.decimalSeparator);
+        }))
+        return false;
+    if (fault)
+        context_.messages.showReport(*fault, this);
+    return !fault;
+}
+
+void Form6::Edit6Exit()
+{
+    if (!Edit6->isReadOnly() && Edit6->isVisible())
+        sectionStationAccepted();
+}
+
 void Form6::BitBtn2Click()
 {
     if (auto report = checkLineEntered(entry_)) {
         context_.messages.showReport(*report, this);
         return;
     }
+    const bool generated = RadioGroup1->itemIndex() == kGeneratedItem;
+    if (!generated && !sectionStationAccepted())
+        return;
     const int slot = slotNumber();
     QuantitySlot& target = context_.project.quantities[static_cast<size_t>(slot - 1)];
-    if (RadioGroup1->itemIndex() == kGeneratedItem) {
+    if (generated) {
         storeGeneratedLine(target, entry_, generatedStation_, generated_);
     } else {
         const EntryMode mode = RadioGroup1->itemIndex() == kFromFileItem ? EntryMode::FromFile : EntryMode::Manual;
-        storeInfluenceLine(target, entry_, mode, Edit2->text().toStdString());
+        storeInfluenceLine(target, entry_, mode, Edit2->text().toStdString(), Edit6->text().toStdString());
     }
     closeDialog();
     showEntryTable(false);
@@ -353,6 +391,7 @@ void Form6::BitBtn2Click()
 void Form6::BitBtn3Click()
 {
     RadioGroup1->setEnabled(true);
+    Edit6->setReadOnly(false);
     if (RadioGroup1->itemIndex() == kFromFileItem) {
         setFileControlsEnabled(true);
         showEntryTable(true);

@@ -48,6 +48,7 @@ public:
     void BitBtn1Click();                // "Načíst"
     void BitBtn4Click();                // "Vygenerovat"
     void StringGrid1Exit();             // the table check
+    void Edit6Exit();                   // the check of the section's station X
     void BitBtn2Click();                // "Zpět"
     void BitBtn3Click();                // "Opravit"
     void DriveComboBox1Change(const QString& root);
@@ -71,6 +72,8 @@ private:
     void showValueCount(int count);
     void setFileControlsEnabled(bool enabled);
     void lockTable(bool locked);
+    // Checks the station field and shows its fault; whether it may be stored.
+    bool sectionStationAccepted();
     void changeDirectory(const QString& path);
     void closeDialog();
     void prepareGenerator(const QuantitySlot& slot);
@@ -98,6 +101,10 @@ private:
     QPushButton* BitBtn2;
     QPushButton* BitBtn3;
     GeneratorPanel* Panel1;
+    // The station X of the section a typed or loaded line belongs to
+    // (optional; a generated line has its X on Panel1).
+    QLabel* Label10;
+    QLineEdit* Edit6;
 
     // What the last "Vygenerovat" (or the stored generated line) was made
     // with; "Zpět" in mode "Z konstrukce" stores it with the table.

@@ -84,6 +84,21 @@ TEST(SectionCheck, OnASimpleBeamTheWholeMomentIsPrimary)
                 static_cast<double>(toNumber(straight[1], ',') + toNumber(broken[1], ',')), 1e-9);
 }
 
+TEST(SectionCheck, ATendonThatDoesNotReachTheSectionHasOnlyASecondaryMoment)
+{
+    Project p = simpleBeam();
+    const SectionValues section = *sectionValuesForCheck(p.section, ',').values;
+    const auto table = sectionCheckTable(p, 0, "1", section, ',');  // the broken tendon runs from 2 to 8
+    ASSERT_TRUE(table);
+    const auto& broken = table->rows[2].cells;
+    EXPECT_EQ((std::vector<std::string>{broken[1], broken[2], broken[3]}), (std::vector<std::string>{"0", "0", "0"}));
+    EXPECT_EQ(broken[4], p.results.value[0][2]);
+    EXPECT_EQ(broken[5], p.results.value[0][2]);
+    EXPECT_EQ(table->offTendon, std::vector<int>{3});
+    EXPECT_TRUE(sectionCheckNote(*table).ends_with(" Kabel 3 průřezem neprochází: P = e = M1 = 0, moment M je celý "
+                                                   "sekundární."));
+}
+
 TEST(SectionCheck, OnlyEvaluatedMomentsWithAStationAreChecked)
 {
     Project p = simpleBeam();

@@ -14,6 +14,8 @@
 #include "ui/form12_tendon_tables.h"
 #include "ui/form3_exit_confirmation.h"
 #include "ui/form5_main_window.h"
+#include "ui/form10_working_grid.h"
+#include "ui/section_stress_window.h"
 #include "ui/navigation.h"
 
 #include <QSignalSpy>
@@ -131,6 +133,41 @@ TEST_F(EvaluationCommandTest, PomocShowsTheResultsAsTheyLastWereAndZpetReturnsTo
     EXPECT_FALSE(results().isVisible());
     EXPECT_TRUE(main().isVisible());
     EXPECT_EQ(main().pageControl()->currentIndex(), kInfoPage);
+}
+
+TEST_F(EvaluationCommandTest, TheSectionStressWindowShowsTheCheckedMomentsAndLeadsBack)
+{
+    // Midspan moment of the 20 m simple beam, its station given; tendon 1 straight.
+    testing::enterSimpleBeam(ui.project);
+    testing::enterQuantity(ui.project, 0, "Ohybový moment", "", {{"0", "0"}, {"10", "5"}, {"20", "0"}});
+    testing::enterQuantity(ui.project, 1, "Ohybový moment", "", {{"0", "0"}, {"10", "5"}, {"20", "0"}});
+    ui.project.quantities[0].station = "10";
+    testing::enterStraightTendon(ui.project, 0, {"0", "20", "0,3", "-1000"});
+    toTendonPage();
+    click(main(), "BitBtn21");
+    click(results(), "BitBtn13");
+    SectionStressWindow& stresses = shell.sectionStress();
+    EXPECT_FALSE(results().isVisible());
+    ASSERT_TRUE(stresses.isVisible());
+    ASSERT_EQ(stresses.shownTableCount(), 1);
+    QAbstractItemModel* table = stresses.grid(0)->model();
+    ASSERT_EQ(table->rowCount(), 6);  // five tendons and the total
+    EXPECT_EQ(table->headerData(3, Qt::Horizontal).toString(), "e [m]");
+    const auto cell = [&](int row, int column) { return table->index(row, column).data().toString(); };
+    EXPECT_EQ((QStringList{cell(0, 0), cell(0, 1), cell(0, 2), cell(0, 3), cell(0, 4), cell(0, 5), cell(0, 6)}),
+              (QStringList{"1", "10", "-1000", "0,3", "-300", "0", "-300"}));
+    EXPECT_EQ(cell(1, 2), "###");
+    EXPECT_EQ(cell(5, 0), "celkem");
+
+    // Without A the window names it and shows no table.
+    click(stresses, "BitBtn1");
+    EXPECT_TRUE(results().isVisible());
+    EXPECT_FALSE(stresses.isVisible());
+    ui.project.section.area.clear();
+    click(results(), "BitBtn13");
+    EXPECT_EQ(stresses.shownTableCount(), 0);
+    EXPECT_EQ(control<QLabel>(stresses, "Label2")->text(),
+              "Pro posouzení napětí v průřezu chybí hodnoty průřezu: plocha A.");
 }
 
 TEST_F(EvaluationCommandTest, TheWorkingTablesAreReachedFromTheResultsAndLeadBack)

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -199,6 +200,34 @@ TEST_F(InfluenceDialogTest, AStoredLineReopensReadOnlyAndOpravitUnlocksIt)
     clickAndSettle(dialog(), "BitBtn2");
     EXPECT_TRUE(w.events().isEmpty());
     EXPECT_EQ(slot(1).line.cell(2, 1), "5");
+}
+
+TEST_F(InfluenceDialogTest, TheSectionStationIsCheckedStoredAndShownLocked)
+{
+    open();
+    auto* station = get<QLineEdit>("Edit6");
+    typeRows(grid(), {{"0", "0"}, {"20", "0"}});
+    station->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(station, "21");
+    click(dialog(), "BitBtn2");  // leaving the field reports, the click stores nothing
+    EXPECT_EQ(w.events(),
+              (QStringList{"message: Staničení posuzovaného průřezu X musí ležet na nosníku, od 0 do 20 m!", "beep"}));
+    EXPECT_EQ(focusName(), "Edit6");
+    EXPECT_FALSE(slot(1).entered());
+
+    w.events().clear();
+    station->setText("12,5");
+    click(dialog(), "BitBtn2");
+    EXPECT_TRUE(w.events().isEmpty());
+    EXPECT_EQ(slot(1).station, "12,5");
+    open();
+    EXPECT_EQ(station->text(), "12,5");
+    EXPECT_TRUE(station->isReadOnly());
+    click(dialog(), "BitBtn3");
+    EXPECT_FALSE(station->isReadOnly());
+    station->clear();
+    click(dialog(), "BitBtn2");
+    EXPECT_EQ(slot(1).station, "");
 }
 
 TEST_F(InfluenceDialogTest, ZpetWithoutOpravitStoresTheSameLineAgain)
