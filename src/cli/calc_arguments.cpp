@@ -6,10 +6,10 @@
 
 namespace kvor {
 
-const std::string_view kCalcUsage = "Použití: kvor-calc [--group SEZNAM] [--tables] SOUBOR";
+const std::string_view kCalcUsage = "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] SOUBOR";
 
 const std::string_view kCalcHelp =
-    "Použití: kvor-calc [--group SEZNAM] [--tables] SOUBOR\n"
+    "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] SOUBOR\n"
     "\n"
     "Načte soubor projektu Kvor1.1 uložený i s datovou částí, provede na něm\n"
     "stejný výpočet jako příkaz „Výpočet“ a vypíše výsledky na standardní výstup\n"
@@ -38,6 +38,18 @@ const std::string_view kCalcHelp =
     "  --tables        vypíše také tabulky derivací příčinkových čar (řádek\n"
     "                  „[derivace]  q“) a tabulky kabelů (řádek „[kabel]  q  t“)\n"
     "                  včetně řádku nadpisů, buňky oddělené tabulátorem.\n"
+    "  --stresses      vypíše také napětí v průřezu od předpětí: pro každou\n"
+    "                  vyhodnocenou veličinu typu „Ohybový moment“ se známým\n"
+    "                  staničením průřezu X řádek „[napětí]  q  X“, řádek nadpisů\n"
+    "                  „Kabel  X [m]  P [kN]  e [m]  M1 [kNm]  M2 [kNm]  M [kNm]\n"
+    "                  σ_h [MPa]  σ_d [MPa]“ a řádky kabelů 1 až 5 („###“\n"
+    "                  u nezadaného kabelu), „skupina“ (je-li ve skupině některý\n"
+    "                  zadaný kabel) a „celkem“. P tlak záporný, e kladná dolů,\n"
+    "                  M1 = P·e, M2 = M − M1, M kladný při tahu dole, napětí tah\n"
+    "                  kladný. Chybí-li plocha, moment setrvačnosti nebo\n"
+    "                  vzdálenosti krajních vláken průřezu, vypíše místo tabulek\n"
+    "                  jediný řádek „[napětí]  zpráva“. Tabulky následují za\n"
+    "                  řádky veličin (a řádkem „skupina“), před tabulkami --tables.\n"
     "  --help          vypíše tuto nápovědu.\n"
     "\n"
     "Soubor projektu se čte po znak konce textu 0x1A (za ním už nic); delší text\n"
@@ -102,6 +114,10 @@ CalcArguments parseCalcArguments(std::span<const std::string_view> args)
             if (result.tables)
                 throw WrongArguments("Volba --tables je uvedena dvakrát");
             result.tables = true;
+        } else if (arg == "--stresses") {
+            if (result.stresses)
+                throw WrongArguments("Volba --stresses je uvedena dvakrát");
+            result.stresses = true;
         } else if (arg.starts_with("-")) {
             throw WrongArguments("Neznámá volba " + visibleText(arg));
         } else {

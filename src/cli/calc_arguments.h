@@ -1,5 +1,5 @@
 #pragma once
-// The command line of kvor-calc:  kvor-calc [--group LIST] [--tables] FILE
+// The command line of kvor-calc:  kvor-calc [--group LIST] [--tables] [--stresses] FILE
 // LIST holds tendon numbers 1 to 5 separated by commas (blanks around a number
 // are allowed); it may be empty. `--help` anywhere asks for the help text.
 
@@ -19,6 +19,7 @@ struct CalcArguments {
     bool groupGiven = false;                // --group was given: print the "skupina" line
     std::array<bool, kSlotCount> group{};  // tendon t listed (a number listed twice counts once)
     bool tables = false;                    // --tables: print the working tables too
+    bool stresses = false;                  // --stresses: print the prestress in the checked sections
 };
 
 // Arguments that do not fit the command line; what() says which (in Czech).
@@ -30,7 +31,7 @@ public:
 // `args` without the program name. Throws WrongArguments.
 CalcArguments parseCalcArguments(std::span<const std::string_view> args);
 
-// One line: "Použití: kvor-calc [--group SEZNAM] [--tables] SOUBOR".
+// One line: "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] SOUBOR".
 extern const std::string_view kCalcUsage;
 // The text of --help, ending with a line end.
 extern const std::string_view kCalcHelp;

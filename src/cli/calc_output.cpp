@@ -104,4 +104,21 @@ void writeWorkingTables(OutputLines& out, const Project& project)
     }
 }
 
+void writeSectionChecks(OutputLines& out, const SectionChecks& checks)
+{
+    if (!checks.message.empty()) {
+        out.field("[napětí]");
+        out.field(checks.message);
+        out.endLine();
+        return;
+    }
+    for (const SectionCheckTable& check : checks.tables) {
+        out.field("[napětí]");
+        out.field(std::to_string(check.quantity + 1));
+        out.field(check.station);
+        out.endLine();
+        writeTable(out, sectionCheckTextTable(check));
+    }
+}
+
 }  // namespace kvor

@@ -6,11 +6,14 @@
 //   skupina  s1 .. s5                          the group sums ("###": slot not entered)
 //   [derivace]  q    + the rows of its derivative table, headings included
 //   [kabel]  q  t    + the rows of its tendon table, headings included
+//   [napětí]  q  X   + the section check of quantity q at X, headings included
+//   [napětí]  message                         the section values are missing
 //
 // A TAB, CR or LF inside a text would break this layout, so each is printed
 // as a blank; every other character is printed as it stands.
 
 #include "model/project.h"
+#include "prestress/section_check.h"
 
 #include <cstdio>
 #include <string>
@@ -45,5 +48,9 @@ void writeGroupLine(OutputLines& out, const EvaluationResult& results);
 // tendon table of each entered tendon in slot order (of a parabolic tendon,
 // the table of its polygon).
 void writeWorkingTables(OutputLines& out, const Project& project);
+
+// --stresses: each check table of the checked bending moments in slot order,
+// or the one line that names the missing section values.
+void writeSectionChecks(OutputLines& out, const SectionChecks& checks);
 
 }  // namespace kvor

@@ -117,11 +117,16 @@ int runCalc(const CalcArguments& arguments, std::FILE* out, std::FILE* err)
 {
     try {
         const EvaluatedProject evaluated = evaluateFile(arguments);
+        // Computed before anything is printed, so a failure leaves the output empty.
+        const SectionChecks checks =
+            arguments.stresses ? sectionChecks(evaluated.project, evaluated.separator) : SectionChecks{};
         try {
             OutputLines lines(out);
             writeResultLines(lines, evaluated.project.results);
             if (arguments.groupGiven)
                 writeGroupLine(lines, evaluated.project.results);
+            if (arguments.stresses)
+                writeSectionChecks(lines, checks);
             if (arguments.tables)
                 writeWorkingTables(lines, evaluated.project);
             lines.flush();

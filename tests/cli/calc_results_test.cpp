@@ -106,6 +106,34 @@ INSTANTIATE_TEST_SUITE_P(Lists, CalcGroup,
                                            GroupCase{"", "0"},
                                            GroupCase{" 1 , 2 ", "-655,964834314012"}));
 
+// The section check of slot 1 at X = 5 (decimal point in the file): the
+// straight tendon's moment is all primary; missing section values give the
+// one line that names them; without a known station nothing is printed.
+TEST(CalcStresses, PrintTheCheckOfEachMomentWithAKnownStation)
+{
+    Project p = workedExample('.');
+    p.quantities[0].station = "5";
+    p.section.area = "0.48";
+    p.section.inertia = "0.0576";
+    TempFolder folder;
+    const CalcRun run = runCalc({"--stresses", "--group", "2", saveAs(p, folder.path(), "Kvordat.txt", '.')});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = run.outLines();
+    ASSERT_EQ(lines.size(), 6u + 2 + 7);
+    EXPECT_EQ(lines[6], "[napětí]\t1\t5");
+    EXPECT_EQ(lines[7], "Kabel\tX [m]\tP [kN]\te [m]\tM1 [kNm]\tM2 [kNm]\tM [kNm]\tσ_h [MPa]\tσ_d [MPa]");
+    EXPECT_EQ(lines[8], "1\t5\t-1000\t0.2\t-200\t0\t-200\t0\t-4.16666666666667");
+    EXPECT_EQ(lines[10], "3\t5\t###\t###\t###\t###\t###\t###\t###");
+    EXPECT_TRUE(lines[13].starts_with("skupina\t5\t")) << lines[13];
+    EXPECT_TRUE(lines[14].starts_with("celkem\t5\t")) << lines[14];
+
+    p.section.area.clear();
+    const CalcRun missing = runCalc({"--stresses", saveAs(p, folder.path(), "Kvordat.txt", '.')});
+    EXPECT_EQ(missing.outLines().back(), "[napětí]\tPro posouzení napětí v průřezu chybí hodnoty průřezu: plocha A.");
+    p.quantities[0].station.clear();
+    EXPECT_EQ(runCalc({"--stresses", saveAs(p, folder.path(), "Kvordat.txt", '.')}).outLines().size(), 5u);
+}
+
 // Slots 1 and 3 evaluated, tendons 1 and 2 entered, tendon 3 shown but not
 // entered: tables in slot order, each with its headings, after the group line.
 TEST(CalcTables, FollowTheGroupLineInSlotOrder)
