@@ -1,6 +1,7 @@
 #include "report/report_content.h"
 
 #include "model/numbers.h"
+#include "prestress/section_check.h"
 #include "structure/beam.h"
 #include "structure/section.h"
 
@@ -226,6 +227,37 @@ void describeResults(ReportBuilder& out, const Project& project)
                   "excentricita kladná směrem dolů.");
 }
 
+// The prestress in the checked sections, as the window "Napětí v průřezu"
+// shows it; nothing when no evaluated bending moment has a known station.
+void describeSectionChecks(ReportBuilder& out, const Project& project, char sep)
+{
+    const SectionChecks checks = sectionChecks(project, sep);
+    if (checks.message.empty() && checks.tables.empty())
+        return;
+    out.heading("Napětí v průřezu od předpětí");
+    if (!checks.message.empty()) {
+        out.paragraph(checks.message);
+        return;
+    }
+    for (const SectionCheckTable& check : checks.tables) {
+        const auto q = static_cast<size_t>(check.quantity);
+        std::string caption = project.results.caption[q];
+        if (caption.starts_with("- "))
+            caption.erase(0, 2);
+        out.subheading(slotNumber(q) + ". posuzovaná veličina: " + caption + ", X = " + check.station + " m");
+        ReportTable table;
+        table.headings.push_back("Kabel");
+        table.headings.insert(table.headings.end(), kSectionCheckHeadings.begin(), kSectionCheckHeadings.end());
+        for (const SectionCheckRow& row : check.rows) {
+            std::vector<std::string> cells = {row.label};
+            cells.insert(cells.end(), row.cells.begin(), row.cells.end());
+            table.rows.push_back(std::move(cells));
+        }
+        out.table(std::move(table));
+        out.paragraph(sectionCheckNote(check));
+    }
+}
+
 }  // namespace
 
 std::optional<OrdinateExtremes> ordinateExtremes(const TextTable& line, char sep)
@@ -269,6 +301,7 @@ ReportContent buildReportContent(const Project& project, char decimalSeparator)
     describeQuantities(out, project, decimalSeparator);
     describeTendons(out, project);
     describeResults(out, project);
+    describeSectionChecks(out, project, decimalSeparator);
     return content;
 }
 

@@ -1,6 +1,7 @@
 // The calculation report's content: the facts it states and how it keeps
 // very long tables readable.
 
+#include "evaluation/evaluation_run.h"
 #include "model/slots.h"
 #include "report/report_content.h"
 #include "tendons/tendon_store.h"
@@ -91,6 +92,35 @@ TEST(ReportContent, AnUnevaluatedProjectSaysSo)
     EXPECT_TRUE(has("Protokol výpočtu"));
     EXPECT_TRUE(has("Projekt nebyl vyhodnocen."));
     EXPECT_TRUE(has("Žádný kabel není zadán."));
+}
+
+TEST(ReportContent, TheSectionCheckFollowsTheResultsWhenAStationIsKnown)
+{
+    Project project;
+    project.beam.length = "10";
+    project.section = {};
+    project.section.area = "0,48";
+    project.section.inertia = "0,0576";
+    project.section.eBottom = "0,6";
+    project.section.eTop = "-0,6";
+    QuantitySlot& q = project.quantities[0];
+    q.shown = true;
+    q.kindText = kQuantityKindLabels[0];
+    storeInfluenceLine(q, line({{"0", "0"}, {"5", "2,5"}, {"10", "0"}}), EntryMode::Manual, "", "5");
+    project.tendons[0].shown = true;
+    project.tendons[0].typeText = kTendonTypeLabels[0];
+    ASSERT_FALSE(storeTendon(project.tendons[0], StraightTendonInput{"0", "10", "0,2", "-1000"}));
+    evaluateProject(project, ',');
+    const ReportContent content = buildReportContent(project, ',');
+    const auto heading = std::find_if(content.blocks.begin(), content.blocks.end(), [](const ReportBlock& b) {
+        return b.text == "Napětí v průřezu od předpětí";
+    });
+    ASSERT_NE(heading, content.blocks.end());
+    ASSERT_LT(heading + 2, content.blocks.end());
+    EXPECT_EQ(heading[1].text, "1. posuzovaná veličina: Ohybový moment, X = 5 m");
+    EXPECT_EQ(heading[2].table.headings.front(), "Kabel");
+    EXPECT_EQ(heading[2].table.rows.front(),
+              (std::vector<std::string>{"1", "5", "-1000", "0,2", "-200", "0", "-200", "0", "-4,16666666666667"}));
 }
 
 }  // namespace
