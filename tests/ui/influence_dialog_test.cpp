@@ -209,7 +209,7 @@ TEST_F(InfluenceDialogTest, TheSectionStationIsCheckedStoredAndShownLocked)
     typeRows(grid(), {{"0", "0"}, {"20", "0"}});
     station->setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(station, "21");
-    click(dialog(), "BitBtn2");  // leaving the field reports, the click stores nothing
+    clickAndSettle(dialog(), "BitBtn2");  // leaving the field reports, the click stores nothing
     EXPECT_EQ(w.events(),
               (QStringList{"message: Staničení posuzovaného průřezu X musí ležet na nosníku, od 0 do 20 m!", "beep"}));
     EXPECT_EQ(focusName(), "Edit6");
@@ -217,16 +217,16 @@ TEST_F(InfluenceDialogTest, TheSectionStationIsCheckedStoredAndShownLocked)
 
     w.events().clear();
     station->setText("12,5");
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     EXPECT_TRUE(w.events().isEmpty());
     EXPECT_EQ(slot(1).station, "12,5");
     open();
     EXPECT_EQ(station->text(), "12,5");
     EXPECT_TRUE(station->isReadOnly());
-    click(dialog(), "BitBtn3");
+    clickAndSettle(dialog(), "BitBtn3");
     EXPECT_FALSE(station->isReadOnly());
     station->clear();
-    click(dialog(), "BitBtn2");
+    clickAndSettle(dialog(), "BitBtn2");
     EXPECT_EQ(slot(1).station, "");
 }
 
