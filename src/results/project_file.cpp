@@ -215,6 +215,16 @@ std::optional<LoadedProjectFile> decodeProjectFile(std::string_view bytes, char 
     return loaded;
 }
 
+std::optional<std::string> reopeningFault(const Project& project, char decimalSeparator)
+{
+    try {
+        decodeProjectFile(encodeProjectFile(project, SaveVariant::InputOnly, decimalSeparator), decimalSeparator);
+    } catch (const Error& damage) {
+        return damage.what();
+    }
+    return std::nullopt;
+}
+
 std::string readProjectFileText(const std::filesystem::path& file, std::size_t maxBytes)
 {
     return readProjectBytes(file, kWholeFile, maxBytes);

@@ -63,6 +63,12 @@ std::string encodeProjectFile(const Project& project, SaveVariant variant, char 
 std::filesystem::path saveProject(Project& project, SaveVariant variant,
                                   const std::filesystem::path& directory, char decimalSeparator);
 
+// Whether the project, once saved, opens again with its data section. The
+// windows judge a slot when it is stored, so a beam or section changed since
+// can leave a stored line or tendon that the reader refuses as input the
+// windows would not store. Returns the reader's message, or nothing.
+std::optional<std::string> reopeningFault(const Project& project, char decimalSeparator);
+
 // What the start window previews of a project file: lines 2, 3 and 4.
 struct ProjectPreview {
     std::string name;

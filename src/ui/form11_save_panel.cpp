@@ -98,6 +98,14 @@ void SavePanel::BitBtn7Click()
         return;
     close();
     context_.messages.beep();
+    // The file holds everything; say so before the engineer relies on
+    // opening it again with a beam or section that no longer fits a slot.
+    std::optional<std::string> fault;
+    context_.messages.runCommand([&] { fault = reopeningFault(context_.project, context_.decimalSeparator); });
+    if (fault)
+        context_.messages.message("Projekt je uložen, ale zadání některého kabelu nebo příčinkové čáry už neodpovídá "
+                                  "nosníku nebo průřezu; při otevření by se ze souboru načetly jen informace o "
+                                  "projektu (program by hlásil: „" + *fault + "“). Opravte zadání a uložte projekt znovu.");
 }
 
 void SavePanel::BitBtn8Click()

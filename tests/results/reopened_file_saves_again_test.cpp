@@ -54,5 +54,20 @@ TEST(ReopenedFile, FileWithUndefinedBytesSavesBackUnchanged)
     }
 }
 
+// The windows judge a slot when it is stored; a beam or section changed
+// afterwards can leave a slot that the reader refuses. Saving tells of it.
+TEST(ReopenedFile, ASlotLeftBehindByTheBeamOrSectionIsFoundBeforeReopening)
+{
+    EXPECT_EQ(reopeningFault(testing::sampleProject(), ','), std::nullopt);
+    Project shorter = testing::sampleProject();
+    shorter.beam.members.setRow(2, {"2", "5"});  // 20 m, the lines reach 22,5 m
+    ASSERT_TRUE(reopeningFault(shorter, ','));
+    EXPECT_NE(reopeningFault(shorter, ',')->find("nemůže být větší než celková délka nosníku"), std::string::npos);
+    Project lower = testing::sampleProject();
+    lower.section.eBottom = "0,05";
+    ASSERT_TRUE(reopeningFault(lower, ','));
+    EXPECT_NE(reopeningFault(lower, ',')->find("Kabel musí ležet uvnitř průřezu"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kvor

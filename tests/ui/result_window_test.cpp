@@ -376,8 +376,24 @@ TEST_F(SavePanelTest, UlozitOpensThePanelAndTheVariantNamesTheFile)
     EXPECT_EQ(ui.messages.events, QStringList{"beep"});
 }
 
+TEST_F(SavePanelTest, ASaveThatWouldNotReopenWholeSaysSoAfterSaving)
+{
+    testing::enterSimpleBeam(ui.project);
+    testing::enterQuantity(ui.project, 0, "Ohybový moment", "", {{"0", "0"}, {"20", "1"}});
+    testing::enterStraightTendon(ui.project, 0, {"0", "20", "0,3", "-1000"});
+    evaluateProject(ui.project, ',');
+    ui.project.beam.length = "15";  // shortened after the line was stored
+    click("BitBtn2");
+    click("BitBtn7");
+    EXPECT_TRUE(ui.project.results.saved);
+    ASSERT_EQ(ui.messages.events.size(), 3);
+    EXPECT_TRUE(ui.messages.events[2].startsWith("message: Projekt je uložen, ale zadání některého kabelu"))
+        << ui.messages.events[2].toStdString();
+}
+
 TEST_F(SavePanelTest, BothVariantsLieSideBySideWithTheirFirstFiveLinesByteForByte)
 {
+    testing::enterSimpleBeam(ui.project);  // the line below needs a beam to have been stored
     testing::enterQuantity(ui.project, 0, "Ohybový moment", "", {{"0", "0"}, {"20", "1"}});
     testing::enterStraightTendon(ui.project, 0, {"0", "20", "0,3", "-1000"});
     evaluateProject(ui.project, ',');
