@@ -81,6 +81,17 @@ TEST(DataSectionVersion, Version2RoundTripsAcrossSeparators)
     EXPECT_EQ(dotted->project.quantities[1].entryMode, EntryMode::Generated);
 }
 
+TEST(DataSectionVersion, TheStationOfATypedLineNeedsVersion2AndReadsBack)
+{
+    Project typed = sampleProject();
+    typed.quantities[0].station = "12,5";
+    EXPECT_EQ(dataSectionVersion(typed), 2);
+    const auto dotted = decodeProjectFile(encodeProjectFile(typed, SaveVariant::InputOnly, ','), '.');
+    ASSERT_TRUE(dotted);
+    EXPECT_EQ(dotted->project.quantities[0].station, "12.5");
+    EXPECT_EQ(dotted->project.quantities[0].entryMode, EntryMode::Manual);
+}
+
 TEST(DataSectionVersion, DamagedVersionLinesAreRefused)
 {
     const std::string v2 = encodeProjectFile(withGeneratedLine(), SaveVariant::InputOnly, ',');
