@@ -6,11 +6,19 @@
 #include "ui/form3_exit_confirmation.h"
 #include "ui/form4_wrong_file.h"
 #include "ui/form5_main_window.h"
+#include "ui/form6_influence_dialog.h"
+#include "ui/form7_influence_store.h"
+#include "ui/form8_tendon_dialog.h"
+#include "ui/form9_tendon_store.h"
+#include "ui/form10_derivative_tables.h"
+#include "ui/form12_tendon_tables.h"
+#include "ui/section_stress_window.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -147,6 +155,25 @@ TEST_F(ApplicationShellTest, TheSmallWindowsCarryTheirTextsAndSizes)
                        static_cast<QWidget*>(&shell.form3()), static_cast<QWidget*>(&shell.form4()),
                        static_cast<QWidget*>(&shell.form5())})
         EXPECT_EQ(w->windowTitle(), "Kvor1.1") << w->objectName().toStdString();
+}
+
+// Every table of every window copies and saves as CSV from its context menu,
+// the store windows' and the section check's included.
+TEST_F(ApplicationShellTest, EveryTableOffersCopyAndCsv)
+{
+    int tables = 0;
+    for (QWidget* window : std::initializer_list<QWidget*>{&shell.form5(), &shell.form6(), &shell.form7(),
+                                                           &shell.form8(), &shell.form9(), &shell.form10(),
+                                                           &shell.form12(), &shell.sectionStress()}) {
+        for (QTableView* table : window->findChildren<QTableView*>()) {
+            ++tables;
+            const QString name = window->objectName() + "." + table->objectName();
+            EXPECT_EQ(table->contextMenuPolicy(), Qt::ActionsContextMenu) << name.toStdString();
+            EXPECT_EQ(table->actions().size(), 2) << name.toStdString();
+            EXPECT_FALSE(table->testAttribute(Qt::WA_TransparentForMouseEvents)) << name.toStdString();
+        }
+    }
+    EXPECT_GE(tables, 20);
 }
 
 }  // namespace
