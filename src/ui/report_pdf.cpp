@@ -233,12 +233,16 @@ private:
         format.setBorderCollapse(true);
         format.setCellPadding(2);
         format.setCellSpacing(0);
+        format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
         QTextTable* table = cursor_.insertTable(rows, columns, format);
+        // Eight and more columns of 15-digit numbers do not fit an A4 page
+        // at 8 points without breaking numbers inside.
+        const qreal points = columns >= 8 ? 6 : 8;
         QTextCharFormat heading;
-        heading.setFontPointSize(8);
+        heading.setFontPointSize(points);
         heading.setFontWeight(QFont::Bold);
         QTextCharFormat body;
-        body.setFontPointSize(8);
+        body.setFontPointSize(points);
         for (int c = 0; c < columns; ++c)
             table->cellAt(0, c).firstCursorPosition().insertText(fromUtf8(source.headings[static_cast<size_t>(c)]), heading);
         int row = 1;
