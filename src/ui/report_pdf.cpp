@@ -31,6 +31,9 @@ namespace kvor::ui {
 
 namespace {
 
+// Block property of the headings and facts that stay on the page of what follows them.
+constexpr int kKeepWithNext = QTextFormat::UserProperty + 1;
+
 constexpr int kResolution = 300;        // dots per inch of the PDF's layout
 constexpr double kFigureWidthMm = 170;  // the text width of an A4 page less margins
 
@@ -166,9 +169,11 @@ private:
             break;
         case ReportBlock::Kind::Heading:
             textBlock(fromUtf8(block.text), 13, true, 16, 6);
+            keepWithNext();
             break;
         case ReportBlock::Kind::Subheading:
             textBlock(fromUtf8(block.text), 10.5, true, 10, 4);
+            keepWithNext();
             break;
         case ReportBlock::Kind::Paragraph:
             textBlock(fromUtf8(block.text), 9, false, 4, 4);
@@ -207,9 +212,17 @@ private:
         cursor_.insertText(text, format);
     }
 
+    void keepWithNext()
+    {
+        QTextBlockFormat format = cursor_.blockFormat();
+        format.setProperty(kKeepWithNext, true);
+        cursor_.setBlockFormat(format);
+    }
+
     void fact(const QString& name, const QString& value)
     {
         newBlock(0, 1);
+        keepWithNext();  // the facts of a quantity or tendon stay with its figure
         QTextCharFormat nameFormat;
         nameFormat.setFontPointSize(9);
         nameFormat.setFontWeight(QFont::Bold);
@@ -301,6 +314,43 @@ private:
     int figures_ = 0;
 };
 
+// A heading, a subheading or a fact starts a new page rather than end one
+// without what it introduces (the next table, figure or paragraph), unless
+// the whole group is longer than a page. Qt's text layout knows no "keep
+// with next": the document is laid out and mended from the top down.
+void keepHeadingsWithTheirContent(QTextDocument& document)
+{
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    const qreal pageHeight = document.pageSize().height();
+    const auto pageOf = [&](qreal y) { return static_cast<int>(y / pageHeight); };
+    document.pageCount();  // lays the whole document out: the layout is otherwise done lazily
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (!block.blockFormat().boolProperty(kKeepWithNext))
+            continue;
+        QTextBlock content = block.next();
+        while (content.isValid() && content.blockFormat().boolProperty(kKeepWithNext))
+            content = content.next();
+        if (!content.isValid())
+            break;
+        const QRectF first = layout->blockBoundingRect(block);
+        QRectF last = layout->blockBoundingRect(content);
+        // A cell's block is placed within its table: the table's top and its
+        // first rows (about two lines of the heading's height) are what must follow.
+        if (QTextTable* table = QTextCursor(content).currentTable()) {
+            const QRectF frame = layout->frameBoundingRect(table);
+            last = QRectF(frame.left(), frame.top(), frame.width(), 2 * first.height());
+        }
+        if (pageOf(first.top()) == pageOf(last.bottom()) || last.bottom() - first.top() > pageHeight)
+            continue;
+        QTextCursor cursor(block);
+        QTextBlockFormat format = block.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor.setBlockFormat(format);
+        document.pageCount();
+        block = content;  // the group now starts a page; go on after it
+    }
+}
+
 }  // namespace
 
 void writeReportPdf(const Project& project, char sep, const QString& path)
@@ -326,6 +376,7 @@ void writeReportPdf(const Project& project, char sep, const QString& path)
     const double footer = 8.0 / 25.4 * kResolution;  // 8 mm for the footer line
     const QSizeF body(page.width(), page.height() - footer);
     document.setPageSize(body);
+    keepHeadingsWithTheirContent(document);
 
     QPainter painter;
     if (!painter.begin(&writer))
