@@ -45,6 +45,10 @@ TEST(GeneratedExample, EvaluatesAsTheReadmeShows)
     ASSERT_EQ(run.outLines().size(), 6u);
     const std::string readme = readBytes(kExamples.parent_path() / "README.md");
     EXPECT_NE(readme.find(run.out), std::string::npos) << "README.md should show:\n" << run.out;
+    const CalcRun stresses = runCalc({"--stresses", (kExamples / kGeneratedExampleFileName).string()});
+    ASSERT_EQ(stresses.status, 0) << stresses.err;
+    const std::string tables = stresses.out.substr(stresses.out.find("[napětí]"));
+    EXPECT_NE(readme.find(tables), std::string::npos) << "README.md should show:\n" << tables;
 }
 
 }  // namespace

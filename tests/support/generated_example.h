@@ -65,7 +65,9 @@ inline Project generatedExampleProject(const std::vector<std::string>& lineFiles
         slot.description = lines[k].description;
         TextTable entry;
         readInfluenceText(lineFiles[k], entry, ',');
-        storeInfluenceLine(slot, entry, EntryMode::FromFile, lines[k].file);
+        // The station of the line's section is kvor-il's X (KIND X SPAN SPAN SPAN).
+        const std::vector<std::string>& arguments = lines[k].arguments;
+        storeInfluenceLine(slot, entry, EntryMode::FromFile, lines[k].file, arguments[arguments.size() - 4]);
         slot.draw = true;
     }
 
