@@ -112,6 +112,14 @@ std::string cp1250ToUtf8(std::string_view bytes)
     return out;
 }
 
+std::string_view cp1250AsUtf8(std::string_view bytes, std::string& buffer)
+{
+    if (isAscii(bytes))
+        return bytes;
+    buffer = cp1250ToUtf8(bytes);
+    return buffer;
+}
+
 Error characterNotInCodePage(std::string_view field)
 {
     return Error("Text v poli „" + std::string(field) +

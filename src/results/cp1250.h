@@ -32,6 +32,10 @@ private:
 // leaves undefined read as the control characters of the same number, as
 // Windows reads them, so no byte is lost.
 std::string cp1250ToUtf8(std::string_view bytes);
+// The same without a copy where none is needed: ASCII bytes are their own
+// UTF-8 text and are returned as they are; other bytes are converted into
+// `buffer` and a view of it is returned.
+std::string_view cp1250AsUtf8(std::string_view bytes, std::string& buffer);
 
 // The refusals of a text that a project file cannot hold, naming the field
 // by its label as the user sees it.

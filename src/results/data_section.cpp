@@ -336,8 +336,22 @@ public:
         return t;
     }
 
+    // A number text into a table cell. Nearly every field is stored as it
+    // reads (no escape, the separator of the system or none), so it is set
+    // straight from the line without a copy of its own.
+    void setNumberCell(TextTable& table, int row, int col, std::string_view field)
+    {
+        const bool asStored = field.find('\\') == std::string_view::npos &&
+                              (fileSeparator_ == systemSeparator_ || field.find(fileSeparator_) == std::string_view::npos);
+        if (asStored)
+            table.setCell(row, col, field);
+        else
+            table.setCell(row, col, numberText(field));
+    }
+
     // A table line "key n" (n at most maxRows) and its n rows of number texts,
     // into `table` whose row 0 (the headings) stays; returns the count's line.
+    // The table is sized once for the count and filled row by row.
     // A count too large takes the lines of the next items as rows: once a row
     // looks like an item, a row that does not fit or the end of the file is
     // blamed on the count's line, not on the line where the rows ran out.
@@ -346,7 +360,7 @@ public:
         const int rows = integer(key, 0, maxRows);
         const int countLine = lineNumber_;
         bool itemTakenAsRow = false;
-        std::vector<std::string> cells;
+        table.resize(rows + 1, columns);
         for (int r = 1; r <= rows; ++r) {
             if (itemTakenAsRow && lines_.atEnd())
                 fail(countLine, rowCountMismatch(rows));
@@ -358,13 +372,9 @@ public:
                 fail(lineNumber_, "řádek tabulky má mít " + std::to_string(columns) +
                                       " hodnoty oddělené tabulátorem");
             }
-            for (std::string_view f : fields_)
-                cells.push_back(numberText(f));
-        }
-        table.resize(rows + 1, columns);
-        for (int r = 1; r <= rows; ++r)
             for (int c = 0; c < columns; ++c)
-                table.setCell(r, c, std::move(cells[static_cast<size_t>(r - 1) * columns + c]));
+                setNumberCell(table, r, c, fields_[static_cast<size_t>(c)]);
+        }
         lastTable_ = {lineNumber_, countLine, rows, columns, itemTakenAsRow};
         return countLine;
     }
@@ -392,7 +402,7 @@ private:
     {
         if (lines_.atEnd())
             fail(lines_.lineNumber() + 1, "soubor končí před ukončením " + quoted("[end]"));
-        line_ = cp1250ToUtf8(lines_.next());
+        line_ = cp1250AsUtf8(lines_.next(), converted_);
         lineNumber_ = lines_.lineNumber();
         // Every line of the section ends with CR LF and its texts carry LF as
         // "\n": an LF of its own is a line end written without its CR.
@@ -443,6 +453,8 @@ private:
 
     std::string unescape(std::string_view field) const
     {
+        if (field.find('\\') == std::string_view::npos)
+            return std::string(field);
         std::string out;
         out.reserve(field.size());
         for (size_t i = 0; i < field.size(); ++i) {
@@ -466,7 +478,8 @@ private:
     ProjectFileLines& lines_;
     char fileSeparator_;
     char systemSeparator_;
-    std::string line_;
+    std::string_view line_;     // the line read last, as UTF-8: a view of the file or of converted_
+    std::string converted_;     // a line that was not ASCII, converted
     int lineNumber_ = 0;
     std::vector<std::string_view> fields_;
     std::vector<std::string_view> values_;
