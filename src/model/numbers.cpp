@@ -73,31 +73,26 @@ std::optional<long double> parseNumber(std::string_view text, char sep)
     int significant = 0;      // significant digits collected into mantissa
     int droppedDigits = 0;   // significant digits beyond what the fast path keeps
     int fractionDigits = 0;  // collected digits after the separator
-    int digits = 0;
-    bool seenSeparator = false;
-    for (; i < n; ++i) {
-        const char c = text[i];
-        if (isDigit(c)) {
-            ++digits;
-            if (significant == 0 && c == '0') {
-                if (seenSeparator)
-                    ++fractionDigits;
-                continue;
-            }
+    // The digits before the separator, then those after it. A leading zero
+    // leaves the mantissa 0 and is not counted as significant.
+    const auto takeDigits = [&](int fraction) {
+        for (; i < n && isDigit(text[i]); ++i) {
             if (significant < 19) {
-                mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
-                ++significant;
-                if (seenSeparator)
-                    ++fractionDigits;
+                mantissa = mantissa * 10 + static_cast<uint64_t>(text[i] - '0');
+                significant += mantissa != 0;
+                fractionDigits += fraction;
             } else {
                 ++droppedDigits;  // more than the fast path holds: the C library rounds
             }
-        } else if (c == sep && !seenSeparator) {
-            seenSeparator = true;
-        } else {
-            break;
         }
+    };
+    takeDigits(0);
+    const size_t integerDigits = i - mantissaBegin;
+    if (i < n && text[i] == sep) {
+        ++i;
+        takeDigits(1);
     }
+    const size_t digits = i - mantissaBegin - (i - mantissaBegin > integerDigits ? 1 : 0);
     if (digits == 0)
         return std::nullopt;
     const size_t mantissaEnd = i;
@@ -221,8 +216,68 @@ uint64_t nearestWhole(long double v, long double& dropped)
 }
 #endif
 
+#if LDBL_MANT_DIG == 64
+// 5^k for k = 0..27, all below 2^63.
+constexpr std::array<uint64_t, kMaxExactPow10 + 1> kPow5 = [] {
+    std::array<uint64_t, kMaxExactPow10 + 1> p{};
+    uint64_t v = 1;
+    for (auto& x : p) {
+        x = v;
+        v *= 5;
+    }
+    return p;
+}();
+
+// The 15 digits in integer arithmetic, exactly, for 1e-13 <= |x| < 1e15 (the
+// values of an evaluation): |x| = M * 2^(E-63) with a 64-bit mantissa M, so
+// |x| * 10^k = M * 5^k * 2^(E-63+k), a 128-bit product shifted right, whose
+// dropped bits tell the rounding exactly. An exact tie is left to the C
+// library, like any value outside that range: returns false then.
+inline bool decomposeExact(long double x, Decimal15& d)
+{
+    unsigned char bytes[sizeof(long double)];
+    std::memcpy(bytes, &x, sizeof bytes);
+    uint64_t mantissa;
+    std::memcpy(&mantissa, bytes, sizeof mantissa);
+    const int e2 = ((bytes[9] & 0x7f) << 8 | bytes[8]) - 16383;
+    if (e2 < -44 || e2 > 49 || (mantissa >> 63) == 0)
+        return false;
+    // floor(log10 2^e2) (78913 / 2^18 ~ log10 2): the decimal exponent or one less.
+    int e = e2 >= 0 ? (e2 * 78913) >> 18 : -((-e2 * 78913 + (1 << 18) - 1) >> 18);
+    for (int attempt = 0; attempt < 2; ++attempt, ++e) {
+        const int k = 14 - e;
+        if (k < 0 || k > kMaxExactPow10)
+            return false;
+        const unsigned __int128 product = static_cast<unsigned __int128>(mantissa) * kPow5[static_cast<size_t>(k)];
+        const int shift = 63 - e2 - k;  // between 1 and 107 in this range
+        uint64_t digits = static_cast<uint64_t>(product >> shift);
+        if (digits >= 1000000000000000ULL)
+            continue;  // the estimate was one too low
+        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+        const unsigned __int128 dropped = product & ((half << 1) - 1);
+        if (dropped == half)
+            return false;
+        if (dropped > half)
+            ++digits;
+        if (digits == 1000000000000000ULL) {
+            digits = 100000000000000ULL;
+            ++e;
+        }
+        d.negative = bytes[9] & 0x80;
+        d.digits = digits;
+        d.exponent = e;
+        return true;
+    }
+    return false;
+}
+#else
+bool decomposeExact(long double, Decimal15&) { return false; }
+#endif
+
 Decimal15 decompose(long double x)
 {
+    if (Decimal15 d; decomposeExact(x, d))
+        return d;
     const bool negative = std::signbit(x);
     const long double a = std::fabs(x);
     // floor(log10(2^e2)) in integer arithmetic (78913 / 2^18 ~ log10 2); the decimal
@@ -381,18 +436,25 @@ NumberText formatNumberText(long double x, char sep)
 
 long double roundTo15(long double x)
 {
+    // digits * 10^(exponent-14) in one correctly rounded step is the value of
+    // the text, with or without its trailing zeros.
+    Decimal15 d;
+    long double reread;
+    if (decomposeExact(x, d) && exactScale(d.digits, d.exponent - 14, d.negative, reread))
+        return reread;  // the common case: zero and non-finite values are declined there
     if (!std::isfinite(x))
         return x;
     if (x == 0)
         return 0.0L;  // the text "0" reads back as +0
-    const Decimal15 d = decompose(x);
+    d = decompose(x);
+    if (exactScale(d.digits, d.exponent - 14, d.negative, reread))
+        return reread;
     uint64_t m = d.digits;
     int count = 15;
     while (m % 10 == 0) {
         m /= 10;
         --count;
     }
-    long double reread;
     if (exactScale(m, d.exponent - (count - 1), d.negative, reread))
         return reread;
     return formatNumberText(x, '.').reread;

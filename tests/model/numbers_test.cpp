@@ -145,6 +145,44 @@ TEST(FormatNumber, MatchesExactRoundingOfTheCLibrary)
     }
 }
 
+// The value every 15-digit rounding must give: the C library's correctly
+// rounded digits, read back by the C library.
+long double cLibraryRoundTo15(long double x)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14Le", x);
+    return std::strtold(buf, nullptr);
+}
+
+TEST(RoundTo15, MatchesTheCLibraryOnRandomBitsAndNearTies)
+{
+    std::mt19937_64 rng(15);
+    std::uniform_int_distribution<int> binaryExponent(-50, 55);
+    std::uniform_int_distribution<uint64_t> digits(100000000000000ULL, 999999999999999ULL);
+    std::uniform_int_distribution<int> scale(0, 27);
+    std::uniform_int_distribution<int> ulps(-3, 3);
+    const auto check = [](long double x) {
+        const long double expected = cLibraryRoundTo15(x);
+        ASSERT_EQ(roundTo15(x), expected) << static_cast<double>(x);
+        const NumberText t = formatNumberText(x, '.');
+        ASSERT_EQ(t.reread, expected) << t.view();
+        ASSERT_EQ(*parseNumber(t.view(), '.'), expected) << t.view();
+    };
+    for (int i = 0; i < 100000; ++i) {
+        // Any 64-bit mantissa around the range the integer fast path covers.
+        const uint64_t mantissa = rng() | (uint64_t{1} << 63);
+        const long double x = std::ldexp(static_cast<long double>(mantissa), binaryExponent(rng) - 63);
+        check(i % 2 ? x : -x);
+        // A value a few units in the last place from a rounding tie d.5 * 10^-k.
+        long double tie = (static_cast<long double>(digits(rng)) + 0.5L) / std::pow(10.0L, scale(rng));
+        for (int u = ulps(rng); u != 0; u += u > 0 ? -1 : 1)
+            tie = std::nextafter(tie, u > 0 ? 2 * tie : 0.0L);
+        check(tie);
+        if (HasFatalFailure())
+            return;
+    }
+}
+
 TEST(FormatNumber, ExactTiesAreRoundedToEven)
 {
     EXPECT_EQ(formatNumber(123456789012345.5L, ','), "123456789012346");
