@@ -12,6 +12,12 @@ namespace kvor {
 
 void buildDerivativeTable(const TextTable& line, TextTable& derivatives, char sep)
 {
+    buildDerivativeTable(StationIndex(line, sep), derivatives, sep);
+}
+
+void buildDerivativeTable(const StationIndex& index, TextTable& derivatives, char sep)
+{
+    const TextTable& line = index.table();
     const int rows = line.rowCount();
     const int n = rows - 1;
     derivatives.resize(rows, 2);
@@ -24,18 +30,14 @@ void buildDerivativeTable(const TextTable& line, TextTable& derivatives, char se
             return *v;
         throw Error::invalidFloat(line.cell(i, col));
     };
-    // Each point's two numbers are parsed once; NaN (never a parsed value)
-    // marks a text that is no number, which fails where the formula reads it.
-    std::vector<long double> parsed(2 * static_cast<size_t>(std::max(n, 0)) + 2);
-    for (int i = 1; i <= n; ++i)
-        for (int col = 0; col < 2; ++col)
-            parsed[2 * static_cast<size_t>(i) + static_cast<size_t>(col)] =
-                line.number(i, col, sep).value_or(std::numeric_limits<long double>::quiet_NaN());
+    // The index holds each point's two numbers as parsed once (an ordinate that
+    // is no number fails where the formula reads it); rows from the first
+    // station that is no number on are read here, which fails there.
+    const int indexed = index.numberedRows();
     const auto value = [&](int i, int col) {
-        if (i < 1 || i > n)
+        if (i < 1 || i > indexed)
             return read(i, col);
-        const long double v = parsed[2 * static_cast<size_t>(i) + static_cast<size_t>(col)];
-        return std::isnan(v) ? read(i, col) : v;
+        return col == 0 ? index.station(i) : index.value(i);
     };
     const auto station = [&](int i) { return value(i, 0); };
     const auto ordinate = [&](int i) { return value(i, 1); };

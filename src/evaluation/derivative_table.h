@@ -9,6 +9,7 @@
 // Rows are written interior rows first, then row 1, then row n. A finished
 // table holds its station column together with the line (TextTable::shareColumn).
 
+#include "evaluation/station_lookup.h"
 #include "model/text_table.h"
 
 namespace kvor {
@@ -20,5 +21,8 @@ namespace kvor {
 // operation when the ordinates are equal too). Rows not yet written when it
 // throws keep their earlier contents.
 void buildDerivativeTable(const TextTable& line, TextTable& derivatives, char sep);
+// The same from the line's index (StationIndex of `line`), whose parsed
+// stations and ordinates are used instead of parsing the line again.
+void buildDerivativeTable(const StationIndex& line, TextTable& derivatives, char sep);
 
 }  // namespace kvor

@@ -92,9 +92,9 @@ void computeInParallel(const Project& project, RunWork& work, char sep)
             QuantityWork& w = work.quantities[k];
             if (quantity.entered())
                 w.done = finishes([&] {
-                    buildDerivativeTable(quantity.line, w.derivatives, sep);
                     w.line.emplace(quantity.line, sep);
-                    w.slopes.emplace(w.derivatives, sep);
+                    buildDerivativeTable(*w.line, w.derivatives, sep);
+                    w.slopes.emplace(w.line->withValues(w.derivatives, sep));
                 });
         } else {
             const TendonSlot& tendon = project.tendons[k];
@@ -147,9 +147,9 @@ public:
             results.derivatives[q] = std::move(w.derivatives);
         } else {
             serial_ = true;
-            buildDerivativeTable(quantity.line, results.derivatives[q], sep_);
             line.emplace(quantity.line, sep_);
-            slopes.emplace(results.derivatives[q], sep_);
+            buildDerivativeTable(*line, results.derivatives[q], sep_);
+            slopes.emplace(line->withValues(results.derivatives[q], sep_));
         }
         for (size_t t = 0; t < kSlots; ++t)
             pair(q, t, line, slopes);
@@ -185,7 +185,7 @@ private:
                     serial_ = true;
                     const QuantitySlot& quantity = project_.quantities[q];
                     line.emplace(quantity.line, sep_);
-                    slopes.emplace(results.derivatives[q], sep_);
+                    slopes.emplace(line->withValues(results.derivatives[q], sep_));
                 }
                 // A parabolic tendon's polygon is formed at its first quantity.
                 TendonWork& shape = work_.tendons[t];

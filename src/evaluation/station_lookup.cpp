@@ -28,6 +28,32 @@ StationIndex::StationIndex(const TextTable& table, char sep) : table_(&table)
         // A parsed number is never NaN, so NaN marks a value text that is no number.
         values_.push_back(table.number(row, 1, sep).value_or(std::numeric_limits<long double>::quiet_NaN()));
     }
+    formChordSlopes();
+}
+
+void StationIndex::formChordSlopes()
+{
+    // Exactly the division a lookup makes (checkedDivide), kept where it succeeds.
+    constexpr long double kFails = std::numeric_limits<long double>::quiet_NaN();
+    chordSlopes_.assign(values_.size(), kFails);
+    for (size_t j = 1; j < values_.size(); ++j) {
+        const long double run = stations_[j] - stations_[j - 1];
+        if (run == 0)
+            continue;
+        const long double slope = (values_[j] - values_[j - 1]) / run;
+        if (std::isfinite(slope))
+            chordSlopes_[j] = slope;
+    }
+}
+
+StationIndex StationIndex::withValues(const TextTable& table, char sep) const
+{
+    StationIndex index = *this;
+    index.table_ = &table;
+    for (size_t i = 0; i < index.values_.size(); ++i)
+        index.values_[i] = table.number(static_cast<int>(i) + 1, 1, sep).value_or(std::numeric_limits<long double>::quiet_NaN());
+    index.formChordSlopes();
+    return index;
 }
 
 long double StationIndex::value(int row) const
@@ -88,9 +114,12 @@ StationValue lookupAtStation(const StationIndex& index, long double x, int nearR
 
     // The chord's slope first, then its share of the run, then the left value:
     // also at x = s(j), so the result may differ from v(j) in the last bit.
-    const long double right = index.value(j);
+    long double slope = index.chordSlope(j);
+    if (std::isnan(slope)) {
+        const long double right = index.value(j);  // reports a value text that is no number
+        slope = checkedDivide(right - index.value(j - 1), index.station(j) - index.station(j - 1));
+    }
     const long double left = index.value(j - 1);
-    const long double slope = checkedDivide(right - left, index.station(j) - index.station(j - 1));
     const long double run = checkedFinite(x - index.station(j - 1));
     const long double rise = checkedFinite(slope * run);
     return {checkedFinite(rise + left), j};

@@ -28,16 +28,27 @@ public:
     // `table` must outlive the index and stay unchanged while it is used.
     StationIndex(const TextTable& table, char sep);
 
+    // The index of `table`, whose station column holds the same texts as this
+    // index's table (a derivative table and its line): the stations are taken
+    // from this index, only the values are read.
+    StationIndex withValues(const TextTable& table, char sep) const;
+
     const TextTable& table() const { return *table_; }
     // Row the scan for x stops at (1..m), or 0 when it meets a station text
     // that is no number first. `nearRow`, a guess such as the previous answer,
     // only speeds the search up: from it a gallop brackets the answer, so
     // ascending queries cost amortised O(1); 0 means no guess.
     int stoppingRow(long double x, int nearRow = 0) const;
-    // Station and value of a row before the first station text that is no number;
+    // Rows 1..numberedRows() come before the first station text that is no number.
+    // Station and value of such a row;
     // value() throws the conversion error of a value text that is no number.
+    int numberedRows() const { return static_cast<int>(stations_.size()); }
     long double station(int row) const { return stations_[static_cast<size_t>(row - 1)]; }
     long double value(int row) const;
+    // The chord slope (v(j) - v(j-1)) / (s(j) - s(j-1)) ending at row j = 2..k,
+    // divided once for the many lookups; NaN where the division or a value
+    // fails, which a lookup then repeats to report the failure.
+    long double chordSlope(int row) const { return chordSlopes_[static_cast<size_t>(row - 1)]; }
     // The first station text in row order that is no number (the empty cell past
     // the last row when every station is a number).
     std::string_view firstNonNumberText() const;
@@ -47,6 +58,9 @@ private:
     std::vector<long double> stations_;    // s(1..k), k rows before the first non-number
     std::vector<long double> prefixMax_;   // max of s(1..j); empty while the stations ascend
     std::vector<long double> values_;      // v(1..k); NaN where the text is no number
+    std::vector<long double> chordSlopes_;  // index j - 1 for row j = 2..k; [0] unused
+
+    void formChordSlopes();
 };
 
 struct StationValue {

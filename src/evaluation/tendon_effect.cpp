@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,26 @@ long double straightEffect(const TextTable& points, const StationIndex& slopes, 
     return checkedFinite(first + second);
 }
 
+// Rows 1..n of a computed column, filled in one go: valueAt(i) is row i's value,
+// kept in `out` (1-based) as its cell re-reads. When valueAt fails, the rows
+// before it are written all the same, as writing row by row leaves them.
+template <class ValueAt>
+void fillColumn(TextTable& table, int col, int n, std::vector<long double>& out, char sep, ValueAt&& valueAt)
+{
+    const auto written = [&](int rows) {
+        return std::span<const long double>(out).subspan(1, static_cast<size_t>(rows));
+    };
+    int i = 1;
+    try {
+        for (; i <= n; ++i)
+            out[static_cast<size_t>(i)] = roundTo15(checkedFinite(valueAt(i)));
+    } catch (...) {
+        table.setNumbers(col, written(i - 1), sep);
+        throw;
+    }
+    table.setNumbers(col, written(n), sep);
+}
+
 // Index i of a vector used 1-based, as the points are numbered.
 template <class T>
 auto& at(std::vector<T>& v, int i)
@@ -142,10 +163,11 @@ void formPointForces(const TextTable& points, TextTable& table, TendonLoads& loa
     // its own row (the store repeats the last segment's force there).
     const long double first = force(1);
     writeForces(1, first * at(sinA, 1), first * at(cosA, 1));
+    long double before = first;  // each force is parsed once
     for (int i = 2; i <= n - 1; ++i) {
         const long double own = force(i);
-        const long double before = force(i - 1);
         writeForces(i, own * at(sinA, i) - before * at(sinA, i - 1), own * at(cosA, i) - before * at(cosA, i - 1));
+        before = own;
     }
     const long double last = -force(n);
     writeForces(n, last * at(sinA, n - 1), last * at(cosA, n - 1));
@@ -173,19 +195,19 @@ long double brokenEffect(const TextTable& points, const StationIndex& line, cons
         loads.station.assign(static_cast<size_t>(std::max(n, 1)) + 2, 0.0L);
     // Tendon stations mostly ascend: each search starts from the row of the one before.
     int near = 0;
-    for (int i = 1; i <= n; ++i) {
+    fillColumn(table, kOrdinate, n, eta, sep, [&](int i) {
         if (!formed)
             at(loads.station, i) = numberAt(points, i, kStoreStation, sep);
         const StationValue found = lookupAtStation(line, at(loads.station, i), near);
         near = found.row;
-        at(eta, i) = writeNumber(table, i, kOrdinate, found.value, sep);
-    }
+        return found.value;
+    });
     near = 0;
-    for (int i = 1; i <= n; ++i) {
+    fillColumn(table, kSlope, n, d, sep, [&](int i) {
         const StationValue found = lookupAtStation(slopes, at(loads.station, i), near);
         near = found.row;
-        at(d, i) = writeNumber(table, i, kSlope, found.value, sep);
-    }
+        return found.value;
+    });
     // Station, eccentricity and force are the store's own texts: their columns
     // are held once for the store and every table of the tendon.
     table.shareColumn(kStation, points, kStoreStation);

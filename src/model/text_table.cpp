@@ -67,6 +67,27 @@ long double TextTable::setNumber(int row, int col, long double value, char sep)
     return reread;
 }
 
+void TextTable::setNumbers(int col, std::span<const long double> values, char sep)
+{
+    if (col < 0 || col >= cols_)
+        return;
+    const size_t count = std::min(values.size(), bodyRows());
+    if (count == 0)
+        return;
+    auto& column = columns_[static_cast<size_t>(col)];
+    if (!column && count == bodyRows()) {
+        // A column never written is built straight from the values.
+        auto fresh = std::make_shared<Column>();
+        fresh->cells.reserve(count);
+        for (size_t i = 0; i < count; ++i)
+            fresh->cells.emplace_back().assignNumber(values[i], sep);
+        column = std::move(fresh);
+        return;
+    }
+    for (size_t i = 0; i < count; ++i)
+        writableCell(static_cast<int>(i) + 1, col).assignNumber(values[i], sep);
+}
+
 std::optional<long double> TextTable::number(int row, int col, char sep) const
 {
     const TextCell* c = storedCell(row, col);

@@ -17,6 +17,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,10 @@ public:
     // the value that reading that text gives back. Outside the table nothing is
     // written and the value read back is returned all the same.
     long double setNumber(int row, int col, long double value, char decimalSeparator);
+    // Rows 1.. of column `col` become the computed numbers `rereadValues` (each
+    // already what setNumber returns: roundTo15 of a finite value), the first
+    // for row 1; rows beyond them keep their cells. Writes a whole column at once.
+    void setNumbers(int col, std::span<const long double> rereadValues, char decimalSeparator);
     // The value of a cell: a computed number as setNumber returned it, a text as
     // parseNumber reads it; nothing for a text that is no number.
     std::optional<long double> number(int row, int col, char decimalSeparator) const;

@@ -155,6 +155,12 @@ TEST(Lookup, MatchesTheLiteralScanOnRandomTables)
             t.setRow(r, {station, value});
         }
         const StationIndex index(t, ',');
+        // A table with the same stations and other values (as a derivative
+        // table and its line): its index takes the stations from this one.
+        TextTable other = t;
+        for (int r = 1; r <= m; ++r)
+            other.setCell(r, 1, percent(rng) < 3 ? "?" : formatNumber(small(rng) / 3.0L, ','));
+        const StationIndex otherIndex = index.withValues(other, ',');
         for (int k = 0; k < 30; ++k) {
             long double x;
             if (k % 3 == 0)  // often exactly a station of the table
@@ -163,6 +169,13 @@ TEST(Lookup, MatchesTheLiteralScanOnRandomTables)
                 x = small(rng) / 9.0L - 1.0L;
             const Outcome fast = outcomeOf([&] { return lookupAtStation(index, x); });
             const Outcome slow = outcomeOf([&] { return literalScan(t, x, ','); });
+            const Outcome otherFast = outcomeOf([&] { return lookupAtStation(otherIndex, x); });
+            const Outcome otherSlow = outcomeOf([&] { return literalScan(other, x, ','); });
+            ASSERT_EQ(otherFast.index(), otherSlow.index());
+            if (otherFast.index() == 0)
+                EXPECT_EQ(std::get<0>(otherFast).value, std::get<0>(otherSlow).value) << "round " << round;
+            else
+                EXPECT_EQ(std::get<1>(otherFast), std::get<1>(otherSlow)) << "round " << round;
             ASSERT_EQ(fast.index(), slow.index()) << "round " << round << " x " << static_cast<double>(x);
             // A starting row anywhere, even past the end, changes nothing.
             const int nearRow = percent(rng) % (m + 3);

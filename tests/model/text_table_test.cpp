@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <span>
 #include <vector>
 
 using namespace kvor;
@@ -28,6 +29,7 @@ TEST(SharedColumns, AWriteToEitherTableLeavesTheOther)
     const auto changes = {
         +[](TextTable& t) { t.setCell(2, 0, "changed"); },
         +[](TextTable& t) { t.setNumber(1, 0, 1.5L, ','); },
+        +[](TextTable& t) { t.setNumbers(0, std::vector<long double>{0.5L, 2.0L}, ','); },
         +[](TextTable& t) { t.setRowCount(2); },
         +[](TextTable& t) { t.resize(9, 1); },
         +[](TextTable& t) { t.setColCount(0); },
@@ -83,6 +85,25 @@ TEST(TextTable, ShrinkingToNoRowsClearsTheHeadings)
     t.setRowCount(2);
     EXPECT_EQ(t.cell(0, 0), "");
     EXPECT_EQ(t.cell(1, 1), "");
+}
+
+// A column written at once holds what writing its rows one by one leaves: a
+// whole column of a fresh table, or the first rows of a column with cells.
+TEST(TextTable, SetNumbersWritesAsSetNumberDoes)
+{
+    const std::vector<long double> values = {roundTo15(1.0L / 3), 0.0L, roundTo15(-2.5e-7L), roundTo15(1e20L)};
+    for (const int rows : {4, 2}) {
+        for (const bool written : {false, true}) {
+            TextTable bulk(5, 2), single(5, 2);
+            if (written)
+                bulk = single = numbered(5);
+            bulk.setNumbers(1, std::span(values).first(static_cast<size_t>(rows)), '.');
+            for (int r = 1; r <= rows; ++r)
+                single.setNumber(r, 1, values[static_cast<size_t>(r - 1)], '.');
+            EXPECT_TRUE(bulk == single) << rows << " rows, written " << written;
+            EXPECT_EQ(bulk.number(1, 1, '.'), values[0]);
+        }
+    }
 }
 
 // A computed number is held as its value until its text is read: the text is
