@@ -92,7 +92,8 @@ EvaluatedProject evaluateFile(const CalcArguments& arguments)
         throw Error(fault->message);
     // The stored tables are evaluated as they are; a stale one is only reported.
     std::vector<int> stale = staleGeneratedSlots(project, sep);
-    evaluateProject(project, sep);
+    // Without --tables only the values are printed: the tendon tables are not formed.
+    evaluateProject(project, sep, arguments.tables ? TendonTables::Formed : TendonTables::Skipped);
     if (arguments.groupGiven) {
         // A tendon that is not entered cannot be ticked in the group panel.
         for (int t = 0; t < kSlotCount; ++t)

@@ -81,8 +81,10 @@ bool finishes(Step&& step)
     }
 }
 
-void computeInParallel(const Project& project, RunWork& work, char sep)
+void computeInParallel(const Project& project, RunWork& work, char sep, TendonTables tables)
 {
+    const QuantityColumns columns =
+        tables == TendonTables::Formed ? QuantityColumns::Written : QuantityColumns::Skipped;
     // First the derivative tables and the tendons' loads, then the 25 pairs,
     // which need both.
     runInParallel(2 * kSlots, [&](size_t task) {
@@ -124,7 +126,7 @@ void computeInParallel(const Project& project, RunWork& work, char sep)
         PairWork& w = work.pairs[q][t];
         w.done = finishes([&] {
             w.effect = tendonEffect(method, shape.polygonDone ? shape.polygon : tendon.points, *quantity.line,
-                                    *quantity.slopes, w.table, sep, work.tendons[t].loads);
+                                    *quantity.slopes, w.table, sep, work.tendons[t].loads, columns);
         });
     });
 }
@@ -135,7 +137,10 @@ void computeInParallel(const Project& project, RunWork& work, char sep)
 // itself, so a failure is reported and leaves the project as it always has.
 class Commit {
 public:
-    Commit(Project& project, RunWork& work, char sep) : project_(project), work_(work), sep_(sep) {}
+    Commit(Project& project, RunWork& work, char sep, TendonTables tables)
+        : project_(project), work_(work), sep_(sep), tables_(tables)
+    {
+    }
 
     void quantity(size_t q)
     {
@@ -176,7 +181,8 @@ private:
             if (method == TendonType::None) {
                 // A type without a method keeps its old value.
             } else if (!serial_ && w.done) {
-                table = std::move(w.table);
+                if (tables_ == TendonTables::Formed)
+                    table = std::move(w.table);
                 effect = w.effect;
                 if (method == TendonType::Broken)
                     loads_[t] = &work_.tendons[t].loads;
@@ -213,6 +219,7 @@ private:
     Project& project_;
     RunWork& work_;
     char sep_;
+    TendonTables tables_;
     bool serial_ = false;
     std::array<TendonLoads*, kSlots> loads_{};
     std::array<TendonLoads, kSlots> serialLoads_;
@@ -237,11 +244,11 @@ std::optional<Report> checkEvaluationPreconditions(const Project& project)
     return std::nullopt;
 }
 
-void evaluateProject(Project& project, char sep)
+void evaluateProject(Project& project, char sep, TendonTables tables)
 {
     const auto work = std::make_unique<RunWork>();
-    computeInParallel(project, *work, sep);
-    Commit commit(project, *work, sep);
+    computeInParallel(project, *work, sep, tables);
+    Commit commit(project, *work, sep, tables);
     for (size_t q = 0; q < kSlots; ++q) {
         if (project.quantities[q].entered())
             commit.quantity(q);

@@ -36,6 +36,11 @@ std::optional<Report> checkEvaluationPreconditions(const Project& project);
 // A failure throws kvor::Error at the point where it occurs and keeps
 // everything written before it (working tables, values, captions, group flags);
 // the caller then keeps the main window instead of showing the results.
-void evaluateProject(Project& project, char sep);
+//
+// A caller that reads only the values (kvor-calc without its tables) passes
+// TendonTables::Skipped: the run then need not form the tendon tables of the
+// pairs, and results.tendonTables are left as they are where it does not.
+enum class TendonTables { Formed, Skipped };
+void evaluateProject(Project& project, char sep, TendonTables tables = TendonTables::Formed);
 
 }  // namespace kvor

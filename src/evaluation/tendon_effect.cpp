@@ -100,21 +100,24 @@ long double straightEffect(const TextTable& points, const StationIndex& slopes, 
 // Rows 1..n of a computed column, filled in one go: valueAt(i) is row i's value,
 // kept in `out` (1-based) as its cell re-reads. When valueAt fails, the rows
 // before it are written all the same, as writing row by row leaves them.
+// Skipped columns get only `out`.
 template <class ValueAt>
-void fillColumn(TextTable& table, int col, int n, std::vector<long double>& out, char sep, ValueAt&& valueAt)
+void fillColumn(TextTable& table, int col, QuantityColumns columns, int n, std::vector<long double>& out, char sep,
+                ValueAt&& valueAt)
 {
-    const auto written = [&](int rows) {
-        return std::span<const long double>(out).subspan(1, static_cast<size_t>(rows));
+    const auto write = [&](int rows) {
+        if (columns == QuantityColumns::Written)
+            table.setNumbers(col, std::span<const long double>(out).subspan(1, static_cast<size_t>(rows)), sep);
     };
     int i = 1;
     try {
         for (; i <= n; ++i)
             out[static_cast<size_t>(i)] = roundTo15(checkedFinite(valueAt(i)));
     } catch (...) {
-        table.setNumbers(col, written(i - 1), sep);
+        write(i - 1);
         throw;
     }
-    table.setNumbers(col, written(n), sep);
+    write(n);
 }
 
 // Index i of a vector used 1-based, as the points are numbered.
@@ -182,7 +185,7 @@ long double contribution(long double d, long double moment, long double vertical
 }
 
 long double brokenEffect(const TextTable& points, const StationIndex& line, const StationIndex& slopes,
-                         TextTable& table, char sep, TendonLoads& loads)
+                         TextTable& table, char sep, TendonLoads& loads, QuantityColumns columns)
 {
     const int rows = points.rowCount();
     const int n = rows - 1;
@@ -195,7 +198,7 @@ long double brokenEffect(const TextTable& points, const StationIndex& line, cons
         loads.station.assign(static_cast<size_t>(std::max(n, 1)) + 2, 0.0L);
     // Tendon stations mostly ascend: each search starts from the row of the one before.
     int near = 0;
-    fillColumn(table, kOrdinate, n, eta, sep, [&](int i) {
+    fillColumn(table, kOrdinate, columns, n, eta, sep, [&](int i) {
         if (!formed)
             at(loads.station, i) = numberAt(points, i, kStoreStation, sep);
         const StationValue found = lookupAtStation(line, at(loads.station, i), near);
@@ -203,7 +206,7 @@ long double brokenEffect(const TextTable& points, const StationIndex& line, cons
         return found.value;
     });
     near = 0;
-    fillColumn(table, kSlope, n, d, sep, [&](int i) {
+    fillColumn(table, kSlope, columns, n, d, sep, [&](int i) {
         const StationValue found = lookupAtStation(slopes, at(loads.station, i), near);
         near = found.row;
         return found.value;
@@ -275,13 +278,13 @@ void formBrokenTendonLoads(const TextTable& points, TextTable& table, TendonLoad
 
 std::optional<long double> tendonEffect(TendonType type, const TextTable& tendonPoints, const StationIndex& line,
                                         const StationIndex& slopes, TextTable& tendonTable, char sep,
-                                        TendonLoads& loads)
+                                        TendonLoads& loads, QuantityColumns columns)
 {
     switch (type) {
     case TendonType::Straight:
         return straightEffect(tendonPoints, slopes, tendonTable, sep);
     case TendonType::Broken:
-        return brokenEffect(tendonPoints, line, slopes, tendonTable, sep, loads);
+        return brokenEffect(tendonPoints, line, slopes, tendonTable, sep, loads, columns);
     default:
         return std::nullopt;
     }

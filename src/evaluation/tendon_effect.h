@@ -50,6 +50,12 @@ struct TendonLoads {
     std::vector<long double> moment;    // M(i) unrounded
 };
 
+// The two columns of a broken tendon's table that differ per quantity, the
+// ordinates and slopes looked up at its points: written, or skipped by a run
+// that wants the effects alone (the rows of both columns are then left empty;
+// the lookups, their rounding and every failure are the same).
+enum class QuantityColumns { Written, Skipped };
+
 // Fills `tendonTable` for a straight or broken tendon and returns its effect;
 // any other type computes nothing, leaves the table and returns nothing.
 // `line` indexes the quantity's influence line, `slopes` its derivative table.
@@ -61,7 +67,8 @@ struct TendonLoads {
 // store and the table the loads were formed in (TextTable::shareColumn).
 std::optional<long double> tendonEffect(TendonType type, const TextTable& tendonPoints,
                                         const StationIndex& line, const StationIndex& slopes,
-                                        TextTable& tendonTable, char sep, TendonLoads& loads);
+                                        TextTable& tendonTable, char sep, TendonLoads& loads,
+                                        QuantityColumns columns = QuantityColumns::Written);
 
 // Forms a broken tendon's loads without a quantity: `table` gets the point
 // numbers, the store's columns and the loads V, H and M as the tendon's first

@@ -48,10 +48,10 @@ void enterBroken(Project& p, int t, std::initializer_list<std::pair<const char*,
     ASSERT_FALSE(storeTendon(slot, BrokenTendonInput{points, segmentForces}));
 }
 
-std::string runError(Project& p)
+std::string runError(Project& p, TendonTables tables = TendonTables::Formed)
 {
     try {
-        evaluateProject(p, ',');
+        evaluateProject(p, ',', tables);
     } catch (const Error& e) {
         return e.what();
     }
@@ -222,6 +222,27 @@ TEST(EvaluationRun, AnEnteredTendonOfAnotherTypeKeepsItsValue)
     EXPECT_EQ(p.results.value[0][0], "12");
     EXPECT_TRUE(p.results.selectable[0]);
     EXPECT_EQ(p.results.tendonTables[0][0].rowCount(), 5);
+}
+
+// A run for the values alone gives the values and the failure of a full run.
+TEST(EvaluationRun, AValuesOnlyRunGivesTheSameValuesAndFailure)
+{
+    Project ok;
+    enterQuantity(ok, 0, triangleLine());
+    enterQuantity(ok, 1, stationTable({{"0", "0"}, {"4", "1"}, {"10", "0"}}));
+    enterBroken(ok, 0, {{"2", "0"}, {"5", "0,5"}, {"8", "0"}}, {"-1000", "-1000"});
+    enterStraight(ok, 1, "0", "10", "0,2", "-1000");
+    enterBroken(ok, 2, {{"1", "0"}, {"3", "0,2"}, {"6", "0"}}, {"-800", "-800"});
+    Project failing = ok;
+    enterQuantity(failing, 2, stationTable({{"0", "0"}, {"5", "1"}}));  // tendons 1 and 3 run past its end
+    for (const Project* p : {&ok, &failing}) {
+        Project formed = *p, skipped = *p;
+        const std::string error = runError(formed);
+        EXPECT_EQ(error == "no error", p == &ok) << error;
+        EXPECT_EQ(runError(skipped, TendonTables::Skipped), error);
+        EXPECT_EQ(skipped.results.value, formed.results.value);
+        EXPECT_EQ(skipped.results.derivatives, formed.results.derivatives);
+    }
 }
 
 TEST(EvaluationRun, ARepeatedRunGivesTheSameResult)
