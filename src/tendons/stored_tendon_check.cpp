@@ -53,8 +53,7 @@ Reports checkBroken(const TendonSlot& slot, const BeamModel& beam, const CrossSe
         return fault("poslední bod lomeného kabelu má mít předpínací sílu posledního úseku");
     TextTable points, forces;
     loadBrokenTendonTables(slot, points, forces);
-    TendonSlot scratch;
-    if (auto incomplete = storeTendon(scratch, BrokenTendonInput{points, forces}))
+    if (auto incomplete = incompleteBrokenTendon(BrokenTendonInput{points, forces}))
         return {*incomplete};
     Reports reports = checkPointTable(points, beam, section, sep);
     append(reports, checkSegmentForces(forces, sep));

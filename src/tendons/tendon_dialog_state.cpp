@@ -95,12 +95,12 @@ int loadBrokenTendonTables(const TendonSlot& slot, TextTable& points, TextTable&
     points = TextTable(m + 1, 2);
     forces = TextTable(m, 1);
     writeBrokenTendonHeadings(points, forces);
-    for (int r = 1; r <= m; ++r) {
-        points.setCell(r, 0, store.cell(r, 0));
-        points.setCell(r, 1, store.cell(r, 1));
-        if (r < m)
-            forces.setCell(r, 0, store.cell(r, 2));
-    }
+    // The stations and eccentricities are the store's own columns, held
+    // together until either table is edited (a store without points has none).
+    points.shareColumn(0, store, 0);
+    points.shareColumn(1, store, 1);
+    for (int r = 1; r < m; ++r)
+        forces.setCell(r, 0, store.cell(r, 2));
     return m;
 }
 

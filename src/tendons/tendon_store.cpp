@@ -34,13 +34,20 @@ std::optional<Report> storeTendon(TendonSlot& slot, const StraightTendonInput& i
     return std::nullopt;
 }
 
-std::optional<Report> storeTendon(TendonSlot& slot, const BrokenTendonInput& in)
+std::optional<Report> incompleteBrokenTendon(const BrokenTendonInput& in)
 {
-    const int m = in.points.rowCount() - 1;
     // A polygon needs two points: a shorter table (a point count typed below 2)
     // counts as incomplete rather than storing a tendon without a segment.
-    if (in.points.cell(1, 0).empty() || in.forces.cell(1, 0).empty() || m < 2)
+    if (in.points.cell(1, 0).empty() || in.forces.cell(1, 0).empty() || in.points.rowCount() - 1 < 2)
         return Report{kIncomplete, Beep::None, "StringGrid1", std::nullopt};
+    return std::nullopt;
+}
+
+std::optional<Report> storeTendon(TendonSlot& slot, const BrokenTendonInput& in)
+{
+    if (auto incomplete = incompleteBrokenTendon(in))
+        return incomplete;
+    const int m = in.points.rowCount() - 1;
 
     TextTable& store = slot.points;
     store.resize(m + 1, 3);

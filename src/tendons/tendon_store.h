@@ -42,5 +42,7 @@ std::optional<Report> storeTendon(TendonSlot& slot, const StraightTendonInput& i
 // "Zadejte parametry předpínacího kabelu", focus "StringGrid1", nothing stored.
 // Otherwise stores m = point table rows - 1 points and returns nothing.
 std::optional<Report> storeTendon(TendonSlot& slot, const BrokenTendonInput& input);
+// That refusal alone, without storing: nothing when storeTendon would store.
+std::optional<Report> incompleteBrokenTendon(const BrokenTendonInput& input);
 
 }  // namespace kvor
