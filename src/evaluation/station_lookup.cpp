@@ -50,8 +50,9 @@ StationIndex StationIndex::withValues(const TextTable& table, char sep) const
 {
     StationIndex index = *this;
     index.table_ = &table;
+    constexpr long double kNotANumber = std::numeric_limits<long double>::quiet_NaN();
     for (size_t i = 0; i < index.values_.size(); ++i)
-        index.values_[i] = table.number(static_cast<int>(i) + 1, 1, sep).value_or(std::numeric_limits<long double>::quiet_NaN());
+        index.values_[i] = table.number(static_cast<int>(i) + 1, 1, sep).value_or(kNotANumber);
     index.formChordSlopes();
     return index;
 }

@@ -156,24 +156,42 @@ void formPointForces(const TextTable& points, TextTable& table, TendonLoads& loa
     horizontal.assign(static_cast<size_t>(n) + 1, 0.0L);
     loads.vertical.assign(horizontal.size(), 0.0L);
     const auto force = [&](int i) { return numberAt(points, i, kStoreForce, sep); };
+    // The points are formed in row order and their columns written at once,
+    // also the rows formed before a failure.
+    int verticals = 0, horizontals = 0;
+    const auto rows = [](const std::vector<long double>& v, int count) {
+        return std::span<const long double>(v).subspan(1, static_cast<size_t>(count));
+    };
+    const auto writeColumns = [&] {
+        table.setNumbers(kVertical, rows(loads.vertical, verticals), sep);
+        table.setNumbers(kHorizontal, rows(horizontal, horizontals), sep);
+    };
     const auto writeForces = [&](int i, long double v, long double h) {
-        at(loads.vertical, i) = writeNumber(table, i, kVertical, v, sep);
-        at(horizontal, i) = writeNumber(table, i, kHorizontal, h, sep);
+        at(loads.vertical, i) = roundTo15(checkedFinite(v));
+        verticals = i;
+        at(horizontal, i) = roundTo15(checkedFinite(h));
+        horizontals = i;
     };
     // First anchorage: the first segment's force. Interior point: the segment
     // starting there minus the segment ending there, each with the force of its
     // starting row. Last anchorage: minus the last segment, with the force of
     // its own row (the store repeats the last segment's force there).
-    const long double first = force(1);
-    writeForces(1, first * at(sinA, 1), first * at(cosA, 1));
-    long double before = first;  // each force is parsed once
-    for (int i = 2; i <= n - 1; ++i) {
-        const long double own = force(i);
-        writeForces(i, own * at(sinA, i) - before * at(sinA, i - 1), own * at(cosA, i) - before * at(cosA, i - 1));
-        before = own;
+    try {
+        const long double first = force(1);
+        writeForces(1, first * at(sinA, 1), first * at(cosA, 1));
+        long double before = first;  // each force is parsed once
+        for (int i = 2; i <= n - 1; ++i) {
+            const long double own = force(i);
+            writeForces(i, own * at(sinA, i) - before * at(sinA, i - 1), own * at(cosA, i) - before * at(cosA, i - 1));
+            before = own;
+        }
+        const long double last = -force(n);
+        writeForces(n, last * at(sinA, n - 1), last * at(cosA, n - 1));
+    } catch (...) {
+        writeColumns();
+        throw;
     }
-    const long double last = -force(n);
-    writeForces(n, last * at(sinA, n - 1), last * at(cosA, n - 1));
+    writeColumns();
 }
 
 // c(i) = d(i)·M(i) + V(i)·η(i), each step guarded against overflow.
@@ -269,10 +287,10 @@ void formBrokenTendonLoads(const TextTable& points, TextTable& table, TendonLoad
     std::vector<long double> eccentricity, horizontal;
     formPointForces(points, table, loads, eccentricity, horizontal, sep);
     loads.moment.assign(horizontal.size(), 0.0L);
-    for (int i = 1; i <= n; ++i) {
-        at(loads.moment, i) = checkedFinite(at(eccentricity, i) * at(horizontal, i));
-        writeNumber(table, i, kMoment, at(loads.moment, i), sep);
-    }
+    std::vector<long double> momentCells(horizontal.size());
+    fillColumn(table, kMoment, QuantityColumns::Written, n, momentCells, sep, [&](int i) {
+        return at(loads.moment, i) = checkedFinite(at(eccentricity, i) * at(horizontal, i));
+    });
     loads.table = &table;
 }
 

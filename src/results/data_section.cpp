@@ -341,8 +341,9 @@ public:
     // straight from the line without a copy of its own.
     void setNumberCell(TextTable& table, int row, int col, std::string_view field)
     {
-        const bool asStored = field.find('\\') == std::string_view::npos &&
-                              (fileSeparator_ == systemSeparator_ || field.find(fileSeparator_) == std::string_view::npos);
+        const bool sameSeparator = fileSeparator_ == systemSeparator_ ||
+                                   field.find(fileSeparator_) == std::string_view::npos;
+        const bool asStored = field.find('\\') == std::string_view::npos && sameSeparator;
         if (asStored)
             table.setCell(row, col, field);
         else
