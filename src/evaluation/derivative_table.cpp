@@ -3,11 +3,6 @@
 #include "model/error.h"
 #include "model/numbers.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-#include <vector>
-
 namespace kvor {
 
 void buildDerivativeTable(const TextTable& line, TextTable& derivatives, char sep)
