@@ -9,7 +9,7 @@
 namespace kvor {
 namespace {
 
-Report fault(std::string message, const char* focus)
+Report fault(std::string message, Field focus)
 {
     return Report{std::move(message), Beep::AfterMessage, focus, std::nullopt};
 }
@@ -63,33 +63,33 @@ SlotLine generateSlotLine(const Project& project, std::string_view kindText, con
 {
     SlotLine out;
     if (!structureEntered(project)) {
-        out.fault = fault("Konstrukce není zadána, příčinkovou čáru z ní nelze vygenerovat!", kGeneratorButton);
+        out.fault = fault("Konstrukce není zadána, příčinkovou čáru z ní nelze vygenerovat!", Field::GeneratorCommand);
         return out;
     }
     const auto kind = lineKindOf(quantityKindOf(kindText));
     if (!kind) {
         out.fault = fault("Typ veličiny „" + std::string(kindText) +
                               "“ není žádný z typů Ohybový moment, Posouvající síla, Reakce, Průhyb, Pootočení!",
-                          kGeneratorButton);
+                          Field::GeneratorCommand);
         return out;
     }
     LineRequest request;
     request.kind = *kind;
     const auto spans = beamSpans(project.beam, sep);
     if (!spans) {
-        out.fault = fault("Délky polí nosníku musí být zadány jako čísla!", kGeneratorButton);
+        out.fault = fault("Délky polí nosníku musí být zadány jako čísla!", Field::GeneratorCommand);
         return out;
     }
     request.spans = *spans;
     const auto station = parseNumber(input.station, sep);
     if (!station) {
-        out.fault = fault("Staničení X musí být zadáno jako číslo!", kGeneratorStationField);
+        out.fault = fault("Staničení X musí být zadáno jako číslo!", Field::GeneratorStation);
         return out;
     }
     request.station = *station;
     const auto step = parseNumber(input.step, sep);
     if (!step) {
-        out.fault = fault("Krok musí být zadán jako číslo!", kGeneratorStepField);
+        out.fault = fault("Krok musí být zadán jako číslo!", Field::GeneratorStep);
         return out;
     }
     request.step = *step;
@@ -98,11 +98,11 @@ SlotLine generateSlotLine(const Project& project, std::string_view kindText, con
         if (!modulus) {
             out.fault = fault(input.modulus.empty() ? "Zadejte modul pružnosti E!"
                                                     : "Modul pružnosti E musí být zadán jako číslo!",
-                              kGeneratorModulusField);
+                              Field::GeneratorModulus);
             return out;
         }
         if (!(*modulus > 0)) {
-            out.fault = fault("Modul pružnosti E musí být větší než 0!", kGeneratorModulusField);
+            out.fault = fault("Modul pružnosti E musí být větší než 0!", Field::GeneratorModulus);
             return out;
         }
         const auto inertia = parseNumber(project.section.inertia, sep);
@@ -110,14 +110,14 @@ SlotLine generateSlotLine(const Project& project, std::string_view kindText, con
             out.fault = fault(project.section.inertia.empty()
                                   ? "Moment setrvačnosti I průřezu není zadán, spočtěte nebo zadejte průřez!"
                                   : "Moment setrvačnosti I průřezu musí být číslo větší než 0!",
-                              kGeneratorButton);
+                              Field::GeneratorCommand);
             return out;
         }
         request.ei = *modulus * 1000.0L * *inertia;  // MPa = 1000 kN/m²
     }
     const GeneratedLine line = generateLine(request);
     if (!line.fault.empty()) {
-        out.fault = fault(line.fault, kGeneratorButton);
+        out.fault = fault(line.fault, Field::GeneratorCommand);
         return out;
     }
     out.fileText = lineFileText(line.points);
@@ -133,7 +133,7 @@ SlotLine regenerateSlotLine(const Project& project, const QuantitySlot& slot, ch
     const auto kind = lineKindOfCode(slot.generator.kind);
     if (!kind) {
         SlotLine out;
-        out.fault = fault("Neznámý typ vygenerované příčinkové čáry „" + slot.generator.kind + "“!", kGeneratorButton);
+        out.fault = fault("Neznámý typ vygenerované příčinkové čáry „" + slot.generator.kind + "“!", Field::GeneratorCommand);
         return out;
     }
     return generateSlotLine(project, kQuantityKindLabels[static_cast<size_t>(*kind)],

@@ -17,11 +17,6 @@
 
 namespace kvor {
 
-// Controls of the influence-line dialog that a fault sends the focus to.
-inline constexpr const char* kGeneratorStationField = "Edit3";
-inline constexpr const char* kGeneratorStepField = "Edit4";
-inline constexpr const char* kGeneratorModulusField = "Edit5";
-inline constexpr const char* kGeneratorButton = "BitBtn4";
 
 // The default step H as typed: "0,1" on a system with a decimal comma.
 std::string defaultGeneratorStep(char sep);

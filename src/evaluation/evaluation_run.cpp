@@ -238,9 +238,9 @@ std::optional<Report> checkEvaluationPreconditions(const Project& project)
 {
     const auto entered = [](const auto& slot) { return slot.entered(); };
     if (std::none_of(project.tendons.begin(), project.tendons.end(), entered))
-        return Report{"Zadejte typ a tvar předpínacích kabelů", Beep::AfterMessage, "BitBtn22", std::nullopt};
+        return Report{"Zadejte typ a tvar předpínacích kabelů", Beep::AfterMessage, Field::TendonDefinition1, std::nullopt};
     if (std::none_of(project.quantities.begin(), project.quantities.end(), entered))
-        return Report{"Zadejte průběhy příčinkových čar", Beep::AfterMessage, "BitBtn4", kInfluenceLinesPage};
+        return Report{"Zadejte průběhy příčinkových čar", Beep::AfterMessage, Field::QuantityLine1, Page::InfluenceLines};
     return std::nullopt;
 }
 

@@ -20,9 +20,6 @@
 
 namespace kvor {
 
-// 0-based index of the main window's page "Příčinkové čáry".
-inline constexpr int kInfluenceLinesPage = 2;
-
 // The run's preconditions, in order: no entered tendon gives "Zadejte typ a
 // tvar předpínacích kabelů" (focus "BitBtn22"); else no entered quantity gives
 // "Zadejte průběhy příčinkových čar" (page "Příčinkové čáry", focus "BitBtn4").

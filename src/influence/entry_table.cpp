@@ -47,7 +47,7 @@ std::optional<Report> checkLineEntered(const TextTable& entry)
 {
     if (entry.rowCount() >= 2 && !entry.cell(1, 0).empty())
         return std::nullopt;
-    return Report{"Zadejte průběh příčinkové čáry", Beep::None, "RadioGroup1", std::nullopt};
+    return Report{"Zadejte průběh příčinkové čáry", Beep::None, Field::LineEntryMode, std::nullopt};
 }
 
 void clearEntryRows(TextTable& entry)

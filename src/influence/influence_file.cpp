@@ -182,11 +182,4 @@ void readInfluenceFile(const std::string& path, TextTable& entryTable, char sep)
     fillEntryRows(content, entryTable, sep);
 }
 
-EntryTableGeometry entryTableGeometry(int pointCount)
-{
-    if (pointCount > 4)
-        return {194, 139, true};
-    return {176, 27 * (pointCount + 1) + 4, false};
-}
-
 }  // namespace kvor

@@ -70,16 +70,4 @@ void readInfluenceText(std::string_view content, TextTable& entryTable, char sep
 // kMaxInfluenceFileBytes, with a Czech message.
 void readInfluenceFile(const std::string& path, TextTable& entryTable, char sep);
 
-// Pixel size of the visible entry table for a number of point rows: more than 4
-// points get 194 x 139 with a vertical scroll bar; otherwise 176 wide and
-// 27 * (points + 1) + 4 high without a scroll bar.
-struct EntryTableGeometry {
-    int width = 0;
-    int height = 0;
-    bool verticalScrollBar = false;
-
-    bool operator==(const EntryTableGeometry&) const = default;
-};
-EntryTableGeometry entryTableGeometry(int pointCount);
-
 }  // namespace kvor

@@ -57,7 +57,7 @@ Reports checkInfluenceTable(const BeamModel& beam, const TextTable& entryTable, 
     const long double totalLength = totalBeamLength(beam, sep);
     Reports reports;
     const auto report = [&reports](std::string message) {
-        reports.push_back(Report{std::move(message), Beep::AfterMessage, "StringGrid1", std::nullopt});
+        reports.push_back(Report{std::move(message), Beep::AfterMessage, Field::LinePoints, std::nullopt});
     };
     if (auto fault = checkStationColumn(entryTable, 0, totalLength, sep))
         report(std::move(*fault));

@@ -19,8 +19,8 @@ const ChartSeries* ChartDrawing::find(std::string_view name) const
 
 Report structureMissingReport(const BeamModel& beam)
 {
-    const char* focus = beam.kind == BeamKind::Simple ? "Edit6" : "StringGrid1";
-    return Report{"Zadejte tvar konstrukce", Beep::None, focus, kStructurePage};
+    const Field focus = beam.kind == BeamKind::Simple ? Field::BeamLength : Field::MemberLengths;
+    return Report{"Zadejte tvar konstrukce", Beep::None, focus, Page::Structure};
 }
 
 namespace {

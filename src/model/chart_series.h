@@ -50,9 +50,6 @@ struct ChartDrawing {
     const ChartSeries* find(std::string_view name) const;
 };
 
-// 0-based index of the main window's page "Zadání konstrukce".
-constexpr int kStructurePage = 1;
-
 // "Zadejte tvar konstrukce", no beep: the structure page comes to the front with
 // the focus on the length field `Edit6` (simple beam) or the member table
 // `StringGrid1` (continuous beam).

@@ -46,20 +46,13 @@ int rebuildMemberTable(BeamModel& beam)
     return n;
 }
 
-MemberTableGeometry memberTableGeometry(int n)
-{
-    if (n <= 7)
-        return {27 * n + 29, 176, 30, false};
-    return {218, 194, 22, true};
-}
-
 std::optional<Report> checkSpan(const BeamModel& beam, char sep)
 {
     const auto length = parseNumber(beam.length, sep);
     if (!length)
-        return Report{"Rozpětí musí být zadáno jako číslo!", Beep::AfterMessage, "Edit6", {}};
+        return Report{"Rozpětí musí být zadáno jako číslo!", Beep::AfterMessage, Field::BeamLength, {}};
     if (!(*length > 0))
-        return Report{"Rozpětí musí být větší než 0!", Beep::AfterMessage, "Edit6", {}};
+        return Report{"Rozpětí musí být větší než 0!", Beep::AfterMessage, Field::BeamLength, {}};
     return std::nullopt;
 }
 
@@ -70,10 +63,10 @@ std::optional<Report> checkMemberLengths(const BeamModel& beam, char sep)
         const std::string row = formatInteger(r);
         if (!length)
             return Report{"Políčko v 2.sloupci a " + row + ".řádku musí obsahovat číslo!", Beep::None,
-                          "StringGrid1", {}};
+                          Field::MemberLengths, {}};
         if (!(*length > 0))
             return Report{"Políčko v 2.sloupci a " + row + ".řádku musí obsahovat číslo větší než 0!",
-                          Beep::AfterMessage, "StringGrid1", {}};
+                          Beep::AfterMessage, Field::MemberLengths, {}};
     }
     return std::nullopt;
 }

@@ -37,19 +37,6 @@ bool structureEntered(const Project& project);
 //     empty or giant table can come of a typed count.
 int rebuildMemberTable(BeamModel& beam);
 
-// Pixel size and place of the member table for n members: height 27·n + 29,
-// width 176, left 30 while n <= 7; from 8 members on the height stays at 218
-// and a vertical scroll bar (width 194, left 22) shows the rest.
-struct MemberTableGeometry {
-    int height;
-    int width;
-    int left;
-    bool verticalScrollBar;
-
-    bool operator==(const MemberTableGeometry&) const = default;
-};
-MemberTableGeometry memberTableGeometry(int memberCount);
-
 // `Edit6Exit`: L must be a number above 0. On failure: focus "Edit6", the
 // message, then a beep. The text stays as typed.
 std::optional<Report> checkSpan(const BeamModel& beam, char decimalSeparator);

@@ -72,8 +72,6 @@ SectionUnits invertedTSectionUnits(long double b1, long double b2, long double h
     return {area, inertia, d, top};
 }
 
-std::string fieldName(int number) { return "Edit" + formatInteger(number); }
-
 }  // namespace
 
 SectionLayout sectionLayout(SectionType type)
@@ -140,7 +138,7 @@ std::optional<Report> computeSectionValues(CrossSection& section, char sep)
         return std::nullopt;
     for (int i = 0; i < needed; ++i)
         if (section.dimensions[i].empty())
-            return Report{"Zadejte vstupní hodnoty!", Beep::None, "", {}};
+            return Report{"Zadejte vstupní hodnoty!", Beep::None, Field::None, {}};
 
     std::array<long double, 4> dimensions{};
     for (int i = 0; i < needed; ++i)
@@ -158,9 +156,9 @@ std::optional<Report> checkDimension(const CrossSection& section, int index, cha
 {
     const auto value = parseNumber(section.dimensions.at(index), sep);
     if (!value)
-        return Report{"Musí být zadáno číslo!", Beep::AfterMessage, fieldName(11 + index), {}};
+        return Report{"Musí být zadáno číslo!", Beep::AfterMessage, nthField(Field::SectionDimension1, index), {}};
     if (!(*value > 0))
-        return Report{"Musí být zadáno číslo větší než 0!", Beep::AfterMessage, fieldName(11 + index), {}};
+        return Report{"Musí být zadáno číslo větší než 0!", Beep::AfterMessage, nthField(Field::SectionDimension1, index), {}};
     return std::nullopt;
 }
 
@@ -188,10 +186,10 @@ std::optional<Report> checkSectionValue(const CrossSection& section, int index, 
         return std::nullopt;
     const auto value = parseNumber(section.*rule.text, sep);
     if (!value)
-        return Report{rule.notANumber, Beep::None, fieldName(7 + index), {}};
+        return Report{rule.notANumber, Beep::None, nthField(Field::SectionArea, index), {}};
     const bool inRange = rule.mustBeNegative ? *value < 0 : *value > 0;
     if (!inRange)
-        return Report{rule.outOfRange, Beep::None, fieldName(7 + index), {}};
+        return Report{rule.outOfRange, Beep::None, nthField(Field::SectionArea, index), {}};
     return std::nullopt;
 }
 

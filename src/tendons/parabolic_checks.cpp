@@ -12,7 +12,7 @@ namespace kvor {
 
 namespace {
 
-using namespace parabolic_controls;
+using namespace parabolic_fields;
 
 constexpr int kStation = 0;
 constexpr int kEccentricity = 1;
@@ -26,10 +26,10 @@ constexpr const char* kForceNotCompression = "Předpínací síla musí být zad
 
 // The straight tendon's field checks speak of its controls Edit1..Edit4; a
 // parabola's fields take their place.
-Reports onField(Reports reports, const char* field)
+Reports onField(Reports reports, Field field)
 {
     for (Report& r : reports)
-        r.focus = r.focus == "Edit1" ? kX1 : field;
+        r.focus = r.focus == Field::StraightFirstStation ? kX1 : field;
     return reports;
 }
 
@@ -40,7 +40,7 @@ std::optional<TendonFault> firstOf(const Reports& reports)
     return TendonFault{reports.front(), 0, -1};
 }
 
-TendonFault inTable(std::string message, const char* table, int row, int column)
+TendonFault inTable(std::string message, Field table, int row, int column)
 {
     return {Report{std::move(message), Beep::AfterMessage, table, std::nullopt}, row, column};
 }
@@ -88,7 +88,7 @@ std::optional<TendonFault> checkBulge(TendonType type, const TextTable& store, i
 }
 
 std::optional<TendonFault> checkPolygonSize(TendonType type, const TextTable& store, int divisions,
-                                            const char* divisionsField)
+                                            Field divisionsField)
 {
     const long long points = polygonPointCount(store, type, divisions);
     if (points <= kMaxPolygonPoints)
@@ -100,7 +100,7 @@ std::optional<TendonFault> checkPolygonSize(TendonType type, const TextTable& st
 std::optional<TendonFault> checkSimpleTendon(const TextTable& store, std::string_view divisions,
                                              const BeamModel& beam, const CrossSection& section, char sep)
 {
-    for (const char* field : {kX1, kE1, kX2, kE2, kMid, parabolic_controls::kForce})
+    for (const Field field : {kX1, kE1, kX2, kE2, kMid, parabolic_fields::kForce})
         if (auto fault = firstOf(checkSimpleField(field, store, beam, section, sep)))
             return fault;
     if (auto fault = checkDivisions(divisions, kSimpleDivisions))
@@ -110,19 +110,18 @@ std::optional<TendonFault> checkSimpleTendon(const TextTable& store, std::string
 
 }  // namespace
 
-Reports checkSimpleField(const char* field, const TextTable& store, const BeamModel& beam,
+Reports checkSimpleField(Field field, const TextTable& store, const BeamModel& beam,
                          const CrossSection& section, char sep)
 {
-    const std::string_view field_(field);
-    if (field_ == kX1)
+    if (field == kX1)
         return onField(checkFirstAnchorage(store.cell(1, kStation), beam, sep), kX1);
-    if (field_ == kX2)
+    if (field == kX2)
         return onField(checkSecondAnchorage(store.cell(1, kStation), store.cell(2, kStation), beam, sep), kX2);
-    if (field_ == kE1)
+    if (field == kE1)
         return onField(checkEccentricity(store.cell(1, kEccentricity), section, sep), kE1);
-    if (field_ == kE2)
+    if (field == kE2)
         return onField(checkEccentricity(store.cell(2, kEccentricity), section, sep), kE2);
-    if (field_ == kMid) {
+    if (field == kMid) {
         const std::string_view mid = store.cell(1, kMidEccentricityColumn);
         if (mid.empty()) {
             fibresOf(section, sep);  // the section is obtained first, as in every field check
@@ -130,12 +129,12 @@ Reports checkSimpleField(const char* field, const TextTable& store, const BeamMo
         }
         return onField(checkEccentricity(mid, section, sep), kMid);
     }
-    if (field_ == parabolic_controls::kForce)
-        return onField(checkForce(store.cell(1, kForceColumn), sep), parabolic_controls::kForce);
+    if (field == parabolic_fields::kForce)
+        return onField(checkForce(store.cell(1, kForceColumn), sep), parabolic_fields::kForce);
     return {};
 }
 
-std::optional<TendonFault> checkDivisions(std::string_view divisions, const char* field)
+std::optional<TendonFault> checkDivisions(std::string_view divisions, Field field)
 {
     if (parseDivisions(divisions))
         return std::nullopt;
@@ -229,7 +228,7 @@ std::optional<Report> checkEnteredParabolicTendons(const Project& project, char 
             continue;
         if (auto fault =
                 checkParabolicTendon(slot.type, slot.points, slot.divisions, project.beam, project.section, sep)) {
-            fault->report.focus = "BitBtn" + formatInteger(22 + t);
+            fault->report.focus = nthField(Field::TendonDefinition1, t);
             return fault->report;
         }
     }

@@ -34,30 +34,30 @@ struct TendonFault {
     bool operator==(const TendonFault&) const = default;
 };
 
-// Control names of the parabolic panels.
-namespace parabolic_controls {
-inline constexpr const char* kX1 = "Edit6";
-inline constexpr const char* kE1 = "Edit7";
-inline constexpr const char* kX2 = "Edit8";
-inline constexpr const char* kE2 = "Edit9";
-inline constexpr const char* kMid = "Edit10";
-inline constexpr const char* kForce = "Edit11";
-inline constexpr const char* kSimpleDivisions = "Edit12";
-inline constexpr const char* kPointCount = "Edit13";
-inline constexpr const char* kPointTable = "StringGrid3";
-inline constexpr const char* kSegmentTable = "StringGrid4";
-inline constexpr const char* kTableDivisions = "Edit14";
-}  // namespace parabolic_controls
+// The inputs of the parabolic panels.
+namespace parabolic_fields {
+inline constexpr Field kX1 = Field::ParabolaFirstStation;
+inline constexpr Field kE1 = Field::ParabolaFirstEccentricity;
+inline constexpr Field kX2 = Field::ParabolaSecondStation;
+inline constexpr Field kE2 = Field::ParabolaSecondEccentricity;
+inline constexpr Field kMid = Field::ParabolaMidEccentricity;
+inline constexpr Field kForce = Field::ParabolaForce;
+inline constexpr Field kSimpleDivisions = Field::ParabolaDivisions;
+inline constexpr Field kPointCount = Field::ParabolaPointCount;
+inline constexpr Field kPointTable = Field::ParabolaPoints;
+inline constexpr Field kSegmentTable = Field::ParabolaSegments;
+inline constexpr Field kTableDivisions = Field::ParabolaTableDivisions;
+}  // namespace parabolic_fields
 
 // Type 2, one field at a time (the straight tendon's rules and messages):
 // x1 as s1, x2 as s2 (strictly after x1), e1, e2 and m inside the section
 // (m must be given: "Zadejte excentricitu kabelu uprostřed úseku!!!"), N below 0.
-Reports checkSimpleField(const char* field, const TextTable& store, const BeamModel& beam,
+Reports checkSimpleField(Field field, const TextTable& store, const BeamModel& beam,
                          const CrossSection& section, char sep);
 
 // D: a whole number 1..1000, else "Počet dělení paraboly musí být celé číslo
 // od 1 do 1000!!!" with a beep before, focus `field`.
-std::optional<TendonFault> checkDivisions(std::string_view divisions, const char* field);
+std::optional<TendonFault> checkDivisions(std::string_view divisions, Field field);
 
 // Types 3/4, the point table: stations as a broken tendon's (numbers, on the
 // beam, not descending), then eccentricities inside the section.

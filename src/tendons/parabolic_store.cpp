@@ -46,14 +46,14 @@ std::optional<Report> checkParabolicComplete(const SimpleParabolicInput& in)
 {
     for (const std::string* field : {&in.x1, &in.e1, &in.x2, &in.e2, &in.mid, &in.n, &in.divisions})
         if (field->empty())
-            return Report{kIncomplete, Beep::None, "Edit6", std::nullopt};
+            return Report{kIncomplete, Beep::None, Field::ParabolaFirstStation, std::nullopt};
     return std::nullopt;
 }
 
 std::optional<Report> checkParabolicComplete(const ParabolicTablesInput& in)
 {
     if (in.points.rowCount() < 3 || in.points.cell(1, 0).empty() || in.segments.cell(1, 0).empty())
-        return Report{kIncomplete, Beep::None, "StringGrid3", std::nullopt};
+        return Report{kIncomplete, Beep::None, Field::ParabolaPoints, std::nullopt};
     return std::nullopt;
 }
 

@@ -9,18 +9,18 @@
 namespace kvor {
 namespace {
 
-constexpr const char* kFirstStationField = "Edit1";
-constexpr const char* kSecondStationField = "Edit2";
-constexpr const char* kEccentricityField = "Edit3";
-constexpr const char* kForceField = "Edit4";
-constexpr const char* kPointTable = "StringGrid1";
-constexpr const char* kForceTable = "StringGrid2";
+constexpr Field kFirstStationField = Field::StraightFirstStation;
+constexpr Field kSecondStationField = Field::StraightSecondStation;
+constexpr Field kEccentricityField = Field::StraightEccentricity;
+constexpr Field kForceField = Field::StraightForce;
+constexpr Field kPointTable = Field::BrokenPoints;
+constexpr Field kForceTable = Field::BrokenForces;
 
 constexpr const char* kStationNotNumber = "Staničení musí být zadáno jako číslo!!!";
 constexpr const char* kStationNegative = "Staničení nesmí být záporné";
 constexpr const char* kStationBeyondBeam = "Staničení nemůže být větší než celková délka nosníku!!!";
 
-Reports one(std::string message, Beep beep, const char* focus)
+Reports one(std::string message, Beep beep, Field focus)
 {
     return {Report{std::move(message), beep, focus, std::nullopt}};
 }

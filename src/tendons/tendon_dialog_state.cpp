@@ -1,6 +1,7 @@
 #include "tendons/tendon_dialog_state.h"
 
 #include "model/numbers.h"
+#include "structure/beam.h"
 
 #include <algorithm>
 
@@ -41,8 +42,13 @@ std::optional<Report> checkTendonTypeChosen(const TendonSlot& slot, int slotNumb
     // Slots 1 and 4 report without a beep, the others with one after the message.
     const bool beeps = slotNumber == 2 || slotNumber == 3 || slotNumber == 5;
     return Report{"Vyberte typ " + formatInteger(slotNumber) + ".předpínacího kabelu!",
-                  beeps ? Beep::AfterMessage : Beep::None, "ComboBox" + formatInteger(slotNumber + 5),
+                  beeps ? Beep::AfterMessage : Beep::None, nthField(Field::TendonType1, slotNumber - 1),
                   std::nullopt};
+}
+
+bool tendonDialogOpens(const Project& project, const TendonSlot& slot)
+{
+    return structureEntered(project) || slot.entered();
 }
 
 void writeBrokenTendonHeadings(TextTable& points, TextTable& forces)
@@ -65,20 +71,6 @@ void resetBrokenTendonTables(TextTable& points, TextTable& forces)
     points = TextTable(kMinPointCount + 1, 2);
     forces = TextTable(kMinPointCount, 1);
     writeBrokenTendonHeadings(points, forces);
-}
-
-TendonTablesGeometry tendonTablesGeometry(int m)
-{
-    if (m + 1 > 7)
-        return {194, 191, 107, 164, 18, true};
-    return {176, 27 * m + 29, 89, 27 * m + 2, 0, false};
-}
-
-TendonTablesGeometry parabolicTablesGeometry(int m)
-{
-    TendonTablesGeometry g = tendonTablesGeometry(m);
-    g.forceWidth = g.pointWidth;
-    return g;
 }
 
 StraightTendonInput straightInputFromStore(const TendonSlot& slot)

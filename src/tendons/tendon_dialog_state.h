@@ -42,6 +42,10 @@ std::string tendonTypeLine(std::string_view typeText);
 // slots 1 and 4 do not. Nothing when a type text is there.
 std::optional<Report> checkTendonTypeChosen(const TendonSlot& slot, int slotNumber);
 
+// "Zadat" of a tendon slot opens the dialog once the structure is entered; a
+// stored tendon opens all the same, read-only, so that it can be looked at.
+bool tendonDialogOpens(const Project& project, const TendonSlot& slot);
+
 // The headings of the two tables in row 0.
 void writeBrokenTendonHeadings(TextTable& points, TextTable& forces);
 
@@ -55,25 +59,6 @@ int rebuildBrokenTendonTables(TextTable& points, TextTable& forces, std::string_
 
 // The tables of a dialog on a new definition: 2 points, empty cells.
 void resetBrokenTendonTables(TextTable& points, TextTable& forces);
-
-// Pixel sizes of the two tables for m points. Up to 6 points (7 rows) the point
-// table is 176 x (27 m + 29) and the force table 89 x (27 m + 2) in its normal
-// place, without scroll bars; from 7 points on they are 194 x 191 and 107 x 164
-// with vertical scroll bars, the force table moved 18 pixels to the right.
-struct TendonTablesGeometry {
-    int pointWidth = 0;
-    int pointHeight = 0;
-    int forceWidth = 0;
-    int forceHeight = 0;
-    int forceShift = 0;  // pixels to the right of the force table's normal place
-    bool scrollBars = false;
-
-    bool operator==(const TendonTablesGeometry&) const = default;
-};
-TendonTablesGeometry tendonTablesGeometry(int pointCount);
-// The same for the tables of a composite or combined tendon, whose segment
-// table has two columns (force, mid-eccentricity): as wide as the point table.
-TendonTablesGeometry parabolicTablesGeometry(int pointCount);
 
 // A stored straight tendon as the four fields show it: s1 and s2 from column 0
 // of rows 1 and 2, e and N from row 1.

@@ -22,7 +22,7 @@ void markStored(TendonSlot& slot, TendonType type)
 std::optional<Report> storeTendon(TendonSlot& slot, const StraightTendonInput& in)
 {
     if (in.s1.empty() || in.s2.empty() || in.e.empty() || in.n.empty())
-        return Report{kIncomplete, Beep::None, "Edit1", std::nullopt};
+        return Report{kIncomplete, Beep::None, Field::StraightFirstStation, std::nullopt};
 
     TextTable& store = slot.points;
     store.resize(3, 3);
@@ -39,7 +39,7 @@ std::optional<Report> incompleteBrokenTendon(const BrokenTendonInput& in)
     // A polygon needs two points: a shorter table (a point count typed below 2)
     // counts as incomplete rather than storing a tendon without a segment.
     if (in.points.cell(1, 0).empty() || in.forces.cell(1, 0).empty() || in.points.rowCount() - 1 < 2)
-        return Report{kIncomplete, Beep::None, "StringGrid1", std::nullopt};
+        return Report{kIncomplete, Beep::None, Field::BrokenPoints, std::nullopt};
     return std::nullopt;
 }
 

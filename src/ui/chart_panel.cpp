@@ -1,6 +1,7 @@
 #include "ui/chart_panel.h"
 
 #include "model/error.h"
+#include "ui/field_controls.h"
 #include "ui/chart_warning_panel.h"
 #include "ui/message_service.h"
 
@@ -80,7 +81,7 @@ void ChartPanel::goToStructure(const Report& report, MessageService& messages)
     // The structure page comes to the front first, so that its field can take
     // the focus before the message box comes up.
     if (report.page && selectPage_)
-        selectPage_(*report.page);
+        selectPage_(pageIndex(*report.page));
     messages.showReport(report, window());
 }
 

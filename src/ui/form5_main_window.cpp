@@ -135,7 +135,7 @@ void Form5::selectPage(int page)
 void Form5::enterQuantityPage()
 {
     if (auto report = checkStructureEntered(context_.project)) {
-        selectPage(report->page.value_or(kStructurePage));
+        selectPage(report->page ? pageIndex(*report->page) : kStructurePage);
         context_.messages.showReport(*report, this);
         return;
     }
@@ -222,7 +222,7 @@ void Form5::BitBtn21Click()
     context_.messages.runCommand([this] {
         if (auto report = checkEvaluationPreconditions(context_.project)) {
             if (report->page)
-                selectPage(*report->page);
+                selectPage(pageIndex(*report->page));
             context_.messages.showReport(*report, this);
             return;
         }

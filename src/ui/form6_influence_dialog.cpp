@@ -3,6 +3,7 @@
 #include "analysis/slot_generation.h"
 #include "influence/entry_table.h"
 #include "influence/influence_file.h"
+#include "ui/grid_geometry.h"
 #include "influence/table_checks.h"
 #include "model/slots.h"
 #include "ui/entry_grid.h"

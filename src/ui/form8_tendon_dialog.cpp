@@ -3,6 +3,8 @@
 #include "tendons/parabolic_polygon.h"
 #include "tendons/tendon_checks.h"
 #include "tendons/tendon_dialog_state.h"
+#include "ui/field_controls.h"
+#include "ui/grid_geometry.h"
 #include "ui/entry_grid.h"
 #include "ui/focus_exit.h"
 #include "ui/message_service.h"
@@ -257,20 +259,20 @@ void Form8::buildSimpleParabolaPanel()
         &SimpleParabolicInput::x1, &SimpleParabolicInput::e1,  &SimpleParabolicInput::x2,
         &SimpleParabolicInput::e2, &SimpleParabolicInput::mid, &SimpleParabolicInput::n,
         &SimpleParabolicInput::divisions};
-    const char* names[] = {parabolic_controls::kX1,  parabolic_controls::kE1,    parabolic_controls::kX2,
-                           parabolic_controls::kE2,  parabolic_controls::kMid,   parabolic_controls::kForce,
-                           parabolic_controls::kSimpleDivisions};
+    const Field inputs[] = {parabolic_fields::kX1,  parabolic_fields::kE1,  parabolic_fields::kX2,
+                            parabolic_fields::kE2,  parabolic_fields::kMid, parabolic_fields::kForce,
+                            parabolic_fields::kSimpleDivisions};
     for (int i = 0; i < 7; ++i) {
         const int y = 12 + i * 32;
         makeLabel(Panel5, QStringLiteral("Label%1").arg(9 + i), captions[i], {10, y + 4});
-        QLineEdit* edit = makeEdit(Panel5, QString::fromLatin1(names[i]), {256, y, 80, 22});
+        QLineEdit* edit = makeEdit(Panel5, QString::fromLatin1(controlName(inputs[i])), {256, y, 80, 22});
         simpleEdits_[i] = edit;
         std::string SimpleParabolicInput::*field = fields[i];
         connect(edit, &QLineEdit::textChanged, this,
                 [this, field](const QString& text) { simple_.*field = text.toStdString(); });
-        const char* name = names[i];
+        const Field input = inputs[i];
         if (i < 6)
-            exits_->watch(edit, [this, name] { SimpleFieldExit(name); });
+            exits_->watch(edit, [this, input] { SimpleFieldExit(input); });
         else
             exits_->watch(edit, [this] { Edit12Exit(); });
     }
@@ -282,19 +284,19 @@ void Form8::buildParabolicTablesPanel()
     Panel6 = makePanel(this, QStringLiteral("Panel6"));
     makeLabel(Panel6, QStringLiteral("Label16"), QStringLiteral("Počet bodů kabelu:"), {10, 14});
     Edit13 = new QSpinBox(Panel6);
-    Edit13->setObjectName(QString::fromLatin1(parabolic_controls::kPointCount));
+    Edit13->setObjectName(QString::fromLatin1(controlName(parabolic_fields::kPointCount)));
     Edit13->setRange(kMinPointCount, kMaxPointCount);
     Edit13->setWrapping(false);
     Edit13->setKeyboardTracking(false);
     Edit13->setGeometry(112, 10, 70, 22);
     connect(Edit13, &QSpinBox::valueChanged, this, &Form8::Edit13Change);
     makeLabel(Panel6, QStringLiteral("Label17"), QStringLiteral("Počet dělení paraboly D:"), {196, 14});
-    Edit14 = makeEdit(Panel6, QString::fromLatin1(parabolic_controls::kTableDivisions), {352, 10, 50, 22});
+    Edit14 = makeEdit(Panel6, QString::fromLatin1(controlName(parabolic_fields::kTableDivisions)), {352, 10, 50, 22});
     connect(Edit14, &QLineEdit::textChanged, this, [this](const QString& text) { divisions_ = text.toStdString(); });
     exits_->watch(Edit14, [this] { Edit14Exit(); });
 
-    StringGrid3 = makeEntryGrid(Panel6, QString::fromLatin1(parabolic_controls::kPointTable), parabolicPointModel_);
-    StringGrid4 = makeEntryGrid(Panel6, QString::fromLatin1(parabolic_controls::kSegmentTable), segmentModel_);
+    StringGrid3 = makeEntryGrid(Panel6, QString::fromLatin1(controlName(parabolic_fields::kPointTable)), parabolicPointModel_);
+    StringGrid4 = makeEntryGrid(Panel6, QString::fromLatin1(controlName(parabolic_fields::kSegmentTable)), segmentModel_);
     QScrollBar* pointBar = StringGrid3->verticalScrollBar();
     QScrollBar* segmentBar = StringGrid4->verticalScrollBar();
     connect(pointBar, &QScrollBar::valueChanged, segmentBar, &QScrollBar::setValue);
@@ -551,7 +553,7 @@ void Form8::showFault(const std::optional<TendonFault>& fault)
     // A table fault also puts the cursor on its cell.
     if (fault->row < 1)
         return;
-    const bool pointTable = fault->report.focus == parabolic_controls::kPointTable;
+    const bool pointTable = fault->report.focus == parabolic_fields::kPointTable;
     QTableView* grid = pointTable ? StringGrid3 : StringGrid4;
     TextTableModel* model = pointTable ? parabolicPointModel_ : segmentModel_;
     grid->setCurrentIndex(model->index(fault->row - 1, fault->column));
@@ -564,7 +566,7 @@ TextTable Form8::parabolicDraft() const
     return parabolicStoreTable(ParabolicTablesInput{parabolicPoints_, segments_, divisions_});
 }
 
-void Form8::SimpleFieldExit(const char* field)
+void Form8::SimpleFieldExit(Field field)
 {
     context_.messages.runCommand([this, field] {
         showReports(checkSimpleField(field, parabolicDraft(), context_.project.beam, context_.project.section,
@@ -575,7 +577,7 @@ void Form8::SimpleFieldExit(const char* field)
 void Form8::Edit12Exit()
 {
     context_.messages.runCommand(
-        [this] { showFault(checkDivisions(simple_.divisions, parabolic_controls::kSimpleDivisions)); });
+        [this] { showFault(checkDivisions(simple_.divisions, parabolic_fields::kSimpleDivisions)); });
 }
 
 void Form8::Edit13Change()
@@ -594,7 +596,7 @@ void Form8::Edit14Exit()
 {
     if (!Edit14->isEnabled())
         return;
-    context_.messages.runCommand([this] { showFault(checkDivisions(divisions_, parabolic_controls::kTableDivisions)); });
+    context_.messages.runCommand([this] { showFault(checkDivisions(divisions_, parabolic_fields::kTableDivisions)); });
 }
 
 void Form8::StringGrid3Exit()

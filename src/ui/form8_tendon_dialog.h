@@ -71,7 +71,7 @@ public:
     void Edit5Change();  // point count
     void StringGrid1Exit();  // point table
     void StringGrid2Exit();  // segment force table
-    void SimpleFieldExit(const char* field);  // Edit6..Edit11 of the simple parabola
+    void SimpleFieldExit(Field field);  // Edit6..Edit11 of the simple parabola
     void Edit12Exit();  // D of the simple parabola
     void Edit13Change();  // point count of a composite or combined tendon
     void Edit14Exit();  // its D

@@ -1,6 +1,7 @@
 #include "ui/message_service.h"
 
 #include "model/error.h"
+#include "ui/field_controls.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -28,8 +29,8 @@ void MessageService::errorBox(std::string_view runtimeText)
 
 void MessageService::showReport(const Report& report, QWidget* focusScope)
 {
-    if (!report.focus.empty() && focusScope)
-        focusControl(focusScope, QString::fromStdString(report.focus));
+    if (report.focus != Field::None && focusScope)
+        focusControl(focusScope, QString::fromLatin1(controlName(report.focus)));
     if (report.beep == Beep::BeforeMessage)
         beep();
     message(report.message);

@@ -11,8 +11,8 @@ std::optional<Report> checkStructureEntered(const Project& project)
     Report report;
     report.message = "Zadejte vstupní hodnoty";
     report.beep = Beep::AfterMessage;
-    report.focus = project.beam.kind == BeamKind::Simple ? "Edit6" : "StringGrid1";
-    report.page = kStructurePage;
+    report.focus = project.beam.kind == BeamKind::Simple ? Field::BeamLength : Field::MemberLengths;
+    report.page = Page::Structure;
     return report;
 }
 

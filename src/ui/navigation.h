@@ -6,12 +6,16 @@
 
 #include "model/project.h"
 #include "model/report.h"
+#include "ui/field_controls.h"
 
 #include <optional>
 
 namespace kvor::ui {
 
-enum Page { kInfoPage = 0, kStructurePage = 1, kQuantityPage = 2, kTendonPage = 3 };
+inline constexpr int kInfoPage = pageIndex(Page::Info);
+inline constexpr int kStructurePage = pageIndex(Page::Structure);
+inline constexpr int kQuantityPage = pageIndex(Page::InfluenceLines);
+inline constexpr int kTendonPage = pageIndex(Page::Tendons);
 
 // Page 3 needs the structure (page 2's right arrow, the tab of page 3, and a
 // tendon's "Zadat"): nothing when it is entered; otherwise "Zadejte vstupní

@@ -2,6 +2,7 @@
 
 #include "model/numbers.h"
 #include "structure/beam.h"
+#include "ui/grid_geometry.h"
 #include "structure/section.h"
 #include "structure/section_values_shown.h"
 #include "ui/drawings.h"

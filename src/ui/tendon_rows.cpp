@@ -99,17 +99,12 @@ void TendonRows::enterClick(int slot)
     }
     dialog_->prepareForSlot(slot, tendon.typeText);
 
-    bool open = true;
     if (auto report = checkStructureEntered(context_.project)) {
         if (report->page && selectPage_)
-            selectPage_(*report->page);
+            selectPage_(pageIndex(*report->page));
         context_.messages.showReport(*report, mainWindow);
-        open = false;
     }
-    // A stored tendon is shown all the same, read-only.
-    if (tendon.entered())
-        open = true;
-    if (!open)
+    if (!tendonDialogOpens(context_.project, tendon))
         return;
     dialog_->showOver(mainWindow);
     if (tendon.entered())

@@ -71,16 +71,16 @@ TEST(SlotGeneration, FaultsNameWhatIsMissing)
         const char* kind;
         GeneratorInput input;
         const char* message;
-        const char* focus;
+        Field focus;
     };
     const Case cases[] = {
-        {"", {"6", "0,1", ""}, "Typ veličiny „“ není žádný z typů Ohybový moment, Posouvající síla, Reakce, Průhyb, Pootočení!", "BitBtn4"},
-        {"Reakce", {"6", "0,1", ""}, "Reakci lze počítat jen v podpoře, X musí být jedno ze staničení 0, 12, 27.5!", "BitBtn4"},
-        {"Ohybový moment", {"6.5", "0,1", ""}, "Staničení X musí být zadáno jako číslo!", "Edit3"},
-        {"Ohybový moment", {"6", "", ""}, "Krok musí být zadán jako číslo!", "Edit4"},
-        {"Pootočení", {"6", "0,1", "abc"}, "Modul pružnosti E musí být zadán jako číslo!", "Edit5"},
-        {"Pootočení", {"6", "0,1", "-1"}, "Modul pružnosti E musí být větší než 0!", "Edit5"},
-        {"Posouvající síla", {"12", "0,1", ""}, "Posouvající sílu nelze počítat přímo v podpoře, zvolte X mimo podpory!", "BitBtn4"},
+        {"", {"6", "0,1", ""}, "Typ veličiny „“ není žádný z typů Ohybový moment, Posouvající síla, Reakce, Průhyb, Pootočení!", Field::GeneratorCommand},
+        {"Reakce", {"6", "0,1", ""}, "Reakci lze počítat jen v podpoře, X musí být jedno ze staničení 0, 12, 27.5!", Field::GeneratorCommand},
+        {"Ohybový moment", {"6.5", "0,1", ""}, "Staničení X musí být zadáno jako číslo!", Field::GeneratorStation},
+        {"Ohybový moment", {"6", "", ""}, "Krok musí být zadán jako číslo!", Field::GeneratorStep},
+        {"Pootočení", {"6", "0,1", "abc"}, "Modul pružnosti E musí být zadán jako číslo!", Field::GeneratorModulus},
+        {"Pootočení", {"6", "0,1", "-1"}, "Modul pružnosti E musí být větší než 0!", Field::GeneratorModulus},
+        {"Posouvající síla", {"12", "0,1", ""}, "Posouvající sílu nelze počítat přímo v podpoře, zvolte X mimo podpory!", Field::GeneratorCommand},
     };
     const Project p = twoSpanProject();
     for (const Case& c : cases) {

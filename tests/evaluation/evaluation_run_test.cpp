@@ -61,7 +61,7 @@ std::string runError(Project& p, TendonTables tables = TendonTables::Formed)
 TEST(EvaluationPreconditions, TendonsAreAskedForFirst)
 {
     Project p;
-    const Report tendons{"Zadejte typ a tvar předpínacích kabelů", Beep::AfterMessage, "BitBtn22", std::nullopt};
+    const Report tendons{"Zadejte typ a tvar předpínacích kabelů", Beep::AfterMessage, Field::TendonDefinition1, std::nullopt};
     EXPECT_EQ(checkEvaluationPreconditions(p), tendons);
 
     enterQuantity(p, 0, triangleLine());
@@ -76,8 +76,8 @@ TEST(EvaluationPreconditions, ThenInfluenceLinesWithTheirPage)
     ASSERT_TRUE(report);
     EXPECT_EQ(report->message, "Zadejte průběhy příčinkových čar");
     EXPECT_EQ(report->beep, Beep::AfterMessage);
-    EXPECT_EQ(report->focus, "BitBtn4");
-    EXPECT_EQ(report->page, 2);
+    EXPECT_EQ(report->focus, Field::QuantityLine1);
+    EXPECT_EQ(report->page, Page::InfluenceLines);
 
     enterQuantity(p, 3, triangleLine());
     p.quantities[3].shown = true;
@@ -90,7 +90,7 @@ TEST(EvaluationPreconditions, AHiddenRowCountsAsNotEntered)
     enterStraight(p, 1, "0", "10", "0,2", "-1000");
     enterQuantity(p, 0, triangleLine());
     p.tendons[1].shown = false;  // status still Entered, row not shown
-    EXPECT_EQ(checkEvaluationPreconditions(p)->focus, "BitBtn22");
+    EXPECT_EQ(checkEvaluationPreconditions(p)->focus, Field::TendonDefinition1);
 }
 
 TEST(EvaluationRun, FillsValuesMarksAndCaptions)

@@ -110,7 +110,7 @@ TEST(EntryTable, ZpetNeedsAFirstStation)
     ASSERT_TRUE(report);
     EXPECT_EQ(report->message, "Zadejte průběh příčinkové čáry");
     EXPECT_EQ(report->beep, Beep::None);
-    EXPECT_EQ(report->focus, "RadioGroup1");
+    EXPECT_EQ(report->focus, Field::LineEntryMode);
 
     // Only the presence counts: a station that is no number is the table check's business.
     t.setCell(1, 0, "x");

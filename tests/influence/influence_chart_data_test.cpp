@@ -154,7 +154,7 @@ TEST(InfluenceChart, ContinuousBeamAxisRunsToTheSumOfTheMembers)
 struct MissingLengthCase {
     const char* label;
     BeamKind kind;
-    const char* focus;
+    Field focus;
 };
 
 class InfluenceChartMissingLength : public ::testing::TestWithParam<MissingLengthCase> {};
@@ -171,12 +171,12 @@ TEST_P(InfluenceChartMissingLength, KeepsTheLinesLeavesOutTheAxisAndSendsToTheSt
 
     EXPECT_EQ(namesOf(drawing), (std::vector<std::string>{"quantity4"}));
     EXPECT_EQ(drawing.series[0].colour, ChartColour::Maroon);
-    EXPECT_EQ(drawing.report, (Report{"Zadejte tvar konstrukce", Beep::None, GetParam().focus, 1}));
+    EXPECT_EQ(drawing.report, (Report{"Zadejte tvar konstrukce", Beep::None, GetParam().focus, Page::Structure}));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothBeamKinds, InfluenceChartMissingLength,
-                         ::testing::Values(MissingLengthCase{"simple", BeamKind::Simple, "Edit6"},
-                                           MissingLengthCase{"continuous", BeamKind::Continuous, "StringGrid1"}),
+                         ::testing::Values(MissingLengthCase{"simple", BeamKind::Simple, Field::BeamLength},
+                                           MissingLengthCase{"continuous", BeamKind::Continuous, Field::MemberLengths}),
                          [](const auto& info) { return std::string(info.param.label); });
 
 TEST(InfluenceChart, AStoredTextThatIsNoNumberStopsTheDrawingWhereItFailed)

@@ -145,14 +145,6 @@ TEST(InfluenceFileTokens, NeverLongerThan64)
     EXPECT_FALSE(tokens.next());
 }
 
-TEST(EntryTableGeometry, ScrollsBeyondFourPoints)
-{
-    EXPECT_EQ(entryTableGeometry(1), (EntryTableGeometry{176, 58, false}));
-    EXPECT_EQ(entryTableGeometry(2), (EntryTableGeometry{176, 85, false}));
-    EXPECT_EQ(entryTableGeometry(4), (EntryTableGeometry{176, 139, false}));
-    EXPECT_EQ(entryTableGeometry(5), (EntryTableGeometry{194, 139, true}));
-}
-
 class ReadInfluenceFile : public ::testing::Test {
 protected:
     void SetUp() override

@@ -91,7 +91,7 @@ BeamModel simpleBeam(const char* length)
     return beam;
 }
 
-Report tableFault(const char* message) { return {message, Beep::AfterMessage, "StringGrid1", std::nullopt}; }
+Report tableFault(const char* message) { return {message, Beep::AfterMessage, Field::LinePoints, std::nullopt}; }
 
 TEST(InfluenceTableCheck, ReportsStationFaultThenOrdinateFault)
 {

@@ -49,8 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StructureMissingReport, GoesToTheLengthFieldOrTheMemberTable)
 {
     BeamModel beam;
-    EXPECT_EQ(structureMissingReport(beam), (Report{"Zadejte tvar konstrukce", Beep::None, "Edit6", kStructurePage}));
+    EXPECT_EQ(structureMissingReport(beam), (Report{"Zadejte tvar konstrukce", Beep::None, Field::BeamLength, Page::Structure}));
     beam.kind = BeamKind::Continuous;
-    EXPECT_EQ(structureMissingReport(beam).focus, "StringGrid1");
-    EXPECT_EQ(kStructurePage, 1);
+    EXPECT_EQ(structureMissingReport(beam).focus, Field::MemberLengths);
+    EXPECT_EQ(static_cast<int>(Page::Structure), 1);  // the second part of the input
 }

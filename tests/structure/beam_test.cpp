@@ -128,14 +128,6 @@ TEST(MemberTable, ACountThatIsNoIntegerThrowsAndChangesNothing)
     }
 }
 
-TEST(MemberTable, GeometryGrowsUpToSevenMembersThenScrolls)
-{
-    EXPECT_EQ(memberTableGeometry(2), (MemberTableGeometry{83, 176, 30, false}));
-    EXPECT_EQ(memberTableGeometry(7), (MemberTableGeometry{218, 176, 30, false}));
-    EXPECT_EQ(memberTableGeometry(8), (MemberTableGeometry{218, 194, 22, true}));
-    EXPECT_EQ(memberTableGeometry(15), (MemberTableGeometry{218, 194, 22, true}));
-}
-
 // --- Total length and presence ------------------------------------------
 
 TEST(TotalBeamLength, FollowsTheBeamKindAndKeepsHiddenTexts)
@@ -196,8 +188,8 @@ TEST(StructureEntered, NeedsTheSpanOfASimpleBeamAndBothFibreDistances)
 TEST(CheckSpan, ReportsWithABeepAfterTheMessageAndFocusesTheSpan)
 {
     BeamModel beam;
-    const Report notANumber{"Rozpětí musí být zadáno jako číslo!", Beep::AfterMessage, "Edit6", {}};
-    const Report notPositive{"Rozpětí musí být větší než 0!", Beep::AfterMessage, "Edit6", {}};
+    const Report notANumber{"Rozpětí musí být zadáno jako číslo!", Beep::AfterMessage, Field::BeamLength, {}};
+    const Report notPositive{"Rozpětí musí být větší než 0!", Beep::AfterMessage, Field::BeamLength, {}};
     struct Case {
         const char* text;
         std::optional<Report> expected;
@@ -214,12 +206,12 @@ TEST(CheckMemberLengths, TheFirstFailingRowWins)
 {
     BeamModel beam = continuousBeam({"10", "", "-2"});
     EXPECT_EQ(checkMemberLengths(beam, ','),
-              (Report{"Políčko v 2.sloupci a 2.řádku musí obsahovat číslo!", Beep::None, "StringGrid1", {}}));
+              (Report{"Políčko v 2.sloupci a 2.řádku musí obsahovat číslo!", Beep::None, Field::MemberLengths, {}}));
 
     beam.members.setCell(2, 1, "12,5");
     EXPECT_EQ(checkMemberLengths(beam, ','),
               (Report{"Políčko v 2.sloupci a 3.řádku musí obsahovat číslo větší než 0!", Beep::AfterMessage,
-                      "StringGrid1", {}}));
+                      Field::MemberLengths, {}}));
 
     beam.members.setCell(3, 1, "10");
     EXPECT_EQ(checkMemberLengths(beam, ','), std::nullopt);

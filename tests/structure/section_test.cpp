@@ -216,21 +216,21 @@ TEST(SelectSectionType, GeneralUnlocksTheValuesForTheRestOfTheRun)
 TEST(CheckDimension, NeedsANumberAboveZeroUnderEveryType)
 {
     CrossSection section = sectionOf(SectionType::General, {"", "0", "-0,1", "0,2"});
-    EXPECT_EQ(checkDimension(section, 0, ','), (Report{"Musí být zadáno číslo!", Beep::AfterMessage, "Edit11", {}}));
+    EXPECT_EQ(checkDimension(section, 0, ','), (Report{"Musí být zadáno číslo!", Beep::AfterMessage, Field::SectionDimension1, {}}));
     EXPECT_EQ(checkDimension(section, 1, ','),
-              (Report{"Musí být zadáno číslo větší než 0!", Beep::AfterMessage, "Edit12", {}}));
-    EXPECT_EQ(checkDimension(section, 2, ',')->focus, "Edit13");
+              (Report{"Musí být zadáno číslo větší než 0!", Beep::AfterMessage, Field::SectionDimension2, {}}));
+    EXPECT_EQ(checkDimension(section, 2, ',')->focus, Field::SectionDimension3);
     EXPECT_EQ(checkDimension(section, 3, ','), std::nullopt);
     EXPECT_EQ(checkDimension(section, 3, '.')->message, "Musí být zadáno číslo!");
     section.dimensions[3] = "abc";
-    EXPECT_EQ(checkDimension(section, 3, ',')->focus, "Edit14");
+    EXPECT_EQ(checkDimension(section, 3, ',')->focus, Field::SectionDimension4);
 }
 
 struct ValueCase {
     int index;
     const char* text;
     const char* message;  // nullptr: passes
-    const char* focus;
+    Field focus;
 };
 
 // Shown as the field and its text, in the test list and in failures.
@@ -259,19 +259,19 @@ TEST_P(CheckSectionValue, ReportsWithoutABeepUnderGeneral)
 INSTANTIATE_TEST_SUITE_P(
     Values, CheckSectionValue,
     ::testing::Values(
-        ValueCase{0, "", "Plocha průřezu musí být zadána jako číslo!", "Edit7"},
-        ValueCase{0, "0", "Plocha průřezu musí být větší než 0!", "Edit7"},
+        ValueCase{0, "", "Plocha průřezu musí být zadána jako číslo!", Field::SectionArea},
+        ValueCase{0, "0", "Plocha průřezu musí být větší než 0!", Field::SectionArea},
         ValueCase{0, "0,18", nullptr, ""},
-        ValueCase{1, "x", "Moment setrvačnosti musí být zadán jako číslo!", "Edit8"},
-        ValueCase{1, "-1", "Moment setrvačnosti musí být větší než 0!", "Edit8"},
-        ValueCase{2, "0.3", "Vzdálenost dolních vláken průřezu od těžiště musí být zadána jako číslo!", "Edit9"},
-        ValueCase{2, "-0,3", "Vzdálenost dolních vláken průřezu od těžiště musí být větší než 0!", "Edit9"},
+        ValueCase{1, "x", "Moment setrvačnosti musí být zadán jako číslo!", Field::SectionInertia},
+        ValueCase{1, "-1", "Moment setrvačnosti musí být větší než 0!", Field::SectionInertia},
+        ValueCase{2, "0.3", "Vzdálenost dolních vláken průřezu od těžiště musí být zadána jako číslo!", Field::SectionBottomFibre},
+        ValueCase{2, "-0,3", "Vzdálenost dolních vláken průřezu od těžiště musí být větší než 0!", Field::SectionBottomFibre},
         ValueCase{2, "0,3", nullptr, ""},
-        ValueCase{3, "", "Vzdálenost horních vláken průřezu od těžiště musí být zadána jako číslo!", "Edit10"},
+        ValueCase{3, "", "Vzdálenost horních vláken průřezu od těžiště musí být zadána jako číslo!", Field::SectionTopFibre},
         ValueCase{3, "0", "Vzdálenost horních vláken průřezu od těžiště musí být dle znaménkové konvence menší než 0!",
-                  "Edit10"},
+                  Field::SectionTopFibre},
         ValueCase{3, "0,2", "Vzdálenost horních vláken průřezu od těžiště musí být dle znaménkové konvence menší než 0!",
-                  "Edit10"},
+                  Field::SectionTopFibre},
         ValueCase{3, "-0,2", nullptr, ""}));
 
 TEST(CheckSectionValue, IsInactiveUnderTheStandardShapes)

@@ -30,7 +30,7 @@ SimpleParabolicInput goodSimple() { return {"0", "0", "20", "0", "0,25", "-1000"
 struct Expected {
     std::string message;
     Beep beep;
-    std::string focus;
+    Field focus;
     int row = 0;
     int column = -1;
 };
@@ -82,30 +82,30 @@ TEST(ParabolicChecks, SimpleParabolaFieldsSpeakAsTheStraightTendon)
     };
     const Case cases[] = {
         {[](SimpleParabolicInput& in) { in.x1 = "a"; },
-         {"Staničení musí být zadáno jako číslo!!!", Beep::AfterMessage, "Edit6"}},
-        {[](SimpleParabolicInput& in) { in.x1 = "-1"; }, {"Staničení nesmí být záporné", Beep::None, "Edit6"}},
+         {"Staničení musí být zadáno jako číslo!!!", Beep::AfterMessage, Field::ParabolaFirstStation}},
+        {[](SimpleParabolicInput& in) { in.x1 = "-1"; }, {"Staničení nesmí být záporné", Beep::None, Field::ParabolaFirstStation}},
         {[](SimpleParabolicInput& in) { in.e1 = "0,31"; },
-         {"Kabel musí ležet uvnitř průřezu!!!", Beep::BeforeMessage, "Edit7"}},
+         {"Kabel musí ležet uvnitř průřezu!!!", Beep::BeforeMessage, Field::ParabolaFirstEccentricity}},
         {[](SimpleParabolicInput& in) { in.x2 = "0"; },
-         {"Staničení 2.bodu kabelu musí být větší než staničení 1.bodu kabelu!!!", Beep::AfterMessage, "Edit8"}},
+         {"Staničení 2.bodu kabelu musí být větší než staničení 1.bodu kabelu!!!", Beep::AfterMessage, Field::ParabolaSecondStation}},
         {[](SimpleParabolicInput& in) { in.x2 = "20,5"; },
-         {"Staničení nemůže být větší než celková délka nosníku!!!", Beep::AfterMessage, "Edit8"}},
+         {"Staničení nemůže být větší než celková délka nosníku!!!", Beep::AfterMessage, Field::ParabolaSecondStation}},
         {[](SimpleParabolicInput& in) { in.e2 = "x"; },
-         {"Poloha kabelu musí být zadána jako číslo!!!", Beep::BeforeMessage, "Edit9"}},
+         {"Poloha kabelu musí být zadána jako číslo!!!", Beep::BeforeMessage, Field::ParabolaSecondEccentricity}},
         {[](SimpleParabolicInput& in) { in.mid = ""; },
-         {"Zadejte excentricitu kabelu uprostřed úseku!!!", Beep::BeforeMessage, "Edit10"}},
+         {"Zadejte excentricitu kabelu uprostřed úseku!!!", Beep::BeforeMessage, Field::ParabolaMidEccentricity}},
         {[](SimpleParabolicInput& in) { in.mid = "-0,4"; },
-         {"Kabel musí ležet uvnitř průřezu!!!", Beep::BeforeMessage, "Edit10"}},
+         {"Kabel musí ležet uvnitř průřezu!!!", Beep::BeforeMessage, Field::ParabolaMidEccentricity}},
         {[](SimpleParabolicInput& in) { in.n = "0"; },
-         {"Předpínací síla musí být zadána jako záporná-tlaková!!!", Beep::BeforeMessage, "Edit11"}},
+         {"Předpínací síla musí být zadána jako záporná-tlaková!!!", Beep::BeforeMessage, Field::ParabolaForce}},
         {[](SimpleParabolicInput& in) { in.divisions = "0"; },
-         {"Počet dělení paraboly musí být celé číslo od 1 do 1000!!!", Beep::BeforeMessage, "Edit12"}},
+         {"Počet dělení paraboly musí být celé číslo od 1 do 1000!!!", Beep::BeforeMessage, Field::ParabolaDivisions}},
         {[](SimpleParabolicInput& in) { in.divisions = "1001"; },
-         {"Počet dělení paraboly musí být celé číslo od 1 do 1000!!!", Beep::BeforeMessage, "Edit12"}},
+         {"Počet dělení paraboly musí být celé číslo od 1 do 1000!!!", Beep::BeforeMessage, Field::ParabolaDivisions}},
         // e1 = 0, e2 = 0,3 (the bottom fibres), m = 0,25: the vertex lies at
         // t = 0,875 with e = 0,30625, and the chord point at t = 0,85 gives 0,306.
         {[](SimpleParabolicInput& in) { in.e2 = "0,3"; },
-         {"Parabola kabelu vybíhá mimo průřez nosníku!!!", Beep::BeforeMessage, "Edit10"}},
+         {"Parabola kabelu vybíhá mimo průřez nosníku!!!", Beep::BeforeMessage, Field::ParabolaMidEccentricity}},
     };
     EXPECT_FALSE(checkParabolicTendon(TendonType::SimpleParabolic, parabolicStoreTable(goodSimple()), "20",
                                       simpleBeam(), section(), kSep));
@@ -124,8 +124,8 @@ TEST(ParabolicChecks, SimpleParabolaFieldsSpeakAsTheStraightTendon)
     // Field by field, as the focus leaves each.
     SimpleParabolicInput emptyMid = goodSimple();
     emptyMid.mid.clear();
-    EXPECT_EQ(checkSimpleField("Edit10", parabolicStoreTable(emptyMid), simpleBeam(), section(), kSep).size(), 1u);
-    EXPECT_TRUE(checkSimpleField("Edit7", parabolicStoreTable(emptyMid), simpleBeam(), section(), kSep).empty());
+    EXPECT_EQ(checkSimpleField(Field::ParabolaMidEccentricity, parabolicStoreTable(emptyMid), simpleBeam(), section(), kSep).size(), 1u);
+    EXPECT_TRUE(checkSimpleField(Field::ParabolaFirstEccentricity, parabolicStoreTable(emptyMid), simpleBeam(), section(), kSep).empty());
 }
 
 TEST(ParabolicChecks, TablesNameTheCellAtFault)
@@ -142,23 +142,23 @@ TEST(ParabolicChecks, TablesNameTheCellAtFault)
     const Case cases[] = {
         {TendonType::CompositeParabolic, [](Tables& t) { t.points.setCell(3, 0, "9"); },
          {"Staničení nesmí být zadáváno sestupně, staničení v 3.řádku je menší než v 2.řádku!", Beep::AfterMessage,
-          "StringGrid3", 3, 0}},
+          Field::ParabolaPoints, 3, 0}},
         {TendonType::CompositeParabolic, [](Tables& t) { t.points.setCell(2, 1, "0,5"); },
-         {"Bod kabelu nesmí ležet mimo průřez nosníku", Beep::AfterMessage, "StringGrid3", 2, 1}},
+         {"Bod kabelu nesmí ležet mimo průřez nosníku", Beep::AfterMessage, Field::ParabolaPoints, 2, 1}},
         {TendonType::CompositeParabolic, [](Tables& t) { t.segments.setCell(2, 0, "0"); },
-         {"Předpínací síla musí být zadána jako záporná-tlaková!", Beep::AfterMessage, "StringGrid4", 2, 0}},
+         {"Předpínací síla musí být zadána jako záporná-tlaková!", Beep::AfterMessage, Field::ParabolaSegments, 2, 0}},
         {TendonType::CompositeParabolic, [](Tables& t) { t.segments.setCell(2, 1, ""); },
-         {"Zadejte excentricitu kabelu uprostřed 2.úseku!", Beep::AfterMessage, "StringGrid4", 2, 1}},
+         {"Zadejte excentricitu kabelu uprostřed 2.úseku!", Beep::AfterMessage, Field::ParabolaSegments, 2, 1}},
         {TendonType::CompositeParabolic, [](Tables& t) { t.segments.setCell(1, 1, "y"); },
-         {"Políčko v 2.sloupci a 1.řádku neobsahuje číslo!", Beep::AfterMessage, "StringGrid4", 1, 1}},
+         {"Políčko v 2.sloupci a 1.řádku neobsahuje číslo!", Beep::AfterMessage, Field::ParabolaSegments, 1, 1}},
         {TendonType::CompositeParabolic, [](Tables& t) { t.points.setCell(2, 0, "0"); },
          {"Staničení 2.bodu musí být větší než staničení 1.bodu, úsek mezi nimi je parabolický!",
-          Beep::AfterMessage, "StringGrid3", 2, 0}},
+          Beep::AfterMessage, Field::ParabolaPoints, 2, 0}},
         {TendonType::CompositeParabolic, [](Tables& t) { t.divisions = "abc"; },
-         {"Počet dělení paraboly musí být celé číslo od 1 do 1000!!!", Beep::BeforeMessage, "Edit14"}},
+         {"Počet dělení paraboly musí být celé číslo od 1 do 1000!!!", Beep::BeforeMessage, Field::ParabolaTableDivisions}},
         // Segment 1 from e = 0 down to the bottom fibres with m = 0,25 bulges out.
         {TendonType::CompositeParabolic, [](Tables& t) { t.points.setCell(2, 1, "0,3"); },
-         {"Parabola 1.úseku kabelu vybíhá mimo průřez nosníku!", Beep::AfterMessage, "StringGrid4", 1, 1}},
+         {"Parabola 1.úseku kabelu vybíhá mimo průřez nosníku!", Beep::AfterMessage, Field::ParabolaSegments, 1, 1}},
         // A straight segment of a combined tendon: a vertical one with force 0 passes,
         // but a positive force does not.
         {TendonType::Combined,
@@ -166,7 +166,7 @@ TEST(ParabolicChecks, TablesNameTheCellAtFault)
              t.points.setCell(2, 0, "0");
              t.segments.setRow(1, {"5", ""});
          },
-         {"Předpínací síla musí být zadána jako záporná-tlaková!", Beep::AfterMessage, "StringGrid4", 1, 0}},
+         {"Předpínací síla musí být zadána jako záporná-tlaková!", Beep::AfterMessage, Field::ParabolaSegments, 1, 0}},
     };
     for (const Case& c : cases) {
         Tables t = good();
@@ -194,7 +194,7 @@ TEST(ParabolicChecks, PolygonWithinTheLimitAndRunCheckFocusesTheSlot)
     t.divisions = "993";
     expectFault(check(TendonType::CompositeParabolic, t),
                 {"Kabel by po rozdělení parabol měl 32770 bodů, smí jich mít nejvýše 32766!!!", Beep::BeforeMessage,
-                 "Edit14"},
+                 Field::ParabolaTableDivisions},
                 "limit");
 
     Project p;
@@ -206,7 +206,7 @@ TEST(ParabolicChecks, PolygonWithinTheLimitAndRunCheckFocusesTheSlot)
                          parabolicStoreTable(ParabolicTablesInput{t.points, t.segments, t.divisions}), "993");
     const auto report = checkEnteredParabolicTendons(p, kSep);
     ASSERT_TRUE(report);
-    EXPECT_EQ(report->focus, "BitBtn24");
+    EXPECT_EQ(report->focus, Field::TendonDefinition3);
     EXPECT_EQ(report->message, "Kabel by po rozdělení parabol měl 32770 bodů, smí jich mít nejvýše 32766!!!");
     slot.divisions = "20";
     EXPECT_FALSE(checkEnteredParabolicTendons(p, kSep));

@@ -202,7 +202,7 @@ struct MissingOutlineCase {
     const char* length;       // L, or the first member's length
     const char* eBottom;
     const char* eTop;
-    const char* focus;
+    Field focus;
 };
 
 class TendonChartMissingOutline : public ::testing::TestWithParam<MissingOutlineCase> {};
@@ -218,18 +218,18 @@ TEST_P(TendonChartMissingOutline, KeepsTheTendonsLeavesOutTheOutlineAndSendsToTh
     const ChartDrawing drawing = draw(project);
 
     EXPECT_EQ(namesOf(drawing), (std::vector<std::string>{"tendon1"}));
-    EXPECT_EQ(drawing.report, (Report{"Zadejte tvar konstrukce", Beep::None, c.focus, 1}));
+    EXPECT_EQ(drawing.report, (Report{"Zadejte tvar konstrukce", Beep::None, c.focus, Page::Structure}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EachMissingText, TendonChartMissingOutline,
-    ::testing::Values(MissingOutlineCase{"simpleWithoutL", BeamKind::Simple, "", "0,3", "-0,3", "Edit6"},
-                      MissingOutlineCase{"simpleWithoutBottom", BeamKind::Simple, "20", "", "-0,3", "Edit6"},
-                      MissingOutlineCase{"simpleWithoutTop", BeamKind::Simple, "20", "0,3", "", "Edit6"},
+    ::testing::Values(MissingOutlineCase{"simpleWithoutL", BeamKind::Simple, "", "0,3", "-0,3", Field::BeamLength},
+                      MissingOutlineCase{"simpleWithoutBottom", BeamKind::Simple, "20", "", "-0,3", Field::BeamLength},
+                      MissingOutlineCase{"simpleWithoutTop", BeamKind::Simple, "20", "0,3", "", Field::BeamLength},
                       MissingOutlineCase{"continuousWithoutFirstMember", BeamKind::Continuous, "", "0,3", "-0,3",
-                                         "StringGrid1"},
+                                         Field::MemberLengths},
                       MissingOutlineCase{"continuousWithoutTop", BeamKind::Continuous, "10", "0,3", "",
-                                         "StringGrid1"}),
+                                         Field::MemberLengths}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(TendonChart, AFibreDistanceThatIsNoNumberIsAConversionErrorWithTheTendonsDrawn)

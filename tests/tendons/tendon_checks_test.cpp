@@ -22,7 +22,7 @@ CrossSection section(const char* eBottom, const char* eTop)
     return s;
 }
 
-Report fault(const char* message, Beep beep, const char* focus) { return {message, beep, focus, std::nullopt}; }
+Report fault(const char* message, Beep beep, Field focus) { return {message, beep, focus, std::nullopt}; }
 
 const char* const kNotNumber = "Staničení musí být zadáno jako číslo!!!";
 const char* const kNegative = "Staničení nesmí být záporné";
@@ -43,12 +43,12 @@ TEST_P(FirstAnchorage, OnABeamOf20)
 INSTANTIATE_TEST_SUITE_P(
     Cases, FirstAnchorage,
     ::testing::Values(FieldCase{"0", {}}, FieldCase{"19,999", {}},
-                      FieldCase{"20", {fault(kBeyond, Beep::AfterMessage, "Edit1")}},
-                      FieldCase{"25", {fault(kBeyond, Beep::AfterMessage, "Edit1")}},
+                      FieldCase{"20", {fault(kBeyond, Beep::AfterMessage, Field::StraightFirstStation)}},
+                      FieldCase{"25", {fault(kBeyond, Beep::AfterMessage, Field::StraightFirstStation)}},
                       // A negative first station is the one station fault without a beep.
-                      FieldCase{"-1", {fault(kNegative, Beep::None, "Edit1")}},
-                      FieldCase{"", {fault(kNotNumber, Beep::AfterMessage, "Edit1")}},
-                      FieldCase{"1.5", {fault(kNotNumber, Beep::AfterMessage, "Edit1")}}));
+                      FieldCase{"-1", {fault(kNegative, Beep::None, Field::StraightFirstStation)}},
+                      FieldCase{"", {fault(kNotNumber, Beep::AfterMessage, Field::StraightFirstStation)}},
+                      FieldCase{"1.5", {fault(kNotNumber, Beep::AfterMessage, Field::StraightFirstStation)}}));
 
 struct SecondCase {
     const char* s1;
@@ -64,20 +64,20 @@ TEST_P(SecondAnchorage, OnABeamOf20)
     EXPECT_EQ(checkSecondAnchorage(c.s1, c.s2, simpleBeam("20"), ','), c.expected) << c.s1 << " / " << c.s2;
 }
 
-const Report kS1Missing = fault("Zadejte hodnotu staničení 1.bodu kabelu", Beep::None, "Edit1");
+const Report kS1Missing = fault("Zadejte hodnotu staničení 1.bodu kabelu", Beep::None, Field::StraightFirstStation);
 const Report kNotAbove = fault("Staničení 2.bodu kabelu musí být větší než staničení 1.bodu kabelu!!!",
-                               Beep::AfterMessage, "Edit2");
+                               Beep::AfterMessage, Field::StraightSecondStation);
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SecondAnchorage,
     ::testing::Values(SecondCase{"0", "20", {}}, SecondCase{"5", "5,0001", {}},
-                      SecondCase{"0", "20,0001", {fault(kBeyond, Beep::AfterMessage, "Edit2")}},
-                      SecondCase{"0", "-1", {fault(kNegative, Beep::AfterMessage, "Edit2")}},
-                      SecondCase{"0", "x", {fault(kNotNumber, Beep::AfterMessage, "Edit2")}},
+                      SecondCase{"0", "20,0001", {fault(kBeyond, Beep::AfterMessage, Field::StraightSecondStation)}},
+                      SecondCase{"0", "-1", {fault(kNegative, Beep::AfterMessage, Field::StraightSecondStation)}},
+                      SecondCase{"0", "x", {fault(kNotNumber, Beep::AfterMessage, Field::StraightSecondStation)}},
                       SecondCase{"5", "5", {kNotAbove}}, SecondCase{"6", "5", {kNotAbove}},
                       // An empty s1 is reported, then s2 is checked against 0.
                       SecondCase{"", "3", {kS1Missing}}, SecondCase{"", "0", {kS1Missing, kNotAbove}},
-                      SecondCase{"", "", {kS1Missing, fault(kNotNumber, Beep::AfterMessage, "Edit2")}}));
+                      SecondCase{"", "", {kS1Missing, fault(kNotNumber, Beep::AfterMessage, Field::StraightSecondStation)}}));
 
 TEST(SecondAnchorage, AFirstStationThatIsNoNumberIsAGeneralError)
 {
@@ -114,13 +114,13 @@ TEST_P(Eccentricity, InsideASectionFromMinus03To03)
         << GetParam().text;
 }
 
-const Report kOutside = fault("Kabel musí ležet uvnitř průřezu!!!", Beep::BeforeMessage, "Edit3");
+const Report kOutside = fault("Kabel musí ležet uvnitř průřezu!!!", Beep::BeforeMessage, Field::StraightEccentricity);
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Eccentricity,
     ::testing::Values(FieldCase{"0,15", {}}, FieldCase{"0,3", {}}, FieldCase{"-0,3", {}}, FieldCase{"0", {}},
                       FieldCase{"0,31", {kOutside}}, FieldCase{"-0,3001", {kOutside}},
-                      FieldCase{"", {fault("Poloha kabelu musí být zadána jako číslo!!!", Beep::BeforeMessage, "Edit3")}}));
+                      FieldCase{"", {fault("Poloha kabelu musí být zadána jako číslo!!!", Beep::BeforeMessage, Field::StraightEccentricity)}}));
 
 TEST(Eccentricity, SectionValuesThatAreNoNumbersAreAGeneralError)
 {
@@ -136,13 +136,13 @@ TEST_P(Force, MustBeCompression)
 }
 
 const Report kNotCompression =
-    fault("Předpínací síla musí být zadána jako záporná-tlaková!!!", Beep::BeforeMessage, "Edit4");
+    fault("Předpínací síla musí být zadána jako záporná-tlaková!!!", Beep::BeforeMessage, Field::StraightForce);
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Force,
     ::testing::Values(FieldCase{"-1000", {}}, FieldCase{"-0,001", {}}, FieldCase{"0", {kNotCompression}},
                       FieldCase{"5", {kNotCompression}},
-                      FieldCase{"N", {fault("Předpínací síla musí být zadána jako číslo!!!", Beep::BeforeMessage, "Edit4")}}));
+                      FieldCase{"N", {fault("Předpínací síla musí být zadána jako číslo!!!", Beep::BeforeMessage, Field::StraightForce)}}));
 
 TextTable pointTable(std::initializer_list<std::pair<const char*, const char*>> rows)
 {
@@ -154,7 +154,7 @@ TextTable pointTable(std::initializer_list<std::pair<const char*, const char*>> 
     return t;
 }
 
-Report tableFault(std::string message) { return {std::move(message), Beep::AfterMessage, "StringGrid1", std::nullopt}; }
+Report tableFault(std::string message) { return {std::move(message), Beep::AfterMessage, Field::BrokenPoints, std::nullopt}; }
 
 TEST(PointTable, AValidPolygonPasses)
 {
@@ -203,7 +203,7 @@ TextTable forceTable(std::initializer_list<const char*> forces)
     return t;
 }
 
-Report forceFault(std::string message) { return {std::move(message), Beep::AfterMessage, "StringGrid2", std::nullopt}; }
+Report forceFault(std::string message) { return {std::move(message), Beep::AfterMessage, Field::BrokenForces, std::nullopt}; }
 
 TEST(SegmentForces, ZeroPassesAndAPositiveForceFailsWithOneExclamationMark)
 {

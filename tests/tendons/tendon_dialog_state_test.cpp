@@ -36,7 +36,7 @@ TEST(TendonDialogState, AnEmptyTypeBoxIsReportedWithTheSlotsOwnBeep)
         ASSERT_TRUE(report) << k;
         EXPECT_EQ(report->message, "Vyberte typ " + std::to_string(k) + ".předpínacího kabelu!");
         EXPECT_EQ(report->beep, expected[k - 1]) << k;
-        EXPECT_EQ(report->focus, "ComboBox" + std::to_string(k + 5));
+        EXPECT_EQ(report->focus, nthField(Field::TendonType1, k - 1));
         EXPECT_FALSE(report->page);
     }
     // Any text passes here, also one that names no type.
@@ -87,12 +87,21 @@ TEST(TendonDialogState, CountsOutsideTheSpinnerAreClamped)
     }
 }
 
-TEST(TendonDialogState, SixPointsFitSevenNeedScrollBars)
+TEST(TendonDialogState, OpensWithTheStructureOrForAStoredTendon)
 {
-    EXPECT_EQ(tendonTablesGeometry(2), (TendonTablesGeometry{176, 83, 89, 56, 0, false}));
-    EXPECT_EQ(tendonTablesGeometry(6), (TendonTablesGeometry{176, 191, 89, 164, 0, false}));
-    EXPECT_EQ(tendonTablesGeometry(7), (TendonTablesGeometry{194, 191, 107, 164, 18, true}));
-    EXPECT_EQ(tendonTablesGeometry(32766), tendonTablesGeometry(7));
+    Project noStructure;
+    noStructure.beam.length = "";
+    Project simpleBeam;
+    simpleBeam.beam.length = "20";
+    simpleBeam.section.eBottom = "0,3";
+    simpleBeam.section.eTop = "-0,3";
+    TendonSlot stored;
+    ASSERT_FALSE(storeTendon(stored, StraightTendonInput{"0", "20", "0,15", "-1000"}));
+    const TendonSlot fresh;
+    EXPECT_TRUE(tendonDialogOpens(simpleBeam, fresh));
+    EXPECT_TRUE(tendonDialogOpens(simpleBeam, stored));
+    EXPECT_TRUE(tendonDialogOpens(noStructure, stored));
+    EXPECT_FALSE(tendonDialogOpens(noStructure, fresh));
 }
 
 TEST(TendonDialogState, AStoredStraightTendonFillsTheFourFields)

@@ -6,8 +6,8 @@ using namespace kvor;
 
 namespace {
 
-const Report kIncompleteStraight{"Zadejte parametry předpínacího kabelu", Beep::None, "Edit1", std::nullopt};
-const Report kIncompleteBroken{"Zadejte parametry předpínacího kabelu", Beep::None, "StringGrid1", std::nullopt};
+const Report kIncompleteStraight{"Zadejte parametry předpínacího kabelu", Beep::None, Field::StraightFirstStation, std::nullopt};
+const Report kIncompleteBroken{"Zadejte parametry předpínacího kabelu", Beep::None, Field::BrokenPoints, std::nullopt};
 
 TEST(StoreStraightTendon, WritesBothAnchoragesWithTheOneEccentricityAndForce)
 {

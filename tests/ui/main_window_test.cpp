@@ -223,11 +223,11 @@ TEST(Navigation, TheStructureTestNamesTheFieldToFocus)
     ASSERT_TRUE(report);
     EXPECT_EQ(report->message, "Zadejte vstupní hodnoty");
     EXPECT_EQ(report->beep, Beep::AfterMessage);
-    EXPECT_EQ(report->focus, "Edit6");
-    EXPECT_EQ(report->page, kStructurePage);
+    EXPECT_STREQ(controlName(report->focus), "Edit6");
+    EXPECT_EQ(report->page, Page::Structure);
 
     project.beam.kind = BeamKind::Continuous;
-    EXPECT_EQ(checkStructureEntered(project)->focus, "StringGrid1");
+    EXPECT_STREQ(controlName(checkStructureEntered(project)->focus), "StringGrid1");
 
     project.beam.members.setCell(1, 1, "10");
     project.section.eBottom = "0,3";

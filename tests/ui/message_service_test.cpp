@@ -55,7 +55,7 @@ TEST(MessageService, PutsTheFocusOnTheNamedControlBeforeTheMessage)
 
     Report report;
     report.message = "Rozpětí musí být větší než 0!";
-    report.focus = "Edit6";
+    report.focus = Field::BeamLength;  // shown by Edit6
     messages.showReport(report, &window);
 
     EXPECT_EQ(messages.focusAtMessage, QStringList{"Edit6"});
