@@ -4,6 +4,7 @@
 #include "ui/field_controls.h"
 
 #include <QApplication>
+#include <QtGlobal>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -38,6 +39,14 @@ void MessageService::showReport(const Report& report, QWidget* focusScope)
         beep();
 }
 
+void MessageService::internalError(const char* what)
+{
+    // A broken rule of the program itself, not a fault of the input: its
+    // text is for the developers, the user learns only that the command ended.
+    qCritical("Kvor1.1: internal error: %s", what);
+    errorBox(kInternalErrorText);
+}
+
 bool MessageService::runCommand(const std::function<void()>& command)
 {
     try {
@@ -47,9 +56,13 @@ bool MessageService::runCommand(const std::function<void()>& command)
         errorBox(e.what());
     } catch (const std::bad_alloc&) {
         errorBox("Out of memory");
+    } catch (const std::logic_error& e) {
+        internalError(e.what());
     } catch (const std::exception& e) {
-        // Nothing may escape an event handler; anything else is shown the same way.
+        // A failure of the system (a file, a stream) is the user's to see.
         errorBox(e.what());
+    } catch (...) {
+        internalError("an exception of unknown type");
     }
     return false;
 }

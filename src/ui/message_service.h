@@ -16,6 +16,9 @@ class QWidget;
 namespace kvor::ui {
 
 inline const QString kApplicationTitle = QStringLiteral("Kvor1.1");
+// What the error box says of a fault of the program itself (the final full stop comes with the box).
+inline constexpr std::string_view kInternalErrorText =
+    "V programu došlo k vnitřní chybě, příkaz byl ukončen. Podrobnosti jsou v protokolu programu";
 
 class MessageService {
 public:
@@ -46,9 +49,14 @@ public:
 
     // Runs one command of a window. A failure that no check covers ends the
     // command there and shows the error box; returns whether it ran to its end.
+    // A fault of the program (a broken precondition: std::logic_error, or an
+    // exception of no standard type) is logged with its text, and the box says
+    // only that an internal error ended the command.
     bool runCommand(const std::function<void()>& command);
 
 protected:
+    void internalError(const char* what);
+
     virtual void showMessage(const QString& text) = 0;
     virtual void showErrorBox(const QString& text) = 0;
     virtual void soundBeep() = 0;

@@ -110,6 +110,15 @@ TEST(DesktopMessageService, TheWindowOfTheMessageIsActiveAgainWhenTheBoxCloses)
     }
 }
 
+TEST(MessageService, AFaultOfTheProgramIsLoggedAndShownAsAnInternalError)
+{
+    RecordingMessageService messages;
+    EXPECT_FALSE(messages.runCommand([] { throw std::out_of_range("vector::_M_range_check"); }));
+    EXPECT_FALSE(messages.runCommand([] { throw 42; }));
+    const QString shown = QStringLiteral("error: ") + QString::fromUtf8(kInternalErrorText.data(), static_cast<qsizetype>(kInternalErrorText.size())) + ".";
+    EXPECT_EQ(messages.events, (QStringList{shown, shown}));
+}
+
 TEST(MessageService, NothingEscapesACommand)
 {
     RecordingMessageService messages;
