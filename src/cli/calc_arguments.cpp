@@ -96,7 +96,7 @@ std::array<bool, kSlotCount> parseGroupList(std::string_view list)
 CalcArguments parseCalcArguments(std::span<const std::string_view> args)
 {
     CalcArguments result;
-    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+    if (asksForHelp(args)) {
         result.help = true;
         return result;
     }

@@ -3,6 +3,7 @@
 // LIST holds tendon numbers 1 to 5 separated by commas (blanks around a number
 // are allowed); it may be empty. `--help` anywhere asks for the help text.
 
+#include "cli/program_arguments.h"
 #include "model/project.h"
 
 #include <array>
@@ -20,12 +21,6 @@ struct CalcArguments {
     std::array<bool, kSlotCount> group{};  // tendon t listed (a number listed twice counts once)
     bool tables = false;                    // --tables: print the working tables too
     bool stresses = false;                  // --stresses: print the prestress in the checked sections
-};
-
-// Arguments that do not fit the command line; what() says which (in Czech).
-class WrongArguments : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 // `args` without the program name. Throws WrongArguments.

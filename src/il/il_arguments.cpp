@@ -52,7 +52,7 @@ const std::string_view kIlHelp =
 IlArguments parseIlArguments(std::span<const std::string_view> args)
 {
     IlArguments result;
-    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+    if (asksForHelp(args)) {
         result.help = true;
         return result;
     }
@@ -61,13 +61,13 @@ IlArguments parseIlArguments(std::span<const std::string_view> args)
         const std::string_view option = args[i];
         std::optional<std::string>* value = option == "--step" ? &result.step : option == "--ei" ? &result.ei : nullptr;
         if (!value)
-            throw IlWrongArguments("Neznámá volba " + std::string(option));
+            throw WrongArguments("Neznámá volba " + std::string(option));
         if (i + 1 == args.size())
-            throw IlWrongArguments("Za volbou " + std::string(option) + " chybí hodnota");
+            throw WrongArguments("Za volbou " + std::string(option) + " chybí hodnota");
         *value = std::string(args[++i]);
     }
     if (args.size() - i < 3)
-        throw IlWrongArguments("Zadejte veličinu, staničení X a alespoň jedno pole");
+        throw WrongArguments("Zadejte veličinu, staničení X a alespoň jedno pole");
     result.kind = args[i++];
     result.station = args[i++];
     for (; i < args.size(); ++i)

@@ -3,6 +3,8 @@
 // Options come before the operands; `--help` anywhere asks for the help text.
 // Values stay texts here: what they mean is checked when the line is made.
 
+#include "cli/program_arguments.h"
+
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -21,14 +23,8 @@ struct IlArguments {
     std::vector<std::string> spans;
 };
 
-// An unknown option, an option without its value or fewer than three
-// operands; what() says which (in Czech).
-class IlWrongArguments : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// `args` without the program name. Throws IlWrongArguments.
+// `args` without the program name. An unknown option, an option without its
+// value or fewer than three operands throw WrongArguments.
 IlArguments parseIlArguments(std::span<const std::string_view> args);
 
 // One line: "Použití: kvor-il [--step H] [--ei EI] VELIČINA X POLE [POLE ...]".
