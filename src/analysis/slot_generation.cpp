@@ -9,9 +9,12 @@
 namespace kvor {
 namespace {
 
-Report fault(std::string message, Field focus)
+// A line not generated: the fault, with a beep after its message.
+SlotLine failed(std::string message, Field focus)
 {
-    return Report{std::move(message), Beep::AfterMessage, focus, std::nullopt};
+    SlotLine out;
+    out.fault = Report{std::move(message), Beep::AfterMessage, focus, std::nullopt};
+    return out;
 }
 
 // The span lengths of the beam, or nothing when one is no number.
@@ -63,62 +66,53 @@ SlotLine generateSlotLine(const Project& project, std::string_view kindText, con
 {
     SlotLine out;
     if (!structureEntered(project)) {
-        out.fault = fault("Konstrukce není zadána, příčinkovou čáru z ní nelze vygenerovat!", Field::GeneratorCommand);
-        return out;
+        return failed("Konstrukce není zadána, příčinkovou čáru z ní nelze vygenerovat!", Field::GeneratorCommand);
     }
     const auto kind = lineKindOf(quantityKindOf(kindText));
     if (!kind) {
-        out.fault = fault("Typ veličiny „" + std::string(kindText) +
+        return failed("Typ veličiny „" + std::string(kindText) +
                               "“ není žádný z typů Ohybový moment, Posouvající síla, Reakce, Průhyb, Pootočení!",
                           Field::GeneratorCommand);
-        return out;
     }
     LineRequest request;
     request.kind = *kind;
     const auto spans = beamSpans(project.beam, sep);
     if (!spans) {
-        out.fault = fault("Délky polí nosníku musí být zadány jako čísla!", Field::GeneratorCommand);
-        return out;
+        return failed("Délky polí nosníku musí být zadány jako čísla!", Field::GeneratorCommand);
     }
     request.spans = *spans;
     const auto station = parseNumber(input.station, sep);
     if (!station) {
-        out.fault = fault("Staničení X musí být zadáno jako číslo!", Field::GeneratorStation);
-        return out;
+        return failed("Staničení X musí být zadáno jako číslo!", Field::GeneratorStation);
     }
     request.station = *station;
     const auto step = parseNumber(input.step, sep);
     if (!step) {
-        out.fault = fault("Krok musí být zadán jako číslo!", Field::GeneratorStep);
-        return out;
+        return failed("Krok musí být zadán jako číslo!", Field::GeneratorStep);
     }
     request.step = *step;
     if (lineNeedsStiffness(*kind)) {
         const auto modulus = parseNumber(input.modulus, sep);
         if (!modulus) {
-            out.fault = fault(input.modulus.empty() ? "Zadejte modul pružnosti E!"
+            return failed(input.modulus.empty() ? "Zadejte modul pružnosti E!"
                                                     : "Modul pružnosti E musí být zadán jako číslo!",
                               Field::GeneratorModulus);
-            return out;
         }
         if (!(*modulus > 0)) {
-            out.fault = fault("Modul pružnosti E musí být větší než 0!", Field::GeneratorModulus);
-            return out;
+            return failed("Modul pružnosti E musí být větší než 0!", Field::GeneratorModulus);
         }
         const auto inertia = parseNumber(project.section.inertia, sep);
         if (!inertia || !(*inertia > 0)) {
-            out.fault = fault(project.section.inertia.empty()
+            return failed(project.section.inertia.empty()
                                   ? "Moment setrvačnosti I průřezu není zadán, spočtěte nebo zadejte průřez!"
                                   : "Moment setrvačnosti I průřezu musí být číslo větší než 0!",
                               Field::GeneratorCommand);
-            return out;
         }
         request.ei = *modulus * 1000.0L * *inertia;  // MPa = 1000 kN/m²
     }
     const GeneratedLine line = generateLine(request);
     if (!line.fault.empty()) {
-        out.fault = fault(line.fault, Field::GeneratorCommand);
-        return out;
+        return failed(line.fault, Field::GeneratorCommand);
     }
     out.fileText = lineFileText(line.points);
     out.station = input.station;
@@ -133,8 +127,7 @@ SlotLine regenerateSlotLine(const Project& project, const QuantitySlot& slot, ch
     const auto kind = lineKindOfCode(slot.generator.kind);
     if (!kind) {
         SlotLine out;
-        out.fault = fault("Neznámý typ vygenerované příčinkové čáry „" + slot.generator.kind + "“!", Field::GeneratorCommand);
-        return out;
+        return failed("Neznámý typ vygenerované příčinkové čáry „" + slot.generator.kind + "“!", Field::GeneratorCommand);
     }
     return generateSlotLine(project, kQuantityKindLabels[static_cast<size_t>(*kind)],
                             {slot.station, slot.generator.step, slot.generator.modulus}, sep);

@@ -73,17 +73,14 @@ void writeParabolicHeadings(TextTable& points, TextTable& segments)
 
 int rebuildParabolicTables(TextTable& points, TextTable& segments, std::string_view countText)
 {
-    const int m = std::clamp<int>(toInteger(countText), kMinPointCount, kMaxPointCount);
-    points.resize(m + 1, 2);
-    segments.resize(m, 2);
+    const int m = resizeTendonTables(points, segments, 2, countText);
     writeParabolicHeadings(points, segments);
     return m;
 }
 
 void resetParabolicTables(TextTable& points, TextTable& segments)
 {
-    points = TextTable(kMinPointCount + 1, 2);
-    segments = TextTable(kMinPointCount, 2);
+    newTendonTables(points, segments, 2);
     writeParabolicHeadings(points, segments);
 }
 

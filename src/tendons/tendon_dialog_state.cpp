@@ -57,19 +57,30 @@ void writeBrokenTendonHeadings(TextTable& points, TextTable& forces)
     forces.setCell(0, 0, "  Předp. síla [kN]");
 }
 
-int rebuildBrokenTendonTables(TextTable& points, TextTable& forces, std::string_view countText)
+int resizeTendonTables(TextTable& points, TextTable& segments, int segmentColumns, std::string_view countText)
 {
     const int m = std::clamp<int>(toInteger(countText), kMinPointCount, kMaxPointCount);
     points.resize(m + 1, 2);
-    forces.resize(m, 1);
+    segments.resize(m, segmentColumns);
+    return m;
+}
+
+void newTendonTables(TextTable& points, TextTable& segments, int segmentColumns)
+{
+    points = TextTable(kMinPointCount + 1, 2);
+    segments = TextTable(kMinPointCount, segmentColumns);
+}
+
+int rebuildBrokenTendonTables(TextTable& points, TextTable& forces, std::string_view countText)
+{
+    const int m = resizeTendonTables(points, forces, 1, countText);
     writeBrokenTendonHeadings(points, forces);
     return m;
 }
 
 void resetBrokenTendonTables(TextTable& points, TextTable& forces)
 {
-    points = TextTable(kMinPointCount + 1, 2);
-    forces = TextTable(kMinPointCount, 1);
+    newTendonTables(points, forces, 1);
     writeBrokenTendonHeadings(points, forces);
 }
 

@@ -60,6 +60,13 @@ int rebuildBrokenTendonTables(TextTable& points, TextTable& forces, std::string_
 // The tables of a dialog on a new definition: 2 points, empty cells.
 void resetBrokenTendonTables(TextTable& points, TextTable& forces);
 
+// What the broken and the parabolic tables share: the point table of m points
+// (m + 1 rows of station and eccentricity) and the segment table of m rows
+// `segmentColumns` wide, resized for the count typed (as rebuildBrokenTendonTables
+// says) or new for 2 points. Headings are the caller's.
+int resizeTendonTables(TextTable& points, TextTable& segments, int segmentColumns, std::string_view countText);
+void newTendonTables(TextTable& points, TextTable& segments, int segmentColumns);
+
 // A stored straight tendon as the four fields show it: s1 and s2 from column 0
 // of rows 1 and 2, e and N from row 1.
 StraightTendonInput straightInputFromStore(const TendonSlot& slot);
