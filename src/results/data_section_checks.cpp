@@ -83,46 +83,50 @@ Fault checkBeam(const Project& project, const DataSectionLines& lines, char sep)
     return checkAt(lines.members, [&] { return checkMemberLengths(beam, sep); });
 }
 
+// The rows of one page, then each slot in order with `checkSlot(name, slot, line)`,
+// where name is "k. what: ".
+template <typename Slot, typename CheckSlot>
+Fault checkSlots(const std::array<Slot, kSlotCount>& slots, const std::array<SlotItemLines, kSlotCount>& lines,
+                 const char* what, CheckSlot&& checkSlot)
+{
+    if (Fault f = checkSlotRows(slots, lines, what))
+        return f;
+    for (size_t k = 0; k < slots.size(); ++k)
+        if (Fault f = checkSlot(std::to_string(k + 1) + ". " + what + ": ", slots[k], lines[k]))
+            return f;
+    return std::nullopt;
+}
+
 Fault checkQuantities(const Project& project, const DataSectionLines& lines, char sep)
 {
-    if (Fault f = checkSlotRows(project.quantities, lines.quantities, "příčinková čára"))
-        return f;
-    for (size_t k = 0; k < project.quantities.size(); ++k) {
-        const QuantitySlot& slot = project.quantities[k];
-        const SlotItemLines& line = lines.quantities[k];
-        if (!slot.storeMark())
-            continue;
-        if (slot.entryMode == EntryMode::None)
-            return at(line.modeOrType,
-                      std::to_string(k + 1) + ". příčinková čára: zadaná čára nemá způsob zadání");
-        if (Fault f = checkAt(line.points, [&] { return checkLineEntered(slot.line); }))
-            return f;
-        if (Fault f = checkAt(line.points, [&] { return checkInfluenceTable(project.beam, slot.line, sep); }))
-            return f;
-    }
-    return std::nullopt;
+    return checkSlots(project.quantities, lines.quantities, "příčinková čára",
+                      [&](const std::string& name, const QuantitySlot& slot, const SlotItemLines& line) -> Fault {
+                          if (!slot.storeMark())
+                              return std::nullopt;
+                          if (slot.entryMode == EntryMode::None)
+                              return at(line.modeOrType, name + "zadaná čára nemá způsob zadání");
+                          if (Fault f = checkAt(line.points, [&] { return checkLineEntered(slot.line); }))
+                              return f;
+                          return checkAt(line.points,
+                                         [&] { return checkInfluenceTable(project.beam, slot.line, sep); });
+                      });
 }
 
 Fault checkTendons(const Project& project, const DataSectionLines& lines, char sep)
 {
-    if (Fault f = checkSlotRows(project.tendons, lines.tendons, "kabel"))
-        return f;
-    for (size_t k = 0; k < project.tendons.size(); ++k) {
-        const TendonSlot& slot = project.tendons[k];
-        const SlotItemLines& line = lines.tendons[k];
-        const std::string name = std::to_string(k + 1) + ". kabel: ";
-        if (!slot.shown && !slot.typeText.empty())
-            return at(line.typeText, name + "skrytý kabel nemá typ");
-        if (!slot.storeMark())
-            continue;
-        // The type box is locked while the slot is entered: it names the stored type.
-        if (tendonTypeOf(slot.typeText) != slot.type)
-            return at(line.typeText, name + "typ kabelu neodpovídá uloženému tvaru kabelu");
-        if (Fault f = checkAt(line.points,
-                              [&] { return checkStoredTendon(slot, project.beam, project.section, sep); }))
-            return f;
-    }
-    return std::nullopt;
+    return checkSlots(project.tendons, lines.tendons, "kabel",
+                      [&](const std::string& name, const TendonSlot& slot, const SlotItemLines& line) -> Fault {
+                          if (!slot.shown && !slot.typeText.empty())
+                              return at(line.typeText, name + "skrytý kabel nemá typ");
+                          if (!slot.storeMark())
+                              return std::nullopt;
+                          // The type box is locked while the slot is entered: it names the stored type.
+                          if (tendonTypeOf(slot.typeText) != slot.type)
+                              return at(line.typeText, name + "typ kabelu neodpovídá uloženému tvaru kabelu");
+                          return checkAt(line.points, [&] {
+                              return checkStoredTendon(slot, project.beam, project.section, sep);
+                          });
+                      });
 }
 
 }  // namespace
