@@ -107,7 +107,7 @@ TEST(ComputeSectionValues, AnEmptyNeededFieldIsReportedAndNothingIsWritten)
 {
     CrossSection section = sectionOf(SectionType::Rectangle, {"0,3", "", "", ""});
     fillValues(section);
-    EXPECT_EQ(computeSectionValues(section, ','), (Report{"Zadejte vstupní hodnoty!", Beep::None, "", {}}));
+    EXPECT_EQ(computeSectionValues(section, ','), (Report{"Zadejte vstupní hodnoty!", Beep::None, Field::None, {}}));
     expectValuesUntouched(section);
 
     // The emptiness test runs before any conversion.
@@ -261,18 +261,18 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ValueCase{0, "", "Plocha průřezu musí být zadána jako číslo!", Field::SectionArea},
         ValueCase{0, "0", "Plocha průřezu musí být větší než 0!", Field::SectionArea},
-        ValueCase{0, "0,18", nullptr, ""},
+        ValueCase{0, "0,18", nullptr, Field::None},
         ValueCase{1, "x", "Moment setrvačnosti musí být zadán jako číslo!", Field::SectionInertia},
         ValueCase{1, "-1", "Moment setrvačnosti musí být větší než 0!", Field::SectionInertia},
         ValueCase{2, "0.3", "Vzdálenost dolních vláken průřezu od těžiště musí být zadána jako číslo!", Field::SectionBottomFibre},
         ValueCase{2, "-0,3", "Vzdálenost dolních vláken průřezu od těžiště musí být větší než 0!", Field::SectionBottomFibre},
-        ValueCase{2, "0,3", nullptr, ""},
+        ValueCase{2, "0,3", nullptr, Field::None},
         ValueCase{3, "", "Vzdálenost horních vláken průřezu od těžiště musí být zadána jako číslo!", Field::SectionTopFibre},
         ValueCase{3, "0", "Vzdálenost horních vláken průřezu od těžiště musí být dle znaménkové konvence menší než 0!",
                   Field::SectionTopFibre},
         ValueCase{3, "0,2", "Vzdálenost horních vláken průřezu od těžiště musí být dle znaménkové konvence menší než 0!",
                   Field::SectionTopFibre},
-        ValueCase{3, "-0,2", nullptr, ""}));
+        ValueCase{3, "-0,2", nullptr, Field::None}));
 
 TEST(CheckSectionValue, IsInactiveUnderTheStandardShapes)
 {

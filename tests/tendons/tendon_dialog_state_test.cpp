@@ -96,8 +96,10 @@ TEST(TendonDialogState, OpensWithTheStructureOrForAStoredTendon)
     simpleBeam.section.eBottom = "0,3";
     simpleBeam.section.eTop = "-0,3";
     TendonSlot stored;
+    stored.shown = true;  // a row on the page
     ASSERT_FALSE(storeTendon(stored, StraightTendonInput{"0", "20", "0,15", "-1000"}));
-    const TendonSlot fresh;
+    TendonSlot fresh;
+    fresh.shown = true;
     EXPECT_TRUE(tendonDialogOpens(simpleBeam, fresh));
     EXPECT_TRUE(tendonDialogOpens(simpleBeam, stored));
     EXPECT_TRUE(tendonDialogOpens(noStructure, stored));
