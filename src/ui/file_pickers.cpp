@@ -131,6 +131,24 @@ void FileListBox::refresh()
     refreshing_ = false;
 }
 
+void linkPickers(QObject* owner, MessageService& messages, const LinkedPickers& pickers)
+{
+    const auto enter = [&messages, pickers](const QString& path) { enterDirectory(messages, path, pickers); };
+    QObject::connect(pickers.drives, &DriveComboBox::driveChosen, owner, enter);
+    QObject::connect(pickers.directories, &DirectoryListBox::directoryChosen, owner, enter);
+    if (pickers.files && pickers.nameField)
+        QObject::connect(pickers.files, &FileListBox::fileChosen, owner,
+                         [field = pickers.nameField](const QString& name) { field->setText(name); });
+}
+
+void refreshPickers(const LinkedPickers& pickers)
+{
+    pickers.drives->refresh();
+    pickers.directories->refresh();
+    if (pickers.files)
+        pickers.files->refresh();
+}
+
 void enterDirectory(MessageService& messages, const QString& path, const LinkedPickers& pickers)
 {
     messages.runCommand([&] {

@@ -77,6 +77,13 @@ struct LinkedPickers {
     QString mask;  // what the name field shows while no file is picked
 };
 
+// Links the pickers of one window for as long as `owner` lives: a drive or a
+// folder picked is entered (enterDirectory), a file picked shows its bare name
+// in the name field.
+void linkPickers(QObject* owner, MessageService& messages, const LinkedPickers& pickers);
+// The lists show the working directory anew (another window may have moved it).
+void refreshPickers(const LinkedPickers& pickers);
+
 // A drive or folder picked: it becomes the working directory, the lists show it
 // and no file is picked any more. A folder that cannot be entered shows the I/O
 // error box and the lists stay; the drive box always shows where the working

@@ -45,8 +45,8 @@ SavePanel::SavePanel(AppContext& context, QWidget* window)
     BitBtn8 = makeButton(this, QStringLiteral("BitBtn8"), QStringLiteral("Storno"), {318, 230, 96, 28});
     BitBtn8->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
-    connect(DriveComboBox1, &DriveComboBox::driveChosen, this, &SavePanel::DriveComboBox1Change);
-    connect(DirectoryListBox1, &DirectoryListBox::directoryChosen, this, &SavePanel::DirectoryListBox1Change);
+    pickers_ = {DriveComboBox1, DirectoryListBox1, nullptr, nullptr, QString()};
+    linkPickers(this, context_.messages, pickers_);
     connect(RadioGroup1, &RadioGroup::itemClicked, this, &SavePanel::RadioGroup1Click);
     connect(BitBtn7, &QPushButton::clicked, this, &SavePanel::BitBtn7Click);
     connect(BitBtn8, &QPushButton::clicked, this, &SavePanel::BitBtn8Click);
@@ -55,29 +55,13 @@ SavePanel::SavePanel(AppContext& context, QWidget* window)
 void SavePanel::openForSaving()
 {
     // Another window may have changed the working directory since the lists were filled.
-    DriveComboBox1->refresh();
-    DirectoryListBox1->refresh();
+    refreshPickers(pickers_);
     open();
 }
 
 void SavePanel::clearName()
 {
     Edit26->clear();
-}
-
-void SavePanel::changeDirectory(const QString& path)
-{
-    enterDirectory(context_.messages, path, {DriveComboBox1, DirectoryListBox1, nullptr, nullptr, QString()});
-}
-
-void SavePanel::DriveComboBox1Change(const QString& root)
-{
-    changeDirectory(root);
-}
-
-void SavePanel::DirectoryListBox1Change(const QString& path)
-{
-    changeDirectory(path);
 }
 
 void SavePanel::RadioGroup1Click(int index)

@@ -26,15 +26,11 @@ public:
     // Empties the name field; the chosen variant stays.
     void clearName();
 
-    void DriveComboBox1Change(const QString& root);
-    void DirectoryListBox1Change(const QString& path);
     void RadioGroup1Click(int index);  // the name of the clicked variant
     void BitBtn7Click();               // "Uložit"
     void BitBtn8Click();               // "Storno"
 
 private:
-    void changeDirectory(const QString& path);
-
     AppContext& context_;
     DriveComboBox* DriveComboBox1;
     DirectoryListBox* DirectoryListBox1;
@@ -42,6 +38,7 @@ private:
     QLineEdit* Edit26;
     QPushButton* BitBtn7;
     QPushButton* BitBtn8;
+    LinkedPickers pickers_{};
 };
 
 }  // namespace kvor::ui

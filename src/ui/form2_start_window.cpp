@@ -89,28 +89,17 @@ Form2::Form2(AppContext& context, QWidget* parent) : QWidget(parent), context_(c
     auto* exit = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Konec"), {376, 284, 108, 28});
     exit->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
 
-    connect(DriveComboBox1, &DriveComboBox::driveChosen, this, &Form2::DriveComboBox1Change);
-    connect(DirectoryListBox1, &DirectoryListBox::directoryChosen, this, &Form2::DirectoryListBox1Change);
-    connect(FileListBox1, &FileListBox::fileChosen, this, &Form2::FileListBox1Change);
+    pickers_ = {DriveComboBox1, DirectoryListBox1, FileListBox1, Edit1, kMask};
+    linkPickers(this, context_.messages, pickers_);
     connect(Edit1, &QLineEdit::textChanged, this, &Form2::Edit1Change);
     connect(open, &QPushButton::clicked, this, &Form2::BitBtn1Click);
     connect(newProject, &QPushButton::clicked, this, &Form2::BitBtn2Click);
     connect(exit, &QPushButton::clicked, this, &Form2::BitBtn3Click);
 }
 
-void Form2::changeDirectory(const QString& path)
-{
-    enterDirectory(context_.messages, path, {DriveComboBox1, DirectoryListBox1, FileListBox1, Edit1, kMask});
-}
-
-void Form2::DriveComboBox1Change(const QString& root)
-{
-    changeDirectory(root);
-}
-
 void Form2::DirectoryListBox1Change(const QString& path)
 {
-    changeDirectory(path);
+    enterDirectory(context_.messages, path, pickers_);
 }
 
 void Form2::FileListBox1Change(const QString& name)
@@ -180,7 +169,7 @@ void Form2::clearPreview()
 void Form2::openNamedFile(const QString& path)
 {
     const QFileInfo file(path);
-    changeDirectory(file.absolutePath());
+    enterDirectory(context_.messages, file.absolutePath(), pickers_);
     if (QDir::current() != file.absoluteDir())
         return;  // the folder could not be entered: its error box was shown
     Edit1->setText(file.fileName());

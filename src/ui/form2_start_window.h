@@ -4,6 +4,7 @@
 // directory and previews the name, description and author of the picked file.
 
 #include "ui/app_context.h"
+#include "ui/file_pickers.h"
 
 #include <QWidget>
 
@@ -13,16 +14,11 @@ class QPushButton;
 
 namespace kvor::ui {
 
-class DriveComboBox;
-class DirectoryListBox;
-class FileListBox;
-
 class Form2 : public QWidget {
     Q_OBJECT
 public:
     explicit Form2(AppContext& context, QWidget* parent = nullptr);
 
-    void DriveComboBox1Change(const QString& root);
     void DirectoryListBox1Change(const QString& path);
     void FileListBox1Change(const QString& name);
     void Edit1Change();   // the preview
@@ -44,8 +40,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // A new drive or folder: the lists show it and no file is chosen.
-    void changeDirectory(const QString& path);
     void clearPreview();
 
     AppContext& context_;
@@ -57,6 +51,7 @@ private:
     QLineEdit* Edit2;
     QLineEdit* Edit3;
     QLineEdit* Edit4;
+    LinkedPickers pickers_{};
 };
 
 }  // namespace kvor::ui

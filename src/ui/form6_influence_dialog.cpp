@@ -135,9 +135,8 @@ void Form6::buildFilePickers()
     BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Načíst"), {395, 262, 100, 26});
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
 
-    connect(DriveComboBox1, &DriveComboBox::driveChosen, this, &Form6::DriveComboBox1Change);
-    connect(DirectoryListBox1, &DirectoryListBox::directoryChosen, this, &Form6::DirectoryListBox1Change);
-    connect(FileListBox1, &FileListBox::fileChosen, this, &Form6::FileListBox1Change);
+    pickers_ = {DriveComboBox1, DirectoryListBox1, FileListBox1, Edit2, kNoFileChosen};
+    linkPickers(this, context_.messages, pickers_);
     connect(BitBtn1, &QPushButton::clicked, this, &Form6::BitBtn1Click);
 
     // In the place of the file pickers, which mode "Z konstrukce" hides.
@@ -177,9 +176,7 @@ void Form6::openForSlot(int slot, QWidget* opener)
     Edit6->clear();
     Edit6->setReadOnly(false);
     // The working directory may have moved since the pickers last looked.
-    DriveComboBox1->refresh();
-    DirectoryListBox1->refresh();
-    FileListBox1->refresh();
+    refreshPickers(pickers_);
 
     const QuantitySlot& stored = context_.project.quantities[static_cast<size_t>(slot - 1)];
     prepareGenerator(stored);
@@ -408,26 +405,6 @@ void Form6::BitBtn3Click()
         lockTable(false);
     }
     BitBtn3->hide();
-}
-
-void Form6::changeDirectory(const QString& path)
-{
-    enterDirectory(context_.messages, path, {DriveComboBox1, DirectoryListBox1, FileListBox1, Edit2, kNoFileChosen});
-}
-
-void Form6::DriveComboBox1Change(const QString& root)
-{
-    changeDirectory(root);
-}
-
-void Form6::DirectoryListBox1Change(const QString& path)
-{
-    changeDirectory(path);
-}
-
-void Form6::FileListBox1Change(const QString& name)
-{
-    Edit2->setText(name);
 }
 
 void Form6::closeDialog()

@@ -51,9 +51,6 @@ public:
     void Edit6Exit();                   // the check of the section's station X
     void BitBtn2Click();                // "Zpět"
     void BitBtn3Click();                // "Opravit"
-    void DriveComboBox1Change(const QString& root);
-    void DirectoryListBox1Change(const QString& path);
-    void FileListBox1Change(const QString& name);
 
 signals:
     // "Zpět" stored the entry table into slot k.
@@ -74,7 +71,6 @@ private:
     void lockTable(bool locked);
     // Checks the station field and shows its fault; whether it may be stored.
     bool sectionStationAccepted();
-    void changeDirectory(const QString& path);
     void closeDialog();
     void prepareGenerator(const QuantitySlot& slot);
 
