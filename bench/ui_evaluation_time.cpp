@@ -60,7 +60,8 @@ int main(int argc, char** argv)
 
     kvor::Project project;
     PrintingMessages messages;
-    kvor::ui::AppContext context{project, messages, ','};
+    kvor::ui::ProjectSession session(project);
+    kvor::ui::AppContext context{project, messages, ',', session};
     kvor::ui::ApplicationShell shell(context);
     shell.start();
     shell.form1().Timer1Timer();

@@ -55,7 +55,6 @@ ApplicationShell::ApplicationShell(AppContext& context)
     });
     connect(form1_.get(), &Form1::programEnded, this, &ApplicationShell::programEnded);
 
-    connect(form2_.get(), &Form2::projectLoaded, this, &ApplicationShell::showLoadedProject);
     connect(form2_.get(), &Form2::mainWindowRequested, this, [this] { form5_->showOnFirstPage(); });
     connect(form2_.get(), &Form2::wrongFileChosen, this, [this] { showInFront(form4_.get()); });
     connect(form2_.get(), &Form2::exitRequested, this, [this] { form3_->ask(form2_.get()); });
@@ -103,18 +102,5 @@ void ApplicationShell::start(const QString& projectFile)
     form1_->show();
 }
 
-void ApplicationShell::showLoadedProject()
-{
-    // The windows were built over the empty project; each shows the opened one.
-    form5_->infoPage()->loadFromModel();
-    form5_->structurePage()->loadFromModel();
-    form5_->quantityPage()->rows()->loadFromModel();
-    form5_->tendonPage()->rows()->loadFromModel();
-    form7_->loadFromModel();
-    form9_->loadFromModel();
-    form10_->loadFromModel();
-    form11_->loadFromModel();
-    form12_->loadFromModel();
-}
 
 }  // namespace kvor::ui

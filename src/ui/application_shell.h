@@ -54,9 +54,6 @@ signals:
     void programEnded();
 
 private:
-    // After "Otevřít" of a file with a data section: every window shows the new model.
-    void showLoadedProject();
-
     AppContext& context_;
     QString projectFileToOpen_;
     std::unique_ptr<Form1> form1_;

@@ -1,5 +1,6 @@
 #include "ui/form10_derivative_tables.h"
 
+#include "ui/project_session.h"
 #include "ui/form10_working_grid.h"
 #include "ui/window_setup.h"
 
@@ -18,6 +19,7 @@ constexpr int kGridPitch = 236;
 
 Form10::Form10(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
+    connect(&context_.session, &ProjectSession::projectReplaced, this, &Form10::loadFromModel);
     setObjectName(QStringLiteral("Form10"));
     setupFixedWindow(this, {1200, 520}, TitleBar::NoButtons, QStringLiteral("Výpočet derivací příčinkových čar "));
 

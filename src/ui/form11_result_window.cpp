@@ -1,5 +1,6 @@
 #include "ui/form11_result_window.h"
 
+#include "ui/project_session.h"
 #include "results/group_sums.h"
 #include "ui/form11_exit_panel.h"
 #include "ui/form11_group_panel.h"
@@ -28,6 +29,7 @@ constexpr int kFirstBlockTop = 32;
 
 Form11::Form11(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
+    connect(&context_.session, &ProjectSession::projectReplaced, this, &Form11::loadFromModel);
     setObjectName(QStringLiteral("Form11"));
     setupFixedWindow(this, {645, 599}, TitleBar::CloseButton);
 

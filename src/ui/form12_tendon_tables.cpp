@@ -1,5 +1,6 @@
 #include "ui/form12_tendon_tables.h"
 
+#include "ui/project_session.h"
 #include "ui/form10_working_grid.h"
 #include "ui/radio_group.h"
 #include "ui/window_setup.h"
@@ -34,6 +35,7 @@ QStringList tendonTableTypeItems()
 
 Form12::Form12(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
+    connect(&context_.session, &ProjectSession::projectReplaced, this, &Form12::loadFromModel);
     setObjectName(QStringLiteral("Form12"));
     setupFixedWindow(this, {1000, 700}, TitleBar::NoButtons, QStringLiteral("Tabulka kabelů"));
 

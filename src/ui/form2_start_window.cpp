@@ -1,5 +1,6 @@
 #include "ui/form2_start_window.h"
 
+#include "ui/project_session.h"
 #include "results/project_file.h"
 #include "ui/file_pickers.h"
 #include "ui/message_service.h"
@@ -128,11 +129,8 @@ void Form2::BitBtn1Click()
         // changes: a damaged section throws here and the project stays as it was.
         auto loaded = loadProjectFile(".", chosen, context_.decimalSeparator);
         if (loaded && loaded->hasDataSection) {
-            // Assigned into the one project, whose parts the windows hold by reference.
-            context_.project = std::move(loaded->project);
-            context_.project.fileName = chosen;
+            context_.session.replaceProject(std::move(loaded->project), chosen);
             hide();
-            emit projectLoaded();
             emit mainWindowRequested();
             return;
         }

@@ -32,7 +32,6 @@ public:
 
 signals:
     void mainWindowRequested();  // a project was opened or a new one started
-    void projectLoaded();        // a whole project replaced the model: every window shows it anew
     void wrongFileChosen();      // show the wrong-file window
     void exitRequested();        // put the exit question
 

@@ -1,5 +1,6 @@
 #include "ui/form5_main_window.h"
 
+#include "ui/project_session.h"
 #include "analysis/slot_generation.h"
 #include "evaluation/evaluation_run.h"
 #include "tendons/parabolic_checks.h"
@@ -53,6 +54,13 @@ QString fourDigitYear(const QString& format)
 
 Form5::Form5(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
+    // Each page shows an opened project anew.
+    connect(&context_.session, &ProjectSession::projectReplaced, this, [this] {
+        TabSheet1->loadFromModel();
+        TabSheet2->loadFromModel();
+        TabSheet3->rows()->loadFromModel();
+        TabSheet4->rows()->loadFromModel();
+    });
     setObjectName(QStringLiteral("Form5"));
     setupFixedWindow(this, {642, 419}, TitleBar::CloseButton);
 

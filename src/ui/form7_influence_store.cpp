@@ -1,5 +1,6 @@
 #include "ui/form7_influence_store.h"
 
+#include "ui/project_session.h"
 #include "ui/entry_grid.h"
 #include "ui/radio_group.h"
 #include "ui/text_table_model.h"
@@ -15,6 +16,7 @@ namespace kvor::ui {
 
 Form7::Form7(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
+    connect(&context_.session, &ProjectSession::projectReplaced, this, &Form7::loadFromModel);
     setObjectName(QStringLiteral("Form7"));
     setupFixedWindow(this, {420, 330}, TitleBar::CloseButton);
 

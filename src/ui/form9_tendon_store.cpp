@@ -1,5 +1,6 @@
 #include "ui/form9_tendon_store.h"
 
+#include "ui/project_session.h"
 #include "tendons/parabolic_polygon.h"
 #include "ui/entry_grid.h"
 #include "ui/radio_group.h"
@@ -18,6 +19,7 @@ namespace kvor::ui {
 
 Form9::Form9(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
+    connect(&context_.session, &ProjectSession::projectReplaced, this, &Form9::loadFromModel);
     setObjectName(QStringLiteral("Form9"));
     setupFixedWindow(this, {460, 362}, TitleBar::CloseButton,
                      QStringLiteral("Kvor1.1 - informace o zadaných kabelech"));

@@ -81,7 +81,8 @@ int main(int argc, char* argv[])
 
     kvor::Project project;
     kvor::ui::DesktopMessageService messages;
-    kvor::ui::AppContext context{project, messages, kvor::ui::systemDecimalSeparator()};
+    kvor::ui::ProjectSession session(project);
+    kvor::ui::AppContext context{project, messages, kvor::ui::systemDecimalSeparator(), session};
     kvor::ui::ApplicationShell shell(context);
     QObject::connect(&shell, &kvor::ui::ApplicationShell::programEnded, &application, &QApplication::quit);
     shell.start(QString::fromLocal8Bit(arguments.projectFile));

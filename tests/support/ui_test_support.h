@@ -7,6 +7,7 @@
 #include "model/project.h"
 #include "ui/app_context.h"
 #include "ui/message_service.h"
+#include "ui/project_session.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -92,7 +93,8 @@ private:
 struct UiContext {
     Project project;
     RecordingMessageService messages;
-    AppContext context{project, messages, ','};
+    ProjectSession session{project};
+    AppContext context{project, messages, ',', session};
 };
 
 // Shows the window and makes it the active one, so that focus moves happen

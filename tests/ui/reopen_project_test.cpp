@@ -234,7 +234,8 @@ TEST_F(ReopenProjectTest, ContinuousBeamAndGeneralSectionComeBackWithThePointSep
 
     Project project;
     testing::RecordingMessageService messages;
-    AppContext context{project, messages, '.'};
+    ProjectSession session(project);
+    AppContext context{project, messages, '.', session};
     ApplicationShell shell(context);
     startAndChoose(shell, "Kvordat.txt");
     click(shell.form2(), "BitBtn1");
