@@ -72,7 +72,7 @@ std::optional<Report> checkSectionStation(const BeamModel& beam, std::string_vie
         return std::nullopt;
     const long double totalLength = totalBeamLength(beam, sep);
     const auto fault = [](std::string message) {
-        return Report{std::move(message), Beep::AfterMessage, kSectionStationField, std::nullopt};
+        return Report{std::move(message), Beep::AfterMessage, Field::LineSectionStation, std::nullopt};
     };
     const auto x = parseNumber(station, sep);
     if (!x)

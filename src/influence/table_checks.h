@@ -45,11 +45,8 @@ std::optional<std::string> checkNumberColumn(const TextTable& table, int column,
 // "StringGrid1" and beeping after its message.
 Reports checkInfluenceTable(const BeamModel& beam, const TextTable& entryTable, char sep);
 
-// The field of the dialog where the station X of the line's section is typed
-// for a line typed in or read from a file (a generated line knows its X).
-inline constexpr const char* kSectionStationField = "Edit6";
-
-// That station: optional (empty passes); when given, a number on the beam,
+// The station X of the section a line typed in or read from a file belongs to
+// (a generated line knows its X): optional (empty passes); when given, a number on the beam,
 // 0 <= X <= L (the total length, obtained first as for the table check).
 // A fault beeps after its message and puts the focus back into the field.
 std::optional<Report> checkSectionStation(const BeamModel& beam, std::string_view station, char sep);

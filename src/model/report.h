@@ -25,10 +25,12 @@ enum class Field {
     QuantityLine1, QuantityLine2, QuantityLine3, QuantityLine4, QuantityLine5,
     TendonType1, TendonType2, TendonType3, TendonType4, TendonType5,
     TendonDefinition1, TendonDefinition2, TendonDefinition3, TendonDefinition4, TendonDefinition5,
-    // An influence line being entered: how it is entered, its points, and the
-    // station, step and modulus of a line generated from the beam.
+    // An influence line being entered: how it is entered, its points, the
+    // station of the section it belongs to, and the station, step and modulus
+    // of a line generated from the beam.
     LineEntryMode,
     LinePoints,
+    LineSectionStation,
     GeneratorStation,
     GeneratorStep,
     GeneratorModulus,

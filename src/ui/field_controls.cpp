@@ -35,6 +35,7 @@ const char* controlName(Field field)
     // The influence-line dialog.
     case Field::LineEntryMode: return "RadioGroup1";
     case Field::LinePoints: return "StringGrid1";
+    case Field::LineSectionStation: return "Edit6";
     case Field::GeneratorStation: return "Edit3";
     case Field::GeneratorStep: return "Edit4";
     case Field::GeneratorModulus: return "Edit5";

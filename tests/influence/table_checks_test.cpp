@@ -137,7 +137,7 @@ TEST(SectionStationCheck, TakesAnEmptyFieldOrAStationOnTheBeam)
 {
     const BeamModel beam = simpleBeam("12,5");
     const auto fault = [](const char* message) {
-        return Report{message, Beep::AfterMessage, "Edit6", std::nullopt};
+        return Report{message, Beep::AfterMessage, Field::LineSectionStation, std::nullopt};
     };
     const struct {
         const char* station;
