@@ -12,6 +12,7 @@
 #include "ui/form5_main_window.h"
 #include "ui/message_service.h"
 #include "ui/navigation.h"
+#include "ui/project_session.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

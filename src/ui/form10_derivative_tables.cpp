@@ -1,7 +1,7 @@
 #include "ui/form10_derivative_tables.h"
 
-#include "ui/project_session.h"
 #include "ui/form10_working_grid.h"
+#include "ui/project_session.h"
 #include "ui/window_setup.h"
 
 #include <QCloseEvent>

@@ -1,11 +1,11 @@
 #include "ui/form11_result_window.h"
 
-#include "ui/project_session.h"
 #include "results/group_sums.h"
 #include "ui/form11_exit_panel.h"
 #include "ui/form11_group_panel.h"
 #include "ui/form11_save_panel.h"
 #include "ui/message_service.h"
+#include "ui/project_session.h"
 #include "ui/report_pdf.h"
 #include "ui/window_setup.h"
 

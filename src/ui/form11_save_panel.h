@@ -5,6 +5,7 @@
 // project file writer into the working directory.
 
 #include "ui/app_context.h"
+#include "ui/file_pickers.h"
 #include "ui/form11_overlay_panel.h"
 
 class QLineEdit;
@@ -12,8 +13,6 @@ class QPushButton;
 
 namespace kvor::ui {
 
-class DriveComboBox;
-class DirectoryListBox;
 class RadioGroup;
 
 class SavePanel : public OverlayPanel {

@@ -1,7 +1,7 @@
 #include "ui/form12_tendon_tables.h"
 
-#include "ui/project_session.h"
 #include "ui/form10_working_grid.h"
+#include "ui/project_session.h"
 #include "ui/radio_group.h"
 #include "ui/window_setup.h"
 

@@ -1,9 +1,9 @@
 #include "ui/form2_start_window.h"
 
-#include "ui/project_session.h"
 #include "results/project_file.h"
 #include "ui/file_pickers.h"
 #include "ui/message_service.h"
+#include "ui/project_session.h"
 #include "ui/window_setup.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,5 @@
 #include "ui/form5_main_window.h"
 
-#include "ui/project_session.h"
 #include "analysis/slot_generation.h"
 #include "evaluation/evaluation_run.h"
 #include "tendons/parabolic_checks.h"
@@ -8,10 +7,13 @@
 #include "ui/message_service.h"
 #include "ui/navigation.h"
 #include "ui/project_info_page.h"
+#include "ui/project_session.h"
 #include "ui/quantity_page.h"
+#include "ui/quantity_rows.h"
 #include "ui/structure_page.h"
 #include "ui/tendon_chart_panel.h"
 #include "ui/tendon_page.h"
+#include "ui/tendon_rows.h"
 #include "ui/window_setup.h"
 
 #include <QCloseEvent>

@@ -9,6 +9,7 @@
 #include "model/project.h"
 #include "model/text_table.h"
 #include "ui/app_context.h"
+#include "ui/file_pickers.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -22,9 +23,6 @@ class QTableView;
 
 namespace kvor::ui {
 
-class DirectoryListBox;
-class DriveComboBox;
-class FileListBox;
 class FocusExitWatcher;
 class GeneratorPanel;
 class RadioGroup;
@@ -101,6 +99,7 @@ private:
     // (optional; a generated line has its X on Panel1).
     QLabel* Label10;
     QLineEdit* Edit6;
+    LinkedPickers pickers_{};
 
     // What the last "Vygenerovat" (or the stored generated line) was made
     // with; "Zpět" in mode "Z konstrukce" stores it with the table.

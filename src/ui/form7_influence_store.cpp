@@ -1,7 +1,7 @@
 #include "ui/form7_influence_store.h"
 
-#include "ui/project_session.h"
 #include "ui/entry_grid.h"
+#include "ui/project_session.h"
 #include "ui/radio_group.h"
 #include "ui/text_table_model.h"
 #include "ui/window_setup.h"

@@ -1,8 +1,8 @@
 #include "ui/form9_tendon_store.h"
 
-#include "ui/project_session.h"
 #include "tendons/parabolic_polygon.h"
 #include "ui/entry_grid.h"
+#include "ui/project_session.h"
 #include "ui/radio_group.h"
 #include "ui/text_table_model.h"
 #include "ui/window_setup.h"
