@@ -4,6 +4,7 @@
 #include "evaluation/evaluation_run.h"
 #include "model/slots.h"
 #include "report/report_content.h"
+#include "support/project_builders.h"
 #include "tendons/tendon_store.h"
 
 #include <gtest/gtest.h>
@@ -96,20 +97,10 @@ TEST(ReportContent, AnUnevaluatedProjectSaysSo)
 
 TEST(ReportContent, TheSectionCheckFollowsTheResultsWhenAStationIsKnown)
 {
-    Project project;
-    project.beam.length = "10";
-    project.section = {};
+    Project project = testing::workedExample(',');
     project.section.area = "0,48";
     project.section.inertia = "0,0576";
-    project.section.eBottom = "0,6";
-    project.section.eTop = "-0,6";
-    QuantitySlot& q = project.quantities[0];
-    q.shown = true;
-    q.kindText = kQuantityKindLabels[0];
-    storeInfluenceLine(q, line({{"0", "0"}, {"5", "2,5"}, {"10", "0"}}), EntryMode::Manual, "", "5");
-    project.tendons[0].shown = true;
-    project.tendons[0].typeText = kTendonTypeLabels[0];
-    ASSERT_FALSE(storeTendon(project.tendons[0], StraightTendonInput{"0", "10", "0,2", "-1000"}));
+    project.quantities[0].station = "5";
     evaluateProject(project, ',');
     const ReportContent content = buildReportContent(project, ',');
     const auto heading = std::find_if(content.blocks.begin(), content.blocks.end(), [](const ReportBlock& b) {
