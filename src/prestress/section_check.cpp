@@ -148,6 +148,14 @@ std::string sectionCheckNote(const SectionCheckTable& table)
     return note;
 }
 
+std::string checkedQuantityKind(const EvaluationResult& results, int q)
+{
+    std::string caption = results.caption[static_cast<size_t>(q)];
+    if (caption.starts_with("- "))
+        caption.erase(0, 2);
+    return caption;
+}
+
 TextTable sectionCheckTextTable(const SectionCheckTable& table)
 {
     TextTable text(static_cast<int>(table.rows.size()) + 1, 1 + static_cast<int>(kSectionCheckHeadings.size()));

@@ -71,6 +71,10 @@ struct SectionChecks {
 };
 SectionChecks sectionChecks(const Project& project, char decimalSeparator);
 
+// The kind of quantity q as its check is titled: the result window's caption
+// without the dash it reads after the slot number ("Ohybový moment").
+std::string checkedQuantityKind(const EvaluationResult& results, int q);
+
 // A check table as a text table: row 0 "Kabel" and the column headings.
 TextTable sectionCheckTextTable(const SectionCheckTable& table);
 

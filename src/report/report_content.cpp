@@ -241,10 +241,8 @@ void describeSectionChecks(ReportBuilder& out, const Project& project, char sep)
     }
     for (const SectionCheckTable& check : checks.tables) {
         const auto q = static_cast<size_t>(check.quantity);
-        std::string caption = project.results.caption[q];
-        if (caption.starts_with("- "))
-            caption.erase(0, 2);
-        out.subheading(slotNumber(q) + ". posuzovaná veličina: " + caption + ", X = " + check.station + " m");
+        out.subheading(slotNumber(q) + ". posuzovaná veličina: " + checkedQuantityKind(project.results, check.quantity) +
+                       ", X = " + check.station + " m");
         ReportTable table;
         table.headings.push_back("Kabel");
         table.headings.insert(table.headings.end(), kSectionCheckHeadings.begin(), kSectionCheckHeadings.end());

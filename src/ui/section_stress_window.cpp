@@ -99,11 +99,9 @@ void SectionStressWindow::loadFromModel()
         if (used) {
             const SectionCheckTable& check = checks.tables[i];
             const auto q = static_cast<size_t>(check.quantity);
-            // The result window's caption reads "- Ohybový moment" after its slot number.
-            QString caption = toQString(results.caption[q]);
-            if (caption.startsWith(QStringLiteral("- ")))
-                caption.remove(0, 2);
-            QString title = QStringLiteral("%1. posuzovaná veličina: %2").arg(q + 1).arg(caption);
+            QString title = QStringLiteral("%1. posuzovaná veličina: %2")
+                                .arg(q + 1)
+                                .arg(toQString(checkedQuantityKind(results, check.quantity)));
             if (!results.comment[q].empty())
                 title += QStringLiteral(" (%1)").arg(toQString(results.comment[q]));
             titles_[i]->setText(title + QStringLiteral(", X = %1 m").arg(toQString(check.station)));
