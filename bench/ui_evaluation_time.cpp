@@ -6,12 +6,12 @@
 
 #include "ui/app_context.h"
 #include "ui/application_shell.h"
-#include "ui/form11_result_window.h"
-#include "ui/form1_splash.h"
-#include "ui/form2_start_window.h"
-#include "ui/form5_main_window.h"
+#include "ui/windows/result_window.h"
+#include "ui/windows/splash_window.h"
+#include "ui/windows/start_window.h"
+#include "ui/windows/main_window.h"
 #include "ui/message_service.h"
-#include "ui/navigation.h"
+#include "ui/pages/navigation.h"
 #include "ui/project_session.h"
 
 #include <QApplication>
@@ -65,9 +65,9 @@ int main(int argc, char** argv)
     kvor::ui::AppContext context{project, messages, ',', session};
     kvor::ui::ApplicationShell shell(context);
     shell.start();
-    shell.form1().Timer1Timer();
-    shell.form1().Timer1Timer();
-    click(shell.form2(), "BitBtn2");  // "Nový"
+    shell.splashWindow().Timer1Timer();
+    shell.splashWindow().Timer1Timer();
+    click(shell.startWindow(), "BitBtn2");  // "Nový"
     QApplication::processEvents();
 
     const auto big = kvor::bench::makeProject(m, n, ',');
@@ -78,16 +78,16 @@ int main(int argc, char** argv)
 
     std::vector<double> times;
     for (int run = 0; run < 5; ++run) {
-        shell.form11().hide();
-        shell.form5().show();
-        shell.form5().pageControl()->setCurrentIndex(kvor::ui::kTendonPage);
+        shell.resultWindow().hide();
+        shell.mainWindow().show();
+        shell.mainWindow().pageControl()->setCurrentIndex(kvor::ui::kTendonPage);
         QApplication::processEvents();
         QElapsedTimer timer;
         timer.start();
-        click(shell.form5(), "BitBtn21");  // "Výpočet"
+        click(shell.mainWindow(), "BitBtn21");  // "Výpočet"
         QApplication::processEvents();
         const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-        if (!shell.form11().isVisible()) {
+        if (!shell.resultWindow().isVisible()) {
             std::fprintf(stderr, "the result window did not come up\n");
             return 1;
         }

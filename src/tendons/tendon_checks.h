@@ -1,5 +1,5 @@
 #pragma once
-// Checks of a tendon definition in the tendon dialog (Form8), run when the input
+// Checks of a tendon definition in the tendon dialog (TendonDialog), run when the input
 // focus leaves a field or a table. Each returns the faults to report, in order;
 // an empty list means the input passes. A check changes no data.
 //

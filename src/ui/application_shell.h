@@ -11,18 +11,18 @@
 
 namespace kvor::ui {
 
-class Form1;
-class Form2;
-class Form3;
-class Form4;
-class Form5;
-class Form6;
-class Form7;
-class Form8;
-class Form9;
-class Form10;
-class Form11;
-class Form12;
+class SplashWindow;
+class StartWindow;
+class ExitConfirmation;
+class WrongFileWindow;
+class MainWindow;
+class InfluenceLineDialog;
+class InfluenceStoreWindow;
+class TendonDialog;
+class TendonStoreWindow;
+class DerivativeTablesWindow;
+class ResultWindow;
+class TendonTablesWindow;
 class SectionStressWindow;
 
 class ApplicationShell : public QObject {
@@ -35,18 +35,18 @@ public:
     // with a project file named, opens it as "Otevřít" would.
     void start(const QString& projectFile = {});
 
-    Form1& form1() const { return *form1_; }
-    Form2& form2() const { return *form2_; }
-    Form3& form3() const { return *form3_; }
-    Form4& form4() const { return *form4_; }
-    Form5& form5() const { return *form5_; }
-    Form6& form6() const { return *form6_; }
-    Form7& form7() const { return *form7_; }
-    Form8& form8() const { return *form8_; }
-    Form9& form9() const { return *form9_; }
-    Form10& form10() const { return *form10_; }
-    Form11& form11() const { return *form11_; }
-    Form12& form12() const { return *form12_; }
+    SplashWindow& splashWindow() const { return *splashWindow_; }
+    StartWindow& startWindow() const { return *startWindow_; }
+    ExitConfirmation& exitConfirmation() const { return *exitConfirmation_; }
+    WrongFileWindow& wrongFileWindow() const { return *wrongFileWindow_; }
+    MainWindow& mainWindow() const { return *mainWindow_; }
+    InfluenceLineDialog& influenceLineDialog() const { return *influenceLineDialog_; }
+    InfluenceStoreWindow& influenceStoreWindow() const { return *influenceStoreWindow_; }
+    TendonDialog& tendonDialog() const { return *tendonDialog_; }
+    TendonStoreWindow& tendonStoreWindow() const { return *tendonStoreWindow_; }
+    DerivativeTablesWindow& derivativeTablesWindow() const { return *derivativeTablesWindow_; }
+    ResultWindow& resultWindow() const { return *resultWindow_; }
+    TendonTablesWindow& tendonTablesWindow() const { return *tendonTablesWindow_; }
     SectionStressWindow& sectionStress() const { return *sectionStress_; }
 
 signals:
@@ -56,18 +56,18 @@ signals:
 private:
     AppContext& context_;
     QString projectFileToOpen_;
-    std::unique_ptr<Form1> form1_;
-    std::unique_ptr<Form2> form2_;
-    std::unique_ptr<Form3> form3_;
-    std::unique_ptr<Form4> form4_;
-    std::unique_ptr<Form5> form5_;
-    std::unique_ptr<Form6> form6_;
-    std::unique_ptr<Form7> form7_;
-    std::unique_ptr<Form8> form8_;
-    std::unique_ptr<Form9> form9_;
-    std::unique_ptr<Form10> form10_;
-    std::unique_ptr<Form11> form11_;
-    std::unique_ptr<Form12> form12_;
+    std::unique_ptr<SplashWindow> splashWindow_;
+    std::unique_ptr<StartWindow> startWindow_;
+    std::unique_ptr<ExitConfirmation> exitConfirmation_;
+    std::unique_ptr<WrongFileWindow> wrongFileWindow_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<InfluenceLineDialog> influenceLineDialog_;
+    std::unique_ptr<InfluenceStoreWindow> influenceStoreWindow_;
+    std::unique_ptr<TendonDialog> tendonDialog_;
+    std::unique_ptr<TendonStoreWindow> tendonStoreWindow_;
+    std::unique_ptr<DerivativeTablesWindow> derivativeTablesWindow_;
+    std::unique_ptr<ResultWindow> resultWindow_;
+    std::unique_ptr<TendonTablesWindow> tendonTablesWindow_;
     std::unique_ptr<SectionStressWindow> sectionStress_;
 };
 

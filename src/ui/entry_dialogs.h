@@ -6,11 +6,11 @@
 
 namespace kvor::ui {
 
-class Form5;
-class Form6;
-class Form8;
-class Form9;
+class MainWindow;
+class InfluenceLineDialog;
+class TendonDialog;
+class TendonStoreWindow;
 
-void linkEntryWindows(Form5& mainWindow, Form6& influenceDialog, Form8& tendonDialog, Form9& tendonStore);
+void linkEntryWindows(MainWindow& mainWindow, InfluenceLineDialog& influenceDialog, TendonDialog& tendonDialog, TendonStoreWindow& tendonStore);
 
 }  // namespace kvor::ui

@@ -8,7 +8,7 @@
 #include "ui/command_line.h"
 #include "ui/message_service.h"
 #include "ui/report_pdf.h"
-#include "ui/window_setup.h"
+#include "ui/widgets/window_setup.h"
 
 #include <QApplication>
 

@@ -9,8 +9,8 @@
 #include "results/project_file.h"
 #include "structure/beam.h"
 #include "tendons/tendon_chart_data.h"
-#include "ui/chart_line_view.h"
-#include "ui/drawings.h"
+#include "ui/charts/chart_line_view.h"
+#include "ui/widgets/drawings.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDate>

@@ -1,18 +1,18 @@
 #include "support/ui_test_support.h"
 
 #include "ui/application_shell.h"
-#include "ui/form1_splash.h"
-#include "ui/form2_start_window.h"
-#include "ui/form3_exit_confirmation.h"
-#include "ui/form4_wrong_file.h"
-#include "ui/form5_main_window.h"
-#include "ui/form6_influence_dialog.h"
-#include "ui/form7_influence_store.h"
-#include "ui/form8_tendon_dialog.h"
-#include "ui/form9_tendon_store.h"
-#include "ui/form10_derivative_tables.h"
-#include "ui/form12_tendon_tables.h"
-#include "ui/section_stress_window.h"
+#include "ui/windows/splash_window.h"
+#include "ui/windows/start_window.h"
+#include "ui/windows/exit_confirmation.h"
+#include "ui/windows/wrong_file_window.h"
+#include "ui/windows/main_window.h"
+#include "ui/dialogs/influence_line_dialog.h"
+#include "ui/windows/influence_store_window.h"
+#include "ui/dialogs/tendon_dialog.h"
+#include "ui/windows/tendon_store_window.h"
+#include "ui/windows/derivative_tables_window.h"
+#include "ui/windows/tendon_tables_window.h"
+#include "ui/windows/section_stress_window.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -37,8 +37,8 @@ protected:
     }
     void passSplash()
     {
-        shell.form1().Timer1Timer();
-        shell.form1().Timer1Timer();
+        shell.splashWindow().Timer1Timer();
+        shell.splashWindow().Timer1Timer();
     }
 
     testing::UiContext ui;
@@ -47,113 +47,113 @@ protected:
 
 TEST_F(ApplicationShellTest, TheSplashHandsOverOnTheSecondTick)
 {
-    EXPECT_TRUE(shell.form1().isVisible());
-    EXPECT_EQ(shell.form1().size(), QSize(602, 448));
-    auto* timer = control<QTimer>(shell.form1(), "Timer1");
+    EXPECT_TRUE(shell.splashWindow().isVisible());
+    EXPECT_EQ(shell.splashWindow().size(), QSize(602, 448));
+    auto* timer = control<QTimer>(shell.splashWindow(), "Timer1");
     ASSERT_NE(timer, nullptr);
     EXPECT_EQ(timer->interval(), 1000);
     EXPECT_TRUE(timer->isActive());
 
-    shell.form1().Timer1Timer();
-    EXPECT_FALSE(shell.form2().isVisible());
-    EXPECT_TRUE(shell.form1().isVisible());
+    shell.splashWindow().Timer1Timer();
+    EXPECT_FALSE(shell.startWindow().isVisible());
+    EXPECT_TRUE(shell.splashWindow().isVisible());
 
-    shell.form1().Timer1Timer();
-    EXPECT_TRUE(shell.form2().isVisible());
-    EXPECT_FALSE(shell.form1().isVisible());
+    shell.splashWindow().Timer1Timer();
+    EXPECT_TRUE(shell.startWindow().isVisible());
+    EXPECT_FALSE(shell.splashWindow().isVisible());
     EXPECT_FALSE(timer->isActive());
-    EXPECT_FALSE(shell.form5().isVisible());
+    EXPECT_FALSE(shell.mainWindow().isVisible());
 }
 
 TEST_F(ApplicationShellTest, KonecAsksAndStornoReturnsToAUsableStartWindow)
 {
     passSplash();
-    click(shell.form2(), "BitBtn3");
+    click(shell.startWindow(), "BitBtn3");
     EXPECT_EQ(ui.messages.events, QStringList{"beep"});
-    EXPECT_TRUE(shell.form3().isVisible());
-    EXPECT_FALSE(shell.form2().isEnabled());
+    EXPECT_TRUE(shell.exitConfirmation().isVisible());
+    EXPECT_FALSE(shell.startWindow().isEnabled());
 
-    click(shell.form3(), "BitBtn2");
-    EXPECT_FALSE(shell.form3().isVisible());
-    EXPECT_TRUE(shell.form2().isEnabled());
-    EXPECT_TRUE(shell.form2().isVisible());
-    EXPECT_EQ(control<QLineEdit>(shell.form2(), "Edit1")->text(), "*.txt");
+    click(shell.exitConfirmation(), "BitBtn2");
+    EXPECT_FALSE(shell.exitConfirmation().isVisible());
+    EXPECT_TRUE(shell.startWindow().isEnabled());
+    EXPECT_TRUE(shell.startWindow().isVisible());
+    EXPECT_EQ(control<QLineEdit>(shell.startWindow(), "Edit1")->text(), "*.txt");
 }
 
 TEST_F(ApplicationShellTest, KonecConfirmedEndsTheProgram)
 {
     QSignalSpy ended(&shell, &ApplicationShell::programEnded);
     passSplash();
-    click(shell.form2(), "BitBtn3");
-    click(shell.form3(), "BitBtn1");
+    click(shell.startWindow(), "BitBtn3");
+    click(shell.exitConfirmation(), "BitBtn1");
     EXPECT_EQ(ended.count(), 1);
-    EXPECT_FALSE(shell.form2().isVisible());
-    EXPECT_FALSE(shell.form3().isVisible());
+    EXPECT_FALSE(shell.startWindow().isVisible());
+    EXPECT_FALSE(shell.exitConfirmation().isVisible());
 }
 
 TEST_F(ApplicationShellTest, ClosingTheSplashEndsTheProgramAtOnce)
 {
     QSignalSpy ended(&shell, &ApplicationShell::programEnded);
-    shell.form1().close();
+    shell.splashWindow().close();
     EXPECT_EQ(ended.count(), 1);
 }
 
 TEST_F(ApplicationShellTest, TheWrongFileWindowComesAndGoesBesideTheStartWindow)
 {
     passSplash();
-    click(shell.form2(), "BitBtn1");  // no file chosen
-    EXPECT_TRUE(shell.form4().isVisible());
-    EXPECT_TRUE(shell.form2().isEnabled());
+    click(shell.startWindow(), "BitBtn1");  // no file chosen
+    EXPECT_TRUE(shell.wrongFileWindow().isVisible());
+    EXPECT_TRUE(shell.startWindow().isEnabled());
     EXPECT_TRUE(ui.messages.events.isEmpty());
-    click(shell.form4(), "BitBtn2");
-    EXPECT_FALSE(shell.form4().isVisible());
-    EXPECT_TRUE(shell.form2().isVisible());
+    click(shell.wrongFileWindow(), "BitBtn2");
+    EXPECT_FALSE(shell.wrongFileWindow().isVisible());
+    EXPECT_TRUE(shell.startWindow().isVisible());
 }
 
 TEST_F(ApplicationShellTest, NovyShowsTheMainWindowOnItsFirstPageWithEditableTexts)
 {
     passSplash();
-    click(shell.form2(), "BitBtn2");
-    EXPECT_FALSE(shell.form2().isVisible());
-    EXPECT_TRUE(shell.form5().isVisible());
-    EXPECT_EQ(shell.form5().pageControl()->currentIndex(), 0);
-    EXPECT_TRUE(control<QLineEdit>(shell.form5(), "Edit1")->isEnabled());
+    click(shell.startWindow(), "BitBtn2");
+    EXPECT_FALSE(shell.startWindow().isVisible());
+    EXPECT_TRUE(shell.mainWindow().isVisible());
+    EXPECT_EQ(shell.mainWindow().pageControl()->currentIndex(), 0);
+    EXPECT_TRUE(control<QLineEdit>(shell.mainWindow(), "Edit1")->isEnabled());
 }
 
 TEST_F(ApplicationShellTest, ClosingTheMainWindowThroughItsFrameAsksFirst)
 {
     QSignalSpy ended(&shell, &ApplicationShell::programEnded);
     passSplash();
-    click(shell.form2(), "BitBtn2");
-    shell.form5().close();
-    EXPECT_TRUE(shell.form5().isVisible());
-    EXPECT_TRUE(shell.form3().isVisible());
-    EXPECT_FALSE(shell.form5().isEnabled());
+    click(shell.startWindow(), "BitBtn2");
+    shell.mainWindow().close();
+    EXPECT_TRUE(shell.mainWindow().isVisible());
+    EXPECT_TRUE(shell.exitConfirmation().isVisible());
+    EXPECT_FALSE(shell.mainWindow().isEnabled());
 
-    click(shell.form3(), "BitBtn2");
-    EXPECT_TRUE(shell.form5().isEnabled());
+    click(shell.exitConfirmation(), "BitBtn2");
+    EXPECT_TRUE(shell.mainWindow().isEnabled());
     EXPECT_EQ(ended.count(), 0);
 
-    shell.form5().close();
-    click(shell.form3(), "BitBtn1");
-    EXPECT_FALSE(shell.form5().isVisible());
+    shell.mainWindow().close();
+    click(shell.exitConfirmation(), "BitBtn1");
+    EXPECT_FALSE(shell.mainWindow().isVisible());
     EXPECT_EQ(ended.count(), 1);
 }
 
 TEST_F(ApplicationShellTest, TheSmallWindowsCarryTheirTextsAndSizes)
 {
-    EXPECT_EQ(shell.form3().size(), QSize(292, 123));
-    EXPECT_EQ(control<QLabel>(shell.form3(), "Label1")->text(), "Opravdu si přejete ");
-    EXPECT_EQ(control<QLabel>(shell.form3(), "Label2")->text(), "ukončit program Kvor 1.1 ?");
-    EXPECT_EQ(control<QPushButton>(shell.form3(), "BitBtn1")->text(), "Konec");
-    EXPECT_EQ(control<QPushButton>(shell.form3(), "BitBtn2")->text(), "Storno");
-    EXPECT_EQ(shell.form4().size(), QSize(292, 123));
-    EXPECT_EQ(control<QLabel>(shell.form4(), "Label1")->text(), "Nebyl vybrán správný");
-    EXPECT_EQ(control<QLabel>(shell.form4(), "Label2")->text(), "vstupní soubor pro program Kvor1.1");
-    EXPECT_EQ(control<QPushButton>(shell.form4(), "BitBtn2")->text(), "&OK");
-    for (QWidget* w : {static_cast<QWidget*>(&shell.form1()), static_cast<QWidget*>(&shell.form2()),
-                       static_cast<QWidget*>(&shell.form3()), static_cast<QWidget*>(&shell.form4()),
-                       static_cast<QWidget*>(&shell.form5())})
+    EXPECT_EQ(shell.exitConfirmation().size(), QSize(292, 123));
+    EXPECT_EQ(control<QLabel>(shell.exitConfirmation(), "Label1")->text(), "Opravdu si přejete ");
+    EXPECT_EQ(control<QLabel>(shell.exitConfirmation(), "Label2")->text(), "ukončit program Kvor 1.1 ?");
+    EXPECT_EQ(control<QPushButton>(shell.exitConfirmation(), "BitBtn1")->text(), "Konec");
+    EXPECT_EQ(control<QPushButton>(shell.exitConfirmation(), "BitBtn2")->text(), "Storno");
+    EXPECT_EQ(shell.wrongFileWindow().size(), QSize(292, 123));
+    EXPECT_EQ(control<QLabel>(shell.wrongFileWindow(), "Label1")->text(), "Nebyl vybrán správný");
+    EXPECT_EQ(control<QLabel>(shell.wrongFileWindow(), "Label2")->text(), "vstupní soubor pro program Kvor1.1");
+    EXPECT_EQ(control<QPushButton>(shell.wrongFileWindow(), "BitBtn2")->text(), "&OK");
+    for (QWidget* w : {static_cast<QWidget*>(&shell.splashWindow()), static_cast<QWidget*>(&shell.startWindow()),
+                       static_cast<QWidget*>(&shell.exitConfirmation()), static_cast<QWidget*>(&shell.wrongFileWindow()),
+                       static_cast<QWidget*>(&shell.mainWindow())})
         EXPECT_EQ(w->windowTitle(), "Kvor1.1") << w->objectName().toStdString();
 }
 
@@ -162,9 +162,9 @@ TEST_F(ApplicationShellTest, TheSmallWindowsCarryTheirTextsAndSizes)
 TEST_F(ApplicationShellTest, EveryTableOffersCopyAndCsv)
 {
     int tables = 0;
-    for (QWidget* window : std::initializer_list<QWidget*>{&shell.form5(), &shell.form6(), &shell.form7(),
-                                                           &shell.form8(), &shell.form9(), &shell.form10(),
-                                                           &shell.form12(), &shell.sectionStress()}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{&shell.mainWindow(), &shell.influenceLineDialog(), &shell.influenceStoreWindow(),
+                                                           &shell.tendonDialog(), &shell.tendonStoreWindow(), &shell.derivativeTablesWindow(),
+                                                           &shell.tendonTablesWindow(), &shell.sectionStress()}) {
         for (QTableView* table : window->findChildren<QTableView*>()) {
             ++tables;
             const QString name = window->objectName() + "." + table->objectName();

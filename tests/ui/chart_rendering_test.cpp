@@ -1,7 +1,7 @@
 #include "chart_test_support.h"
 
-#include "ui/influence_chart_panel.h"
-#include "ui/tendon_chart_panel.h"
+#include "ui/charts/influence_chart_panel.h"
+#include "ui/charts/tendon_chart_panel.h"
 
 #include <QChart>
 #include <QElapsedTimer>

@@ -13,11 +13,11 @@
 #include "model/slots.h"
 #include "results/group_sums.h"
 #include "ui/application_shell.h"
-#include "ui/form11_result_window.h"
-#include "ui/form1_splash.h"
-#include "ui/form2_start_window.h"
-#include "ui/form5_main_window.h"
-#include "ui/navigation.h"
+#include "ui/windows/result_window.h"
+#include "ui/windows/splash_window.h"
+#include "ui/windows/start_window.h"
+#include "ui/windows/main_window.h"
+#include "ui/pages/navigation.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -36,8 +36,8 @@ using testing::typeInto;
 
 void passSplash(ApplicationShell& shell)
 {
-    shell.form1().Timer1Timer();
-    shell.form1().Timer1Timer();
+    shell.splashWindow().Timer1Timer();
+    shell.splashWindow().Timer1Timer();
 }
 
 TEST(EndToEndTest, ANewProjectIsEvaluatedGroupedSavedAndPreviewedAtTheNextStart)
@@ -54,8 +54,8 @@ TEST(EndToEndTest, ANewProjectIsEvaluatedGroupedSavedAndPreviewedAtTheNextStart)
         QSignalSpy ended(&shell, &ApplicationShell::programEnded);
         shell.start();
         passSplash(shell);
-        click(shell.form2(), "BitBtn2");  // "Nový"
-        Form5& main = shell.form5();
+        click(shell.startWindow(), "BitBtn2");  // "Nový"
+        MainWindow& main = shell.mainWindow();
         ASSERT_TRUE(testing::bringUp(main));
 
         typeInto(control<QLineEdit>(main, "Edit1"), "Lávka přes Svratku");
@@ -91,7 +91,7 @@ TEST(EndToEndTest, ANewProjectIsEvaluatedGroupedSavedAndPreviewedAtTheNextStart)
         EXPECT_TRUE(ui.messages.events.isEmpty()) << ui.messages.events.join('\n').toStdString();
 
         click(main, "BitBtn21");  // "Výpočet"
-        Form11& results = shell.form11();
+        ResultWindow& results = shell.resultWindow();
         ASSERT_TRUE(results.isVisible());
         EXPECT_FALSE(main.isVisible());
         for (int q = 0; q < 2; ++q)
@@ -132,7 +132,7 @@ TEST(EndToEndTest, ANewProjectIsEvaluatedGroupedSavedAndPreviewedAtTheNextStart)
     ApplicationShell shell(ui.context);
     shell.start();
     passSplash(shell);
-    Form2& start = shell.form2();
+    StartWindow& start = shell.startWindow();
     auto* files = control<QListWidget>(start, "FileListBox1");
     const auto found = files->findItems("Kvorprj.txt", Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1);
@@ -143,10 +143,10 @@ TEST(EndToEndTest, ANewProjectIsEvaluatedGroupedSavedAndPreviewedAtTheNextStart)
     EXPECT_EQ(fieldText(start, "Edit4"), "Ing. Šárka Žáková");
 
     click(start, "BitBtn1");  // "Otevřít"
-    ASSERT_TRUE(shell.form5().isVisible());
-    EXPECT_EQ(fieldText(shell.form5(), "Edit1"), "Lávka přes Svratku");
-    EXPECT_EQ(fieldText(shell.form5(), "Edit4"), QString::fromStdString(expected.info.createdOn));
-    EXPECT_FALSE(control<QLineEdit>(shell.form5(), "Edit1")->isEnabled());
+    ASSERT_TRUE(shell.mainWindow().isVisible());
+    EXPECT_EQ(fieldText(shell.mainWindow(), "Edit1"), "Lávka přes Svratku");
+    EXPECT_EQ(fieldText(shell.mainWindow(), "Edit4"), QString::fromStdString(expected.info.createdOn));
+    EXPECT_FALSE(control<QLineEdit>(shell.mainWindow(), "Edit1")->isEnabled());
     EXPECT_TRUE(ui.messages.events.isEmpty()) << ui.messages.events.join('\n').toStdString();
 }
 

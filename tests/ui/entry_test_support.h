@@ -6,11 +6,11 @@
 #include "support/ui_test_support.h"
 
 #include "ui/entry_dialogs.h"
-#include "ui/form5_main_window.h"
-#include "ui/form6_influence_dialog.h"
-#include "ui/form8_tendon_dialog.h"
-#include "ui/form9_tendon_store.h"
-#include "ui/structure_page.h"
+#include "ui/windows/main_window.h"
+#include "ui/dialogs/influence_line_dialog.h"
+#include "ui/dialogs/tendon_dialog.h"
+#include "ui/windows/tendon_store_window.h"
+#include "ui/pages/structure_page.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
@@ -32,10 +32,10 @@ namespace kvor::ui::testing {
 
 struct EntryWindows {
     UiContext ui;
-    Form5 main{ui.context};
-    Form6 influence{ui.context};
-    Form8 tendon{ui.context};
-    Form9 tendonStore{ui.context};
+    MainWindow main{ui.context};
+    InfluenceLineDialog influence{ui.context};
+    TendonDialog tendon{ui.context};
+    TendonStoreWindow tendonStore{ui.context};
 
     EntryWindows() { linkEntryWindows(main, influence, tendon, tendonStore); }
 

@@ -7,16 +7,16 @@
 #include "evaluation/evaluation_run.h"
 #include "model/numbers.h"
 #include "ui/application_shell.h"
-#include "ui/form1_splash.h"
-#include "ui/form2_start_window.h"
-#include "ui/form10_derivative_tables.h"
-#include "ui/form11_result_window.h"
-#include "ui/form12_tendon_tables.h"
-#include "ui/form3_exit_confirmation.h"
-#include "ui/form5_main_window.h"
-#include "ui/form10_working_grid.h"
-#include "ui/section_stress_window.h"
-#include "ui/navigation.h"
+#include "ui/windows/splash_window.h"
+#include "ui/windows/start_window.h"
+#include "ui/windows/derivative_tables_window.h"
+#include "ui/windows/result_window.h"
+#include "ui/windows/tendon_tables_window.h"
+#include "ui/windows/exit_confirmation.h"
+#include "ui/windows/main_window.h"
+#include "ui/widgets/working_grid.h"
+#include "ui/windows/section_stress_window.h"
+#include "ui/pages/navigation.h"
 
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -33,14 +33,14 @@ protected:
     void SetUp() override
     {
         shell.start();
-        shell.form1().Timer1Timer();
-        shell.form1().Timer1Timer();
-        click(shell.form2(), "BitBtn2");  // "Nový"
+        shell.splashWindow().Timer1Timer();
+        shell.splashWindow().Timer1Timer();
+        click(shell.startWindow(), "BitBtn2");  // "Nový"
         ASSERT_TRUE(testing::bringUp(main()));
         ui.messages.clear();
     }
-    Form5& main() { return shell.form5(); }
-    Form11& results() { return shell.form11(); }
+    MainWindow& main() { return shell.mainWindow(); }
+    ResultWindow& results() { return shell.resultWindow(); }
     void toTendonPage()
     {
         main().pageControl()->setCurrentIndex(kTendonPage);
@@ -175,23 +175,23 @@ TEST_F(EvaluationCommandTest, TheWorkingTablesAreReachedFromTheResultsAndLeadBac
     click(main(), "Button3");
     click(results(), "BitBtn11");
     EXPECT_FALSE(results().isVisible());
-    EXPECT_TRUE(shell.form12().isVisible());
-    click(shell.form12(), "Button1");
+    EXPECT_TRUE(shell.tendonTablesWindow().isVisible());
+    click(shell.tendonTablesWindow(), "Button1");
     EXPECT_TRUE(results().isVisible());
-    EXPECT_FALSE(shell.form12().isVisible());
+    EXPECT_FALSE(shell.tendonTablesWindow().isVisible());
 
     click(results(), "BitBtn11");
-    click(shell.form12(), "Button2");
-    EXPECT_FALSE(shell.form12().isVisible());
-    EXPECT_TRUE(shell.form10().isVisible());
+    click(shell.tendonTablesWindow(), "Button2");
+    EXPECT_FALSE(shell.tendonTablesWindow().isVisible());
+    EXPECT_TRUE(shell.derivativeTablesWindow().isVisible());
     // The derivative tables' own button leads to the input as "Zpět na zadání"
     // does: a saved project counts as unsaved again, so "Konec" after a change
     // and a new run warns.
     ui.project.results.saved = true;
     main().pageControl()->setCurrentIndex(kStructurePage);
     ui.messages.clear();
-    click(shell.form10(), "Button1");
-    EXPECT_FALSE(shell.form10().isVisible());
+    click(shell.derivativeTablesWindow(), "Button1");
+    EXPECT_FALSE(shell.derivativeTablesWindow().isVisible());
     EXPECT_TRUE(main().isVisible());
     EXPECT_EQ(main().pageControl()->currentIndex(), kInfoPage);
     EXPECT_FALSE(ui.project.results.saved);
@@ -207,7 +207,7 @@ TEST_F(EvaluationCommandTest, ClosingTheResultWindowsFrameAsksInItsExitPanel)
     EXPECT_TRUE(results().isVisible());
     EXPECT_TRUE(panel->isVisible());
     EXPECT_TRUE(results().findChild<QWidget*>("Label73")->isVisible());  // "Projekt není uložen!"
-    EXPECT_FALSE(shell.form3().isVisible());
+    EXPECT_FALSE(shell.exitConfirmation().isVisible());
 
     click(*panel, "BitBtn6");  // "Storno"
     EXPECT_FALSE(panel->isVisible());
@@ -233,11 +233,11 @@ TEST_F(EvaluationCommandTest, KonecInTheExitPanelEndsTheProgram)
 TEST_F(EvaluationCommandTest, TheWorkingWindowsCarryTheirCaptions)
 {
     EXPECT_EQ(results().windowTitle(), "Kvor1.1");
-    EXPECT_EQ(shell.form10().windowTitle(), "Výpočet derivací příčinkových čar ");
-    EXPECT_EQ(shell.form12().windowTitle(), "Tabulka kabelů");
+    EXPECT_EQ(shell.derivativeTablesWindow().windowTitle(), "Výpočet derivací příčinkových čar ");
+    EXPECT_EQ(shell.tendonTablesWindow().windowTitle(), "Tabulka kabelů");
     EXPECT_FALSE(results().isVisible());
-    EXPECT_FALSE(shell.form10().isVisible());
-    EXPECT_FALSE(shell.form12().isVisible());
+    EXPECT_FALSE(shell.derivativeTablesWindow().isVisible());
+    EXPECT_FALSE(shell.tendonTablesWindow().isVisible());
 }
 
 }  // namespace

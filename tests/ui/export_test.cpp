@@ -3,11 +3,11 @@
 
 #include "support/ui_test_support.h"
 
-#include "ui/chart_export.h"
-#include "ui/chart_line_view.h"
-#include "ui/entry_grid.h"
-#include "ui/table_export.h"
-#include "ui/text_table_model.h"
+#include "ui/charts/chart_export.h"
+#include "ui/charts/chart_line_view.h"
+#include "ui/widgets/entry_grid.h"
+#include "ui/models/table_export.h"
+#include "ui/models/text_table_model.h"
 
 #include <QAction>
 #include <QApplication>

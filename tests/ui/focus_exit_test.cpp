@@ -1,6 +1,6 @@
 #include "support/ui_test_support.h"
 
-#include "ui/focus_exit.h"
+#include "ui/widgets/focus_exit.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -9,12 +9,12 @@
 #include "influence/influence_file.h"
 #include "structure/beam.h"
 #include "ui/application_shell.h"
-#include "ui/form11_result_window.h"
-#include "ui/form2_start_window.h"
-#include "ui/form7_influence_store.h"
-#include "ui/form1_splash.h"
-#include "ui/navigation.h"
-#include "ui/radio_group.h"
+#include "ui/windows/result_window.h"
+#include "ui/windows/start_window.h"
+#include "ui/windows/influence_store_window.h"
+#include "ui/windows/splash_window.h"
+#include "ui/pages/navigation.h"
+#include "ui/widgets/radio_group.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -114,7 +114,7 @@ TEST_F(GeneratedLineTest, VygenerovatFillsTheTableAsNacistFillsItFromAFile)
     clickAndSettle(w.influence, "BitBtn3");
     EXPECT_TRUE(field("Edit3")->isEnabled());
     clickAndSettle(w.influence, "BitBtn2");
-    Form7 store(w.ui.context);
+    InfluenceStoreWindow store(w.ui.context);
     store.show();
     EXPECT_EQ(control<RadioGroup>(store, "RadioGroup1")->itemIndex(), kGeneratedItem);
     EXPECT_EQ(control<RadioGroup>(store, "RadioGroup1")->item(kGeneratedItem)->text(), "z konstrukce");
@@ -187,10 +187,10 @@ protected:
     void SetUp() override
     {
         shell.start();
-        shell.form1().Timer1Timer();
-        shell.form1().Timer1Timer();
-        testing::click(shell.form2(), "BitBtn2");  // "Nový"
-        ASSERT_TRUE(testing::bringUp(shell.form5()));
+        shell.splashWindow().Timer1Timer();
+        shell.splashWindow().Timer1Timer();
+        testing::click(shell.startWindow(), "BitBtn2");  // "Nový"
+        ASSERT_TRUE(testing::bringUp(shell.mainWindow()));
         Project& p = ui.project;
         p.beam.length = "20";
         p.section.eBottom = "0,3";
@@ -204,11 +204,11 @@ protected:
         readInfluenceText(line.fileText, entry, ',');
         storeGeneratedLine(slot, entry, line.station, line.parameters);
         testing::enterStraightTendon(p, 0, {"0", "20", "0,2", "-1000"});
-        shell.form5().pageControl()->setCurrentIndex(kTendonPage);
+        shell.mainWindow().pageControl()->setCurrentIndex(kTendonPage);
         ui.messages.clear();
     }
-    void run() { testing::click(shell.form5(), "BitBtn21"); }
-    QString resultValue() { return control<QLineEdit>(shell.form11(), "Edit1")->text(); }
+    void run() { testing::click(shell.mainWindow(), "BitBtn21"); }
+    QString resultValue() { return control<QLineEdit>(shell.resultWindow(), "Edit1")->text(); }
 
     testing::UiContext ui;
     ApplicationShell shell{ui.context};
@@ -230,20 +230,20 @@ TEST_F(StaleLineTest, OneQuestionOffersToGenerateAgainToEvaluateAsStoredOrToCanc
     ui.messages.answers = {2};  // cancel
     run();
     EXPECT_EQ(ui.messages.events, QStringList{question});
-    EXPECT_TRUE(shell.form5().isVisible());
+    EXPECT_TRUE(shell.mainWindow().isVisible());
     EXPECT_EQ(ui.project.quantities[0].line.rowCount(), 22);
 
     ui.messages.clear();
     ui.messages.answers = {1};  // the stored table as it is
     run();
     EXPECT_EQ(ui.messages.events, QStringList{question});
-    EXPECT_TRUE(shell.form11().isVisible());
+    EXPECT_TRUE(shell.resultWindow().isVisible());
     EXPECT_EQ(ui.project.quantities[0].line.rowCount(), 22);
     EXPECT_EQ(resultValue(), "-200");
 
-    testing::click(shell.form11(), "BitBtn1");  // "Zpět na zadání"
-    ASSERT_TRUE(shell.form5().isVisible());
-    shell.form5().pageControl()->setCurrentIndex(kTendonPage);
+    testing::click(shell.resultWindow(), "BitBtn1");  // "Zpět na zadání"
+    ASSERT_TRUE(shell.mainWindow().isVisible());
+    shell.mainWindow().pageControl()->setCurrentIndex(kTendonPage);
     ui.messages.clear();
     ui.messages.answers = {0};  // generated again for the 16 m beam, then evaluated
     testing::enterStraightTendon(ui.project, 0, {"0", "16", "0,2", "-1000"});

@@ -1,4 +1,4 @@
-#include "ui/grid_geometry.h"
+#include "ui/widgets/grid_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "chart_test_support.h"
 
-#include "ui/chart_warning_panel.h"
-#include "ui/influence_chart_panel.h"
+#include "ui/charts/chart_warning_panel.h"
+#include "ui/charts/influence_chart_panel.h"
 
 #include <QChart>
 #include <QLabel>

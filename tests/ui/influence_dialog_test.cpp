@@ -1,9 +1,9 @@
 #include "entry_test_support.h"
 
-#include "ui/file_pickers.h"
-#include "ui/form7_influence_store.h"
-#include "ui/navigation.h"
-#include "ui/radio_group.h"
+#include "ui/widgets/file_pickers.h"
+#include "ui/windows/influence_store_window.h"
+#include "ui/pages/navigation.h"
+#include "ui/widgets/radio_group.h"
 
 #include <QFile>
 #include <QLabel>
@@ -42,7 +42,7 @@ protected:
         ASSERT_TRUE(dialog().isVisible());
         ASSERT_TRUE(testing::bringUp(dialog()));
     }
-    Form6& dialog() { return w.influence; }
+    InfluenceLineDialog& dialog() { return w.influence; }
     template <typename T = QWidget>
     T* get(const char* name)
     {
@@ -413,7 +413,7 @@ TEST_F(InfluenceFileTest, TheStoreWindowShowsEachSlotAsStored)
     clickAndSettle(dialog(), "BitBtn1");
     clickAndSettle(dialog(), "BitBtn2");
 
-    Form7 store(w.ui.context);
+    InfluenceStoreWindow store(w.ui.context);
     store.show();
     EXPECT_TRUE(control<QCheckBox>(store, "CheckBox1")->isChecked());
     EXPECT_EQ(control<RadioGroup>(store, "RadioGroup1")->itemIndex(), 1);

@@ -2,7 +2,7 @@
 
 #include "influence/entry_table.h"
 #include "tendons/tendon_dialog_state.h"
-#include "ui/navigation.h"
+#include "ui/pages/navigation.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>

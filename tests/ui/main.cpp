@@ -1,7 +1,7 @@
 // The UI tests need one QApplication for the whole run; listing the tests
 // (as CTest does at build time) needs none, so it works without any display.
 
-#include "ui/window_setup.h"
+#include "ui/widgets/window_setup.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

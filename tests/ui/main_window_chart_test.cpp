@@ -1,11 +1,11 @@
 #include "chart_test_support.h"
 
-#include "ui/chart_line_view.h"
-#include "ui/form5_main_window.h"
-#include "ui/navigation.h"
-#include "ui/quantity_page.h"
-#include "ui/structure_page.h"
-#include "ui/tendon_page.h"
+#include "ui/charts/chart_line_view.h"
+#include "ui/windows/main_window.h"
+#include "ui/pages/navigation.h"
+#include "ui/pages/quantity_page.h"
+#include "ui/pages/structure_page.h"
+#include "ui/pages/tendon_page.h"
 
 #include <QChart>
 #include <QChartView>
@@ -45,7 +45,7 @@ protected:
     QChart* chart(const char* name) const { return control<QChartView>(window, name)->chart(); }
 
     testing::UiContext ui;
-    Form5 window{ui.context};
+    MainWindow window{ui.context};
 };
 
 TEST_F(MainWindowChartTest, EachPageHoldsItsNamedChartControlsHiddenUntilTheFirstDrawing)

@@ -1,10 +1,10 @@
 #include "support/ui_test_support.h"
 
-#include "ui/form5_main_window.h"
-#include "ui/navigation.h"
-#include "ui/project_info_page.h"
-#include "ui/radio_group.h"
-#include "ui/structure_page.h"
+#include "ui/windows/main_window.h"
+#include "ui/pages/navigation.h"
+#include "ui/pages/project_info_page.h"
+#include "ui/widgets/radio_group.h"
+#include "ui/pages/structure_page.h"
 
 #include <QDate>
 #include <QLocale>
@@ -49,7 +49,7 @@ protected:
     }
 
     testing::UiContext ui;
-    Form5 window{ui.context};
+    MainWindow window{ui.context};
 };
 
 TEST_F(MainWindowTest, OpensOnTheProjectPageWithFourTitledPages)
@@ -186,7 +186,7 @@ TEST_F(MainWindowTest, AContinuousBeamNeedsOnlyItsFirstMemberLength)
 
 TEST_F(MainWindowTest, CloseThroughTheFrameAsksInsteadOfClosing)
 {
-    QSignalSpy asked(&window, &Form5::exitRequested);
+    QSignalSpy asked(&window, &MainWindow::exitRequested);
     window.close();
     EXPECT_EQ(asked.count(), 1);
     EXPECT_TRUE(window.isVisible());

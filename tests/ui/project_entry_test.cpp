@@ -1,13 +1,13 @@
 #include "support/ui_test_support.h"
 
 #include "ui/application_shell.h"
-#include "ui/form1_splash.h"
-#include "ui/form2_start_window.h"
-#include "ui/form5_main_window.h"
-#include "ui/form6_influence_dialog.h"
-#include "ui/form8_tendon_dialog.h"
-#include "ui/navigation.h"
-#include "ui/radio_group.h"
+#include "ui/windows/splash_window.h"
+#include "ui/windows/start_window.h"
+#include "ui/windows/main_window.h"
+#include "ui/dialogs/influence_line_dialog.h"
+#include "ui/dialogs/tendon_dialog.h"
+#include "ui/pages/navigation.h"
+#include "ui/widgets/radio_group.h"
 
 #include "entry_test_support.h"
 
@@ -44,14 +44,14 @@ protected:
         ASSERT_TRUE(QDir::setCurrent(folder.path()));
 
         shell.start();
-        shell.form1().Timer1Timer();
-        shell.form1().Timer1Timer();
-        clickAndSettle(shell.form2(), "BitBtn2");  // "Nový"
+        shell.splashWindow().Timer1Timer();
+        shell.splashWindow().Timer1Timer();
+        clickAndSettle(shell.startWindow(), "BitBtn2");  // "Nový"
         ASSERT_TRUE(testing::bringUp(main()));
         ui.messages.clear();
     }
 
-    Form5& main() { return shell.form5(); }
+    MainWindow& main() { return shell.mainWindow(); }
     template <typename T = QLineEdit>
     T* mainControl(const char* name)
     {
@@ -97,7 +97,7 @@ TEST_F(ProjectEntryTest, AWholeProjectIsTypedInAndEvaluated)
     // Quantity 1 by hand.
     typeInto(mainControl("Edit15"), "Moment uprostřed");
     mainControl<QComboBox>("ComboBox1")->setCurrentIndex(0);
-    Form6& influence = shell.form6();
+    InfluenceLineDialog& influence = shell.influenceLineDialog();
     enter("BitBtn4", influence);
     control<QSpinBox>(influence, "Edit1")->setValue(3);
     typeRows(control<QTableView>(influence, "StringGrid1"), {{"0", "0"}, {"10", "5"}, {"20", "0"}});
@@ -121,7 +121,7 @@ TEST_F(ProjectEntryTest, AWholeProjectIsTypedInAndEvaluated)
     // Tendon 1 straight, tendon 2 broken.
     clickAndSettle(main(), "BitBtn17");
     ASSERT_EQ(main().pageControl()->currentIndex(), kTendonPage);
-    Form8& tendon = shell.form8();
+    TendonDialog& tendon = shell.tendonDialog();
     mainControl<QComboBox>("ComboBox6")->setCurrentIndex(0);
     enter("BitBtn22", tendon);
     typeInto(control<QLineEdit>(tendon, "Edit1"), "0");

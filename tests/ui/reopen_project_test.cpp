@@ -14,17 +14,17 @@
 #include "structure/beam.h"
 #include "structure/section.h"
 #include "ui/application_shell.h"
-#include "ui/form11_result_window.h"
-#include "ui/form1_splash.h"
-#include "ui/form2_start_window.h"
-#include "ui/form5_main_window.h"
-#include "ui/form7_influence_store.h"
-#include "ui/form9_tendon_store.h"
-#include "ui/navigation.h"
-#include "ui/quantity_page.h"
-#include "ui/quantity_rows.h"
-#include "ui/tendon_page.h"
-#include "ui/tendon_rows.h"
+#include "ui/windows/result_window.h"
+#include "ui/windows/splash_window.h"
+#include "ui/windows/start_window.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/influence_store_window.h"
+#include "ui/windows/tendon_store_window.h"
+#include "ui/pages/navigation.h"
+#include "ui/pages/quantity_page.h"
+#include "ui/pages/quantity_rows.h"
+#include "ui/pages/tendon_page.h"
+#include "ui/pages/tendon_rows.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -55,9 +55,9 @@ QString resultField(QWidget& results, int q, int t)
 void startAndChoose(ApplicationShell& shell, const QString& fileName)
 {
     shell.start();
-    shell.form1().Timer1Timer();
-    shell.form1().Timer1Timer();
-    control<QLineEdit>(shell.form2(), "Edit1")->setText(fileName);
+    shell.splashWindow().Timer1Timer();
+    shell.splashWindow().Timer1Timer();
+    control<QLineEdit>(shell.startWindow(), "Edit1")->setText(fileName);
 }
 
 void writeFile(const QString& path, std::string_view bytes)
@@ -86,10 +86,10 @@ TEST_F(ReopenProjectTest, SavedWithResultsComesBackWholeInAFreshRun)
         testing::UiContext ui;
         ApplicationShell shell(ui.context);
         shell.start();
-        shell.form1().Timer1Timer();
-        shell.form1().Timer1Timer();
-        click(shell.form2(), "BitBtn2");  // "Nový"
-        Form5& main = shell.form5();
+        shell.splashWindow().Timer1Timer();
+        shell.splashWindow().Timer1Timer();
+        click(shell.startWindow(), "BitBtn2");  // "Nový"
+        MainWindow& main = shell.mainWindow();
         ASSERT_TRUE(testing::bringUp(main));
 
         typeInto(control<QLineEdit>(main, "Edit1"), "Most přes Dyji");
@@ -121,7 +121,7 @@ TEST_F(ReopenProjectTest, SavedWithResultsComesBackWholeInAFreshRun)
         typeInto(control<QLineEdit>(main, "Edit22"), "kabel nezadaný");
 
         click(main, "BitBtn21");  // "Výpočet"
-        Form11& results = shell.form11();
+        ResultWindow& results = shell.resultWindow();
         ASSERT_TRUE(results.isVisible());
         for (int q = 0; q < 2; ++q)
             for (int t = 0; t < kSlotCount; ++t)
@@ -139,10 +139,10 @@ TEST_F(ReopenProjectTest, SavedWithResultsComesBackWholeInAFreshRun)
     testing::UiContext ui;
     ApplicationShell shell(ui.context);
     startAndChoose(shell, "Kvorprj.txt");
-    click(shell.form2(), "BitBtn1");  // "Otevřít"
+    click(shell.startWindow(), "BitBtn1");  // "Otevřít"
     EXPECT_TRUE(ui.messages.events.isEmpty()) << ui.messages.events.join('\n').toStdString();
-    EXPECT_FALSE(shell.form2().isVisible());
-    Form5& main = shell.form5();
+    EXPECT_FALSE(shell.startWindow().isVisible());
+    MainWindow& main = shell.mainWindow();
     ASSERT_TRUE(main.isVisible());
     EXPECT_EQ(main.pageControl()->currentIndex(), kInfoPage);
 
@@ -184,14 +184,14 @@ TEST_F(ReopenProjectTest, SavedWithResultsComesBackWholeInAFreshRun)
     EXPECT_TRUE(control<QLineEdit>(main, "Edit23")->isHidden());
 
     // The store windows.
-    EXPECT_TRUE(control<QCheckBox>(shell.form7(), "CheckBox2")->isChecked());
-    EXPECT_FALSE(control<QCheckBox>(shell.form7(), "CheckBox3")->isChecked());
-    EXPECT_EQ(control<QTableView>(shell.form7(), "StringGrid1")->model()->index(1, 1).data().toString(), "5");
-    EXPECT_TRUE(control<QCheckBox>(shell.form9(), "CheckBox2")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(shell.influenceStoreWindow(), "CheckBox2")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(shell.influenceStoreWindow(), "CheckBox3")->isChecked());
+    EXPECT_EQ(control<QTableView>(shell.influenceStoreWindow(), "StringGrid1")->model()->index(1, 1).data().toString(), "5");
+    EXPECT_TRUE(control<QCheckBox>(shell.tendonStoreWindow(), "CheckBox2")->isChecked());
 
     // "Pomoc" leads to the results of the saved run.
     click(main, "Button3");
-    Form11& results = shell.form11();
+    ResultWindow& results = shell.resultWindow();
     ASSERT_TRUE(results.isVisible());
     for (int q = 0; q < 2; ++q)
         for (int t = 0; t < kSlotCount; ++t)
@@ -238,10 +238,10 @@ TEST_F(ReopenProjectTest, ContinuousBeamAndGeneralSectionComeBackWithThePointSep
     AppContext context{project, messages, '.', session};
     ApplicationShell shell(context);
     startAndChoose(shell, "Kvordat.txt");
-    click(shell.form2(), "BitBtn1");
+    click(shell.startWindow(), "BitBtn1");
     EXPECT_TRUE(messages.events.isEmpty()) << messages.events.join('\n').toStdString();
 
-    Form5& main = shell.form5();
+    MainWindow& main = shell.mainWindow();
     EXPECT_EQ(control<QSpinBox>(main, "Edit5")->value(), 3);
     EXPECT_FALSE(control<QSpinBox>(main, "Edit5")->isHidden());
     EXPECT_TRUE(control<QLineEdit>(main, "Edit6")->isHidden());
@@ -273,14 +273,14 @@ TEST_F(ReopenProjectTest, FileWithoutDataSectionOpensItsInformationOnly)
     ApplicationShell shell(ui.context);
     startAndChoose(shell, "Kvorinfo.txt");
     const Project before = ui.project;
-    click(shell.form2(), "BitBtn1");
+    click(shell.startWindow(), "BitBtn1");
     EXPECT_TRUE(ui.messages.events.isEmpty()) << ui.messages.events.join('\n').toStdString();
 
     Project expected = before;
     setInfoFromFile(expected.info, "Lávka", "popis", "autor", "1.2.2003");
     EXPECT_EQ(encodeProjectFile(ui.project, SaveVariant::InputOnly, ','),
               encodeProjectFile(expected, SaveVariant::InputOnly, ','));
-    Form5& main = shell.form5();
+    MainWindow& main = shell.mainWindow();
     ASSERT_TRUE(main.isVisible());
     EXPECT_EQ(fieldText(main, "Edit1"), "Lávka");
     EXPECT_EQ(fieldText(main, "Edit4"), "1.2.2003");
@@ -304,7 +304,7 @@ TEST_F(ReopenProjectTest, DamagedDataSectionIsToldAndTheInformationOpens)
     ApplicationShell shell(ui.context);
     startAndChoose(shell, "Kvordat.txt");
     Project expected = ui.project;
-    click(shell.form2(), "BitBtn1");
+    click(shell.startWindow(), "BitBtn1");
 
     ASSERT_EQ(ui.messages.events.size(), 1);
     EXPECT_TRUE(ui.messages.events[0].startsWith("message: Soubor projektu je poškozen na řádku "))
@@ -318,8 +318,8 @@ TEST_F(ReopenProjectTest, DamagedDataSectionIsToldAndTheInformationOpens)
     EXPECT_EQ(encodeProjectFile(ui.project, SaveVariant::WithResults, ','),
               encodeProjectFile(expected, SaveVariant::WithResults, ','));
     EXPECT_TRUE(ui.project.info.readOnly);
-    EXPECT_FALSE(shell.form2().isVisible());
-    EXPECT_TRUE(shell.form5().isVisible());
+    EXPECT_FALSE(shell.startWindow().isVisible());
+    EXPECT_TRUE(shell.mainWindow().isVisible());
 }
 
 // The largest project the dialogs allow reopens at once: the tables are
@@ -335,17 +335,17 @@ TEST_F(ReopenProjectTest, LargestProjectReopensQuickly)
     startAndChoose(shell, "Kvordat.txt");
     QElapsedTimer clock;
     clock.start();
-    click(shell.form2(), "BitBtn1");
+    click(shell.startWindow(), "BitBtn1");
     const qint64 elapsed = clock.elapsed();
     EXPECT_TRUE(ui.messages.events.isEmpty()) << ui.messages.events.join('\n').toStdString();
     EXPECT_LT(elapsed, 5000);
     std::printf("reopening the largest project: %lld ms\n", static_cast<long long>(elapsed));
 
-    EXPECT_EQ(control<QTableView>(shell.form7(), "StringGrid5")->model()->rowCount(), 32750);
-    EXPECT_EQ(control<QTableView>(shell.form9(), "StringGrid5")->model()->rowCount(),
+    EXPECT_EQ(control<QTableView>(shell.influenceStoreWindow(), "StringGrid5")->model()->rowCount(), 32750);
+    EXPECT_EQ(control<QTableView>(shell.tendonStoreWindow(), "StringGrid5")->model()->rowCount(),
               written.tendons[4].points.rowCount() - 1);
-    EXPECT_FALSE(control<QComboBox>(shell.form5(), "ComboBox10")->isEnabled());
-    EXPECT_TRUE(control<QPushButton>(shell.form5(), "BitBtn19")->isHidden());  // all five rows shown
+    EXPECT_FALSE(control<QComboBox>(shell.mainWindow(), "ComboBox10")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>(shell.mainWindow(), "BitBtn19")->isHidden());  // all five rows shown
 }
 
 }  // namespace

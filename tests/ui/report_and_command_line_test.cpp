@@ -6,10 +6,10 @@
 
 #include "ui/application_shell.h"
 #include "ui/command_line.h"
-#include "ui/form1_splash.h"
-#include "ui/form2_start_window.h"
-#include "ui/form5_main_window.h"
-#include "ui/form11_result_window.h"
+#include "ui/windows/splash_window.h"
+#include "ui/windows/start_window.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/result_window.h"
 #include "evaluation/evaluation_run.h"
 
 #include <QDir>
@@ -147,10 +147,10 @@ TEST(ProgramRun, AProjectNamedAtStartOpensAfterTheSplash)
     testing::UiContext ui;
     ApplicationShell shell(ui.context);
     shell.start(kExample);
-    shell.form1().Timer1Timer();
-    shell.form1().Timer1Timer();
-    EXPECT_TRUE(shell.form5().isVisible());
-    EXPECT_FALSE(shell.form2().isVisible());
+    shell.splashWindow().Timer1Timer();
+    shell.splashWindow().Timer1Timer();
+    EXPECT_TRUE(shell.mainWindow().isVisible());
+    EXPECT_FALSE(shell.startWindow().isVisible());
     EXPECT_EQ(ui.context.project.info.name, "Spojitý nosník o dvou polích");
     EXPECT_TRUE(ui.context.project.quantities[0].entered());
     EXPECT_EQ(QDir::currentPath(), QStringLiteral(KVOR_EXAMPLES_DIR));
@@ -167,7 +167,7 @@ TEST(ProgramRun, ProtokolWritesTheReportWhereTheDialogSays)
     testing::enterQuantity(project, 0, "Ohybový moment", "uprostřed", {{"0", "0"}, {"5", "2,5"}, {"10", "0"}});
     testing::enterStraightTendon(project, 0, {"0", "10", "0,2", "-1000"});
     evaluateProject(project, ',');
-    Form11 window(ui.context);
+    ResultWindow window(ui.context);
     window.show();
 
     QTemporaryDir folder;

@@ -5,8 +5,8 @@
 #include "support/ui_test_support.h"
 
 #include "evaluation/evaluation_run.h"
-#include "ui/file_pickers.h"
-#include "ui/form11_result_window.h"
+#include "ui/widgets/file_pickers.h"
+#include "ui/windows/result_window.h"
 
 #include <QCheckBox>
 #include <QFontInfo>
@@ -87,7 +87,7 @@ protected:
     }
 
     testing::UiContext ui;
-    Form11 window{ui.context};
+    ResultWindow window{ui.context};
 };
 
 TEST_F(ResultWindowTest, BeforeAnyEvaluationTheBlocksShowTheirInitialTexts)
@@ -262,7 +262,7 @@ TEST_F(ResultWindowTest, KonecWarnsExactlyWhileNothingWasSavedAndStornoReturns)
 
 TEST_F(ResultWindowTest, KonecInTheExitPanelHidesTheWindowAndEndsTheProgram)
 {
-    QSignalSpy ended(&window, &Form11::programEndRequested);
+    QSignalSpy ended(&window, &ResultWindow::programEndRequested);
     click("BitBtn3");
     click("BitBtn5");
     EXPECT_EQ(ended.count(), 1);
@@ -278,7 +278,7 @@ TEST_F(ResultWindowTest, ZpetNaZadaniClearsValuesSumsNameAndSavedFlagThenBeeps)
     window.loadFromModel();
     ASSERT_TRUE(get<QCheckBox>("CheckBox1")->isChecked());
 
-    QSignalSpy input(&window, &Form11::inputRequested);
+    QSignalSpy input(&window, &ResultWindow::inputRequested);
     click("BitBtn1");
     EXPECT_EQ(input.count(), 1);
     EXPECT_FALSE(window.isVisible());

@@ -2,8 +2,8 @@
 
 #include "model/slots.h"
 #include "tendons/tendon_store.h"
-#include "ui/navigation.h"
-#include "ui/radio_group.h"
+#include "ui/pages/navigation.h"
+#include "ui/widgets/radio_group.h"
 
 #include <QComboBox>
 #include <QLabel>

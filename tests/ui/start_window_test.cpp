@@ -1,8 +1,8 @@
 #include "support/ui_test_support.h"
 
 #include "results/project_file.h"
-#include "ui/file_pickers.h"
-#include "ui/form2_start_window.h"
+#include "ui/widgets/file_pickers.h"
+#include "ui/windows/start_window.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -32,7 +32,7 @@ protected:
         ASSERT_TRUE(QDir(folder.path()).mkdir("podslozka"));
         ASSERT_TRUE(QDir::setCurrent(folder.path()));
 
-        window = std::make_unique<Form2>(ui.context);
+        window = std::make_unique<StartWindow>(ui.context);
         ASSERT_TRUE(testing::bringUp(*window));
         ui.messages.clear();
     }
@@ -56,7 +56,7 @@ protected:
     testing::WorkingDirectoryGuard restoreDirectory;
     QTemporaryDir folder;
     testing::UiContext ui;
-    std::unique_ptr<Form2> window;
+    std::unique_ptr<StartWindow> window;
 };
 
 TEST_F(StartWindowTest, ListsTheTextFilesAndNoFileIsChosen)
@@ -93,7 +93,7 @@ TEST_F(StartWindowTest, AFileThatIsNoProjectFileShowsNoPreviewAndNoMessage)
 
 TEST_F(StartWindowTest, OpenWithoutAChosenFileShowsTheWrongFileWindowWithoutBeep)
 {
-    QSignalSpy wrongFile(window.get(), &Form2::wrongFileChosen);
+    QSignalSpy wrongFile(window.get(), &StartWindow::wrongFileChosen);
     clickOpen();
     EXPECT_EQ(wrongFile.count(), 1);
     EXPECT_TRUE(ui.messages.events.isEmpty());
@@ -102,7 +102,7 @@ TEST_F(StartWindowTest, OpenWithoutAChosenFileShowsTheWrongFileWindowWithoutBeep
 
 TEST_F(StartWindowTest, OpenARefusedFileShowsTheWrongFileWindowAndBeeps)
 {
-    QSignalSpy wrongFile(window.get(), &Form2::wrongFileChosen);
+    QSignalSpy wrongFile(window.get(), &StartWindow::wrongFileChosen);
     pick("poznamky.txt");
     clickOpen();
     EXPECT_EQ(wrongFile.count(), 1);
@@ -113,7 +113,7 @@ TEST_F(StartWindowTest, OpenARefusedFileShowsTheWrongFileWindowAndBeeps)
 
 TEST_F(StartWindowTest, OpenAProjectFileTakesItsInformationAndLeaves)
 {
-    QSignalSpy mainWindow(window.get(), &Form2::mainWindowRequested);
+    QSignalSpy mainWindow(window.get(), &StartWindow::mainWindowRequested);
     pick("Kvordat.txt");
     clickOpen();
     EXPECT_EQ(mainWindow.count(), 1);

@@ -1,8 +1,8 @@
 #include "support/ui_test_support.h"
 
-#include "ui/form5_main_window.h"
-#include "ui/navigation.h"
-#include "ui/radio_group.h"
+#include "ui/windows/main_window.h"
+#include "ui/pages/navigation.h"
+#include "ui/widgets/radio_group.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,7 +49,7 @@ protected:
     void leaveTo(const char* name) { get<QWidget>(name)->setFocus(Qt::TabFocusReason); }
 
     testing::UiContext ui;
-    Form5 window{ui.context};
+    MainWindow window{ui.context};
 };
 
 struct ExitCase {

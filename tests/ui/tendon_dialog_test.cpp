@@ -1,6 +1,6 @@
 #include "entry_test_support.h"
 
-#include "ui/navigation.h"
+#include "ui/pages/navigation.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -44,7 +44,7 @@ protected:
         ASSERT_TRUE(dialog().isVisible());
         ASSERT_TRUE(testing::bringUp(dialog()));
     }
-    Form8& dialog() { return w.tendon; }
+    TendonDialog& dialog() { return w.tendon; }
     template <typename T = QWidget>
     T* get(const char* name)
     {

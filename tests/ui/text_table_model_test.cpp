@@ -1,4 +1,4 @@
-#include "ui/text_table_model.h"
+#include "ui/models/text_table_model.h"
 
 #include <QAbstractItemModelTester>
 #include <QStringList>

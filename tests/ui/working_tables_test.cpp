@@ -7,15 +7,15 @@
 #include "evaluation/evaluation_run.h"
 #include "evaluation/tendon_effect.h"
 #include "ui/application_shell.h"
-#include "ui/form10_derivative_tables.h"
-#include "ui/form10_working_grid.h"
-#include "ui/form11_result_window.h"
-#include "ui/form12_tendon_tables.h"
-#include "ui/form1_splash.h"
-#include "ui/form2_start_window.h"
-#include "ui/form5_main_window.h"
-#include "ui/navigation.h"
-#include "ui/radio_group.h"
+#include "ui/windows/derivative_tables_window.h"
+#include "ui/widgets/working_grid.h"
+#include "ui/windows/result_window.h"
+#include "ui/windows/tendon_tables_window.h"
+#include "ui/windows/splash_window.h"
+#include "ui/windows/start_window.h"
+#include "ui/windows/main_window.h"
+#include "ui/pages/navigation.h"
+#include "ui/widgets/radio_group.h"
 
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -54,8 +54,8 @@ protected:
     RadioGroup* typeGroup(int t) { return control<RadioGroup>(tendonTables, QString("RadioGroup%1").arg(t + 1).toUtf8()); }
 
     testing::UiContext ui;
-    Form10 derivativeTables{ui.context};
-    Form12 tendonTables{ui.context};
+    DerivativeTablesWindow derivativeTables{ui.context};
+    TendonTablesWindow tendonTables{ui.context};
 };
 
 TEST_F(WorkingTablesTest, TwentyFiveGridsOfNineColumnsUnderTheirHeadingsAndTypeGroups)
@@ -140,13 +140,13 @@ TEST_F(WorkingTablesTest, TheDerivativeTablesShowStationsAndSlopes)
 
 TEST_F(WorkingTablesTest, ClosingAWorkingWindowGoesBackInsteadOfLeavingNoWindow)
 {
-    QSignalSpy back(&tendonTables, &Form12::resultWindowRequested);
+    QSignalSpy back(&tendonTables, &TendonTablesWindow::resultWindowRequested);
     tendonTables.show();
     tendonTables.close();
     EXPECT_FALSE(tendonTables.isVisible());
     EXPECT_EQ(back.count(), 1);
 
-    QSignalSpy toMain(&derivativeTables, &Form10::mainWindowRequested);
+    QSignalSpy toMain(&derivativeTables, &DerivativeTablesWindow::mainWindowRequested);
     derivativeTables.show();
     derivativeTables.close();
     EXPECT_EQ(toMain.count(), 1);
@@ -159,27 +159,27 @@ TEST(LargestProjectTest, EvaluatesAndShowsTheTendonTablesWithoutStalling)
     testing::UiContext ui;
     ApplicationShell shell(ui.context);
     shell.start();
-    shell.form1().Timer1Timer();
-    shell.form1().Timer1Timer();
-    testing::click(shell.form2(), "BitBtn2");
+    shell.splashWindow().Timer1Timer();
+    shell.splashWindow().Timer1Timer();
+    testing::click(shell.startWindow(), "BitBtn2");
     testing::enterLargestProject(ui.project);
-    shell.form5().pageControl()->setCurrentIndex(kTendonPage);
+    shell.mainWindow().pageControl()->setCurrentIndex(kTendonPage);
     ui.messages.clear();
 
     QElapsedTimer clock;
     clock.start();
-    testing::click(shell.form5(), "BitBtn21");
+    testing::click(shell.mainWindow(), "BitBtn21");
     QApplication::processEvents();
     const qint64 evaluation = clock.restart();
     ASSERT_TRUE(ui.messages.events.isEmpty()) << ui.messages.events.join('\n').toStdString();
-    ASSERT_TRUE(shell.form11().isVisible());
+    ASSERT_TRUE(shell.resultWindow().isVisible());
 
-    testing::click(shell.form11(), "BitBtn11");
+    testing::click(shell.resultWindow(), "BitBtn11");
     QApplication::processEvents();
     const qint64 showing = clock.restart();
-    ASSERT_TRUE(shell.form12().isVisible());
+    ASSERT_TRUE(shell.tendonTablesWindow().isVisible());
 
-    WorkingGrid* last = shell.form12().grid(4, 4);
+    WorkingGrid* last = shell.tendonTablesWindow().grid(4, 4);
     EXPECT_EQ(last->model()->rowCount(), 32766);
     last->verticalScrollBar()->setValue(last->verticalScrollBar()->maximum());
     QApplication::processEvents();

@@ -1,0 +1,174 @@
+#include "ui/charts/chart_line_view.h"
+
+#include <QChart>
+#include <QGraphicsLayout>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QList>
+#include <QLocale>
+#include <QPen>
+#include <QPointF>
+#include <QValueAxis>
+
+namespace kvor::ui {
+
+namespace {
+
+// Room above and below the highest and lowest point, so lines at the extremes
+// (the fibres of the tendon chart) are not drawn on the plot frame.
+constexpr long double kVerticalMargin = 0.05L;
+
+// Small enough that the left axis title fits the height of the 161-pixel chart.
+QFont axisFont(QFont font)
+{
+    font.setBold(false);
+    font.setPixelSize(9);
+    return font;
+}
+
+QValueAxis* makeAxis(const QString& title, const QFont& windowFont)
+{
+    auto* axis = new QValueAxis;
+    axis->setTitleText(title);
+    QFont titleFont = axisFont(windowFont);
+    titleFont.setLetterSpacing(QFont::PercentageSpacing, 92);
+    axis->setTitleFont(titleFont);
+    axis->setLabelsFont(axisFont(windowFont));
+    // The explicit precision lets a localised chart write the tick labels with
+    // the locale's decimal separator.
+    axis->setLabelFormat(QStringLiteral("%.6g"));
+    axis->setGridLineColor(QColor(0x80, 0x80, 0x80));
+    axis->setLabelsColor(Qt::black);
+    axis->setTitleBrush(Qt::black);
+    return axis;
+}
+
+}  // namespace
+
+QColor chartColour(ChartColour colour)
+{
+    switch (colour) {
+    case ChartColour::Red:
+        return QColor(0xFF, 0x00, 0x00);
+    case ChartColour::Blue:
+        return QColor(0x00, 0x00, 0xFF);
+    case ChartColour::Green:
+        return QColor(0x00, 0x80, 0x00);
+    case ChartColour::Maroon:
+        return QColor(0x80, 0x00, 0x00);
+    case ChartColour::Black:
+        break;
+    }
+    return QColor(0x00, 0x00, 0x00);
+}
+
+QColor chartBackground()
+{
+    return QColor(0xC0, 0xC0, 0xC0);
+}
+
+LineChartView::LineChartView(const LineChartLook& look, QWidget* parent)
+    : QChartView(parent),
+      bottomAxis_(makeAxis(look.bottomTitle, font())),
+      leftAxis_(makeAxis(look.leftTitle, font())),
+      look_(look)
+{
+    setObjectName(look.name);
+    setFixedSize(look.size);
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+    setRenderHint(QPainter::Antialiasing, false);
+
+    auto* chart = new QChart;
+    chart->legend()->hide();
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setBackgroundBrush(chartBackground());
+    chart->setBackgroundRoundness(0);
+    chart->setDropShadowEnabled(false);
+    chart->setPlotAreaBackgroundBrush(chartBackground());
+    chart->setPlotAreaBackgroundVisible(true);
+    chart->setMargins(QMargins(0, 2, 6, 0));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+
+    bottomAxis_->setLineVisible(false);  // the beam's axis line is a series of its own
+    leftAxis_->setReverse(look.leftAxisInverted);
+    chart->addAxis(bottomAxis_, Qt::AlignBottom);
+    chart->addAxis(leftAxis_, Qt::AlignLeft);
+    // setChart releases the chart the view was created with: it is ours to delete.
+    QChart* initialChart = this->chart();
+    setChart(chart);
+    delete initialChart;
+
+    scaleAxes({});
+}
+
+void LineChartView::setDecimalSeparator(char decimalSeparator)
+{
+    decimalSeparator_ = decimalSeparator;
+    // Czech writes the decimal comma; the number texts of the program know no
+    // thousands separator, so neither do the ticks.
+    QLocale locale = decimalSeparator == ',' ? QLocale(QLocale::Czech, QLocale::Czechia) : QLocale::c();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    chart()->setLocalizeNumbers(true);
+    chart()->setLocale(locale);
+}
+
+void LineChartView::showSeries(const std::vector<ChartSeries>& series, const std::vector<ChartSeries>& marks)
+{
+    series_ = series;
+    marks_ = marks;
+    QChart* chart = this->chart();
+    chart->removeAllSeries();
+    // The axes take their ranges before any line is attached: every change of
+    // range recomputes the geometry of every attached line.
+    scaleAxes(series);
+    for (const ChartSeries& s : series) {
+        QList<QPointF> points;
+        points.reserve(static_cast<qsizetype>(s.points.size()));
+        for (const ChartPoint& p : s.points)
+            points.append(QPointF(static_cast<double>(p.x), static_cast<double>(p.y)));
+
+        auto* line = new QLineSeries;
+        const QString name = QString::fromStdString(s.name);
+        line->setName(name);
+        line->setObjectName(name);
+        line->setUseOpenGL(false);
+        QPen pen(chartColour(s.colour));
+        pen.setWidth(1);
+        line->setPen(pen);
+        chart->addSeries(line);
+        line->attachAxis(bottomAxis_);
+        line->attachAxis(leftAxis_);
+        // The points come last and in one call: the line's geometry (a stroked
+        // outline of all its segments) is then computed once, not per point,
+        // per attached axis or per change of range.
+        line->replace(points);
+    }
+    for (const ChartSeries& s : marks) {
+        auto* dots = new QScatterSeries;
+        const QString name = QString::fromStdString(s.name);
+        dots->setName(name);
+        dots->setObjectName(name);
+        dots->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+        dots->setMarkerSize(6);
+        dots->setColor(chartColour(s.colour));
+        dots->setBorderColor(chartColour(s.colour));
+        chart->addSeries(dots);
+        dots->attachAxis(bottomAxis_);
+        dots->attachAxis(leftAxis_);
+        for (const ChartPoint& p : s.points)
+            dots->append(QPointF(static_cast<double>(p.x), static_cast<double>(p.y)));
+    }
+}
+
+void LineChartView::scaleAxes(const std::vector<ChartSeries>& series)
+{
+    const ChartRanges ranges = chartRanges(series);
+    const long double margin = (ranges.y.max - ranges.y.min) * kVerticalMargin;
+    bottomAxis_->setRange(static_cast<double>(ranges.x.min), static_cast<double>(ranges.x.max));
+    leftAxis_->setRange(static_cast<double>(ranges.y.min - margin), static_cast<double>(ranges.y.max + margin));
+    bottomAxis_->applyNiceNumbers();
+    leftAxis_->applyNiceNumbers();
+}
+
+}  // namespace kvor::ui

@@ -1,0 +1,40 @@
+#include "ui/charts/tendon_chart_panel.h"
+
+#include "tendons/tendon_chart_data.h"
+#include "ui/charts/chart_warning_panel.h"
+
+#include <QPushButton>
+
+namespace kvor::ui {
+
+namespace {
+
+ChartPanelSetup tendonChartSetup()
+{
+    return ChartPanelSetup{
+        QStringLiteral("Label51"),
+        QStringLiteral("Vedení předpínacích kabelů"),
+        LineChartLook{QStringLiteral("Chart2"), QSize(593, 161), QStringLiteral("staničení [m]"),
+                      QStringLiteral("vzdálenost od n.osy e [m]"), true},
+        QStringLiteral("Panel3"),
+        {QStringLiteral("Je nutné vybrat, u kterého předpínacího kabelu chcete"),
+         QStringLiteral("vykreslit jeho tvar !!!"),
+         QStringLiteral("Zadejte tvar kabelu a označte volbu \"Kreslit kabel\"")},
+        QStringLiteral("BitBtn27"),
+        &buildTendonChart,
+    };
+}
+
+}  // namespace
+
+TendonChartPanel::TendonChartPanel(QWidget* parent) : ChartPanel(tendonChartSetup(), parent)
+{
+    connect(warningPanel()->backButton(), &QPushButton::clicked, this, &TendonChartPanel::BitBtn27Click);
+}
+
+void TendonChartPanel::BitBtn27Click()
+{
+    warningPanel()->hide();
+}
+
+}  // namespace kvor::ui

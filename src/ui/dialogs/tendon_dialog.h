@@ -1,0 +1,151 @@
+#pragma once
+// The tendon dialog: one tendon of the type chosen in the main window, its
+// fields and tables checked when the focus leaves them, stored into the slot
+// by "Zpět". While it is open the window that opened it is disabled. A stored
+// definition reopens read-only; "Opravit" unlocks it.
+//
+// Panels in one place, at most one shown: Panel3 the straight tendon (s1, s2,
+// e, N), Panel4 the broken tendon (point count, point table and segment force
+// table side by side), Panel5 the simple parabola (x1, e1, x2, e2, the
+// mid-eccentricity, N and D), Panel6 the composite and the combined tendon
+// (point count, point table and segment table of force and mid-eccentricity,
+// and D). Panel2, the notice for a type that cannot be evaluated, is no longer
+// shown by any type. The inputs live here, not in the project, until "Zpět"
+// stores them; for types 2 to 4 "Zpět" runs the whole check first.
+
+#include "model/text_table.h"
+#include "tendons/parabolic_checks.h"
+#include "tendons/parabolic_store.h"
+#include "tendons/tendon_store.h"
+#include "ui/app_context.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+
+namespace kvor::ui {
+
+class FocusExitWatcher;
+class RadioGroup;
+class TextTableModel;
+
+class TendonDialog : public QWidget {
+    Q_OBJECT
+public:
+    explicit TendonDialog(AppContext& context, QWidget* parent = nullptr);
+    ~TendonDialog() override;
+
+    // "Zadat" prepares the dialog for slot k (1 to 5) and the type box's text:
+    // title, type line, slot number, type and panel; a slot that is not stored
+    // starts with empty inputs.
+    void prepareForSlot(int slot, std::string_view typeText);
+    // Shows the prepared dialog over `opener`, which stays disabled until the
+    // dialog closes.
+    void showOver(QWidget* opener);
+    // Shows the slot's stored definition read-only, with "Opravit".
+    void loadStoredDefinition();
+
+    int slotNumber() const;
+    TendonType tendonType() const;
+    const StraightTendonInput& straightInput() const { return straight_; }
+    const TextTable& pointTable() const { return points_; }
+    const TextTable& forceTable() const { return forces_; }
+    const SimpleParabolicInput& simpleParabolicInput() const { return simple_; }
+    const TextTable& parabolicPointTable() const { return parabolicPoints_; }
+    const TextTable& segmentTable() const { return segments_; }
+
+    void Edit1Exit();  // s1
+    void Edit2Exit();  // s2
+    void Edit3Exit();  // e
+    void Edit4Exit();  // N
+    void Edit5Change();  // point count
+    void StringGrid1Exit();  // point table
+    void StringGrid2Exit();  // segment force table
+    void SimpleFieldExit(Field field);  // Edit6..Edit11 of the simple parabola
+    void Edit12Exit();  // D of the simple parabola
+    void Edit13Change();  // point count of a composite or combined tendon
+    void Edit14Exit();  // its D
+    void StringGrid3Exit();  // its point table
+    void StringGrid4Exit();  // its segment table
+    void BitBtn1Click();  // "Zpět"
+    void BitBtn2Click();  // "Opravit"
+
+signals:
+    // "Zpět" stored a definition into slot k.
+    void definitionStored(int slot);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildStraightPanel();
+    void buildBrokenPanel();
+    void buildNoticePanel();
+    void buildSimpleParabolaPanel();
+    void buildParabolicTablesPanel();
+    void lockParabolicTables(bool locked);
+    void reloadParabolicTables();
+    void setSimpleFields(const SimpleParabolicInput& input);
+    void showFault(const std::optional<TendonFault>& fault);
+    TextTable parabolicDraft() const;
+    std::optional<TendonFault> storeParabolic(TendonSlot& target);
+    void showPanel(QFrame* panel);
+    void lockBrokenPanel(bool locked);
+    void resetInputs();
+    void setStraightFields(const StraightTendonInput& input);
+    void reloadTables();
+    void showPointCount(int count);
+    void showReports(const Reports& reports);
+    void closeDialog();
+
+    AppContext& context_;
+    FocusExitWatcher* exits_;
+    StraightTendonInput straight_;
+    TextTable points_;
+    TextTable forces_;
+    TextTableModel* pointModel_;
+    TextTableModel* forceModel_;
+    SimpleParabolicInput simple_;
+    TextTable parabolicPoints_;
+    TextTable segments_;
+    std::string divisions_;  // Edit14
+    TextTableModel* parabolicPointModel_;
+    TextTableModel* segmentModel_;
+    QPointer<QWidget> opener_;
+
+    QLabel* Label1;
+    QLabel* Label2;
+    RadioGroup* RadioGroup1;  // the type, hidden
+    RadioGroup* RadioGroup2;  // the slot number, hidden
+    QFrame* Panel2;
+    QFrame* Panel3;
+    QFrame* Panel4;
+    QFrame* Panel5;
+    QFrame* Panel6;
+    QLineEdit* simpleEdits_[7];  // Edit6..Edit12
+    QSpinBox* Edit13;
+    QLineEdit* Edit14;
+    QTableView* StringGrid3;
+    QTableView* StringGrid4;
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    QLineEdit* Edit3;
+    QLineEdit* Edit4;
+    QSpinBox* Edit5;
+    QTableView* StringGrid1;
+    QTableView* StringGrid2;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+};
+
+}  // namespace kvor::ui

@@ -1,0 +1,41 @@
+#pragma once
+// Page "Příčinkové čáry": the evaluated quantities, one row per quantity slot
+// below the column headings, and the chart of their influence lines.
+
+#include "ui/app_context.h"
+#include "ui/pages/page_sheet.h"
+
+class QPushButton;
+
+namespace kvor::ui {
+
+class InfluenceChartPanel;
+class QuantityRows;
+
+class QuantityPage : public PageSheet {
+    Q_OBJECT
+public:
+    QuantityPage(AppContext& context, QWidget* parent);
+
+    QPushButton* leftArrow() const { return BitBtn16; }
+    QPushButton* rightArrow() const { return BitBtn17; }
+    // The five quantity rows with "Další" and "Zpět".
+    QuantityRows* rows() const { return rows_; }
+    // "Graf" and the chart of the chosen influence lines at the foot of the page.
+    InfluenceChartPanel* chartPanel() const { return chartPanel_; }
+    void BitBtn9Click();
+
+    // Where the slot rows begin: the first row's top edge, below the headings.
+    static constexpr int kFirstRowTop = 62;
+    static constexpr int kRowPitch = 32;
+
+private:
+    AppContext& context_;
+    QPushButton* BitBtn16;
+    QPushButton* BitBtn17;
+    QuantityRows* rows_;
+    QPushButton* BitBtn9;
+    InfluenceChartPanel* chartPanel_;
+};
+
+}  // namespace kvor::ui

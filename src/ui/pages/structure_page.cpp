@@ -1,0 +1,337 @@
+#include "ui/pages/structure_page.h"
+
+#include "model/numbers.h"
+#include "structure/beam.h"
+#include "ui/widgets/grid_geometry.h"
+#include "structure/section.h"
+#include "structure/section_values_shown.h"
+#include "ui/widgets/drawings.h"
+#include "ui/widgets/focus_exit.h"
+#include "ui/message_service.h"
+#include "ui/widgets/picture.h"
+#include "ui/widgets/radio_group.h"
+#include "ui/models/text_table_model.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+
+#include <algorithm>
+
+namespace kvor::ui {
+
+namespace {
+
+// Member table cells: 85 pixels and 25 pixels plus the 2-pixel grid line.
+constexpr int kMemberColumnWidth = 87;
+constexpr int kMemberRowHeight = 27;
+constexpr int kMemberTableTop = 130;
+
+enum class Index { Superscript, Subscript };
+
+// A small index label ("2" of m², "y" of I_y) placed after `prefix` of the
+// caption `base`, so it sits in the blank the caption leaves for it.
+QLabel* makeIndexLabel(QWidget* parent, const QString& name, const QString& text, const QLabel* base,
+                       const QString& prefix, Index kind)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font = base->font();
+    font.setPixelSize(std::max(7, font.pixelSize() * 3 / 4));
+    label->setFont(font);
+    label->adjustSize();
+    const int x = base->x() + base->fontMetrics().horizontalAdvance(prefix) + 1;
+    const int y = base->y() + (kind == Index::Superscript ? -3 : 5);
+    label->move(x, y);
+    return label;
+}
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+StructurePage::StructurePage(AppContext& context, QWidget* parent)
+    : PageSheet(QStringLiteral("TabSheet2"), parent), context_(context), exits_(new FocusExitWatcher(this))
+{
+    buildBeamHalf();
+    buildSectionHalf();
+    BitBtn15 = addArrow(QStringLiteral("BitBtn15"), Arrow::Left);
+    BitBtn14 = addArrow(QStringLiteral("BitBtn14"), Arrow::Right);
+    loadFromModel();
+}
+
+void StructurePage::buildBeamHalf()
+{
+    makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Základní informace o konstrukci"), {12, 10},
+              LabelStyle::BoldUnderlined);
+
+    RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), QString(),
+                                 {QStringLiteral("prostý nosník"), QStringLiteral("spojitý nosník")}, this);
+    RadioGroup1->setGeometry(12, 32, 160, 54);
+    connect(RadioGroup1, &RadioGroup::itemClicked, this, &StructurePage::RadioGroup1Click);
+
+    Label8 = makeLabel(this, QStringLiteral("Label8"), QStringLiteral("Rozpětí nosníku L"), {14, 102});
+    Edit6 = makeEdit(this, QStringLiteral("Edit6"), {124, 98, 90, 22});
+    Label9 = makeLabel(this, QStringLiteral("Label9"), QStringLiteral("m"), {219, 102});
+    connect(Edit6, &QLineEdit::textChanged, this,
+            [this](const QString& text) { context_.project.beam.length = text.toStdString(); });
+    exits_->watch(Edit6, [this] { Edit6Exit(); });
+
+    Label7 = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("počet polí"), {30, 102});
+    Edit5 = new QSpinBox(this);
+    Edit5->setObjectName(QStringLiteral("Edit5"));
+    Edit5->setRange(kMinMemberCount, kMaxMemberCount);
+    Edit5->setWrapping(false);
+    Edit5->setGeometry(96, 98, 52, 22);
+    connect(Edit5, &QSpinBox::valueChanged, this, &StructurePage::Edit5Change);
+
+    members_ = new TextTableModel(&context_.project.beam.members, TextTableModel::Headings::AsFirstRow, this);
+    StringGrid1 = new QTableView(this);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setModel(members_);
+    StringGrid1->horizontalHeader()->hide();
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->horizontalHeader()->setMinimumSectionSize(10);
+    StringGrid1->verticalHeader()->setMinimumSectionSize(10);
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(kMemberColumnWidth);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(kMemberRowHeight);
+    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);  // the cell editor is always at hand
+    StringGrid1->setTabKeyNavigation(true);
+    StringGrid1->setWordWrap(false);
+    StringGrid1->setTextElideMode(Qt::ElideNone);
+    exits_->watch(StringGrid1, [this] { StringGrid1Exit(); });
+}
+
+void StructurePage::buildSectionHalf()
+{
+    makeLabel(this, QStringLiteral("Label10"), QStringLiteral("Základní informace o průřezu"), {230, 10},
+              LabelStyle::BoldUnderlined);
+
+    RadioGroup2 = new RadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("Typ průřezu"),
+                                 {QStringLiteral("obdélník"), QStringLiteral("čtverec"), QStringLiteral("T-průřez"),
+                                  QStringLiteral("obrácený T-průřez"), QStringLiteral("obecný")},
+                                 this);
+    RadioGroup2->setGeometry(230, 30, 184, 118);
+    connect(RadioGroup2, &RadioGroup::itemClicked, this, &StructurePage::RadioGroup2Click);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setGeometry(424, 30, 192, 192);  // the 190 x 190 pictures and the border
+    for (int i = 0; i < 5; ++i) {
+        const auto type = static_cast<SectionType>(i);
+        auto* image = new Picture(QStringLiteral("Image%1").arg(i + 1),
+                                  [type](QPainter& p, const QRectF& r) { drawSectionOutline(p, type, r); }, panel);
+        image->setGeometry(1, 1, 190, 190);
+        images_[static_cast<size_t>(i)] = image;
+    }
+
+    for (int i = 0; i < 4; ++i) {
+        const int y = 156 + i * 24;
+        const auto slot = static_cast<size_t>(i);
+        dimensionLabels_[slot] = makeLabel(this, QStringLiteral("Label%1").arg(21 + i), QString(), {232, y + 4});
+        dimensionEdits_[slot] = makeEdit(this, QStringLiteral("Edit%1").arg(11 + i), {324, y, 90, 22});
+        connect(dimensionEdits_[slot], &QLineEdit::textChanged, this, [this, slot](const QString& text) {
+            context_.project.section.dimensions[slot] = text.toStdString();
+        });
+        exits_->watch(dimensionEdits_[slot], [this, i] { dimensionExit(i); });
+    }
+
+    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Spočti"), {424, 226, 96, 26});
+    QFont bold = BitBtn1->font();
+    bold.setBold(true);
+    BitBtn1->setFont(bold);
+    connect(BitBtn1, &QPushButton::clicked, this, &StructurePage::BitBtn1Click);
+
+    // The four section values with their captions: A [m²], I_y [m⁴], e_d [m], e_h [m].
+    const int captionX = 232, editX = 424;
+    const int rows[4] = {258, 282, 306, 330};
+    QLabel* area = makeLabel(this, QStringLiteral("Label11"), QStringLiteral("Plocha průřezu A [m  ]"),
+                             {captionX, rows[0] + 4});
+    QLabel* areaUnit = makeIndexLabel(this, QStringLiteral("Label12"), QStringLiteral("2"), area,
+                                      QStringLiteral("Plocha průřezu A [m"), Index::Superscript);
+    QLabel* inertia = makeLabel(this, QStringLiteral("Label13"), QStringLiteral("Moment setrvačnosti I  [m  ]"),
+                                {captionX, rows[1] + 4});
+    QLabel* inertiaUnit = makeIndexLabel(this, QStringLiteral("Label14"), QStringLiteral("4"), inertia,
+                                         QStringLiteral("Moment setrvačnosti I  [m"), Index::Superscript);
+    QLabel* inertiaAxis = makeIndexLabel(this, QStringLiteral("Label15"), QStringLiteral("y"), inertia,
+                                         QStringLiteral("Moment setrvačnosti I"), Index::Subscript);
+    QLabel* bottom = makeLabel(this, QStringLiteral("Label17"), QStringLiteral("Dolní vlákna e   [m]"),
+                               {captionX, rows[2] + 4});
+    QLabel* bottomIndex = makeIndexLabel(this, QStringLiteral("Label19"), QStringLiteral("d"), bottom,
+                                         QStringLiteral("Dolní vlákna e"), Index::Subscript);
+    QLabel* top = makeLabel(this, QStringLiteral("Label18"), QStringLiteral("Horní vlákna e   [m]"),
+                            {captionX, rows[3] + 4});
+    QLabel* topIndex = makeIndexLabel(this, QStringLiteral("Label20"), QStringLiteral("h"), top,
+                                      QStringLiteral("Horní vlákna e"), Index::Subscript);
+    valueCaptions_ = {area, areaUnit, inertia, inertiaUnit, inertiaAxis, bottom, bottomIndex, top, topIndex};
+
+    std::string CrossSection::*fields[] = {&CrossSection::area, &CrossSection::inertia, &CrossSection::eBottom,
+                                           &CrossSection::eTop};
+    for (int i = 0; i < 4; ++i) {
+        const auto slot = static_cast<size_t>(i);
+        valueEdits_[slot] = makeEdit(this, QStringLiteral("Edit%1").arg(7 + i), {editX, rows[i], 110, 22});
+        std::string CrossSection::*field = fields[i];
+        connect(valueEdits_[slot], &QLineEdit::textChanged, this,
+                [this, field](const QString& text) { context_.project.section.*field = text.toStdString(); });
+        exits_->watch(valueEdits_[slot], [this, i] { sectionValueExit(i); });
+    }
+}
+
+void StructurePage::loadFromModel()
+{
+    const BeamModel& beam = context_.project.beam;
+    RadioGroup1->setItemIndex(static_cast<int>(beam.kind));
+    Edit6->setText(toQString(beam.length));
+    {
+        const QSignalBlocker quiet(Edit5);
+        Edit5->setValue(parseInteger(beam.memberCountText).value_or(kMinMemberCount));
+    }
+    members_->reload();
+    applyMemberTable();
+    applyBeamKind();
+
+    const CrossSection& section = context_.project.section;
+    RadioGroup2->setItemIndex(static_cast<int>(section.type));
+    for (size_t i = 0; i < 4; ++i)
+        dimensionEdits_[i]->setText(toQString(section.dimensions[i]));
+    loadSectionValues();
+    applySectionLayout();
+    showSectionValues(sectionValuesShownOnOpen(section));
+}
+
+void StructurePage::applyBeamKind()
+{
+    const bool simple = context_.project.beam.kind == BeamKind::Simple;
+    Label8->setVisible(simple);
+    Edit6->setVisible(simple);
+    Label9->setVisible(simple);
+    Label7->setVisible(!simple);
+    Edit5->setVisible(!simple);
+    StringGrid1->setVisible(!simple);
+}
+
+void StructurePage::applyMemberTable()
+{
+    const int memberCount = context_.project.beam.members.rowCount() - 1;
+    const MemberTableGeometry g = memberTableGeometry(memberCount);
+    StringGrid1->setVerticalScrollBarPolicy(g.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    StringGrid1->setGeometry(g.left, kMemberTableTop, g.width, g.height);
+}
+
+void StructurePage::RadioGroup1Click(int index)
+{
+    context_.project.beam.kind = index == 1 ? BeamKind::Continuous : BeamKind::Simple;
+    applyBeamKind();
+}
+
+void StructurePage::Edit5Change()
+{
+    BeamModel& beam = context_.project.beam;
+    beam.memberCountText = Edit5->text().toStdString();
+    context_.messages.runCommand([&] {
+        rebuildMemberTable(beam);
+        members_->reload();
+        applyMemberTable();
+    });
+}
+
+void StructurePage::Edit6Exit()
+{
+    context_.messages.runCommand([this] {
+        if (auto report = checkSpan(context_.project.beam, context_.decimalSeparator))
+            context_.messages.showReport(*report, this);
+    });
+}
+
+void StructurePage::StringGrid1Exit()
+{
+    context_.messages.runCommand([this] {
+        if (auto report = checkMemberLengths(context_.project.beam, context_.decimalSeparator))
+            context_.messages.showReport(*report, this);
+    });
+}
+
+void StructurePage::RadioGroup2Click(int index)
+{
+    selectSectionType(context_.project.section, static_cast<SectionType>(index));
+    applySectionLayout();
+}
+
+void StructurePage::applySectionLayout()
+{
+    const CrossSection& section = context_.project.section;
+    const SectionLayout layout = sectionLayout(section.type);
+    for (size_t i = 0; i < images_.size(); ++i)
+        images_[i]->setVisible(static_cast<int>(i) == layout.picture);
+    BitBtn1->setVisible(layout.computeVisible);
+    for (size_t i = 0; i < 4; ++i) {
+        dimensionLabels_[i]->setText(QString::fromUtf8(layout.dimensionLabels[i]));
+        dimensionLabels_[i]->adjustSize();
+        dimensionLabels_[i]->setVisible(layout.dimensionVisible[i]);
+        dimensionEdits_[i]->setVisible(layout.dimensionVisible[i]);
+    }
+    showSectionValues(layout.valuesVisible);
+    for (QLineEdit* edit : valueEdits_)
+        edit->setReadOnly(!section.valuesEditable);
+}
+
+void StructurePage::showSectionValues(bool shown)
+{
+    for (QLabel* caption : valueCaptions_)
+        caption->setVisible(shown);
+    for (QLineEdit* edit : valueEdits_)
+        edit->setVisible(shown);
+}
+
+void StructurePage::loadSectionValues()
+{
+    const CrossSection& section = context_.project.section;
+    valueEdits_[0]->setText(toQString(section.area));
+    valueEdits_[1]->setText(toQString(section.inertia));
+    valueEdits_[2]->setText(toQString(section.eBottom));
+    valueEdits_[3]->setText(toQString(section.eTop));
+}
+
+void StructurePage::BitBtn1Click()
+{
+    context_.messages.runCommand([this] {
+        if (auto report = computeSectionValues(context_.project.section, context_.decimalSeparator)) {
+            context_.messages.showReport(*report, this);
+            return;
+        }
+        if (context_.project.section.type == SectionType::General)
+            return;
+        loadSectionValues();
+        showSectionValues(true);
+    });
+}
+
+void StructurePage::dimensionExit(int index)
+{
+    context_.messages.runCommand([this, index] {
+        if (auto report = checkDimension(context_.project.section, index, context_.decimalSeparator))
+            context_.messages.showReport(*report, this);
+    });
+}
+
+void StructurePage::sectionValueExit(int index)
+{
+    context_.messages.runCommand([this, index] {
+        if (auto report = checkSectionValue(context_.project.section, index, context_.decimalSeparator))
+            context_.messages.showReport(*report, this);
+    });
+}
+
+}  // namespace kvor::ui

@@ -1,0 +1,44 @@
+#include "ui/pages/tendon_page.h"
+
+#include "ui/charts/tendon_chart_panel.h"
+#include "ui/pages/tendon_rows.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace kvor::ui {
+
+TendonPage::TendonPage(AppContext& context, QWidget* parent)
+    : PageSheet(QStringLiteral("TabSheet4"), parent), context_(context)
+{
+    makeLabel(this, QStringLiteral("Label47"), QStringLiteral("Zadání předpínacích kabelů"), {12, 10},
+              LabelStyle::BoldUnderlined);
+    const struct {
+        const char* name;
+        const char* text;
+        int x;
+    } headings[] = {{"Label52", "Pořadí", 14},    {"Label53", "Název", 70}, {"Label54", "Typ kabelu", 262},
+                    {"Label55", "Stav", 418},     {"Label56", "Kreslit kabel", 480}};
+    for (const auto& h : headings)
+        makeLabel(this, QString::fromUtf8(h.name), QString::fromUtf8(h.text), {h.x, 40}, LabelStyle::Underlined);
+
+    rows_ = new TendonRows(context_, this);
+    Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("Button2"), {548, 6, 80, 25});
+    BitBtn18 = addArrow(QStringLiteral("BitBtn18"), Arrow::Left);
+    // On the title line between the title and the row buttons: the chart fills the foot of the page.
+    BitBtn21 = makeButton(this, QStringLiteral("BitBtn21"), QStringLiteral("Výpočet"), {174, 6, 92, 25});
+
+    BitBtn10 = makeButton(this, QStringLiteral("BitBtn10"), QStringLiteral("Vykresli"), {456, 6, 85, 25});
+    connect(BitBtn10, &QPushButton::clicked, this, &TendonPage::BitBtn10Click);
+    // At the foot of the page right of the left arrow, beneath the other controls.
+    chartPanel_ = new TendonChartPanel(this);
+    chartPanel_->move(39, 211);
+    chartPanel_->lower();
+}
+
+void TendonPage::BitBtn10Click()
+{
+    chartPanel_->draw(context_.project, context_.decimalSeparator, context_.messages);
+}
+
+}  // namespace kvor::ui

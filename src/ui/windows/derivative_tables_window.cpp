@@ -1,0 +1,64 @@
+#include "ui/windows/derivative_tables_window.h"
+
+#include "ui/widgets/working_grid.h"
+#include "ui/project_session.h"
+#include "ui/widgets/window_setup.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace kvor::ui {
+
+namespace {
+constexpr int kColumnWidth = 86;
+constexpr int kRowHeight = 20;
+constexpr int kGridPitch = 236;
+}  // namespace
+
+DerivativeTablesWindow::DerivativeTablesWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+{
+    connect(&context_.session, &ProjectSession::projectReplaced, this, &DerivativeTablesWindow::loadFromModel);
+    setObjectName(QStringLiteral("Form10"));
+    setupFixedWindow(this, {1200, 520}, TitleBar::NoButtons, QStringLiteral("Výpočet derivací příčinkových čar "));
+
+    for (int q = 0; q < kSlotCount; ++q) {
+        const int x = 8 + kGridPitch * q;
+        makeLabel(this, QStringLiteral("Label%1").arg(q + 1), QStringLiteral("%1. veličina").arg(q + 1), {x, 8},
+                  LabelStyle::Bold);
+        grids_[q] = new WorkingGrid(QStringLiteral("StringGrid%1").arg(q + 1), &context_.project.results.derivatives[q],
+                                    kColumnWidth, kRowHeight, this);
+        grids_[q]->setGeometry(x, 28, kGridPitch - 6, 440);
+    }
+    Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Button1"), {1102, 482, 90, 28});
+    connect(Button1, &QPushButton::clicked, this, &DerivativeTablesWindow::Button1Click);
+}
+
+void DerivativeTablesWindow::loadFromModel()
+{
+    for (WorkingGrid* grid : grids_)
+        grid->reload();
+}
+
+void DerivativeTablesWindow::Button1Click()
+{
+    hide();
+    emit mainWindowRequested();
+}
+
+void DerivativeTablesWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        loadFromModel();
+}
+
+void DerivativeTablesWindow::closeEvent(QCloseEvent* event)
+{
+    // No close button; a close from the window system leaves as Button1 does.
+    event->ignore();
+    Button1Click();
+}
+
+}  // namespace kvor::ui

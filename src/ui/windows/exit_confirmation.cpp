@@ -1,0 +1,65 @@
+#include "ui/windows/exit_confirmation.h"
+
+#include "ui/widgets/window_setup.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+namespace kvor::ui {
+
+ExitConfirmation::ExitConfirmation(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setupFixedWindow(this, {292, 123}, TitleBar::NoButtons);
+    setAutoFillBackground(true);
+    QPalette red = palette();
+    red.setColor(QPalette::Window, QColor(Qt::red));
+    red.setColor(QPalette::WindowText, Qt::black);
+    setPalette(red);
+
+    makeMessageLine(this, QStringLiteral("Label1"), QStringLiteral("Opravdu si přejete "), 14);
+    makeMessageLine(this, QStringLiteral("Label2"), QStringLiteral("ukončit program Kvor 1.1 ?"), 38);
+
+    auto* konec = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Konec"), {30, 80, 100, 28});
+    konec->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
+    auto* storno = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Storno"), {162, 80, 100, 28});
+    storno->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    connect(konec, &QPushButton::clicked, this, &ExitConfirmation::BitBtn1Click);
+    connect(storno, &QPushButton::clicked, this, &ExitConfirmation::BitBtn2Click);
+}
+
+void ExitConfirmation::ask(QWidget* asking)
+{
+    asking_ = asking;
+    showInFront(this);
+    if (asking)
+        asking->setEnabled(false);
+}
+
+void ExitConfirmation::BitBtn1Click()
+{
+    if (asking_)
+        asking_->hide();
+    hide();
+    emit programEndRequested();
+}
+
+void ExitConfirmation::BitBtn2Click()
+{
+    hide();
+    if (asking_) {
+        asking_->setEnabled(true);
+        showInFront(asking_);
+    }
+}
+
+void ExitConfirmation::closeEvent(QCloseEvent* event)
+{
+    // No close button; a close from the window system answers "Storno".
+    event->ignore();
+    BitBtn2Click();
+}
+
+}  // namespace kvor::ui

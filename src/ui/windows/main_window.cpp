@@ -1,0 +1,283 @@
+#include "ui/windows/main_window.h"
+
+#include "analysis/slot_generation.h"
+#include "evaluation/evaluation_run.h"
+#include "tendons/parabolic_checks.h"
+#include "ui/charts/influence_chart_panel.h"
+#include "ui/message_service.h"
+#include "ui/pages/navigation.h"
+#include "ui/pages/project_info_page.h"
+#include "ui/project_session.h"
+#include "ui/pages/quantity_page.h"
+#include "ui/pages/quantity_rows.h"
+#include "ui/pages/structure_page.h"
+#include "ui/charts/tendon_chart_panel.h"
+#include "ui/pages/tendon_page.h"
+#include "ui/pages/tendon_rows.h"
+#include "ui/widgets/window_setup.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace kvor::ui {
+
+namespace {
+
+// A date format with its year written in four digits: the locale's short
+// format keeps its order and separators, but "yy" would leave the century out.
+QString fourDigitYear(const QString& format)
+{
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || c != u'y') {
+            out += c;
+            ++i;
+            continue;
+        }
+        while (i < format.size() && format[i] == u'y')
+            ++i;
+        out += QStringLiteral("yyyy");
+    }
+    return out;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+{
+    // Each page shows an opened project anew.
+    connect(&context_.session, &ProjectSession::projectReplaced, this, [this] {
+        TabSheet1->loadFromModel();
+        TabSheet2->loadFromModel();
+        TabSheet3->rows()->loadFromModel();
+        TabSheet4->rows()->loadFromModel();
+    });
+    setObjectName(QStringLiteral("Form5"));
+    setupFixedWindow(this, {642, 419}, TitleBar::CloseButton);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 0, 640, 420);
+    PageControl1->tabBar()->setExpanding(false);
+    // Choosing a tab takes the focus, so the field being left is checked first.
+    PageControl1->tabBar()->setFocusPolicy(Qt::StrongFocus);
+
+    TabSheet1 = new ProjectInfoPage(context_, PageControl1);
+    TabSheet2 = new StructurePage(context_, PageControl1);
+    TabSheet3 = new QuantityPage(context_, PageControl1);
+    TabSheet4 = new TendonPage(context_, PageControl1);
+    PageControl1->addTab(TabSheet1, QStringLiteral("Informace o projektu"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Zadání konstrukce"));
+    PageControl1->addTab(TabSheet3, QStringLiteral("Příčinkové čáry"));
+    PageControl1->addTab(TabSheet4, QStringLiteral("Vedení předpětí v konstrukci"));
+    PageControl1->setCurrentIndex(kInfoPage);
+
+    connect(TabSheet1->rightArrow(), &QPushButton::clicked, this, &MainWindow::BitBtn13Click);
+    connect(TabSheet2->leftArrow(), &QPushButton::clicked, this, &MainWindow::BitBtn15Click);
+    connect(TabSheet2->rightArrow(), &QPushButton::clicked, this, &MainWindow::BitBtn14Click);
+    connect(TabSheet3->leftArrow(), &QPushButton::clicked, this, &MainWindow::BitBtn16Click);
+    connect(TabSheet3->rightArrow(), &QPushButton::clicked, this, &MainWindow::BitBtn17Click);
+    connect(TabSheet4->leftArrow(), &QPushButton::clicked, this, &MainWindow::BitBtn18Click);
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) {
+        if (!selectingPage_)
+            PageControl1Change(page);
+    });
+    connect(TabSheet4, &PageSheet::shown, this, &MainWindow::TabSheet4Show);
+    // "Zadejte tvar konstrukce" of the two charts brings the structure page to the front.
+    TabSheet3->chartPanel()->setPageSelector([this](int page) { selectPage(page); });
+    TabSheet4->chartPanel()->setPageSelector([this](int page) { selectPage(page); });
+    connect(TabSheet1->helpButton(), &QPushButton::clicked, this, &MainWindow::Button3Click);
+    connect(TabSheet4->storeButton(), &QPushButton::clicked, this, &MainWindow::Button2Click);
+    connect(TabSheet4->evaluateButton(), &QPushButton::clicked, this, &MainWindow::BitBtn21Click);
+    setResultWindow(nullptr);
+    setTendonStoreWindow(nullptr);
+
+    FormCreate();
+}
+
+void MainWindow::FormCreate()
+{
+    // The creation date is free text: today's date in the locale's short
+    // format, with the year in four digits.
+    const QLocale locale = QLocale::system();
+    const QString today = QDate::currentDate().toString(fourDigitYear(locale.dateFormat(QLocale::ShortFormat)));
+    context_.project.info.createdOn = today.toStdString();
+    TabSheet1->loadFromModel();
+}
+
+void MainWindow::showOnFirstPage()
+{
+    TabSheet1->loadFromModel();
+    selectPage(kInfoPage);
+    showInFront(this);
+}
+
+void MainWindow::setResultWindow(QWidget* window)
+{
+    resultWindow_ = window;
+    TabSheet1->helpButton()->setEnabled(window != nullptr);
+}
+
+void MainWindow::setTendonStoreWindow(QWidget* window)
+{
+    tendonStoreWindow_ = window;
+    TabSheet4->storeButton()->setEnabled(window != nullptr);
+}
+
+void MainWindow::selectPage(int page)
+{
+    selectingPage_ = true;
+    PageControl1->setCurrentIndex(page);
+    selectingPage_ = false;
+}
+
+void MainWindow::enterQuantityPage()
+{
+    if (auto report = checkStructureEntered(context_.project)) {
+        selectPage(report->page ? pageIndex(*report->page) : kStructurePage);
+        context_.messages.showReport(*report, this);
+        return;
+    }
+    selectPage(kQuantityPage);
+}
+
+void MainWindow::BitBtn13Click()
+{
+    selectPage(kStructurePage);
+}
+
+void MainWindow::BitBtn15Click()
+{
+    selectPage(kInfoPage);
+}
+
+void MainWindow::BitBtn14Click()
+{
+    context_.messages.runCommand([this] { enterQuantityPage(); });
+}
+
+void MainWindow::BitBtn16Click()
+{
+    selectPage(kStructurePage);
+}
+
+void MainWindow::BitBtn17Click()
+{
+    selectPage(kTendonPage);
+}
+
+void MainWindow::BitBtn18Click()
+{
+    selectPage(kQuantityPage);
+}
+
+void MainWindow::PageControl1Change(int page)
+{
+    if (page != kQuantityPage)
+        return;
+    context_.messages.runCommand([this] { enterQuantityPage(); });
+}
+
+void MainWindow::TabSheet4Show()
+{
+    // The page is being shown and cannot paint yet: its warning waits until
+    // the page stands and has been painted, so the message never covers a
+    // page that is not there.
+    if (tendonPageCheckPending_)
+        return;
+    tendonPageCheckPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        tendonPageCheckPending_ = false;
+        if (!isVisible() || PageControl1->currentWidget() != TabSheet4)
+            return;
+        repaint();
+        context_.messages.runCommand([this] {
+            if (auto report = checkStructureForTendonPage(context_.project))
+                context_.messages.showReport(*report, this);
+        });
+    });
+}
+
+void MainWindow::Button3Click()
+{
+    if (!resultWindow_)
+        return;
+    hide();
+    showInFront(resultWindow_);
+}
+
+void MainWindow::Button2Click()
+{
+    if (!tendonStoreWindow_)
+        return;
+    hide();
+    showInFront(tendonStoreWindow_);
+}
+
+void MainWindow::BitBtn21Click()
+{
+    // A failure ends the run with the error box; what it wrote stays in the
+    // results, and the main window stays.
+    context_.messages.runCommand([this] {
+        if (auto report = checkEvaluationPreconditions(context_.project)) {
+            if (report->page)
+                selectPage(pageIndex(*report->page));
+            context_.messages.showReport(*report, this);
+            return;
+        }
+        // A parabolic tendon of an opened file has not been through the dialog.
+        if (auto fault = checkEnteredParabolicTendons(context_.project, context_.decimalSeparator)) {
+            context_.messages.showReport(*fault, this);
+            return;
+        }
+        if (!settleStaleGeneratedLines())
+            return;
+        {
+            // The largest projects take a second or two: show that the program works.
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+            evaluateProject(context_.project, context_.decimalSeparator);
+        }
+        if (!resultWindow_)
+            return;
+        hide();
+        showInFront(resultWindow_);
+    });
+}
+
+bool MainWindow::settleStaleGeneratedLines()
+{
+    const std::vector<int> stale = staleGeneratedSlots(context_.project, context_.decimalSeparator);
+    if (stale.empty())
+        return true;
+    enum Answer { kGenerateAgain = 0, kEvaluateStored = 1, kCancel = 2 };
+    const int answer = context_.messages.question(
+        QString::fromStdString(staleLinesQuestion(stale)),
+        {QStringLiteral("Vygenerovat znovu"), QStringLiteral("Vyhodnotit uložené"), QStringLiteral("Zrušit")});
+    if (answer == kGenerateAgain) {
+        // A line that cannot be generated any more ends the command with its message.
+        for (int k : stale)
+            regenerateSlot(context_.project, k, context_.decimalSeparator);
+    }
+    return answer == kGenerateAgain || answer == kEvaluateStored;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (isEnabled())
+        emit exitRequested();
+}
+
+}  // namespace kvor::ui

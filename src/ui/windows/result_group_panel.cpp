@@ -1,0 +1,76 @@
+#include "ui/windows/result_group_panel.h"
+
+#include "results/group_sums.h"
+#include "ui/message_service.h"
+#include "ui/widgets/window_setup.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStyle>
+
+namespace kvor::ui {
+
+GroupPanel::GroupPanel(AppContext& context, QWidget* window)
+    : OverlayPanel(QStringLiteral("Panel4"), {30, 70, 585, 332}, window), context_(context)
+{
+    makeLabel(this, QStringLiteral("Label76"), QStringLiteral("Výsledky výpočtu pro skupinu kabelů"), {10, 8},
+              LabelStyle::BoldUnderlined);
+    makeLabel(this, QStringLiteral("Label77"), QStringLiteral("Výběr kabelů do skupiny"), {10, 34});
+    for (int t = 0; t < kSlotCount; ++t) {
+        auto* box = new QCheckBox(QString::number(t + 1) + QStringLiteral(".kabel předpětí"), this);
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(t + 2));
+        box->setGeometry(10 + 114 * t, 54, 110, 20);
+        connect(box, &QCheckBox::clicked, this, [this, t](bool ticked) { CheckBoxClick(t, ticked); });
+        groupBoxes_[t] = box;
+    }
+    for (int q = 0; q < kSlotCount; ++q)
+        lines_[q].emplace(this, q, 92 + 40 * q);
+
+    BitBtn9 = makeButton(this, QStringLiteral("BitBtn9"), QStringLiteral("Výsledky"), {344, 294, 110, 28});
+    BitBtn9->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    BitBtn10 = makeButton(this, QStringLiteral("BitBtn10"), QStringLiteral("Zpět"), {464, 294, 110, 28});
+    BitBtn10->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    connect(BitBtn9, &QPushButton::clicked, this, &GroupPanel::BitBtn9Click);
+    connect(BitBtn10, &QPushButton::clicked, this, &GroupPanel::BitBtn10Click);
+}
+
+void GroupPanel::loadFromModel()
+{
+    const EvaluationResult& results = context_.project.results;
+    for (int t = 0; t < kSlotCount; ++t) {
+        groupBoxes_[t]->setChecked(results.group[t]);
+        groupBoxes_[t]->setEnabled(results.selectable[t]);
+    }
+    showLines();
+}
+
+void GroupPanel::showLines()
+{
+    for (auto& line : lines_)
+        line->show(context_.project.results);
+}
+
+void GroupPanel::CheckBoxClick(int t, bool ticked)
+{
+    context_.project.results.group[t] = ticked;
+}
+
+void GroupPanel::BitBtn9Click()
+{
+    context_.messages.runCommand([this] {
+        // A value that is no number stops the sums there; the lines already
+        // summed show their new sums before the error box comes up.
+        const auto showWhatWasSummed = qScopeGuard([this] { showLines(); });
+        computeGroupSums(context_.project, context_.decimalSeparator);
+    });
+}
+
+void GroupPanel::BitBtn10Click()
+{
+    clearGroup(context_.project.results);
+    loadFromModel();
+    close();
+}
+
+}  // namespace kvor::ui

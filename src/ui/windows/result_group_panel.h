@@ -1,0 +1,40 @@
+#pragma once
+// The group panel of the result window (Panel4): the tendons ticked into the
+// group, and per quantity the sum of their shown effects. A tendon's box can
+// be ticked only when the last evaluation found it entered.
+
+#include "ui/app_context.h"
+#include "ui/windows/result_overlay_panel.h"
+#include "ui/windows/result_block.h"
+
+#include <array>
+#include <optional>
+
+class QCheckBox;
+class QPushButton;
+
+namespace kvor::ui {
+
+class GroupPanel : public OverlayPanel {
+    Q_OBJECT
+public:
+    GroupPanel(AppContext& context, QWidget* window);
+
+    // Shows the group boxes and the group lines of the model.
+    void loadFromModel();
+
+    void CheckBoxClick(int t, bool ticked);  // CheckBox2 … CheckBox6: tendon t (0-based)
+    void BitBtn9Click();                     // "Výsledky"
+    void BitBtn10Click();                    // "Zpět"
+
+private:
+    void showLines();
+
+    AppContext& context_;
+    std::array<QCheckBox*, kSlotCount> groupBoxes_;
+    std::array<std::optional<GroupLine>, kSlotCount> lines_;
+    QPushButton* BitBtn9;
+    QPushButton* BitBtn10;
+};
+
+}  // namespace kvor::ui

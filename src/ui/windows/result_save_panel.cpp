@@ -1,0 +1,102 @@
+#include "ui/windows/result_save_panel.h"
+
+#include "results/project_file.h"
+#include "ui/widgets/file_pickers.h"
+#include "ui/message_service.h"
+#include "ui/widgets/radio_group.h"
+#include "ui/widgets/window_setup.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+namespace kvor::ui {
+
+namespace {
+
+QString stemOf(SaveVariant variant)
+{
+    const std::string_view stem = projectFileStem(variant);
+    return QString::fromUtf8(stem.data(), static_cast<qsizetype>(stem.size()));
+}
+
+}  // namespace
+
+SavePanel::SavePanel(AppContext& context, QWidget* window)
+    : OverlayPanel(QStringLiteral("Panel3"), {110, 100, 425, 272}, window), context_(context)
+{
+    makeLabel(this, QStringLiteral("Label74"), QStringLiteral("Uložení projektu"), {10, 8}, LabelStyle::Bold);
+    DriveComboBox1 = new DriveComboBox(QStringLiteral("DriveComboBox1"), this);
+    DriveComboBox1->setGeometry(10, 30, 190, 24);
+    DirectoryListBox1 = new DirectoryListBox(QStringLiteral("DirectoryListBox1"), this);
+    DirectoryListBox1->setGeometry(10, 58, 190, 200);
+
+    RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), {},
+                                 {QStringLiteral("pouze vstupní data"), QStringLiteral("uložit včetně výsledků")},
+                                 this);
+    RadioGroup1->setGeometry(214, 30, 200, 60);
+    makeLabel(this, QStringLiteral("Label75"), QStringLiteral("Jméno souboru:"), {214, 104});
+    Edit26 = makeEdit(this, QStringLiteral("Edit26"), {214, 122, 200, 22});
+    Edit26->setReadOnly(true);
+    Edit26->setText(stemOf(SaveVariant::InputOnly));
+
+    BitBtn7 = makeButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Uložit"), {214, 230, 96, 28});
+    BitBtn7->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    BitBtn8 = makeButton(this, QStringLiteral("BitBtn8"), QStringLiteral("Storno"), {318, 230, 96, 28});
+    BitBtn8->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+
+    pickers_ = {DriveComboBox1, DirectoryListBox1, nullptr, nullptr, QString()};
+    linkPickers(this, context_.messages, pickers_);
+    connect(RadioGroup1, &RadioGroup::itemClicked, this, &SavePanel::RadioGroup1Click);
+    connect(BitBtn7, &QPushButton::clicked, this, &SavePanel::BitBtn7Click);
+    connect(BitBtn8, &QPushButton::clicked, this, &SavePanel::BitBtn8Click);
+}
+
+void SavePanel::openForSaving()
+{
+    // Another window may have changed the working directory since the lists were filled.
+    refreshPickers(pickers_);
+    open();
+}
+
+void SavePanel::clearName()
+{
+    Edit26->clear();
+}
+
+void SavePanel::RadioGroup1Click(int index)
+{
+    Edit26->setText(stemOf(static_cast<SaveVariant>(index)));
+}
+
+void SavePanel::BitBtn7Click()
+{
+    // The chosen variant decides the name, whatever the name field shows.
+    const auto variant = static_cast<SaveVariant>(RadioGroup1->itemIndex());
+    const bool written = context_.messages.runCommand(
+        [&] { saveProject(context_.project, variant, ".", context_.decimalSeparator); });
+    if (written)
+        context_.project.fileName = projectFileName(variant);
+    // A failed save was shown in the error box; the panel stays open.
+    if (!written)
+        return;
+    close();
+    context_.messages.beep();
+    // The file holds everything; say so before the engineer relies on
+    // opening it again with a beam or section that no longer fits a slot.
+    std::optional<std::string> fault;
+    context_.messages.runCommand([&] { fault = reopeningFault(context_.project, context_.decimalSeparator); });
+    if (fault)
+        context_.messages.message("Projekt je uložen, ale zadání některého kabelu nebo příčinkové čáry už neodpovídá "
+                                  "nosníku nebo průřezu; při otevření by se ze souboru načetly jen informace o "
+                                  "projektu (program by hlásil: „" + *fault + "“). Opravte zadání a uložte projekt znovu.");
+}
+
+void SavePanel::BitBtn8Click()
+{
+    Edit26->clear();
+    close();
+    context_.messages.beep();
+}
+
+}  // namespace kvor::ui

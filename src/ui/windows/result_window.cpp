@@ -1,0 +1,191 @@
+#include "ui/windows/result_window.h"
+
+#include "results/group_sums.h"
+#include "ui/windows/result_exit_panel.h"
+#include "ui/windows/result_group_panel.h"
+#include "ui/windows/result_save_panel.h"
+#include "ui/message_service.h"
+#include "ui/project_session.h"
+#include "ui/report_pdf.h"
+#include "ui/widgets/window_setup.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QShowEvent>
+#include <QStyle>
+
+namespace kvor::ui {
+
+namespace {
+constexpr int kFirstBlockTop = 32;
+}
+
+ResultWindow::ResultWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+{
+    connect(&context_.session, &ProjectSession::projectReplaced, this, &ResultWindow::loadFromModel);
+    setObjectName(QStringLiteral("Form11"));
+    setupFixedWindow(this, {645, 599}, TitleBar::CloseButton);
+
+    QLabel* heading = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Výsledky výpočtu"), {12, 6},
+                                LabelStyle::BoldUnderlined);
+    QFont larger = heading->font();
+    larger.setPixelSize(14);
+    heading->setFont(larger);
+    heading->adjustSize();
+
+    for (int q = 0; q < kSlotCount; ++q)
+        blocks_[q].emplace(this, q, kFirstBlockTop + ResultBlock::kHeight * q);
+
+    BitBtn11 = makeButton(this, QStringLiteral("BitBtn11"), QStringLiteral("Tabulka kabelů"), {12, 502, 150, 28});
+    BitBtn11->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    BitBtn12 = makeButton(this, QStringLiteral("BitBtn12"), QStringLiteral("Protokol…"), {168, 502, 120, 28});
+    BitBtn12->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    BitBtn13 = makeButton(this, QStringLiteral("BitBtn13"), QStringLiteral("Napětí v průřezu"), {294, 502, 123, 28});
+    BitBtn4 = makeButton(this, QStringLiteral("BitBtn4"), QStringLiteral("Výsledky pro skupinu kabelů"),
+                         {423, 502, 210, 28});
+    BitBtn4->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+
+    auto* bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("Bevel1"));
+    bar->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    bar->setGeometry(0, 540, width(), 4);
+    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět na zadání"), {12, 556, 150, 30});
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Uložit"), {248, 556, 150, 30});
+    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    BitBtn3 = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Konec"), {483, 556, 150, 30});
+    BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
+
+    // Holds the saved flag; never shown.
+    CheckBox1 = new QCheckBox(QStringLiteral("Projekt již uložen"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->hide();
+
+    Panel3 = new SavePanel(context_, this);
+    Panel2 = new ExitPanel(context_.messages, this);
+    Panel4 = new GroupPanel(context_, this);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &ResultWindow::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &ResultWindow::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &ResultWindow::BitBtn3Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &ResultWindow::BitBtn4Click);
+    connect(BitBtn11, &QPushButton::clicked, this, &ResultWindow::BitBtn11Click);
+    connect(BitBtn12, &QPushButton::clicked, this, &ResultWindow::BitBtn12Click);
+    connect(BitBtn13, &QPushButton::clicked, this, &ResultWindow::BitBtn13Click);
+    for (OverlayPanel* panel : {static_cast<OverlayPanel*>(Panel3), static_cast<OverlayPanel*>(Panel2),
+                                static_cast<OverlayPanel*>(Panel4)})
+        connect(panel, &OverlayPanel::closed, this, &ResultWindow::panelClosed);
+    connect(Panel2, &ExitPanel::programEndRequested, this, [this] {
+        hide();
+        emit programEndRequested();
+    });
+
+    loadFromModel();
+}
+
+void ResultWindow::loadFromModel()
+{
+    const EvaluationResult& results = context_.project.results;
+    for (auto& block : blocks_)
+        block->show(results);
+    Panel4->loadFromModel();
+    CheckBox1->setChecked(results.saved);
+}
+
+void ResultWindow::setCommandsEnabled(bool enabled)
+{
+    for (QPushButton* command : {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn11, BitBtn13})
+        command->setEnabled(enabled);
+}
+
+void ResultWindow::panelClosed()
+{
+    setCommandsEnabled(true);
+    CheckBox1->setChecked(context_.project.results.saved);
+}
+
+void ResultWindow::BitBtn1Click()
+{
+    hide();
+    emit inputRequested();
+    returnToInput(context_.project.results);
+    Panel3->clearName();
+    loadFromModel();
+    context_.messages.beep();
+}
+
+void ResultWindow::BitBtn2Click()
+{
+    Panel3->openForSaving();
+    setCommandsEnabled(false);
+    context_.messages.beep();
+}
+
+void ResultWindow::BitBtn3Click()
+{
+    Panel2->openAsking(unsavedWarningShown(context_.project.results));
+    setCommandsEnabled(false);
+    context_.messages.beep();
+}
+
+void ResultWindow::BitBtn4Click()
+{
+    Panel4->open();
+    setCommandsEnabled(false);
+}
+
+void ResultWindow::BitBtn11Click()
+{
+    hide();
+    emit tendonTablesRequested();
+}
+
+void ResultWindow::BitBtn13Click()
+{
+    hide();
+    emit sectionStressRequested();
+}
+
+void ResultWindow::BitBtn12Click()
+{
+    // Named after the project file, in the working directory, as the save panel writes.
+    const QString projectFile = QString::fromStdString(context_.project.fileName);
+    const QString stem = projectFile.isEmpty() ? QStringLiteral("Protokol") : QFileInfo(projectFile).completeBaseName();
+    const QString path = context_.messages.chooseSaveFile(
+        QStringLiteral("Protokol výpočtu"), QDir::current().filePath(stem + QStringLiteral(".pdf")),
+        QStringLiteral("Dokument PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    context_.messages.runCommand([&] {
+        // Drawing the charts of the largest projects takes a moment.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+        writeReportPdf(context_.project, context_.decimalSeparator, path);
+    });
+}
+
+void ResultWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        loadFromModel();
+}
+
+void ResultWindow::closeEvent(QCloseEvent* event)
+{
+    // Leaving through the frame would leave no window: it asks as "Konec" does,
+    // with the warning while the project is not saved. With a panel open the
+    // commands wait, and so does the frame.
+    event->ignore();
+    if (isEnabled() && BitBtn3->isEnabled())
+        BitBtn3Click();
+}
+
+}  // namespace kvor::ui

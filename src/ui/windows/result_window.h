@@ -1,0 +1,78 @@
+#pragma once
+// The result window: the effects of the last evaluation per quantity and
+// tendon, and the commands "Zpět na zadání", "Uložit", "Konec" and "Výsledky
+// pro skupinu kabelů", each of the last three opening its panel over the
+// window's middle while the commands wait disabled. "Tabulka kabelů" shows
+// the working tables of the run point by point.
+//
+// The window is a view of the project's EvaluationResult: it shows the model
+// whenever it is shown, so after "Výpočet" and after "Pomoc" alike it shows
+// what the last run (and whatever came after it) left.
+
+#include "ui/app_context.h"
+#include "ui/windows/result_block.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class QCheckBox;
+class QPushButton;
+
+namespace kvor::ui {
+
+class ExitPanel;
+class GroupPanel;
+class SavePanel;
+
+class ResultWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ResultWindow(AppContext& context, QWidget* parent = nullptr);
+
+    // Shows the model's results: the five blocks, the group panel, the saved flag.
+    void loadFromModel();
+
+    void BitBtn1Click();   // "Zpět na zadání"
+    void BitBtn2Click();   // "Uložit": the save panel
+    void BitBtn3Click();   // "Konec": the exit panel
+    void BitBtn4Click();   // "Výsledky pro skupinu kabelů": the group panel
+    void BitBtn11Click();  // "Tabulka kabelů"
+    void BitBtn12Click();  // "Protokol…": the calculation report as a PDF
+    void BitBtn13Click();  // "Napětí v průřezu": the prestress in the checked sections
+
+    SavePanel* savePanel() const { return Panel3; }
+    ExitPanel* exitPanel() const { return Panel2; }
+    GroupPanel* groupPanel() const { return Panel4; }
+
+signals:
+    void inputRequested();          // show the main window on its first page
+    void programEndRequested();     // "Konec" confirmed in the exit panel
+    void tendonTablesRequested();   // show the tendon tables
+    void sectionStressRequested();  // show the prestress in the checked sections
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void setCommandsEnabled(bool enabled);
+    void panelClosed();
+
+    AppContext& context_;
+    std::array<std::optional<ResultBlock>, kSlotCount> blocks_;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+    QPushButton* BitBtn3;
+    QPushButton* BitBtn4;
+    QPushButton* BitBtn11;
+    QPushButton* BitBtn12;
+    QPushButton* BitBtn13;
+    QCheckBox* CheckBox1;
+    SavePanel* Panel3;
+    ExitPanel* Panel2;
+    GroupPanel* Panel4;
+};
+
+}  // namespace kvor::ui

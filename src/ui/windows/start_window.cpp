@@ -1,0 +1,197 @@
+#include "ui/windows/start_window.h"
+
+#include "results/project_file.h"
+#include "ui/widgets/file_pickers.h"
+#include "ui/message_service.h"
+#include "ui/project_session.h"
+#include "ui/widgets/window_setup.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+#include <string>
+#include <utility>
+
+namespace kvor::ui {
+
+namespace {
+constexpr const char* kInformationOnly =
+    "Ze souboru se otevřou jen informace o projektu (jméno, popis, autor a datum vytvoření).";
+const QString kMask = QString::fromUtf8(kNoFileChosen.data(), static_cast<qsizetype>(kNoFileChosen.size()));
+
+// The chosen name as the file system spells it.
+std::string fileNameBytes(const QString& name)
+{
+    return QFile::encodeName(name).toStdString();
+}
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// A preview field shows the beginning of its text, however long it is.
+void showPreview(QLineEdit* field, const std::string& text)
+{
+    field->setText(fromUtf8(text));
+    field->setCursorPosition(0);
+}
+}  // namespace
+
+StartWindow::StartWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setupFixedWindow(this, {492, 323}, TitleBar::NoButtons);
+
+    makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Kde hledat"), {8, 6});
+    DriveComboBox1 = new DriveComboBox(QStringLiteral("DriveComboBox1"), this);
+    DriveComboBox1->setGeometry(8, 22, 230, 24);
+    makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Typ souboru"), {252, 6});
+    FilterComboBox1 = new QComboBox(this);
+    FilterComboBox1->setObjectName(QStringLiteral("FilterComboBox1"));
+    FilterComboBox1->addItem(QStringLiteral("Text files(t*.txt)"));
+    FilterComboBox1->setGeometry(252, 22, 232, 24);
+    FilterComboBox1->setEnabled(false);
+
+    DirectoryListBox1 = new DirectoryListBox(QStringLiteral("DirectoryListBox1"), this);
+    DirectoryListBox1->setGeometry(8, 52, 230, 150);
+    FileListBox1 = new FileListBox(QStringLiteral("FileListBox1"), kMask, this);
+    FileListBox1->setGeometry(252, 52, 232, 150);
+
+    const int labelX = 8, editX = 112, editWidth = 250, rowHeight = 26, firstRow = 212;
+    const QStringList captions = {QStringLiteral("Název souboru"), QStringLiteral("Jméno projektu"),
+                                  QStringLiteral("Popis projektu"), QStringLiteral("Autor projektu")};
+    QLineEdit* edits[4];
+    for (int i = 0; i < 4; ++i) {
+        const int y = firstRow + i * rowHeight;
+        makeLabel(this, QStringLiteral("Label%1").arg(i + 3), captions[i], {labelX, y + 4});
+        edits[i] = makeEdit(this, QStringLiteral("Edit%1").arg(i + 1), {editX, y, editWidth, 22});
+        edits[i]->setReadOnly(true);
+    }
+    Edit1 = edits[0];
+    Edit2 = edits[1];
+    Edit3 = edits[2];
+    Edit4 = edits[3];
+    for (QLineEdit* preview : {Edit2, Edit3, Edit4})
+        preview->setEnabled(false);  // greyed: the preview is only to be read
+    Edit1->setText(kMask);
+
+    auto* open = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Otevřít"), {376, 212, 108, 28});
+    open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    auto* newProject = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Nový"), {376, 248, 108, 28});
+    newProject->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    auto* exit = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Konec"), {376, 284, 108, 28});
+    exit->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
+
+    pickers_ = {DriveComboBox1, DirectoryListBox1, FileListBox1, Edit1, kMask};
+    linkPickers(this, context_.messages, pickers_);
+    connect(Edit1, &QLineEdit::textChanged, this, &StartWindow::Edit1Change);
+    connect(open, &QPushButton::clicked, this, &StartWindow::BitBtn1Click);
+    connect(newProject, &QPushButton::clicked, this, &StartWindow::BitBtn2Click);
+    connect(exit, &QPushButton::clicked, this, &StartWindow::BitBtn3Click);
+}
+
+void StartWindow::DirectoryListBox1Change(const QString& path)
+{
+    enterDirectory(context_.messages, path, pickers_);
+}
+
+void StartWindow::FileListBox1Change(const QString& name)
+{
+    Edit1->setText(name);
+}
+
+void StartWindow::Edit1Change()
+{
+    clearPreview();
+    context_.messages.runCommand([this] {
+        const auto preview = previewProjectFile(".", fileNameBytes(Edit1->text()));
+        if (!preview)
+            return;
+        showPreview(Edit2, preview->name);
+        showPreview(Edit3, preview->description);
+        showPreview(Edit4, preview->author);
+    });
+}
+
+void StartWindow::BitBtn1Click()
+{
+    const bool done = context_.messages.runCommand([this] {
+        const std::string chosen = fileNameBytes(Edit1->text());
+        // The whole file is read and its data section checked before anything
+        // changes: a damaged section throws here and the project stays as it was.
+        auto loaded = loadProjectFile(".", chosen, context_.decimalSeparator);
+        if (loaded && loaded->hasDataSection) {
+            context_.session.replaceProject(std::move(loaded->project), chosen);
+            hide();
+            emit mainWindowRequested();
+            return;
+        }
+        // A damaged section is told, and the file opens as one without it.
+        if (loaded && !loaded->sectionDamage.empty())
+            context_.messages.message(loaded->sectionDamage + "\n\n" + kInformationOnly);
+        switch (openProjectFile(context_.project, ".", chosen)) {
+        case OpenOutcome::NoFileChosen:
+            emit wrongFileChosen();
+            break;
+        case OpenOutcome::NotAProjectFile:
+            emit wrongFileChosen();
+            context_.messages.beep();
+            break;
+        case OpenOutcome::Opened:
+            context_.project.fileName = chosen;
+            hide();
+            emit mainWindowRequested();
+            break;
+        }
+    });
+    // A file that could not be read previews nothing: it may be gone.
+    if (!done)
+        clearPreview();
+}
+
+void StartWindow::clearPreview()
+{
+    Edit2->clear();
+    Edit3->clear();
+    Edit4->clear();
+}
+
+void StartWindow::openNamedFile(const QString& path)
+{
+    const QFileInfo file(path);
+    enterDirectory(context_.messages, file.absolutePath(), pickers_);
+    if (QDir::current() != file.absoluteDir())
+        return;  // the folder could not be entered: its error box was shown
+    Edit1->setText(file.fileName());
+    BitBtn1Click();
+}
+
+void StartWindow::BitBtn2Click()
+{
+    hide();
+    emit mainWindowRequested();
+}
+
+void StartWindow::BitBtn3Click()
+{
+    context_.messages.beep();
+    emit exitRequested();
+}
+
+void StartWindow::closeEvent(QCloseEvent* event)
+{
+    // The window has no close button; a close from the window system asks as "Konec" does.
+    event->ignore();
+    if (isEnabled())
+        BitBtn3Click();
+}
+
+}  // namespace kvor::ui

@@ -1,0 +1,56 @@
+#pragma once
+// The start window: open a project file, start a new project, or end the
+// program. It shows the folders and the "*.txt" files of the working
+// directory and previews the name, description and author of the picked file.
+
+#include "ui/app_context.h"
+#include "ui/widgets/file_pickers.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace kvor::ui {
+
+class StartWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit StartWindow(AppContext& context, QWidget* parent = nullptr);
+
+    void DirectoryListBox1Change(const QString& path);
+    void FileListBox1Change(const QString& name);
+    void Edit1Change();   // the preview
+    void BitBtn1Click();  // "Otevřít"
+    void BitBtn2Click();  // "Nový"
+    void BitBtn3Click();  // "Konec"
+
+    // A project named on the command line: its folder becomes the working
+    // directory, its name is picked and "Otevřít" runs on it.
+    void openNamedFile(const QString& path);
+
+signals:
+    void mainWindowRequested();  // a project was opened or a new one started
+    void wrongFileChosen();      // show the wrong-file window
+    void exitRequested();        // put the exit question
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void clearPreview();
+
+    AppContext& context_;
+    DriveComboBox* DriveComboBox1;
+    QComboBox* FilterComboBox1;
+    DirectoryListBox* DirectoryListBox1;
+    FileListBox* FileListBox1;
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    QLineEdit* Edit3;
+    QLineEdit* Edit4;
+    LinkedPickers pickers_{};
+};
+
+}  // namespace kvor::ui

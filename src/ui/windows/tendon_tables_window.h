@@ -1,0 +1,51 @@
+#pragma once
+// The tendon tables of the last evaluation: for each quantity (rows "1.veličina"
+// to "5.veličina") and tendon (columns "1.kabel" to "5.kabel") the nine-column
+// table of the tendon's points with their forces, moments, ordinates and
+// slopes. Above each tendon column a radio group shows the tendon type that
+// the run recorded. The windows scrolls over the 25 grids.
+
+#include "ui/app_context.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QPushButton;
+
+namespace kvor::ui {
+
+class RadioGroup;
+class WorkingGrid;
+
+class TendonTablesWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit TendonTablesWindow(AppContext& context, QWidget* parent = nullptr);
+
+    // Shows the tables and the recorded tendon types as the last run left them.
+    void loadFromModel();
+
+    void Button1Click();  // "Zpět": back to the result window
+    void Button2Click();  // the derivative tables
+
+    // The grid of quantity q and tendon t (0-based): StringGrid 5·q + t + 1.
+    WorkingGrid* grid(int q, int t) const { return grids_[q][t]; }
+
+signals:
+    void resultWindowRequested();
+    void derivativeTablesRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    AppContext& context_;
+    std::array<std::array<WorkingGrid*, kSlotCount>, kSlotCount> grids_;
+    std::array<RadioGroup*, kSlotCount> typeGroups_;
+    QPushButton* Button1;
+    QPushButton* Button2;
+};
+
+}  // namespace kvor::ui

@@ -1,0 +1,20 @@
+#pragma once
+// The wrong-file window of the start window: the chosen file is no project
+// file (or none was chosen). "OK" and the close button only hide it.
+
+#include <QWidget>
+
+namespace kvor::ui {
+
+class WrongFileWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit WrongFileWindow(QWidget* parent = nullptr);
+
+    void BitBtn2Click();  // "&OK"
+
+signals:
+    void startWindowRequested();
+};
+
+}  // namespace kvor::ui
