@@ -8,6 +8,10 @@
 
 namespace kvor {
 
+// The two kinds of slots of the input: quantities with their influence lines,
+// and tendons.
+enum class SlotKind { Quantity, Tendon };
+
 // Hiding a row: the slot becomes NotEntered, its draw flag is cleared (and so
 // disabled) and its store mark cleared; a tendon slot also loses its type text.
 // Texts and the stored table stay.

@@ -2,7 +2,7 @@
 
 #include "ui/charts/chart_export.h"
 #include "ui/charts/chart_line_view.h"
-#include "ui/entry_dialogs.h"
+#include "ui/field_controls.h"
 #include "ui/windows/splash_window.h"
 #include "ui/windows/start_window.h"
 #include "ui/windows/exit_confirmation.h"
@@ -18,19 +18,46 @@
 #include "ui/windows/section_stress_window.h"
 #include "ui/pages/project_info_page.h"
 #include "ui/pages/quantity_page.h"
-#include "ui/pages/quantity_rows.h"
 #include "ui/pages/structure_page.h"
 #include "ui/models/table_export.h"
 #include "ui/pages/tendon_page.h"
-#include "ui/pages/tendon_rows.h"
+#include "ui/pages/slot_rows.h"
 #include "ui/widgets/window_setup.h"
 
+#include <QTabWidget>
 #include <QTableView>
 
 #include <initializer_list>
 #include <utility>
 
 namespace kvor::ui {
+
+namespace {
+
+// Every entry dialog opens the same way: for the slot whose "Zadat" was
+// clicked, over the window of the rows, which it disables while it is open.
+template <class Dialog>
+void openOnEntry(SlotRows* rows, Dialog& dialog, QWidget* opener)
+{
+    QObject::connect(rows, &SlotRows::entryRequested, &dialog,
+                     [&dialog, opener](int slot) { dialog.openForSlot(slot, opener); });
+}
+
+}  // namespace
+
+void linkEntryWindows(MainWindow& mainWindow, InfluenceLineDialog& influenceDialog, TendonDialog& tendonDialog,
+                      TendonStoreWindow& tendonStore)
+{
+    openOnEntry(mainWindow.quantityPage()->rows(), influenceDialog, &mainWindow);
+    openOnEntry(mainWindow.tendonPage()->rows(), tendonDialog, &mainWindow);
+    // Only the tab of page 3 is tested when chosen; the structure page is not.
+    QObject::connect(&tendonDialog, &TendonDialog::inputPageRequested, &mainWindow,
+                     [&mainWindow](Page page) { mainWindow.pageControl()->setCurrentIndex(pageIndex(page)); });
+
+    mainWindow.setTendonStoreWindow(&tendonStore);
+    QObject::connect(&tendonStore, &TendonStoreWindow::mainWindowRequested, &mainWindow,
+                     [&mainWindow] { showInFront(&mainWindow); });
+}
 
 ApplicationShell::ApplicationShell(AppContext& context)
     : context_(context),

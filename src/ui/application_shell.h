@@ -1,7 +1,10 @@
 #pragma once
 // The program's windows, created at start-up in their order and living until
 // the end, and the hand-overs between them: splash → start window → main
-// window, the wrong-file window, and the confirmed exit.
+// window, the wrong-file window, the entry dialogs, the results and their
+// working tables, and the confirmed exit. This is the one place where windows
+// are connected to each other; each window follows the project through the
+// session on its own.
 
 #include "ui/app_context.h"
 
@@ -24,6 +27,13 @@ class DerivativeTablesWindow;
 class ResultWindow;
 class TendonTablesWindow;
 class SectionStressWindow;
+
+// The passages of the input: each slot row's "Zadat" opens the dialog of its
+// kind over the main window (the tendon dialog brings the structure page to
+// the front when the structure is missing), and "Button2" of the tendon page
+// leads to the tendon store window, whose "Button1" leads back.
+void linkEntryWindows(MainWindow& mainWindow, InfluenceLineDialog& influenceDialog, TendonDialog& tendonDialog,
+                      TendonStoreWindow& tendonStore);
 
 class ApplicationShell : public QObject {
     Q_OBJECT

@@ -1,10 +1,25 @@
 #include "ui/project_session.h"
 
+#include "evaluation/evaluation_run.h"
+#include "model/slots.h"
+#include "results/group_sums.h"
+#include "tendons/parabolic_store.h"
+
 #include <utility>
 
 namespace kvor::ui {
 
 ProjectSession::ProjectSession(Project& project, QObject* parent) : QObject(parent), project_(project) {}
+
+QuantitySlot& ProjectSession::quantity(int slot) const
+{
+    return project_.quantities.at(static_cast<size_t>(slot - 1));
+}
+
+TendonSlot& ProjectSession::tendon(int slot) const
+{
+    return project_.tendons.at(static_cast<size_t>(slot - 1));
+}
 
 void ProjectSession::replaceProject(Project&& opened, const std::string& fileName)
 {
@@ -12,6 +27,71 @@ void ProjectSession::replaceProject(Project&& opened, const std::string& fileNam
     project_ = std::move(opened);
     project_.fileName = fileName;
     emit projectReplaced();
+}
+
+OpenOutcome ProjectSession::openInformationOnly(const std::string& fileName)
+{
+    const OpenOutcome outcome = openProjectFile(project_, ".", fileName);
+    if (outcome == OpenOutcome::Opened) {
+        project_.fileName = fileName;
+        emit projectReplaced();
+    }
+    return outcome;
+}
+
+void ProjectSession::storeInfluenceLine(int slot, const TextTable& entryTable, EntryMode mode,
+                                        std::string_view sourceFile, std::string station)
+{
+    kvor::storeInfluenceLine(quantity(slot), entryTable, mode, sourceFile, std::move(station));
+    emit slotStored(SlotKind::Quantity, slot);
+}
+
+void ProjectSession::storeGeneratedLine(int slot, const TextTable& entryTable, std::string station,
+                                        LineGeneratorParameters generator)
+{
+    kvor::storeGeneratedLine(quantity(slot), entryTable, std::move(station), std::move(generator));
+    emit slotStored(SlotKind::Quantity, slot);
+}
+
+std::optional<Report> ProjectSession::storeTendon(int slot, const StraightTendonInput& input)
+{
+    auto refusal = kvor::storeTendon(tendon(slot), input);
+    if (!refusal)
+        emit slotStored(SlotKind::Tendon, slot);
+    return refusal;
+}
+
+std::optional<Report> ProjectSession::storeTendon(int slot, const BrokenTendonInput& input)
+{
+    auto refusal = kvor::storeTendon(tendon(slot), input);
+    if (!refusal)
+        emit slotStored(SlotKind::Tendon, slot);
+    return refusal;
+}
+
+void ProjectSession::storeParabolicTendon(int slot, TendonType type, TextTable store, std::string_view divisions)
+{
+    kvor::storeParabolicTendon(tendon(slot), type, std::move(store), divisions);
+    emit slotStored(SlotKind::Tendon, slot);
+}
+
+void ProjectSession::evaluate(char decimalSeparator)
+{
+    try {
+        evaluateProject(project_, decimalSeparator);
+    } catch (...) {
+        // Announced from the handler, not while unwinding: a window that
+        // fails to show the partial results must not end the program.
+        emit resultsChanged();
+        throw;
+    }
+    emit resultsChanged();
+}
+
+void ProjectSession::returnToInput()
+{
+    kvor::returnToInput(project_.results);
+    emit resultsChanged();
 }
 
 }  // namespace kvor::ui

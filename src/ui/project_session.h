@@ -1,14 +1,25 @@
 #pragma once
 // The owner of the run's one project. Commands that change the project as a
-// whole go through it, and it tells the windows: each window subscribes to
-// the signals it shows in its constructor, so no list of windows to refresh
-// is kept anywhere.
+// whole, or one slot of it, go through it, and it tells the windows: each
+// window subscribes in its constructor to the signals of what it shows, so
+// no list of windows to refresh is kept anywhere.
+//
+// The fields of the input pages are still written by their controls as the
+// user types; what the session announces are the changes no single control
+// makes: a project opened, a slot stored by its dialog, results formed or
+// left.
 
 #include "model/project.h"
+#include "model/report.h"
+#include "model/slots.h"
+#include "results/project_file.h"
+#include "tendons/tendon_store.h"
 
 #include <QObject>
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace kvor::ui {
 
@@ -23,12 +34,40 @@ public:
     // "Otevřít" of a file with a data section: the opened project, with the
     // name of its file, takes the place of the one of the run.
     void replaceProject(Project&& opened, const std::string& fileName);
+    // "Otevřít" of a file read for its project information only (it has no
+    // data section, or a damaged one): the information is read into the
+    // project of the run, which keeps its input.
+    OpenOutcome openInformationOnly(const std::string& fileName);
+
+    // "Zpět" of the influence-line dialog: the checked entry table into slot k (1 to 5).
+    void storeInfluenceLine(int slot, const TextTable& entryTable, EntryMode mode, std::string_view sourceFile,
+                            std::string station);
+    void storeGeneratedLine(int slot, const TextTable& entryTable, std::string station,
+                            LineGeneratorParameters generator);
+    // "Zpět" of the tendon dialog: a refusal is returned and nothing is stored.
+    std::optional<Report> storeTendon(int slot, const StraightTendonInput& input);
+    std::optional<Report> storeTendon(int slot, const BrokenTendonInput& input);
+    // A parabolic tendon that passed the whole check.
+    void storeParabolicTendon(int slot, TendonType type, TextTable store, std::string_view divisions);
+
+    // "Výpočet": evaluates the project. A failure propagates, and what the run
+    // wrote before it stays in the results, announced as any other.
+    void evaluate(char decimalSeparator);
+    // "Zpět na zadání": the results are left, and the saved flag with them.
+    void returnToInput();
 
 signals:
     // A whole project took the place of the former one: show it anew.
     void projectReplaced();
+    // Slot k (1 to 5) of the kind was stored by its dialog.
+    void slotStored(SlotKind kind, int slot);
+    // The results were formed by "Výpočet" or left by "Zpět na zadání".
+    void resultsChanged();
 
 private:
+    QuantitySlot& quantity(int slot) const;
+    TendonSlot& tendon(int slot) const;
+
     Project& project_;
 };
 

@@ -5,7 +5,7 @@
 
 #include "support/ui_test_support.h"
 
-#include "ui/entry_dialogs.h"
+#include "ui/application_shell.h"
 #include "ui/windows/main_window.h"
 #include "ui/dialogs/influence_line_dialog.h"
 #include "ui/dialogs/tendon_dialog.h"

@@ -22,9 +22,8 @@
 #include "ui/windows/tendon_store_window.h"
 #include "ui/pages/navigation.h"
 #include "ui/pages/quantity_page.h"
-#include "ui/pages/quantity_rows.h"
+#include "ui/pages/slot_rows.h"
 #include "ui/pages/tendon_page.h"
-#include "ui/pages/tendon_rows.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

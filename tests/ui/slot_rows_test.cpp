@@ -95,8 +95,7 @@ protected:
     {
         TendonSlot& slot = w.project().tendons[static_cast<size_t>(k - 1)];
         slot.typeText = "přímý kabel";
-        ASSERT_FALSE(storeTendon(slot, StraightTendonInput{"0", "20", "0,15", "-1000"}));
-        emit w.tendon.definitionStored(k);  // as the dialog tells the rows after a store
+        ASSERT_FALSE(w.ui.session.storeTendon(k, StraightTendonInput{"0", "20", "0,15", "-1000"}));
     }
 
     testing::EntryWindows w;
@@ -180,8 +179,7 @@ TEST_F(SlotRowsTest, ARemovedStoredQuantityComesBackNotEnteredWithItsTexts)
     TextTable line(3, 2);
     line.setRow(1, {"0", "1"});
     line.setRow(2, {"20", "0"});
-    storeInfluenceLine(w.project().quantities[1], line, EntryMode::Manual, "");
-    emit w.influence.lineStored(2);
+    w.ui.session.storeInfluenceLine(2, line, EntryMode::Manual, "", "");
     auto* draw = control<QCheckBox>(w.main, "CheckBox2");
     EXPECT_TRUE(draw->isEnabled());
     draw->click();

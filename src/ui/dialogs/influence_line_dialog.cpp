@@ -3,6 +3,7 @@
 #include "analysis/slot_generation.h"
 #include "influence/entry_table.h"
 #include "influence/influence_file.h"
+#include "ui/project_session.h"
 #include "ui/widgets/grid_geometry.h"
 #include "influence/table_checks.h"
 #include "model/slots.h"
@@ -372,18 +373,17 @@ void InfluenceLineDialog::BitBtn2Click()
     if (!generated && !sectionStationAccepted())
         return;
     const int slot = slotNumber();
-    QuantitySlot& target = context_.project.quantities[static_cast<size_t>(slot - 1)];
     if (generated) {
-        storeGeneratedLine(target, entry_, generatedStation_, generated_);
+        context_.session.storeGeneratedLine(slot, entry_, generatedStation_, generated_);
     } else {
         const EntryMode mode = RadioGroup1->itemIndex() == kFromFileItem ? EntryMode::FromFile : EntryMode::Manual;
-        storeInfluenceLine(target, entry_, mode, Edit2->text().toStdString(), Edit6->text().toStdString());
+        context_.session.storeInfluenceLine(slot, entry_, mode, Edit2->text().toStdString(),
+                                            Edit6->text().toStdString());
     }
     closeDialog();
     showEntryTable(false);
     clearEntryRows(entry_);
     entryModel_->reload();
-    emit lineStored(slot);
 }
 
 void InfluenceLineDialog::BitBtn3Click()

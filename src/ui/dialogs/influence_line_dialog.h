@@ -50,10 +50,6 @@ public:
     void BitBtn2Click();                // "Zpět"
     void BitBtn3Click();                // "Opravit"
 
-signals:
-    // "Zpět" stored the entry table into slot k.
-    void lineStored(int slot);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -8,6 +8,8 @@
 #include "ui/widgets/entry_grid.h"
 #include "ui/widgets/focus_exit.h"
 #include "ui/message_service.h"
+#include "ui/pages/navigation.h"
+#include "ui/project_session.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/models/text_table_model.h"
@@ -322,6 +324,27 @@ TendonType TendonDialog::tendonType() const
     return index < 0 ? TendonType::None : static_cast<TendonType>(index);
 }
 
+void TendonDialog::openForSlot(int slot, QWidget* opener)
+{
+    const TendonSlot& tendon = context_.project.tendons[static_cast<size_t>(slot - 1)];
+    if (auto report = checkTendonTypeChosen(tendon, slot)) {
+        context_.messages.showReport(*report, opener);
+        return;
+    }
+    prepareForSlot(slot, tendon.typeText);
+
+    if (auto report = checkStructureEntered(context_.project)) {
+        if (report->page)
+            emit inputPageRequested(*report->page);
+        context_.messages.showReport(*report, opener);
+    }
+    if (!tendonDialogOpens(context_.project, tendon))
+        return;
+    showOver(opener);
+    if (tendon.entered())
+        loadStoredDefinition();
+}
+
 void TendonDialog::prepareForSlot(int slot, std::string_view typeText)
 {
     Label1->setText(toQString(tendonDialogTitle(slot)));
@@ -620,7 +643,7 @@ void TendonDialog::StringGrid4Exit()
 }
 
 // The completeness of the inputs, then the whole check; stores when both pass.
-std::optional<TendonFault> TendonDialog::storeParabolic(TendonSlot& target)
+std::optional<TendonFault> TendonDialog::storeParabolic(int slot)
 {
     const TendonType type = tendonType();
     const bool simple = type == TendonType::SimpleParabolic;
@@ -634,22 +657,21 @@ std::optional<TendonFault> TendonDialog::storeParabolic(TendonSlot& target)
     if (auto fault = checkParabolicTendon(type, draft, divisions, context_.project.beam, context_.project.section,
                                           context_.decimalSeparator))
         return fault;
-    storeParabolicTendon(target, type, std::move(draft), divisions);
+    context_.session.storeParabolicTendon(slot, type, std::move(draft), divisions);
     return std::nullopt;
 }
 
 void TendonDialog::BitBtn1Click()
 {
     const int slot = slotNumber();
-    TendonSlot& target = context_.project.tendons[static_cast<size_t>(slot - 1)];
     const TendonType type = tendonType();
     if (type == TendonType::Straight) {
-        if (auto report = storeTendon(target, straight_)) {
+        if (auto report = context_.session.storeTendon(slot, straight_)) {
             context_.messages.showReport(*report, this);
             return;
         }
     } else if (type == TendonType::Broken) {
-        if (auto report = storeTendon(target, BrokenTendonInput{points_, forces_})) {
+        if (auto report = context_.session.storeTendon(slot, BrokenTendonInput{points_, forces_})) {
             context_.messages.showReport(*report, this);
             return;
         }
@@ -657,7 +679,7 @@ void TendonDialog::BitBtn1Click()
         std::optional<TendonFault> fault;
         // The whole check reads the beam and the section: a text of theirs that
         // is no number is the general error, and nothing is stored.
-        if (!context_.messages.runCommand([&] { fault = storeParabolic(target); }))
+        if (!context_.messages.runCommand([&] { fault = storeParabolic(slot); }))
             return;
         if (fault) {
             showFault(fault);
@@ -673,7 +695,6 @@ void TendonDialog::BitBtn1Click()
     closeDialog();
     showPanel(nullptr);
     resetInputs();
-    emit definitionStored(slot);
 }
 
 void TendonDialog::BitBtn2Click()

@@ -13,6 +13,7 @@
 // shown by any type. The inputs live here, not in the project, until "Zpět"
 // stores them; for types 2 to 4 "Zpět" runs the whole check first.
 
+#include "model/report.h"
 #include "model/text_table.h"
 #include "tendons/parabolic_checks.h"
 #include "tendons/parabolic_store.h"
@@ -45,7 +46,12 @@ public:
     explicit TendonDialog(AppContext& context, QWidget* parent = nullptr);
     ~TendonDialog() override;
 
-    // "Zadat" prepares the dialog for slot k (1 to 5) and the type box's text:
+    // "Zadat" of slot k (1 to 5): the slot needs a type, and the structure
+    // (without it a stored tendon still opens, read-only); then the dialog is
+    // prepared and shown over `opener`, a stored slot with its definition.
+    // Messages go over `opener`.
+    void openForSlot(int slot, QWidget* opener);
+    // The steps of opening: "Zadat" prepares the dialog for slot k (1 to 5) and the type box's text:
     // title, type line, slot number, type and panel; a slot that is not stored
     // starts with empty inputs.
     void prepareForSlot(int slot, std::string_view typeText);
@@ -81,8 +87,8 @@ public:
     void BitBtn2Click();  // "Opravit"
 
 signals:
-    // "Zpět" stored a definition into slot k.
-    void definitionStored(int slot);
+    // The structure is missing: the page of the main window where it is entered.
+    void inputPageRequested(Page page);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,7 +104,7 @@ private:
     void setSimpleFields(const SimpleParabolicInput& input);
     void showFault(const std::optional<TendonFault>& fault);
     TextTable parabolicDraft() const;
-    std::optional<TendonFault> storeParabolic(TendonSlot& target);
+    std::optional<TendonFault> storeParabolic(int slot);
     void showPanel(QFrame* panel);
     void lockBrokenPanel(bool locked);
     void resetInputs();

@@ -1,12 +1,32 @@
 #include "ui/pages/quantity_page.h"
 
 #include "ui/charts/influence_chart_panel.h"
-#include "ui/pages/quantity_rows.h"
+#include "ui/pages/slot_rows.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace kvor::ui {
+
+namespace {
+
+const SlotRowsLayout kRowsLayout = {
+    SlotKind::Quantity,
+    {{
+        {"Label31", "Edit15", "ComboBox1", "Label32", "Label33", "CheckBox1", "BitBtn4"},
+        {"Label34", "Edit16", "ComboBox2", "Label38", "Label39", "CheckBox2", "BitBtn5"},
+        {"Label35", "Edit17", "ComboBox3", "Label40", "Label41", "CheckBox3", "BitBtn6"},
+        {"Label36", "Edit18", "ComboBox4", "Label42", "Label43", "CheckBox4", "BitBtn7"},
+        {"Label37", "Edit19", "ComboBox5", "Label44", "Label45", "CheckBox5", "BitBtn8"},
+    }},
+    "BitBtn2",
+    "BitBtn3",
+    364,
+    QuantityPage::kFirstRowTop,
+    QuantityPage::kRowPitch,
+};
+
+}  // namespace
 
 QuantityPage::QuantityPage(AppContext& context, QWidget* parent)
     : PageSheet(QStringLiteral("TabSheet3"), parent), context_(context)
@@ -22,7 +42,7 @@ QuantityPage::QuantityPage(AppContext& context, QWidget* parent)
     for (const auto& h : headings)
         makeLabel(this, QString::fromUtf8(h.name), QString::fromUtf8(h.text), {h.x, 40}, LabelStyle::Underlined);
 
-    rows_ = new QuantityRows(context_, this);
+    rows_ = new SlotRows(context_, this, kRowsLayout);
     BitBtn16 = addArrow(QStringLiteral("BitBtn16"), Arrow::Left);
     BitBtn17 = addArrow(QStringLiteral("BitBtn17"), Arrow::Right);
 

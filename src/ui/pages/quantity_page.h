@@ -10,7 +10,7 @@ class QPushButton;
 namespace kvor::ui {
 
 class InfluenceChartPanel;
-class QuantityRows;
+class SlotRows;
 
 class QuantityPage : public PageSheet {
     Q_OBJECT
@@ -20,7 +20,7 @@ public:
     QPushButton* leftArrow() const { return BitBtn16; }
     QPushButton* rightArrow() const { return BitBtn17; }
     // The five quantity rows with "Další" and "Zpět".
-    QuantityRows* rows() const { return rows_; }
+    SlotRows* rows() const { return rows_; }
     // "Graf" and the chart of the chosen influence lines at the foot of the page.
     InfluenceChartPanel* chartPanel() const { return chartPanel_; }
     void BitBtn9Click();
@@ -33,7 +33,7 @@ private:
     AppContext& context_;
     QPushButton* BitBtn16;
     QPushButton* BitBtn17;
-    QuantityRows* rows_;
+    SlotRows* rows_;
     QPushButton* BitBtn9;
     InfluenceChartPanel* chartPanel_;
 };

@@ -1,12 +1,32 @@
 #include "ui/pages/tendon_page.h"
 
 #include "ui/charts/tendon_chart_panel.h"
-#include "ui/pages/tendon_rows.h"
+#include "ui/pages/slot_rows.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace kvor::ui {
+
+namespace {
+
+const SlotRowsLayout kRowsLayout = {
+    SlotKind::Tendon,
+    {{
+        {"Label57", "Edit20", "ComboBox6", "Label67", "Label62", "CheckBox6", "BitBtn22"},
+        {"Label58", "Edit21", "ComboBox7", "Label68", "Label63", "CheckBox7", "BitBtn23"},
+        {"Label59", "Edit22", "ComboBox8", "Label69", "Label64", "CheckBox8", "BitBtn24"},
+        {"Label60", "Edit23", "ComboBox9", "Label70", "Label65", "CheckBox9", "BitBtn25"},
+        {"Label61", "Edit24", "ComboBox10", "Label71", "Label66", "CheckBox10", "BitBtn26"},
+    }},
+    "BitBtn19",
+    "BitBtn20",
+    272,
+    TendonPage::kFirstRowTop,
+    TendonPage::kRowPitch,
+};
+
+}  // namespace
 
 TendonPage::TendonPage(AppContext& context, QWidget* parent)
     : PageSheet(QStringLiteral("TabSheet4"), parent), context_(context)
@@ -22,7 +42,7 @@ TendonPage::TendonPage(AppContext& context, QWidget* parent)
     for (const auto& h : headings)
         makeLabel(this, QString::fromUtf8(h.name), QString::fromUtf8(h.text), {h.x, 40}, LabelStyle::Underlined);
 
-    rows_ = new TendonRows(context_, this);
+    rows_ = new SlotRows(context_, this, kRowsLayout);
     Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("Button2"), {548, 6, 80, 25});
     BitBtn18 = addArrow(QStringLiteral("BitBtn18"), Arrow::Left);
     // On the title line between the title and the row buttons: the chart fills the foot of the page.

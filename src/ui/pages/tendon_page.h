@@ -10,7 +10,7 @@ class QPushButton;
 namespace kvor::ui {
 
 class TendonChartPanel;
-class TendonRows;
+class SlotRows;
 
 class TendonPage : public PageSheet {
     Q_OBJECT
@@ -19,7 +19,7 @@ public:
 
     QPushButton* leftArrow() const { return BitBtn18; }
     // The five tendon rows with "Další" and "Zpět".
-    TendonRows* rows() const { return rows_; }
+    SlotRows* rows() const { return rows_; }
     // "Button2": opens the window of the stored tendon definitions.
     QPushButton* storeButton() const { return Button2; }
     // "Výpočet": evaluates the project.
@@ -35,7 +35,7 @@ private:
     AppContext& context_;
     QPushButton* Button2;
     QPushButton* BitBtn18;
-    TendonRows* rows_;
+    SlotRows* rows_;
     QPushButton* BitBtn21;
     QPushButton* BitBtn10;
     TendonChartPanel* chartPanel_;

@@ -20,6 +20,11 @@ constexpr int kGridPitch = 236;
 DerivativeTablesWindow::DerivativeTablesWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
     connect(&context_.session, &ProjectSession::projectReplaced, this, &DerivativeTablesWindow::loadFromModel);
+    // Hidden, the window reads the results when it is shown next.
+    connect(&context_.session, &ProjectSession::resultsChanged, this, [this] {
+        if (isVisible())
+            loadFromModel();
+    });
     setObjectName(QStringLiteral("Form10"));
     setupFixedWindow(this, {1200, 520}, TitleBar::NoButtons, QStringLiteral("Výpočet derivací příčinkových čar "));
 

@@ -17,6 +17,7 @@ namespace kvor::ui {
 InfluenceStoreWindow::InfluenceStoreWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
     connect(&context_.session, &ProjectSession::projectReplaced, this, &InfluenceStoreWindow::loadFromModel);
+    connect(&context_.session, &ProjectSession::slotStored, this, &InfluenceStoreWindow::loadFromModel);
     setObjectName(QStringLiteral("Form7"));
     setupFixedWindow(this, {420, 330}, TitleBar::CloseButton);
 

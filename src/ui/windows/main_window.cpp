@@ -9,11 +9,10 @@
 #include "ui/pages/project_info_page.h"
 #include "ui/project_session.h"
 #include "ui/pages/quantity_page.h"
-#include "ui/pages/quantity_rows.h"
+#include "ui/pages/slot_rows.h"
 #include "ui/pages/structure_page.h"
 #include "ui/charts/tendon_chart_panel.h"
 #include "ui/pages/tendon_page.h"
-#include "ui/pages/tendon_rows.h"
 #include "ui/widgets/window_setup.h"
 
 #include <QCloseEvent>
@@ -247,7 +246,7 @@ void MainWindow::BitBtn21Click()
             // The largest projects take a second or two: show that the program works.
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
             const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-            evaluateProject(context_.project, context_.decimalSeparator);
+            context_.session.evaluate(context_.decimalSeparator);
         }
         if (!resultWindow_)
             return;

@@ -30,6 +30,7 @@ constexpr int kFirstBlockTop = 32;
 ResultWindow::ResultWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
     connect(&context_.session, &ProjectSession::projectReplaced, this, &ResultWindow::loadFromModel);
+    connect(&context_.session, &ProjectSession::resultsChanged, this, &ResultWindow::loadFromModel);
     setObjectName(QStringLiteral("Form11"));
     setupFixedWindow(this, {645, 599}, TitleBar::CloseButton);
 
@@ -115,9 +116,8 @@ void ResultWindow::BitBtn1Click()
 {
     hide();
     emit inputRequested();
-    returnToInput(context_.project.results);
+    context_.session.returnToInput();
     Panel3->clearName();
-    loadFromModel();
     context_.messages.beep();
 }
 

@@ -137,7 +137,7 @@ void StartWindow::BitBtn1Click()
         // A damaged section is told, and the file opens as one without it.
         if (loaded && !loaded->sectionDamage.empty())
             context_.messages.message(loaded->sectionDamage + "\n\n" + kInformationOnly);
-        switch (openProjectFile(context_.project, ".", chosen)) {
+        switch (context_.session.openInformationOnly(chosen)) {
         case OpenOutcome::NoFileChosen:
             emit wrongFileChosen();
             break;
@@ -146,7 +146,6 @@ void StartWindow::BitBtn1Click()
             context_.messages.beep();
             break;
         case OpenOutcome::Opened:
-            context_.project.fileName = chosen;
             hide();
             emit mainWindowRequested();
             break;

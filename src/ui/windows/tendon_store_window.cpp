@@ -20,6 +20,7 @@ namespace kvor::ui {
 TendonStoreWindow::TendonStoreWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
     connect(&context_.session, &ProjectSession::projectReplaced, this, &TendonStoreWindow::loadFromModel);
+    connect(&context_.session, &ProjectSession::slotStored, this, &TendonStoreWindow::loadFromModel);
     setObjectName(QStringLiteral("Form9"));
     setupFixedWindow(this, {460, 362}, TitleBar::CloseButton,
                      QStringLiteral("Kvor1.1 - informace o zadaných kabelech"));

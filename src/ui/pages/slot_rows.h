@@ -1,0 +1,61 @@
+#pragma once
+// The five slot rows of the quantity page or of the tendon page, with the
+// page's "Další" and "Zpět": rows are added and removed from the end, and each
+// row's "Zadat" asks for the dialog of its slot. The rows edit the project's
+// slots directly as the user types, and show them anew when the session
+// stores a slot of their kind.
+//
+// The two pages differ only in their names and positions and in which fields
+// of a slot the row shows; the layout below says it.
+
+#include "model/slots.h"
+#include "ui/app_context.h"
+#include "ui/pages/slot_row.h"
+
+#include <QObject>
+
+#include <array>
+
+class QPushButton;
+class QWidget;
+
+namespace kvor::ui {
+
+struct SlotRowsLayout {
+    SlotKind kind;
+    std::array<SlotRowNames, kSlotCount> rows;
+    const char* addButton;     // "Další"
+    const char* removeButton;  // "Zpět"
+    int buttonsLeft;           // on the title line, left of the page's other buttons
+    int firstRowTop;           // below the column headings
+    int rowPitch;
+};
+
+class SlotRows : public QObject {
+    Q_OBJECT
+public:
+    SlotRows(AppContext& context, QWidget* page, const SlotRowsLayout& layout);
+
+    // Shows the slots as the project holds them.
+    void loadFromModel();
+
+    void addRowClick();         // "Další": BitBtn2Click, BitBtn19Click
+    void removeRowClick();      // "Zpět": BitBtn3Click, BitBtn20Click
+    void enterClick(int slot);  // "Zadat" of slot k (1 to 5): BitBtn4Click..BitBtn8Click, BitBtn22Click..BitBtn26Click
+
+signals:
+    // "Zadat" of slot k: the dialog of the slot is to be opened.
+    void entryRequested(int slot);
+
+private:
+    SlotRowState rowState(size_t slot) const;
+    int shownRows() const;
+
+    AppContext& context_;
+    SlotKind kind_;
+    std::array<SlotRow, kSlotCount> rows_;
+    QPushButton* addButton_;
+    QPushButton* removeButton_;
+};
+
+}  // namespace kvor::ui
