@@ -76,36 +76,30 @@ SlotRowState SlotRows::rowState(size_t i) const
     return {slot.shown, slot.name, slot.typeText, slot.entered(), slot.draw, slot.typeBoxEnabled()};
 }
 
-int SlotRows::shownRows() const
+template <class Operation>
+auto SlotRows::onSlots(Operation operation)
 {
-    return kind_ == SlotKind::Quantity ? shownRowCount(context_.project.quantities)
-                                       : shownRowCount(context_.project.tendons);
+    return kind_ == SlotKind::Quantity ? operation(context_.project.quantities) : operation(context_.project.tendons);
 }
 
 void SlotRows::loadFromModel()
 {
     for (size_t i = 0; i < rows_.size(); ++i)
         rows_[i].show(rowState(i));
-    const int shown = shownRows();
+    const int shown = onSlots([](const auto& all) { return shownRowCount(all); });
     addButton_->setVisible(shown <= 4);
     removeButton_->setVisible(shown >= 2);
 }
 
 void SlotRows::addRowClick()
 {
-    if (kind_ == SlotKind::Quantity)
-        addSlotRow(context_.project.quantities);
-    else
-        addSlotRow(context_.project.tendons);
+    onSlots([](auto& all) { return addSlotRow(all); });
     loadFromModel();
 }
 
 void SlotRows::removeRowClick()
 {
-    if (kind_ == SlotKind::Quantity)
-        removeSlotRow(context_.project.quantities);
-    else
-        removeSlotRow(context_.project.tendons);
+    onSlots([](auto& all) { return removeSlotRow(all); });
     loadFromModel();
 }
 

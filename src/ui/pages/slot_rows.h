@@ -49,7 +49,9 @@ signals:
 
 private:
     SlotRowState rowState(size_t slot) const;
-    int shownRows() const;
+    // Runs `operation` on the five slots of the rows' kind.
+    template <class Operation>
+    auto onSlots(Operation operation);
 
     AppContext& context_;
     SlotKind kind_;
