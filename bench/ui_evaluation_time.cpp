@@ -6,13 +6,13 @@
 
 #include "ui/app_context.h"
 #include "ui/application_shell.h"
-#include "ui/windows/result_window.h"
-#include "ui/windows/splash_window.h"
-#include "ui/windows/start_window.h"
-#include "ui/windows/main_window.h"
 #include "ui/message_service.h"
 #include "ui/pages/navigation.h"
 #include "ui/project_session.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/result_window.h"
+#include "ui/windows/splash_window.h"
+#include "ui/windows/start_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

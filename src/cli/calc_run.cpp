@@ -1,7 +1,7 @@
 #include "cli/calc_run.h"
 
-#include "cli/calc_output.h"
 #include "analysis/slot_generation.h"
+#include "cli/calc_output.h"
 #include "cli/stored_separator.h"
 #include "evaluation/evaluation_run.h"
 #include "model/error.h"

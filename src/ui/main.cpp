@@ -3,10 +3,10 @@
 
 #include "model/project.h"
 #include "ui/app_context.h"
-#include "ui/project_session.h"
 #include "ui/application_shell.h"
 #include "ui/command_line.h"
 #include "ui/message_service.h"
+#include "ui/project_session.h"
 #include "ui/report_pdf.h"
 #include "ui/widgets/window_setup.h"
 

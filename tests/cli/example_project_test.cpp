@@ -1,9 +1,9 @@
 // The example project shipped in examples/ is what the core's writer writes
 // for it, passes the checks of the windows, and evaluates as the README shows.
 
+#include "influence/table_checks.h"
 #include "support/example_project.h"
 #include "support/program_run.h"
-#include "influence/table_checks.h"
 #include "tendons/tendon_checks.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The second example project: its lines are kvor-il's output, the shipped file
 // is what the writer writes for them, and it evaluates as the README shows.
 
+#include "influence/table_checks.h"
 #include "support/generated_example.h"
 #include "support/program_run.h"
-#include "influence/table_checks.h"
 
 #include <gtest/gtest.h>
 

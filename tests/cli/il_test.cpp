@@ -3,9 +3,9 @@
 
 #include "analysis/line_generator.h"
 #include "analysis/slot_generation.h"
+#include "influence/influence_file.h"
 #include "support/program_run.h"
 #include "support/project_builders.h"
-#include "influence/influence_file.h"
 
 #include <gtest/gtest.h>
 

@@ -6,9 +6,9 @@
 #include "model/numbers.h"
 #include "results/file_io.h"
 #include "results/project_file.h"
+#include "support/child_process.h"
 #include "support/sample_project.h"
 #include "support/temp_folder.h"
-#include "support/child_process.h"
 
 #include <gtest/gtest.h>
 

@@ -1,18 +1,18 @@
 #include "support/ui_test_support.h"
 
 #include "ui/application_shell.h"
+#include "ui/dialogs/influence_line_dialog.h"
+#include "ui/dialogs/tendon_dialog.h"
+#include "ui/windows/derivative_tables_window.h"
+#include "ui/windows/exit_confirmation.h"
+#include "ui/windows/influence_store_window.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/section_stress_window.h"
 #include "ui/windows/splash_window.h"
 #include "ui/windows/start_window.h"
-#include "ui/windows/exit_confirmation.h"
-#include "ui/windows/wrong_file_window.h"
-#include "ui/windows/main_window.h"
-#include "ui/dialogs/influence_line_dialog.h"
-#include "ui/windows/influence_store_window.h"
-#include "ui/dialogs/tendon_dialog.h"
 #include "ui/windows/tendon_store_window.h"
-#include "ui/windows/derivative_tables_window.h"
 #include "ui/windows/tendon_tables_window.h"
-#include "ui/windows/section_stress_window.h"
+#include "ui/windows/wrong_file_window.h"
 
 #include <QLabel>
 #include <QPushButton>

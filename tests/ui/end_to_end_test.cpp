@@ -13,11 +13,11 @@
 #include "model/slots.h"
 #include "results/group_sums.h"
 #include "ui/application_shell.h"
+#include "ui/pages/navigation.h"
+#include "ui/windows/main_window.h"
 #include "ui/windows/result_window.h"
 #include "ui/windows/splash_window.h"
 #include "ui/windows/start_window.h"
-#include "ui/windows/main_window.h"
-#include "ui/pages/navigation.h"
 
 #include <QCheckBox>
 #include <QListWidget>

@@ -6,11 +6,11 @@
 #include "support/ui_test_support.h"
 
 #include "ui/application_shell.h"
-#include "ui/windows/main_window.h"
 #include "ui/dialogs/influence_line_dialog.h"
 #include "ui/dialogs/tendon_dialog.h"
-#include "ui/windows/tendon_store_window.h"
 #include "ui/pages/structure_page.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/tendon_store_window.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>

@@ -7,16 +7,16 @@
 #include "evaluation/evaluation_run.h"
 #include "model/numbers.h"
 #include "ui/application_shell.h"
-#include "ui/windows/splash_window.h"
-#include "ui/windows/start_window.h"
+#include "ui/pages/navigation.h"
+#include "ui/widgets/working_grid.h"
 #include "ui/windows/derivative_tables_window.h"
-#include "ui/windows/result_window.h"
-#include "ui/windows/tendon_tables_window.h"
 #include "ui/windows/exit_confirmation.h"
 #include "ui/windows/main_window.h"
-#include "ui/widgets/working_grid.h"
+#include "ui/windows/result_window.h"
 #include "ui/windows/section_stress_window.h"
-#include "ui/pages/navigation.h"
+#include "ui/windows/splash_window.h"
+#include "ui/windows/start_window.h"
+#include "ui/windows/tendon_tables_window.h"
 
 #include <QSignalSpy>
 #include <QTabWidget>

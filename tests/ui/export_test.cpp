@@ -5,9 +5,9 @@
 
 #include "ui/charts/chart_export.h"
 #include "ui/charts/chart_line_view.h"
-#include "ui/widgets/entry_grid.h"
 #include "ui/models/table_export.h"
 #include "ui/models/text_table_model.h"
+#include "ui/widgets/entry_grid.h"
 
 #include <QAction>
 #include <QApplication>

@@ -9,12 +9,12 @@
 #include "influence/influence_file.h"
 #include "structure/beam.h"
 #include "ui/application_shell.h"
-#include "ui/windows/result_window.h"
-#include "ui/windows/start_window.h"
-#include "ui/windows/influence_store_window.h"
-#include "ui/windows/splash_window.h"
 #include "ui/pages/navigation.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/windows/influence_store_window.h"
+#include "ui/windows/result_window.h"
+#include "ui/windows/splash_window.h"
+#include "ui/windows/start_window.h"
 
 #include <QComboBox>
 #include <QLabel>

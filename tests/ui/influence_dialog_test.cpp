@@ -1,9 +1,9 @@
 #include "entry_test_support.h"
 
-#include "ui/widgets/file_pickers.h"
-#include "ui/windows/influence_store_window.h"
 #include "ui/pages/navigation.h"
+#include "ui/widgets/file_pickers.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/windows/influence_store_window.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "chart_test_support.h"
 
 #include "ui/charts/chart_line_view.h"
-#include "ui/windows/main_window.h"
 #include "ui/pages/navigation.h"
 #include "ui/pages/quantity_page.h"
 #include "ui/pages/structure_page.h"
 #include "ui/pages/tendon_page.h"
+#include "ui/windows/main_window.h"
 
 #include <QChart>
 #include <QChartView>

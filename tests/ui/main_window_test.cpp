@@ -1,10 +1,10 @@
 #include "support/ui_test_support.h"
 
-#include "ui/windows/main_window.h"
 #include "ui/pages/navigation.h"
 #include "ui/pages/project_info_page.h"
-#include "ui/widgets/radio_group.h"
 #include "ui/pages/structure_page.h"
+#include "ui/widgets/radio_group.h"
+#include "ui/windows/main_window.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,13 +1,13 @@
 #include "support/ui_test_support.h"
 
 #include "ui/application_shell.h"
-#include "ui/windows/splash_window.h"
-#include "ui/windows/start_window.h"
-#include "ui/windows/main_window.h"
 #include "ui/dialogs/influence_line_dialog.h"
 #include "ui/dialogs/tendon_dialog.h"
 #include "ui/pages/navigation.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/splash_window.h"
+#include "ui/windows/start_window.h"
 
 #include "entry_test_support.h"
 

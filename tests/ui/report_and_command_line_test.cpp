@@ -4,13 +4,13 @@
 #include "result_test_support.h"
 #include "support/ui_test_support.h"
 
+#include "evaluation/evaluation_run.h"
 #include "ui/application_shell.h"
 #include "ui/command_line.h"
-#include "ui/windows/splash_window.h"
-#include "ui/windows/start_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/result_window.h"
-#include "evaluation/evaluation_run.h"
+#include "ui/windows/splash_window.h"
+#include "ui/windows/start_window.h"
 
 #include <QDir>
 #include <QFile>

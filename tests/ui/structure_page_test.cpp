@@ -1,8 +1,8 @@
 #include "support/ui_test_support.h"
 
-#include "ui/windows/main_window.h"
 #include "ui/pages/navigation.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/windows/main_window.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -7,15 +7,15 @@
 #include "evaluation/evaluation_run.h"
 #include "evaluation/tendon_effect.h"
 #include "ui/application_shell.h"
-#include "ui/windows/derivative_tables_window.h"
-#include "ui/widgets/working_grid.h"
-#include "ui/windows/result_window.h"
-#include "ui/windows/tendon_tables_window.h"
-#include "ui/windows/splash_window.h"
-#include "ui/windows/start_window.h"
-#include "ui/windows/main_window.h"
 #include "ui/pages/navigation.h"
 #include "ui/widgets/radio_group.h"
+#include "ui/widgets/working_grid.h"
+#include "ui/windows/derivative_tables_window.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/result_window.h"
+#include "ui/windows/splash_window.h"
+#include "ui/windows/start_window.h"
+#include "ui/windows/tendon_tables_window.h"
 
 #include <QElapsedTimer>
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 #include "ui/charts/chart_panel.h"
 
 #include "model/error.h"
-#include "ui/field_controls.h"
 #include "ui/charts/chart_warning_panel.h"
+#include "ui/field_controls.h"
 #include "ui/message_service.h"
 
 #include <QLabel>

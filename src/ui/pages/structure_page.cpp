@@ -2,15 +2,15 @@
 
 #include "model/numbers.h"
 #include "structure/beam.h"
-#include "ui/widgets/grid_geometry.h"
 #include "structure/section.h"
 #include "structure/section_values_shown.h"
+#include "ui/message_service.h"
+#include "ui/models/text_table_model.h"
 #include "ui/widgets/drawings.h"
 #include "ui/widgets/focus_exit.h"
-#include "ui/message_service.h"
+#include "ui/widgets/grid_geometry.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/radio_group.h"
-#include "ui/models/text_table_model.h"
 
 #include <QFrame>
 #include <QHeaderView>

@@ -4,15 +4,15 @@
 #include "evaluation/evaluation_run.h"
 #include "tendons/parabolic_checks.h"
 #include "ui/charts/influence_chart_panel.h"
+#include "ui/charts/tendon_chart_panel.h"
 #include "ui/message_service.h"
 #include "ui/pages/navigation.h"
 #include "ui/pages/project_info_page.h"
-#include "ui/project_session.h"
 #include "ui/pages/quantity_page.h"
 #include "ui/pages/slot_rows.h"
 #include "ui/pages/structure_page.h"
-#include "ui/charts/tendon_chart_panel.h"
 #include "ui/pages/tendon_page.h"
+#include "ui/project_session.h"
 #include "ui/widgets/window_setup.h"
 
 #include <QCloseEvent>

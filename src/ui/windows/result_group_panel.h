@@ -4,8 +4,8 @@
 // be ticked only when the last evaluation found it entered.
 
 #include "ui/app_context.h"
-#include "ui/windows/result_overlay_panel.h"
 #include "ui/windows/result_block.h"
+#include "ui/windows/result_overlay_panel.h"
 
 #include <array>
 #include <optional>

@@ -1,8 +1,8 @@
 #include "ui/windows/result_save_panel.h"
 
 #include "results/project_file.h"
-#include "ui/widgets/file_pickers.h"
 #include "ui/message_service.h"
+#include "ui/widgets/file_pickers.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/window_setup.h"
 

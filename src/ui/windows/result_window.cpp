@@ -1,13 +1,13 @@
 #include "ui/windows/result_window.h"
 
 #include "results/group_sums.h"
-#include "ui/windows/result_exit_panel.h"
-#include "ui/windows/result_group_panel.h"
-#include "ui/windows/result_save_panel.h"
 #include "ui/message_service.h"
 #include "ui/project_session.h"
 #include "ui/report_pdf.h"
 #include "ui/widgets/window_setup.h"
+#include "ui/windows/result_exit_panel.h"
+#include "ui/windows/result_group_panel.h"
+#include "ui/windows/result_save_panel.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

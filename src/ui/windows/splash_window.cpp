@@ -1,8 +1,8 @@
 #include "ui/windows/splash_window.h"
 
 #include "model/numbers.h"
-#include "ui/widgets/drawings.h"
 #include "ui/message_service.h"
+#include "ui/widgets/drawings.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/window_setup.h"
 

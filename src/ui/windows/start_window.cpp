@@ -1,9 +1,9 @@
 #include "ui/windows/start_window.h"
 
 #include "results/project_file.h"
-#include "ui/widgets/file_pickers.h"
 #include "ui/message_service.h"
 #include "ui/project_session.h"
+#include "ui/widgets/file_pickers.h"
 #include "ui/widgets/window_setup.h"
 
 #include <QCloseEvent>
