@@ -59,6 +59,7 @@ SlotRows::SlotRows(AppContext& context, QWidget* page, const SlotRowsLayout& lay
     removeButton_ = makeRemoveRowButton(page, layout.removeButton, layout.buttonsLeft);
     connect(addButton_, &QPushButton::clicked, this, &SlotRows::addRowClick);
     connect(removeButton_, &QPushButton::clicked, this, &SlotRows::removeRowClick);
+    connect(&context_.session, &ProjectSession::projectReplaced, this, &SlotRows::loadFromModel);
     connect(&context_.session, &ProjectSession::slotStored, this, [this](SlotKind kind) {
         if (kind == kind_)
             loadFromModel();

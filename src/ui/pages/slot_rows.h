@@ -3,7 +3,7 @@
 // page's "Další" and "Zpět": rows are added and removed from the end, and each
 // row's "Zadat" asks for the dialog of its slot. The rows edit the project's
 // slots directly as the user types, and show them anew when the session
-// stores a slot of their kind.
+// opens a project or stores a slot of their kind.
 //
 // The two pages differ only in their names and positions and in which fields
 // of a slot the row shows; the layout below says it.

@@ -9,7 +9,6 @@
 #include "ui/pages/navigation.h"
 #include "ui/pages/project_info_page.h"
 #include "ui/pages/quantity_page.h"
-#include "ui/pages/slot_rows.h"
 #include "ui/pages/structure_page.h"
 #include "ui/pages/tendon_page.h"
 #include "ui/project_session.h"
@@ -55,12 +54,10 @@ QString fourDigitYear(const QString& format)
 
 MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
-    // Each page shows an opened project anew.
+    // The pages show an opened project anew (the slot rows follow the session themselves).
     connect(&context_.session, &ProjectSession::projectReplaced, this, [this] {
         TabSheet1->loadFromModel();
         TabSheet2->loadFromModel();
-        TabSheet3->rows()->loadFromModel();
-        TabSheet4->rows()->loadFromModel();
     });
     setObjectName(QStringLiteral("Form5"));
     setupFixedWindow(this, {642, 419}, TitleBar::CloseButton);
