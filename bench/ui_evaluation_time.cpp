@@ -59,9 +59,9 @@ int main(int argc, char** argv)
     const int m = argc == 3 ? std::atoi(argv[1]) : kvor::bench::kLargestLinePoints;
     const int n = argc == 3 ? std::atoi(argv[2]) : kvor::bench::kLargestTendonPoints;
 
-    kvor::Project project;
+    kvor::ui::ProjectSession session;
+    kvor::Project& project = session.project();
     PrintingMessages messages;
-    kvor::ui::ProjectSession session(project);
     kvor::ui::AppContext context{project, messages, ',', session};
     kvor::ui::ApplicationShell shell(context);
     shell.start();

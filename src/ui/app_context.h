@@ -11,7 +11,7 @@ class MessageService;
 class ProjectSession;
 
 struct AppContext {
-    Project& project;
+    Project& project;  // the session's
     MessageService& messages;
     char decimalSeparator;
     ProjectSession& session;

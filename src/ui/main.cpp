@@ -80,10 +80,9 @@ int main(int argc, char* argv[])
     // splash window is closed.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    kvor::Project project;
+    kvor::ui::ProjectSession session;
     kvor::ui::DesktopMessageService messages;
-    kvor::ui::ProjectSession session(project);
-    kvor::ui::AppContext context{project, messages, kvor::ui::systemDecimalSeparator(), session};
+    kvor::ui::AppContext context{session.project(), messages, kvor::ui::systemDecimalSeparator(), session};
     kvor::ui::ApplicationShell shell(context);
     QObject::connect(&shell, &kvor::ui::ApplicationShell::programEnded, &application, &QApplication::quit);
     shell.start(QString::fromLocal8Bit(arguments.projectFile));

@@ -9,14 +9,14 @@
 
 namespace kvor::ui {
 
-ProjectSession::ProjectSession(Project& project, QObject* parent) : QObject(parent), project_(project) {}
+ProjectSession::ProjectSession(QObject* parent) : QObject(parent) {}
 
-QuantitySlot& ProjectSession::quantity(int slot) const
+QuantitySlot& ProjectSession::quantity(int slot)
 {
     return project_.quantities.at(static_cast<size_t>(slot - 1));
 }
 
-TendonSlot& ProjectSession::tendon(int slot) const
+TendonSlot& ProjectSession::tendon(int slot)
 {
     return project_.tendons.at(static_cast<size_t>(slot - 1));
 }

@@ -1,5 +1,7 @@
 #pragma once
-// The owner of the run's one project. Commands that change the project as a
+// The owner of the run's one project. It lives as long as the session, and
+// its parts stay in place when an opened project takes its place, so the
+// windows may hold them by reference. Commands that change the project as a
 // whole, or one slot of it, go through it, and it tells the windows: each
 // window subscribes in its constructor to the signals of what it shows, so
 // no list of windows to refresh is kept anywhere.
@@ -26,10 +28,10 @@ namespace kvor::ui {
 class ProjectSession : public QObject {
     Q_OBJECT
 public:
-    // `project` is the one project of the run; the windows hold its parts by reference.
-    explicit ProjectSession(Project& project, QObject* parent = nullptr);
+    explicit ProjectSession(QObject* parent = nullptr);
 
-    Project& project() const { return project_; }
+    Project& project() { return project_; }
+    const Project& project() const { return project_; }
 
     // "Otevřít" of a file with a data section: the opened project, with the
     // name of its file, takes the place of the one of the run.
@@ -65,10 +67,10 @@ signals:
     void resultsChanged();
 
 private:
-    QuantitySlot& quantity(int slot) const;
-    TendonSlot& tendon(int slot) const;
+    QuantitySlot& quantity(int slot);
+    TendonSlot& tendon(int slot);
 
-    Project& project_;
+    Project project_;
 };
 
 }  // namespace kvor::ui

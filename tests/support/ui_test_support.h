@@ -91,9 +91,9 @@ private:
 
 // One project, the recording service and the decimal comma of a Czech system.
 struct UiContext {
-    Project project;
+    ProjectSession session;
+    Project& project = session.project();
     RecordingMessageService messages;
-    ProjectSession session{project};
     AppContext context{project, messages, ',', session};
 };
 

@@ -231,10 +231,9 @@ TEST_F(ReopenProjectTest, ContinuousBeamAndGeneralSectionComeBackWithThePointSep
     written.quantities[1].description = "jen text, 1,5 m";
     saveProject(written, SaveVariant::InputOnly, folder_.path().toStdString(), ',');
 
-    Project project;
+    ProjectSession session;
     testing::RecordingMessageService messages;
-    ProjectSession session(project);
-    AppContext context{project, messages, '.', session};
+    AppContext context{session.project(), messages, '.', session};
     ApplicationShell shell(context);
     startAndChoose(shell, "Kvordat.txt");
     click(shell.startWindow(), "BitBtn1");
