@@ -19,6 +19,8 @@ TextTable emptyStore(int points)
     return store;
 }
 
+constexpr TendonTablesLayout kParabolicTables{2, writeParabolicHeadings};
+
 }  // namespace
 
 TextTable parabolicStoreTable(const SimpleParabolicInput& in)
@@ -73,15 +75,12 @@ void writeParabolicHeadings(TextTable& points, TextTable& segments)
 
 int rebuildParabolicTables(TextTable& points, TextTable& segments, std::string_view countText)
 {
-    const int m = resizeTendonTables(points, segments, 2, countText);
-    writeParabolicHeadings(points, segments);
-    return m;
+    return resizeTendonTables(points, segments, kParabolicTables, countText);
 }
 
 void resetParabolicTables(TextTable& points, TextTable& segments)
 {
-    newTendonTables(points, segments, 2);
-    writeParabolicHeadings(points, segments);
+    newTendonTables(points, segments, kParabolicTables, kMinPointCount);
 }
 
 SimpleParabolicInput simpleParabolicInputFromStore(const TendonSlot& slot)
@@ -95,10 +94,8 @@ SimpleParabolicInput simpleParabolicInputFromStore(const TendonSlot& slot)
 int loadParabolicTables(const TendonSlot& slot, TextTable& points, TextTable& segments)
 {
     const TextTable& store = slot.points;
-    const int m = std::max(store.rowCount() - 1, 1);
-    points = TextTable(m + 1, 2);
-    segments = TextTable(m, 2);
-    writeParabolicHeadings(points, segments);
+    const int m = storedPointCount(slot);
+    newTendonTables(points, segments, kParabolicTables, m);
     for (int r = 1; r <= m; ++r) {
         points.setRow(r, {store.cell(r, 0), store.cell(r, 1)});
         if (r < m)

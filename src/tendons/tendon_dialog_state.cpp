@@ -57,31 +57,37 @@ void writeBrokenTendonHeadings(TextTable& points, TextTable& forces)
     forces.setCell(0, 0, "  Předp. síla [kN]");
 }
 
-int resizeTendonTables(TextTable& points, TextTable& segments, int segmentColumns, std::string_view countText)
+namespace {
+constexpr TendonTablesLayout kBrokenTables{1, writeBrokenTendonHeadings};
+}  // namespace
+
+int resizeTendonTables(TextTable& points, TextTable& segments, const TendonTablesLayout& layout,
+                       std::string_view countText)
 {
     const int m = std::clamp<int>(toInteger(countText), kMinPointCount, kMaxPointCount);
     points.resize(m + 1, 2);
-    segments.resize(m, segmentColumns);
+    segments.resize(m, layout.segmentColumns);
+    layout.writeHeadings(points, segments);
     return m;
 }
 
-void newTendonTables(TextTable& points, TextTable& segments, int segmentColumns)
+void newTendonTables(TextTable& points, TextTable& segments, const TendonTablesLayout& layout, int m)
 {
-    points = TextTable(kMinPointCount + 1, 2);
-    segments = TextTable(kMinPointCount, segmentColumns);
+    points = TextTable(m + 1, 2);
+    segments = TextTable(m, layout.segmentColumns);
+    layout.writeHeadings(points, segments);
 }
+
+int storedPointCount(const TendonSlot& slot) { return std::max(slot.points.rowCount() - 1, 1); }
 
 int rebuildBrokenTendonTables(TextTable& points, TextTable& forces, std::string_view countText)
 {
-    const int m = resizeTendonTables(points, forces, 1, countText);
-    writeBrokenTendonHeadings(points, forces);
-    return m;
+    return resizeTendonTables(points, forces, kBrokenTables, countText);
 }
 
 void resetBrokenTendonTables(TextTable& points, TextTable& forces)
 {
-    newTendonTables(points, forces, 1);
-    writeBrokenTendonHeadings(points, forces);
+    newTendonTables(points, forces, kBrokenTables, kMinPointCount);
 }
 
 StraightTendonInput straightInputFromStore(const TendonSlot& slot)
@@ -94,10 +100,8 @@ StraightTendonInput straightInputFromStore(const TendonSlot& slot)
 int loadBrokenTendonTables(const TendonSlot& slot, TextTable& points, TextTable& forces)
 {
     const TextTable& store = slot.points;
-    const int m = std::max(store.rowCount() - 1, 1);
-    points = TextTable(m + 1, 2);
-    forces = TextTable(m, 1);
-    writeBrokenTendonHeadings(points, forces);
+    const int m = storedPointCount(slot);
+    newTendonTables(points, forces, kBrokenTables, m);
     // The stations and eccentricities are the store's own columns, held
     // together until either table is edited (a store without points has none).
     points.shareColumn(0, store, 0);

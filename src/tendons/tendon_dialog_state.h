@@ -61,11 +61,19 @@ int rebuildBrokenTendonTables(TextTable& points, TextTable& forces, std::string_
 void resetBrokenTendonTables(TextTable& points, TextTable& forces);
 
 // What the broken and the parabolic tables share: the point table of m points
-// (m + 1 rows of station and eccentricity) and the segment table of m rows
-// `segmentColumns` wide, resized for the count typed (as rebuildBrokenTendonTables
-// says) or new for 2 points. Headings are the caller's.
-int resizeTendonTables(TextTable& points, TextTable& segments, int segmentColumns, std::string_view countText);
-void newTendonTables(TextTable& points, TextTable& segments, int segmentColumns);
+// (m + 1 rows of station and eccentricity) and the segment table of m rows;
+// they differ in the segment table's width and in the headings.
+struct TendonTablesLayout {
+    int segmentColumns;
+    void (*writeHeadings)(TextTable& points, TextTable& segments);
+};
+// Resized for the count typed, as rebuildBrokenTendonTables says, with the headings. Returns m.
+int resizeTendonTables(TextTable& points, TextTable& segments, const TendonTablesLayout& layout,
+                       std::string_view countText);
+// New tables of m points, empty cells but the headings.
+void newTendonTables(TextTable& points, TextTable& segments, const TendonTablesLayout& layout, int m);
+// The point count of a stored tendon as its tables show it: a row a point, at least one.
+int storedPointCount(const TendonSlot& slot);
 
 // A stored straight tendon as the four fields show it: s1 and s2 from column 0
 // of rows 1 and 2, e and N from row 1.
