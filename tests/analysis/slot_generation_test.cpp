@@ -3,6 +3,7 @@
 #include "model/error.h"
 #include "model/slots.h"
 #include "structure/beam.h"
+#include "support/project_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,8 @@ namespace {
 Project twoSpanProject()
 {
     Project p;
-    p.beam.kind = BeamKind::Continuous;
-    p.beam.memberCountText = "2";
-    rebuildMemberTable(p.beam);
-    p.beam.members.setCell(1, 1, "12");
-    p.beam.members.setCell(2, 1, "15,5");
-    p.section.inertia = "0,0576";
-    p.section.eBottom = "0,6";
-    p.section.eTop = "-0,6";
+    kvor::testing::setContinuousBeam(p, {"12", "15,5"});
+    kvor::testing::setSectionValues(p.section, {"", "0,0576", "0,6", "-0,6"});  // no A: the lines need only I
     return p;
 }
 

@@ -8,6 +8,7 @@
 #include "model/numbers.h"
 #include "model/slots.h"
 #include "tendons/tendon_store.h"
+#include "support/project_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -16,16 +17,16 @@
 namespace kvor {
 namespace {
 
+using testing::setContinuousBeam;
+using testing::setSectionValues;
+
 // A simple beam of 10 m, the exact midspan-moment line, a straight tendon
 // (-1000 kN at e = 0,2 m) in slot 1 and a broken one in slot 3.
 Project simpleBeam()
 {
     Project p;
     p.beam.length = "10";
-    p.section.area = "0,48";
-    p.section.inertia = "0,0576";
-    p.section.eBottom = "0,6";
-    p.section.eTop = "-0,6";
+    setSectionValues(p.section, {"0,48", "0,0576", "0,6", "-0,6"});
     QuantitySlot& q = p.quantities[0];
     q.shown = true;
     q.kindText = kQuantityKindLabels[0];
@@ -156,11 +157,7 @@ long double supportMomentByTheForceMethod()
 TEST(SectionCheck, SecondaryMomentOfAParabolicTendonOverTwoSpansIsTheClosedForm)
 {
     Project p;
-    p.beam.kind = BeamKind::Continuous;
-    p.beam.memberCountText = "2";
-    rebuildMemberTable(p.beam);
-    p.beam.members.setCell(1, 1, "10");
-    p.beam.members.setCell(2, 1, "10");
+    setContinuousBeam(p, {"10", "10"});
     p.section = simpleBeam().section;
     for (int k : {0, 1}) {
         QuantitySlot& q = p.quantities[static_cast<size_t>(k)];

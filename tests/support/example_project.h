@@ -7,8 +7,6 @@
 
 #include "support/project_builders.h"
 #include "model/numbers.h"
-#include "structure/beam.h"
-#include "structure/section.h"
 
 #include <cmath>
 #include <functional>
@@ -64,15 +62,8 @@ inline Project exampleProject()
     p.info.author = "Ing. Petr Dvořák";
     p.info.createdOn = "8. 12. 2026";
 
-    p.beam.kind = BeamKind::Continuous;
-    p.beam.memberCountText = "2";
-    rebuildMemberTable(p.beam);
-    p.beam.members.setCell(1, 1, "12");
-    p.beam.members.setCell(2, 1, "15");
-
-    p.section.type = SectionType::Rectangle;
-    p.section.dimensions = {"0,4", "1,2", "", ""};
-    computeSectionValues(p.section, ',');
+    setContinuousBeam(p, {"12", "15"});
+    setRectangleSection(p, "0,4", "1,2");
 
     QuantitySlot& moment = p.quantities[0];
     moment.kindText = "Ohybový moment";
@@ -87,31 +78,13 @@ inline Project exampleProject()
     storeInfluenceLine(reaction, example::influenceEntry(example::supportReaction), EntryMode::Manual, "");
     reaction.draw = true;
 
-    TendonSlot& straight = p.tendons[0];
-    straight.name = "Přímý kabel při spodním okraji";
-    straight.typeText = kTendonTypeLabels[0];
-    storeTendon(straight, StraightTendonInput{"0", "27", "0,45", "-2500"});
-    straight.draw = true;
-
-    addSlotRow(p.tendons);
-    TendonSlot& broken = p.tendons[1];
-    broken.name = "Lomený kabel přes podporu b";
-    broken.typeText = kTendonTypeLabels[1];
-    TextTable points(6, 2);
-    points.setRow(0, {"Staničení", "Excentricita"});
-    points.setRow(1, {"0", "0"});
-    points.setRow(2, {"5", "0,45"});
-    points.setRow(3, {"12", "-0,4"});
-    points.setRow(4, {"20", "0,45"});
-    points.setRow(5, {"27", "0"});
-    TextTable forces(5, 1);
-    forces.setCell(0, 0, "Předpínací síla");
-    forces.setCell(1, 0, "-3000");
-    forces.setCell(2, 0, "-2950");
-    forces.setCell(3, 0, "-2900");
-    forces.setCell(4, 0, "-2850");
-    storeTendon(broken, BrokenTendonInput{points, forces});
-    broken.draw = true;
+    storeStraight(p, 0, "0", "27", "0,45", "-2500", ',');
+    storeBroken(p, 1,
+                {{"0", "0", "-3000"}, {"5", "0,45", "-2950"}, {"12", "-0,4", "-2900"}, {"20", "0,45", "-2850"},
+                 {"27", "0", ""}},
+                ',');
+    nameAndDraw(p.tendons[0], "Přímý kabel při spodním okraji");
+    nameAndDraw(p.tendons[1], "Lomený kabel přes podporu b");
     return p;
 }
 

@@ -8,8 +8,6 @@
 #include "analysis/line_generator.h"
 #include "support/project_builders.h"
 #include "influence/influence_file.h"
-#include "structure/beam.h"
-#include "structure/section.h"
 
 #include <string>
 #include <vector>
@@ -45,16 +43,8 @@ inline Project generatedExampleProject(const std::vector<std::string>& lineFiles
     p.info.author = "Ing. Petr Dvořák";
     p.info.createdOn = "8. 12. 2026";
 
-    p.beam.kind = BeamKind::Continuous;
-    p.beam.memberCountText = "3";
-    rebuildMemberTable(p.beam);
-    p.beam.members.setCell(1, 1, "10");
-    p.beam.members.setCell(2, 1, "14");
-    p.beam.members.setCell(3, 1, "10");
-
-    p.section.type = SectionType::Rectangle;
-    p.section.dimensions = {"0,4", "1", "", ""};
-    computeSectionValues(p.section, ',');
+    setContinuousBeam(p, {"10", "14", "10"});
+    setRectangleSection(p, "0,4", "1");
 
     const auto lines = generatedExampleLines();
     for (size_t k = 0; k < lines.size(); ++k) {
@@ -71,31 +61,13 @@ inline Project generatedExampleProject(const std::vector<std::string>& lineFiles
         slot.draw = true;
     }
 
-    TendonSlot& straight = p.tendons[0];
-    straight.name = "Přímý kabel";
-    straight.typeText = kTendonTypeLabels[0];
-    storeTendon(straight, StraightTendonInput{"0", "34", "0,3", "-3000"});
-    straight.draw = true;
-
-    addSlotRow(p.tendons);
-    TendonSlot& broken = p.tendons[1];
-    broken.name = "Lomený kabel";
-    broken.typeText = kTendonTypeLabels[1];
-    TextTable points(8, 2);
-    points.setRow(0, {"Staničení", "Excentricita"});
-    points.setRow(1, {"0", "0"});
-    points.setRow(2, {"4", "0,4"});
-    points.setRow(3, {"10", "-0,35"});
-    points.setRow(4, {"17", "0,4"});
-    points.setRow(5, {"24", "-0,35"});
-    points.setRow(6, {"30", "0,4"});
-    points.setRow(7, {"34", "0"});
-    TextTable forces(7, 1);
-    forces.setCell(0, 0, "Předpínací síla");
-    for (int r = 1; r <= 6; ++r)
-        forces.setCell(r, 0, "-2800");
-    storeTendon(broken, BrokenTendonInput{points, forces});
-    broken.draw = true;
+    storeStraight(p, 0, "0", "34", "0,3", "-3000", ',');
+    storeBroken(p, 1,
+                {{"0", "0", "-2800"}, {"4", "0,4", "-2800"}, {"10", "-0,35", "-2800"}, {"17", "0,4", "-2800"},
+                 {"24", "-0,35", "-2800"}, {"30", "0,4", "-2800"}, {"34", "0", ""}},
+                ',');
+    nameAndDraw(p.tendons[0], "Přímý kabel");
+    nameAndDraw(p.tendons[1], "Lomený kabel");
     return p;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
-// Projects built as the windows build them: lines and tendons stored into
-// slots through the core's store operations, the worked example, and a
-// project saved with the core's writer.
+// Projects built as the windows build them: the beam and the section typed
+// in, lines and tendons stored into slots through the core's store
+// operations, the worked example, and a project saved with the core's writer.
 
 #include "model/project.h"
 #include "model/slots.h"
 #include "results/project_file.h"
+#include "structure/beam.h"
+#include "structure/section.h"
 #include "support/temp_folder.h"
 #include "tendons/tendon_store.h"
 
@@ -28,6 +30,31 @@ inline std::string typed(std::string_view text, char sep)
     std::string t(text);
     std::replace(t.begin(), t.end(), ',', sep);
     return t;
+}
+
+// A continuous beam of the span lengths given, as typed into the member table.
+inline void setContinuousBeam(Project& p, std::initializer_list<std::string_view> spans)
+{
+    p.beam.kind = BeamKind::Continuous;
+    p.beam.memberCountText = std::to_string(spans.size());
+    rebuildMemberTable(p.beam);
+    int r = 1;
+    for (std::string_view span : spans)
+        p.beam.members.setCell(r++, 1, span);
+}
+
+// The section's values as typed: A [m2], I [m4] and the distances of the
+// bottom and the top fibres from the centroid [m] (the top one negative).
+struct SectionValues {
+    std::string_view area, inertia, eBottom, eTop;
+};
+
+inline void setSectionValues(CrossSection& section, const SectionValues& values)
+{
+    section.area = values.area;
+    section.inertia = values.inertia;
+    section.eBottom = values.eBottom;
+    section.eTop = values.eTop;
 }
 
 // Shows the rows up to slot k as "Další" would: rows are shown in slot order.
@@ -82,6 +109,21 @@ inline void storeBroken(Project& p, int k, std::initializer_list<BrokenPoint> po
     TendonSlot& slot = p.tendons[static_cast<size_t>(k)];
     slot.typeText = kTendonTypeLabels[1];
     ASSERT_FALSE(storeTendon(slot, BrokenTendonInput{table, forces}));
+}
+
+// The rectangular section b x h [m] with the values the structure page computes.
+inline void setRectangleSection(Project& p, std::string_view width, std::string_view height)
+{
+    p.section.type = SectionType::Rectangle;
+    p.section.dimensions = {std::string(width), std::string(height), "", ""};
+    computeSectionValues(p.section, ',');
+}
+
+// A stored tendon named, its "Kreslit kabel" ticked.
+inline void nameAndDraw(TendonSlot& slot, std::string_view name)
+{
+    slot.name = name;
+    slot.draw = true;
 }
 
 // The worked examples: the influence line (0; 0), (5; 2,5), (10; 0) in slot 1,

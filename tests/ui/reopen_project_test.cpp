@@ -6,6 +6,7 @@
 // without it, after a message that names the damaged line.
 
 #include "support/program_run.h"
+#include "support/project_builders.h"
 #include "result_test_support.h"
 #include "support/ui_test_support.h"
 
@@ -216,17 +217,9 @@ TEST_F(ReopenProjectTest, SavedWithResultsComesBackWholeInAFreshRun)
 TEST_F(ReopenProjectTest, ContinuousBeamAndGeneralSectionComeBackWithThePointSeparator)
 {
     Project written;
-    written.beam.kind = BeamKind::Continuous;
-    written.beam.memberCountText = "3";
-    rebuildMemberTable(written.beam);
-    written.beam.members.setCell(1, 1, "12,5");
-    written.beam.members.setCell(2, 1, "15");
-    written.beam.members.setCell(3, 1, "12,5");
+    kvor::testing::setContinuousBeam(written, {"12,5", "15", "12,5"});
     selectSectionType(written.section, SectionType::General);
-    written.section.area = "0,35";
-    written.section.inertia = "0,042";
-    written.section.eBottom = "0,6";
-    written.section.eTop = "-0,4";
+    kvor::testing::setSectionValues(written.section, {"0,35", "0,042", "0,6", "-0,4"});
     addSlotRow(written.quantities);
     written.quantities[1].description = "jen text, 1,5 m";
     saveProject(written, SaveVariant::InputOnly, folder_.path().toStdString(), ',');
