@@ -4,43 +4,25 @@
 // view of the project, brought up to date whenever it is shown; no command of
 // the program opens it.
 
-#include "ui/app_context.h"
-
-#include <QWidget>
+#include "ui/windows/slot_store_window.h"
 
 #include <array>
 
-class QCheckBox;
 class QLineEdit;
-class QTableView;
 
 namespace kvor::ui {
 
-class RadioGroup;
-class TextTableModel;
-
-class InfluenceStoreWindow : public QWidget {
+class InfluenceStoreWindow : public SlotStoreWindow {
     Q_OBJECT
 public:
     explicit InfluenceStoreWindow(AppContext& context, QWidget* parent = nullptr);
 
-    // Shows the five slots as the project holds them now.
-    void loadFromModel();
-
 protected:
-    void showEvent(QShowEvent* event) override;
+    // The radio group is the entry mode: "ručně", "ze souboru", "z konstrukce".
+    void showSlot(size_t i, const SlotView& view) override;
 
 private:
-    struct SlotView {
-        QCheckBox* storeMark;    // CheckBox1..5
-        RadioGroup* entryMode;   // RadioGroup1..5: "ručně", "ze souboru", "z konstrukce"
-        QLineEdit* sourceFile;   // Edit1..5
-        QTableView* table;       // StringGrid1..5
-        TextTableModel* model;
-    };
-
-    AppContext& context_;
-    std::array<SlotView, kSlotCount> slots_;
+    std::array<QLineEdit*, kSlotCount> sourceFiles_;  // Edit1..5
 };
 
 }  // namespace kvor::ui

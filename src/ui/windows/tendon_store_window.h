@@ -6,29 +6,19 @@
 // date whenever it is shown. The main window's "Button2" opens it; its own
 // "Button1" (or closing it through the frame) leads back.
 
-#include "ui/app_context.h"
-
-#include <QWidget>
+#include "ui/windows/slot_store_window.h"
 
 #include <array>
 
-class QCheckBox;
 class QLabel;
 class QPushButton;
-class QTableView;
 
 namespace kvor::ui {
 
-class RadioGroup;
-class TextTableModel;
-
-class TendonStoreWindow : public QWidget {
+class TendonStoreWindow : public SlotStoreWindow {
     Q_OBJECT
 public:
     explicit TendonStoreWindow(AppContext& context, QWidget* parent = nullptr);
-
-    // Shows the five slots as the project holds them now.
-    void loadFromModel();
 
     void Button1Click();  // back to the main window
 
@@ -36,20 +26,12 @@ signals:
     void mainWindowRequested();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    // The radio group is the tendon type, "Typ kabelu".
+    void showSlot(size_t i, const SlotView& view) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    struct SlotView {
-        QCheckBox* storeMark;  // CheckBox1..5 "Již zadáno"
-        RadioGroup* type;      // RadioGroup1..5 "Typ kabelu"
-        QTableView* table;     // StringGrid1..5
-        QLabel* divisions;     // Label1..5, D of a parabolic tendon
-        TextTableModel* model;
-    };
-
-    AppContext& context_;
-    std::array<SlotView, kSlotCount> slots_;
+    std::array<QLabel*, kSlotCount> divisions_;  // Label1..5, D of a parabolic tendon
     QPushButton* Button1;
 };
 
