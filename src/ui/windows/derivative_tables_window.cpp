@@ -4,10 +4,8 @@
 #include "ui/project_session.h"
 #include "ui/widgets/window_setup.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace kvor::ui {
 
@@ -17,7 +15,8 @@ constexpr int kRowHeight = 20;
 constexpr int kGridPitch = 236;
 }  // namespace
 
-DerivativeTablesWindow::DerivativeTablesWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+DerivativeTablesWindow::DerivativeTablesWindow(AppContext& context, QWidget* parent)
+    : WorkingTablesWindow(context, parent)
 {
     connect(&context_.session, &ProjectSession::projectReplaced, this, &DerivativeTablesWindow::loadFromModel);
     // Hidden, the window reads the results when it is shown next.
@@ -52,18 +51,6 @@ void DerivativeTablesWindow::Button1Click()
     emit mainWindowRequested();
 }
 
-void DerivativeTablesWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        loadFromModel();
-}
-
-void DerivativeTablesWindow::closeEvent(QCloseEvent* event)
-{
-    // No close button; a close from the window system leaves as Button1 does.
-    event->ignore();
-    Button1Click();
-}
+void DerivativeTablesWindow::goBack() { Button1Click(); }
 
 }  // namespace kvor::ui

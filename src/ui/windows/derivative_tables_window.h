@@ -2,9 +2,7 @@
 // The derivative tables of the last evaluation, one per quantity slot:
 // station and slope of the influence line at each of its points.
 
-#include "ui/app_context.h"
-
-#include <QWidget>
+#include "ui/windows/working_tables_window.h"
 
 #include <array>
 
@@ -14,13 +12,13 @@ namespace kvor::ui {
 
 class WorkingGrid;
 
-class DerivativeTablesWindow : public QWidget {
+class DerivativeTablesWindow : public WorkingTablesWindow {
     Q_OBJECT
 public:
     explicit DerivativeTablesWindow(AppContext& context, QWidget* parent = nullptr);
 
     // Shows the tables as the last run left them.
-    void loadFromModel();
+    void loadFromModel() override;
 
     void Button1Click();  // hides the window and shows the main window
 
@@ -30,11 +28,9 @@ signals:
     void mainWindowRequested();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void goBack() override;
 
 private:
-    AppContext& context_;
     std::array<WorkingGrid*, kSlotCount> grids_;
     QPushButton* Button1;
 };

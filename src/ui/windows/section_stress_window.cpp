@@ -5,13 +5,11 @@
 #include "ui/message_service.h"
 #include "ui/widgets/window_setup.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -27,7 +25,7 @@ constexpr int kGridWidth = 9 * kColumnWidth + 6;
 QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 }  // namespace
 
-SectionStressWindow::SectionStressWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+SectionStressWindow::SectionStressWindow(AppContext& context, QWidget* parent) : WorkingTablesWindow(context, parent)
 {
     setObjectName(QStringLiteral("Form13"));
     setWindowTitle(QStringLiteral("Kvor1.1 - napětí v průřezu"));
@@ -122,18 +120,6 @@ void SectionStressWindow::BitBtn1Click()
     emit resultWindowRequested();
 }
 
-void SectionStressWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        loadFromModel();
-}
-
-void SectionStressWindow::closeEvent(QCloseEvent* event)
-{
-    // Leaving through the frame is "Zpět": the result window is never left alone hidden.
-    event->ignore();
-    BitBtn1Click();
-}
+void SectionStressWindow::goBack() { BitBtn1Click(); }
 
 }  // namespace kvor::ui

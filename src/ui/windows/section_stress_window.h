@@ -8,9 +8,7 @@
 
 #include "model/project.h"
 #include "model/text_table.h"
-#include "ui/app_context.h"
-
-#include <QWidget>
+#include "ui/windows/working_tables_window.h"
 
 #include <array>
 
@@ -21,13 +19,13 @@ namespace kvor::ui {
 
 class WorkingGrid;
 
-class SectionStressWindow : public QWidget {
+class SectionStressWindow : public WorkingTablesWindow {
     Q_OBJECT
 public:
     explicit SectionStressWindow(AppContext& context, QWidget* parent = nullptr);
 
     // Computes the checks from the project's last evaluation and shows them.
-    void loadFromModel();
+    void loadFromModel() override;
 
     void BitBtn1Click();  // "Zpět": back to the result window
 
@@ -39,11 +37,9 @@ signals:
     void resultWindowRequested();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void goBack() override;
 
 private:
-    AppContext& context_;
     // At most one table per quantity slot; the ones in use come first.
     std::array<TextTable, kSlotCount> tables_;
     std::array<QWidget*, kSlotCount> blocks_;

@@ -5,11 +5,9 @@
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/window_setup.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QShowEvent>
 #include <QStyle>
 
 namespace kvor::ui {
@@ -33,7 +31,7 @@ QStringList tendonTableTypeItems()
 }
 }  // namespace
 
-TendonTablesWindow::TendonTablesWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+TendonTablesWindow::TendonTablesWindow(AppContext& context, QWidget* parent) : WorkingTablesWindow(context, parent)
 {
     connect(&context_.session, &ProjectSession::projectReplaced, this, &TendonTablesWindow::loadFromModel);
     // Hidden, the window reads the results when it is shown next.
@@ -109,18 +107,6 @@ void TendonTablesWindow::Button2Click()
     emit derivativeTablesRequested();
 }
 
-void TendonTablesWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        loadFromModel();
-}
-
-void TendonTablesWindow::closeEvent(QCloseEvent* event)
-{
-    // No close button; a close from the window system goes back as "Zpět" does.
-    event->ignore();
-    Button1Click();
-}
+void TendonTablesWindow::goBack() { Button1Click(); }
 
 }  // namespace kvor::ui

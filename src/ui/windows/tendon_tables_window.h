@@ -5,9 +5,7 @@
 // slopes. Above each tendon column a radio group shows the tendon type that
 // the run recorded. The windows scrolls over the 25 grids.
 
-#include "ui/app_context.h"
-
-#include <QWidget>
+#include "ui/windows/working_tables_window.h"
 
 #include <array>
 
@@ -18,13 +16,13 @@ namespace kvor::ui {
 class RadioGroup;
 class WorkingGrid;
 
-class TendonTablesWindow : public QWidget {
+class TendonTablesWindow : public WorkingTablesWindow {
     Q_OBJECT
 public:
     explicit TendonTablesWindow(AppContext& context, QWidget* parent = nullptr);
 
     // Shows the tables and the recorded tendon types as the last run left them.
-    void loadFromModel();
+    void loadFromModel() override;
 
     void Button1Click();  // "Zpět": back to the result window
     void Button2Click();  // the derivative tables
@@ -37,11 +35,9 @@ signals:
     void derivativeTablesRequested();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void goBack() override;
 
 private:
-    AppContext& context_;
     std::array<std::array<WorkingGrid*, kSlotCount>, kSlotCount> grids_;
     std::array<RadioGroup*, kSlotCount> typeGroups_;
     QPushButton* Button1;

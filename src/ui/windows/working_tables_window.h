@@ -1,0 +1,32 @@
+#pragma once
+// What the windows of the working tables share (the section stresses, the
+// tendon tables, the derivative tables): read-only grids of the last
+// evaluation, loaded anew each time the program shows the window, and one way
+// out, the window's back button. Closing the window through the frame goes the
+// same way, so that the window it leads back to is never left hidden.
+
+#include "ui/app_context.h"
+
+#include <QWidget>
+
+namespace kvor::ui {
+
+class WorkingTablesWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Shows the tables as the project holds them now.
+    virtual void loadFromModel() = 0;
+
+protected:
+    WorkingTablesWindow(AppContext& context, QWidget* parent);
+
+    // What the back button does.
+    virtual void goBack() = 0;
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    AppContext& context_;
+};
+
+}  // namespace kvor::ui
