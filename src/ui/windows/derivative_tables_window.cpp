@@ -19,11 +19,7 @@ DerivativeTablesWindow::DerivativeTablesWindow(AppContext& context, QWidget* par
     : WorkingTablesWindow(context, parent)
 {
     connect(&context_.session, &ProjectSession::projectReplaced, this, &DerivativeTablesWindow::loadFromModel);
-    // Hidden, the window reads the results when it is shown next.
-    connect(&context_.session, &ProjectSession::resultsChanged, this, [this] {
-        if (isVisible())
-            loadFromModel();
-    });
+    connect(&context_.session, &ProjectSession::resultsChanged, this, &DerivativeTablesWindow::reloadIfShown);
     setObjectName(QStringLiteral("Form10"));
     setupFixedWindow(this, {1200, 520}, TitleBar::NoButtons, QStringLiteral("Výpočet derivací příčinkových čar "));
 

@@ -34,11 +34,7 @@ QStringList tendonTableTypeItems()
 TendonTablesWindow::TendonTablesWindow(AppContext& context, QWidget* parent) : WorkingTablesWindow(context, parent)
 {
     connect(&context_.session, &ProjectSession::projectReplaced, this, &TendonTablesWindow::loadFromModel);
-    // Hidden, the window reads the results when it is shown next.
-    connect(&context_.session, &ProjectSession::resultsChanged, this, [this] {
-        if (isVisible())
-            loadFromModel();
-    });
+    connect(&context_.session, &ProjectSession::resultsChanged, this, &TendonTablesWindow::reloadIfShown);
     setObjectName(QStringLiteral("Form12"));
     setupFixedWindow(this, {1000, 700}, TitleBar::NoButtons, QStringLiteral("Tabulka kabelů"));
 

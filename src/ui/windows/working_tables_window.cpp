@@ -9,6 +9,12 @@ WorkingTablesWindow::WorkingTablesWindow(AppContext& context, QWidget* parent) :
 {
 }
 
+void WorkingTablesWindow::reloadIfShown()
+{
+    if (isVisible())
+        loadFromModel();
+}
+
 void WorkingTablesWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);

@@ -23,6 +23,9 @@ protected:
     // What the back button does.
     virtual void goBack() = 0;
 
+    // New results: a hidden window reads them when it is shown next.
+    void reloadIfShown();
+
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
