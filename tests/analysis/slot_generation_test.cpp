@@ -14,7 +14,7 @@ namespace {
 Project twoSpanProject()
 {
     Project p;
-    kvor::testing::setContinuousBeam(p, {"12", "15,5"});
+    kvor::testing::setContinuousBeam(p.beam, {"12", "15,5"});
     kvor::testing::setSectionValues(p.section, {"", "0,0576", "0,6", "-0,6"});  // no A: the lines need only I
     return p;
 }

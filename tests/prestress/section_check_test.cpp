@@ -157,7 +157,7 @@ long double supportMomentByTheForceMethod()
 TEST(SectionCheck, SecondaryMomentOfAParabolicTendonOverTwoSpansIsTheClosedForm)
 {
     Project p;
-    setContinuousBeam(p, {"10", "10"});
+    setContinuousBeam(p.beam, {"10", "10"});
     p.section = simpleBeam().section;
     for (int k : {0, 1}) {
         QuantitySlot& q = p.quantities[static_cast<size_t>(k)];

@@ -1,5 +1,6 @@
 #include "model/error.h"
 #include "structure/beam.h"
+#include "support/project_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +11,10 @@ using namespace kvor;
 
 namespace {
 
-BeamModel continuousBeam(std::initializer_list<const char*> lengths)
+BeamModel continuousBeam(std::initializer_list<std::string_view> lengths)
 {
     BeamModel beam;
-    beam.kind = BeamKind::Continuous;
-    beam.memberCountText = std::to_string(lengths.size());
-    rebuildMemberTable(beam);
-    int r = 1;
-    for (const char* length : lengths)
-        beam.members.setCell(r++, 1, length);
+    kvor::testing::setContinuousBeam(beam, lengths);
     return beam;
 }
 

@@ -62,7 +62,7 @@ inline Project exampleProject()
     p.info.author = "Ing. Petr Dvořák";
     p.info.createdOn = "8. 12. 2026";
 
-    setContinuousBeam(p, {"12", "15"});
+    setContinuousBeam(p.beam, {"12", "15"});
     setRectangleSection(p, "0,4", "1,2");
 
     QuantitySlot& moment = p.quantities[0];

@@ -43,7 +43,7 @@ inline Project generatedExampleProject(const std::vector<std::string>& lineFiles
     p.info.author = "Ing. Petr Dvořák";
     p.info.createdOn = "8. 12. 2026";
 
-    setContinuousBeam(p, {"10", "14", "10"});
+    setContinuousBeam(p.beam, {"10", "14", "10"});
     setRectangleSection(p, "0,4", "1");
 
     const auto lines = generatedExampleLines();

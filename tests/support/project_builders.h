@@ -33,14 +33,14 @@ inline std::string typed(std::string_view text, char sep)
 }
 
 // A continuous beam of the span lengths given, as typed into the member table.
-inline void setContinuousBeam(Project& p, std::initializer_list<std::string_view> spans)
+inline void setContinuousBeam(BeamModel& beam, std::initializer_list<std::string_view> spans)
 {
-    p.beam.kind = BeamKind::Continuous;
-    p.beam.memberCountText = std::to_string(spans.size());
-    rebuildMemberTable(p.beam);
+    beam.kind = BeamKind::Continuous;
+    beam.memberCountText = std::to_string(spans.size());
+    rebuildMemberTable(beam);
     int r = 1;
     for (std::string_view span : spans)
-        p.beam.members.setCell(r++, 1, span);
+        beam.members.setCell(r++, 1, span);
 }
 
 // The section's values as typed: A [m2], I [m4] and the distances of the

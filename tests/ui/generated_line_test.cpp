@@ -4,6 +4,7 @@
 
 #include "entry_test_support.h"
 #include "result_test_support.h"
+#include "support/project_builders.h"
 
 #include "analysis/slot_generation.h"
 #include "influence/influence_file.h"
@@ -158,11 +159,7 @@ TEST_F(GeneratedLineTest, WhatIsMissingIsReportedAndNothingGenerated)
 
 TEST_F(GeneratedLineTest, AReactionIsChosenAmongTheSupports)
 {
-    w.project().beam.kind = BeamKind::Continuous;
-    w.project().beam.memberCountText = "3";
-    rebuildMemberTable(w.project().beam);
-    for (int r = 1; r <= 3; ++r)
-        w.project().beam.members.setCell(r, 1, r == 2 ? "8" : "6");
+    kvor::testing::setContinuousBeam(w.project().beam, {"6", "8", "6"});
     kind(2);
     open();
     auto* supports = control<QComboBox>(w.influence, "ComboBox1");

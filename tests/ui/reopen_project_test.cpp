@@ -217,7 +217,7 @@ TEST_F(ReopenProjectTest, SavedWithResultsComesBackWholeInAFreshRun)
 TEST_F(ReopenProjectTest, ContinuousBeamAndGeneralSectionComeBackWithThePointSeparator)
 {
     Project written;
-    kvor::testing::setContinuousBeam(written, {"12,5", "15", "12,5"});
+    kvor::testing::setContinuousBeam(written.beam, {"12,5", "15", "12,5"});
     selectSectionType(written.section, SectionType::General);
     kvor::testing::setSectionValues(written.section, {"0,35", "0,042", "0,6", "-0,4"});
     addSlotRow(written.quantities);
