@@ -12,6 +12,8 @@ namespace {
 
 const SlotRowsLayout kRowsLayout = {
     SlotKind::Quantity,
+    {{{"Label26", "Pořadí"}, {"Label27", "Název - popis"}, {"Label28", "Typ"}, {"Label29", "Stav"},
+      {"Label30", "Kreslit graf"}}},
     {{
         {"Label31", "Edit15", "ComboBox1", "Label32", "Label33", "CheckBox1", "BitBtn4"},
         {"Label34", "Edit16", "ComboBox2", "Label38", "Label39", "CheckBox2", "BitBtn5"},
@@ -33,15 +35,6 @@ QuantityPage::QuantityPage(AppContext& context, QWidget* parent)
 {
     makeLabel(this, QStringLiteral("Label25"), QStringLiteral("Vyhodnocované veličiny -  zadání příčinkové čáry"),
               {12, 10}, LabelStyle::BoldUnderlined);
-    const struct {
-        const char* name;
-        const char* text;
-        int x;
-    } headings[] = {{"Label26", "Pořadí", 14},  {"Label27", "Název - popis", 70}, {"Label28", "Typ", 262},
-                    {"Label29", "Stav", 418},   {"Label30", "Kreslit graf", 480}};
-    for (const auto& h : headings)
-        makeLabel(this, QString::fromUtf8(h.name), QString::fromUtf8(h.text), {h.x, 40}, LabelStyle::Underlined);
-
     rows_ = new SlotRows(context_, this, kRowsLayout);
     BitBtn16 = addArrow(QStringLiteral("BitBtn16"), Arrow::Left);
     BitBtn17 = addArrow(QStringLiteral("BitBtn17"), Arrow::Right);

@@ -1,6 +1,7 @@
 #include "ui/pages/slot_rows.h"
 
 #include "ui/project_session.h"
+#include "ui/widgets/window_setup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,6 +29,11 @@ EditedFields editedFields(Project& project, SlotKind kind, size_t i)
     return {slot.name, slot.typeText, slot.draw};
 }
 
+// The headings' left edges: the order number and the draw box stand a little
+// right of their headings.
+constexpr int kHeadingLefts[] = {14, 70, 262, 418, 480};
+constexpr int kHeadingTop = 40;
+
 QStringList boxItems(SlotKind kind)
 {
     QStringList items;
@@ -41,6 +47,9 @@ QStringList boxItems(SlotKind kind)
 SlotRows::SlotRows(AppContext& context, QWidget* page, const SlotRowsLayout& layout)
     : QObject(page), context_(context), kind_(layout.kind)
 {
+    for (size_t c = 0; c < layout.headings.size(); ++c)
+        makeLabel(page, QString::fromUtf8(layout.headings[c].name), QString::fromUtf8(layout.headings[c].text),
+                  {kHeadingLefts[c], kHeadingTop}, LabelStyle::Underlined);
     const QStringList items = boxItems(kind_);
     for (size_t i = 0; i < rows_.size(); ++i) {
         const int index = static_cast<int>(i);

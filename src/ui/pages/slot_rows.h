@@ -1,6 +1,6 @@
 #pragma once
-// The five slot rows of the quantity page or of the tendon page, with the
-// page's "Další" and "Zpět": rows are added and removed from the end, and each
+// The five slot rows of the quantity page or of the tendon page, under their
+// column headings, with the page's "Další" and "Zpět": rows are added and removed from the end, and each
 // row's "Zadat" asks for the dialog of its slot. The rows edit the project's
 // slots directly as the user types, and show them anew when the session
 // opens a project or stores a slot of their kind.
@@ -21,8 +21,16 @@ class QWidget;
 
 namespace kvor::ui {
 
+// A column heading above the rows: its objectName and text.
+struct SlotRowsHeading {
+    const char* name;
+    const char* text;
+};
+
 struct SlotRowsLayout {
     SlotKind kind;
+    // Order, text, box, status and draw box, in the columns of the rows.
+    std::array<SlotRowsHeading, 5> headings;
     std::array<SlotRowNames, kSlotCount> rows;
     const char* addButton;     // "Další"
     const char* removeButton;  // "Zpět"

@@ -12,6 +12,8 @@ namespace {
 
 const SlotRowsLayout kRowsLayout = {
     SlotKind::Tendon,
+    {{{"Label52", "Pořadí"}, {"Label53", "Název"}, {"Label54", "Typ kabelu"}, {"Label55", "Stav"},
+      {"Label56", "Kreslit kabel"}}},
     {{
         {"Label57", "Edit20", "ComboBox6", "Label67", "Label62", "CheckBox6", "BitBtn22"},
         {"Label58", "Edit21", "ComboBox7", "Label68", "Label63", "CheckBox7", "BitBtn23"},
@@ -33,15 +35,6 @@ TendonPage::TendonPage(AppContext& context, QWidget* parent)
 {
     makeLabel(this, QStringLiteral("Label47"), QStringLiteral("Zadání předpínacích kabelů"), {12, 10},
               LabelStyle::BoldUnderlined);
-    const struct {
-        const char* name;
-        const char* text;
-        int x;
-    } headings[] = {{"Label52", "Pořadí", 14},    {"Label53", "Název", 70}, {"Label54", "Typ kabelu", 262},
-                    {"Label55", "Stav", 418},     {"Label56", "Kreslit kabel", 480}};
-    for (const auto& h : headings)
-        makeLabel(this, QString::fromUtf8(h.name), QString::fromUtf8(h.text), {h.x, 40}, LabelStyle::Underlined);
-
     rows_ = new SlotRows(context_, this, kRowsLayout);
     Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("Button2"), {548, 6, 80, 25});
     BitBtn18 = addArrow(QStringLiteral("BitBtn18"), Arrow::Left);
