@@ -84,11 +84,13 @@ ApplicationShell::ApplicationShell(AppContext& context)
 
     connect(startWindow_.get(), &StartWindow::mainWindowRequested, this, [this] { mainWindow_->showOnFirstPage(); });
     connect(startWindow_.get(), &StartWindow::wrongFileChosen, this, [this] { showInFront(wrongFileWindow_.get()); });
-    connect(startWindow_.get(), &StartWindow::exitRequested, this, [this] { exitConfirmation_->ask(startWindow_.get()); });
+    connect(startWindow_.get(), &StartWindow::exitRequested, this,
+            [this] { exitConfirmation_->ask(startWindow_.get()); });
 
     // Ending the program is closing the splash window, whether it is shown or not.
     connect(exitConfirmation_.get(), &ExitConfirmation::programEndRequested, this, [this] { splashWindow_->close(); });
-    connect(wrongFileWindow_.get(), &WrongFileWindow::startWindowRequested, this, [this] { showInFront(startWindow_.get()); });
+    connect(wrongFileWindow_.get(), &WrongFileWindow::startWindowRequested, this,
+            [this] { showInFront(startWindow_.get()); });
     connect(mainWindow_.get(), &MainWindow::exitRequested, this, [this] { exitConfirmation_->ask(mainWindow_.get()); });
 
     // The entry dialogs of the slot rows and the tendon store window.
@@ -98,20 +100,26 @@ ApplicationShell::ApplicationShell(AppContext& context)
     mainWindow_->setResultWindow(resultWindow_.get());
     connect(resultWindow_.get(), &ResultWindow::inputRequested, this, [this] { mainWindow_->showOnFirstPage(); });
     connect(resultWindow_.get(), &ResultWindow::programEndRequested, this, [this] { splashWindow_->close(); });
-    connect(resultWindow_.get(), &ResultWindow::tendonTablesRequested, this, [this] { showInFront(tendonTablesWindow_.get()); });
-    connect(tendonTablesWindow_.get(), &TendonTablesWindow::resultWindowRequested, this, [this] { showInFront(resultWindow_.get()); });
-    connect(resultWindow_.get(), &ResultWindow::sectionStressRequested, this, [this] { showInFront(sectionStress_.get()); });
+    connect(resultWindow_.get(), &ResultWindow::tendonTablesRequested, this,
+            [this] { showInFront(tendonTablesWindow_.get()); });
+    connect(tendonTablesWindow_.get(), &TendonTablesWindow::resultWindowRequested, this,
+            [this] { showInFront(resultWindow_.get()); });
+    connect(resultWindow_.get(), &ResultWindow::sectionStressRequested, this,
+            [this] { showInFront(sectionStress_.get()); });
     connect(sectionStress_.get(), &SectionStressWindow::resultWindowRequested, this,
             [this] { showInFront(resultWindow_.get()); });
-    connect(tendonTablesWindow_.get(), &TendonTablesWindow::derivativeTablesRequested, this, [this] { showInFront(derivativeTablesWindow_.get()); });
+    connect(tendonTablesWindow_.get(), &TendonTablesWindow::derivativeTablesRequested, this,
+            [this] { showInFront(derivativeTablesWindow_.get()); });
     // Back to the input from the working tables is "Zpět na zadání" of the
     // result window: the results are left, and the saved flag with them.
-    connect(derivativeTablesWindow_.get(), &DerivativeTablesWindow::mainWindowRequested, this, [this] { resultWindow_->BitBtn1Click(); });
+    connect(derivativeTablesWindow_.get(), &DerivativeTablesWindow::mainWindowRequested, this,
+            [this] { resultWindow_->BitBtn1Click(); });
 
     // Every table and chart of every window can be copied and saved.
-    for (QWidget* window : std::initializer_list<QWidget*>{mainWindow_.get(), influenceLineDialog_.get(), influenceStoreWindow_.get(), tendonDialog_.get(),
-                                                           tendonStoreWindow_.get(), derivativeTablesWindow_.get(), tendonTablesWindow_.get(),
-                                                           sectionStress_.get()}) {
+    const std::initializer_list<QWidget*> windowsWithTables{
+        mainWindow_.get(),        influenceLineDialog_.get(),    influenceStoreWindow_.get(), tendonDialog_.get(),
+        tendonStoreWindow_.get(), derivativeTablesWindow_.get(), tendonTablesWindow_.get(),   sectionStress_.get()};
+    for (QWidget* window : windowsWithTables) {
         for (QTableView* table : window->findChildren<QTableView*>())
             addTableExport(table, context_.messages);
         for (LineChartView* chart : window->findChildren<LineChartView*>()) {
