@@ -158,4 +158,107 @@ long double BeamInfluence::rotation(const BeamPosition& target, const BeamPositi
     return phi / (6.0L * ei);
 }
 
+void BeamInfluence::loadTermSlopes(const BeamPosition& load, long double& left, long double& right) const
+{
+    // d/da of -a·(L - a)·(2L - a)/L and of -a·(L² - a²)/L.
+    const long double l = spans_[load.span];
+    const long double a = load.x;
+    left = -(2.0L * l * l - 6.0L * l * a + 3.0L * a * a) / l;
+    right = -(l * l - 3.0L * a * a) / l;
+}
+
+long double BeamInfluence::supportMomentSlope(int i, const BeamPosition& load) const
+{
+    long double left = 0.0L, right = 0.0L;
+    loadTermSlopes(load, left, right);
+    return flexibility_[i][load.span] * left + flexibility_[i][load.span + 1] * right;
+}
+
+long double BeamInfluence::momentSlope(const BeamPosition& target, const BeamPosition& load, LoadSide side) const
+{
+    const long double l = spans_[target.span];
+    const long double x = target.x;
+    long double d = supportMomentSlope(target.span, load) * (l - x) / l +
+                    supportMomentSlope(target.span + 1, load) * x / l;
+    if (load.span == target.span) {
+        // a·(L - x)/L left of the target, x·(L - a)/L right of it: the slope
+        // falls by exactly 1 where the load passes the section.
+        const long double a = load.x;
+        const bool loadLeft = a < x || (a == x && side == LoadSide::Left);
+        d += loadLeft ? (l - x) / l : -x / l;
+    }
+    return d;
+}
+
+long double BeamInfluence::shearSlope(const BeamPosition& target, const BeamPosition& load) const
+{
+    const long double l = spans_[target.span];
+    long double d = (supportMomentSlope(target.span + 1, load) - supportMomentSlope(target.span, load)) / l;
+    if (load.span == target.span)
+        d -= 1.0L / l;  // -a/L and (L - a)/L alike
+    return d;
+}
+
+long double BeamInfluence::reactionSlope(int support, const BeamPosition& load) const
+{
+    const long double di = supportMomentSlope(support, load);
+    long double d = 0.0L;
+    if (support > 0) {
+        const long double l = spans_[support - 1];
+        d += (supportMomentSlope(support - 1, load) - di) / l;
+        if (load.span == support - 1)
+            d += 1.0L / l;
+    }
+    if (support < spanCount()) {
+        const long double l = spans_[support];
+        d += (supportMomentSlope(support + 1, load) - di) / l;
+        if (load.span == support)
+            d -= 1.0L / l;
+    }
+    return d;
+}
+
+long double BeamInfluence::deflectionSlope(const BeamPosition& target, const BeamPosition& load, long double ei) const
+{
+    const long double l = spans_[target.span];
+    const long double x = target.x;
+    const long double xi = x / l;
+    const long double ends = supportMomentSlope(target.span, load) * (2.0L - xi) +
+                             supportMomentSlope(target.span + 1, load) * (1.0L + xi);
+    long double d = ends * l * l * xi * (1.0L - xi);
+    if (load.span == target.span) {
+        // d/da of (L - a)·x·(a·(2L - a) - x²)/L and of a·u·(L² - a² - u²)/L;
+        // both sides meet with the same slope at a = x.
+        const long double a = load.x;
+        if (x <= a) {
+            const long double b = l - a;
+            d += x * (x * x - a * (l + b) + 2.0L * b * b) / l;
+        } else {
+            const long double u = l - x;
+            d += u * (l * l - 3.0L * a * a - u * u) / l;
+        }
+    }
+    return d / (6.0L * ei);
+}
+
+long double BeamInfluence::rotationSlope(const BeamPosition& target, const BeamPosition& load, long double ei) const
+{
+    const long double l = spans_[target.span];
+    const long double x = target.x;
+    const long double xi = x / l;
+    long double d = (supportMomentSlope(target.span, load) * (2.0L - 6.0L * xi + 3.0L * xi * xi) +
+                     supportMomentSlope(target.span + 1, load) * (1.0L - 3.0L * xi * xi)) * l;
+    if (load.span == target.span) {
+        const long double a = load.x;
+        if (x <= a) {
+            const long double b = l - a;
+            d += (3.0L * x * x - a * (l + b) + 2.0L * b * b) / l;
+        } else {
+            const long double u = l - x;
+            d -= (l * l - 3.0L * a * a - 3.0L * u * u) / l;
+        }
+    }
+    return d / (6.0L * ei);
+}
+
 }  // namespace kvor

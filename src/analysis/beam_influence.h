@@ -40,6 +40,13 @@ struct BeamPosition {
 // or just right of it.
 enum class LoadSide { Left, Right };
 
+// The slope dη/ds of an influence line at one station, s the load's station:
+// just left and just right of it (equal where the line is smooth there).
+struct StationSlopes {
+    long double left;
+    long double right;
+};
+
 class BeamInfluence {
 public:
     // Spans in metres, each above 0 (the caller checks).
@@ -64,10 +71,24 @@ public:
     long double deflection(const BeamPosition& target, const BeamPosition& load, long double ei) const;
     long double rotation(const BeamPosition& target, const BeamPosition& load, long double ei) const;
 
+    // The slopes of the same influence lines along the load's position, d/da
+    // of the quantities above, exact. The moment's line kinks where the load
+    // stands at the target: `side` says from which side the load comes there.
+    // The other lines are smooth in the load's position (the shear's jump
+    // aside, whose slope is the same on both sides).
+    long double supportMomentSlope(int i, const BeamPosition& load) const;
+    long double momentSlope(const BeamPosition& target, const BeamPosition& load, LoadSide side) const;
+    long double shearSlope(const BeamPosition& target, const BeamPosition& load) const;
+    long double reactionSlope(int support, const BeamPosition& load) const;
+    long double deflectionSlope(const BeamPosition& target, const BeamPosition& load, long double ei) const;
+    long double rotationSlope(const BeamPosition& target, const BeamPosition& load, long double ei) const;
+
 private:
     // Right-hand sides of the three-moment equation of supports j and j+1 for
     // the load in span j (zero for the end supports, whose moment is zero).
     void loadTerms(const BeamPosition& load, long double& left, long double& right) const;
+    // Their derivatives along the load's position.
+    void loadTermSlopes(const BeamPosition& load, long double& left, long double& right) const;
 
     std::vector<long double> spans_;
     std::vector<long double> supports_;  // n + 1 stations

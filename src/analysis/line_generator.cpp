@@ -226,24 +226,56 @@ GeneratedLine generateLine(const LineRequest& request)
         return 0.0L;
     };
 
+    auto slope = [&](const BeamPosition& load, LoadSide side) -> long double {
+        switch (request.kind) {
+        case LineKind::Moment: return beam.momentSlope(at, load, side);
+        case LineKind::Shear: return beam.shearSlope(at, load);
+        case LineKind::Reaction: return beam.reactionSlope(targetSupport, load);
+        case LineKind::Deflection: return beam.deflectionSlope(at, load, ei);
+        case LineKind::Rotation: return beam.rotationSlope(at, load, ei);
+        }
+        return 0.0L;
+    };
+    // A support is approached from the span on either side of it; the beam's
+    // ends from their one span only.
+    auto slopesAt = [&](const Station& s, const BeamPosition& load) -> StationSlopes {
+        if (s.support < 0)
+            return {slope(load, LoadSide::Left), slope(load, LoadSide::Right)};
+        const int i = s.support;
+        const bool fromLeft = i > 0, fromRight = i < n;
+        const long double left = fromLeft ? slope({i - 1, beam.span(i - 1)}, LoadSide::Left) : 0.0L;
+        const long double right = fromRight ? slope({i, 0.0L}, LoadSide::Right) : 0.0L;
+        return {fromLeft ? left : right, fromRight ? right : left};
+    };
+
     result.points.reserve(rows);
+    result.slopes.reserve(rows);
     LoadWalker walker(beam);
     bool finite = true;
+    bool slopesFinite = true;
     auto text = [&finite](long double v) {
         finite = finite && std::isfinite(v);
         return formatNumber(v, kPoint);
     };
     for (const auto& s : stations) {
         const BeamPosition load = walker.at(s);
+        const StationSlopes slopes = slopesAt(s, load);
+        slopesFinite = slopesFinite && std::isfinite(slopes.left) && std::isfinite(slopes.right);
         result.points.push_back({s.text, text(ordinate(load, LoadSide::Left))});
-        if (shear && s.atTarget)
+        result.slopes.push_back(slopes);
+        if (shear && s.atTarget) {
             result.points.push_back({s.text, text(ordinate(load, LoadSide::Right))});
+            result.slopes.push_back(slopes);
+        }
     }
     if (!finite) {
         // Lengths or a stiffness at the ends of the number range.
         result.points.clear();
+        result.slopes.clear();
         result.fault = "Pořadnice příčinkové čáry přesahují rozsah čísel!";
     }
+    if (!slopesFinite)
+        result.slopes.clear();  // the line stands; its slopes come from differences
     return result;
 }
 

@@ -53,10 +53,12 @@ struct LinePoint {
 };
 
 // A generated line, or the Czech message of what is wrong with the request
-// (then no points).
+// (then no points). `slopes` holds the exact slope of the line at each point,
+// from both sides where it kinks (the moment's line at X).
 struct GeneratedLine {
     std::string fault;
     std::vector<LinePoint> points;
+    std::vector<StationSlopes> slopes;
 };
 
 GeneratedLine generateLine(const LineRequest& request);

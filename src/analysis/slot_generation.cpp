@@ -62,73 +62,125 @@ std::vector<SupportChoice> supportChoices(const BeamModel& beam, char sep)
     return choices;
 }
 
-SlotLine generateSlotLine(const Project& project, std::string_view kindText, const GeneratorInput& input, char sep)
+namespace {
+
+// What the generator is asked for a slot of the kind named by `kindText`, or
+// the fault (then `line.fault` is set).
+struct SlotRequest {
+    SlotLine line;
+    LineRequest request;
+};
+
+SlotRequest slotRequest(const Project& project, std::string_view kindText, const GeneratorInput& input, char sep)
 {
-    SlotLine out;
-    if (!structureEntered(project)) {
-        return failed("Konstrukce není zadána, příčinkovou čáru z ní nelze vygenerovat!", Field::GeneratorCommand);
-    }
+    SlotRequest out;
+    const auto fail = [&out](std::string message, Field focus) {
+        out.line = failed(std::move(message), focus);
+        return out;
+    };
+    if (!structureEntered(project))
+        return fail("Konstrukce není zadána, příčinkovou čáru z ní nelze vygenerovat!", Field::GeneratorCommand);
     const auto kind = lineKindOf(quantityKindOf(kindText));
     if (!kind) {
-        return failed("Typ veličiny „" + std::string(kindText) +
-                              "“ není žádný z typů Ohybový moment, Posouvající síla, Reakce, Průhyb, Pootočení!",
-                          Field::GeneratorCommand);
+        return fail("Typ veličiny „" + std::string(kindText) +
+                        "“ není žádný z typů Ohybový moment, Posouvající síla, Reakce, Průhyb, Pootočení!",
+                    Field::GeneratorCommand);
     }
-    LineRequest request;
+    LineRequest& request = out.request;
     request.kind = *kind;
     const auto spans = beamSpans(project.beam, sep);
-    if (!spans) {
-        return failed("Délky polí nosníku musí být zadány jako čísla!", Field::GeneratorCommand);
-    }
+    if (!spans)
+        return fail("Délky polí nosníku musí být zadány jako čísla!", Field::GeneratorCommand);
     request.spans = *spans;
     const auto station = parseNumber(input.station, sep);
-    if (!station) {
-        return failed("Staničení X musí být zadáno jako číslo!", Field::GeneratorStation);
-    }
+    if (!station)
+        return fail("Staničení X musí být zadáno jako číslo!", Field::GeneratorStation);
     request.station = *station;
     const auto step = parseNumber(input.step, sep);
-    if (!step) {
-        return failed("Krok musí být zadán jako číslo!", Field::GeneratorStep);
-    }
+    if (!step)
+        return fail("Krok musí být zadán jako číslo!", Field::GeneratorStep);
     request.step = *step;
     if (lineNeedsStiffness(*kind)) {
         const auto modulus = parseNumber(input.modulus, sep);
         if (!modulus) {
-            return failed(input.modulus.empty() ? "Zadejte modul pružnosti E!"
-                                                    : "Modul pružnosti E musí být zadán jako číslo!",
-                              Field::GeneratorModulus);
+            return fail(input.modulus.empty() ? "Zadejte modul pružnosti E!"
+                                              : "Modul pružnosti E musí být zadán jako číslo!",
+                        Field::GeneratorModulus);
         }
-        if (!(*modulus > 0)) {
-            return failed("Modul pružnosti E musí být větší než 0!", Field::GeneratorModulus);
-        }
+        if (!(*modulus > 0))
+            return fail("Modul pružnosti E musí být větší než 0!", Field::GeneratorModulus);
         const auto inertia = parseNumber(project.section.inertia, sep);
         if (!inertia || !(*inertia > 0)) {
-            return failed(project.section.inertia.empty()
-                                  ? "Moment setrvačnosti I průřezu není zadán, spočtěte nebo zadejte průřez!"
-                                  : "Moment setrvačnosti I průřezu musí být číslo větší než 0!",
-                              Field::GeneratorCommand);
+            return fail(project.section.inertia.empty()
+                            ? "Moment setrvačnosti I průřezu není zadán, spočtěte nebo zadejte průřez!"
+                            : "Moment setrvačnosti I průřezu musí být číslo větší než 0!",
+                        Field::GeneratorCommand);
         }
         request.ei = *modulus * 1000.0L * *inertia;  // MPa = 1000 kN/m²
     }
-    const GeneratedLine line = generateLine(request);
-    if (!line.fault.empty()) {
-        return failed(line.fault, Field::GeneratorCommand);
-    }
-    out.fileText = lineFileText(line.points);
-    out.station = input.station;
-    out.parameters.kind = lineKindCode(*kind);
-    out.parameters.step = input.step;
-    out.parameters.modulus = lineNeedsStiffness(*kind) ? input.modulus : std::string();
+    out.line.station = input.station;
+    out.line.parameters.kind = lineKindCode(*kind);
+    out.line.parameters.step = input.step;
+    out.line.parameters.modulus = lineNeedsStiffness(*kind) ? input.modulus : std::string();
     return out;
+}
+
+SlotRequest slotRequest(const Project& project, const QuantitySlot& slot, char sep)
+{
+    const auto kind = lineKindOfCode(slot.generator.kind);
+    if (!kind) {
+        SlotRequest out;
+        out.line = failed("Neznámý typ vygenerované příčinkové čáry „" + slot.generator.kind + "“!",
+                          Field::GeneratorCommand);
+        return out;
+    }
+    return slotRequest(project, kQuantityKindLabels[static_cast<size_t>(*kind)],
+                       {slot.station, slot.generator.step, slot.generator.modulus}, sep);
+}
+
+// The slot's line generated again for the beam as it is, and whether the
+// slot's stored table is exactly that line.
+struct Regenerated {
+    GeneratedLine line;
+    bool matches = false;
+};
+
+Regenerated regenerate(const Project& project, const QuantitySlot& slot, char sep)
+{
+    Regenerated out;
+    const SlotRequest request = slotRequest(project, slot, sep);
+    if (request.line.fault)
+        return out;
+    out.line = generateLine(request.request);
+    if (!out.line.fault.empty())
+        return out;
+    TextTable fresh;
+    readInfluenceText(lineFileText(out.line.points), fresh, sep);
+    out.matches = fresh.rowCount() == slot.line.rowCount();
+    for (int r = 1; out.matches && r < fresh.rowCount(); ++r)
+        out.matches = fresh.cell(r, 0) == slot.line.cell(r, 0) && fresh.cell(r, 1) == slot.line.cell(r, 1);
+    return out;
+}
+
+}  // namespace
+
+SlotLine generateSlotLine(const Project& project, std::string_view kindText, const GeneratorInput& input, char sep)
+{
+    SlotRequest request = slotRequest(project, kindText, input, sep);
+    if (request.line.fault)
+        return request.line;
+    const GeneratedLine line = generateLine(request.request);
+    if (!line.fault.empty())
+        return failed(line.fault, Field::GeneratorCommand);
+    request.line.fileText = lineFileText(line.points);
+    return request.line;
 }
 
 SlotLine regenerateSlotLine(const Project& project, const QuantitySlot& slot, char sep)
 {
     const auto kind = lineKindOfCode(slot.generator.kind);
-    if (!kind) {
-        SlotLine out;
-        return failed("Neznámý typ vygenerované příčinkové čáry „" + slot.generator.kind + "“!", Field::GeneratorCommand);
-    }
+    if (!kind)
+        return slotRequest(project, slot, sep).line;
     return generateSlotLine(project, kQuantityKindLabels[static_cast<size_t>(*kind)],
                             {slot.station, slot.generator.step, slot.generator.modulus}, sep);
 }
@@ -138,21 +190,21 @@ std::vector<int> staleGeneratedSlots(const Project& project, char sep)
     std::vector<int> stale;
     for (int k = 0; k < kSlotCount; ++k) {
         const QuantitySlot& slot = project.quantities[static_cast<size_t>(k)];
-        if (!slot.entered() || slot.entryMode != EntryMode::Generated)
-            continue;
-        const SlotLine line = regenerateSlotLine(project, slot, sep);
-        bool matches = !line.fault;
-        if (matches) {
-            TextTable fresh;
-            readInfluenceText(line.fileText, fresh, sep);
-            matches = fresh.rowCount() == slot.line.rowCount();
-            for (int r = 1; matches && r < fresh.rowCount(); ++r)
-                matches = fresh.cell(r, 0) == slot.line.cell(r, 0) && fresh.cell(r, 1) == slot.line.cell(r, 1);
-        }
-        if (!matches)
+        if (slot.entered() && slot.entryMode == EntryMode::Generated && !regenerate(project, slot, sep).matches)
             stale.push_back(k + 1);
     }
     return stale;
+}
+
+std::optional<std::vector<StationSlopes>> exactSlopesOfSlot(const Project& project, const QuantitySlot& slot,
+                                                            char sep)
+{
+    if (slot.entryMode != EntryMode::Generated)
+        return std::nullopt;
+    Regenerated fresh = regenerate(project, slot, sep);
+    if (!fresh.matches || fresh.line.slopes.size() != fresh.line.points.size())
+        return std::nullopt;
+    return std::move(fresh.line.slopes);
 }
 
 std::string staleLinesQuestion(const std::vector<int>& slots)

@@ -62,6 +62,12 @@ SlotLine regenerateSlotLine(const Project& project, const QuantitySlot& slot, ch
 // generating it again gives another table, or cannot be done.
 std::vector<int> staleGeneratedSlots(const Project& project, char sep);
 
+// The exact slopes of a generated slot's line at its rows, when its stored
+// table is the line the beam gives now; nothing for a stale line or a line
+// that was typed or loaded (those are differentiated from their points).
+std::optional<std::vector<StationSlopes>> exactSlopesOfSlot(const Project& project, const QuantitySlot& slot,
+                                                            char sep);
+
 // The question put before "Výpočet" when generated lines no longer match the
 // beam; names the slots.
 std::string staleLinesQuestion(const std::vector<int>& slots);

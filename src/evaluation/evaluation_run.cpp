@@ -4,6 +4,7 @@
 #include "evaluation/parallel_tasks.h"
 #include "evaluation/station_lookup.h"
 #include "evaluation/tendon_effect.h"
+#include "analysis/slot_generation.h"
 #include "model/numbers.h"
 #include "tendons/parabolic_polygon.h"
 
@@ -40,11 +41,22 @@ TendonType methodOf(TendonType type)
     return isParabolicType(type) ? TendonType::Broken : TendonType::None;
 }
 
+// The derivative table of a quantity slot: the exact slopes of a line generated
+// from the beam as it is now, else finite differences that know the slot's X.
+std::vector<OneSidedSlope> buildSlotDerivatives(const Project& project, const QuantitySlot& slot,
+                                                const StationIndex& line, TextTable& derivatives, char sep)
+{
+    if (const auto exact = exactSlopesOfSlot(project, slot, sep))
+        return buildDerivativeTable(line, *exact, derivatives, sep);
+    return buildDerivativeTable(line, derivatives, sep, parseNumber(slot.station, sep));
+}
+
 // What the threads compute, each part into its own place. Tables are built
 // fresh here and handed to the project only when the run commits them.
 struct QuantityWork {
     bool done = false;
     TextTable derivatives;
+    std::vector<OneSidedSlope> sides;
     std::optional<StationIndex> line, slopes;
 };
 
@@ -95,8 +107,8 @@ void computeInParallel(const Project& project, RunWork& work, char sep, TendonTa
             if (quantity.entered())
                 w.done = finishes([&] {
                     w.line.emplace(quantity.line, sep);
-                    buildDerivativeTable(*w.line, w.derivatives, sep);
-                    w.slopes.emplace(w.line->withValues(w.derivatives, sep));
+                    w.sides = buildSlotDerivatives(project, quantity, *w.line, w.derivatives, sep);
+                    w.slopes.emplace(w.line->withValues(w.derivatives, sep, w.sides));
                 });
         } else {
             const TendonSlot& tendon = project.tendons[k];
@@ -153,8 +165,8 @@ public:
         } else {
             serial_ = true;
             line.emplace(quantity.line, sep_);
-            buildDerivativeTable(*line, results.derivatives[q], sep_);
-            slopes.emplace(line->withValues(results.derivatives[q], sep_));
+            w.sides = buildSlotDerivatives(project_, quantity, *line, results.derivatives[q], sep_);
+            slopes.emplace(line->withValues(results.derivatives[q], sep_, w.sides));
         }
         for (size_t t = 0; t < kSlots; ++t)
             pair(q, t, line, slopes);
@@ -191,7 +203,7 @@ private:
                     serial_ = true;
                     const QuantitySlot& quantity = project_.quantities[q];
                     line.emplace(quantity.line, sep_);
-                    slopes.emplace(line->withValues(results.derivatives[q], sep_));
+                    slopes.emplace(line->withValues(results.derivatives[q], sep_, work_.quantities[q].sides));
                 }
                 // A parabolic tendon's polygon is formed at its first quantity.
                 TendonWork& shape = work_.tendons[t];

@@ -1,8 +1,9 @@
 #pragma once
 // "Výpočet": every entered quantity against every entered tendon, in slot order.
 //
-// For each quantity slot q (1..5): when entered, its derivative table is built,
-// then for t = 1..5 an entered tendon gives value[q][t] (its effect as a 15-digit
+// For each quantity slot q (1..5): when entered, its derivative table is built
+// (the exact slopes of a line generated from the beam as it is now, otherwise
+// finite differences that know the slot's station X), then for t = 1..5 an entered tendon gives value[q][t] (its effect as a 15-digit
 // text; a parabolic tendon, types 2 to 4, is evaluated as the broken tendon of
 // its polygon, formed at its first quantity, and its tendon tables list the
 // polygon's points), a tendon that is not entered gives "###"; the

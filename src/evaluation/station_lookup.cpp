@@ -40,7 +40,11 @@ void StationIndex::formChordSlopes()
         const long double run = stations_[j] - stations_[j - 1];
         if (run == 0)
             continue;
-        const long double slope = (values_[j] - values_[j - 1]) / run;
+        const OneSidedSlope* start = sidesOf(static_cast<int>(j));
+        const OneSidedSlope* end = sidesOf(static_cast<int>(j) + 1);
+        const long double from = start ? start->right : values_[j - 1];
+        const long double to = end ? end->left : values_[j];
+        const long double slope = (to - from) / run;
         if (std::isfinite(slope))
             chordSlopes_[j] = slope;
     }
@@ -55,6 +59,32 @@ StationIndex StationIndex::withValues(const TextTable& table, char sep) const
         index.values_[i] = table.number(static_cast<int>(i) + 1, 1, sep).value_or(kNotANumber);
     index.formChordSlopes();
     return index;
+}
+
+StationIndex StationIndex::withValues(const TextTable& table, char sep, const std::vector<OneSidedSlope>& sides) const
+{
+    StationIndex index = *this;
+    index.sides_ = sides;
+    index = index.withValues(table, sep);
+    return index;
+}
+
+const OneSidedSlope* StationIndex::sidesOf(int row) const
+{
+    if (sides_.empty())
+        return nullptr;
+    const auto it = std::lower_bound(sides_.begin(), sides_.end(), row,
+                                     [](const OneSidedSlope& s, int r) { return s.row < r; });
+    return it != sides_.end() && it->row == row ? &*it : nullptr;
+}
+
+bool StationIndex::hasSides(int row) const { return sidesOf(row) != nullptr; }
+
+long double StationIndex::chordStart(int row) const
+{
+    if (const OneSidedSlope* s = sidesOf(row))
+        return s->right;
+    return value(row);
 }
 
 long double StationIndex::value(int row) const
@@ -110,8 +140,8 @@ StationValue lookupAtStation(const StationIndex& index, long double x, int nearR
     const int j = index.stoppingRow(x, nearRow);
     if (j == 0)
         throw Error::invalidFloat(index.firstNonNumberText());
-    if (j == 1)
-        return {index.value(1), 1};
+    if (j == 1 || (x == index.station(j) && index.hasSides(j)))
+        return {index.value(j), j};
 
     // The chord's slope first, then its share of the run, then the left value:
     // also at x = s(j), so the result may differ from v(j) in the last bit.
@@ -120,7 +150,7 @@ StationValue lookupAtStation(const StationIndex& index, long double x, int nearR
         const long double right = index.value(j);  // reports a value text that is no number
         slope = checkedDivide(right - index.value(j - 1), index.station(j) - index.station(j - 1));
     }
-    const long double left = index.value(j - 1);
+    const long double left = index.chordStart(j - 1);
     const long double run = checkedFinite(x - index.station(j - 1));
     const long double rise = checkedFinite(slope * run);
     return {checkedFinite(rise + left), j};

@@ -15,6 +15,11 @@
 // is the first row whose prefix maximum is >= x, found by bisection in O(log m).
 // Unsorted columns give exactly the scan's result too. A value text that is no
 // number fails only when a lookup uses it, as in the scan.
+//
+// A table of slopes may hold, at a station where its line kinks, a value for
+// each side besides the row's own (OneSidedSlope): a station strictly between
+// such a row and its neighbour then interpolates from the side that faces it,
+// and the station itself takes the row's value.
 
 #include "model/text_table.h"
 
@@ -22,6 +27,13 @@
 #include <vector>
 
 namespace kvor {
+
+// The slopes just left and just right of row `row`'s station, 15-digit values.
+struct OneSidedSlope {
+    int row;
+    long double left;
+    long double right;
+};
 
 class StationIndex {
 public:
@@ -32,6 +44,8 @@ public:
     // index's table (a derivative table and its line): the stations are taken
     // from this index, only the values are read.
     StationIndex withValues(const TextTable& table, char sep) const;
+    // The same with the one-sided values of the rows in `sides` (ascending rows).
+    StationIndex withValues(const TextTable& table, char sep, const std::vector<OneSidedSlope>& sides) const;
 
     const TextTable& table() const { return *table_; }
     // Row the scan for x stops at (1..m), or 0 when it meets a station text
@@ -49,6 +63,11 @@ public:
     // divided once for the many lookups; NaN where the division or a value
     // fails, which a lookup then repeats to report the failure.
     long double chordSlope(int row) const { return chordSlopes_[static_cast<size_t>(row - 1)]; }
+    // The value a chord ending at row j starts from at row j - 1: its right
+    // side where it has sides, else its value (which throws as value() does).
+    long double chordStart(int row) const;
+    // Whether the row keeps one-sided values (the station itself then takes value()).
+    bool hasSides(int row) const;
     // The first station text in row order that is no number (the empty cell past
     // the last row when every station is a number).
     std::string_view firstNonNumberText() const;
@@ -59,6 +78,9 @@ private:
     std::vector<long double> prefixMax_;   // max of s(1..j); empty while the stations ascend
     std::vector<long double> values_;      // v(1..k); NaN where the text is no number
     std::vector<long double> chordSlopes_;  // index j - 1 for row j = 2..k; [0] unused
+    std::vector<OneSidedSlope> sides_;      // ascending rows; usually none or one
+
+    const OneSidedSlope* sidesOf(int row) const;
 
     void formChordSlopes();
 };

@@ -99,6 +99,8 @@ std::optional<SectionCheckTable> sectionCheckTable(const Project& project, int q
             at.secondaryMoment = moment;
             at = sumOfPrestress({at}, section);
             table.offTendon.push_back(static_cast<int>(t) + 1);
+        } else if (at.atPoint) {
+            table.atPoint.push_back(static_cast<int>(t) + 1);
         }
         table.rows.push_back({formatInteger(static_cast<long long>(t) + 1), cellsOf(station, at, sep)});
         all.push_back(at);
@@ -136,15 +138,26 @@ SectionChecks sectionChecks(const Project& project, char sep)
 
 std::string sectionCheckNote(const SectionCheckTable& table)
 {
+    const auto listOf = [](const std::vector<int>& tendons) {
+        std::string list;
+        for (int t : tendons)
+            list += (list.empty() ? "" : ", ") + formatInteger(t);
+        return list;
+    };
     std::string note = kSectionCheckConventions;
-    if (table.offTendon.empty())
-        return note;
-    std::string list;
-    for (int t : table.offTendon)
-        list += (list.empty() ? "" : ", ") + formatInteger(t);
-    note += table.offTendon.size() == 1 ? " Kabel " + list + " průřezem neprochází"
-                                        : " Kabely " + list + " průřezem neprocházejí";
-    note += ": P = e = M1 = 0, moment M je celý sekundární.";
+    if (!table.offTendon.empty()) {
+        const std::string list = listOf(table.offTendon);
+        note += table.offTendon.size() == 1 ? " Kabel " + list + " průřezem neprochází"
+                                            : " Kabely " + list + " průřezem neprocházejí";
+        note += ": P = e = M1 = 0, moment M je celý sekundární.";
+    }
+    if (!table.atPoint.empty()) {
+        const std::string list = listOf(table.atPoint);
+        note += table.atPoint.size() == 1 ? " Kabel " + list + " má v průřezu svůj bod"
+                                          : " Kabely " + list + " mají v průřezu svůj bod";
+        note += " (zlom, změnu síly nebo kotvu): P a M1 jsou průměrem hodnot vlevo a vpravo od bodu, "
+                "stejně jako M, e = M1/P.";
+    }
     return note;
 }
 

@@ -35,11 +35,12 @@ struct SectionCheckTable {
     std::string station;
     std::vector<SectionCheckRow> rows;  // tendons 1..5, the group (when one is chosen), the total
     std::vector<int> offTendon;         // entered tendons (1..5) that do not reach X
+    std::vector<int> atPoint;           // entered tendons with a point at X (both sides' mean)
 };
 
-// What is said under a table: the sign conventions, and which tendons do not
+// What is said under a table: the sign conventions, which tendons do not
 // reach the section (no force and no primary moment there; their moment at X
-// is all secondary).
+// is all secondary), and which have a point at X (taken as both sides' mean).
 std::string sectionCheckNote(const SectionCheckTable& table);
 
 // The section values as numbers, or the message that names what is missing

@@ -19,30 +19,78 @@ void addStresses(SectionPrestress& result, const SectionValues& section)
 
 }  // namespace
 
+namespace {
+
+// The tendon just left or just right of X: the segment that reaches past X on
+// that side, P = N·cos α (a straight tendon level) and e linear along it.
+struct SideOfStation {
+    bool onTendon = false;
+    long double normalForce = 0;
+    long double eccentricity = 0;
+};
+
+enum class Side { Left, Right };
+
+SideOfStation sideOfStation(const std::vector<PolygonPoint>& polygon, bool straight, long double station, Side side)
+{
+    SideOfStation result;
+    for (size_t k = 0; k + 1 < polygon.size(); ++k) {
+        const PolygonPoint& a = polygon[k];
+        const PolygonPoint& b = polygon[k + 1];
+        const bool reaches = side == Side::Left ? a.x < station && station <= b.x
+                                                    : a.x <= station && station < b.x;
+        if (!reaches)
+            continue;
+        result.onTendon = true;
+        if (straight) {
+            result.normalForce = a.force;
+            result.eccentricity = a.e;
+        } else {
+            const long double run = b.x - a.x;
+            result.normalForce = checkedFinite(a.force * std::cos(std::atan2(a.e - b.e, run)));
+            result.eccentricity = station == b.x   ? b.e
+                                  : station == a.x ? a.e
+                                                   : a.e + (b.e - a.e) * ((station - a.x) / run);
+        }
+        return result;
+    }
+    return result;
+}
+
+}  // namespace
+
 SectionPrestress prestressAtStation(const std::vector<PolygonPoint>& polygon, bool straight, long double station,
                                     long double totalMoment, const SectionValues& section)
 {
     SectionPrestress result;
-    if (polygon.size() < 2 || station < polygon.front().x || station > polygon.back().x)
+    const SideOfStation left = sideOfStation(polygon, straight, station, Side::Left);
+    const SideOfStation right = sideOfStation(polygon, straight, station, Side::Right);
+    if (!left.onTendon && !right.onTendon)
         return result;
-    // The segment that starts at or before X, the last one at the tendon's end.
-    size_t k = 0;
-    while (k + 2 < polygon.size() && polygon[k + 1].x <= station)
-        ++k;
-    const PolygonPoint& a = polygon[k];
-    const PolygonPoint& b = polygon[k + 1];
     result.onTendon = true;
-    if (straight) {
-        result.normalForce = a.force;
-        result.eccentricity = a.e;
+    const long double leftMoment = checkedFinite(left.normalForce * left.eccentricity);
+    const long double rightMoment = checkedFinite(right.normalForce * right.eccentricity);
+    if (left.onTendon && right.onTendon && left.normalForce == right.normalForce &&
+        left.eccentricity == right.eccentricity) {
+        // Inside a segment, the usual case.
+        result.normalForce = right.normalForce;
+        result.eccentricity = right.eccentricity;
+        result.primaryMoment = rightMoment;
     } else {
-        const long double run = b.x - a.x;
-        const long double alpha = std::atan2(a.e - b.e, run);
-        result.normalForce = checkedFinite(a.force * std::cos(alpha));
-        // A segment of no length (a jump at one station) stands at its start.
-        result.eccentricity = run > 0 ? a.e + (b.e - a.e) * ((station - a.x) / run) : a.e;
+        // At a point of the tendon (a kink, a change of force, an anchorage):
+        // the evaluated M is the mean of the moments just left and right of
+        // the point, so P and M1 are taken as the same mean; a side beyond the
+        // tendon's end has neither.
+        result.atPoint = true;
+        result.normalForce = checkedFinite((left.normalForce + right.normalForce) / 2);
+        result.primaryMoment = checkedFinite((leftMoment + rightMoment) / 2);
+        if (left.onTendon && right.onTendon && left.eccentricity == right.eccentricity)
+            result.eccentricity = left.eccentricity;  // a kink or a change of force
+        else if (result.normalForce != 0)
+            result.eccentricity = checkedDivide(result.primaryMoment, result.normalForce);
+        else
+            result.eccentricity = right.onTendon ? right.eccentricity : left.eccentricity;
     }
-    result.primaryMoment = checkedFinite(result.normalForce * result.eccentricity);
     result.totalMoment = totalMoment;
     result.secondaryMoment = checkedFinite(totalMoment - result.primaryMoment);
     addStresses(result, section);

@@ -32,6 +32,7 @@ struct SectionValues {
 
 struct SectionPrestress {
     bool onTendon = false;  // X lies on the tendon; otherwise every value is 0
+    bool atPoint = false;   // X is a point of the tendon where P or e·P changes: both sides' mean
     long double normalForce = 0;    // P [kN]
     long double eccentricity = 0;   // e(X) [m]
     long double primaryMoment = 0;  // M1 = P·e [kNm]
@@ -41,11 +42,14 @@ struct SectionPrestress {
     long double stressBottom = 0;   // σ_d [MPa]
 };
 
-// The tendon at station X. The segment taken is the one that contains X; at
-// a point shared by two segments the one that starts there, at the last point
-// the last segment. P = N·cos α with α the segment's inclination; e(X) is
-// linear between the segment's points. A straight tendon is taken level
-// (α = 0), as its effect is computed. X off the tendon: nothing.
+// The tendon at station X: inside a segment, P = N·cos α with α the
+// segment's inclination and e(X) linear between its points (a straight tendon
+// is taken level, α = 0, as its effect is computed). At a point of the tendon
+// where the two sides differ (a kink, a change of force, an anchorage, a
+// vertical step), P and M1 = P·e are the means of the values just left and
+// just right of X (a side off the tendon counts 0) and e = M1/P: the evaluated
+// M at such a point is the same mean, so M2 = M − M1 is continuous there.
+// X off the tendon: nothing.
 SectionPrestress prestressAtStation(const std::vector<PolygonPoint>& polygon, bool straight, long double station,
                                     long double totalMoment, const SectionValues& section);
 

@@ -3,6 +3,9 @@
 #include "model/error.h"
 #include "model/numbers.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace kvor {
 
 namespace {
@@ -40,6 +43,43 @@ long long polygonPointCount(const TextTable& store, TendonType type, int divisio
         if (segmentIsParabolic(store, type, k))
             count += divisions - 1;
     return count;
+}
+
+std::optional<long double> chordDeviation(const TextTable& store, TendonType type, std::string_view divisions,
+                                          char sep)
+{
+    const std::optional<int> d = parseDivisions(divisions);
+    if (!d)
+        return std::nullopt;
+    std::optional<long double> largestSag;
+    const int n = store.rowCount() - 1;
+    for (int k = 1; k < n; ++k) {
+        if (!segmentIsParabolic(store, type, k))
+            continue;
+        const auto ea = parseNumber(store.cell(k, kEccentricity), sep);
+        const auto eb = parseNumber(store.cell(k + 1, kEccentricity), sep);
+        const auto m = parseNumber(store.cell(k, kMidEccentricityColumn), sep);
+        if (!ea || !eb || !m)
+            continue;
+        const long double sag = std::fabs(*m - (*ea + *eb) / 2);
+        if (std::isfinite(sag))
+            largestSag = std::max(largestSag.value_or(0.0L), sag);
+    }
+    if (!largestSag)
+        return std::nullopt;
+    return *largestSag / (static_cast<long double>(*d) * *d);
+}
+
+std::string chordDeviationNote(const TextTable& store, TendonType type, std::string_view divisions, char sep)
+{
+    const auto deviation = chordDeviation(store, type, divisions, sep);
+    if (!deviation)
+        return {};
+    // In millimetres to three significant digits: an estimate, not a result.
+    const long double mm = *deviation * 1000;
+    const long double scale = mm > 0 ? std::pow(10.0L, 2 - std::floor(std::log10(mm))) : 1;
+    return "Odchylka tětiv od paraboly: f/D² = " + formatNumber(std::round(mm * scale) / scale, sep) +
+           " mm.";
 }
 
 std::string divisionsMessage()

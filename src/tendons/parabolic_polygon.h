@@ -30,7 +30,9 @@ namespace kvor {
 
 constexpr int kMinDivisions = 1;
 constexpr int kMaxDivisions = 1000;
-inline constexpr std::string_view kDefaultDivisions = "20";
+// A hundred chords keep the secondary moment within a few parts in 10⁴ of the
+// parabola's (its error falls as 1/D²); a stored tendon keeps its own D.
+inline constexpr std::string_view kDefaultDivisions = "100";
 // A polygon holds at most as many points as a broken tendon may have.
 constexpr int kMaxPolygonPoints = 32766;
 
@@ -60,6 +62,16 @@ TextTable parabolicPolygon(const TextTable& store, TendonType type, int division
 // The polygon of a stored tendon of type 2 to 4; a D text that is no whole
 // number 1..1000 throws the D message of checkParabolicTendon.
 TextTable parabolicPolygon(const TendonSlot& slot, char sep);
+
+// What the chords cost: the largest distance between a parabolic segment and
+// its D chords, |f|/D² with f the segment's sag [m] (a chord of a parabola
+// lies f/D² from it at its middle). Nothing while D is no whole number
+// 1..1000 or no parabolic segment has numbers for its three eccentricities.
+std::optional<long double> chordDeviation(const TextTable& store, TendonType type, std::string_view divisions,
+                                          char sep);
+// The same as the note shown beside D ("Tětivy se od paraboly odchylují
+// nejvýše o f/D² = 0,25 mm."), empty when there is nothing to say.
+std::string chordDeviationNote(const TextTable& store, TendonType type, std::string_view divisions, char sep);
 
 // The messages the polygon shares with the checks.
 std::string divisionsMessage();

@@ -126,3 +126,69 @@ TEST(BeamInfluence, AgreesWithAStiffnessSolution)
 }
 
 }  // namespace
+
+namespace {
+
+// The slopes of every kind of line against differences of its ordinates over
+// ±h along the load's span (h small, long double): one-sided at the moment's
+// kink, where the load passes the target.
+TEST(BeamInfluence, SlopesAreTheDerivativesOfTheOrdinates)
+{
+    const BeamInfluence beam({8, 12.5L, 9});
+    const long double ei = 3e5L, h = 1e-6L;
+    struct Target {
+        BeamPosition at;
+        int support;  // for the reaction
+    };
+    for (const Target& target : {Target{{1, 4.5L}, 1}, Target{{0, 2}, 2}, Target{{2, 8.1L}, 3}}) {
+        const BeamPosition at = target.at;
+        const auto ordinate = [&](int kind, const BeamPosition& load) -> long double {
+            switch (kind) {
+            case 0: return beam.moment(at, load);
+            case 1: return beam.shear(at, load, LoadSide::Left);
+            case 2: return beam.reaction(target.support, load);
+            case 3: return beam.deflection(at, load, ei);
+            default: return beam.rotation(at, load, ei);
+            }
+        };
+        const auto slope = [&](int kind, const BeamPosition& load, LoadSide side) -> long double {
+            switch (kind) {
+            case 0: return beam.momentSlope(at, load, side);
+            case 1: return beam.shearSlope(at, load);
+            case 2: return beam.reactionSlope(target.support, load);
+            case 3: return beam.deflectionSlope(at, load, ei);
+            default: return beam.rotationSlope(at, load, ei);
+            }
+        };
+        for (int kind = 0; kind < 5; ++kind) {
+            for (int span = 0; span < 3; ++span) {
+                for (long double t : {0.1L, 0.37L, 0.5L, 0.83L}) {
+                    const BeamPosition load{span, t * beam.span(span)};
+                    if (load.span == at.span && std::fabs(load.x - at.x) < 2 * h)
+                        continue;
+                    const long double central =
+                        (ordinate(kind, {span, load.x + h}) - ordinate(kind, {span, load.x - h})) / (2 * h);
+                    const long double scale = kind >= 3 ? 1 / ei : 1;
+                    EXPECT_NEAR(static_cast<double>(slope(kind, load, LoadSide::Left) / scale),
+                                static_cast<double>(central / scale), 1e-6)
+                        << "kind " << kind << " span " << span << " t " << static_cast<double>(t);
+                }
+            }
+            // At the target itself: the moment's line kinks by exactly 1.
+            const long double before = (ordinate(kind, at) - ordinate(kind, {at.span, at.x - h})) / h;
+            const long double after = (ordinate(kind, {at.span, at.x + h}) - ordinate(kind, at)) / h;
+            const long double scale = kind >= 3 ? 1 / ei : 1;
+            if (kind != 1) {
+                EXPECT_NEAR(static_cast<double>(slope(kind, at, LoadSide::Left) / scale),
+                            static_cast<double>(before / scale), 1e-4) << "kind " << kind;
+                EXPECT_NEAR(static_cast<double>(slope(kind, at, LoadSide::Right) / scale),
+                            static_cast<double>(after / scale), 1e-4) << "kind " << kind;
+            }
+        }
+        EXPECT_NEAR(static_cast<double>(beam.momentSlope(at, at, LoadSide::Left) -
+                                        beam.momentSlope(at, at, LoadSide::Right)),
+                    1.0, 1e-15);
+    }
+}
+
+}  // namespace

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace kvor;
@@ -16,6 +18,7 @@ struct SlopeCase {
     const char* name;
     TextTable line;
     std::vector<std::string> slopes;
+    std::optional<long double> station = std::nullopt;  // the quantity's X, when known
 };
 
 // Shown by its name in the test list and in failures.
@@ -27,7 +30,7 @@ TEST_P(DerivativeSlopes, MatchTheDifferenceRules)
 {
     const SlopeCase& c = GetParam();
     TextTable d;
-    buildDerivativeTable(c.line, d, ',');
+    buildDerivativeTable(c.line, d, ',', c.station);
     ASSERT_EQ(d.rowCount(), c.line.rowCount());
     ASSERT_EQ(d.colCount(), 2);
     EXPECT_EQ(d.cell(0, 0), "Staničení");
@@ -46,8 +49,15 @@ INSTANTIATE_TEST_SUITE_P(
         SlopeCase{"two points", stationTable({{"0", "1"}, {"10", "3"}}), {"0,2", "0,2"}},
         // The central difference is the chord over both neighbours, not an average of side slopes.
         SlopeCase{"unequal spacing", stationTable({{"0", "0"}, {"2", "2"}, {"10", "3"}}), {"1", "0,3", "0,125"}},
+        // Each side of a jump is differentiated from its own side only.
         SlopeCase{"jump", stationTable({{"0", "0"}, {"5", "0,5"}, {"5", "-0,5"}, {"10", "0"}}),
-                  {"0,1", "-0,1", "-0,1", "0,1"}},
+                  {"0,1", "0,1", "0,1", "0,1"}},
+        SlopeCase{"jump between neighbours", stationTable({{"0", "0"}, {"2", "1"}, {"2", "3"}, {"6", "1"}, {"7", "0"}}),
+                  {"0,5", "0,5", "-0,5", "-0,6", "-1"}},
+        // At the quantity's own X the line may kink: the mean of both sides.
+        SlopeCase{"kink at X", stationTable({{"0", "0"}, {"4", "2"}, {"12", "0"}}), {"0,5", "0,125", "-0,25"}, 4.0L},
+        SlopeCase{"X between stations", stationTable({{"0", "0"}, {"4", "2"}, {"12", "0"}}), {"0,5", "0", "-0,25"},
+                  5.0L},
         SlopeCase{"worked-example line", kvor::testing::triangleLine(), {"0,5", "0", "-0,5"}},
         // Station texts are copied as they stand, not reformatted.
         SlopeCase{"station texts", stationTable({{" 0,0", "0"}, {"2,50 ", "1"}, {"5E0", "0"}}), {"0,4", "0", "-0,4"}},
@@ -84,7 +94,7 @@ TEST(DerivativeFailures, EqualFirstStationsFailAfterTheInteriorRowsAreWritten)
     const TextTable line = stationTable({{"0", "0"}, {"0", "1"}, {"5", "2"}, {"10", "3"}});
     EXPECT_EQ(errorOf(line, d), "Floating point division by zero");
     EXPECT_EQ(d.rowCount(), 5);
-    EXPECT_EQ(d.cell(2, 1), "0,4");
+    EXPECT_EQ(d.cell(2, 1), "0,2");  // right of the jump at 0, from its own side
     EXPECT_EQ(d.cell(3, 1), "0,2");
     EXPECT_EQ(d.cell(4, 0), "10");
     // Row 1 failed and row n comes after it: both keep what they held.
@@ -103,7 +113,7 @@ TEST(DerivativeFailures, ThreePointsAtOneStationStopTheInteriorPass)
     TextTable d = oldTable(6);
     const TextTable line = stationTable({{"0", "0"}, {"5", "1"}, {"5", "2"}, {"5", "3"}, {"10", "0"}});
     EXPECT_EQ(errorOf(line, d), "Floating point division by zero");
-    EXPECT_EQ(d.cell(2, 1), "0,4");
+    EXPECT_EQ(d.cell(2, 1), "0,2");
     EXPECT_EQ(d.cell(3, 0), "5");  // its station was copied before its slope failed
     EXPECT_EQ(d.cell(3, 1), "old");
     EXPECT_EQ(d.cell(4, 0), "old");
@@ -122,6 +132,21 @@ TEST(DerivativeFailures, ATextThatIsNoNumberIsNamed)
     TextTable d;
     EXPECT_EQ(errorOf(stationTable({{"0", "0"}, {"5", "1,5.2"}, {"10", "0"}}), d),
               "'1,5.2' is not a valid floating point value");
+}
+
+// Between X and a neighbour the slope is that of X's side facing it; X
+// itself takes the row's mean.
+TEST(DerivativeTable, LookupsNextToAKinkTakeTheirOwnSide)
+{
+    const TextTable line = stationTable({{"0", "0"}, {"4", "2"}, {"12", "0"}});
+    TextTable d;
+    const auto sides = buildDerivativeTable(line, d, ',', 4.0L);
+    ASSERT_EQ(sides.size(), 1u);
+    EXPECT_EQ(sides[0].row, 2);
+    const StationIndex index(line, ',');
+    const StationIndex slopes = index.withValues(d, ',', sides);
+    for (const auto& [x, slope] : {std::pair{2.0L, 0.5L}, {3.999L, 0.5L}, {4.0L, 0.125L}, {4.001L, -0.25L}, {8.0L, -0.25L}})
+        EXPECT_DOUBLE_EQ(static_cast<double>(lookupAtStation(slopes, x).value), static_cast<double>(slope)) << x;
 }
 
 TEST(DerivativeTable, ShrinksToTheLineAndKeepsNoStaleRows)

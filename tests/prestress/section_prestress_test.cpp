@@ -38,10 +38,13 @@ TEST(SectionPrestress, TheSegmentAtAStationFollowsTheBrokenTendon)
     };
     const Case cases[] = {
         {1, false, 0, 0},
-        {2, true, -1000 * cosine, 0.1L},
+        // At a point of the tendon the mean of both sides, as the evaluated
+        // moment there; beyond an anchorage there is no force.
+        {2, true, -500 * cosine, 0.1L},
         {3.5L, true, -1000 * cosine, 0.3L},
-        {5, true, -900 * cosine, 0.5L},   // the shared point: the segment that starts there
-        {8, true, -900 * cosine, 0.1L},   // the last point: the last segment
+        {5, true, -950 * cosine, 0.5L},
+        {6.5L, true, -900 * cosine, 0.3L},
+        {8, true, -450 * cosine, 0.1L},
         {8.5L, false, 0, 0},
     };
     for (const Case& c : cases) {
@@ -49,6 +52,7 @@ TEST(SectionPrestress, TheSegmentAtAStationFollowsTheBrokenTendon)
         EXPECT_EQ(at.onTendon, c.onTendon) << static_cast<double>(c.station);
         EXPECT_NEAR(static_cast<double>(at.normalForce), static_cast<double>(c.force), 1e-9);
         EXPECT_NEAR(static_cast<double>(at.eccentricity), static_cast<double>(c.eccentricity), 1e-15);
+        EXPECT_NEAR(static_cast<double>(at.primaryMoment), static_cast<double>(c.force * c.eccentricity), 1e-9);
         if (!c.onTendon) {
             EXPECT_EQ(at.totalMoment, 0);
         }

@@ -3,6 +3,8 @@
 // in, lines and tendons stored into slots through the core's store
 // operations, the worked example, and a project saved with the core's writer.
 
+#include "analysis/slot_generation.h"
+#include "influence/influence_file.h"
 #include "model/project.h"
 #include "model/slots.h"
 #include "results/project_file.h"
@@ -78,6 +80,20 @@ inline void storeLine(Project& p, int k, std::string_view kind, std::string_view
     slot.kindText = kind;
     slot.description = description;
     storeInfluenceLine(slot, entry, EntryMode::Manual, "");
+}
+
+// A line generated from the project's beam stored into slot k (0-based) as
+// "Z konstrukce" stores it: kind label, X, step H and E as typed.
+inline void storeGenerated(Project& p, int k, std::string_view kind, const GeneratorInput& input, char sep = ',')
+{
+    showUpTo(p.quantities, k);
+    QuantitySlot& slot = p.quantities[static_cast<size_t>(k)];
+    slot.kindText = kind;
+    const SlotLine line = generateSlotLine(p, kind, input, sep);
+    ASSERT_FALSE(line.fault) << line.fault->message;
+    TextTable entry;
+    readInfluenceText(line.fileText, entry, sep);
+    storeGeneratedLine(slot, entry, line.station, line.parameters);
 }
 
 inline void storeStraight(Project& p, int k, std::string_view s1, std::string_view s2, std::string_view e,

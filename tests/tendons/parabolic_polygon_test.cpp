@@ -91,3 +91,21 @@ TEST(ParabolicPolygon, AtMost32766Points)
         EXPECT_STREQ(e.what(), "Kabel by po rozdělení parabol měl 33001 bodů, smí jich mít nejvýše 32766!!!");
     }
 }
+
+// A chord of a parabola lies f/D² from it at its middle: the note names the
+// largest sag; straight segments and an unusable D say nothing.
+TEST(ParabolicPolygon, ChordDeviationIsTheLargestSagOverDSquared)
+{
+    // Sags 0,25 and 0,1 m (the first as in the polygon test above).
+    const TextTable store = store4({{"0", "0", "-800", "0,3"}, {"10", "0,1", "-750", "0,2"}, {"14", "0,1", "-750", ""}});
+    EXPECT_EQ(chordDeviationNote(store, TendonType::CompositeParabolic, "100", ','),
+              "Odchylka tětiv od paraboly: f/D² = 0,025 mm.");
+    EXPECT_EQ(chordDeviationNote(store, TendonType::CompositeParabolic, "3", ','),
+              "Odchylka tětiv od paraboly: f/D² = 27,8 mm.");
+    const TextTable combined = store4({{"0", "0", "-5", ""}, {"4", "0,3", "-5", "0,2"}, {"8", "0", "-5", ""}});
+    EXPECT_NEAR(static_cast<double>(*chordDeviation(combined, TendonType::Combined, "10", ',')), 0.05 / 100, 1e-15);
+    EXPECT_EQ(chordDeviationNote(store, TendonType::CompositeParabolic, "0", ','), "");
+    EXPECT_EQ(chordDeviationNote(store4({{"0", "0", "-5", "x"}, {"1", "0", "-5", ""}}), TendonType::SimpleParabolic,
+                                 "20", ','),
+              "");
+}

@@ -225,7 +225,7 @@ TEST_F(TendonDialogTest, ASimpleParabolaIsCheckedStoredAndReopensReadOnly)
     EXPECT_TRUE(get("Panel5")->isVisible());
     EXPECT_TRUE(get("Panel2")->isHidden());
     EXPECT_TRUE(get("Panel6")->isHidden());
-    EXPECT_EQ(get<QLineEdit>("Edit12")->text(), "20");
+    EXPECT_EQ(get<QLineEdit>("Edit12")->text(), "100");
     const char* fields[] = {"Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit11"};
     const char* texts[] = {"0", "0", "20", "0,3", "0,25", "-1000"};
     for (int i = 0; i < 6; ++i)
@@ -238,12 +238,14 @@ TEST_F(TendonDialogTest, ASimpleParabolaIsCheckedStoredAndReopensReadOnly)
 
     w.events().clear();
     typeInto(get<QLineEdit>("Edit9"), "0");
+    // Sag 0,25 m over a hundred chords.
+    EXPECT_EQ(get<QLabel>("Label18")->text(), "Odchylka tětiv od paraboly: f/D² = 0,025 mm.");
     clickAndSettle(dialog(), "BitBtn1");
     EXPECT_TRUE(w.events().isEmpty()) << w.events().join(" | ").toStdString();
     EXPECT_FALSE(dialog().isVisible());
     ASSERT_TRUE(slot(1).entered());
     EXPECT_EQ(slot(1).type, TendonType::SimpleParabolic);
-    EXPECT_EQ(slot(1).divisions, "20");
+    EXPECT_EQ(slot(1).divisions, "100");
     ASSERT_EQ(slot(1).points.rowCount(), 3);
     EXPECT_EQ(slot(1).points.cell(1, 3), "0,25");
     EXPECT_EQ(slot(1).points.cell(2, 2), "-1000");

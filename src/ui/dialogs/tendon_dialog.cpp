@@ -153,6 +153,8 @@ TendonDialog::TendonDialog(AppContext& context, QWidget* parent)
     resetParabolicTables(parabolicPoints_, segments_);
     parabolicPointModel_ = new TextTableModel(&parabolicPoints_, TextTableModel::Headings::InHeader, this);
     segmentModel_ = new TextTableModel(&segments_, TextTableModel::Headings::InHeader, this);
+    for (TextTableModel* model : {parabolicPointModel_, segmentModel_})
+        connect(model, &QAbstractItemModel::dataChanged, this, &TendonDialog::showChordDeviation);
     buildNoticePanel();
     buildStraightPanel();
     buildBrokenPanel();
@@ -270,14 +272,18 @@ void TendonDialog::buildSimpleParabolaPanel()
         QLineEdit* edit = makeEdit(Panel5, QString::fromLatin1(controlName(inputs[i])), {256, y, 80, 22});
         simpleEdits_[i] = edit;
         std::string SimpleParabolicInput::*field = fields[i];
-        connect(edit, &QLineEdit::textChanged, this,
-                [this, field](const QString& text) { simple_.*field = text.toStdString(); });
+        connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+            simple_.*field = text.toStdString();
+            showChordDeviation();
+        });
         const Field input = inputs[i];
         if (i < 6)
             exits_->watch(edit, [this, input] { SimpleFieldExit(input); });
         else
             exits_->watch(edit, [this] { Edit12Exit(); });
     }
+    // Under D, left of the help text.
+    simpleChordNote_ = makeLabel(Panel5, QStringLiteral("Label18"), QString(), {10, 228});
     makeMemo(Panel5, QStringLiteral("Memo3"), kConventionLines + kParabolaLines);
 }
 
@@ -294,7 +300,11 @@ void TendonDialog::buildParabolicTablesPanel()
     connect(Edit13, &QSpinBox::valueChanged, this, &TendonDialog::Edit13Change);
     makeLabel(Panel6, QStringLiteral("Label17"), QStringLiteral("Počet dělení paraboly D:"), {196, 14});
     Edit14 = makeEdit(Panel6, QString::fromLatin1(controlName(parabolic_fields::kTableDivisions)), {352, 10, 50, 22});
-    connect(Edit14, &QLineEdit::textChanged, this, [this](const QString& text) { divisions_ = text.toStdString(); });
+    connect(Edit14, &QLineEdit::textChanged, this, [this](const QString& text) {
+        divisions_ = text.toStdString();
+        showChordDeviation();
+    });
+    tableChordNote_ = makeLabel(Panel6, QStringLiteral("Label19"), QString(), {10, 228});
     exits_->watch(Edit14, [this] { Edit14Exit(); });
 
     StringGrid3 = makeEntryGrid(Panel6, QString::fromLatin1(controlName(parabolic_fields::kPointTable)), parabolicPointModel_);
@@ -429,6 +439,7 @@ void TendonDialog::showPanel(QFrame* panel)
 {
     for (QFrame* p : {Panel2, Panel3, Panel4, Panel5, Panel6})
         p->setVisible(p == panel);
+    showChordDeviation();
 }
 
 void TendonDialog::lockBrokenPanel(bool locked)
@@ -472,10 +483,26 @@ void TendonDialog::setSimpleFields(const SimpleParabolicInput& input)
         simpleEdits_[i]->setText(toQString(*texts[i]));
 }
 
+void TendonDialog::showChordDeviation()
+{
+    // Called while the panels are built, before both notes exist.
+    if (!simpleChordNote_ || !tableChordNote_)
+        return;
+    const TendonType type = tendonType();
+    const bool simple = type == TendonType::SimpleParabolic;
+    QLabel* note = simple ? simpleChordNote_ : tableChordNote_;
+    const std::string& divisions = simple ? simple_.divisions : divisions_;
+    note->setText(isParabolicType(type)
+                      ? toQString(chordDeviationNote(parabolicDraft(), type, divisions, context_.decimalSeparator))
+                      : QString());
+    note->adjustSize();
+}
+
 void TendonDialog::reloadParabolicTables()
 {
     parabolicPointModel_->reload();
     segmentModel_->reload();
+    showChordDeviation();
     const TendonTablesGeometry g = parabolicTablesGeometry(parabolicPoints_.rowCount() - 1);
     placeGrid(StringGrid3, QRect(kPointTablePlace, QSize(g.pointWidth, g.pointHeight)), g.scrollBars);
     const QPoint segmentPlace(kPointTablePlace.x() + parabolicTablesGeometry(kMinPointCount).pointWidth + kTableGap +

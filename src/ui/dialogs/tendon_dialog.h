@@ -101,6 +101,7 @@ private:
     void buildParabolicTablesPanel();
     void lockParabolicTables(bool locked);
     void reloadParabolicTables();
+    void showChordDeviation();
     void setSimpleFields(const SimpleParabolicInput& input);
     void showFault(const std::optional<TendonFault>& fault);
     TextTable parabolicDraft() const;
@@ -141,6 +142,8 @@ private:
     QLineEdit* simpleEdits_[7];  // Edit6..Edit12
     QSpinBox* Edit13;
     QLineEdit* Edit14;
+    QLabel* simpleChordNote_ = nullptr;  // beside D of the simple parabola: what the chords cost
+    QLabel* tableChordNote_ = nullptr;   // the same beside D of the parabolic tables
     QTableView* StringGrid3;
     QTableView* StringGrid4;
     QLineEdit* Edit1;
