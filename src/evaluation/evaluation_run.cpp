@@ -6,6 +6,7 @@
 #include "evaluation/tendon_effect.h"
 #include "analysis/slot_generation.h"
 #include "model/numbers.h"
+#include "stressing/tendon_stressing.h"
 #include "tendons/parabolic_polygon.h"
 
 #include <algorithm>
@@ -116,7 +117,7 @@ void computeInParallel(const Project& project, RunWork& work, char sep, TendonTa
             if (!tendon.entered() || methodOf(tendon.type) != TendonType::Broken)
                 return;
             if (isParabolicType(tendon.type)) {
-                w.polygonDone = finishes([&] { w.polygon = parabolicPolygon(tendon, sep); });
+                w.polygonDone = finishes([&] { w.polygon = evaluatedPolygon(tendon, sep); });
                 if (!w.polygonDone)
                     return;
             }
@@ -208,7 +209,7 @@ private:
                 // A parabolic tendon's polygon is formed at its first quantity.
                 TendonWork& shape = work_.tendons[t];
                 if (isParabolicType(tendon.type) && !shape.polygonDone) {
-                    shape.polygon = parabolicPolygon(tendon, sep_);
+                    shape.polygon = evaluatedPolygon(tendon, sep_);
                     shape.polygonDone = true;
                 }
                 const TextTable& points = shape.polygonDone ? shape.polygon : tendon.points;

@@ -6,6 +6,7 @@
 #include "model/text_table.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,25 @@ struct QuantitySlot {
     bool drawEnabled() const { return status == SlotStatus::Entered; }
 };
 
+// How a post-tensioned tendon is stressed, as typed (types 1 to 4): from which
+// end ("L" its first point, "R" its last, "LR" both), the jacking force P0
+// [kN], the friction coefficient μ, the unintended angular displacement k
+// [rad/m], the anchorage set Δs [mm], the strand's E_p [MPa] and A_p [mm²],
+// the long-term losses [%] and the characteristic strength f_pk [MPa].
+struct TendonStressing {
+    std::string end;
+    std::string jackingForce;
+    std::string friction;
+    std::string wobble;
+    std::string anchorageSet;
+    std::string modulus;
+    std::string area;
+    std::string longTermLoss;
+    std::string strength;
+
+    bool operator==(const TendonStressing&) const = default;
+};
+
 struct TendonSlot {
     bool shown = false;
     std::string name;
@@ -89,6 +109,8 @@ struct TendonSlot {
     TextTable points;       // store table: row 0 headings, rows 1..n station, eccentricity, force
                             // (types 2 to 4 add column 3, the mid-eccentricity of the segment from row r)
     std::string divisions;  // types 2 to 4: D, the chords each parabolic segment becomes
+    // Set when the forces were computed from stressing; forces typed by hand have none.
+    std::optional<TendonStressing> stressing;
 
     TendonSlot();
     bool entered() const { return shown && status == SlotStatus::Entered; }

@@ -55,6 +55,19 @@ enum class Field {
     ParabolaPoints,
     ParabolaSegments,
     ParabolaTableDivisions,
+    // How a tendon is stressed: the stressing end, the jacking force, friction,
+    // wobble, anchorage set, the strand's modulus and area, the long-term
+    // losses, its strength, and the command that computes the forces.
+    StressingEnd,
+    StressingJackingForce,
+    StressingFriction,
+    StressingWobble,
+    StressingSet,
+    StressingModulus,
+    StressingArea,
+    StressingLoss,
+    StressingStrength,
+    StressingCommand,
 };
 
 // The n-th input (0-based) of a run: nthField(Field::TendonType1, 2) is TendonType3.

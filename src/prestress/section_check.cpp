@@ -2,6 +2,7 @@
 
 #include "model/numbers.h"
 #include "results/group_sums.h"
+#include "stressing/tendon_stressing.h"
 #include "tendons/parabolic_polygon.h"
 
 #include <algorithm>
@@ -58,7 +59,7 @@ SectionValuesOrMessage sectionValuesForCheck(const CrossSection& section, char s
 
 std::vector<PolygonPoint> tendonPolygon(const TendonSlot& slot, char sep)
 {
-    const TextTable polygon = isParabolicType(slot.type) ? parabolicPolygon(slot, sep) : slot.points;
+    const TextTable polygon = evaluatedPolygon(slot, sep);
     std::vector<PolygonPoint> points;
     points.reserve(static_cast<size_t>(std::max(0, polygon.rowCount() - 1)));
     for (int r = 1; r < polygon.rowCount(); ++r)
