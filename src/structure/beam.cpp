@@ -8,12 +8,16 @@ namespace kvor {
 
 long double totalBeamLength(const BeamModel& beam, char sep)
 {
-    if (beam.kind == BeamKind::Simple)
-        return toNumber(beam.length, sep);
     long double sum = 0.0L;
-    for (int r = 1; r < beam.members.rowCount(); ++r)
-        sum += toNumber(beam.members.cell(r, 1), sep);
-    return sum;
+    if (beam.kind == BeamKind::Simple)
+        sum = toNumber(beam.length, sep);
+    else
+        for (int r = 1; r < beam.members.rowCount(); ++r)
+            sum += toNumber(beam.members.cell(r, 1), sep);
+    // The length as its 15-digit text reads back: the value a station written
+    // as that text has, so the beam's end as a generated line or the
+    // engineer writes it is on the beam (10,2 + 12,4 lies just below 22,6).
+    return roundTo15(sum);
 }
 
 bool structureEntered(const Project& project)

@@ -16,8 +16,9 @@ constexpr int kMinMemberCount = 2;
 constexpr int kMaxMemberCount = 15;
 
 // Total length in metres: L of a simple beam; for a continuous beam the sum, in
-// row order from 0, of the member lengths in rows 1..n. A text that is no number
-// throws the conversion error.
+// row order from 0, of the member lengths in rows 1..n; taken as the value its
+// 15-digit text reads back as, so that it equals the beam's end written as a
+// station. A text that is no number throws the conversion error.
 long double totalBeamLength(const BeamModel& beam, char decimalSeparator);
 
 // Presence test only, no text is converted: L (simple) or the first member's
