@@ -46,6 +46,42 @@ std::string withSeparator(std::string text, char sep)
     return text;
 }
 
+// X, H and E as numbers; E only for deflection and rotation.
+struct GeneratorNumbers {
+    std::optional<Report> fault;
+    long double station = 0;
+    long double step = 0;
+    std::optional<long double> modulus;
+};
+
+GeneratorNumbers generatorNumbers(LineKind kind, const GeneratorInput& input, char sep)
+{
+    GeneratorNumbers out;
+    auto fail = [&out](std::string message, Field focus) {
+        out.fault = failed(std::move(message), focus).fault;
+        return out;
+    };
+    const auto station = parseNumber(input.station, sep);
+    if (!station)
+        return fail("Staničení X musí být zadáno jako číslo!", Field::GeneratorStation);
+    out.station = *station;
+    const auto step = parseNumber(input.step, sep);
+    if (!step)
+        return fail("Krok musí být zadán jako číslo!", Field::GeneratorStep);
+    out.step = *step;
+    if (lineNeedsStiffness(kind)) {
+        const auto modulus = parseNumber(input.modulus, sep);
+        if (!modulus)
+            return fail(input.modulus.empty() ? "Zadejte modul pružnosti E!"
+                                              : "Modul pružnosti E musí být zadán jako číslo!",
+                        Field::GeneratorModulus);
+        if (!(*modulus > 0))
+            return fail("Modul pružnosti E musí být větší než 0!", Field::GeneratorModulus);
+        out.modulus = *modulus;
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string defaultGeneratorStep(char sep) { return withSeparator("0.1", sep); }
@@ -92,23 +128,14 @@ SlotRequest slotRequest(const Project& project, std::string_view kindText, const
     if (!spans)
         return fail("Délky polí nosníku musí být zadány jako čísla!", Field::GeneratorCommand);
     request.spans = *spans;
-    const auto station = parseNumber(input.station, sep);
-    if (!station)
-        return fail("Staničení X musí být zadáno jako číslo!", Field::GeneratorStation);
-    request.station = *station;
-    const auto step = parseNumber(input.step, sep);
-    if (!step)
-        return fail("Krok musí být zadán jako číslo!", Field::GeneratorStep);
-    request.step = *step;
-    if (lineNeedsStiffness(*kind)) {
-        const auto modulus = parseNumber(input.modulus, sep);
-        if (!modulus) {
-            return fail(input.modulus.empty() ? "Zadejte modul pružnosti E!"
-                                              : "Modul pružnosti E musí být zadán jako číslo!",
-                        Field::GeneratorModulus);
-        }
-        if (!(*modulus > 0))
-            return fail("Modul pružnosti E musí být větší než 0!", Field::GeneratorModulus);
+    const GeneratorNumbers numbers = generatorNumbers(*kind, input, sep);
+    if (numbers.fault) {
+        out.line.fault = numbers.fault;
+        return out;
+    }
+    request.station = numbers.station;
+    request.step = numbers.step;
+    if (numbers.modulus) {
         const auto inertia = parseNumber(project.section.inertia, sep);
         if (!inertia || !(*inertia > 0)) {
             return fail(project.section.inertia.empty()
@@ -116,7 +143,7 @@ SlotRequest slotRequest(const Project& project, std::string_view kindText, const
                             : "Moment setrvačnosti I průřezu musí být číslo větší než 0!",
                         Field::GeneratorCommand);
         }
-        request.ei = *modulus * 1000.0L * *inertia;  // MPa = 1000 kN/m²
+        request.ei = *numbers.modulus * 1000.0L * *inertia;  // MPa = 1000 kN/m²
     }
     out.line.station = input.station;
     out.line.parameters.kind = lineKindCode(*kind);
@@ -125,17 +152,11 @@ SlotRequest slotRequest(const Project& project, std::string_view kindText, const
     return out;
 }
 
+// The kind is the slot's: the kind box may have changed since, the stored
+// kind says only what the line was generated as.
 SlotRequest slotRequest(const Project& project, const QuantitySlot& slot, char sep)
 {
-    const auto kind = lineKindOfCode(slot.generator.kind);
-    if (!kind) {
-        SlotRequest out;
-        out.line = failed("Neznámý typ vygenerované příčinkové čáry „" + slot.generator.kind + "“!",
-                          Field::GeneratorCommand);
-        return out;
-    }
-    return slotRequest(project, kQuantityKindLabels[static_cast<size_t>(*kind)],
-                       {slot.station, slot.generator.step, slot.generator.modulus}, sep);
+    return slotRequest(project, slot.kindText, {slot.station, slot.generator.step, slot.generator.modulus}, sep);
 }
 
 // The slot's line generated again for the beam as it is, and whether the
@@ -178,11 +199,23 @@ SlotLine generateSlotLine(const Project& project, std::string_view kindText, con
 
 SlotLine regenerateSlotLine(const Project& project, const QuantitySlot& slot, char sep)
 {
+    return generateSlotLine(project, slot.kindText, {slot.station, slot.generator.step, slot.generator.modulus}, sep);
+}
+
+std::optional<Report> checkGeneratorParameters(const QuantitySlot& slot, char sep)
+{
     const auto kind = lineKindOfCode(slot.generator.kind);
     if (!kind)
-        return slotRequest(project, slot, sep).line;
-    return generateSlotLine(project, kQuantityKindLabels[static_cast<size_t>(*kind)],
-                            {slot.station, slot.generator.step, slot.generator.modulus}, sep);
+        return failed("Neznámý typ vygenerované příčinkové čáry „" + slot.generator.kind + "“!",
+                      Field::GeneratorCommand).fault;
+    const GeneratorNumbers numbers =
+        generatorNumbers(*kind, {slot.station, slot.generator.step, slot.generator.modulus}, sep);
+    if (numbers.fault)
+        return numbers.fault;
+    // "Vygenerovat" leaves this to the generator, whose message it is.
+    if (!(numbers.step > 0))
+        return failed("Krok musí být větší než 0!", Field::GeneratorStep).fault;
+    return std::nullopt;
 }
 
 std::vector<int> staleGeneratedSlots(const Project& project, char sep)

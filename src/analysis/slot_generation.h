@@ -54,8 +54,16 @@ struct SlotLine {
 // none for the shear force, at most 32750 points).
 SlotLine generateSlotLine(const Project& project, std::string_view kindText, const GeneratorInput& input, char sep);
 
-// The line a generated slot's parameters give for the beam as it is now.
+// The line a generated slot's parameters give for the beam as it is now, of
+// the kind the slot's kind box names.
 SlotLine regenerateSlotLine(const Project& project, const QuantitySlot& slot, char sep);
+
+// A generated slot's stored parameters judged as "Vygenerovat" judges what it
+// was given, without the beam: a known kind, X and H numbers, H above 0 and,
+// for deflection and rotation, E a number above 0. The fault's focus names the
+// parameter (GeneratorStation, GeneratorStep, GeneratorModulus; the kind
+// GeneratorCommand).
+std::optional<Report> checkGeneratorParameters(const QuantitySlot& slot, char sep);
 
 // Entered slots (numbers 1 to 5) whose line was generated and no longer
 // matches the beam: the beam kind, a span or (for w and φ) I changed since, so

@@ -10,6 +10,11 @@ std::string rowText(int row) { return formatInteger(row); }
 
 }  // namespace
 
+std::string notANumberMessage(std::string_view opening, int row)
+{
+    return std::string(opening) + rowText(row) + ".řádku neobsahuje číslo!";
+}
+
 std::optional<ColumnFault> findStationFault(const TextTable& table, int column, long double totalLength,
                                             char sep)
 {
@@ -18,7 +23,7 @@ std::optional<ColumnFault> findStationFault(const TextTable& table, int column, 
     for (int r = 1; r <= lastRow; ++r) {
         const auto station = parseNumber(table.cell(r, column), sep);
         if (!station)
-            return ColumnFault{std::string(kFirstColumnOpening) + rowText(r) + ".řádku neobsahuje číslo!", r};
+            return ColumnFault{notANumberMessage(kFirstColumnOpening, r), r};
         if (*station < 0.0L)
             return ColumnFault{"Staničení v " + rowText(r) + ".řádku musí být nezáporné!", r};
         if (*station > totalLength)
@@ -41,14 +46,21 @@ std::optional<std::string> checkStationColumn(const TextTable& table, int column
     return std::nullopt;
 }
 
-std::optional<std::string> checkNumberColumn(const TextTable& table, int column,
-                                             std::string_view opening, char sep)
+std::optional<ColumnFault> findNumberFault(const TextTable& table, int column, std::string_view opening, char sep)
 {
     const int lastRow = table.rowCount() - 1;
     for (int r = 1; r <= lastRow; ++r) {
         if (!parseNumber(table.cell(r, column), sep))
-            return std::string(opening) + rowText(r) + ".řádku neobsahuje číslo!";
+            return ColumnFault{notANumberMessage(opening, r), r};
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> checkNumberColumn(const TextTable& table, int column,
+                                             std::string_view opening, char sep)
+{
+    if (auto fault = findNumberFault(table, column, opening, sep))
+        return std::move(fault->message);
     return std::nullopt;
 }
 

@@ -18,6 +18,9 @@ namespace kvor {
 inline constexpr std::string_view kFirstColumnOpening = "Políčko v 1.sloupci a ";
 inline constexpr std::string_view kSecondColumnOpening = "Políčko v 2.sloupci a ";
 
+// A cell of `row` that holds no number: `opening` + row + ".řádku neobsahuje číslo!".
+std::string notANumberMessage(std::string_view opening, int row);
+
 // Stations of rows 1..n in `column`: each a number, not negative, not above
 // the total length (equal passes), and not below the station of the row before
 // (equal passes). Also used for the point table of a broken tendon.
@@ -33,9 +36,11 @@ std::optional<ColumnFault> findStationFault(const TextTable& table, int column, 
                                             char sep);
 
 // Every cell of rows 1..n in `column` is a number; the fault is
-// `opening` + row + ".řádku neobsahuje číslo!".
+// notANumberMessage(opening, row).
 std::optional<std::string> checkNumberColumn(const TextTable& table, int column,
                                              std::string_view opening, char sep);
+// The same check, with the row of the fault.
+std::optional<ColumnFault> findNumberFault(const TextTable& table, int column, std::string_view opening, char sep);
 
 // The check run when the focus leaves the entry table of the influence-line
 // dialog. The total beam length is obtained first, so a length text that is no

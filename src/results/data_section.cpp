@@ -222,6 +222,10 @@ constexpr std::array<std::string_view, 23> kKeys = {
     "file",      "points", "name",  "typeText",    "quantity", "tendons", "divisions",
     "station",   "generator"};
 
+// What version 1 does not know, and what a version-1 file holding it is told.
+constexpr std::array<std::string_view, 3> kVersion2Keys = {"station", "generator", "divisions"};
+constexpr const char* kBeyondVersion1 = " patří až do datové části verze 2, soubor je označen verzí 1";
+
 template <size_t N>
 bool isOneOf(std::string_view word, const std::array<std::string_view, N>& words)
 {
@@ -322,6 +326,15 @@ public:
     int integer(std::string_view key, int lowest, int highest)
     {
         return integerOf(key, keyLine(key, 1)[0], lowest, highest);
+    }
+    // An integer whose values above `highestV1` came with version 2.
+    int versionedInteger(std::string_view key, int lowest, int highestV1, int highestV2)
+    {
+        const std::string_view value = keyLine(key, 1)[0];
+        const int result = integerOf(key, value, lowest, highestV2);
+        if (version_ < 2 && result > highestV1)
+            fail(lineNumber_, "hodnota " + quoted(value) + " položky " + quoted(key) + kBeyondVersion1);
+        return result;
     }
 
     std::string text(std::string_view field) { return unescape(field); }
@@ -442,6 +455,8 @@ private:
                 fail(lastTable_.countLine, rowCountMismatch(lastTable_.rows));
         }
         std::string_view found = fields_[0];
+        if (version_ < 2 && isOneOf(found, kVersion2Keys))
+            fail(lineNumber_, "položka " + quoted(found) + kBeyondVersion1);
         if (found.starts_with('[') && !isOneOf(found, kSectionNames))
             fail(lineNumber_, "neznámá sekce " + quoted(line_));
         fail(lineNumber_, "očekáváno " + quoted(what) + ", nalezeno " + quoted(line_));
@@ -527,13 +542,15 @@ void readQuantity(SectionReader& r, QuantitySlot& slot, int k, SlotItemLines& at
     at.status = r.line();
     slot.draw = r.flag("draw");
     at.draw = r.line();
-    slot.entryMode = static_cast<EntryMode>(r.integer("mode", -1, r.version() >= 2 ? 2 : 1));
+    slot.entryMode = static_cast<EntryMode>(r.versionedInteger("mode", -1, 1, 2));
     at.modeOrType = r.line();
     slot.sourceFile = r.keyText("file");
     if (r.version() >= 2) {
         slot.station = r.numberText(r.keyLine("station", 1)[0]);
+        at.station = r.line();
         if (slot.entryMode == EntryMode::Generated) {
             const auto& g = r.keyLine("generator", 3);
+            at.generator = r.line();
             const std::string kind = r.text(g[0]);
             if (!lineKindOfCode(kind))
                 r.badValueOf("generator", g[0]);
@@ -560,11 +577,12 @@ void readTendon(SectionReader& r, TendonSlot& slot, int k, SlotItemLines& at)
     at.status = r.line();
     slot.draw = r.flag("draw");
     at.draw = r.line();
-    slot.type = static_cast<TendonType>(r.integer("type", -1, 4));
+    slot.type = static_cast<TendonType>(r.versionedInteger("type", -1, 1, 4));
     at.modeOrType = r.line();
     const bool parabolic = isParabolicType(slot.type);
     if (parabolic) {
         slot.divisions = r.keyText("divisions");
+        at.divisions = r.line();
         slot.points.setColCount(kParabolicTendonColumns);
     }
     if (slot.type != TendonType::None)

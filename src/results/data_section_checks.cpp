@@ -1,5 +1,6 @@
 #include "results/data_section_checks.h"
 
+#include "analysis/slot_generation.h"
 #include "influence/entry_table.h"
 #include "influence/table_checks.h"
 #include "model/error.h"
@@ -7,6 +8,8 @@
 #include "tendons/stored_tendon_check.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace kvor {
 
@@ -20,10 +23,6 @@ std::optional<std::string> messageOf(const std::optional<Report>& report)
 {
     return report ? std::optional(report->message) : std::nullopt;
 }
-std::optional<std::string> messageOf(const Reports& reports)
-{
-    return reports.empty() ? std::nullopt : std::optional(reports.front().message);
-}
 
 // The first fault a window's check reports, placed at `line`. The check's
 // conversion failure (a length or fibre distance that is no number) is its
@@ -36,6 +35,44 @@ Fault checkAt(int line, Check&& check)
             return at(line, std::move(*message));
     } catch (const Error& e) {
         return at(line, e.what());
+    }
+    return std::nullopt;
+}
+
+// A fault in row `row` (1-based; 0: none) of the table whose count stands on
+// `countLine`: the row's own line. The dialog names a cell that holds no
+// number by its grid column; the file names the cell's field.
+Fault inRow(int countLine, int rows, int row, std::string message, std::string_view field)
+{
+    if (row < 1 || row > rows)
+        return at(countLine, std::move(message));
+    for (std::string_view opening : {kFirstColumnOpening, kSecondColumnOpening})
+        if (message == notANumberMessage(opening, row))
+            message = notANumberMessage(std::string(field) + " v ", row);
+    return at(countLine + row, std::move(message));
+}
+
+// The fields of a store table's columns, as a file reader names them.
+constexpr std::array<std::string_view, 2> kLineFields = {"Staničení", "Pořadnice"};
+constexpr std::array<std::string_view, 4> kTendonFields = {"Staničení", "Excentricita", "Předpínací síla",
+                                                           "Excentricita uprostřed úseku"};
+
+// The table check of the influence-line dialog, first fault only: stations, then ordinates.
+Fault checkLineTable(const BeamModel& beam, const TextTable& line, int countLine, char sep)
+{
+    const int rows = line.rowCount() - 1;
+    try {
+        const long double total = totalBeamLength(beam, sep);
+        std::optional<ColumnFault> fault = findStationFault(line, 0, total, sep);
+        int column = 0;
+        if (!fault) {
+            fault = findNumberFault(line, 1, kSecondColumnOpening, sep);
+            column = 1;
+        }
+        if (fault)
+            return inRow(countLine, rows, fault->row, std::move(fault->message), kLineFields[column]);
+    } catch (const Error& e) {
+        return at(countLine, e.what());
     }
     return std::nullopt;
 }
@@ -97,6 +134,22 @@ Fault checkSlots(const std::array<Slot, kSlotCount>& slots, const std::array<Slo
     return std::nullopt;
 }
 
+// The station X and, for a generated line, its parameters.
+Fault checkStation(const Project& project, const QuantitySlot& slot, const SlotItemLines& line,
+                   const std::string& name, char sep)
+{
+    if (Fault f = checkAt(line.station, [&] { return checkSectionStation(project.beam, slot.station, sep); }))
+        return f;
+    if (slot.entryMode != EntryMode::Generated)
+        return std::nullopt;
+    if (std::optional<Report> fault = checkGeneratorParameters(slot, sep))
+        return at(fault->focus == Field::GeneratorStation ? line.station : line.generator, fault->message);
+    const std::optional<LineKind> kind = lineKindOfCode(slot.generator.kind);
+    if (kind && !lineNeedsStiffness(*kind) && !slot.generator.modulus.empty())
+        return at(line.generator, name + "modul pružnosti E se ukládá jen u průhybu a pootočení");
+    return std::nullopt;
+}
+
 Fault checkQuantities(const Project& project, const DataSectionLines& lines, char sep)
 {
     return checkSlots(project.quantities, lines.quantities, "příčinková čára",
@@ -105,10 +158,11 @@ Fault checkQuantities(const Project& project, const DataSectionLines& lines, cha
                               return std::nullopt;
                           if (slot.entryMode == EntryMode::None)
                               return at(line.modeOrType, name + "zadaná čára nemá způsob zadání");
+                          if (Fault f = checkStation(project, slot, line, name, sep))
+                              return f;
                           if (Fault f = checkAt(line.points, [&] { return checkLineEntered(slot.line); }))
                               return f;
-                          return checkAt(line.points,
-                                         [&] { return checkInfluenceTable(project.beam, slot.line, sep); });
+                          return checkLineTable(project.beam, slot.line, line.points, sep);
                       });
 }
 
@@ -123,9 +177,21 @@ Fault checkTendons(const Project& project, const DataSectionLines& lines, char s
                           // The type box is locked while the slot is entered: it names the stored type.
                           if (tendonTypeOf(slot.typeText) != slot.type)
                               return at(line.typeText, name + "typ kabelu neodpovídá uloženému tvaru kabelu");
-                          return checkAt(line.points, [&] {
-                              return checkStoredTendon(slot, project.beam, project.section, sep);
-                          });
+                          std::optional<TendonFault> fault;
+                          try {
+                              fault = checkStoredTendon(slot, project.beam, project.section, sep);
+                          } catch (const Error& e) {
+                              return at(line.points, e.what());
+                          }
+                          if (!fault)
+                              return std::nullopt;
+                          // D and the size of its polygon are the divisions line's.
+                          const Field focus = fault->report.focus;
+                          if (focus == Field::ParabolaDivisions || focus == Field::ParabolaTableDivisions)
+                              return at(line.divisions, std::move(fault->report.message));
+                          const int column = std::clamp(fault->column, 0, static_cast<int>(kTendonFields.size()) - 1);
+                          return inRow(line.points, slot.points.rowCount() - 1, fault->row,
+                                       std::move(fault->report.message), kTendonFields[column]);
                       });
 }
 

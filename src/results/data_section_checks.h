@@ -13,10 +13,14 @@
 //     "Kreslit" only on an entered slot; an entered influence line with its
 //     entry mode, an entered tendon with the type that its type text names;
 //   - each slot marked entered: its influence line as "Zpět" and the table
-//     check of the influence-line dialog judge it; its tendon definition as
-//     checkStoredTendon judges it.
+//     check of the influence-line dialog judge it, the station X of its section
+//     as the dialog's X check, and a generated line's parameters as
+//     "Vygenerovat" (X, the step and, for deflection and rotation, E); its
+//     tendon definition as checkStoredTendon judges it.
 // A check's conversion failure (a fibre distance that is no number) counts as
-// its fault.
+// its fault. A fault in a table names the line of the row at fault, and a cell
+// that holds no number by its field ("Pořadnice v 3.řádku …"), not by the
+// dialog's grid column.
 
 #include "model/project.h"
 
@@ -34,7 +38,10 @@ struct SlotItemLines {
     int status = 0;
     int draw = 0;
     int modeOrType = 0;  // "mode" of a quantity, "type" of a tendon
-    int points = 0;      // the count line of the point table
+    int station = 0;     // quantities only
+    int generator = 0;   // quantities only
+    int divisions = 0;   // tendons only
+    int points = 0;      // the count line of the point table; row r stands on line points + r
 };
 
 struct DataSectionLines {

@@ -45,15 +45,15 @@ TendonFault inTable(std::string message, Field table, int row, int column)
     return {Report{std::move(message), Beep::AfterMessage, table, std::nullopt}, row, column};
 }
 
-std::string rowOf(std::string_view opening, int row)
-{
-    return std::string(opening) + formatInteger(row) + ".řádku neobsahuje číslo!";
-}
-
 struct Fibres {
     long double bottom;
     long double top;
     bool inside(long double e) const { return e >= top && e <= bottom; }
+    // "od e_h = -0,6 do e_d = 0,6 m": where a tendon may lie.
+    std::string reach(char sep) const
+    {
+        return "od e_h = " + formatNumber(top, sep) + " do e_d = " + formatNumber(bottom, sep) + " m";
+    }
 };
 
 Fibres fibresOf(const CrossSection& section, char sep)
@@ -76,11 +76,12 @@ std::optional<TendonFault> checkBulge(TendonType type, const TextTable& store, i
         for (int j = 1; j < divisions; ++j, ++row) {
             if (fibres.inside(toNumber(polygon.cell(row, kEccentricity), sep)))
                 continue;
+            const std::string limits = ", kabel musí ležet " + fibres.reach(sep);
             if (type == TendonType::SimpleParabolic)
-                return TendonFault{
-                    Report{"Parabola kabelu vybíhá mimo průřez nosníku!!!", Beep::BeforeMessage, kMid, std::nullopt},
-                    0, -1};
-            return inTable("Parabola " + formatInteger(k) + ".úseku kabelu vybíhá mimo průřez nosníku!",
+                return TendonFault{Report{"Parabola kabelu vybíhá mimo průřez nosníku" + limits + "!!!",
+                                          Beep::BeforeMessage, kMid, std::nullopt},
+                                   0, -1};
+            return inTable("Parabola " + formatInteger(k) + ".úseku kabelu vybíhá mimo průřez nosníku" + limits + "!",
                            kSegmentTable, k, kSegmentMid);
         }
     }
@@ -152,7 +153,7 @@ std::optional<TendonFault> checkParabolicPoints(const TextTable& store, const Be
     for (int r = 1; r <= n; ++r) {
         const auto e = parseNumber(store.cell(r, kEccentricity), sep);
         if (!e)
-            return inTable(rowOf(kSecondColumnOpening, r), kPointTable, r, kEccentricity);
+            return inTable(notANumberMessage(kSecondColumnOpening, r), kPointTable, r, kEccentricity);
         if (!fibres.inside(*e))
             return inTable(kOutsideSection, kPointTable, r, kEccentricity);
     }
@@ -168,7 +169,7 @@ std::optional<TendonFault> checkParabolicSegments(TendonType type, const TextTab
         const bool parabolic = segmentIsParabolic(store, type, k);
         const auto force = parseNumber(store.cell(k, kForceColumn), sep);
         if (!force)
-            return inTable(rowOf(kFirstColumnOpening, k), kSegmentTable, k, kSegmentForce);
+            return inTable(notANumberMessage(kFirstColumnOpening, k), kSegmentTable, k, kSegmentForce);
         // A straight segment of a combined tendon follows the broken tendon, whose
         // segment force 0 passes; a parabola carries a compression force.
         if (parabolic ? *force >= 0 : *force > 0)
@@ -181,9 +182,11 @@ std::optional<TendonFault> checkParabolicSegments(TendonType type, const TextTab
                            k, kSegmentMid);
         const auto mid = parseNumber(midText, sep);
         if (!mid)
-            return inTable(rowOf(kSecondColumnOpening, k), kSegmentTable, k, kSegmentMid);
+            return inTable(notANumberMessage(kSecondColumnOpening, k), kSegmentTable, k, kSegmentMid);
         if (!fibres.inside(*mid))
-            return inTable(kOutsideSection, kSegmentTable, k, kSegmentMid);
+            return inTable("Excentricita uprostřed " + formatInteger(k) + ".úseku musí ležet v průřezu, " +
+                               fibres.reach(sep) + "!",
+                           kSegmentTable, k, kSegmentMid);
         // A parabola needs a run; only a straight segment may stand vertical.
         const auto from = parseNumber(store.cell(k, kStation), sep);
         const auto to = parseNumber(store.cell(k + 1, kStation), sep);

@@ -19,20 +19,12 @@
 #include "model/project.h"
 #include "model/report.h"
 #include "model/text_table.h"
+#include "tendons/tendon_checks.h"
 
 #include <optional>
 #include <string_view>
 
 namespace kvor {
-
-// A fault and, for a table, the cell at fault.
-struct TendonFault {
-    Report report;
-    int row = 0;      // table row, 1-based; 0 for a field
-    int column = -1;  // table column; -1 for a field
-
-    bool operator==(const TendonFault&) const = default;
-};
 
 // The inputs of the parabolic panels.
 namespace parabolic_fields {

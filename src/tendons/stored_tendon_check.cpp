@@ -1,7 +1,7 @@
 #include "tendons/stored_tendon_check.h"
 
 #include "tendons/parabolic_checks.h"
-#include "tendons/tendon_checks.h"
+#include "tendons/parabolic_polygon.h"
 #include "tendons/tendon_dialog_state.h"
 #include "tendons/tendon_store.h"
 
@@ -11,58 +11,102 @@ namespace kvor {
 
 namespace {
 
+using Fault = std::optional<TendonFault>;
+
+constexpr int kStation = 0;
 constexpr int kEccentricity = 1;
 constexpr int kForce = 2;
 
-Reports fault(std::string message)
+TendonFault fault(std::string message, int row = 0, int column = -1)
 {
-    return {Report{std::move(message), Beep::None, {}, std::nullopt}};
+    return {Report{std::move(message), Beep::None, {}, std::nullopt}, row, column};
 }
 
-void append(Reports& to, Reports more)
+// The first report of a field check, placed at the store's cell of that field.
+Fault atCell(const Reports& reports, int row, int column)
 {
-    to.insert(to.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+    if (reports.empty())
+        return std::nullopt;
+    return TendonFault{reports.front(), row, column};
 }
 
-Reports checkStraight(const TendonSlot& slot, const BeamModel& beam, const CrossSection& section, char sep)
+Fault checkStraight(const TendonSlot& slot, const BeamModel& beam, const CrossSection& section, char sep)
 {
     const TextTable& store = slot.points;
     if (store.rowCount() != 3)
         return fault("přímý kabel má mít právě 2 body");
-    if (store.cell(1, kEccentricity) != store.cell(2, kEccentricity) ||
-        store.cell(1, kForce) != store.cell(2, kForce))
-        return fault("přímý kabel má mít v obou bodech stejnou excentricitu i předpínací sílu");
+    if (store.cell(1, kEccentricity) != store.cell(2, kEccentricity))
+        return fault("přímý kabel má mít v obou bodech stejnou excentricitu i předpínací sílu", 2, kEccentricity);
+    if (store.cell(1, kForce) != store.cell(2, kForce))
+        return fault("přímý kabel má mít v obou bodech stejnou excentricitu i předpínací sílu", 2, kForce);
     const StraightTendonInput input = straightInputFromStore(slot);
     TendonSlot scratch;
     if (auto incomplete = storeTendon(scratch, input))
-        return {*incomplete};
-    Reports reports = checkFirstAnchorage(input.s1, beam, sep);
-    append(reports, checkSecondAnchorage(input.s1, input.s2, beam, sep));
-    append(reports, checkEccentricity(input.e, section, sep));
-    append(reports, checkForce(input.n, sep));
-    return reports;
+        return TendonFault{*incomplete, 0, -1};
+    if (Fault f = atCell(checkFirstAnchorage(input.s1, beam, sep), 1, kStation))
+        return f;
+    if (Fault f = atCell(checkSecondAnchorage(input.s1, input.s2, beam, sep), 2, kStation))
+        return f;
+    if (Fault f = atCell(checkEccentricity(input.e, section, sep), 1, kEccentricity))
+        return f;
+    return atCell(checkForce(input.n, sep), 1, kForce);
 }
 
-Reports checkBroken(const TendonSlot& slot, const BeamModel& beam, const CrossSection& section, char sep)
+Fault checkBroken(const TendonSlot& slot, const BeamModel& beam, const CrossSection& section, char sep)
 {
     const TextTable& store = slot.points;
     const int m = store.rowCount() - 1;
     if (m < kMinPointCount || m > kMaxPointCount)
         return fault("lomený kabel má mít 2 až " + std::to_string(kMaxPointCount) + " bodů");
     if (store.cell(m, kForce) != store.cell(m - 1, kForce))
-        return fault("poslední bod lomeného kabelu má mít předpínací sílu posledního úseku");
+        return fault("poslední bod lomeného kabelu má mít předpínací sílu posledního úseku", m, kForce);
     TextTable points, forces;
     loadBrokenTendonTables(slot, points, forces);
     if (auto incomplete = incompleteBrokenTendon(BrokenTendonInput{points, forces}))
-        return {*incomplete};
-    Reports reports = checkPointTable(points, beam, section, sep);
-    append(reports, checkSegmentForces(forces, sep));
-    return reports;
+        return TendonFault{*incomplete, 0, -1};
+    // The point table holds the store's stations and eccentricities row for
+    // row, the force table the force of the segment starting at each row.
+    std::vector<TendonFault> pointFaults = findPointTableFaults(points, beam, section, sep);
+    if (!pointFaults.empty())
+        return std::move(pointFaults.front());
+    if (Fault f = findSegmentForceFault(forces, sep)) {
+        f->column = kForce;
+        return f;
+    }
+    return std::nullopt;
+}
+
+// A parabolic tendon's fault on the store's cells: its point table holds the
+// stations and eccentricities, its segment table the force and the
+// mid-eccentricity of the segment starting at each row; of the type 2 fields,
+// the first point's and the segment's sit in row 1, the second point's in row 2.
+Fault checkParabolic(const TendonSlot& slot, const BeamModel& beam, const CrossSection& section, char sep)
+{
+    using namespace parabolic_fields;
+    Fault found = checkParabolicTendon(slot.type, slot.points, slot.divisions, beam, section, sep);
+    if (!found)
+        return std::nullopt;
+    TendonFault& f = *found;
+    const Field at = f.report.focus;
+    if (at == kSegmentTable)
+        f.column = f.column == 0 ? kForce : kMidEccentricityColumn;
+    else if (at == kX1 || at == kX2)
+        f = {f.report, at == kX1 ? 1 : 2, kStation};
+    else if (at == kE1 || at == kE2)
+        f = {f.report, at == kE1 ? 1 : 2, kEccentricity};
+    else if (at == kMid)
+        f = {f.report, 1, kMidEccentricityColumn};
+    else if (at == parabolic_fields::kForce)
+        f = {f.report, 1, kForce};
+    else if (at != kPointTable)
+        f = {f.report, 0, -1};  // D, the point count, the polygon's size
+    return found;
 }
 
 }  // namespace
 
-Reports checkStoredTendon(const TendonSlot& slot, const BeamModel& beam, const CrossSection& section, char sep)
+std::optional<TendonFault> checkStoredTendon(const TendonSlot& slot, const BeamModel& beam,
+                                             const CrossSection& section, char sep)
 {
     switch (slot.type) {
     case TendonType::Straight:
@@ -72,9 +116,7 @@ Reports checkStoredTendon(const TendonSlot& slot, const BeamModel& beam, const C
     case TendonType::None:
         return fault("kabel nemá zvolený typ");
     default:
-        if (auto found = checkParabolicTendon(slot.type, slot.points, slot.divisions, beam, section, sep))
-            return {found->report};
-        return {};
+        return checkParabolic(slot, beam, section, sep);
     }
 }
 

@@ -4,7 +4,9 @@
 // dialog (a project file).
 
 #include "model/project.h"
-#include "model/report.h"
+#include "tendons/tendon_checks.h"
+
+#include <optional>
 
 namespace kvor {
 
@@ -16,10 +18,12 @@ namespace kvor {
 //   - the test of "Zpět" (no empty parameter);
 //   - every field and table check of the dialog, in the order of the fields.
 // A parabolic tendon (types 2 to 4) is judged by checkParabolicTendon. Returns
-// the faults in that order (empty: the definition could have been stored so).
+// the first fault (nothing: the definition could have been stored so) with the
+// cell it names: row and column of the store table, row 0 and column -1 when
+// it names the definition as a whole (its layout, D, the size of its polygon).
 // Like the dialog's checks, throws kvor::Error when the beam length or a fibre
 // distance of the section is no number.
-Reports checkStoredTendon(const TendonSlot& slot, const BeamModel& beam, const CrossSection& section,
-                          char sep);
+std::optional<TendonFault> checkStoredTendon(const TendonSlot& slot, const BeamModel& beam,
+                                             const CrossSection& section, char sep);
 
 }  // namespace kvor

@@ -90,45 +90,64 @@ Reports checkForce(std::string_view forceText, char sep)
     return {};
 }
 
-Reports checkPointTable(const TextTable& points, const BeamModel& beam, const CrossSection& section, char sep)
+std::vector<TendonFault> findPointTableFaults(const TextTable& points, const BeamModel& beam,
+                                              const CrossSection& section, char sep)
 {
     const long double eBottom = toNumber(section.eBottom, sep);
     const long double eTop = toNumber(section.eTop, sep);
     const long double total = totalBeamLength(beam, sep);
 
-    Reports reports;
-    if (auto fault = checkStationColumn(points, 0, total, sep))
-        reports.push_back({std::move(*fault), Beep::AfterMessage, kPointTable, std::nullopt});
+    std::vector<TendonFault> faults;
+    auto fault = [&faults](std::string message, int row, int column) {
+        faults.push_back({{std::move(message), Beep::AfterMessage, kPointTable, std::nullopt}, row, column});
+    };
+    if (auto station = findStationFault(points, 0, total, sep))
+        fault(std::move(station->message), station->row, 0);
 
     const int n = points.rowCount() - 1;
     for (int r = 1; r <= n; ++r) {
         const auto e = parseNumber(points.cell(r, 1), sep);
         if (!e) {
-            reports.push_back({std::string(kSecondColumnOpening) + formatInteger(r) + ".řádku neobsahuje číslo!",
-                               Beep::AfterMessage, kPointTable, std::nullopt});
+            fault(notANumberMessage(kSecondColumnOpening, r), r, 1);
             break;
         }
         if (*e < eTop || *e > eBottom) {
-            reports.push_back({"Bod kabelu nesmí ležet mimo průřez nosníku", Beep::AfterMessage, kPointTable,
-                               std::nullopt});
+            fault("Bod kabelu nesmí ležet mimo průřez nosníku", r, 1);
             break;
         }
     }
+    return faults;
+}
+
+Reports checkPointTable(const TextTable& points, const BeamModel& beam, const CrossSection& section, char sep)
+{
+    Reports reports;
+    for (TendonFault& f : findPointTableFaults(points, beam, section, sep))
+        reports.push_back(std::move(f.report));
     return reports;
 }
 
-Reports checkSegmentForces(const TextTable& forces, char sep)
+std::optional<TendonFault> findSegmentForceFault(const TextTable& forces, char sep)
 {
+    auto fault = [](std::string message, int row) {
+        return TendonFault{{std::move(message), Beep::AfterMessage, kForceTable, std::nullopt}, row, 0};
+    };
     const int k = forces.rowCount();
     for (int r = 1; r <= k - 1; ++r) {
         const auto force = parseNumber(forces.cell(r, 0), sep);
         if (!force)
-            return one(std::string(kFirstColumnOpening) + formatInteger(r) + ".řádku neobsahuje číslo!",
-                       Beep::AfterMessage, kForceTable);
+            return fault(notANumberMessage(kFirstColumnOpening, r), r);
         // Unlike a straight tendon's force, a segment force of 0 passes.
         if (*force > 0)
-            return one("Předpínací síla musí být zadána jako záporná-tlaková!", Beep::AfterMessage, kForceTable);
+            return fault("Předpínací síla musí být zadána jako záporná-tlaková!", r);
     }
+    return std::nullopt;
+}
+
+Reports checkSegmentForces(const TextTable& forces, char sep)
+{
+    if (auto f = findSegmentForceFault(forces, sep))
+        return {std::move(f->report)};
     return {};
 }
 

@@ -18,9 +18,20 @@
 #include "model/report.h"
 #include "model/text_table.h"
 
+#include <optional>
 #include <string_view>
+#include <vector>
 
 namespace kvor {
+
+// A fault and, for a table, the cell at fault.
+struct TendonFault {
+    Report report;
+    int row = 0;      // table row, 1-based; 0 for a field
+    int column = -1;  // table column; -1 for a field
+
+    bool operator==(const TendonFault&) const = default;
+};
 
 // s1 of a straight tendon: a number, not negative, below the total length.
 Reports checkFirstAnchorage(std::string_view s1, const BeamModel& beam, char sep);
@@ -41,9 +52,14 @@ Reports checkForce(std::string_view force, char sep);
 // that found, the eccentricities. Up to two reports, stations first.
 Reports checkPointTable(const TextTable& points, const BeamModel& beam, const CrossSection& section,
                         char sep);
+// The same faults with their cells.
+std::vector<TendonFault> findPointTableFaults(const TextTable& points, const BeamModel& beam,
+                                              const CrossSection& section, char sep);
 
 // Segment force table of a broken tendon (row 0 heading, rows 1..m-1 forces):
 // every force a number not above 0 (a segment force of 0 passes).
 Reports checkSegmentForces(const TextTable& forces, char sep);
+// The same fault with its cell.
+std::optional<TendonFault> findSegmentForceFault(const TextTable& forces, char sep);
 
 }  // namespace kvor

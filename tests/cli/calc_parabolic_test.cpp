@@ -96,13 +96,13 @@ TEST(CalcParabolic, AFaultOfTheDefinitionEndsTheRunWithItsMessage)
     const CalcRun run = runCalc({saveAs(p, folder.path(), "bulge.txt", ',')});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    // The reader judges the definition as the dialog would, and names the line of its table.
-    EXPECT_EQ(run.firstErrLine(),
-              "Soubor projektu je poškozen na řádku 141: Parabola 1.úseku kabelu vybíhá mimo průřez nosníku!");
+    // The reader judges the definition as the dialog would, and names the line of the segment's row.
+    EXPECT_EQ(run.firstErrLine(), "Soubor projektu je poškozen na řádku 142: Parabola 1.úseku kabelu vybíhá mimo "
+                                  "průřez nosníku, kabel musí ležet od e_h = -0,4 do e_d = 0,4 m!");
 
     p.tendons[0].divisions = "0";
     EXPECT_EQ(runCalc({saveAs(p, folder.path(), "d.txt", ',')}).firstErrLine(),
-              "Soubor projektu je poškozen na řádku 141: Počet dělení paraboly musí být celé číslo od 1 do 1000!!!");
+              "Soubor projektu je poškozen na řádku 140: Počet dělení paraboly musí být celé číslo od 1 do 1000!!!");
 }
 
 }  // namespace kvor::testing

@@ -244,14 +244,13 @@ const Damage kDamages[] = {
      "zadaná čára nemá způsob zadání"},
     {"descending stations",
      [](std::vector<std::string>& l) {
-         replaceAfter(l, "[quantity]\t2", "5,25\t1,3125", "23\t1,3125");
-         return lineNumberOf(l, "points\t3", lineNumberOf(l, "[quantity]\t2"));
+         return replaceAfter(l, "[quantity]\t2", "5,25\t1,3125", "23\t1,3125");
      },
      "Staničení nesmí být zadáváno sestupně, staničení v 3.řádku je menší než v 2.řádku!"},
     {"a member of 1E-300 leaves the lines beyond the beam",
      [](std::vector<std::string>& l) {
          replaceAfter(l, "[beam]", "1\t10", "1\t1E-300");
-         return lineNumberOf(l, "points\t3", lineNumberOf(l, "[quantity]\t1"));
+         return lineNumberOf(l, "points\t3", lineNumberOf(l, "[quantity]\t1")) + 3;  // the row at fault
      },
      "Staničení v 3.řádku nemůže být větší než celková délka nosníku!"},
     {"member of length 0",
@@ -269,35 +268,54 @@ const Damage kDamages[] = {
      "tabulka prutů má mít 2 až 15 prutů"},
     {"straight tendon beyond the beam",
      [](std::vector<std::string>& l) {
-         replaceAfter(l, "[tendon]\t1", "22,5\t0,2\t-1500", "40\t0,2\t-1500");
-         return lineNumberOf(l, "points\t2", lineNumberOf(l, "[tendon]\t1"));
+         return replaceAfter(l, "[tendon]\t1", "22,5\t0,2\t-1500", "40\t0,2\t-1500");
      },
      "Staničení nemůže být větší než celková délka nosníku!!!"},
     {"positive force",
      [](std::vector<std::string>& l) {
-         replaceAfter(l, "[tendon]\t1", "0\t0,2\t-1500", "0\t0,2\t1500");
          replaceAfter(l, "[tendon]\t1", "22,5\t0,2\t-1500", "22,5\t0,2\t1500");
-         return lineNumberOf(l, "points\t2", lineNumberOf(l, "[tendon]\t1"));
+         return replaceAfter(l, "[tendon]\t1", "0\t0,2\t-1500", "0\t0,2\t1500");
      },
      "Předpínací síla musí být zadána jako záporná-tlaková!!!"},
     {"straight tendon whose points differ in force",
      [](std::vector<std::string>& l) {
-         replaceAfter(l, "[tendon]\t1", "22,5\t0,2\t-1500", "22,5\t0,2\t-1400");
-         return lineNumberOf(l, "points\t2", lineNumberOf(l, "[tendon]\t1"));
+         return replaceAfter(l, "[tendon]\t1", "22,5\t0,2\t-1500", "22,5\t0,2\t-1400");
      },
      "přímý kabel má mít v obou bodech stejnou excentricitu i předpínací sílu"},
     {"broken tendon outside the section",
      [](std::vector<std::string>& l) {
-         replaceAfter(l, "[tendon]\t2", "8\t0,25\t-1190", "8\t0,5\t-1190");
-         return lineNumberOf(l, "points\t4", lineNumberOf(l, "[tendon]\t2"));
+         return replaceAfter(l, "[tendon]\t2", "8\t0,25\t-1190", "8\t0,5\t-1190");
      },
      "Bod kabelu nesmí ležet mimo průřez nosníku"},
     {"broken tendon whose last point has another force",
      [](std::vector<std::string>& l) {
-         replaceAfter(l, "[tendon]\t2", "22,5\t0\t-1180", "22,5\t0\t-1000");
-         return lineNumberOf(l, "points\t4", lineNumberOf(l, "[tendon]\t2"));
+         return replaceAfter(l, "[tendon]\t2", "22,5\t0\t-1180", "22,5\t0\t-1000");
      },
      "poslední bod lomeného kabelu má mít předpínací sílu posledního úseku"},
+    // A cell that holds no number: its row's line, its field and row.
+    {"broken tendon force that is no number",
+     [](std::vector<std::string>& l) { return replaceAfter(l, "[tendon]\t2", "8\t0,25\t-1190", "8\t0,25\t-1190kN"); },
+     ": Předpínací síla v 2.řádku neobsahuje číslo!"},
+    {"broken tendon eccentricity that is no number",
+     [](std::vector<std::string>& l) { return replaceAfter(l, "[tendon]\t2", "14,5\t0,25\t-1180", "14,5\tx\t-1180"); },
+     ": Excentricita v 3.řádku neobsahuje číslo!"},
+    {"ordinate that is no number",
+     [](std::vector<std::string>& l) { return replaceAfter(l, "[quantity]\t2", "5,25\t1,3125", "5,25\tabc"); },
+     ": Pořadnice v 2.řádku neobsahuje číslo!"},
+    {"station that is no number",
+     [](std::vector<std::string>& l) { return replaceAfter(l, "[quantity]\t1", "0\t0", "O\t0"); },
+     ": Staničení v 1.řádku neobsahuje číslo!"},
+    // What version 2 brought, in a file marked version 1.
+    {"station line in a version 1 file",
+     [](std::vector<std::string>& l) {
+         const int n = lineNumberOf(l, "file\t", lineNumberOf(l, "[quantity]\t1")) + 1;
+         l.insert(l.begin() + n - 1, "station\t5");
+         return n;
+     },
+     ": položka „station“ patří až do datové části verze 2, soubor je označen verzí 1"},
+    {"parabolic type in a version 1 file",
+     [](std::vector<std::string>& l) { return replaceAfter(l, "[tendon]\t3", "type\t-1", "type\t2"); },
+     ": hodnota „2“ položky „type“ patří až do datové části verze 2, soubor je označen verzí 1"},
     {"type text that names another type",
      [](std::vector<std::string>& l) {
          return replaceAfter(l, "[tendon]\t1", "typeText\tp\xF8\xEDm\xFD kabel", "typeText\tlomen\xFD kabel");
@@ -312,7 +330,7 @@ const Damage kDamages[] = {
          l[static_cast<size_t>(n) + 4] = "points\t2";
          l.erase(l.begin() + n + 5, l.begin() + n + 5 + 11);
          l.insert(l.begin() + n + 5, {"0\t0,1\t-1000\t0,2", "20\t0,1\t-1000\t"});
-         return n + 5;
+         return n + 4;  // the divisions line
      },
      "Počet dělení paraboly musí být celé číslo od 1 do 1000!!!"},
 };

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -111,6 +113,69 @@ TEST(DataSectionVersion, DamagedVersionLinesAreRefused)
     EXPECT_NE(damage("[data]\t2", "[data]\t3").find("nepodporovaná verze datové části"), std::string::npos);
     // Version 1 knows no mode 2 and no station line.
     EXPECT_NE(damage("[data]\t2", "[data]\t1").find("Soubor projektu je poškozen"), std::string::npos);
+}
+
+// The station X and a generated line's parameters are judged as the dialog
+// judges them, and a version-1 file holds nothing of version 2; each fault
+// names the line it stands on.
+TEST(DataSectionVersion, StationsGeneratorsAndVersion2ContentAreCheckedOnTheirLines)
+{
+    const std::string v2 = encodeProjectFile(withGeneratedLine(), SaveVariant::InputOnly, ',');
+    struct Case {
+        std::string from, to;  // the first `from` is replaced; the message names its line
+        std::string message;
+    };
+    const std::string beyondBeam = "Staničení posuzovaného průřezu X musí ležet na nosníku, od 0 do 27,5 m!";
+    const std::string notNumber = "Staničení posuzovaného průřezu X musí být zadáno jako číslo!";
+    const std::string v1 = " patří až do datové části verze 2, soubor je označen verzí 1";
+    const std::vector<Case> cases = {
+        {"station\t\r\npoints\t3", "station\t27,5000000001\r\npoints\t3", beyondBeam},  // a typed line
+        {"station\t5", "station\t-1", beyondBeam},
+        {"station\t5", "station\t1E308", beyondBeam},
+        {"station\t5", "station\tabc", notNumber},
+        {"station\t5", "station\tNaN", notNumber},
+        {"station\t5", "station\t5\\n", notNumber},  // an escaped line break: still one line
+        {"station\t5", "station\t", "Staničení X musí být zadáno jako číslo!"},  // a generated line knows X
+        {"generator\tw\t2,5", "generator\tw\tNaN", "Krok musí být zadán jako číslo!"},
+        {"generator\tw\t2,5", "generator\tw\t", "Krok musí být zadán jako číslo!"},
+        {"generator\tw\t2,5", "generator\tw\t-1", "Krok musí být větší než 0!"},
+        {"generator\tw\t2,5\t30000", "generator\tw\t2,5\tabc", "Modul pružnosti E musí být zadán jako číslo!"},
+        {"generator\tw\t2,5\t30000", "generator\tw\t2,5\t", "Zadejte modul pružnosti E!"},
+        {"generator\tw\t2,5\t30000", "generator\tM\t2,5\t30000",
+         "2. příčinková čára: modul pružnosti E se ukládá jen u průhybu a pootočení"},
+        {"[data]\t2\r\nseparator\t,\r\n", "[data]\t1\r\nseparator\t,\r\n", ""},  // see below
+    };
+    for (const Case& c : cases) {
+        std::string bytes = v2;
+        const size_t at = bytes.find(c.from);
+        ASSERT_NE(at, std::string::npos) << c.from;
+        bytes.replace(at, c.from.size(), c.to);
+        int line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(at), '\n'));
+        std::string message = c.message;
+        if (message.empty()) {  // version 1 marked: the first station line is refused
+            line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(bytes.find("station\t")), '\n'));
+            message = "položka „station“" + v1;
+        }
+        try {
+            decodeProjectFile(bytes, ',');
+            ADD_FAILURE() << c.to << ": read";
+        } catch (const Error& e) {
+            EXPECT_EQ(std::string(e.what()), "Soubor projektu je poškozen na řádku " + std::to_string(line) + ": " + message)
+                << c.to;
+        }
+    }
+
+    // Without its station lines, a version-1 file is refused at the first value version 1 lacks.
+    std::string v1File = v2;
+    v1File.replace(v1File.find("[data]\t2"), 9, "[data]\t1");
+    for (size_t at; (at = v1File.find("station\t")) != std::string::npos;)
+        v1File.erase(at, v1File.find("\r\n", at) + 2 - at);
+    try {
+        decodeProjectFile(v1File, ',');
+        ADD_FAILURE() << "version 1 with mode 2: read";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find(": hodnota „2“ položky „mode“" + v1), std::string::npos) << e.what();
+    }
 }
 
 }  // namespace

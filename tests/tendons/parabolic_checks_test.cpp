@@ -105,7 +105,8 @@ TEST(ParabolicChecks, SimpleParabolaFieldsSpeakAsTheStraightTendon)
         // e1 = 0, e2 = 0,3 (the bottom fibres), m = 0,25: the vertex lies at
         // t = 0,875 with e = 0,30625, and the chord point at t = 0,85 gives 0,306.
         {[](SimpleParabolicInput& in) { in.e2 = "0,3"; },
-         {"Parabola kabelu vybíhá mimo průřez nosníku!!!", Beep::BeforeMessage, Field::ParabolaMidEccentricity}},
+         {"Parabola kabelu vybíhá mimo průřez nosníku, kabel musí ležet od e_h = -0,3 do e_d = 0,3 m!!!",
+          Beep::BeforeMessage, Field::ParabolaMidEccentricity}},
     };
     EXPECT_FALSE(checkParabolicTendon(TendonType::SimpleParabolic, parabolicStoreTable(goodSimple()), "20",
                                       simpleBeam(), section(), kSep));
@@ -158,7 +159,11 @@ TEST(ParabolicChecks, TablesNameTheCellAtFault)
          {"Počet dělení paraboly musí být celé číslo od 1 do 1000!!!", Beep::BeforeMessage, Field::ParabolaTableDivisions}},
         // Segment 1 from e = 0 down to the bottom fibres with m = 0,25 bulges out.
         {TendonType::CompositeParabolic, [](Tables& t) { t.points.setCell(2, 1, "0,3"); },
-         {"Parabola 1.úseku kabelu vybíhá mimo průřez nosníku!", Beep::AfterMessage, Field::ParabolaSegments, 1, 1}},
+         {"Parabola 1.úseku kabelu vybíhá mimo průřez nosníku, kabel musí ležet od e_h = -0,3 do e_d = 0,3 m!",
+          Beep::AfterMessage, Field::ParabolaSegments, 1, 1}},
+        {TendonType::CompositeParabolic, [](Tables& t) { t.segments.setCell(2, 1, "-0,31"); },
+         {"Excentricita uprostřed 2.úseku musí ležet v průřezu, od e_h = -0,3 do e_d = 0,3 m!", Beep::AfterMessage,
+          Field::ParabolaSegments, 2, 1}},
         // A straight segment of a combined tendon: a vertical one with force 0 passes,
         // but a positive force does not.
         {TendonType::Combined,
