@@ -18,8 +18,4 @@ namespace kvor {
 // Returns the exit status: 0, or 1 on failure.
 int runCalc(const CalcArguments& arguments, std::FILE* out, std::FILE* err);
 
-// --help: the help text on `out`. When it cannot be written (a full disk), the
-// message goes to `err` and the status is 1.
-int printCalcHelp(std::FILE* out, std::FILE* err);
-
 }  // namespace kvor

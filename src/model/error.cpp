@@ -1,6 +1,7 @@
 #include "model/error.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace kvor {
 
@@ -76,6 +77,34 @@ std::string errorBoxText(std::string_view runtimeText)
     if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.'))
         text += '.';
     return text;
+}
+
+namespace {
+
+// Words for the failures the runtime names only by number.
+std::string systemErrorWords(int code)
+{
+    switch (code) {
+    case ELOOP: return "příliš mnoho symbolických odkazů za sebou, nejspíš smyčka odkazů";
+    case ENAMETOOLONG: return "název souboru nebo cesty je příliš dlouhý";
+    case EIO: return "chyba čtení zařízení";
+    case EMFILE:
+    case ENFILE: return "otevřeno příliš mnoho souborů";
+    case ENOMEM: return "nedostatek paměti";
+    case ENXIO:
+    case ENODEV: return "zařízení neexistuje";
+    default: return std::strerror(code);
+    }
+}
+
+}  // namespace
+
+std::string failureText(const Error& e)
+{
+    const int code = e.systemErrorCode();
+    if (code != 0 && std::string_view(e.what()) == Error::ioError(code).what())
+        return std::string(e.what()) + " (" + systemErrorWords(code) + ")";
+    return e.what();
 }
 
 }  // namespace kvor

@@ -32,6 +32,10 @@ private:
     int systemErrorCode_ = 0;
 };
 
+// The runtime's text of a failure; where it gives only a number ("I/O error
+// 40"), followed by Czech words for it. For a line of a program's standard error.
+std::string failureText(const Error& e);
+
 // The text of the error box: the runtime text, followed by a full stop when its
 // last character sorts after "." (so "… value'" gets one, "… 5." does not).
 std::string errorBoxText(std::string_view runtimeText);

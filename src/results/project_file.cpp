@@ -2,6 +2,7 @@
 
 #include "model/error.h"
 #include "model/slots.h"
+#include "model/visible_text.h"
 #include "results/cp1250.h"
 #include "results/data_section.h"
 #include "results/file_io.h"
@@ -128,6 +129,21 @@ void takeInfoLines(ProjectFileLines& lines, ProjectInfo& info)
                     std::move(createdOn));
 }
 
+// The separator a file was saved with: line 7, the line after "[data]",
+// reads "separator<TAB>c"; `fallback` when it does not.
+char storedDecimalSeparator(std::string_view bytes, char fallback)
+{
+    constexpr int kLinesBefore = 6;  // header, four information lines, "[data]"
+    constexpr std::string_view kKey = "separator\t";
+    ProjectFileLines lines(bytes);
+    for (int i = 0; i < kLinesBefore; ++i)
+        lines.next();
+    const std::string_view line = lines.next();
+    if (line.size() == kKey.size() + 1 && line.starts_with(kKey))
+        return line.back();
+    return fallback;
+}
+
 }  // namespace
 
 std::string projectFileTooLarge(std::size_t maxBytes)
@@ -249,6 +265,27 @@ std::optional<LoadedProjectFile> loadProjectFile(const std::filesystem::path& di
         loaded.sectionDamage = damage.what();
         return loaded;
     }
+}
+
+ProjectToEvaluate readProjectToEvaluate(const std::string& file, std::optional<char> decimalSeparator)
+{
+    const std::string named = "Soubor „" + visibleText(file) + "“";
+    std::string bytes;
+    try {
+        bytes = readProjectBytes(file, kWholeFile);
+    } catch (const Error& e) {
+        throw Error(named + " nelze přečíst: " + failureText(e));
+    }
+    const char sep = decimalSeparator ? *decimalSeparator : storedDecimalSeparator(bytes, ',');
+    if (hasLfOnlyLineEnds(bytes))
+        throw Error(named + " má konce řádků jen LF; soubor projektu Kvor1.1 má konce řádků CR LF");
+    std::optional<LoadedProjectFile> loaded = decodeProjectFile(bytes, sep);
+    if (!loaded)
+        throw Error(named + " není soubor projektu Kvor1.1 (první řádek není „Vstupní soubor programu Kvor1.1“)");
+    if (!loaded->hasDataSection)
+        throw Error(named +
+                    " obsahuje jen informace o projektu, chybí v něm datová část se zadáním; nelze jej vyhodnotit");
+    return {std::move(loaded->project), sep};
 }
 
 }  // namespace kvor

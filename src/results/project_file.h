@@ -121,4 +121,19 @@ std::optional<LoadedProjectFile> loadProjectFile(const std::filesystem::path& di
                                                  std::string_view chosenName,
                                                  char decimalSeparator);
 
+// A project file read to be evaluated without a window, as kvor-calc and
+// kvor --report read it: its text up to 0x1A, then the whole project. Number
+// texts get `decimalSeparator`; without one they keep the separator the file
+// was saved with (line 7, "separator<TAB>c"; ',' when the line is missing).
+// Throws kvor::Error with one line naming the file (control characters shown
+// visibly) and why it cannot be evaluated: it cannot be read (the system's
+// failure), it is too large, its lines end with LF alone, it is no project
+// file, it holds only the project information, or its data section is damaged
+// (the reader's message, naming the line).
+struct ProjectToEvaluate {
+    Project project;
+    char separator = ',';
+};
+ProjectToEvaluate readProjectToEvaluate(const std::string& file, std::optional<char> decimalSeparator);
+
 }  // namespace kvor

@@ -413,22 +413,9 @@ void writeReportPdf(const Project& project, char sep, const QString& path)
 
 void writeReportOfProjectFile(const QString& projectFile, const QString& pdfFile, char sep)
 {
-    const QFileInfo file(projectFile);
-    const std::string quoted = "„" + projectFile.toStdString() + "“";
-    std::optional<LoadedProjectFile> loaded;
-    try {
-        loaded = loadProjectFile(QFile::encodeName(file.absolutePath()).toStdString(),
-                                 QFile::encodeName(file.fileName()).toStdString(), sep);
-    } catch (const Error& e) {
-        throw Error("Soubor " + quoted + " nelze přečíst: " + e.what());
-    }
-    if (!loaded)
-        throw Error("Soubor " + quoted +
-                    " není soubor projektu Kvor1.1 (první řádek není „Vstupní soubor programu Kvor1.1“)");
-    if (!loaded->hasDataSection)
-        throw Error("Soubor " + quoted +
-                    " obsahuje jen informace o projektu, chybí v něm datová část se zadáním; nelze jej vyhodnotit");
-    Project& project = loaded->project;
+    // Read as kvor-calc reads it, so both name a faulty file alike.
+    ProjectToEvaluate loaded = readProjectToEvaluate(QFile::encodeName(projectFile).toStdString(), sep);
+    Project& project = loaded.project;
     if (const std::optional<Report> missing = checkEvaluationPreconditions(project))
         throw Error(missing->message);
     // The group a saved result window had ticked is summed again.

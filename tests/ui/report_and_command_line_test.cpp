@@ -2,6 +2,7 @@
 // the program's own command line: help, version, a project opened at start.
 
 #include "result_test_support.h"
+#include "support/program_run.h"
 #include "support/ui_test_support.h"
 
 #include "evaluation/evaluation_run.h"
@@ -139,6 +140,33 @@ TEST(ProgramRun, ReportOfAMissingFileFailsWithAMessage)
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("nic.txt"))) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// kvor --report and kvor-calc read a file one way, so a faulty file gets one message.
+TEST(ProgramRun, ReportAndKvorCalcGiveTheSameMessageForAFaultyFile)
+{
+    QTemporaryDir folder;
+    QFile example(kExample);
+    ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+    const QByteArray good = example.readAll();
+    QByteArray lfOnly = good;
+    lfOnly.replace("\r\n", "\n");
+    QByteArray damaged = good;
+    damaged.replace("[section]", "[prurez]");
+    const QByteArray infoOnly = good.left(good.indexOf("[data]"));
+    const std::pair<const char*, QByteArray> files[] = {
+        {"poskozeny.txt", damaged}, {"lf.txt", lfOnly}, {"info.txt", infoOnly}, {"jiny.txt", "text\r\n"}};
+    for (const auto& [name, bytes] : files) {
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        const ProgramRun report = runKvor({QStringLiteral("--report"), folder.filePath(QStringLiteral("p.pdf")), path});
+        const testing::CalcRun calc = testing::runCalc({path.toStdString()});
+        EXPECT_EQ(report.status, 1) << name;
+        EXPECT_EQ(report.err.toStdString(), calc.err) << name;
+    }
 }
 
 TEST(ProgramRun, AProjectNamedAtStartOpensAfterTheSplash)
