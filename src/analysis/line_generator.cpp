@@ -37,9 +37,14 @@ std::string requestFault(const LineRequest& request)
         return "Zadejte délku alespoň jednoho pole!";
     if (spans.size() > static_cast<size_t>(kMaxGeneratedSpans))
         return "Nosník smí mít nejvýše " + formatInteger(kMaxGeneratedSpans) + " polí!";
-    for (size_t j = 0; j < spans.size(); ++j)
+    long double total = 0.0L;
+    for (size_t j = 0; j < spans.size(); ++j) {
         if (!(spans[j] > 0))
             return "Délka " + formatInteger(static_cast<long long>(j + 1)) + ".pole musí být větší než 0!";
+        total += spans[j];
+    }
+    if (!std::isfinite(total))
+        return "Délky polí jsou mimo rozsah čísel, jejich součet nelze spočítat!";
     if (!(request.step > 0))
         return "Krok musí být větší než 0!";
     if (lineNeedsStiffness(request.kind)) {

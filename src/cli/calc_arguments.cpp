@@ -1,7 +1,5 @@
 #include "cli/calc_arguments.h"
 
-#include "model/visible_text.h"
-
 #include <algorithm>
 
 namespace kvor {
@@ -82,7 +80,7 @@ std::array<bool, kSlotCount> parseGroupList(std::string_view list)
         const size_t comma = rest.find(',');
         const std::string_view item = trimBlanks(rest.substr(0, comma));
         if (item.size() != 1 || item[0] < '1' || item[0] > '0' + kSlotCount)
-            throw WrongArguments("Seznam kabelů „" + visibleText(list) +
+            throw WrongArguments("Seznam kabelů „" + visibleArgument(list) +
                                  "“ má obsahovat čísla kabelů 1 až 5 oddělená čárkou");
         group[static_cast<size_t>(item[0] - '1')] = true;
         if (comma == std::string_view::npos)
@@ -105,21 +103,21 @@ CalcArguments parseCalcArguments(std::span<const std::string_view> args)
         const std::string_view arg = args[i];
         if (arg == "--group") {
             if (result.groupGiven)
-                throw WrongArguments("Volba --group je uvedena dvakrát");
+                repeatedOption(arg);
             if (i + 1 == args.size())
                 throw WrongArguments("Za volbou --group chybí seznam kabelů");
             result.groupGiven = true;
             result.group = parseGroupList(args[++i]);
         } else if (arg == "--tables") {
             if (result.tables)
-                throw WrongArguments("Volba --tables je uvedena dvakrát");
+                repeatedOption(arg);
             result.tables = true;
         } else if (arg == "--stresses") {
             if (result.stresses)
-                throw WrongArguments("Volba --stresses je uvedena dvakrát");
+                repeatedOption(arg);
             result.stresses = true;
         } else if (arg.starts_with("-")) {
-            throw WrongArguments("Neznámá volba " + visibleText(arg));
+            throw WrongArguments("Neznámá volba " + visibleArgument(arg));
         } else {
             if (fileGiven)
                 throw WrongArguments("Zadejte jen jeden soubor projektu");

@@ -12,6 +12,6 @@ int main(int argc, char** argv)
     if (!arguments)
         return kvor::kWrongArgumentsStatus;
     if (arguments->help)
-        return kvor::printCalcHelp(stdout, stderr);
+        return kvor::printHelp(kvor::kCalcHelp, stdout, stderr);
     return kvor::runCalc(*arguments, stdout, stderr);
 }

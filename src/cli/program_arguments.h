@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,18 @@ inline constexpr int kWrongArgumentsStatus = 2;
 
 // Whether "--help" stands anywhere among the arguments.
 bool asksForHelp(std::span<const std::string_view> args);
+
+// An argument as a message shows it: control characters and bytes that are no
+// UTF-8 shown visibly, cut after kShownArgumentChars characters.
+inline constexpr std::size_t kShownArgumentChars = 60;
+std::string visibleArgument(std::string_view arg);
+
+// The option `option` given a second time: "Volba --step je uvedena dvakrát".
+[[noreturn]] void repeatedOption(std::string_view option);
+
+// --help: `text` on `out`. When it cannot be written (a full disk, a closed
+// pipe), a message on `err` and the status 1; otherwise 0.
+int printHelp(std::string_view text, std::FILE* out, std::FILE* err);
 
 // Reads argv (without the program name) with `parse`. Wrong arguments print
 // their message, the usage line and "Nápověda: PROGRAM --help" on standard

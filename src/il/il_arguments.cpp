@@ -47,7 +47,7 @@ const std::string_view kIlHelp =
     "\n"
     "Návratový kód: 0 úspěch; 1 chybné zadání nosníku nebo veličiny (jeden\n"
     "řádek zprávy na chybovém výstupu, na standardní výstup nic); 2 neznámá\n"
-    "volba, volba bez hodnoty nebo méně než tři operandy.\n";
+    "volba, volba bez hodnoty nebo zadaná dvakrát, nebo méně než tři operandy.\n";
 
 IlArguments parseIlArguments(std::span<const std::string_view> args)
 {
@@ -61,7 +61,9 @@ IlArguments parseIlArguments(std::span<const std::string_view> args)
         const std::string_view option = args[i];
         std::optional<std::string>* value = option == "--step" ? &result.step : option == "--ei" ? &result.ei : nullptr;
         if (!value)
-            throw WrongArguments("Neznámá volba " + std::string(option));
+            throw WrongArguments("Neznámá volba " + visibleArgument(option));
+        if (*value)
+            repeatedOption(option);
         if (i + 1 == args.size())
             throw WrongArguments("Za volbou " + std::string(option) + " chybí hodnota");
         *value = std::string(args[++i]);

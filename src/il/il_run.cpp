@@ -1,6 +1,7 @@
 #include "il/il_run.h"
 
 #include "analysis/line_generator.h"
+#include "cli/program_arguments.h"
 #include "model/numbers.h"
 
 #include <optional>
@@ -28,7 +29,7 @@ long double number(const std::string& text, const std::string& what)
 {
     if (auto v = commandLineNumber(text))
         return *v;
-    throw Fault{what + " „" + text + "“ není číslo!"};
+    throw Fault{what + " „" + visibleArgument(text) + "“ není číslo!"};
 }
 
 LineRequest requestOf(const IlArguments& arguments)
@@ -36,7 +37,7 @@ LineRequest requestOf(const IlArguments& arguments)
     LineRequest request;
     const auto kind = lineKindOfCode(arguments.kind);
     if (!kind)
-        throw Fault{"Neznámá veličina „" + arguments.kind + "“, zadejte M, V, R, w nebo fi!"};
+        throw Fault{"Neznámá veličina „" + visibleArgument(arguments.kind) + "“, zadejte M, V, R, w nebo fi!"};
     request.kind = *kind;
     if (arguments.spans.size() > static_cast<size_t>(kMaxGeneratedSpans))
         throw Fault{"Nosník smí mít nejvýše " + formatInteger(kMaxGeneratedSpans) + " polí!"};

@@ -11,9 +11,7 @@ int main(int argc, char** argv)
     const auto arguments = kvor::parseProgramArguments(argc, argv, "kvor-il", kvor::kIlUsage, kvor::parseIlArguments);
     if (!arguments)
         return kvor::kWrongArgumentsStatus;
-    if (arguments->help) {
-        std::fwrite(kvor::kIlHelp.data(), 1, kvor::kIlHelp.size(), stdout);
-        return std::fflush(stdout) == 0 ? 0 : 1;
-    }
+    if (arguments->help)
+        return kvor::printHelp(kvor::kIlHelp, stdout, stderr);
     return kvor::runIl(*arguments, stdout, stderr);
 }

@@ -61,6 +61,13 @@ TEST(KvorIl, RefusesWhatItCannotGenerate)
         {{"--step", "0.001", "M", "1", "40"}, "Příčinková čára by měla více než 32750 bodů! Zvolte větší krok."},
         {{"M", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"},
          "Nosník smí mít nejvýše 15 polí!"},
+        // Each span a number, their sum beyond the range: no step can help.
+        {{"M", "1", "1e4931", "1e4931", "1e4931", "1e4931", "1e4931", "1e4931", "1e4931", "1e4931", "1e4931",
+          "1e4931", "1e4931", "1e4931", "1e4931", "1e4931", "1e4931"},
+         "Délky polí jsou mimo rozsah čísel, jejich součet nelze spočítat!"},
+        // An argument is quoted visibly and cut: control characters as pictures, bytes of no UTF-8 as �.
+        {{"M", "\x01\xff\xfe" + std::string(100000, '9') + "x", "5"},
+         "Staničení X „␁��" + std::string(57, '9') + "…“ není číslo!"},
     };
     for (const auto& c : cases) {
         const auto run = runIl(c.args);
@@ -86,6 +93,27 @@ TEST(KvorIl, WrongArgumentsShowTheUsage)
     const auto help = runIl({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Příklad"), std::string::npos);
+
+    // An option given twice, as kvor-calc refuses one; a wrong option is shown visibly and cut.
+    struct Case {
+        std::vector<std::string> args;
+        std::string firstLine;
+    };
+    const std::vector<Case> wrong = {
+        {{"--step", "1", "--step", "2", "M", "1", "5"}, "Volba --step je uvedena dvakrát"},
+        {{"--ei", "1", "--ei", "1", "w", "1", "5"}, "Volba --ei je uvedena dvakrát"},
+        {{"--\xff\xfe" + std::string(100000, 'x'), "M", "1", "5"}, "Neznámá volba --��" + std::string(56, 'x') + "…"},
+    };
+    for (const Case& c : wrong) {
+        const auto run = runIl(c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.firstErrLine(), c.firstLine);
+    }
+
+    // Help that cannot be written is a failure with a message.
+    const auto full = runProgram(KVOR_IL_PATH, {"--help"}, "/dev/full");
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err, "Nápovědu nelze vypsat na standardní výstup: Disk full\n");
 }
 
 // kvor-il's output read as "Načíst" reads a file gives the table "Vygenerovat"
