@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian packages), builds, and runs the program or the tests.
-#   ./build.sh run    build and start Kvor1.1
-#   ./build.sh test   build with warnings as errors and run every test
+#   ./build.sh run    build (Release) and start Kvor1.1
+#   ./build.sh test   build (Release, as users and distributions build) with warnings as
+#                     errors and run every test
 #   ./build.sh test-sanitized   the same suite under AddressSanitizer and
-#                     UndefinedBehaviorSanitizer (a second build, build-asan)
+#                     UndefinedBehaviorSanitizer (a second build, build-asan, RelWithDebInfo:
+#                     so the suite runs at both optimisation levels)
 #   ./build.sh bench  build and run the benchmark program
-#   ./build.sh package  an optimised build (warnings as errors), stripped and packed as a .deb
+#   ./build.sh package  a Release build (warnings as errors), stripped and packed as a .deb
 #                     in build-package/, its file list checked
+# When ccache is installed (it is among the packages below) every build compiles through it.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file poppler-utils)
+          libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file poppler-utils ccache)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
@@ -24,9 +27,13 @@ if ((${#missing[@]})); then
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 case "${1:-run}" in
   run)
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
     cmake --build build -j "$jobs"
     if [ -x build/src/ui/kvor ]; then
       exec build/src/ui/kvor
@@ -35,13 +42,13 @@ case "${1:-run}" in
     fi
     ;;
   test)
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVOR_WERROR=ON >/dev/null
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVOR_WERROR=ON "${launcher[@]}" >/dev/null
     cmake --build build -j "$jobs"
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
     ;;
   test-sanitized)
     cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVOR_WERROR=ON \
-      -DKVOR_SANITIZE=ON -DKVOR_BUILD_BENCH=OFF >/dev/null
+      -DKVOR_SANITIZE=ON -DKVOR_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
     cmake --build build-asan -j "$jobs"
     # Any finding fails the test that met it; leaks are reported at each program's exit.
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
@@ -50,8 +57,8 @@ case "${1:-run}" in
     QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$jobs"
     ;;
   package)
-    cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVOR_WERROR=ON \
-      -DKVOR_BUILD_TESTS=OFF -DKVOR_BUILD_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+    cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVOR_WERROR=ON \
+      -DKVOR_BUILD_TESTS=OFF -DKVOR_BUILD_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr "${launcher[@]}" >/dev/null
     cmake --build build-package -j "$jobs"
     rm -f build-package/kvor_*.deb
     (cd build-package && cpack -G DEB >/dev/null)
@@ -60,7 +67,7 @@ case "${1:-run}" in
     echo "$deb"
     ;;
   bench)
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
     cmake --build build -j "$jobs" --target kvor_bench kvor_make_project kvor_reference_calc
     if grep -q kvor_ui_evaluation_time build/build.ninja; then  # built with the windows
       cmake --build build -j "$jobs" --target kvor_ui_evaluation_time
