@@ -120,3 +120,19 @@ TEST(SlotGeneration, ALineIsStaleWhenTheBeamChangesUnderIt)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SlotGeneration, RegeneratingTakesTheKindOfTheSlotsKindBox)
+{
+    Project p = twoSpanProject();
+    storeGenerated(p, 1, "Ohybový moment", {"6", "0,5", ""});
+    // The stored kind does not choose what is generated again.
+    p.quantities[0].generator.kind = "R";
+    EXPECT_TRUE(staleGeneratedSlots(p, ',').empty());
+    // The kind box changed since: generating again gives another line.
+    p.quantities[0].kindText = "Posouvající síla";
+    EXPECT_EQ(staleGeneratedSlots(p, ','), std::vector<int>{1});
+}
+
+}  // namespace
