@@ -13,9 +13,10 @@ namespace {
 
 using Fault = std::optional<TendonFault>;
 
-constexpr int kStation = 0;
-constexpr int kEccentricity = 1;
-constexpr int kForce = 2;
+// The columns of the store table.
+constexpr int kStoreStation = 0;
+constexpr int kStoreEccentricity = 1;
+constexpr int kStoreForce = 2;
 
 TendonFault fault(std::string message, int row = 0, int column = -1)
 {
@@ -35,21 +36,21 @@ Fault checkStraight(const TendonSlot& slot, const BeamModel& beam, const CrossSe
     const TextTable& store = slot.points;
     if (store.rowCount() != 3)
         return fault("přímý kabel má mít právě 2 body");
-    if (store.cell(1, kEccentricity) != store.cell(2, kEccentricity))
-        return fault("přímý kabel má mít v obou bodech stejnou excentricitu i předpínací sílu", 2, kEccentricity);
-    if (store.cell(1, kForce) != store.cell(2, kForce))
-        return fault("přímý kabel má mít v obou bodech stejnou excentricitu i předpínací sílu", 2, kForce);
+    if (store.cell(1, kStoreEccentricity) != store.cell(2, kStoreEccentricity))
+        return fault("přímý kabel má mít v obou bodech stejnou excentricitu i předpínací sílu", 2, kStoreEccentricity);
+    if (store.cell(1, kStoreForce) != store.cell(2, kStoreForce))
+        return fault("přímý kabel má mít v obou bodech stejnou excentricitu i předpínací sílu", 2, kStoreForce);
     const StraightTendonInput input = straightInputFromStore(slot);
     TendonSlot scratch;
     if (auto incomplete = storeTendon(scratch, input))
         return TendonFault{*incomplete, 0, -1};
-    if (Fault f = atCell(checkFirstAnchorage(input.s1, beam, sep), 1, kStation))
+    if (Fault f = atCell(checkFirstAnchorage(input.s1, beam, sep), 1, kStoreStation))
         return f;
-    if (Fault f = atCell(checkSecondAnchorage(input.s1, input.s2, beam, sep), 2, kStation))
+    if (Fault f = atCell(checkSecondAnchorage(input.s1, input.s2, beam, sep), 2, kStoreStation))
         return f;
-    if (Fault f = atCell(checkEccentricity(input.e, section, sep), 1, kEccentricity))
+    if (Fault f = atCell(checkEccentricity(input.e, section, sep), 1, kStoreEccentricity))
         return f;
-    return atCell(checkForce(input.n, sep), 1, kForce);
+    return atCell(checkForce(input.n, sep), 1, kStoreForce);
 }
 
 Fault checkBroken(const TendonSlot& slot, const BeamModel& beam, const CrossSection& section, char sep)
@@ -58,8 +59,8 @@ Fault checkBroken(const TendonSlot& slot, const BeamModel& beam, const CrossSect
     const int m = store.rowCount() - 1;
     if (m < kMinPointCount || m > kMaxPointCount)
         return fault("lomený kabel má mít 2 až " + std::to_string(kMaxPointCount) + " bodů");
-    if (store.cell(m, kForce) != store.cell(m - 1, kForce))
-        return fault("poslední bod lomeného kabelu má mít předpínací sílu posledního úseku", m, kForce);
+    if (store.cell(m, kStoreForce) != store.cell(m - 1, kStoreForce))
+        return fault("poslední bod lomeného kabelu má mít předpínací sílu posledního úseku", m, kStoreForce);
     TextTable points, forces;
     loadBrokenTendonTables(slot, points, forces);
     if (auto incomplete = incompleteBrokenTendon(BrokenTendonInput{points, forces}))
@@ -70,7 +71,7 @@ Fault checkBroken(const TendonSlot& slot, const BeamModel& beam, const CrossSect
     if (!pointFaults.empty())
         return std::move(pointFaults.front());
     if (Fault f = findSegmentForceFault(forces, sep)) {
-        f->column = kForce;
+        f->column = kStoreForce;
         return f;
     }
     return std::nullopt;
@@ -82,23 +83,23 @@ Fault checkBroken(const TendonSlot& slot, const BeamModel& beam, const CrossSect
 // the first point's and the segment's sit in row 1, the second point's in row 2.
 Fault checkParabolic(const TendonSlot& slot, const BeamModel& beam, const CrossSection& section, char sep)
 {
-    using namespace parabolic_fields;
+    namespace fields = parabolic_fields;
     Fault found = checkParabolicTendon(slot.type, slot.points, slot.divisions, beam, section, sep);
     if (!found)
         return std::nullopt;
     TendonFault& f = *found;
     const Field at = f.report.focus;
-    if (at == kSegmentTable)
-        f.column = f.column == 0 ? kForce : kMidEccentricityColumn;
-    else if (at == kX1 || at == kX2)
-        f = {f.report, at == kX1 ? 1 : 2, kStation};
-    else if (at == kE1 || at == kE2)
-        f = {f.report, at == kE1 ? 1 : 2, kEccentricity};
-    else if (at == kMid)
+    if (at == fields::kSegmentTable)
+        f.column = f.column == 0 ? kStoreForce : kMidEccentricityColumn;
+    else if (at == fields::kX1 || at == fields::kX2)
+        f = {f.report, at == fields::kX1 ? 1 : 2, kStoreStation};
+    else if (at == fields::kE1 || at == fields::kE2)
+        f = {f.report, at == fields::kE1 ? 1 : 2, kStoreEccentricity};
+    else if (at == fields::kMid)
         f = {f.report, 1, kMidEccentricityColumn};
-    else if (at == parabolic_fields::kForce)
-        f = {f.report, 1, kForce};
-    else if (at != kPointTable)
+    else if (at == fields::kForce)
+        f = {f.report, 1, kStoreForce};
+    else if (at != fields::kPointTable)
         f = {f.report, 0, -1};  // D, the point count, the polygon's size
     return found;
 }
