@@ -244,7 +244,7 @@ const Damage kDamages[] = {
      "zadaná čára nemá způsob zadání"},
     {"descending stations",
      [](std::vector<std::string>& l) {
-         return replaceAfter(l, "[quantity]\t2", "5,25\t1,3125", "23\t1,3125");
+         return replaceAfter(l, "[quantity]\t2", "5,25\t1,3125", "23\t1,3125") + 1;  // row 3 falls below it
      },
      "Staničení nesmí být zadáváno sestupně, staničení v 3.řádku je menší než v 2.řádku!"},
     {"a member of 1E-300 leaves the lines beyond the beam",
