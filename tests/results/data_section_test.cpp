@@ -313,15 +313,13 @@ const Damage kDamages[] = {
          return n;
      },
      ": položka „station“ patří až do datové části verze 2, soubor je označen verzí 1"},
-    {"parabolic type in a version 1 file",
-     [](std::vector<std::string>& l) { return replaceAfter(l, "[tendon]\t3", "type\t-1", "type\t2"); },
-     ": hodnota „2“ položky „type“ patří až do datové části verze 2, soubor je označen verzí 1"},
     {"type text that names another type",
      [](std::vector<std::string>& l) {
          return replaceAfter(l, "[tendon]\t1", "typeText\tp\xF8\xEDm\xFD kabel", "typeText\tlomen\xFD kabel");
      },
      "1. kabel: typ kabelu neodpovídá uloženému tvaru kabelu"},
-    {"parabolic tendon with a division count of 0",
+    // Version 2 content in this version 1 file: refused at the type, before its D of 0.
+    {"parabolic tendon in a version 1 file",
      [](std::vector<std::string>& l) {
          const int n = replaceAfter(l, "[tendon]\t3", "typeText\tlomen\xFD kabel", "typeText\tprost\xFD parabolick\xFD");
          l[static_cast<size_t>(n)] = "status\t1";
@@ -330,9 +328,9 @@ const Damage kDamages[] = {
          l[static_cast<size_t>(n) + 4] = "points\t2";
          l.erase(l.begin() + n + 5, l.begin() + n + 5 + 11);
          l.insert(l.begin() + n + 5, {"0\t0,1\t-1000\t0,2", "20\t0,1\t-1000\t"});
-         return n + 4;  // the divisions line
+         return n + 3;  // the type line
      },
-     "Počet dělení paraboly musí být celé číslo od 1 do 1000!!!"},
+     ": hodnota „2“ položky „type“ patří až do datové části verze 2, soubor je označen verzí 1"},
 };
 
 TEST(DataSection, DamagedSectionNamesTheWrongLineAndLoadsNothing)
