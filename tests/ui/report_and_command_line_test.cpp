@@ -163,7 +163,7 @@ TEST(ProgramRun, ReportAndKvorCalcGiveTheSameMessageForAFaultyFile)
         file.write(bytes);
         file.close();
         const ProgramRun report = runKvor({QStringLiteral("--report"), folder.filePath(QStringLiteral("p.pdf")), path});
-        const testing::CalcRun calc = testing::runCalc({path.toStdString()});
+        const kvor::testing::CalcRun calc = kvor::testing::runCalc({path.toStdString()});
         EXPECT_EQ(report.status, 1) << name;
         EXPECT_EQ(report.err.toStdString(), calc.err) << name;
     }
