@@ -190,13 +190,13 @@ INSTANTIATE_TEST_SUITE_P(
                           },
                           "Floating point division by zero"},
         // A text that is no number does not get as far as the evaluation: the
-        // reader refuses it as the tendon dialog would.
+        // reader refuses it as the tendon dialog would, on the line of its row.
         EvaluationFailure{"text that is no number",
                           [](Project& p) {
                               p.tendons[0].points.setCell(1, 2, "-1000 kN");
                               p.tendons[0].points.setCell(2, 2, "-1000 kN");
                           },
-                          "Soubor projektu je poškozen na řádku 151: Předpínací síla musí být zadána jako číslo!!!"}),
+                          "Soubor projektu je poškozen na řádku 152: Předpínací síla musí být zadána jako číslo!!!"}),
     [](const auto& info) {
         std::string name = info.param.what;
         std::replace(name.begin(), name.end(), ' ', '_');

@@ -167,7 +167,7 @@ TEST(DataSectionVersion, StationsGeneratorsAndVersion2ContentAreCheckedOnTheirLi
 
     // Without its station lines, a version-1 file is refused at the first value version 1 lacks.
     std::string v1File = v2;
-    v1File.replace(v1File.find("[data]\t2"), 9, "[data]\t1");
+    v1File.replace(v1File.find("[data]\t2"), 8, "[data]\t1");
     for (size_t at; (at = v1File.find("station\t")) != std::string::npos;)
         v1File.erase(at, v1File.find("\r\n", at) + 2 - at);
     try {
