@@ -150,17 +150,21 @@ TEST(DataSectionVersion, StationsGeneratorsAndVersion2ContentAreCheckedOnTheirLi
         const size_t at = bytes.find(c.from);
         ASSERT_NE(at, std::string::npos) << c.from;
         bytes.replace(at, c.from.size(), c.to);
-        int line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(at), '\n'));
+        const auto lineOf = [&bytes](size_t offset) {
+            return 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(offset), '\n'));
+        };
+        int line = lineOf(at);
         std::string message = c.message;
         if (message.empty()) {  // version 1 marked: the first station line is refused
-            line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(bytes.find("station\t")), '\n'));
+            line = lineOf(bytes.find("station\t"));
             message = "položka „station“" + v1;
         }
         try {
             decodeProjectFile(bytes, ',');
             ADD_FAILURE() << c.to << ": read";
         } catch (const Error& e) {
-            EXPECT_EQ(std::string(e.what()), "Soubor projektu je poškozen na řádku " + std::to_string(line) + ": " + message)
+            EXPECT_EQ(std::string(e.what()),
+                      "Soubor projektu je poškozen na řádku " + std::to_string(line) + ": " + message)
                 << c.to;
         }
     }

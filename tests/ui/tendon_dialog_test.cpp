@@ -232,7 +232,8 @@ TEST_F(TendonDialogTest, ASimpleParabolaIsCheckedStoredAndReopensReadOnly)
         typeInto(get<QLineEdit>(fields[i]), texts[i]);
     // e2 on the bottom fibres and m = 0,25: the parabola bulges below them.
     clickAndSettle(dialog(), "BitBtn1");
-    EXPECT_EQ(w.events(), (QStringList{"beep", "message: Parabola kabelu vybíhá mimo průřez nosníku, kabel musí ležet od e_h = -0,3 do e_d = 0,3 m!!!"}));
+    EXPECT_EQ(w.events(), (QStringList{"beep", "message: Parabola kabelu vybíhá mimo průřez nosníku, kabel musí "
+                                               "ležet od e_h = -0,3 do e_d = 0,3 m!!!"}));
     EXPECT_EQ(focusName(), "Edit10");
     EXPECT_FALSE(slot(1).entered());
 
