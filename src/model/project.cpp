@@ -9,6 +9,7 @@ const std::array<const char*, 5> kTendonTypeLabels = {
     "přímý kabel", "lomený kabel", "prostý parabolický", "složený parabolický", "kombinovaný"};
 const std::array<const char*, 5> kTendonTableTypeLabels = {
     "přímý kabel", "lomený kabel", "parabolický prostý", "parabolický složený", "kombinovaný"};
+const std::array<const char*, 2> kAxleTableHeadings = {"Síla F [kN]", "Vzdálenost a [m]"};
 
 BeamModel::BeamModel() : members(3, 2)
 {
@@ -21,6 +22,11 @@ BeamModel::BeamModel() : members(3, 2)
 QuantitySlot::QuantitySlot() : line(20, 2) {}
 
 TendonSlot::TendonSlot() : points(12, 3) {}
+
+LoadInput::LoadInput() : axles(1, 2)
+{
+    axles.setRow(0, {kAxleTableHeadings[0], kAxleTableHeadings[1]});
+}
 
 EvaluationResult::EvaluationResult()
 {

@@ -119,6 +119,22 @@ struct TendonSlot {
     bool typeBoxEnabled() const { return status != SlotStatus::Entered; }
 };
 
+// The loads placed on the influence lines, as typed: the self-weight g0, the
+// other permanent load g1 and the uniform variable load q [kN/m] (an empty
+// text counts 0), and the moving group of axle loads F_i [kN] at distances
+// a_i [m] from the first axle.
+struct LoadInput {
+    std::string selfWeight;  // g0
+    std::string permanent;   // g1
+    std::string variable;    // q
+    TextTable axles;         // row 0 headings; rows 1..n: F [kN], a [m]
+
+    LoadInput();
+    int axleCount() const { return axles.rowCount() > 0 ? axles.rowCount() - 1 : 0; }
+    // Whether anything was entered: a load text or an axle.
+    bool entered() const { return !selfWeight.empty() || !permanent.empty() || !variable.empty() || axleCount() > 0; }
+};
+
 // What a quantity's block of the result window shows.
 enum class BlockState { Initial, Evaluated, NotEvaluated };
 
@@ -150,6 +166,7 @@ struct Project {
     CrossSection section;
     std::array<QuantitySlot, kSlotCount> quantities;  // index 0 is slot 1
     std::array<TendonSlot, kSlotCount> tendons;
+    LoadInput loads;
     EvaluationResult results;
     // The project file this run last opened or saved (a bare name in the
     // working directory); not stored in the file. Names the report by default.
@@ -163,6 +180,7 @@ extern const std::array<const char*, 5> kQuantityKindLabels;  // "Ohybový momen
 extern const std::array<const char*, 5> kQuantityKindUnits;   // "[kNm]", ...
 extern const std::array<const char*, 5> kTendonTypeLabels;    // "přímý kabel", ...
 extern const std::array<const char*, 5> kTendonTableTypeLabels;  // "přímý kabel", ..., "parabolický prostý"
+extern const std::array<const char*, 2> kAxleTableHeadings;       // "Síla F [kN]", "Vzdálenost a [m]"
 
 // The kind whose label equals the text exactly, or None.
 QuantityKind quantityKindOf(std::string_view kindText);

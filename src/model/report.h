@@ -68,6 +68,13 @@ enum class Field {
     StressingLoss,
     StressingStrength,
     StressingCommand,
+    // The loads: the self-weight g0, the other permanent load g1, the uniform
+    // variable load q, the number of axles and the axle table (F, a).
+    LoadSelfWeight,
+    LoadPermanent,
+    LoadVariable,
+    AxleCount,
+    AxleTable,
 };
 
 // The n-th input (0-based) of a run: nthField(Field::TendonType1, 2) is TendonType3.

@@ -5,6 +5,7 @@
 
 #include "analysis/slot_generation.h"
 #include "influence/influence_file.h"
+#include "loads/load_input.h"
 #include "model/project.h"
 #include "model/slots.h"
 #include "results/project_file.h"
@@ -125,6 +126,19 @@ inline void storeBroken(Project& p, int k, std::initializer_list<BrokenPoint> po
     TendonSlot& slot = p.tendons[static_cast<size_t>(k)];
     slot.typeText = kTendonTypeLabels[1];
     ASSERT_FALSE(storeTendon(slot, BrokenTendonInput{table, forces}));
+}
+
+// The loads as typed: g0, g1, q [kN/m] and the axles (F [kN], a [m]).
+inline void setLoads(Project& p, std::string_view g0, std::string_view g1, std::string_view q,
+                     std::initializer_list<std::pair<std::string_view, std::string_view>> axles, char sep)
+{
+    p.loads.selfWeight = typed(g0, sep);
+    p.loads.permanent = typed(g1, sep);
+    p.loads.variable = typed(q, sep);
+    setAxleCount(p.loads, static_cast<int>(axles.size()));
+    int r = 1;
+    for (const auto& [f, a] : axles)
+        p.loads.axles.setRow(r++, {typed(f, sep), typed(a, sep)});
 }
 
 // The rectangular section b x h [m] with the values the structure page computes.

@@ -1,0 +1,383 @@
+#include "loads/load_effects.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <cstddef>
+
+namespace kvor {
+
+namespace {
+
+// The line on R as its distinct stations x_0 < … < x_{K−1}, with the first and
+// the last row at each (equal when the station has one row) and the adverse
+// values there: the rows and, at an end of R, the 0 outside.
+struct Breakpoints {
+    std::vector<long double> x;
+    std::vector<long double> first;
+    std::vector<long double> last;
+    std::vector<long double> highest;
+    std::vector<long double> lowest;
+
+    std::size_t size() const { return x.size(); }
+};
+
+void addRow(Breakpoints& b, long double station, long double value)
+{
+    if (!b.x.empty() && b.x.back() == station) {
+        b.last.back() = value;
+        b.highest.back() = std::max(b.highest.back(), value);
+        b.lowest.back() = std::min(b.lowest.back(), value);
+        return;
+    }
+    b.x.push_back(station);
+    b.first.push_back(value);
+    b.last.push_back(value);
+    b.highest.push_back(value);
+    b.lowest.push_back(value);
+}
+
+long double interpolate(long double s0, long double v0, long double s1, long double v1, long double s)
+{
+    return v0 + (v1 - v0) / (s1 - s0) * (s - s0);
+}
+
+// The rows of the line that lie on R, with R's ends added at the interpolated
+// value where the line passes them between two rows.
+Breakpoints breakpointsOnRange(const LinePoints& line, long double totalLength)
+{
+    Breakpoints b;
+    const std::size_t n = std::min(line.stations.size(), line.ordinates.size());
+    if (n == 0)
+        return b;
+    const std::vector<long double>& s = line.stations;
+    const std::vector<long double>& v = line.ordinates;
+    const long double lo = std::max(s[0], 0.0L);
+    const long double hi = std::min(s[n - 1], totalLength);
+    if (lo > hi)
+        return b;
+    b.x.reserve(n);
+    b.first.reserve(n);
+    b.last.reserve(n);
+    b.highest.reserve(n);
+    b.lowest.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (s[i] < lo)
+            continue;
+        // The line starts before R: R's start lies inside the piece from the row before.
+        if (b.x.empty() && i > 0 && s[i] > lo)
+            addRow(b, lo, interpolate(s[i - 1], v[i - 1], s[i], v[i], lo));
+        if (s[i] > hi) {
+            if (b.x.empty() || b.x.back() < hi)
+                addRow(b, hi, interpolate(s[i - 1], v[i - 1], s[i], v[i], hi));
+            break;
+        }
+        addRow(b, s[i], v[i]);
+    }
+    // Off R the line counts 0: the ends are jumps to that 0 unless the line ends there at 0.
+    b.highest.front() = std::max(b.highest.front(), 0.0L);
+    b.lowest.front() = std::min(b.lowest.front(), 0.0L);
+    b.highest.back() = std::max(b.highest.back(), 0.0L);
+    b.lowest.back() = std::min(b.lowest.back(), 0.0L);
+    return b;
+}
+
+// ∫ of max(η, 0) over one piece from value y0 to y1 over the width w, split at
+// the zero crossing; the negative part is the whole less this.
+long double positivePart(long double y0, long double y1, long double w)
+{
+    if (y0 >= 0 && y1 >= 0)
+        return (y0 + y1) / 2 * w;
+    if (y0 <= 0 && y1 <= 0)
+        return 0;
+    const long double top = std::max(y0, y1);
+    return top * top / (2 * (std::fabs(y0) + std::fabs(y1))) * w;
+}
+
+long double negativePart(long double y0, long double y1, long double w) { return -positivePart(-y0, -y1, w); }
+
+// What an axle meeting station k changes, per unit force: the adverse values
+// less the value it arrives with, the jump it passes and the change of slope.
+struct StationStep {
+    long double toHighest;
+    long double toLowest;
+    long double jump;
+    long double slopeChange;
+};
+
+// The line in the form the sweep reads: per station the step, per piece the
+// slope (piece k runs from station k − 1 to station k; pieces 0 and K lie off R).
+struct SweepLine {
+    std::vector<long double> x;
+    std::vector<StationStep> steps;
+    std::vector<long double> slope;      // K + 1 pieces
+    std::vector<long double> pieceStart;  // value at the start of piece k (k = 1..K−1)
+};
+
+SweepLine sweepLine(const Breakpoints& b)
+{
+    const std::size_t k = b.size();
+    SweepLine line;
+    line.x = b.x;
+    line.slope.assign(k + 1, 0.0L);
+    line.pieceStart.assign(k + 1, 0.0L);
+    for (std::size_t j = 1; j < k; ++j) {
+        line.slope[j] = (b.first[j] - b.last[j - 1]) / (b.x[j] - b.x[j - 1]);
+        line.pieceStart[j] = b.last[j - 1];
+    }
+    line.steps.resize(k);
+    for (std::size_t j = 0; j < k; ++j) {
+        const long double arriving = j == 0 ? 0.0L : b.first[j];
+        const long double leaving = j + 1 == k ? 0.0L : b.last[j];
+        line.steps[j] = {b.highest[j] - arriving, b.lowest[j] - arriving, leaving - arriving,
+                         line.slope[j + 1] - line.slope[j]};
+    }
+    return line;
+}
+
+// The merge of the axles' streams x_k − o_i: a binary heap of the next
+// candidate of each axle that still has stations ahead.
+class CandidateHeap {
+public:
+    struct Entry {
+        long double key;
+        int axle;
+    };
+
+    void push(Entry e)
+    {
+        heap_.push_back(e);
+        std::size_t i = heap_.size() - 1;
+        while (i > 0) {
+            const std::size_t parent = (i - 1) / 2;
+            if (!(heap_[i].key < heap_[parent].key))
+                break;
+            std::swap(heap_[i], heap_[parent]);
+            i = parent;
+        }
+    }
+    bool empty() const { return heap_.empty(); }
+    const Entry& top() const { return heap_.front(); }
+
+    // The top gets a new key (not smaller) and sinks to its place.
+    void replaceTopKey(long double key)
+    {
+        heap_.front().key = key;
+        siftDown();
+    }
+    void pop()
+    {
+        heap_.front() = heap_.back();
+        heap_.pop_back();
+        if (!heap_.empty())
+            siftDown();
+    }
+
+private:
+    void siftDown()
+    {
+        const std::size_t n = heap_.size();
+        const Entry e = heap_.front();
+        std::size_t i = 0;
+        for (;;) {
+            std::size_t child = 2 * i + 1;
+            if (child >= n)
+                break;
+            if (child + 1 < n && heap_[child + 1].key < heap_[child].key)
+                ++child;
+            if (!(heap_[child].key < e.key))
+                break;
+            heap_[i] = heap_[child];
+            i = child;
+        }
+        heap_[i] = e;
+    }
+
+    std::vector<Entry> heap_;
+};
+
+// Keeps the extreme: a candidate replaces the one kept only when it is
+// beyond it by more than rounding, so among equal values the first in the
+// order of the sweep stays; the value is the extreme of all the same.
+struct ExtremeKeeper {
+    long double tolerance;
+    int direction;
+    GroupPlacement plus{-INFINITY, 0, 1};
+    GroupPlacement minus{INFINITY, 0, 1};
+    long double plusKeptAt = -INFINITY;
+    long double minusKeptAt = INFINITY;
+
+    void offer(long double highest, long double lowest, long double p)
+    {
+        if (highest > plus.value) {
+            plus.value = highest;
+            if (highest > plusKeptAt + tolerance) {
+                plusKeptAt = highest;
+                plus.position = p;
+                plus.direction = direction;
+            }
+        }
+        if (lowest < minus.value) {
+            minus.value = lowest;
+            if (lowest < minusKeptAt - tolerance) {
+                minusKeptAt = lowest;
+                minus.position = p;
+                minus.direction = direction;
+            }
+        }
+    }
+};
+
+constexpr int kResyncEvery = 32;
+
+// A few units in the last place of the 64-bit mantissa at the magnitude of the stations and offsets.
+long double coincidenceTolerance(const SweepLine& line, const std::vector<long double>& offsets)
+{
+    long double scale = std::max(std::fabs(line.x.front()), std::fabs(line.x.back()));
+    for (long double o : offsets)
+        scale = std::max(scale, std::fabs(o));
+    return 16 * LDBL_EPSILON * scale;
+}
+
+long double roundingTolerance(const Breakpoints& b, const AxleGroup& axles)
+{
+    long double ordinate = 0;
+    for (std::size_t j = 0; j < b.size(); ++j)
+        ordinate = std::max({ordinate, std::fabs(b.highest[j]), std::fabs(b.lowest[j])});
+    long double force = 0;
+    for (long double f : axles.forces)
+        force += std::fabs(f);
+    return 64 * LDBL_EPSILON * force * ordinate;
+}
+
+GroupExtremes sweep(const Breakpoints& b, const AxleGroup& axles, int direction)
+{
+    const SweepLine line = sweepLine(b);
+    const std::size_t k = line.x.size();
+    const std::size_t m = axles.forces.size();
+    std::vector<long double> offset(m);
+    for (std::size_t i = 0; i < m; ++i)
+        offset[i] = direction * axles.distances[i];
+    const std::vector<long double>& force = axles.forces;
+    const long double tau = coincidenceTolerance(line, offset);
+
+    // next[i]: the station axle i meets next (k when it has passed them all).
+    std::vector<std::size_t> next(m, 0);
+    CandidateHeap heap;
+    for (std::size_t i = 0; i < m; ++i)
+        heap.push({line.x[0] - offset[i], static_cast<int>(i)});
+
+    ExtremeKeeper keeper{roundingTolerance(b, axles), direction};
+    long double value = 0;  // f just after the last candidate, at pLast
+    long double slope = 0;
+    long double pLast = heap.top().key;
+    int sinceResync = 0;
+    while (!heap.empty()) {
+        const long double p = heap.top().key;
+        const long double arriving = value + slope * (p - pLast);
+        long double toHighest = 0, toLowest = 0, jump = 0, slopeChange = 0;
+        // Every axle that stands on a station at this position.
+        while (!heap.empty() && heap.top().key <= p + tau) {
+            const auto i = static_cast<std::size_t>(heap.top().axle);
+            const StationStep& step = line.steps[next[i]];
+            toHighest += force[i] * step.toHighest;
+            toLowest += force[i] * step.toLowest;
+            jump += force[i] * step.jump;
+            slopeChange += force[i] * step.slopeChange;
+            if (++next[i] < k)
+                heap.replaceTopKey(line.x[next[i]] - offset[i]);
+            else
+                heap.pop();
+        }
+        keeper.offer(arriving + toHighest, arriving + toLowest, p);
+        value = arriving + jump;
+        slope += slopeChange;
+        pLast = p;
+        if (++sinceResync == kResyncEvery) {
+            sinceResync = 0;
+            value = 0;
+            slope = 0;
+            for (std::size_t i = 0; i < m; ++i) {
+                const std::size_t piece = next[i];
+                if (piece == 0 || piece == k)
+                    continue;
+                value += force[i] * (line.pieceStart[piece] + line.slope[piece] * (p + offset[i] - line.x[piece - 1]));
+                slope += force[i] * line.slope[piece];
+            }
+        }
+    }
+    return {keeper.plus, keeper.minus};
+}
+
+}  // namespace
+
+LineIntegrals lineIntegrals(const LinePoints& line, long double totalLength)
+{
+    const Breakpoints b = breakpointsOnRange(line, totalLength);
+    LineIntegrals sum;
+    for (std::size_t j = 1; j < b.size(); ++j) {
+        const long double w = b.x[j] - b.x[j - 1];
+        const long double y0 = b.last[j - 1];
+        const long double y1 = b.first[j];
+        sum.whole += (y0 + y1) / 2 * w;
+        sum.positive += positivePart(y0, y1, w);
+        sum.negative += negativePart(y0, y1, w);
+    }
+    return sum;
+}
+
+GroupExtremes groupExtremesInDirection(const LinePoints& line, long double totalLength, const AxleGroup& axles,
+                                       int direction)
+{
+    const Breakpoints b = breakpointsOnRange(line, totalLength);
+    if (b.size() == 0 || axles.empty())
+        return {{0, 0, direction}, {0, 0, direction}};
+    return sweep(b, axles, direction);
+}
+
+GroupExtremes combineDirections(const GroupExtremes& forward, const GroupExtremes& backward)
+{
+    // Beyond rounding: more than a few units in the last place of the larger magnitude.
+    const auto beyond = [](long double a, long double b) {
+        return a - b > 64 * LDBL_EPSILON * std::max(std::fabs(a), std::fabs(b));
+    };
+    return {beyond(backward.plus.value, forward.plus.value) ? backward.plus : forward.plus,
+            beyond(forward.minus.value, backward.minus.value) ? backward.minus : forward.minus};
+}
+
+GroupExtremes groupExtremes(const LinePoints& line, long double totalLength, const AxleGroup& axles)
+{
+    const GroupExtremes forward = groupExtremesInDirection(line, totalLength, axles, 1);
+    // One axle is the same group in both directions.
+    if (axles.forces.size() <= 1)
+        return forward;
+    return combineDirections(forward, groupExtremesInDirection(line, totalLength, axles, -1));
+}
+
+LoadEffects loadEffects(const LinePoints& line, long double totalLength, const UniformLoads& uniform,
+                        const AxleGroup& axles)
+{
+    const LineIntegrals integrals = lineIntegrals(line, totalLength);
+    LoadEffects effects;
+    effects.selfWeight = uniform.selfWeight * integrals.whole;
+    effects.permanent = uniform.permanent * integrals.whole;
+    effects.variablePlus = uniform.variable * integrals.positive;
+    effects.variableMinus = uniform.variable * integrals.negative;
+    if (!axles.empty()) {
+        const GroupExtremes extremes = groupExtremes(line, totalLength, axles);
+        effects.groupPlus = extremes.plus;
+        effects.groupMinus = extremes.minus;
+    }
+    return effects;
+}
+
+std::vector<long double> axleStations(const GroupPlacement& placement, const AxleGroup& axles)
+{
+    std::vector<long double> stations;
+    stations.reserve(axles.distances.size());
+    for (long double a : axles.distances)
+        stations.push_back(placement.position + placement.direction * a);
+    return stations;
+}
+
+}  // namespace kvor
