@@ -2,6 +2,7 @@
 
 #include "analysis/line_generator.h"
 #include "influence/influence_file.h"
+#include "loads/load_input.h"
 #include "model/numbers.h"
 #include "model/visible_text.h"
 #include "results/data_section_checks.h"
@@ -31,6 +32,7 @@ constexpr int kParabolicTendonColumns = 4;
 constexpr int kMaxMemberRows = kMaxMemberCount;
 constexpr int kMaxLineRows = static_cast<int>(kMaxInfluenceFileValues / 2);
 constexpr int kMaxTendonRows = kMaxPointCount;
+constexpr int kAxleColumns = 2;
 // A damaged line is quoted whole up to this many characters.
 constexpr size_t kQuotedLineChars = 120;
 
@@ -193,6 +195,17 @@ void writeTendon(SectionWriter& w, const TendonSlot& slot, int k)
     });
 }
 
+void writeLoads(SectionWriter& w, const LoadInput& loads)
+{
+    w.word("[loads]").endLine();
+    w.word("uniform")
+        .text(loads.selfWeight, "Vlastní tíha g0")
+        .text(loads.permanent, "Ostatní stálé zatížení g1")
+        .text(loads.variable, "Rovnoměrné proměnné zatížení q")
+        .endLine();
+    w.table("axles", loads.axles, kAxleColumns, [](int r) { return tableRowField("Tabulka náprav", r); });
+}
+
 void writeResults(SectionWriter& w, const EvaluationResult& results)
 {
     w.word("[results]").endLine();
@@ -214,13 +227,13 @@ void writeResults(SectionWriter& w, const EvaluationResult& results)
 
 // ---------------------------------------------------------------- reading
 
-constexpr std::array<std::string_view, 7> kSectionNames = {
-    "[data]", "[beam]", "[section]", "[quantity]", "[tendon]", "[results]", "[end]"};
-constexpr std::array<std::string_view, 23> kKeys = {
+constexpr std::array<std::string_view, 8> kSectionNames = {
+    "[data]", "[beam]", "[section]", "[quantity]", "[tendon]", "[loads]", "[results]", "[end]"};
+constexpr std::array<std::string_view, 25> kKeys = {
     "separator", "kind",  "length", "memberCount", "members", "type",     "dimensions",
     "values",    "valuesEditable", "shown", "description", "status", "draw", "mode",
     "file",      "points", "name",  "typeText",    "quantity", "tendons", "divisions",
-    "station",   "generator"};
+    "station",   "generator", "uniform", "axles"};
 
 // What version 1 does not know, and what a version-1 file holding it is told.
 constexpr std::array<std::string_view, 3> kVersion2Keys = {"station", "generator", "divisions"};
@@ -249,7 +262,7 @@ public:
         advance();
         if (fields_[0] != "[data]")
             return false;
-        if (fields_.size() != 2 || (fields_[1] != "1" && fields_[1] != "2"))
+        if (fields_.size() != 2 || (fields_[1] != "1" && fields_[1] != "2" && fields_[1] != "3"))
             fail(lineNumber_, "nepodporovaná verze datové části");
         version_ = fields_[1][0] - '0';
         return true;
@@ -281,15 +294,25 @@ public:
             unexpected(std::string(name) + " " + number);
     }
 
+    // What follows the tendon blocks: "[loads]" (version 3 on), "[results]" or "[end]".
+    enum class After { Loads, Results, End };
+    After afterTendons()
+    {
+        advance();
+        if (fields_.size() == 1 && fields_[0] == "[loads]") {
+            if (version_ < 3)
+                fail(lineNumber_, "sekce " + quoted("[loads]") + " patří až do datové části verze 3, soubor je "
+                                  "označen verzí " + std::to_string(version_));
+            return After::Loads;
+        }
+        return resultsOrEndRead();
+    }
+
     // The next line is "[results]" (true) or "[end]" (false).
     bool resultsOrEnd()
     {
         advance();
-        if (fields_.size() == 1 && fields_[0] == "[results]")
-            return true;
-        if (fields_.size() == 1 && fields_[0] == "[end]")
-            return false;
-        unexpected("[end]");
+        return resultsOrEndRead() == After::Results;
     }
 
     // The values of the line `key`, which must have exactly `count` of them.
@@ -462,6 +485,15 @@ private:
         fail(lineNumber_, "očekáváno " + quoted(what) + ", nalezeno " + quoted(line_));
     }
 
+    After resultsOrEndRead() const
+    {
+        if (fields_.size() == 1 && fields_[0] == "[results]")
+            return After::Results;
+        if (fields_.size() == 1 && fields_[0] == "[end]")
+            return After::End;
+        unexpected("[end]");
+    }
+
     [[noreturn]] void badValue(std::string_view key, std::string_view value) const
     {
         fail(lineNumber_, "neplatná hodnota " + quoted(value) + " položky " + quoted(key));
@@ -590,6 +622,16 @@ void readTendon(SectionReader& r, TendonSlot& slot, int k, SlotItemLines& at)
     at.points = r.table("points", slot.points, parabolic ? kParabolicTendonColumns : kTendonColumns, kMaxTendonRows);
 }
 
+void readLoads(SectionReader& r, LoadInput& loads, LoadLines& at)
+{
+    const auto& u = r.keyLine("uniform", 3);
+    at.uniform = r.line();
+    loads.selfWeight = r.numberText(u[0]);
+    loads.permanent = r.numberText(u[1]);
+    loads.variable = r.numberText(u[2]);
+    at.axles = r.table("axles", loads.axles, kAxleColumns, kMaxAxleCount);
+}
+
 void readResults(SectionReader& r, EvaluationResult& results)
 {
     for (int q = 0; q < kSlotCount; ++q) {
@@ -616,6 +658,8 @@ int dataSectionVersion(const Project& project)
 {
     // Each thing version 1 cannot hold raises the version; nothing else does,
     // so a project without them is written byte for byte as before.
+    if (project.loads.entered())
+        return 3;
     int version = 1;
     for (const TendonSlot& slot : project.tendons)
         if (isParabolicType(slot.type))
@@ -639,6 +683,8 @@ void appendDataSection(std::string& out, const Project& project, bool withResult
         writeQuantity(w, project.quantities[k], k, version);
     for (int k = 0; k < kSlotCount; ++k)
         writeTendon(w, project.tendons[k], k);
+    if (version >= 3 && project.loads.entered())
+        writeLoads(w, project.loads);
     if (withResults)
         writeResults(w, project.results);
     w.word("[end]").endLine();
@@ -657,7 +703,12 @@ bool readDataSection(ProjectFileLines& lines, Project& project, char decimalSepa
         readQuantity(r, project.quantities[k], k, at.quantities[k]);
     for (int k = 0; k < kSlotCount; ++k)
         readTendon(r, project.tendons[k], k, at.tendons[k]);
-    if (r.resultsOrEnd()) {
+    SectionReader::After after = r.afterTendons();
+    if (after == SectionReader::After::Loads) {
+        readLoads(r, project.loads, at.loads);
+        after = r.resultsOrEnd() ? SectionReader::After::Results : SectionReader::After::End;
+    }
+    if (after == SectionReader::After::Results) {
         readResults(r, project.results);
         r.section("[end]");
     }

@@ -11,6 +11,7 @@
 //   [tendon] k (k = 1..5): shown name typeText status draw type points n
 //                          (types 2 to 4: divisions D after type, and rows of
 //                          4 fields x e N m, the last m empty)
+//   [loads] (version 3, optional): uniform G0 G1 Q / axles n (+n rows F a)
 //   [results] (optional): quantity q evaluated caption comment unit v1..v5 sum
 //                         (q = 1..5), tendons selectable(5) group(5)
 //   [end]
@@ -19,7 +20,10 @@
 // [quantity] block, right after "file", the line "station X" (X empty when
 // not known) and, for a generated line (mode 2), "generator KIND H E" (KIND as
 // kvor-il spells it, E empty unless KIND is w or fi). A project is written as
-// version 2 only when it holds something version 1 cannot; the reader takes both.
+// version 2 only when it holds something version 1 cannot. Version 3 adds,
+// after the tendon blocks, the block "[loads]" with the texts of g0, g1 and q
+// as typed and the axle table; it is written only when loads were entered.
+// The reader takes versions 1 to 3.
 //
 // A table's count n is its row count minus the heading row; every stored cell
 // is listed as it stands, empty cells included. The results keep only whether
@@ -33,9 +37,10 @@
 
 namespace kvor {
 
-// The version of the section a project is written with: 2 when it holds what
-// version 1 cannot (a tendon of types 2 to 4, a generated influence line),
-// else 1, so such a project is written exactly as before. The reader takes both.
+// The version of the section a project is written with: 3 when loads were
+// entered; else 2 when it holds what version 1 cannot (a tendon of types 2 to
+// 4, a generated influence line, a known station X); else 1, so a project
+// without these is written exactly as before. The reader takes all three.
 int dataSectionVersion(const Project& project);
 
 // Appends the section in code page 1250. Throws kvor::Error naming the field

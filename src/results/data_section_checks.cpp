@@ -3,6 +3,7 @@
 #include "analysis/slot_generation.h"
 #include "influence/entry_table.h"
 #include "influence/table_checks.h"
+#include "loads/load_input.h"
 #include "model/error.h"
 #include "structure/beam.h"
 #include "tendons/stored_tendon_check.h"
@@ -53,6 +54,7 @@ Fault inRow(int countLine, int rows, int row, std::string message, std::string_v
 }
 
 // The fields of a store table's columns, as a file reader names them.
+constexpr std::array<std::string_view, 2> kAxleFields = {"Síla F", "Vzdálenost a"};
 constexpr std::array<std::string_view, 2> kLineFields = {"Staničení", "Pořadnice"};
 constexpr std::array<std::string_view, 4> kTendonFields = {"Staničení", "Excentricita", "Předpínací síla",
                                                            "Excentricita uprostřed úseku"};
@@ -195,6 +197,19 @@ Fault checkTendons(const Project& project, const DataSectionLines& lines, char s
                       });
 }
 
+Fault checkLoads(const LoadInput& loads, const LoadLines& lines, char sep)
+{
+    std::optional<LoadFault> fault = findLoadFault(loads, sep);
+    if (!fault)
+        return std::nullopt;
+    if (fault->report.focus == Field::AxleTable)
+        return inRow(lines.axles, loads.axleCount(), fault->row, std::move(fault->report.message),
+                     kAxleFields[static_cast<size_t>(fault->column)]);
+    if (fault->report.focus == Field::AxleCount)
+        return at(lines.axles, std::move(fault->report.message));
+    return at(lines.uniform, std::move(fault->report.message));
+}
+
 }  // namespace
 
 std::optional<DataSectionFault> checkDataSectionInput(const Project& project, const DataSectionLines& lines,
@@ -204,7 +219,9 @@ std::optional<DataSectionFault> checkDataSectionInput(const Project& project, co
         return f;
     if (Fault f = checkQuantities(project, lines, sep))
         return f;
-    return checkTendons(project, lines, sep);
+    if (Fault f = checkTendons(project, lines, sep))
+        return f;
+    return checkLoads(project.loads, lines.loads, sep);
 }
 
 }  // namespace kvor

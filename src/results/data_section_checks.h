@@ -16,7 +16,8 @@
 //     check of the influence-line dialog judge it, the station X of its section
 //     as the dialog's X check, and a generated line's parameters as
 //     "Vygenerovat" (X, the step and, for deflection and rotation, E); its
-//     tendon definition as checkStoredTendon judges it.
+//     tendon definition as checkStoredTendon judges it;
+//   - the loads as their fields and the axle table check them.
 // A check's conversion failure (a fibre distance that is no number) counts as
 // its fault. A fault in a table names the line of the row at fault, and a cell
 // that holds no number by its field ("Pořadnice v 3.řádku …"), not by the
@@ -44,11 +45,18 @@ struct SlotItemLines {
     int points = 0;      // the count line of the point table; row r stands on line points + r
 };
 
+// The lines of the loads' items (0 when the file has no loads).
+struct LoadLines {
+    int uniform = 0;
+    int axles = 0;  // the count line of the axle table; row r stands on line axles + r
+};
+
 struct DataSectionLines {
     int length = 0;
     int members = 0;  // the count line of the member table
     std::array<SlotItemLines, kSlotCount> quantities;
     std::array<SlotItemLines, kSlotCount> tendons;
+    LoadLines loads;
 };
 
 // The first fault: the line the faulty item stands on and the check's message.

@@ -207,7 +207,7 @@ const Damage kDamages[] = {
      },
      "položky „quantity“"},
     {"unsupported version",
-     [](std::vector<std::string>& l) { l[5] = "[data]\t3"; return 6; }, "verze"},
+     [](std::vector<std::string>& l) { l[5] = "[data]\t4"; return 6; }, "verze"},
     {"separator that is a digit",
      [](std::vector<std::string>& l) { l[6] = "separator\t5"; return 7; }, "separator"},
     {"separator that is a semicolon",

@@ -110,7 +110,7 @@ TEST(DataSectionVersion, DamagedVersionLinesAreRefused)
         }
     };
     EXPECT_NE(damage("generator\tw\t", "generator\tQ\t").find("neplatná hodnota „Q“ položky „generator“"), std::string::npos);
-    EXPECT_NE(damage("[data]\t2", "[data]\t3").find("nepodporovaná verze datové části"), std::string::npos);
+    EXPECT_NE(damage("[data]\t2", "[data]\t4").find("nepodporovaná verze datové části"), std::string::npos);
     // Version 1 knows no mode 2 and no station line.
     EXPECT_NE(damage("[data]\t2", "[data]\t1").find("Soubor projektu je poškozen"), std::string::npos);
 }

@@ -164,6 +164,10 @@ inline void expectSameProject(const Project& a, const Project& b, bool withResul
         EXPECT_EQ(x.divisions, y.divisions) << slot;
         expectSameTable(x.points, y.points, "points" + slot);
     }
+    EXPECT_EQ(a.loads.selfWeight, b.loads.selfWeight);
+    EXPECT_EQ(a.loads.permanent, b.loads.permanent);
+    EXPECT_EQ(a.loads.variable, b.loads.variable);
+    expectSameTable(a.loads.axles, b.loads.axles, "axles");
     if (!withResults)
         return;
     EXPECT_EQ(a.results.block, b.results.block);
