@@ -4,10 +4,10 @@
 
 namespace kvor {
 
-const std::string_view kCalcUsage = "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] SOUBOR";
+const std::string_view kCalcUsage = "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] SOUBOR";
 
 const std::string_view kCalcHelp =
-    "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] SOUBOR\n"
+    "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] SOUBOR\n"
     "\n"
     "Načte soubor projektu Kvor1.1 uložený i s datovou částí, provede na něm\n"
     "stejný výpočet jako příkaz „Výpočet“ a vypíše výsledky na standardní výstup\n"
@@ -48,6 +48,21 @@ const std::string_view kCalcHelp =
     "                  vzdálenosti krajních vláken průřezu, vypíše místo tabulek\n"
     "                  jediný řádek „[napětí]  zpráva“. Tabulky následují za\n"
     "                  řádky veličin (a řádkem „skupina“), před tabulkami --tables.\n"
+    "  --loads         vypíše také účinky zatížení uloženého v projektu na každou\n"
+    "                  zadanou veličinu. Za řádky veličin (a řádkem „skupina“),\n"
+    "                  před tabulkami --stresses a --tables, řádek\n"
+    "                  „[zatížení]  g0  g1  q  nápravy  n“ se zadanými hodnotami\n"
+    "                  (g0 vlastní tíha, g1 ostatní stálé, q rovnoměrné proměnné\n"
+    "                  zatížení v kN/m, prázdné jako 0; n počet náprav), řádek\n"
+    "                  nadpisů „veličina  G0  G1  Q+  Q-  T+  p+  d+  T-  p-  d-“\n"
+    "                  a pro každou zadanou veličinu q řádek\n"
+    "                  „q  G0  G1  Q+  Q-  T+  p+  d+  T-  p-  d-“ v jednotce\n"
+    "                  veličiny. G0 = g0·∫η, G1 = g1·∫η, Q+ a Q- = q krát integrál\n"
+    "                  kladných a záporných úseků příčinkové čáry; T+ a T- největší\n"
+    "                  a nejmenší účinek skupiny náprav v kterékoli poloze a obou\n"
+    "                  směrech, p staničení první nápravy [m], d „+“, když ostatní\n"
+    "                  nápravy jsou za ní ve větším staničení, jinak „-“. Bez náprav\n"
+    "                  jsou T, p a d prázdné.\n"
     "  --help          vypíše tuto nápovědu.\n"
     "\n"
     "Soubor projektu se čte po znak konce textu 0x1A (za ním už nic); delší text\n"
@@ -112,6 +127,10 @@ CalcArguments parseCalcArguments(std::span<const std::string_view> args)
             if (result.tables)
                 repeatedOption(arg);
             result.tables = true;
+        } else if (arg == "--loads") {
+            if (result.loads)
+                throw WrongArguments("Volba --loads je uvedena dvakrát");
+            result.loads = true;
         } else if (arg == "--stresses") {
             if (result.stresses)
                 repeatedOption(arg);

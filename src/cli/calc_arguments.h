@@ -1,5 +1,5 @@
 #pragma once
-// The command line of kvor-calc:  kvor-calc [--group LIST] [--tables] [--stresses] FILE
+// The command line of kvor-calc:  kvor-calc [--group LIST] [--tables] [--stresses] [--loads] FILE
 // LIST holds tendon numbers 1 to 5 separated by commas (blanks around a number
 // are allowed); it may be empty. `--help` anywhere asks for the help text.
 
@@ -21,12 +21,13 @@ struct CalcArguments {
     std::array<bool, kSlotCount> group{};  // tendon t listed (a number listed twice counts once)
     bool tables = false;                    // --tables: print the working tables too
     bool stresses = false;                  // --stresses: print the prestress in the checked sections
+    bool loads = false;                     // --loads: print the effects of the project's loads
 };
 
 // `args` without the program name. Throws WrongArguments.
 CalcArguments parseCalcArguments(std::span<const std::string_view> args);
 
-// One line: "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] SOUBOR".
+// One line: "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] SOUBOR".
 extern const std::string_view kCalcUsage;
 // The text of --help, ending with a line end.
 extern const std::string_view kCalcHelp;

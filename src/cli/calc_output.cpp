@@ -1,6 +1,7 @@
 #include "cli/calc_output.h"
 
 #include "model/error.h"
+#include "model/numbers.h"
 
 #include <cerrno>
 
@@ -118,6 +119,26 @@ void writeSectionChecks(OutputLines& out, const SectionChecks& checks)
         out.field(check.station);
         out.endLine();
         writeTable(out, sectionCheckTextTable(check));
+    }
+}
+
+void writeLoadEffects(OutputLines& out, const LoadValues& loads, const std::vector<QuantityLoadEffects>& effects,
+                      char sep)
+{
+    out.field("[zatížení]");
+    for (long double value : {loads.uniform.selfWeight, loads.uniform.permanent, loads.uniform.variable})
+        out.field(formatNumber(value, sep));
+    out.field("nápravy");
+    out.field(std::to_string(loads.axles.forces.size()));
+    out.endLine();
+    for (std::string_view heading : {"veličina", "G0", "G1", "Q+", "Q-", "T+", "p+", "d+", "T-", "p-", "d-"})
+        out.field(heading);
+    out.endLine();
+    for (const QuantityLoadEffects& q : effects) {
+        out.field(std::to_string(q.slot + 1));
+        for (const std::string& text : loadEffectTexts(q.effects, sep))
+            out.field(text);
+        out.endLine();
     }
 }
 

@@ -8,10 +8,14 @@
 //   [kabel]  q  t    + the rows of its tendon table, headings included
 //   [napětí]  q  X   + the section check of quantity q at X, headings included
 //   [napětí]  message                         the section values are missing
+//   [zatížení]  g0  g1  q  nápravy  n         the loads, then the heading
+//   veličina  G0  G1  Q+  Q-  T+  p+  d+  T-  p-  d-
+//   q  G0 .. d-                               the effects on each entered quantity q
 //
 // A TAB, CR or LF inside a text would break this layout, so each is printed
 // as a blank; every other character is printed as it stands.
 
+#include "loads/project_loads.h"
 #include "model/project.h"
 #include "prestress/section_check.h"
 
@@ -52,5 +56,10 @@ void writeWorkingTables(OutputLines& out, const Project& project);
 // --stresses: each check table of the checked bending moments in slot order,
 // or the one line that names the missing section values.
 void writeSectionChecks(OutputLines& out, const SectionChecks& checks);
+
+// --loads: the loads' line, the heading and the effects on each entered
+// quantity in slot order, numbers with `sep`.
+void writeLoadEffects(OutputLines& out, const LoadValues& loads, const std::vector<QuantityLoadEffects>& effects,
+                      char sep);
 
 }  // namespace kvor

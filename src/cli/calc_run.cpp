@@ -3,6 +3,7 @@
 #include "analysis/slot_generation.h"
 #include "cli/calc_output.h"
 #include "evaluation/evaluation_run.h"
+#include "loads/project_loads.h"
 #include "model/error.h"
 #include "results/group_sums.h"
 #include "results/project_file.h"
@@ -56,11 +57,19 @@ int runCalc(const CalcArguments& arguments, std::FILE* out, std::FILE* err)
         // Computed before anything is printed, so a failure leaves the output empty.
         const SectionChecks checks =
             arguments.stresses ? sectionChecks(evaluated.project, evaluated.separator) : SectionChecks{};
+        LoadValues loads;
+        std::vector<QuantityLoadEffects> loadEffects;
+        if (arguments.loads) {
+            loads = loadValues(evaluated.project.loads, evaluated.separator);
+            loadEffects = projectLoadEffects(evaluated.project, loads, evaluated.separator);
+        }
         try {
             OutputLines lines(out);
             writeResultLines(lines, evaluated.project.results);
             if (arguments.groupGiven)
                 writeGroupLine(lines, evaluated.project.results);
+            if (arguments.loads)
+                writeLoadEffects(lines, loads, loadEffects, evaluated.separator);
             if (arguments.stresses)
                 writeSectionChecks(lines, checks);
             if (arguments.tables)

@@ -1,4 +1,4 @@
-// kvor-calc [--group LIST] [--tables] FILE: evaluates a saved project.
+// kvor-calc [--group LIST] [--tables] [--stresses] [--loads] FILE: evaluates a saved project.
 #include "cli/calc_arguments.h"
 #include "cli/calc_run.h"
 #include "cli/program_arguments.h"
