@@ -1,5 +1,6 @@
 #include "largest_project.h"
 
+#include "loads/load_input.h"
 #include "model/numbers.h"
 
 #include <cmath>
@@ -79,6 +80,16 @@ std::unique_ptr<Project> makeProject(int linePoints, int tendonPoints, char sep)
         t.points = brokenTendon(tendonPoints, s, sep);
     }
     return p;
+}
+
+void addLoads(Project& project, int axles, char sep)
+{
+    project.loads.selfWeight = formatNumber(12, sep);
+    project.loads.permanent = formatNumber(3.5L, sep);
+    project.loads.variable = formatNumber(9, sep);
+    setAxleCount(project.loads, axles);
+    for (int i = 0; i < axles; ++i)
+        project.loads.axles.setRow(i + 1, {formatInteger(100 + 10 * i), formatNumber(1.2L * i, sep)});
 }
 
 }  // namespace kvor::bench

@@ -17,4 +17,10 @@ inline constexpr int kLargestTendonPoints = 32766;
 // Numbers are written with `sep` as the decimal separator.
 std::unique_ptr<Project> makeProject(int linePoints, int tendonPoints, char sep = ',');
 
+// The largest group of axles.
+inline constexpr int kLargestAxleCount = 20;
+
+// Uniform loads and a group of `axles` axles of 100 to 290 kN, 1,2 m apart.
+void addLoads(Project& project, int axles, char sep = ',');
+
 }  // namespace kvor::bench
