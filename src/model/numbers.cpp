@@ -2,6 +2,7 @@
 
 #include "model/error.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cfenv>
@@ -467,6 +468,112 @@ FormattedNumber formatAndReread(long double x, char sep)
 }
 
 std::string formatNumber(long double x, char sep) { return formatAndReread(x, sep).text; }
+
+namespace {
+
+constexpr int kMaxReadingDecimals = 30;
+
+// The 15 digits of |x| rounded, an exact half away from zero, to the digit of
+// weight 10^-decimals: the whole number |x|·10^decimals as decimal digits.
+std::string roundedDigits(const Decimal15& d, int decimals)
+{
+    const int shift = d.exponent - 14 + decimals;  // |x|·10^decimals = digits·10^shift
+    if (shift >= 0)
+        return std::to_string(d.digits) + std::string(static_cast<size_t>(shift), '0');
+    if (shift < -15)
+        return "0";
+    uint64_t divisor = 1;
+    for (int i = 0; i < -shift; ++i)
+        divisor *= 10;
+    uint64_t whole = d.digits / divisor;
+    if ((d.digits % divisor) * 2 >= divisor)
+        ++whole;
+    return std::to_string(whole);
+}
+
+// Whole digits and `decimals` places of a rounded magnitude.
+std::string placeSeparator(std::string digits, int decimals, bool negative, char sep)
+{
+    const auto places = static_cast<size_t>(decimals);
+    if (digits.size() <= places)
+        digits.insert(0, places + 1 - digits.size(), '0');
+    if (places > 0)
+        digits.insert(digits.size() - places, 1, sep);
+    const bool zero = digits.find_first_not_of(std::string("0") + sep) == std::string::npos;
+    return negative && !zero ? "-" + digits : digits;
+}
+
+void trimZeros(std::string& text, char sep)
+{
+    const size_t at = text.find(sep);
+    if (at == std::string::npos)
+        return;
+    size_t end = text.size();
+    while (end > at + 1 && text[end - 1] == '0')
+        --end;
+    if (end == at + 1)
+        --end;
+    text.erase(end);
+}
+
+bool readableInFixed(long double x) { return std::isfinite(x) && std::fabs(x) < 1e15L; }
+
+}  // namespace
+
+std::string formatFixed(long double x, int decimals, char sep)
+{
+    decimals = std::clamp(decimals, 0, kMaxReadingDecimals);
+    if (!readableInFixed(x))
+        return formatNumber(x, sep);
+    if (x == 0)
+        return placeSeparator("0", decimals, false, sep);
+    const Decimal15 d = decompose(x);
+    return placeSeparator(roundedDigits(d, decimals), decimals, d.negative, sep);
+}
+
+std::string formatSignificant(long double x, int digits, char sep)
+{
+    digits = std::clamp(digits, 1, 15);
+    if (!std::isfinite(x) || x == 0)
+        return formatNumber(x, sep);
+    const Decimal15 d = decompose(x);
+    uint64_t divisor = 1;
+    for (int i = digits; i < 15; ++i)
+        divisor *= 10;
+    uint64_t kept = d.digits / divisor;
+    if ((d.digits % divisor) * 2 >= divisor)
+        ++kept;
+    int e = d.exponent;
+    if (kept * divisor == 1000000000000000ULL) {  // 9,99995 to five digits is 10
+        kept /= 10;
+        ++e;
+    }
+    const std::string mantissa = std::to_string(kept);  // `digits` digits
+    std::string text;
+    if (e < -4 || e >= 15) {
+        text = mantissa.substr(0, 1);
+        if (mantissa.size() > 1)
+            text += sep + mantissa.substr(1);
+        trimZeros(text, sep);
+        text += "E" + std::to_string(e);
+    } else {
+        const int decimals = std::max(0, digits - 1 - e);
+        text = placeSeparator(mantissa + std::string(static_cast<size_t>(std::max(0, e - digits + 1)), '0'), decimals,
+                              false, sep);
+        trimZeros(text, sep);
+    }
+    return d.negative ? "-" + text : text;
+}
+
+std::string formatToResolution(long double x, long double resolution, char sep)
+{
+    int decimals = 0;
+    if (std::isfinite(resolution) && resolution > 0)
+        decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(resolution) - 1e-9L)), 0, kMaxReadingDecimals);
+    std::string text = formatFixed(x, decimals, sep);
+    trimZeros(text, sep);
+    return text;
+}
 
 std::optional<int32_t> parseInteger(std::string_view text)
 {

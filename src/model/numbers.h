@@ -47,6 +47,22 @@ struct NumberText {
 };
 NumberText formatNumberText(long double value, char decimalSeparator);
 
+// Numbers rounded for reading (the calculation report, the chart read-out):
+// the value's 15-digit text rounded again, an exact half away from zero, so
+// that a reader gets what rounding the shown 15 digits by hand gives.
+//
+// Fixed notation with exactly `decimals` places (0 to 30): "-3000,0",
+// "0,300", "12"; a value that rounds to zero has no minus sign. |x| of 10^15
+// and more keeps the general format.
+std::string formatFixed(long double value, int decimals, char decimalSeparator);
+// At most `digits` significant digits (1 to 15), without trailing zeros, in
+// the notation of the general format ("1317,4", "0,033333", "1,2346E-5").
+std::string formatSignificant(long double value, int digits, char decimalSeparator);
+// Rounded to the decimal place of `resolution` (> 0), the smallest step a
+// reader can tell apart, without trailing zeros: 4,99738 at a resolution of
+// 0,0106 is "5", 0,123456 at 0,0004 "0,1235".
+std::string formatToResolution(long double value, long double resolution, char decimalSeparator);
+
 // Only the value that the 15-digit text of `value` reads back as (the same for
 // either separator), without forming the text.
 long double roundTo15(long double value);

@@ -221,6 +221,53 @@ TEST(ParseInteger, CountFields)
         Error);
 }
 
+TEST(ReadingFormats, RoundTheShownDigitsHalfAwayFromZero)
+{
+    // The 15-digit text is what gets rounded: 0,05 and 2,675 are no exact
+    // binary values, yet they round up as their texts do.
+    const struct {
+        long double value;
+        int places;
+        const char* fixed;
+        const char* significant;  // `places` significant digits
+    } cases[] = {
+        {1317.43933995939L, 1, "1317,4", "1000"},
+        {-2996.5286681263L, 1, "-2996,5", "-3000"},
+        {0.05L, 1, "0,1", "0,05"},
+        {2.675L, 2, "2,68", "2,7"},
+        {-0.04L, 1, "0,0", "-0,04"},
+        {0, 3, "0,000", "0"},
+        {-3000, 1, "-3000,0", "-3000"},
+        {0.00355111159546643L, 6, "0,003551", "0,00355111"},
+        {-1.18228641169546E-7L, 5, "0,00000", "-1,1823E-7"},
+        {9.99995L, 5, "9,99995", "10"},
+        {99999.5L, 0, "100000", "100000"},
+        {0.0333333333333333L, 5, "0,03333", "0,033333"},
+        {123456789, 4, "123456789,0000", "123500000"},
+        {2e15L, 2, "2E15", "2E15"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(formatFixed(c.value, c.places, ','), c.fixed) << static_cast<double>(c.value);
+        EXPECT_EQ(formatSignificant(c.value, c.places, ','), c.significant) << static_cast<double>(c.value);
+    }
+    EXPECT_EQ(formatFixed(0.25L, 1, '.'), "0.3");
+    EXPECT_EQ(formatSignificant(-2784.06563097547L, 5, ','), "-2784,1");
+}
+
+TEST(ReadingFormats, TheResolutionDecidesThePlaces)
+{
+    const struct {
+        long double value, resolution;
+        const char* text;
+    } cases[] = {
+        {4.99738L, 0.0106L, "5"},  {4.98738L, 0.0106L, "4,99"}, {0.123456L, 0.0004L, "0,1235"},
+        {1234.5L, 20, "1235"},     {-0.00001234567L, 1e-9L, "-0,000012346"}, {7, 0.01L, "7"},
+        {-0.001L, 0.01L, "0"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(formatToResolution(c.value, c.resolution, ','), c.text) << static_cast<double>(c.value);
+}
+
 TEST(Rounding, HalfToEvenAndTowardZero)
 {
     EXPECT_EQ(roundHalfEven(2.5L), 2.0L);
