@@ -5,6 +5,7 @@
 #include "results/group_sums.h"
 #include "tendons/parabolic_store.h"
 
+#include <array>
 #include <utility>
 
 namespace kvor::ui {
@@ -77,9 +78,13 @@ void ProjectSession::storeParabolicTendon(int slot, TendonType type, TextTable s
 
 void ProjectSession::evaluate(char decimalSeparator)
 {
+    const std::array<bool, kSlotCount> group = project_.results.group;
     try {
         evaluateProject(project_, decimalSeparator);
+        keepGroup(project_, group, decimalSeparator);
     } catch (...) {
+        // A run that failed changes no choice of the user.
+        project_.results.group = group;
         // Announced from the handler, not while unwinding: a window that
         // fails to show the partial results must not end the program.
         emit resultsChanged();
@@ -94,4 +99,22 @@ void ProjectSession::returnToInput()
     emit resultsChanged();
 }
 
+void ProjectSession::chooseGroupTendon(int t, bool ticked)
+{
+    project_.results.group.at(static_cast<size_t>(t)) = ticked;
+    emit groupChanged();
+}
+
+void ProjectSession::sumGroup(char decimalSeparator)
+{
+    try {
+        computeGroupSums(project_, decimalSeparator);
+    } catch (...) {
+        emit groupChanged();  // the sums formed before the failure are shown too
+        throw;
+    }
+    emit groupChanged();
+}
+
 }  // namespace kvor::ui
+

@@ -9,7 +9,7 @@
 // The fields of the input pages are still written by their controls as the
 // user types; what the session announces are the changes no single control
 // makes: a project opened, a slot stored by its dialog, results formed or
-// left.
+// left, the group of tendons chosen.
 
 #include "model/project.h"
 #include "model/report.h"
@@ -58,6 +58,14 @@ public:
     // "Zpět na zadání": the results are left, and the saved flag with them.
     void returnToInput();
 
+    // The group panel's box of tendon t (0-based) ticked or unticked. The
+    // group stays chosen until the user changes it here: closing the panel,
+    // leaving the results and a new evaluation keep it.
+    void chooseGroupTendon(int t, bool ticked);
+    // "Výsledky" of the group panel: the group sums. A value that is no number
+    // propagates its conversion error; the sums formed before it stay.
+    void sumGroup(char decimalSeparator);
+
 signals:
     // A whole project took the place of the former one: show it anew.
     void projectReplaced();
@@ -65,6 +73,8 @@ signals:
     void slotStored(SlotKind kind, int slot);
     // The results were formed by "Výpočet" or left by "Zpět na zadání".
     void resultsChanged();
+    // The group of tendons or its sums changed.
+    void groupChanged();
 
 private:
     QuantitySlot& quantity(int slot);

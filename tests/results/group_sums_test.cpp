@@ -110,17 +110,20 @@ TEST(GroupSums, ReturnToInputClearsValuesSumsAndSavedOnly)
     EXPECT_TRUE(unsavedWarningShown(p.results));
 }
 
-TEST(GroupSums, GroupPanelBackEmptiesSumsAndUnticks)
+TEST(GroupSums, ANewEvaluationKeepsTheGroupOfTheTendonsStillEntered)
 {
     Project p = evaluatedProject();
-    p.results.group = {true, true, false, false, false};
-    computeGroupSums(p, ',');
-    clearGroup(p.results);
-    for (int q = 0; q < kSlotCount; ++q) {
-        EXPECT_EQ(p.results.groupSum[q], "");
-        EXPECT_FALSE(p.results.group[q]);
-    }
-    EXPECT_EQ(p.results.value[0][0], "1,5");
+    const std::array<bool, kSlotCount> before = {true, true, false, false, true};
+    p.results.group = {};
+    p.results.selectable = {true, true, false, false, false};  // tendon 5 is no longer entered
+    keepGroup(p, before, ',');
+    EXPECT_EQ(p.results.group, (std::array<bool, kSlotCount>{true, true, false, false, false}));
+    EXPECT_EQ(p.results.groupSum[0], "1,25");
+
+    p.results.groupSum[0].clear();
+    keepGroup(p, {}, ',');  // no group: no sums
+    EXPECT_FALSE(groupChosen(p.results));
+    EXPECT_EQ(p.results.groupSum[0], "");
 }
 
 TEST(GroupSums, NotEvaluatedLabelOfAGroupLine)

@@ -2,11 +2,11 @@
 
 #include "results/group_sums.h"
 #include "ui/message_service.h"
+#include "ui/project_session.h"
 #include "ui/widgets/window_setup.h"
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QStyle>
 
 namespace kvor::ui {
@@ -14,6 +14,7 @@ namespace kvor::ui {
 GroupPanel::GroupPanel(AppContext& context, QWidget* window)
     : OverlayPanel(QStringLiteral("Panel4"), {30, 70, 585, 332}, window), context_(context)
 {
+    connect(&context_.session, &ProjectSession::groupChanged, this, &GroupPanel::loadFromModel);
     makeLabel(this, QStringLiteral("Label76"), QStringLiteral("Výsledky výpočtu pro skupinu kabelů"), {10, 8},
               LabelStyle::BoldUnderlined);
     makeLabel(this, QStringLiteral("Label77"), QStringLiteral("Výběr kabelů do skupiny"), {10, 34});
@@ -42,35 +43,25 @@ void GroupPanel::loadFromModel()
         groupBoxes_[t]->setChecked(results.group[t]);
         groupBoxes_[t]->setEnabled(results.selectable[t]);
     }
-    showLines();
-}
-
-void GroupPanel::showLines()
-{
     for (auto& line : lines_)
         line->show(context_.project.results);
 }
 
 void GroupPanel::CheckBoxClick(int t, bool ticked)
 {
-    context_.project.results.group[t] = ticked;
+    context_.session.chooseGroupTendon(t, ticked);
 }
 
 void GroupPanel::BitBtn9Click()
 {
-    context_.messages.runCommand([this] {
-        // A value that is no number stops the sums there; the lines already
-        // summed show their new sums before the error box comes up.
-        const auto showWhatWasSummed = qScopeGuard([this] { showLines(); });
-        computeGroupSums(context_.project, context_.decimalSeparator);
-    });
+    // A value that is no number stops the sums there; the lines already
+    // summed show their new sums before the error box comes up.
+    context_.messages.runCommand([this] { context_.session.sumGroup(context_.decimalSeparator); });
 }
 
 void GroupPanel::BitBtn10Click()
 {
-    clearGroup(context_.project.results);
-    loadFromModel();
-    close();
+    close();  // the group stays chosen, and its sums stay shown
 }
 
 }  // namespace kvor::ui

@@ -1,7 +1,8 @@
 #pragma once
 // The group panel of the result window (Panel4): the tendons ticked into the
 // group, and per quantity the sum of their shown effects. A tendon's box can
-// be ticked only when the last evaluation found it entered.
+// be ticked only when the last evaluation found it entered. The choice is the
+// project's, made through the session; "Zpět" closes the panel and keeps it.
 
 #include "ui/app_context.h"
 #include "ui/windows/result_block.h"
@@ -26,9 +27,6 @@ public:
     void CheckBoxClick(int t, bool ticked);  // CheckBox2 … CheckBox6: tendon t (0-based)
     void BitBtn9Click();                     // "Výsledky"
     void BitBtn10Click();                    // "Zpět"
-
-private:
-    void showLines();
 
     AppContext& context_;
     std::array<QCheckBox*, kSlotCount> groupBoxes_;
