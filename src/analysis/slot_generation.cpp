@@ -240,6 +240,12 @@ std::optional<std::vector<StationSlopes>> exactSlopesOfSlot(const Project& proje
     return std::move(fresh.line.slopes);
 }
 
+std::string staleLineWarning(int slot)
+{
+    return "Upozornění: příčinková čára " + formatInteger(slot) +
+           ". veličiny byla vygenerována z konstrukce, která se od té doby změnila; vyhodnocena je uložená tabulka.";
+}
+
 std::string staleLinesQuestion(const std::vector<int>& slots)
 {
     std::string names;

@@ -76,6 +76,10 @@ std::vector<int> staleGeneratedSlots(const Project& project, char sep);
 std::optional<std::vector<StationSlopes>> exactSlopesOfSlot(const Project& project, const QuantitySlot& slot,
                                                             char sep);
 
+// The warning that goes with every result of slot k (1 to 5) whose generated
+// line no longer matches the beam, wherever the results are read.
+std::string staleLineWarning(int slot);
+
 // The question put before "Výpočet" when generated lines no longer match the
 // beam; names the slots.
 std::string staleLinesQuestion(const std::vector<int>& slots);

@@ -79,8 +79,7 @@ int runCalc(const CalcArguments& arguments, std::FILE* out, std::FILE* err)
             throw Error("Výsledky nelze vypsat na standardní výstup: " + failureText(e));
         }
         for (int k : evaluated.staleSlots)
-            std::fprintf(err, "Upozornění: příčinková čára %d. veličiny byla vygenerována z konstrukce, která se "
-                              "od té doby změnila; vyhodnocena je uložená tabulka.\n", k);
+            std::fprintf(err, "%s\n", staleLineWarning(k).c_str());
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(err, "%s\n", e.what());

@@ -1,11 +1,16 @@
 #include "report/report_content.h"
 
+#include "analysis/slot_generation.h"
+#include "model/error.h"
 #include "model/numbers.h"
 #include "prestress/section_check.h"
+#include "results/group_sums.h"
+#include "tendons/parabolic_polygon.h"
 #include "structure/beam.h"
 #include "structure/section.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kvor {
 
@@ -24,12 +29,15 @@ public:
     explicit ReportBuilder(ReportContent& content) : content_(content) {}
 
     void title(std::string text) { add(ReportBlock::Kind::Title, std::move(text)); }
-    void heading(std::string text) { add(ReportBlock::Kind::Heading, std::move(text)); }
-    void subheading(std::string text) { add(ReportBlock::Kind::Subheading, std::move(text)); }
+    // Headings and facts stay with what follows them.
+    void heading(std::string text) { add(ReportBlock::Kind::Heading, std::move(text)).keepWithNext = true; }
+    void subheading(std::string text) { add(ReportBlock::Kind::Subheading, std::move(text)).keepWithNext = true; }
     void paragraph(std::string text) { add(ReportBlock::Kind::Paragraph, std::move(text)); }
     void fact(std::string name, std::string value)
     {
-        add(ReportBlock::Kind::Fact, std::move(name)).value = std::move(value);
+        ReportBlock& block = add(ReportBlock::Kind::Fact, std::move(name));
+        block.value = std::move(value);
+        block.keepWithNext = true;
     }
     void table(ReportTable table) { add(ReportBlock::Kind::Table, {}).table = std::move(table); }
     void figure(ReportFigure figure, int slot = -1)
@@ -38,6 +46,8 @@ public:
         block.figure = figure;
         block.slot = slot;
     }
+    // The block just added stays on the page of the next one.
+    void keepWithNext() { content_.blocks.back().keepWithNext = true; }
 
 private:
     ReportBlock& add(ReportBlock::Kind kind, std::string text)
@@ -49,19 +59,37 @@ private:
     ReportContent& content_;
 };
 
-// A store table (row 0 headings) as a report table; very long ones keep
-// their first and last rows.
-ReportTable storeTable(const TextTable& store)
+// The rule of forReading, as the report states it.
+std::string roundingNote(char sep)
+{
+    const auto step = [sep](int decimals) { return formatFixed(std::pow(10.0L, -decimals), decimals, sep); };
+    return "Čísla jsou v protokolu zaokrouhlena pro čtení: síly [kN] a momenty [kNm] na " + step(1) +
+           ", napětí [MPa] na " + step(2) + ", staničení, délky a excentricity [m] na " + step(3) +
+           ", průhyby [m] a pootočení [rad] na " + step(6) +
+           ", ostatní (pořadnice příčinkových čar, plocha a moment setrvačnosti průřezu) na 5 platných číslic. "
+           "Okna programu a soubory CSV ukazují všech 15 platných číslic.";
+}
+
+// A store table (row 0 headings) as a report table, each column rounded as
+// `columns` says and headed with its unit; very long ones keep their first
+// and last rows.
+struct ReportColumn {
+    const char* heading;
+    Reading reading;
+};
+
+ReportTable storeTable(const TextTable& store, const std::vector<ReportColumn>& columns, char sep)
 {
     ReportTable table;
-    for (int c = 0; c < store.colCount(); ++c)
-        table.headings.emplace_back(store.cell(0, c));
+    const int shown = std::min(store.colCount(), static_cast<int>(columns.size()));
+    for (int c = 0; c < shown; ++c)
+        table.headings.emplace_back(columns[static_cast<size_t>(c)].heading);
     const int rows = std::max(0, store.rowCount() - 1);
     const int keepEachEnd = kReportTableRowLimit / 2;
     auto addRow = [&](int r) {
         std::vector<std::string> row;
-        for (int c = 0; c < store.colCount(); ++c)
-            row.emplace_back(store.cell(r, c));
+        for (int c = 0; c < shown; ++c)
+            row.push_back(forReading(store.cell(r, c), columns[static_cast<size_t>(c)].reading, sep));
         table.rows.push_back(std::move(row));
     };
     if (rows <= kReportTableRowLimit) {
@@ -78,7 +106,9 @@ ReportTable storeTable(const TextTable& store)
     return table;
 }
 
-void describeProject(ReportBuilder& out, const Project& project)
+std::string length(const std::string& text, char sep) { return orDash(forReading(text, Reading::Length, sep)); }
+
+void describeProject(ReportBuilder& out, const Project& project, char sep)
 {
     out.title("Protokol výpočtu");
     out.fact("Projekt", orDash(project.info.name));
@@ -86,6 +116,7 @@ void describeProject(ReportBuilder& out, const Project& project)
     out.fact("Autor", orDash(project.info.author));
     out.fact("Datum vytvoření", orDash(project.info.createdOn));
     out.fact("Program", "Kvor1.1");
+    out.paragraph(roundingNote(sep));
 }
 
 void describeBeam(ReportBuilder& out, const Project& project, char sep)
@@ -96,25 +127,26 @@ void describeBeam(ReportBuilder& out, const Project& project, char sep)
     spans.headings = {"Pole", "Délka [m]"};
     if (beam.kind == BeamKind::Simple) {
         out.fact("Druh", "prostý nosník");
-        spans.rows.push_back({"1", orDash(beam.length)});
+        spans.rows.push_back({"1", length(beam.length, sep)});
     } else {
         const int members = beam.members.rowCount() - 1;
         out.fact("Druh", "spojitý nosník o " + std::to_string(members) + " polích");
         for (int r = 1; r <= members; ++r)
-            spans.rows.push_back({std::string(beam.members.cell(r, 0)), orDash(std::string(beam.members.cell(r, 1)))});
+            spans.rows.push_back({std::string(beam.members.cell(r, 0)), length(std::string(beam.members.cell(r, 1)), sep)});
     }
     std::string total = "–";
     try {
-        total = formatNumber(totalBeamLength(beam, sep), sep);
+        total = forReading(formatNumber(totalBeamLength(beam, sep), sep), Reading::Length, sep);
     } catch (const std::exception&) {
         // A length that is no number: the report shows what was typed, the total stays open.
     }
     out.fact("Celková délka [m]", total);
     out.table(std::move(spans));
+    out.keepWithNext();
     out.figure(ReportFigure::Beam);
 }
 
-void describeSection(ReportBuilder& out, const Project& project)
+void describeSection(ReportBuilder& out, const Project& project, char sep)
 {
     const CrossSection& section = project.section;
     out.heading("Průřez");
@@ -122,11 +154,11 @@ void describeSection(ReportBuilder& out, const Project& project)
     const SectionLayout layout = sectionLayout(section.type);
     for (size_t i = 0; i < section.dimensions.size(); ++i)
         if (layout.dimensionVisible[i])
-            out.fact(layout.dimensionLabels[i], orDash(section.dimensions[i]));
-    out.fact("Plocha A [m²]", orDash(section.area));
-    out.fact("Moment setrvačnosti I [m⁴]", orDash(section.inertia));
-    out.fact("Vzdálenost dolních vláken e_d [m]", orDash(section.eBottom));
-    out.fact("Vzdálenost horních vláken e_h [m]", orDash(section.eTop));
+            out.fact(layout.dimensionLabels[i], length(section.dimensions[i], sep));
+    out.fact("Plocha A [m²]", orDash(forReading(section.area, Reading::Significant, sep)));
+    out.fact("Moment setrvačnosti I [m⁴]", orDash(forReading(section.inertia, Reading::Significant, sep)));
+    out.fact("Vzdálenost dolních vláken e_d [m]", length(section.eBottom, sep));
+    out.fact("Vzdálenost horních vláken e_h [m]", length(section.eTop, sep));
     if (section.type != SectionType::General)
         out.figure(ReportFigure::Section);
 }
@@ -145,7 +177,12 @@ std::string entryModeText(const QuantitySlot& slot)
     }
 }
 
-void describeQuantities(ReportBuilder& out, const Project& project, char sep)
+bool isStale(const std::vector<int>& staleSlots, size_t q)
+{
+    return std::find(staleSlots.begin(), staleSlots.end(), static_cast<int>(q) + 1) != staleSlots.end();
+}
+
+void describeQuantities(ReportBuilder& out, const Project& project, const std::vector<int>& staleSlots, char sep)
 {
     out.heading("Posuzované veličiny");
     bool any = false;
@@ -157,12 +194,18 @@ void describeQuantities(ReportBuilder& out, const Project& project, char sep)
         out.subheading("Veličina " + slotNumber(k) + ": " + orDash(slot.kindText));
         out.fact("Komentář", orDash(slot.description));
         if (!slot.station.empty())
-            out.fact("Staničení průřezu X [m]", slot.station);
+            out.fact("Staničení průřezu X [m]", length(slot.station, sep));
         out.fact("Příčinková čára", entryModeText(slot));
+        if (isStale(staleSlots, k)) {
+            out.paragraph(staleLineWarning(static_cast<int>(k) + 1));
+            out.keepWithNext();
+        }
         out.fact("Počet bodů", std::to_string(std::max(0, slot.line.rowCount() - 1)));
         if (const auto extremes = ordinateExtremes(slot.line, sep)) {
-            out.fact("Nejmenší pořadnice", extremes->minimum + " v x = " + extremes->minimumStation + " m");
-            out.fact("Největší pořadnice", extremes->maximum + " v x = " + extremes->maximumStation + " m");
+            out.fact("Nejmenší pořadnice", forReading(extremes->minimum, Reading::Significant, sep) + " v x = " +
+                                               length(extremes->minimumStation, sep) + " m");
+            out.fact("Největší pořadnice", forReading(extremes->maximum, Reading::Significant, sep) + " v x = " +
+                                               length(extremes->maximumStation, sep) + " m");
         }
         out.figure(ReportFigure::InfluenceLine, static_cast<int>(k));
     }
@@ -170,7 +213,14 @@ void describeQuantities(ReportBuilder& out, const Project& project, char sep)
         out.paragraph("Žádná veličina není zadána.");
 }
 
-void describeTendons(ReportBuilder& out, const Project& project)
+// The store's columns: station, eccentricity and force, and for a parabolic
+// tendon the eccentricity in the middle of the segment that starts at the row.
+const std::vector<ReportColumn> kTendonColumns = {{"Staničení [m]", Reading::Length},
+                                                  {"Excentricita [m]", Reading::Length},
+                                                  {"Předpínací síla [kN]", Reading::Force},
+                                                  {"Excentricita uprostřed úseku [m]", Reading::Length}};
+
+void describeTendons(ReportBuilder& out, const Project& project, char sep)
 {
     out.heading("Předpínací kabely");
     bool any = false;
@@ -181,14 +231,29 @@ void describeTendons(ReportBuilder& out, const Project& project)
         any = true;
         out.subheading("Kabel " + slotNumber(t) + ": " + orDash(slot.name));
         out.fact("Typ kabelu", orDash(slot.typeText));
-        out.table(storeTable(slot.points));
+        if (isParabolicType(slot.type))
+            out.fact("Počet dělení paraboly D", orDash(slot.divisions));
+        out.table(storeTable(slot.points, kTendonColumns, sep));
+        out.keepWithNext();
         out.figure(ReportFigure::TendonLayout, static_cast<int>(t));
     }
     if (!any)
         out.paragraph("Žádný kabel není zadán.");
 }
 
-void describeResults(ReportBuilder& out, const Project& project)
+// The group's sum of quantity q, as "Výsledky" of the group panel forms it
+// from the shown values; "–" while a value of the group is no number (the
+// results were left by "Zpět na zadání").
+std::string groupSumText(const Project& project, size_t q, char sep)
+{
+    try {
+        return formatNumber(groupSum(project, static_cast<int>(q), sep), sep);
+    } catch (const Error&) {
+        return "–";
+    }
+}
+
+void describeResults(ReportBuilder& out, const Project& project, const std::vector<int>& staleSlots, char sep)
 {
     const EvaluationResult& results = project.results;
     out.heading("Výsledky");
@@ -196,26 +261,34 @@ void describeResults(ReportBuilder& out, const Project& project)
     table.headings = {"Veličina", "Komentář", "Jednotka"};
     for (size_t t = 0; t < kSlotCount; ++t)
         table.headings.push_back("Kabel " + slotNumber(t));
-    const bool grouped = std::find(results.group.begin(), results.group.end(), true) != results.group.end();
+    const bool grouped = groupChosen(results);
     if (grouped)
         table.headings.push_back("Skupina");
     bool any = false;
+    std::vector<std::string> warnings;
     for (size_t q = 0; q < kSlotCount; ++q) {
         if (!results.evaluated(static_cast<int>(q)))
             continue;
         any = true;
+        const Reading reading = readingOfResultUnit(results.unit[q]);
         std::vector<std::string> row = {slotNumber(q) + " " + results.caption[q], results.comment[q], results.unit[q]};
         for (size_t t = 0; t < kSlotCount; ++t)
-            row.push_back(results.value[q][t]);
+            row.push_back(forReading(results.value[q][t], reading, sep));
         if (grouped)
-            row.push_back(results.groupSum[q]);
+            row.push_back(forReading(groupSumText(project, q, sep), reading, sep));
         table.rows.push_back(std::move(row));
+        if (isStale(staleSlots, q))
+            warnings.push_back(staleLineWarning(static_cast<int>(q) + 1));
     }
     if (!any) {
         out.paragraph("Projekt nebyl vyhodnocen.");
         return;
     }
     out.table(std::move(table));
+    for (std::string& warning : warnings) {
+        out.keepWithNext();
+        out.paragraph(std::move(warning));
+    }
     if (grouped) {
         std::string members;
         for (size_t t = 0; t < kSlotCount; ++t)
@@ -229,7 +302,7 @@ void describeResults(ReportBuilder& out, const Project& project)
 
 // The prestress in the checked sections, as the window "Napětí v průřezu"
 // shows it; nothing when no evaluated bending moment has a known station.
-void describeSectionChecks(ReportBuilder& out, const Project& project, char sep)
+void describeSectionChecks(ReportBuilder& out, const Project& project, const std::vector<int>& staleSlots, char sep)
 {
     const SectionChecks checks = sectionChecks(project, sep);
     if (checks.message.empty() && checks.tables.empty())
@@ -242,16 +315,22 @@ void describeSectionChecks(ReportBuilder& out, const Project& project, char sep)
     for (const SectionCheckTable& check : checks.tables) {
         const auto q = static_cast<size_t>(check.quantity);
         out.subheading(slotNumber(q) + ". posuzovaná veličina: " + checkedQuantityKind(project.results, check.quantity) +
-                       ", X = " + check.station + " m");
+                       ", X = " + length(check.station, sep) + " m");
+        if (isStale(staleSlots, q)) {
+            out.paragraph(staleLineWarning(check.quantity + 1));
+            out.keepWithNext();
+        }
         ReportTable table;
         table.headings.push_back("Kabel");
         table.headings.insert(table.headings.end(), kSectionCheckHeadings.begin(), kSectionCheckHeadings.end());
         for (const SectionCheckRow& row : check.rows) {
             std::vector<std::string> cells = {row.label};
-            cells.insert(cells.end(), row.cells.begin(), row.cells.end());
+            for (size_t c = 0; c < row.cells.size(); ++c)
+                cells.push_back(forReading(row.cells[c], readingOfHeading(kSectionCheckHeadings[c]), sep));
             table.rows.push_back(std::move(cells));
         }
         out.table(std::move(table));
+        out.keepWithNext();  // the note says how to read the table
         out.paragraph(sectionCheckNote(check));
     }
 }
@@ -288,18 +367,61 @@ std::optional<OrdinateExtremes> ordinateExtremes(const TextTable& line, char sep
     return extremes;
 }
 
+std::string forReading(std::string_view text, Reading how, char sep)
+{
+    const std::optional<long double> value = parseNumber(text, sep);
+    if (!value)
+        return std::string(text);
+    switch (how) {
+    case Reading::Force:
+        return formatFixed(*value, 1, sep);
+    case Reading::Stress:
+        return formatFixed(*value, 2, sep);
+    case Reading::Length:
+        return formatFixed(*value, 3, sep);
+    case Reading::Small:
+        return formatFixed(*value, 6, sep);
+    case Reading::Significant:
+        break;
+    }
+    return formatSignificant(*value, 5, sep);
+}
+
+Reading readingOfResultUnit(std::string_view unit)
+{
+    if (unit == "[kNm]" || unit == "[kN]")
+        return Reading::Force;
+    if (unit == "[m]" || unit == "[rad]")  // the deflection and the rotation
+        return Reading::Small;
+    return Reading::Significant;
+}
+
+Reading readingOfHeading(std::string_view heading)
+{
+    if (heading.ends_with("[kN]") || heading.ends_with("[kNm]"))
+        return Reading::Force;
+    if (heading.ends_with("[MPa]"))
+        return Reading::Stress;
+    if (heading.ends_with("[m]"))
+        return Reading::Length;
+    return Reading::Significant;
+}
+
 ReportContent buildReportContent(const Project& project, char decimalSeparator)
 {
     ReportContent content;
     content.projectName = project.info.name;
     ReportBuilder out(content);
-    describeProject(out, project);
+    // Generated lines the beam no longer gives: every part that speaks of
+    // their quantity says so.
+    const std::vector<int> stale = staleGeneratedSlots(project, decimalSeparator);
+    describeProject(out, project, decimalSeparator);
     describeBeam(out, project, decimalSeparator);
-    describeSection(out, project);
-    describeQuantities(out, project, decimalSeparator);
-    describeTendons(out, project);
-    describeResults(out, project);
-    describeSectionChecks(out, project, decimalSeparator);
+    describeSection(out, project, decimalSeparator);
+    describeQuantities(out, project, stale, decimalSeparator);
+    describeTendons(out, project, decimalSeparator);
+    describeResults(out, project, stale, decimalSeparator);
+    describeSectionChecks(out, project, stale, decimalSeparator);
     return content;
 }
 

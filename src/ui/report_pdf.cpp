@@ -31,9 +31,6 @@ namespace kvor::ui {
 
 namespace {
 
-// Block property of the headings and facts that stay on the page of what follows them.
-constexpr int kKeepWithNext = QTextFormat::UserProperty + 1;
-
 constexpr int kResolution = 300;        // dots per inch of the PDF's layout
 constexpr double kFigureWidthMm = 170;  // the text width of an A4 page less margins
 
@@ -129,7 +126,7 @@ QImage influenceLineImage(const Project& project, int slot, char sep)
     ChartDrawing drawing;
     buildInfluenceChart(shown, sep, drawing);
     return chartImage(drawing, {QStringLiteral("ReportChart"), QSize(720, 250), QStringLiteral("staničení [m]"),
-                                QStringLiteral("pořadnice"), false},
+                                QStringLiteral("pořadnice"), false, QString()},
                       sep);
 }
 
@@ -143,9 +140,16 @@ QImage tendonImage(const Project& project, int slot, char sep)
     ChartDrawing drawing;
     buildTendonChart(shown, sep, drawing);
     return chartImage(drawing, {QStringLiteral("ReportChart"), QSize(720, 250), QStringLiteral("staničení [m]"),
-                                QStringLiteral("vzdálenost od n.osy e [m]"), true},
+                                QStringLiteral("vzdálenost od n.osy e [m]"), true, QString()},
                       sep);
 }
+
+// Where a block of the report went in the document, for keeping blocks on one page.
+struct PlacedBlock {
+    int position = 0;              // its (first) text block; a table's is the block just before the table
+    QTextTable* table = nullptr;   // the table of a table block
+    bool keepWithNext = false;
+};
 
 class DocumentWriter {
 public:
@@ -154,10 +158,16 @@ public:
     {
     }
 
-    void write(const ReportContent& content)
+    std::vector<PlacedBlock> write(const ReportContent& content)
     {
-        for (const ReportBlock& block : content.blocks)
+        std::vector<PlacedBlock> placed;
+        placed.reserve(content.blocks.size());
+        for (const ReportBlock& block : content.blocks) {
+            table_ = nullptr;
             write(block);
+            placed.push_back({position_, table_, block.keepWithNext});
+        }
+        return placed;
     }
 
 private:
@@ -169,11 +179,9 @@ private:
             break;
         case ReportBlock::Kind::Heading:
             textBlock(fromUtf8(block.text), 13, true, 16, 6);
-            keepWithNext();
             break;
         case ReportBlock::Kind::Subheading:
             textBlock(fromUtf8(block.text), 10.5, true, 10, 4);
-            keepWithNext();
             break;
         case ReportBlock::Kind::Paragraph:
             textBlock(fromUtf8(block.text), 9, false, 4, 4);
@@ -201,6 +209,7 @@ private:
         } else {
             cursor_.insertBlock(format);
         }
+        position_ = cursor_.block().position();
     }
 
     void textBlock(const QString& text, double points, bool bold, double top, double bottom)
@@ -212,17 +221,9 @@ private:
         cursor_.insertText(text, format);
     }
 
-    void keepWithNext()
-    {
-        QTextBlockFormat format = cursor_.blockFormat();
-        format.setProperty(kKeepWithNext, true);
-        cursor_.setBlockFormat(format);
-    }
-
     void fact(const QString& name, const QString& value)
     {
         newBlock(0, 1);
-        keepWithNext();  // the facts of a quantity or tendon stay with its figure
         QTextCharFormat nameFormat;
         nameFormat.setFontPointSize(9);
         nameFormat.setFontWeight(QFont::Bold);
@@ -248,9 +249,10 @@ private:
         format.setCellSpacing(0);
         format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
         QTextTable* table = cursor_.insertTable(rows, columns, format);
-        // Eight and more columns of 15-digit numbers do not fit an A4 page
-        // at 8 points without breaking numbers inside.
-        const qreal points = columns >= 8 ? 6 : 8;
+        table_ = table;
+        // Numbers are rounded for reading and never broken (the document
+        // wraps at word boundaries only); nine columns of them fit at 7 points.
+        const qreal points = columns >= 8 ? 7 : 8;
         QTextCharFormat heading;
         heading.setFontPointSize(points);
         heading.setFontWeight(QFont::Bold);
@@ -312,42 +314,57 @@ private:
     char sep_;
     bool first_ = true;
     int figures_ = 0;
+    int position_ = 0;
+    QTextTable* table_ = nullptr;
 };
 
-// A heading, a subheading or a fact starts a new page rather than end one
-// without what it introduces (the next table, figure or paragraph), unless
-// the whole group is longer than a page. Qt's text layout knows no "keep
-// with next": the document is laid out and mended from the top down.
-void keepHeadingsWithTheirContent(QTextDocument& document)
+// Blocks the report keeps together (a heading and what it introduces, a
+// tendon's facts, table and chart, a table and its note) start a new page
+// rather than be split, unless together they are longer than a page; then at
+// least the start of their first table stays with what leads to it. Qt's text
+// layout knows no "keep with next": the document is laid out and mended from
+// the top down, laid out again after each break it gets.
+void keepGroupsTogether(QTextDocument& document, const std::vector<PlacedBlock>& placed)
 {
     QAbstractTextDocumentLayout* layout = document.documentLayout();
     const qreal pageHeight = document.pageSize().height();
     const auto pageOf = [&](qreal y) { return static_cast<int>(y / pageHeight); };
+    const auto rectOf = [&](const PlacedBlock& block) {
+        return layout->blockBoundingRect(document.findBlock(block.position));
+    };
+    // A table's head and first row, which must not be left alone at a page's foot.
+    const auto tableStartBottom = [&](const QTextTable* table) {
+        const QRectF frame = layout->frameBoundingRect(const_cast<QTextTable*>(table));
+        return frame.top() + 2 * frame.height() / std::max(1, table->rows());
+    };
     document.pageCount();  // lays the whole document out: the layout is otherwise done lazily
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (!block.blockFormat().boolProperty(kKeepWithNext))
+    for (size_t first = 0; first < placed.size();) {
+        size_t last = first;
+        while (last + 1 < placed.size() && placed[last].keepWithNext)
+            ++last;
+        const size_t next = last + 1;
+        if (last == first) {
+            first = next;
             continue;
-        QTextBlock content = block.next();
-        while (content.isValid() && content.blockFormat().boolProperty(kKeepWithNext))
-            content = content.next();
-        if (!content.isValid())
-            break;
-        const QRectF first = layout->blockBoundingRect(block);
-        QRectF last = layout->blockBoundingRect(content);
-        // A cell's block is placed within its table: the table's top and its
-        // first rows (about two lines of the heading's height) are what must follow.
-        if (QTextTable* table = QTextCursor(content).currentTable()) {
-            const QRectF frame = layout->frameBoundingRect(table);
-            last = QRectF(frame.left(), frame.top(), frame.width(), 2 * first.height());
         }
-        if (pageOf(first.top()) == pageOf(last.bottom()) || last.bottom() - first.top() > pageHeight)
-            continue;
-        QTextCursor cursor(block);
-        QTextBlockFormat format = block.blockFormat();
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        cursor.setBlockFormat(format);
-        document.pageCount();
-        block = content;  // the group now starts a page; go on after it
+        const qreal top = rectOf(placed[first]).top();
+        qreal bottom = placed[last].table ? tableStartBottom(placed[last].table)
+                                          : rectOf(placed[last]).bottom();
+        if (bottom - top > pageHeight) {
+            // Too long for a page: keep only the way to the first table's start.
+            const auto table = std::find_if(placed.begin() + static_cast<std::ptrdiff_t>(first),
+                                            placed.begin() + static_cast<std::ptrdiff_t>(next),
+                                            [](const PlacedBlock& b) { return b.table != nullptr; });
+            bottom = table == placed.begin() + static_cast<std::ptrdiff_t>(next) ? top : tableStartBottom(table->table);
+        }
+        if (pageOf(top) != pageOf(bottom) && bottom - top <= pageHeight) {
+            QTextCursor cursor(document.findBlock(placed[first].position));
+            QTextBlockFormat format = cursor.blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            cursor.setBlockFormat(format);
+            document.pageCount();
+        }
+        first = next;
     }
 }
 
@@ -370,13 +387,16 @@ void writeReportPdf(const Project& project, char sep, const QString& path)
     font.setPointSize(9);
     document.setDefaultFont(font);
     document.setDocumentMargin(0);
-    DocumentWriter(document, project, sep).write(content);
+    QTextOption wrapping = document.defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WordWrap);  // a number is never broken across lines
+    document.setDefaultTextOption(wrapping);
+    const std::vector<PlacedBlock> placed = DocumentWriter(document, project, sep).write(content);
 
     const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
     const double footer = 8.0 / 25.4 * kResolution;  // 8 mm for the footer line
     const QSizeF body(page.width(), page.height() - footer);
     document.setPageSize(body);
-    keepHeadingsWithTheirContent(document);
+    keepGroupsTogether(document, placed);
 
     QPainter painter;
     if (!painter.begin(&writer))
@@ -391,7 +411,10 @@ void writeReportPdf(const Project& project, char sep, const QString& path)
             writer.newPage();
         painter.save();
         painter.translate(0, -i * body.height());
-        const QRectF visible(0, i * body.height(), body.width(), body.height());
+        // One dot short of the page's foot: the layout may place what starts the
+        // next page a fraction of a dot above it, which would show as a second
+        // rule over the footer's.
+        const QRectF visible(0, i * body.height(), body.width(), body.height() - 1);
         painter.setClipRect(visible);
         QAbstractTextDocumentLayout::PaintContext context;
         context.clip = visible;
@@ -421,10 +444,7 @@ void writeReportOfProjectFile(const QString& projectFile, const QString& pdfFile
     // The group a saved result window had ticked is summed again.
     const std::array<bool, kSlotCount> storedGroup = project.results.group;
     evaluateProject(project, sep);
-    for (size_t t = 0; t < kSlotCount; ++t)
-        project.results.group[t] = storedGroup[t] && project.results.selectable[t];
-    if (std::find(project.results.group.begin(), project.results.group.end(), true) != project.results.group.end())
-        computeGroupSums(project, sep);
+    keepGroup(project, storedGroup, sep);
     writeReportPdf(project, sep, pdfFile);
 }
 

@@ -1,6 +1,7 @@
 // The calculation report's content: the facts it states and how it keeps
 // very long tables readable.
 
+#include "analysis/slot_generation.h"
 #include "evaluation/evaluation_run.h"
 #include "model/slots.h"
 #include "report/report_content.h"
@@ -76,8 +77,8 @@ TEST(ReportContent, ALongTendonTableKeepsItsFirstAndLastRows)
     EXPECT_EQ(table->table.rows.size(), static_cast<size_t>(kReportTableRowLimit));
     EXPECT_EQ(table->table.omittedRows, 11);
     EXPECT_EQ(table->table.omittedAfterRow, kReportTableRowLimit / 2);
-    EXPECT_EQ(table->table.rows.front()[0], "1");
-    EXPECT_EQ(table->table.rows.back()[0], std::to_string(points));
+    EXPECT_EQ(table->table.rows.front()[0], "1,000");
+    EXPECT_EQ(table->table.rows.back()[0], std::to_string(points) + ",000");
 }
 
 TEST(ReportContent, AnUnevaluatedProjectSaysSo)
@@ -108,10 +109,97 @@ TEST(ReportContent, TheSectionCheckFollowsTheResultsWhenAStationIsKnown)
     });
     ASSERT_NE(heading, content.blocks.end());
     ASSERT_LT(heading + 2, content.blocks.end());
-    EXPECT_EQ(heading[1].text, "1. posuzovaná veličina: Ohybový moment, X = 5 m");
+    EXPECT_EQ(heading[1].text, "1. posuzovaná veličina: Ohybový moment, X = 5,000 m");
     EXPECT_EQ(heading[2].table.headings.front(), "Kabel");
+    // Rounded for reading: kN and kNm to 0,1, m to 0,001, MPa to 0,01.
     EXPECT_EQ(heading[2].table.rows.front(),
-              (std::vector<std::string>{"1", "5", "-1000", "0,2", "-200", "0", "-200", "0", "-4,16666666666667"}));
+              (std::vector<std::string>{"1", "5,000", "-1000,0", "0,200", "-200,0", "0,0", "-200,0", "0,00", "-4,17"}));
+    EXPECT_TRUE(heading[2].keepWithNext);  // the note under the table stays with it
+    EXPECT_EQ(heading[3].kind, ReportBlock::Kind::Paragraph);
+}
+
+const ReportBlock* blockNamed(const ReportContent& content, std::string_view text)
+{
+    const auto found = std::find_if(content.blocks.begin(), content.blocks.end(),
+                                    [&](const ReportBlock& b) { return b.text == text; });
+    return found == content.blocks.end() ? nullptr : &*found;
+}
+
+const ReportTable& resultsTable(const ReportContent& content)
+{
+    const ReportBlock* heading = blockNamed(content, "Výsledky");
+    EXPECT_NE(heading, nullptr);
+    return heading[1].table;
+}
+
+TEST(ReportContent, NumbersAreRoundedByTheirUnitAndTheRuleIsStated)
+{
+    Project project = testing::workedExample(',');
+    project.quantities[0].kindText = "Průhyb";
+    evaluateProject(project, ',');
+    project.results.value[0] = {"0,00355111159546643", "-1,18228641169546E-7", "###", "###", "###"};
+    const ReportContent content = buildReportContent(project, ',');
+    EXPECT_EQ(resultsTable(content).rows.front(),
+              (std::vector<std::string>{"1 - Průhyb", "Moment uprostřed", "[m]", "0,003551", "0,000000", "###", "###",
+                                        "###"}));
+    EXPECT_NE(blockNamed(content,
+                         "Čísla jsou v protokolu zaokrouhlena pro čtení: síly [kN] a momenty [kNm] na 0,1, napětí "
+                         "[MPa] na 0,01, staničení, délky a excentricity [m] na 0,001, průhyby [m] a pootočení [rad] "
+                         "na 0,000001, ostatní (pořadnice příčinkových čar, plocha a moment setrvačnosti průřezu) na 5 "
+                         "platných číslic. Okna programu a soubory CSV ukazují všech 15 platných číslic."),
+              nullptr);
+    // A tendon's facts, table and chart share a page.
+    const ReportBlock* tendon = blockNamed(content, "Kabel 2: –");
+    ASSERT_NE(tendon, nullptr);
+    EXPECT_TRUE(tendon[0].keepWithNext && tendon[1].keepWithNext && tendon[2].keepWithNext);
+    EXPECT_EQ(tendon[2].table.headings.front(), "Staničení [m]");
+    EXPECT_EQ(tendon[2].table.rows.front(), (std::vector<std::string>{"2,000", "0,100", "-1000,0"}));
+    EXPECT_EQ(tendon[3].kind, ReportBlock::Kind::Figure);
+}
+
+TEST(ReportContent, AChosenGroupIsSummedWhetherOrNotItsSumsWereFormed)
+{
+    Project project = testing::workedExample(',');
+    evaluateProject(project, ',');
+    project.results.value[0][0] = "1,25";
+    project.results.value[0][1] = "-0,5";
+    project.results.group = {true, true, false, false, false};  // ticked, "Výsledky" never pressed
+    ReportTable table = resultsTable(buildReportContent(project, ','));
+    EXPECT_EQ(table.headings.back(), "Skupina");
+    EXPECT_EQ(table.rows.front().back(), "0,8");  // 0,75 kNm to 0,1, half away from zero
+
+    project.results.value[0][1].clear();  // the results were left: no sum to state
+    table = resultsTable(buildReportContent(project, ','));
+    EXPECT_EQ(table.rows.front().back(), "–");
+
+    project.results.group.fill(false);
+    EXPECT_EQ(resultsTable(buildReportContent(project, ',')).headings.back(), "Kabel 5");
+}
+
+TEST(ReportContent, AGeneratedLineTheBeamNoLongerGivesIsFlaggedWhereItsQuantityIsRead)
+{
+    Project project;
+    testing::setContinuousBeam(project.beam, {"12", "15"});
+    testing::setSectionValues(project.section, {"0,48", "0,0576", "0,6", "-0,6"});
+    testing::storeGenerated(project, 1, "Ohybový moment", {"6", "0,5", ""});
+    testing::storeStraight(project, 0, "0", "27", "0,2", "-1000", ',');
+    project.beam.members.setCell(2, 1, "16");  // the beam changed since
+    evaluateProject(project, ',');
+
+    const ReportContent content = buildReportContent(project, ',');
+    const std::string warning = staleLineWarning(1);
+    std::vector<std::string> before;  // the heading each warning follows
+    std::string heading;
+    for (const ReportBlock& block : content.blocks) {
+        if (block.kind == ReportBlock::Kind::Heading || block.kind == ReportBlock::Kind::Subheading)
+            heading = block.text;
+        if (block.text == warning)
+            before.push_back(heading);
+    }
+    EXPECT_EQ(before, (std::vector<std::string>{"Veličina 1: Ohybový moment", "Výsledky",
+                                                 "1. posuzovaná veličina: Ohybový moment, X = 6,000 m"}));
+    EXPECT_EQ(warning, "Upozornění: příčinková čára 1. veličiny byla vygenerována z konstrukce, která se od té doby "
+                       "změnila; vyhodnocena je uložená tabulka.");
 }
 
 }  // namespace
