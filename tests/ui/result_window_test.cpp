@@ -2,8 +2,10 @@
 // commands and the three panels with every effect in its order, beeps included.
 
 #include "result_test_support.h"
+#include "support/project_builders.h"
 #include "support/ui_test_support.h"
 
+#include "analysis/slot_generation.h"
 #include "evaluation/evaluation_run.h"
 #include "ui/widgets/file_pickers.h"
 #include "ui/windows/result_window.h"
@@ -194,7 +196,7 @@ TEST_F(ResultWindowTest, TheGroupAddsTheShownValuesOfTheTickedTendons)
     EXPECT_TRUE(ui.messages.events.isEmpty());  // no beep for the group commands
 }
 
-TEST_F(ResultWindowTest, NothingTickedSumsToZeroAndZpetClearsTheGroup)
+TEST_F(ResultWindowTest, NothingTickedSumsToZeroAndZpetKeepsTheGroup)
 {
     evaluateTwoByTwo();
     click("BitBtn4");
@@ -204,16 +206,46 @@ TEST_F(ResultWindowTest, NothingTickedSumsToZeroAndZpetClearsTheGroup)
 
     click(groupBox(1));
     click("BitBtn9");
-    EXPECT_EQ(text(groupSumField(0)), QString::fromStdString(ui.project.results.value[0][1]));
+    const QString sum = QString::fromStdString(ui.project.results.value[0][1]);
+    EXPECT_EQ(text(groupSumField(0)), sum);
 
+    // The group stays chosen until the user changes it: closing the panel,
+    // leaving the results and a new evaluation keep it.
     click("BitBtn10");
     EXPECT_FALSE(shown("Panel4"));
     EXPECT_TRUE(commandsEnabled());
-    for (int q = 0; q < kSlotCount; ++q)
-        EXPECT_EQ(text(groupSumField(q)), "");
-    EXPECT_FALSE(get<QCheckBox>(groupBox(1))->isChecked());
-    EXPECT_FALSE(ui.project.results.group[1]);
+    EXPECT_EQ(text(groupSumField(0)), sum);
+    EXPECT_TRUE(get<QCheckBox>(groupBox(1))->isChecked());
+    EXPECT_TRUE(ui.project.results.group[1]);
+
+    ui.session.returnToInput();
+    ui.session.evaluate(',');
+    EXPECT_TRUE(get<QCheckBox>(groupBox(1))->isChecked());
+    EXPECT_EQ(ui.project.results.group, (std::array<bool, kSlotCount>{false, true, false, false, false}));
+    EXPECT_EQ(text(groupSumField(0)), sum);  // formed anew by the run
     EXPECT_TRUE(ui.messages.events.isEmpty());
+}
+
+TEST_F(ResultWindowTest, AGeneratedLineTheBeamNoLongerGivesIsFlaggedUnderItsBlock)
+{
+    kvor::testing::setContinuousBeam(ui.project.beam, {"12", "15"});
+    kvor::testing::setSectionValues(ui.project.section, {"0,48", "0,0576", "0,6", "-0,6"});
+    kvor::testing::storeGenerated(ui.project, 1, "Ohybový moment", {"6", "0,5", ""});
+    testing::enterQuantity(ui.project, 1, "Reakce", "ručně", {{"0", "1"}, {"27", "0"}});
+    testing::enterStraightTendon(ui.project, 0, {"0", "27", "0,2", "-1000"});
+    ui.session.evaluate(',');
+    EXPECT_FALSE(shown("Label98"));
+
+    ui.project.beam.members.setCell(2, 1, "16");  // evaluated as stored after the beam changed
+    ui.session.evaluate(',');
+    EXPECT_TRUE(shown("Label98"));
+    EXPECT_EQ(text("Label98").toStdString(), staleLineWarning(1));
+    EXPECT_FALSE(shown("Label99"));
+
+    regenerateSlot(ui.project, 1, ',');
+    ui.session.evaluate(',');
+    EXPECT_FALSE(shown("Label98"));
+    EXPECT_TRUE(ui.messages.events.isEmpty()) << ui.messages.events.join('|').toStdString();
 }
 
 TEST_F(ResultWindowTest, AValueThatIsNoNumberStopsTheSumsWithTheLinesBeforeItDone)
@@ -318,8 +350,8 @@ TEST_F(ResultWindowTest, TheLongestValuesShowWholeInTheirFields)
         // A field that scrolls to show its end has cut the text.
         EXPECT_EQ(end - start, QFontMetrics(field->font()).horizontalAdvance(field->text()))
             << name.toStdString() << ": " << field->text().toStdString();
-        EXPECT_GE(QFontInfo(field->font()).pixelSize(), 6);
-        EXPECT_EQ(field->width(), name == groupSumField(0) ? 150 : 90);  // the layout stays
+        EXPECT_GE(QFontInfo(field->font()).pixelSize(), 8);  // legible
+        EXPECT_EQ(field->width(), name == groupSumField(0) ? 150 : 118);  // the unit stands above the field
     }
 }
 

@@ -57,7 +57,10 @@ QLabel* notEvaluatedLabel(QWidget* parent, const QString& name, const QRect& rec
 // Block controls of quantity q are numbered 13 apart: Label7, Label20, ...
 constexpr int kBlockLabelPitch = 13;
 constexpr int kColumnPitch = 124;
-constexpr int kFieldWidth = 90;
+// The unit stands above the field's right end, so the field takes the column.
+constexpr int kFieldWidth = 118;
+// The warnings of the blocks follow the window's last label, Label97.
+constexpr int kFirstWarningLabel = 98;
 
 }  // namespace
 
@@ -119,14 +122,24 @@ ResultBlock::ResultBlock(QWidget* window, int q, int top) : q_(q)
     for (int t = 0; t < kSlotCount; ++t) {
         const int x = 12 + kColumnPitch * t;
         tendonLabels_[t] = fixedLabel(window, numbered("Label", first + 2 + t),
-                                      QString::number(t + 1) + QStringLiteral(".kabel"), {x, top + 22, 80, 16});
+                                      QString::number(t + 1) + QStringLiteral(".kabel"), {x, top + 22, 60, 16});
         values_[t] = readOnlyField(window, numbered("Edit", 1 + kSlotCount * q + t), {x, top + 40, kFieldWidth, 22});
-        units_[t] = fixedLabel(window, numbered("Label", first + 7 + t), {}, {x + kFieldWidth + 3, top + 44, 30, 16});
+        units_[t] = fixedLabel(window, numbered("Label", first + 7 + t), {}, {x + 60, top + 22, kFieldWidth - 60, 16});
+        units_[t]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
+    // Two lines of a smaller font between the fields and the next block.
+    warning_ = fixedLabel(window, numbered("Label", kFirstWarningLabel + q), {}, {12, top + 64, 620, 25});
+    QFont small = window->font();
+    small.setPixelSize(10);
+    warning_->setFont(small);
+    warning_->setWordWrap(true);
+    warning_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    warning_->setStyleSheet(QStringLiteral("color: #a00000;"));
+    warning_->hide();
     notEvaluated_ = notEvaluatedLabel(window, numbered("Label", first + 12), {12, top + 20, 620, 46});
 }
 
-void ResultBlock::show(const EvaluationResult& results)
+void ResultBlock::show(const EvaluationResult& results, const std::string& warning)
 {
     const bool fieldsShown = results.block[q_] != BlockState::NotEvaluated;
     caption_->setText(fromUtf8(results.caption[q_]));
@@ -139,6 +152,8 @@ void ResultBlock::show(const EvaluationResult& results)
         values_[t]->setVisible(fieldsShown);
         units_[t]->setVisible(fieldsShown);
     }
+    warning_->setText(fromUtf8(warning));
+    warning_->setVisible(fieldsShown && !warning.empty());
     notEvaluated_->setVisible(!fieldsShown);
 }
 

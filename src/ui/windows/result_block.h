@@ -1,9 +1,10 @@
 #pragma once
 // The controls that show one quantity of the last evaluation: its block in the
-// result window (row title, kind caption, comment, and per tendon a label, a
-// read-only value field and a unit label, with "Veličina nebyla
-// vyhodnocována!" lying over the block) and its line in the group panel.
-// Both are views of EvaluationResult; they hold no rule of their own.
+// result window (row title, kind caption, comment, and per tendon a label
+// with the unit above a read-only value field, a warning under the fields
+// when the quantity's generated line no longer matches the beam, and
+// "Veličina nebyla vyhodnocována!" lying over the block) and its line in the
+// group panel. Both are views of EvaluationResult; they hold no rule of their own.
 
 #include "model/project.h"
 
@@ -32,7 +33,8 @@ public:
     // the block's top edge `top`.
     ResultBlock(QWidget* window, int q, int top);
 
-    void show(const EvaluationResult& results);
+    // `warning`: what is said under the fields of an evaluated block ("" for nothing).
+    void show(const EvaluationResult& results, const std::string& warning = {});
 
     static constexpr int kHeight = 92;
 
@@ -44,6 +46,7 @@ private:
     std::array<QLabel*, kSlotCount> tendonLabels_;
     std::array<QLineEdit*, kSlotCount> values_;
     std::array<QLabel*, kSlotCount> units_;
+    QLabel* warning_;
     QLabel* notEvaluated_;
 };
 

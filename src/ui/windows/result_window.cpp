@@ -1,5 +1,6 @@
 #include "ui/windows/result_window.h"
 
+#include "analysis/slot_generation.h"
 #include "results/group_sums.h"
 #include "ui/message_service.h"
 #include "ui/project_session.h"
@@ -20,6 +21,9 @@
 #include <QScopeGuard>
 #include <QShowEvent>
 #include <QStyle>
+
+#include <algorithm>
+#include <vector>
 
 namespace kvor::ui {
 
@@ -94,8 +98,15 @@ ResultWindow::ResultWindow(AppContext& context, QWidget* parent) : QWidget(paren
 void ResultWindow::loadFromModel()
 {
     const EvaluationResult& results = context_.project.results;
-    for (auto& block : blocks_)
-        block->show(results);
+    // Results of a generated line that the beam no longer gives say so, as
+    // the report and kvor-calc do.
+    std::vector<int> stale;
+    context_.messages.runCommand(
+        [&] { stale = staleGeneratedSlots(context_.project, context_.decimalSeparator); });
+    for (int q = 0; q < kSlotCount; ++q) {
+        const bool isStale = std::find(stale.begin(), stale.end(), q + 1) != stale.end();
+        blocks_[q]->show(results, isStale ? staleLineWarning(q + 1) : std::string());
+    }
     Panel4->loadFromModel();
     CheckBox1->setChecked(results.saved);
 }
