@@ -22,6 +22,13 @@ bool isParabolicType(TendonType type)
            type == TendonType::Combined;
 }
 
+std::string tendonTableNote(TendonType type)
+{
+    if (!isParabolicType(type))
+        return "Pro přímý kabel a lomený";
+    return "Parabola nahrazena D tětivami: body tětiv";
+}
+
 bool segmentIsParabolic(const TextTable& store, TendonType type, int k)
 {
     return type != TendonType::Combined || !store.cell(k, kMidEccentricityColumn).empty();

@@ -43,6 +43,11 @@ inline constexpr std::string_view kMidEccentricityHeading = "Excentricita uprost
 // Types 2, 3 and 4.
 bool isParabolicType(TendonType type);
 
+// What the tendon tables say under a tendon's column about the points its
+// table lists: the points as given for a straight or broken tendon, the
+// points of the chords for a parabolic one.
+std::string tendonTableNote(TendonType type);
+
 // Whether segment k (from row k to row k + 1) of a store table of `type` is
 // parabolic: always for types 2 and 3, for type 4 when its m text is not empty.
 bool segmentIsParabolic(const TextTable& store, TendonType type, int k);

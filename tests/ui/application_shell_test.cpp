@@ -1,6 +1,7 @@
 #include "support/ui_test_support.h"
 
 #include "ui/application_shell.h"
+#include "ui/models/text_cell_delegate.h"
 #include "ui/dialogs/influence_line_dialog.h"
 #include "ui/dialogs/tendon_dialog.h"
 #include "ui/windows/derivative_tables_window.h"
@@ -158,8 +159,9 @@ TEST_F(ApplicationShellTest, TheSmallWindowsCarryTheirTextsAndSizes)
 }
 
 // Every table of every window copies and saves as CSV from its context menu,
-// the store windows' and the section check's included.
-TEST_F(ApplicationShellTest, EveryTableOffersCopyAndCsv)
+// the store windows' and the section check's included, and cuts its long
+// texts by the one rule of the cells.
+TEST_F(ApplicationShellTest, EveryTableOffersCopyAndCsvAndCutsTextsInTheMiddle)
 {
     int tables = 0;
     for (QWidget* window : std::initializer_list<QWidget*>{&shell.mainWindow(), &shell.influenceLineDialog(), &shell.influenceStoreWindow(),
@@ -171,6 +173,7 @@ TEST_F(ApplicationShellTest, EveryTableOffersCopyAndCsv)
             EXPECT_EQ(table->contextMenuPolicy(), Qt::ActionsContextMenu) << name.toStdString();
             EXPECT_EQ(table->actions().size(), 2) << name.toStdString();
             EXPECT_FALSE(table->testAttribute(Qt::WA_TransparentForMouseEvents)) << name.toStdString();
+            EXPECT_NE(qobject_cast<TextCellDelegate*>(table->itemDelegate()), nullptr) << name.toStdString();
         }
     }
     EXPECT_GE(tables, 20);

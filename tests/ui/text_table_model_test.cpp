@@ -1,6 +1,12 @@
 #include "ui/models/text_table_model.h"
+#include "ui/widgets/working_grid.h"
+#include "ui/models/text_cell_delegate.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QHeaderView>
+#include <QToolTip>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -98,6 +104,36 @@ TEST(TextTableModel, KeepsQtsModelRulesThroughEveryChange)
     }
     qInstallMessageHandler(previous);
     EXPECT_TRUE(complaints.isEmpty()) << complaints.join(QStringLiteral("\n")).toStdString();
+}
+
+// A cell too narrow for its number is cut in the middle, so the exponent stays
+// in sight, and tells the whole number as its tooltip; a cell that fits has none.
+TEST(TextCells, ACutNumberKeepsItsExponentAndTellsItsWholeText)
+{
+    TextTable table(2, 2);
+    table.setRow(0, {"x", "y"});
+    table.setRow(1, {"1", "-1,18228641169546E-7"});
+    WorkingGrid grid(QStringLiteral("StringGrid1"), &table, 60, 20, nullptr);
+    grid.resize(300, 100);
+    grid.show();
+    grid.reload();
+    QStyleOptionViewItem option;
+    option.initFrom(&grid);
+    struct Probe : TextCellDelegate {
+        using TextCellDelegate::initStyleOption;
+    } probe;
+    probe.initStyleOption(&option, grid.model()->index(0, 1));
+    EXPECT_EQ(option.textElideMode, Qt::ElideMiddle);
+
+    const auto tooltipAt = [&](int column) {
+        const QRect cell = grid.visualRect(grid.model()->index(0, column));
+        QHelpEvent help(QEvent::ToolTip, cell.center(), grid.viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(grid.viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tooltipAt(0), "");
+    EXPECT_EQ(tooltipAt(1), "-1,18228641169546E-7");
+    QToolTip::hideText();
 }
 
 }  // namespace

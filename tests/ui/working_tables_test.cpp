@@ -10,6 +10,8 @@
 #include "ui/pages/navigation.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/working_grid.h"
+
+#include <QHeaderView>
 #include "ui/windows/derivative_tables_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/result_window.h"
@@ -97,6 +99,8 @@ TEST_F(WorkingTablesTest, TheTendonTablesShowTheRunPointByPointAndTheStraightTen
     ASSERT_EQ(grid1.model()->rowCount(), straight.rowCount() - 1);
     for (int c = 0; c < 9; ++c) {
         EXPECT_EQ(headingText(grid1, c), QString::fromUtf8(kTendonTableHeadings[static_cast<size_t>(c)]));
+        EXPECT_GT(grid1.columnWidth(c), grid1.horizontalHeader()->fontMetrics().horizontalAdvance(headingText(grid1, c)))
+            << "heading " << c << " is cut";
         for (int r = 1; r < straight.rowCount(); ++r)
             EXPECT_EQ(cellText(grid1, r - 1, c), QString::fromStdString(std::string(straight.cell(r, c))));
     }
@@ -108,6 +112,11 @@ TEST_F(WorkingTablesTest, TheTendonTablesShowTheRunPointByPointAndTheStraightTen
 
     EXPECT_EQ(typeGroup(0)->itemIndex(), 0);  // "přímý kabel"
     EXPECT_EQ(typeGroup(1)->itemIndex(), -1);
+    // The note under a column says which points its tables list.
+    ui.project.tendons[1].type = TendonType::Combined;
+    tendonTables.loadFromModel();
+    EXPECT_EQ(control<QLabel>(tendonTables, "Label11")->text(), "Pro přímý kabel a lomený");
+    EXPECT_EQ(control<QLabel>(tendonTables, "Label12")->text(), "Parabola nahrazena D tětivami: body tětiv");
     EXPECT_EQ(tendonTables.grid(1, 0)->model()->rowCount(), 4) << "quantity 2 was not evaluated";
 }
 

@@ -5,6 +5,7 @@
 #include "structure/section.h"
 #include "structure/section_values_shown.h"
 #include "ui/message_service.h"
+#include "ui/models/text_cell_delegate.h"
 #include "ui/models/text_table_model.h"
 #include "ui/widgets/drawings.h"
 #include "ui/widgets/focus_exit.h"
@@ -96,6 +97,7 @@ void StructurePage::buildBeamHalf()
     StringGrid1 = new QTableView(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setModel(members_);
+    useTextCells(StringGrid1);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
     StringGrid1->horizontalHeader()->setMinimumSectionSize(10);

@@ -1,5 +1,6 @@
 #include "ui/widgets/entry_grid.h"
 
+#include "ui/models/text_cell_delegate.h"
 #include "ui/models/text_table_model.h"
 
 #include <QHeaderView>
@@ -12,6 +13,7 @@ QTableView* makeEntryGrid(QWidget* parent, const QString& name, TextTableModel* 
     auto* grid = new QTableView(parent);
     grid->setObjectName(name);
     grid->setModel(model);
+    useTextCells(grid);
     // A one-pixel frame: the sizes of the grids are those of their cells.
     grid->setFrameStyle(QFrame::Box | QFrame::Plain);
     grid->setLineWidth(1);

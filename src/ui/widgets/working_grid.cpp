@@ -1,17 +1,24 @@
 #include "ui/widgets/working_grid.h"
 
+#include "ui/models/text_cell_delegate.h"
 #include "ui/models/text_table_model.h"
 
 #include <QHeaderView>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace kvor::ui {
 
 WorkingGrid::WorkingGrid(const QString& name, TextTable* table, int columnWidth, int rowHeight, QWidget* parent)
-    : QTableView(parent), model_(new TextTableModel(table, TextTableModel::Headings::InHeader, this))
+    : QTableView(parent),
+      model_(new TextTableModel(table, TextTableModel::Headings::InHeader, this)),
+      columnWidth_(columnWidth)
 {
     setObjectName(name);
     model_->setReadOnly(true);
     setModel(model_);
+    useTextCells(this);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
@@ -31,6 +38,15 @@ WorkingGrid::WorkingGrid(const QString& name, TextTable* table, int columnWidth,
 void WorkingGrid::reload()
 {
     model_->reload();
+    for (int c = 0; c < model_->columnCount(); ++c)
+        horizontalHeader()->resizeSection(c, columnWidthFor(model_->headerData(c, Qt::Horizontal).toString()));
+}
+
+int WorkingGrid::columnWidthFor(const QString& heading) const
+{
+    const QHeaderView* columns = horizontalHeader();
+    const int margin = columns->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, columns);
+    return std::max(columnWidth_, columns->fontMetrics().horizontalAdvance(heading) + 2 * margin + 4);
 }
 
 }  // namespace kvor::ui

@@ -1,5 +1,7 @@
 #include "ui/windows/tendon_tables_window.h"
 
+#include "evaluation/tendon_effect.h"
+#include "tendons/parabolic_polygon.h"
 #include "ui/widgets/working_grid.h"
 #include "ui/project_session.h"
 #include "ui/widgets/radio_group.h"
@@ -15,9 +17,9 @@ namespace kvor::ui {
 namespace {
 constexpr int kColumnWidth = 40;
 constexpr int kRowHeight = 20;
-constexpr int kLeftMargin = 90;   // the quantity headings
-constexpr int kTendonPitch = 430;
-constexpr int kGridWidth = 422;   // nine columns, the row numbers and a scroll bar
+constexpr int kLeftMargin = 90;    // the quantity headings
+constexpr int kGridMargins = 62;   // the row numbers, a scroll bar and the frame
+constexpr int kGridGap = 8;
 constexpr int kFirstGridTop = 164;
 constexpr int kGridHeight = 124;  // the headings and four points in view
 constexpr int kQuantityPitch = 134;
@@ -43,30 +45,36 @@ TendonTablesWindow::TendonTablesWindow(AppContext& context, QWidget* parent) : W
     scroll->setGeometry(0, 0, width(), 654);
     auto* sheet = new QWidget;
     sheet->setObjectName(QStringLiteral("Sheet1"));
-    sheet->resize(kLeftMargin + kSlotCount * kTendonPitch, kFirstGridTop + kSlotCount * kQuantityPitch);
+
+    // The grids are made first: their columns are as wide as the headings need.
+    for (int q = 0; q < kSlotCount; ++q)
+        for (int t = 0; t < kSlotCount; ++t)
+            grids_[q][t] = new WorkingGrid(QStringLiteral("StringGrid%1").arg(kSlotCount * q + t + 1),
+                                           &context_.project.results.tendonTables[q][t], kColumnWidth, kRowHeight,
+                                           sheet);
+    int gridWidth = kGridMargins;
+    for (const char* heading : kTendonTableHeadings)
+        gridWidth += grids_[0][0]->columnWidthFor(QString::fromUtf8(heading));
+    const int tendonPitch = gridWidth + kGridGap;
+    sheet->resize(kLeftMargin + kSlotCount * tendonPitch, kFirstGridTop + kSlotCount * kQuantityPitch);
 
     const QStringList typeItems = tendonTableTypeItems();
     for (int t = 0; t < kSlotCount; ++t) {
-        const int x = kLeftMargin + kTendonPitch * t;
+        const int x = kLeftMargin + tendonPitch * t;
         makeLabel(sheet, QStringLiteral("Label%1").arg(6 + t), QStringLiteral("%1.kabel").arg(t + 1), {x, 6},
                   LabelStyle::Bold);
         typeGroups_[t] = new RadioGroup(QStringLiteral("RadioGroup%1").arg(t + 1), QStringLiteral("Typ kabelu"),
                                         typeItems, sheet);
         typeGroups_[t]->setGeometry(x, 24, 180, 112);
-        makeLabel(sheet, QStringLiteral("Label%1").arg(11 + t), QStringLiteral("Pro přímý kabel a lomený"),
-                  {x, 142});
+        notes_[t] = makeLabel(sheet, QStringLiteral("Label%1").arg(11 + t), QString(), {x, 142});
+        notes_[t]->setFixedWidth(gridWidth);
     }
     for (int q = 0; q < kSlotCount; ++q) {
         const int y = kFirstGridTop + kQuantityPitch * q;
         makeLabel(sheet, QStringLiteral("Label%1").arg(1 + q), QStringLiteral("%1.veličina").arg(q + 1),
                   {8, y + kGridHeight / 2 - 8}, LabelStyle::Bold);
-        for (int t = 0; t < kSlotCount; ++t) {
-            auto* grid = new WorkingGrid(QStringLiteral("StringGrid%1").arg(kSlotCount * q + t + 1),
-                                         &context_.project.results.tendonTables[q][t], kColumnWidth, kRowHeight,
-                                         sheet);
-            grid->setGeometry(kLeftMargin + kTendonPitch * t, y, kGridWidth, kGridHeight);
-            grids_[q][t] = grid;
-        }
+        for (int t = 0; t < kSlotCount; ++t)
+            grids_[q][t]->setGeometry(kLeftMargin + tendonPitch * t, y, gridWidth, kGridHeight);
     }
     scroll->setWidget(sheet);
 
@@ -87,8 +95,10 @@ void TendonTablesWindow::loadFromModel()
     for (auto& row : grids_)
         for (WorkingGrid* grid : row)
             grid->reload();
-    for (int t = 0; t < kSlotCount; ++t)
+    for (int t = 0; t < kSlotCount; ++t) {
         typeGroups_[t]->setItemIndex(results.tendonTableType[t]);
+        notes_[t]->setText(QString::fromStdString(tendonTableNote(context_.project.tendons[t].type)));
+    }
 }
 
 void TendonTablesWindow::Button1Click()

@@ -3,12 +3,14 @@
 // to "5.veličina") and tendon (columns "1.kabel" to "5.kabel") the nine-column
 // table of the tendon's points with their forces, moments, ordinates and
 // slopes. Above each tendon column a radio group shows the tendon type that
-// the run recorded. The windows scrolls over the 25 grids.
+// the run recorded, and a note which points the tables list. The window
+// scrolls over the 25 grids, whose columns are as wide as their headings.
 
 #include "ui/windows/working_tables_window.h"
 
 #include <array>
 
+class QLabel;
 class QPushButton;
 
 namespace kvor::ui {
@@ -40,6 +42,7 @@ protected:
 private:
     std::array<std::array<WorkingGrid*, kSlotCount>, kSlotCount> grids_;
     std::array<RadioGroup*, kSlotCount> typeGroups_;
+    std::array<QLabel*, kSlotCount> notes_;
     QPushButton* Button1;
     QPushButton* Button2;
 };
