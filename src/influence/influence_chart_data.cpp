@@ -7,6 +7,29 @@
 
 namespace kvor {
 
+namespace {
+
+// An ordinate is the quantity of a unit force of 1 kN.
+std::string ordinateUnit(std::string_view kindText)
+{
+    switch (quantityKindOf(kindText)) {
+    case QuantityKind::BendingMoment:
+        return "m";
+    case QuantityKind::ShearForce:
+    case QuantityKind::Reaction:
+        return "kN/kN";
+    case QuantityKind::Deflection:
+        return "m/kN";
+    case QuantityKind::Rotation:
+        return "rad/kN";
+    case QuantityKind::None:
+        break;
+    }
+    return {};
+}
+
+}  // namespace
+
 void buildInfluenceChart(const Project& project, char sep, ChartDrawing& drawing)
 {
     drawing = ChartDrawing{};
@@ -20,6 +43,8 @@ void buildInfluenceChart(const Project& project, char sep, ChartDrawing& drawing
         const QuantitySlot& slot = slots[q];
         if (!slot.draw || !slot.storeMark())
             continue;  // a chosen line that was never stored is skipped silently
+        const std::string unit = ordinateUnit(slot.kindText);
+        drawing.valueUnit = drawing.series.empty() || drawing.valueUnit == unit ? unit : std::string();
         ChartSeries& series =
             drawing.series.emplace_back(ChartSeries{"quantity" + formatInteger(q + 1), slotColour(q), {}});
         series.points.reserve(static_cast<size_t>(std::max(slot.line.rowCount() - 1, 0)));

@@ -8,6 +8,8 @@
 //                             present for each slot whose line is stored and
 //                             whose "Kreslit graf" is checked
 //   "beamAxis"                (0, 0) and (T, 0), T the total beam length, black
+// The ordinates' unit is that of the slots' kind per kN ("m" for a bending
+// moment, "kN/kN", "m/kN", "rad/kN"), none when the lines drawn differ.
 
 #include "model/chart_series.h"
 #include "model/project.h"

@@ -45,6 +45,9 @@ struct ChartDrawing {
     std::vector<ChartSeries> marks;
     // Shown after drawing: "Zadejte tvar konstrukce" with the page and focus to go to.
     std::optional<Report> report;
+    // The unit of the values up the chart ("m", "m/kN"), for a read-out;
+    // empty when the lines drawn differ in it.
+    std::string valueUnit;
 
     // The series of that name, or nullptr.
     const ChartSeries* find(std::string_view name) const;

@@ -67,6 +67,7 @@ void buildTendonChart(const Project& project, char sep, ChartDrawing& drawing)
         return;
     }
 
+    drawing.valueUnit = "m";  // eccentricities
     addTendons(project, sep, drawing);
 
     if (!outlineGiven(project)) {

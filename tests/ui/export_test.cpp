@@ -103,11 +103,12 @@ TEST_F(TableExportTest, CsvHoldsTheWholeTableWithHeadings)
 class ChartExportTest : public ::testing::Test {
 protected:
     ChartExportTest() : view(LineChartLook{QStringLiteral("Chart1"), QSize(566, 155), QStringLiteral("staničení [m]"),
-                                           QStringLiteral("pořadnice "), false},
+                                           QStringLiteral("pořadnice "), false, QStringLiteral("Grafy příčinkových čar")},
                              nullptr)
     {
         view.setDecimalSeparator(',');
         view.showSeries({ChartSeries{"quantity1", ChartColour::Red, {{0, 0}, {5, 0.25L}, {10, 0}}}});
+        view.setValueUnit(QStringLiteral("m"));
         addChartExport(&view, ui.messages);
         view.show();
     }
@@ -170,6 +171,11 @@ TEST_F(ChartExportTest, ZoomWindowZoomsResetsAndReadsOut)
     ASSERT_TRUE(x.hasMatch()) << readOut.toStdString();
     const double pixel = fullWidth / zoomed->chart()->plotArea().width();
     EXPECT_NEAR(x.captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(), 5.0, pixel)
+        << readOut.toStdString();
+    // Titled by its chart; the y unit of its lines, and no more digits than
+    // a pixel tells apart (0,001 or less up about 0,3).
+    EXPECT_EQ(window->windowTitle(), "Kvor1.1 – Grafy příčinkových čar");
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("   y = 0,1\\d{0,3} m$")).match(readOut).hasMatch())
         << readOut.toStdString();
     EXPECT_EQ(window->readOut(QPoint(1, 1)), QString());
     delete window;  // closing would leave it to a deferred delete the test never runs

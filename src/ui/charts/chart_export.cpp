@@ -1,6 +1,7 @@
 #include "ui/charts/chart_export.h"
 
 #include "model/error.h"
+#include "model/numbers.h"
 #include "ui/charts/chart_line_view.h"
 #include "ui/message_service.h"
 
@@ -9,13 +10,14 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+
+#include <cmath>
 
 namespace kvor::ui {
 
@@ -89,7 +91,9 @@ void addChartExport(LineChartView* view, MessageService& messages)
 ChartZoomWindow::ChartZoomWindow(const LineChartView& source, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ChartZoomWindow"));
-    setWindowTitle(QStringLiteral("Kvor1.1 – ") + source.look().leftTitle.trimmed());
+    // Named after what the chart shows, as its heading in the window says.
+    const QString shown = source.look().title.isEmpty() ? source.look().leftTitle.trimmed() : source.look().title;
+    setWindowTitle(QStringLiteral("Kvor1.1 – ") + shown);
     LineChartLook look = source.look();
     look.name = QStringLiteral("ZoomChart");
     view_ = new LineChartView(look, this);
@@ -98,6 +102,7 @@ ChartZoomWindow::ChartZoomWindow(const LineChartView& source, QWidget* parent) :
     view_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     view_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     view_->setDecimalSeparator(source.decimalSeparator());
+    view_->setValueUnit(source.valueUnit());
     view_->setRenderHint(QPainter::Antialiasing, true);
     view_->showSeries(source.shownSeries(), source.shownMarks());
     view_->setRubberBand(QChartView::RectangleRubberBand);
@@ -136,9 +141,16 @@ QString ChartZoomWindow::readOut(const QPoint& viewPoint) const
     if (!chart->plotArea().contains(chartPoint))
         return {};
     const QPointF value = chart->mapToValue(chartPoint);
-    const QLocale locale = chart->locale();
-    return QStringLiteral("x = %1 m   y = %2")
-        .arg(locale.toString(value.x(), 'g', 6), locale.toString(value.y(), 'g', 6));
+    // As many digits as one pixel of the scale can tell apart.
+    const QPointF pixel = chart->mapToValue(chartPoint + QPointF(1, 1)) - value;
+    const char sep = view_->decimalSeparator();
+    const auto shown = [sep](double v, double step) {
+        return QString::fromStdString(formatToResolution(v, std::fabs(step), sep));
+    };
+    QString text = QStringLiteral("x = %1 m   y = %2").arg(shown(value.x(), pixel.x()), shown(value.y(), pixel.y()));
+    if (!view_->valueUnit().isEmpty())
+        text += QLatin1Char(' ') + view_->valueUnit();
+    return text;
 }
 
 void ChartZoomWindow::resetView()

@@ -28,7 +28,9 @@ public:
     ChartZoomWindow(const LineChartView& source, QWidget* parent = nullptr);
 
     LineChartView* chartView() const { return view_; }
-    // "x = 12,5 m   y = 0,25" for a point of the plot area in view coordinates.
+    // "x = 12,5 m   y = 0,25 m" for a point of the plot area in view
+    // coordinates: the y unit of the chart's lines, and as many digits as a
+    // pixel of each scale can tell apart. Empty outside the plot area.
     QString readOut(const QPoint& viewPoint) const;
     void resetView();
 

@@ -27,6 +27,7 @@ struct LineChartLook {
     QString bottomTitle;  // "staničení [m]"
     QString leftTitle;
     bool leftAxisInverted = false;  // larger values downwards
+    QString title;  // what the chart shows, as its heading says ("Grafy příčinkových čar")
 };
 
 // The screen colour of a chart colour: red, blue, green (#008000), maroon
@@ -52,6 +53,10 @@ public:
     void setDecimalSeparator(char decimalSeparator);
     char decimalSeparator() const { return decimalSeparator_; }
 
+    // The unit of the values up the chart, for a read-out ("" for none).
+    void setValueUnit(const QString& unit) { valueUnit_ = unit; }
+    const QString& valueUnit() const { return valueUnit_; }
+
     // What the chart was made with and shows now: a larger copy is drawn from these.
     const LineChartLook& look() const { return look_; }
     const std::vector<ChartSeries>& shownSeries() const { return series_; }
@@ -66,6 +71,7 @@ private:
     std::vector<ChartSeries> series_;
     std::vector<ChartSeries> marks_;
     char decimalSeparator_ = '.';
+    QString valueUnit_;
 };
 
 }  // namespace kvor::ui

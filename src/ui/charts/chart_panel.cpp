@@ -65,6 +65,7 @@ void ChartPanel::showChart(const ChartDrawing& drawing)
     title_->show();
     view_->show();
     view_->showSeries(drawing.series, drawing.marks);
+    view_->setValueUnit(QString::fromStdString(drawing.valueUnit));
 }
 
 void ChartPanel::showWarning(MessageService& messages)

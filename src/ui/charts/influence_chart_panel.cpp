@@ -11,11 +11,13 @@ namespace {
 
 ChartPanelSetup influenceChartSetup()
 {
+    // The chart's heading, also the title of its larger copy.
+    const QString title = QStringLiteral("Grafy příčinkových čar");
     return ChartPanelSetup{
         QStringLiteral("Label46"),
-        QStringLiteral("Grafy příčinkových čar"),
+        title,
         LineChartLook{QStringLiteral("Chart1"), QSize(566, 155), QStringLiteral("staničení [m]"),
-                      QStringLiteral("pořadnice "), false},
+                      QStringLiteral("pořadnice "), false, title},
         QStringLiteral("Panel2"),
         {QStringLiteral("Je nutné vybrat, u které vyhodnocované veličiny chcete"),
          QStringLiteral("vykreslit průběh příčinkové čáry !!!"),

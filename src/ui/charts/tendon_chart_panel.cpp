@@ -11,11 +11,13 @@ namespace {
 
 ChartPanelSetup tendonChartSetup()
 {
+    // The chart's heading, also the title of its larger copy.
+    const QString title = QStringLiteral("Vedení předpínacích kabelů");
     return ChartPanelSetup{
         QStringLiteral("Label51"),
-        QStringLiteral("Vedení předpínacích kabelů"),
+        title,
         LineChartLook{QStringLiteral("Chart2"), QSize(593, 161), QStringLiteral("staničení [m]"),
-                      QStringLiteral("vzdálenost od n.osy e [m]"), true},
+                      QStringLiteral("vzdálenost od n.osy e [m]"), true, title},
         QStringLiteral("Panel3"),
         {QStringLiteral("Je nutné vybrat, u kterého předpínacího kabelu chcete"),
          QStringLiteral("vykreslit jeho tvar !!!"),
