@@ -4,10 +4,12 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTableView>
 #include <gtest/gtest.h>
 
 namespace kvor::ui {
@@ -270,9 +272,20 @@ TEST_F(TendonDialogTest, ACompositeParabolaTakesTwoTablesAndNamesTheCellAtFault)
     EXPECT_TRUE(get("Panel6")->isVisible());
     QTableView* pointGrid = get<QTableView>("StringGrid3");
     QTableView* segmentGrid = get<QTableView>("StringGrid4");
-    EXPECT_EQ(pointGrid->size(), QSize(176, 83));
-    EXPECT_EQ(segmentGrid->size(), QSize(176, 56));
     EXPECT_EQ(segmentGrid->model()->headerData(1, Qt::Horizontal).toString(), "  Excentr. uprostřed [m]");
+    // Every heading whole; the help text beside the tables as wide as in the
+    // other panels, the dialog grown by what the headings add.
+    for (QTableView* grid : {pointGrid, segmentGrid})
+        for (int c = 0; c < 2; ++c)
+            EXPECT_GT(grid->columnWidth(c), grid->horizontalHeader()->fontMetrics().horizontalAdvance(
+                                                grid->model()->headerData(c, Qt::Horizontal).toString()));
+    EXPECT_EQ(pointGrid->height(), 83);
+    EXPECT_EQ(segmentGrid->height(), 56);
+    const QRect memo = get("Memo4")->geometry();
+    EXPECT_EQ(memo.width(), 186);
+    EXPECT_GT(memo.left(), segmentGrid->geometry().right() + 18);  // room for the scroll bars of long tables
+    EXPECT_LE(get("Panel6")->geometry().right(), dialog().width());
+    EXPECT_EQ(get("BitBtn1")->geometry().right(), dialog().width() - 14);
     get<QSpinBox>("Edit13")->setValue(3);
     EXPECT_EQ(dialog().segmentTable().rowCount(), 3);
     testing::typeRows(pointGrid, {{"0", "0"}, {"10", "0,1"}, {"20", "0"}});

@@ -17,6 +17,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -27,6 +28,8 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace kvor::ui {
 
@@ -66,6 +69,21 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Widens the columns of an entry grid whose headings do not fit them; returns
+// the pixels added.
+int fitColumnsToHeadings(QTableView* grid)
+{
+    const QHeaderView* header = grid->horizontalHeader();
+    int added = 0;
+    for (int c = 0; c < grid->model()->columnCount(); ++c) {
+        const QString heading = grid->model()->headerData(c, Qt::Horizontal).toString();
+        const int width = std::max(kGridColumnPitch, header->fontMetrics().horizontalAdvance(heading) + 12);
+        grid->setColumnWidth(c, width);
+        added += width - kGridColumnPitch;
+    }
+    return added;
+}
+
 QFrame* makePanel(QWidget* parent, const QString& name)
 {
     auto* panel = new QFrame(parent);
@@ -76,8 +94,13 @@ QFrame* makePanel(QWidget* parent, const QString& name)
     return panel;
 }
 
+constexpr int kMemoWidth = 186;
+// Where the help text of the composite tendon's panel stands with columns of the usual width.
+constexpr int kParabolicMemoLeft = 408;
+constexpr QSize kDialogSize{553, 354};
+
 QPlainTextEdit* makeMemo(QWidget* parent, const QString& name, const QStringList& lines,
-                         const QRect& geometry = {344, 8, 186, 230})
+                         const QRect& geometry = {344, 8, kMemoWidth, 230})
 {
     auto* memo = new QPlainTextEdit(lines.join(QLatin1Char('\n')), parent);
     memo->setObjectName(name);
@@ -126,7 +149,7 @@ TendonDialog::TendonDialog(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context), exits_(new FocusExitWatcher(this))
 {
     setObjectName(QStringLiteral("Form8"));
-    setupFixedWindow(this, {553, 354}, TitleBar::CloseButton);
+    setupFixedWindow(this, kDialogSize, TitleBar::CloseButton);
     setAutoFillBackground(true);
     QPalette look = palette();
     look.setColor(QPalette::Window, look.color(QPalette::ToolTipBase));
@@ -316,11 +339,15 @@ void TendonDialog::buildParabolicTablesPanel()
     exits_->watch(StringGrid3, [this] { StringGrid3Exit(); });
     exits_->watch(StringGrid4, [this] { StringGrid4Exit(); });
 
-    // The two wide tables leave a narrow column for the help text; it scrolls.
-    QPlainTextEdit* memo = makeMemo(Panel6, QStringLiteral("Memo4"),
-                                    kConventionLines + kSegmentForceLines + kParabolaLines + kCombinedLines,
-                                    {408, 42, 124, 196});
-    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The columns are as wide as their headings ("Excentr. uprostřed [m]" the
+    // widest); the panel, and the dialog while it shows the panel, grow by
+    // what that adds, so the help text keeps the width of the other panels'.
+    pointTableExtra_ = fitColumnsToHeadings(StringGrid3);
+    segmentTableExtra_ = fitColumnsToHeadings(StringGrid4);
+    const int memoLeft = kParabolicMemoLeft + pointTableExtra_ + segmentTableExtra_;
+    makeMemo(Panel6, QStringLiteral("Memo4"), kConventionLines + kSegmentForceLines + kParabolaLines + kCombinedLines,
+             {memoLeft, 8, kMemoWidth, 230});
+    Panel6->resize(memoLeft + kMemoWidth + 7, Panel6->height());
 }
 
 int TendonDialog::slotNumber() const
@@ -440,6 +467,12 @@ void TendonDialog::showPanel(QFrame* panel)
     for (QFrame* p : {Panel2, Panel3, Panel4, Panel5, Panel6})
         p->setVisible(p == panel);
     showChordDeviation();
+    // The composite tendon's panel is wider than the others; the buttons keep
+    // to the dialog's right edge.
+    const int extra = panel == Panel6 ? Panel6->width() - Panel3->width() : 0;
+    setFixedSize(kDialogSize.width() + extra, kDialogSize.height());
+    BitBtn2->move(330 + extra, BitBtn2->y());
+    BitBtn1->move(440 + extra, BitBtn1->y());
 }
 
 void TendonDialog::lockBrokenPanel(bool locked)
@@ -504,11 +537,13 @@ void TendonDialog::reloadParabolicTables()
     segmentModel_->reload();
     showChordDeviation();
     const TendonTablesGeometry g = parabolicTablesGeometry(parabolicPoints_.rowCount() - 1);
-    placeGrid(StringGrid3, QRect(kPointTablePlace, QSize(g.pointWidth, g.pointHeight)), g.scrollBars);
-    const QPoint segmentPlace(kPointTablePlace.x() + parabolicTablesGeometry(kMinPointCount).pointWidth + kTableGap +
-                                  g.forceShift,
+    placeGrid(StringGrid3, QRect(kPointTablePlace, QSize(g.pointWidth + pointTableExtra_, g.pointHeight)),
+              g.scrollBars);
+    const QPoint segmentPlace(kPointTablePlace.x() + parabolicTablesGeometry(kMinPointCount).pointWidth +
+                                  pointTableExtra_ + kTableGap + g.forceShift,
                               kPointTablePlace.y() + kForceTableDrop);
-    placeGrid(StringGrid4, QRect(segmentPlace, QSize(g.forceWidth, g.forceHeight)), g.scrollBars);
+    placeGrid(StringGrid4, QRect(segmentPlace, QSize(g.forceWidth + segmentTableExtra_, g.forceHeight)),
+              g.scrollBars);
 }
 
 void TendonDialog::setStraightFields(const StraightTendonInput& input)

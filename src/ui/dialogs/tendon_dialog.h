@@ -139,6 +139,8 @@ private:
     QFrame* Panel4;
     QFrame* Panel5;
     QFrame* Panel6;
+    int pointTableExtra_ = 0;    // pixels the headings add to the composite tendon's tables
+    int segmentTableExtra_ = 0;
     QLineEdit* simpleEdits_[7];  // Edit6..Edit12
     QSpinBox* Edit13;
     QLineEdit* Edit14;
