@@ -29,7 +29,7 @@ const std::string_view kProgramHelp =
 
 std::string programVersionLine()
 {
-    return "Kvor1.1 " KVOR_VERSION;
+    return "Kvor " KVOR_VERSION;
 }
 
 ProgramArguments parseProgramArguments(const std::vector<std::string>& args)

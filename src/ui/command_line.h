@@ -21,7 +21,7 @@ ProgramArguments parseProgramArguments(const std::vector<std::string>& args);
 
 extern const std::string_view kProgramHelp;
 extern const std::string_view kProgramUsage;
-// "Kvor1.1 1.1.0", the program's name and its version.
+// "Kvor 1.1": the program's name and its version, said once.
 std::string programVersionLine();
 
 }  // namespace kvor::ui
