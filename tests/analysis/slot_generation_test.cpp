@@ -19,7 +19,17 @@ Project twoSpanProject()
     return p;
 }
 
-using kvor::testing::storeGenerated;
+void storeGenerated(Project& p, int k, const char* kind, const GeneratorInput& input)
+{
+    QuantitySlot& slot = p.quantities[static_cast<size_t>(k - 1)];
+    slot.shown = true;
+    slot.kindText = kind;
+    const SlotLine line = generateSlotLine(p, kind, input, ',');
+    ASSERT_FALSE(line.fault) << line.fault->message;
+    TextTable entry;
+    readInfluenceText(line.fileText, entry, ',');
+    storeGeneratedLine(slot, entry, line.station, line.parameters);
+}
 
 TEST(SlotGeneration, SupportsAreNamedFromTheBeamsStart)
 {

@@ -84,6 +84,25 @@ TEST(InfluenceChart, AllFiveChosenAreDrawnInTheSlotColoursWithTheAxisOnTop)
         EXPECT_EQ(drawing.series[i].colour, expected[i]) << drawing.series[i].name;
 }
 
+TEST(InfluenceChart, TheOrdinatesUnitIsTheKindsPerKilonewtonWhileTheLinesAgree)
+{
+    Project project = simpleBeam("20");
+    const struct {
+        std::vector<const char*> kinds;
+        const char* unit;
+    } cases[] = {{{"Ohybový moment"}, "m"},           {{"Reakce", "Posouvající síla"}, "kN/kN"},
+                 {{"Průhyb"}, "m/kN"},                 {{"Pootočení", "Pootočení"}, "rad/kN"},
+                 {{"Ohybový moment", "Průhyb"}, ""},  {{"Reakce", "xyz", "Reakce"}, ""}};
+    for (const auto& c : cases) {
+        Project p = project;
+        for (size_t q = 0; q < c.kinds.size(); ++q) {
+            storeAndChoose(p.quantities[q], kLine);
+            p.quantities[q].kindText = c.kinds[q];
+        }
+        EXPECT_EQ(draw(p).valueUnit, c.unit) << c.kinds.front();
+    }
+}
+
 TEST(InfluenceChart, ALaterDrawingShowsOnlyTheLinesChosenThen)
 {
     Project project = simpleBeam("20");

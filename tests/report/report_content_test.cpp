@@ -181,7 +181,7 @@ TEST(ReportContent, AGeneratedLineTheBeamNoLongerGivesIsFlaggedWhereItsQuantityI
     Project project;
     testing::setContinuousBeam(project.beam, {"12", "15"});
     testing::setSectionValues(project.section, {"0,48", "0,0576", "0,6", "-0,6"});
-    testing::storeGenerated(project, 1, "Ohybový moment", {"6", "0,5", ""});
+    testing::storeGenerated(project, 0, "Ohybový moment", {"6", "0,5", ""});
     testing::storeStraight(project, 0, "0", "27", "0,2", "-1000", ',');
     project.beam.members.setCell(2, 1, "16");  // the beam changed since
     evaluateProject(project, ',');

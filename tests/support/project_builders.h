@@ -60,20 +60,6 @@ inline void setSectionValues(CrossSection& section, const SectionValues& values)
     section.eTop = values.eTop;
 }
 
-// Slot k (1 to 5) shown with the line that "Vygenerovat" gives for the
-// project's beam, stored as "Zpět" stores it.
-inline void storeGenerated(Project& p, int k, const char* kind, const GeneratorInput& input)
-{
-    QuantitySlot& slot = p.quantities[static_cast<size_t>(k - 1)];
-    slot.shown = true;
-    slot.kindText = kind;
-    const SlotLine line = generateSlotLine(p, kind, input, ',');
-    ASSERT_FALSE(line.fault) << line.fault->message;
-    TextTable entry;
-    readInfluenceText(line.fileText, entry, ',');
-    storeGeneratedLine(slot, entry, line.station, line.parameters);
-}
-
 // Shows the rows up to slot k as "Další" would: rows are shown in slot order.
 template <typename Slot>
 void showUpTo(std::array<Slot, kSlotCount>& rows, int k)

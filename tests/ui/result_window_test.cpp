@@ -230,7 +230,7 @@ TEST_F(ResultWindowTest, AGeneratedLineTheBeamNoLongerGivesIsFlaggedUnderItsBloc
 {
     kvor::testing::setContinuousBeam(ui.project.beam, {"12", "15"});
     kvor::testing::setSectionValues(ui.project.section, {"0,48", "0,0576", "0,6", "-0,6"});
-    kvor::testing::storeGenerated(ui.project, 1, "Ohybový moment", {"6", "0,5", ""});
+    kvor::testing::storeGenerated(ui.project, 0, "Ohybový moment", {"6", "0,5", ""});
     testing::enterQuantity(ui.project, 1, "Reakce", "ručně", {{"0", "1"}, {"27", "0"}});
     testing::enterStraightTendon(ui.project, 0, {"0", "27", "0,2", "-1000"});
     ui.session.evaluate(',');
