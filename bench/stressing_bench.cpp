@@ -39,4 +39,18 @@ void BM_StressingForcesOfTheLargestTendon(benchmark::State& state)
 }
 BENCHMARK(BM_StressingForcesOfTheLargestTendon)->Unit(benchmark::kMillisecond);
 
+// The same without forming the polygon's texts and reading them back: the
+// friction, the set and the segments' means alone.
+void BM_StressingFrictionAndSetOnly(benchmark::State& state)
+{
+    const kvor::TendonSlot slot = largestStressedTendon();
+    const kvor::TendonPath path = kvor::tendonPath(slot, kSep);
+    const kvor::StressingValues values = *kvor::checkStressing(*slot.stressing, kSep).values;
+    for (auto _ : state) {
+        const kvor::StressingResult result = kvor::computeStressingForces(path, values);
+        benchmark::DoNotOptimize(result.forces.initial.back());
+    }
+}
+BENCHMARK(BM_StressingFrictionAndSetOnly)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -25,9 +25,9 @@ std::vector<std::string> stressingForceLines(const Project& project, char sep)
         lines.push_back("[síly]\t" + formatInteger(t + 1));
         lines.push_back("úsek\tod [m]\tdo [m]\tP0 [kN]\tP∞ [kN]");
         const StressingForces& f = out.forces;
+        const std::vector<std::string> stations = pathStationTexts(slot, sep);
         for (size_t k = 0; k < f.initial.size(); ++k)
-            lines.push_back(formatInteger(static_cast<long long>(k) + 1) + '\t' + out.path.texts[k] + '\t' +
-                            out.path.texts[k + 1] + '\t' + formatNumber(f.initial[k], sep) + '\t' +
+            lines.push_back(formatInteger(static_cast<long long>(k) + 1) + '\t' + stations[k] + '\t' + stations[k + 1] + '\t' + formatNumber(f.initial[k], sep) + '\t' +
                             formatNumber(f.longTerm[k], sep));
         const auto anchor = [&](const std::optional<long double>& pa) { return pa ? formatNumber(*pa, sep) : ""; };
         lines.push_back("kotva\t" + anchor(f.anchorLeft) + '\t' + anchor(f.anchorRight));

@@ -12,13 +12,16 @@
 namespace kvor {
 namespace {
 
-// Gauss–Legendre nodes and weights on [-1, 1], 8 points.
-constexpr std::array<long double, 8> kNodes = {
-    -0.960289856497536231684L, -0.796666477413626739592L, -0.525532409916328985818L, -0.183434642495649804939L,
-    0.183434642495649804939L,  0.525532409916328985818L,  0.796666477413626739592L,  0.960289856497536231684L};
-constexpr std::array<long double, 8> kWeights = {
-    0.101228536290376259153L, 0.222381034453374470544L, 0.313706645877887287338L, 0.362683783378361982965L,
-    0.362683783378361982965L, 0.313706645877887287338L, 0.222381034453374470544L, 0.101228536290376259153L};
+// Gauss–Legendre nodes and weights on [-1, 1], 4 points: exact for degree 7,
+// while along one chord exp(±μu) changes by μ times the chord's small turn.
+constexpr std::array<long double, 4> kNodes = {-0.861136311594052575224L, -0.339981043584856264803L,
+                                               0.339981043584856264803L, 0.861136311594052575224L};
+constexpr std::array<long double, 4> kWeights = {0.347854845137453857373L, 0.652145154862546142627L,
+                                                 0.652145154862546142627L, 0.347854845137453857373L};
+// Two points (exact for degree 3) where exp(±μu) changes by less than 10⁻³
+// along the chord: the rule's error is then below 10⁻¹⁵ of the integral.
+constexpr long double kTwoPointNode = 0.577350269189625764509L;
+constexpr long double kSmallChange = 1e-3L;
 
 // A force c·exp(σ·μ·u) of the friction path u.
 struct ExpForce {
@@ -36,20 +39,49 @@ public:
         const size_t segments = p.size() - 1;
         uStart_.resize(segments);
         uEnd_.resize(segments);
-        long double u = 0;
+        angleStart_.resize(segments);
+        long double along = 0;
+        long double angleIn = 0;
         for (size_t j = 0; j < segments; ++j) {
+            angleStart_[j] = std::atan(p[j].slopeOut);
             if (j > 0)  // the joint: the change between the two tangents
-                u += std::fabs(std::atan(p[j].slopeOut) - std::atan(p[j].slopeIn));
-            uStart_[j] = u;
-            u += turn(j, p[j + 1].x) + k_ * (p[j + 1].x - p[j].x);
-            uEnd_[j] = u;
+                along += std::fabs(angleStart_[j] - angleIn);
+            uStart_[j] = along;
+            angleIn = path.curved[j] ? std::atan(p[j + 1].slopeIn) : angleStart_[j];
+            along += std::fabs(angleIn - angleStart_[j]) + k_ * (p[j + 1].x - p[j].x);
+            uEnd_[j] = along;
         }
-        total_ = u;
-        for (int sigma : {-1, 1}) {
-            auto& prefix = sigma < 0 ? prefixMinus_ : prefixPlus_;
-            prefix.assign(segments + 1, 0);
-            for (size_t j = 0; j < segments; ++j)
-                prefix[j + 1] = prefix[j] + integral(j, sigma, p[j].x, p[j + 1].x);
+        total_ = along;
+        // Both integrals of every segment in one pass: exp(−μu) = 1/exp(μu).
+        prefixMinus_.assign(segments + 1, 0);
+        prefixPlus_.assign(segments + 1, 0);
+        for (size_t j = 0; j < segments; ++j) {
+            long double plus = 0, minus = 0;
+            if (mu_ == 0) {
+                plus = minus = p[j + 1].x - p[j].x;
+            } else if (!path.curved[j]) {
+                plus = integral(j, +1, p[j].x, p[j + 1].x);
+                minus = integral(j, -1, p[j].x, p[j + 1].x);
+            } else {
+                const long double mid = (p[j].x + p[j + 1].x) / 2, half = (p[j + 1].x - p[j].x) / 2;
+                if (mu_ * (uEnd_[j] - uStart_[j]) < kSmallChange) {
+                    for (long double node : {-kTwoPointNode, kTwoPointNode}) {
+                        const long double grow = std::exp(mu_ * u(j, mid + half * node));
+                        plus += grow;
+                        minus += 1 / grow;
+                    }
+                } else {
+                    for (size_t i = 0; i < kNodes.size(); ++i) {
+                        const long double grow = std::exp(mu_ * u(j, mid + half * kNodes[i]));
+                        plus += kWeights[i] * grow;
+                        minus += kWeights[i] / grow;
+                    }
+                }
+                plus *= half;
+                minus *= half;
+            }
+            prefixPlus_[j + 1] = prefixPlus_[j] + plus;
+            prefixMinus_[j + 1] = prefixMinus_[j] + minus;
         }
     }
 
@@ -129,13 +161,14 @@ private:
         const PathPoint& from = path_.points[j];
         const PathPoint& to = path_.points[j + 1];
         const long double slope = from.slopeOut + (to.slopeIn - from.slopeOut) * ((x - from.x) / (to.x - from.x));
-        return std::fabs(std::atan(slope) - std::atan(from.slopeOut));
+        return std::fabs(std::atan(slope) - angleStart_[j]);
     }
 
     const TendonPath& path_;
     long double mu_, k_;
     long double total_ = 0;
     std::vector<long double> uStart_, uEnd_;
+    std::vector<long double> angleStart_;  // atan of the slope at each segment's start
     std::vector<long double> prefixMinus_, prefixPlus_;
 };
 
@@ -265,53 +298,69 @@ std::optional<long double> anchorForce(const ForceModel& model, const FrictionCu
 TendonPath tendonPath(const TendonSlot& slot, char sep)
 {
     TendonPath path;
-    const bool parabolic = isParabolicType(slot.type);
-    const TextTable polygon = parabolic ? parabolicPolygon(slot, sep) : slot.points;
-    const int n = polygon.rowCount() - 1;
-    for (int r = 1; r <= n; ++r) {
-        path.points.push_back({toNumber(polygon.cell(r, 0), sep), toNumber(polygon.cell(r, 1), sep), 0, 0});
-        path.texts.emplace_back(polygon.cell(r, 0));
-    }
-    const auto chordSlope = [&](size_t k) {
-        const long double run = path.points[k + 1].x - path.points[k].x;
-        return run != 0 ? (path.points[k + 1].e - path.points[k].e) / run : 0.0L;
-    };
-    if (!parabolic) {
+    const TextTable& store = slot.points;
+    if (!isParabolicType(slot.type)) {
+        for (int r = 1; r < store.rowCount(); ++r)
+            path.points.push_back({toNumber(store.cell(r, 0), sep), toNumber(store.cell(r, 1), sep), 0, 0});
         for (size_t k = 0; k + 1 < path.points.size(); ++k) {
-            path.points[k].slopeOut = path.points[k + 1].slopeIn = chordSlope(k);
+            PathPoint& a = path.points[k];
+            PathPoint& b = path.points[k + 1];
+            a.slopeOut = b.slopeIn = b.x != a.x ? (b.e - a.e) / (b.x - a.x) : 0.0L;
             path.curved.push_back(false);
             path.definitionSegment.push_back(static_cast<int>(k));
         }
         return path;
     }
-    // Walk the store's segments: a parabolic one became D chords, a straight one one.
-    const TextTable& store = slot.points;
-    const int divisions = parseDivisions(slot.divisions).value_or(1);
-    size_t k = 0;  // polygon segment
-    for (int s = 1; s < store.rowCount() - 1 && k + 1 < path.points.size(); ++s) {
-        if (!segmentIsParabolic(store, slot.type, s)) {
-            path.points[k].slopeOut = path.points[k + 1].slopeIn = chordSlope(k);
-            path.curved.push_back(false);
-            path.definitionSegment.push_back(s - 1);
-            ++k;
-            continue;
-        }
-        const long double xa = toNumber(store.cell(s, 0), sep), xb = toNumber(store.cell(s + 1, 0), sep);
-        const long double ea = toNumber(store.cell(s, 1), sep), eb = toNumber(store.cell(s + 1, 1), sep);
-        const long double sag = toNumber(store.cell(s, kMidEccentricityColumn), sep) - (ea + eb) / 2;
-        // e(t) = e_a + (e_b − e_a)·t + 4f·t·(1 − t), t = (x − x_a)/(x_b − x_a).
-        const auto slopeAt = [&](long double x) {
+    // The parabola of each store segment: e(t) = e_a + (e_b − e_a)·t + 4f·t·(1 − t),
+    // t = (x − x_a)/(x_b − x_a), whose slope is linear in x.
+    struct Parabola {
+        bool curved;
+        long double xa, xb, ea, eb, sag;
+        long double slopeAt(long double x) const
+        {
             const long double t = (x - xa) / (xb - xa);
             return ((eb - ea) + 4 * sag * (1 - 2 * t)) / (xb - xa);
-        };
-        for (int c = 0; c < divisions && k + 1 < path.points.size(); ++c, ++k) {
-            path.points[k].slopeOut = slopeAt(path.points[k].x);
-            path.points[k + 1].slopeIn = slopeAt(path.points[k + 1].x);
-            path.curved.push_back(true);
-            path.definitionSegment.push_back(s - 1);
         }
+    };
+    std::vector<Parabola> parabolas;
+    for (int s = 1; s + 1 < store.rowCount(); ++s) {
+        Parabola p{segmentIsParabolic(store, slot.type, s), 0, 0, 0, 0, 0};
+        if (p.curved) {
+            p.xa = toNumber(store.cell(s, 0), sep);
+            p.xb = toNumber(store.cell(s + 1, 0), sep);
+            p.ea = toNumber(store.cell(s, 1), sep);
+            p.eb = toNumber(store.cell(s + 1, 1), sep);
+            p.sag = toNumber(store.cell(s, kMidEccentricityColumn), sep) - (p.ea + p.eb) / 2;
+        }
+        parabolas.push_back(p);
+    }
+    const std::vector<PolygonVertex> vertices = parabolicPolygonVertices(slot, sep);
+    for (const PolygonVertex& v : vertices)
+        path.points.push_back({v.x, v.e, 0, 0});
+    for (size_t k = 0; k + 1 < vertices.size(); ++k) {
+        const int segment = vertices[k].segment;
+        const Parabola& parabola = parabolas.at(static_cast<size_t>(segment));
+        PathPoint& a = path.points[k];
+        PathPoint& b = path.points[k + 1];
+        if (parabola.curved) {
+            a.slopeOut = parabola.slopeAt(a.x);
+            b.slopeIn = parabola.slopeAt(b.x);
+        } else {
+            a.slopeOut = b.slopeIn = b.x != a.x ? (b.e - a.e) / (b.x - a.x) : 0.0L;
+        }
+        path.curved.push_back(parabola.curved);
+        path.definitionSegment.push_back(segment);
     }
     return path;
+}
+
+std::vector<std::string> pathStationTexts(const TendonSlot& slot, char sep)
+{
+    const TextTable polygon = isParabolicType(slot.type) ? parabolicPolygon(slot, sep) : slot.points;
+    std::vector<std::string> texts;
+    for (int r = 1; r < polygon.rowCount(); ++r)
+        texts.emplace_back(polygon.cell(r, 0));
+    return texts;
 }
 
 StressingResult computeStressingForces(const TendonPath& path, const StressingValues& v)
@@ -324,8 +373,8 @@ StressingResult computeStressingForces(const TendonPath& path, const StressingVa
     }
     for (size_t k = 0; k + 1 < points.size(); ++k)
         if (!(points[k + 1].x > points[k].x)) {
-            result.fault = "Napínaný kabel musí mít staničení bodů ostře rostoucí (" + path.texts[k + 1] +
-                           " m nenásleduje za " + path.texts[k] + " m)!";
+            result.fault = "Napínaný kabel musí mít staničení bodů ostře rostoucí (" + formatNumber(points[k + 1].x, ',') +
+                           " m nenásleduje za " + formatNumber(points[k].x, ',') + " m)!";
             return result;
         }
 
@@ -375,15 +424,31 @@ StressingResult computeStressingForces(const TendonPath& path, const StressingVa
             if (const auto c = crossing(all[i], all[j], mu); c && *c > 0 && *c < total)
                 breaks.push_back(*c);
     std::sort(breaks.begin(), breaks.end());
-    const auto before = [&](long double u) { return model.value(p.at(u), u); };
+    // Compared by their logarithms, ln c + σμu, without an exponential each;
+    // a force of nothing (c = 0) is the least of all.
+    std::vector<long double> anchorLogs;
+    for (const ExpForce& q : anchors)
+        anchorLogs.push_back(q.c > 0 ? std::log(q.c) : -std::numeric_limits<long double>::infinity());
+    const long double logLeft = std::log(p.fromLeft.c), logRight = std::log(p.fromRight.c);
     const auto activeAt = [&](long double u) {
         ExpForce least = p.at(u);
-        for (const ExpForce& q : anchors)
-            if (model.value(q, u) < model.value(least, u))
-                least = q;
+        long double leastLog = (u <= p.split ? logLeft : logRight) + least.sigma * mu * u;
+        for (size_t i = 0; i < anchors.size(); ++i) {
+            const long double l = anchorLogs[i] + anchors[i].sigma * mu * u;
+            if (l < leastLog) {
+                least = anchors[i];
+                leastLog = l;
+            }
+        }
         return least;
     };
-    const auto after = [&](long double u) { return model.value(activeAt(u), u); };
+    // Both chart values at u from one exponential.
+    const auto chartValues = [&](long double u) {
+        const long double grow = std::exp(mu * u);
+        const auto at = [&](const ExpForce& f) { return f.sigma > 0 ? f.c * grow : f.sigma < 0 ? f.c / grow : f.c; };
+        return std::pair{at(p.at(u)), at(activeAt(u))};
+    };
+    const auto after = [&](long double u) { return chartValues(u).second; };
 
     const size_t segments = friction.segments();
     auto& forces = result.forces;
@@ -414,11 +479,13 @@ StressingResult computeStressingForces(const TendonPath& path, const StressingVa
         const long double mean = sum / (friction.b(j) - friction.a(j));
         forces.initial.push_back(checkedFinite(mean));
         forces.longTerm.push_back(checkedFinite(mean * (1 - v.longTermLoss / 100)));
-        forces.beforeSet.push_back(before(u0));
-        forces.afterSet.push_back(after(u0));
+        const auto [beforeSet, afterSet] = chartValues(u0);
+        forces.beforeSet.push_back(beforeSet);
+        forces.afterSet.push_back(afterSet);
     }
-    forces.beforeSet.push_back(before(total));
-    forces.afterSet.push_back(after(total));
+    const auto [beforeSet, afterSet] = chartValues(total);
+    forces.beforeSet.push_back(beforeSet);
+    forces.afterSet.push_back(afterSet);
     forces.largestAfterSet = *std::max_element(forces.afterSet.begin(), forces.afterSet.end());
     for (long double u : breaks)
         forces.largestAfterSet = std::max(forces.largestAfterSet, after(u));

@@ -22,7 +22,7 @@
 // k·(x − x0) from the first point, which grows along the tendon (u from the
 // last point is its total S minus u). The integrals of exp(±μu) over each
 // segment are formed once (in closed form along a straight segment, by
-// 8-point Gauss–Legendre along a parabola's chord, where u is smooth); where
+// 4-point Gauss–Legendre along a parabola's chord, where u is smooth); where
 // two of the forces cross inside a segment it is split there (the crossing is
 // a value of u, found along x by bisection). Pa follows by bisection of the
 // draw-in integral, which falls as Pa grows; each trial costs O(log n).
@@ -65,17 +65,18 @@ struct PathPoint {
 // The evaluated polygon with the true tangents: a broken tendon's points, or
 // a parabolic tendon's chords with the parabola's slope at every chord point.
 // `curved` tells, per segment, that it is a chord of a parabola (the angle
-// turns along it); `texts` keeps the polygon's station texts.
+// turns along it).
 struct TendonPath {
     std::vector<PathPoint> points;
-    std::vector<bool> curved;        // per segment k = points k .. k + 1
-    std::vector<std::string> texts;  // station texts of the points
+    std::vector<bool> curved;            // per segment k = points k .. k + 1
     std::vector<int> definitionSegment;  // per polygon segment: the store's segment (0-based)
 };
 
 // The path of a stored tendon of types 1 to 4. Throws kvor::Error for a text
 // that is no number (as the polygon does).
 TendonPath tendonPath(const TendonSlot& slot, char sep);
+// The station texts of the evaluated polygon's points, as the polygon writes them.
+std::vector<std::string> pathStationTexts(const TendonSlot& slot, char sep);
 
 struct StressingForces {
     // Per segment of the evaluated polygon: the mean initial force (after

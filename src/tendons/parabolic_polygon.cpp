@@ -101,22 +101,22 @@ std::string polygonTooLargeMessage(long long points)
            formatInteger(kMaxPolygonPoints) + "!!!";
 }
 
-TextTable parabolicPolygon(const TextTable& store, TendonType type, int divisions, char sep)
+namespace {
+
+// Walks the polygon in order: `given(r)` for each point of the store,
+// `inserted(x, e, a)` for each chord point of the parabola from row a, with
+// the unrounded values of the formula.
+template <class Given, class Inserted>
+void walkPolygon(const TextTable& store, TendonType type, int divisions, char sep, Given&& given,
+                 Inserted&& inserted)
 {
     const long long count = polygonPointCount(store, type, divisions);
     if (count > kMaxPolygonPoints)
         throw Error(polygonTooLargeMessage(count));
-
-    TextTable polygon(static_cast<int>(count) + 1, 3);
-    polygon.setRow(0, {"Staničení", "Excentricita", "Předpínací síla"});
     const int n = store.rowCount() - 1;
-    int row = 1;
-    const auto copyGiven = [&](int r) {
-        polygon.setRow(row++, {store.cell(r, kStation), store.cell(r, kEccentricity), store.cell(r, kForce)});
-    };
     const long double chords = static_cast<long double>(divisions);
     for (int a = 1; a <= n; ++a) {
-        copyGiven(a);
+        given(a);
         if (a == n || !segmentIsParabolic(store, type, a))
             continue;
         const int b = a + 1;
@@ -125,17 +125,52 @@ TextTable parabolicPolygon(const TextTable& store, TendonType type, int division
         const long double xb = toNumber(store.cell(b, kStation), sep);
         const long double eb = toNumber(store.cell(b, kEccentricity), sep);
         const long double m = toNumber(store.cell(a, kMidEccentricityColumn), sep);
-        const std::string_view force = store.cell(a, kForce);
         // The sag at midspan of the chord; positive sags downwards.
         const long double f = m - (ea + eb) / 2;
         for (int j = 1; j < divisions; ++j) {
             const long double t = static_cast<long double>(j) / chords;
             const long double x = xa + (xb - xa) * t;
             const long double e = ea + (eb - ea) * t + 4 * f * t * (1 - t);
-            polygon.setRow(row++, {formatNumber(checkedFinite(x), sep), formatNumber(checkedFinite(e), sep), force});
+            inserted(checkedFinite(x), checkedFinite(e), a);
         }
     }
+}
+
+}  // namespace
+
+TextTable parabolicPolygon(const TextTable& store, TendonType type, int divisions, char sep)
+{
+    const long long count = std::min<long long>(polygonPointCount(store, type, divisions), kMaxPolygonPoints);
+    TextTable polygon(static_cast<int>(count) + 1, 3);
+    polygon.setRow(0, {"Staničení", "Excentricita", "Předpínací síla"});
+    int row = 1;
+    walkPolygon(
+        store, type, divisions, sep,
+        [&](int r) {
+            polygon.setRow(row++, {store.cell(r, kStation), store.cell(r, kEccentricity), store.cell(r, kForce)});
+        },
+        [&](long double x, long double e, int a) {
+            polygon.setRow(row++, {formatNumber(x, sep), formatNumber(e, sep), store.cell(a, kForce)});
+        });
     return polygon;
+}
+
+std::vector<PolygonVertex> parabolicPolygonVertices(const TendonSlot& slot, char sep)
+{
+    const std::optional<int> divisions = parseDivisions(slot.divisions);
+    if (!divisions)
+        throw Error(divisionsMessage());
+    std::vector<PolygonVertex> vertices;
+    vertices.reserve(static_cast<size_t>(polygonPointCount(slot.points, slot.type, *divisions)));
+    walkPolygon(
+        slot.points, slot.type, *divisions, sep,
+        [&](int r) {
+            vertices.push_back({toNumber(slot.points.cell(r, kStation), sep),
+                                toNumber(slot.points.cell(r, kEccentricity), sep), r - 1});
+        },
+        // What the chord point's 15-digit texts read back as.
+        [&](long double x, long double e, int a) { vertices.push_back({x, e, a - 1}); });
+    return vertices;
 }
 
 TextTable parabolicPolygon(const TendonSlot& slot, char sep)

@@ -25,6 +25,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace kvor {
 
@@ -67,6 +68,17 @@ TextTable parabolicPolygon(const TextTable& store, TendonType type, int division
 // The polygon of a stored tendon of type 2 to 4; a D text that is no whole
 // number 1..1000 throws the D message of checkParabolicTendon.
 TextTable parabolicPolygon(const TendonSlot& slot, char sep);
+
+// The same polygon as numbers, without forming its texts: each point's
+// station and eccentricity as its text reads back, and the store's segment
+// it lies on (0-based: the segment from store row `segment` + 1; a given
+// point counts to the segment it starts).
+struct PolygonVertex {
+    long double x;
+    long double e;
+    int segment;
+};
+std::vector<PolygonVertex> parabolicPolygonVertices(const TendonSlot& slot, char sep);
 
 // What the chords cost: the largest distance between a parabolic segment and
 // its D chords, |f|/D² with f the segment's sag [m] (a chord of a parabola

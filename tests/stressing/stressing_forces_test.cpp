@@ -22,10 +22,8 @@ StressingValues values(StressingEnds ends, long double mu, long double k, long d
 TendonPath levelPath(std::initializer_list<long double> stations)
 {
     TendonPath path;
-    for (long double x : stations) {
+    for (long double x : stations)
         path.points.push_back({x, 0, 0, 0});
-        path.texts.push_back(std::to_string(static_cast<double>(x)));
-    }
     path.curved.assign(path.points.size() - 1, false);
     for (size_t k = 0; k + 1 < path.points.size(); ++k)
         path.definitionSegment.push_back(static_cast<int>(k));
