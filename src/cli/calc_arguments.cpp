@@ -4,10 +4,10 @@
 
 namespace kvor {
 
-const std::string_view kCalcUsage = "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] SOUBOR";
+const std::string_view kCalcUsage = "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] [--forces] SOUBOR";
 
 const std::string_view kCalcHelp =
-    "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] SOUBOR\n"
+    "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] [--forces] SOUBOR\n"
     "\n"
     "Načte soubor projektu Kvor1.1 uložený i s datovou částí, provede na něm\n"
     "stejný výpočet jako příkaz „Výpočet“ a vypíše výsledky na standardní výstup\n"
@@ -63,6 +63,19 @@ const std::string_view kCalcHelp =
     "                  směrech, p staničení první nápravy [m], d „+“, když ostatní\n"
     "                  nápravy jsou za ní ve větším staničení, jinak „-“. Bez náprav\n"
     "                  jsou T, p a d prázdné.\n"
+    "  --forces        vypíše síly kabelů z napínání: pro každý zadaný kabel\n"
+    "                  s údaji o napínání řádek „[síly]  t“, řádek nadpisů „úsek\n"
+    "                  od [m]  do [m]  P0 [kN]  P∞ [kN]“, pro každý úsek polygonu\n"
+    "                  kabelu (u paraboly každou tětivu) jeho číslo, staničení\n"
+    "                  začátku a konce a průměrnou sílu po tření a pokluzu\n"
+    "                  v kotvě a po dlouhodobých ztrátách (kladné), a řádek\n"
+    "                  „kotva  PaL  PaR“ se silami v kotvách po zakotvení\n"
+    "                  (u pasivní kotvy prázdné). Síly se počítají z údajů\n"
+    "                  o napínání, ne z uložených sil; chybné údaje ukončí výpočet\n"
+    "                  zprávou, která jmenuje kabel a údaj. Tření: μ, neúmyslná\n"
+    "                  úhlová odchylka k [rad/m] (součinitel vlnitosti jiných\n"
+    "                  norem je μ·k). Následují za tabulkami --stresses, před\n"
+    "                  tabulkami --tables.\n"
     "  --help          vypíše tuto nápovědu.\n"
     "\n"
     "Soubor projektu se čte po znak konce textu 0x1A (za ním už nic); delší text\n"
@@ -135,6 +148,10 @@ CalcArguments parseCalcArguments(std::span<const std::string_view> args)
             if (result.stresses)
                 repeatedOption(arg);
             result.stresses = true;
+        } else if (arg == "--forces") {
+            if (result.forces)
+                repeatedOption(arg);
+            result.forces = true;
         } else if (arg.starts_with("-")) {
             throw WrongArguments("Neznámá volba " + visibleArgument(arg));
         } else {

@@ -7,6 +7,8 @@
 #include "model/error.h"
 #include "results/group_sums.h"
 #include "results/project_file.h"
+#include "stressing/forces_text.h"
+#include "stressing/tendon_stressing.h"
 #include "tendons/parabolic_checks.h"
 
 #include <exception>
@@ -22,7 +24,8 @@ namespace {
 struct EvaluatedProject {
     Project project;
     char separator;
-    std::vector<int> staleSlots;  // generated lines that no longer match the beam
+    std::vector<int> staleSlots;    // generated lines that no longer match the beam
+    std::vector<int> staleTendons;  // tendons whose stored forces no longer follow their stressing
 };
 
 EvaluatedProject evaluateFile(const CalcArguments& arguments)
@@ -37,6 +40,7 @@ EvaluatedProject evaluateFile(const CalcArguments& arguments)
         throw Error(fault->message);
     // The stored tables are evaluated as they are; a stale one is only reported.
     std::vector<int> stale = staleGeneratedSlots(project, sep);
+    std::vector<int> staleTendons = staleStressedTendons(project, sep);
     // Without --tables only the values are printed: the tendon tables are not formed.
     evaluateProject(project, sep, arguments.tables ? TendonTables::Formed : TendonTables::Skipped);
     if (arguments.groupGiven) {
@@ -45,7 +49,7 @@ EvaluatedProject evaluateFile(const CalcArguments& arguments)
             project.results.group[t] = arguments.group[t] && project.results.selectable[t];
         computeGroupSums(project, sep);
     }
-    return {std::move(project), sep, std::move(stale)};
+    return {std::move(project), sep, std::move(stale), std::move(staleTendons)};
 }
 
 }  // namespace
@@ -63,6 +67,9 @@ int runCalc(const CalcArguments& arguments, std::FILE* out, std::FILE* err)
             loads = loadValues(evaluated.project.loads, evaluated.separator);
             loadEffects = projectLoadEffects(evaluated.project, loads, evaluated.separator);
         }
+        const std::vector<std::vector<std::string>> forces =
+            arguments.forces ? stressingForceLines(evaluated.project, evaluated.separator)
+                             : std::vector<std::vector<std::string>>{};
         try {
             OutputLines lines(out);
             writeResultLines(lines, evaluated.project.results);
@@ -72,6 +79,11 @@ int runCalc(const CalcArguments& arguments, std::FILE* out, std::FILE* err)
                 writeLoadEffects(lines, loads, loadEffects, evaluated.separator);
             if (arguments.stresses)
                 writeSectionChecks(lines, checks);
+            for (const auto& line : forces) {
+                for (const std::string& field : line)
+                    lines.field(field);
+                lines.endLine();
+            }
             if (arguments.tables)
                 writeWorkingTables(lines, evaluated.project);
             lines.flush();
@@ -80,6 +92,9 @@ int runCalc(const CalcArguments& arguments, std::FILE* out, std::FILE* err)
         }
         for (int k : evaluated.staleSlots)
             std::fprintf(err, "%s\n", staleLineWarning(k).c_str());
+        for (int t : evaluated.staleTendons)
+            std::fprintf(err, "Upozornění: síly %d. kabelu neodpovídají jeho údajům o napínání (geometrie nebo síly "
+                              "se od výpočtu sil změnily); vyhodnoceny jsou uložené síly.\n", t);
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(err, "%s\n", e.what());

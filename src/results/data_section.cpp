@@ -6,6 +6,8 @@
 #include "model/numbers.h"
 #include "model/visible_text.h"
 #include "results/data_section_checks.h"
+#include "stressing/stressing_checks.h"
+#include "stressing/tendon_stressing.h"
 #include "structure/beam.h"
 #include "tendons/parabolic_polygon.h"
 #include "tendons/tendon_dialog_state.h"
@@ -190,6 +192,14 @@ void writeTendon(SectionWriter& w, const TendonSlot& slot, int k)
     const bool parabolic = isParabolicType(slot.type);
     if (parabolic)
         w.word("divisions").text(slot.divisions, [&] { return slotField("Počet dělení paraboly", k, what); }).endLine();
+    if (slot.stressing && stressingApplies(slot.type)) {
+        const TendonStressing& s = *slot.stressing;
+        const auto field = [&] { return slotField("Napínání", k, what); };
+        w.word("stressing").text(s.end, field).text(s.jackingForce, field).text(s.friction, field);
+        w.text(s.wobble, field).text(s.anchorageSet, field).text(s.modulus, field).text(s.area, field);
+        w.text(s.longTermLoss, field).endLine();
+        w.word("steel").text(s.strength, field).endLine();
+    }
     w.table("points", slot.points, parabolic ? kParabolicTendonColumns : kTendonColumns, [&](int r) {
         return tableRowField("Tabulka " + std::to_string(k + 1) + ". kabelu", r);
     });
@@ -229,15 +239,17 @@ void writeResults(SectionWriter& w, const EvaluationResult& results)
 
 constexpr std::array<std::string_view, 8> kSectionNames = {
     "[data]", "[beam]", "[section]", "[quantity]", "[tendon]", "[loads]", "[results]", "[end]"};
-constexpr std::array<std::string_view, 25> kKeys = {
+constexpr std::array<std::string_view, 27> kKeys = {
     "separator", "kind",  "length", "memberCount", "members", "type",     "dimensions",
     "values",    "valuesEditable", "shown", "description", "status", "draw", "mode",
     "file",      "points", "name",  "typeText",    "quantity", "tendons", "divisions",
-    "station",   "generator", "uniform", "axles"};
+    "station",   "generator", "uniform", "axles", "stressing", "steel"};
 
 // What version 1 does not know, and what a version-1 file holding it is told.
 constexpr std::array<std::string_view, 3> kVersion2Keys = {"station", "generator", "divisions"};
 constexpr const char* kBeyondVersion1 = " patří až do datové části verze 2, soubor je označen verzí 1";
+// What only version 3 knows: how a tendon is stressed.
+constexpr std::array<std::string_view, 2> kVersion3Keys = {"stressing", "steel"};
 
 template <size_t N>
 bool isOneOf(std::string_view word, const std::array<std::string_view, N>& words)
@@ -361,7 +373,15 @@ public:
     }
 
     std::string text(std::string_view field) { return unescape(field); }
+    char systemSeparator() const { return systemSeparator_; }
     std::string keyText(std::string_view key) { return unescape(keyLine(key, 1)[0]); }
+
+    // Whether the next line is the item `key` (an item that may be left out).
+    bool nextIs(std::string_view key) const
+    {
+        const std::string_view next = lines_.peek();
+        return next.substr(0, next.find('\t')) == key;
+    }
 
     // A number text: written with the file's separator, read with the system's.
     std::string numberText(std::string_view field)
@@ -480,6 +500,9 @@ private:
         std::string_view found = fields_[0];
         if (version_ < 2 && isOneOf(found, kVersion2Keys))
             fail(lineNumber_, "položka " + quoted(found) + kBeyondVersion1);
+        if (version_ < 3 && isOneOf(found, kVersion3Keys))
+            fail(lineNumber_, "položka " + quoted(found) + " patří až do datové části verze 3, soubor je označen verzí " +
+                                  std::to_string(version_));
         if (found.starts_with('[') && !isOneOf(found, kSectionNames))
             fail(lineNumber_, "neznámá sekce " + quoted(line_));
         fail(lineNumber_, "očekáváno " + quoted(what) + ", nalezeno " + quoted(line_));
@@ -596,6 +619,22 @@ void readQuantity(SectionReader& r, QuantitySlot& slot, int k, SlotItemLines& at
     at.points = r.table("points", slot.line, kLineColumns, kMaxLineRows);
 }
 
+// How a tendon is stressed: the line `stressing` and the steel's strength
+// after it, checked as the stressing window checks them.
+void readStressing(SectionReader& r, TendonSlot& slot)
+{
+    const auto& f = r.keyLine("stressing", 8);
+    const int line = r.line();
+    if (!stressingApplies(slot.type))
+        r.fail(line, "napínání lze zadat jen u lomeného a parabolického kabelu");
+    TendonStressing s{r.text(f[0]),       r.numberText(f[1]), r.numberText(f[2]), r.numberText(f[3]),
+                      r.numberText(f[4]), r.numberText(f[5]), r.numberText(f[6]), r.numberText(f[7]),
+                      r.numberText(r.keyLine("steel", 1)[0])};
+    if (const auto fault = checkStressing(s, r.systemSeparator()).fault)
+        r.fail(fault->focus == Field::StressingStrength ? r.line() : line, fault->message);
+    slot.stressing = std::move(s);
+}
+
 void readTendon(SectionReader& r, TendonSlot& slot, int k, SlotItemLines& at)
 {
     r.numberedSection("[tendon]", k);
@@ -617,6 +656,9 @@ void readTendon(SectionReader& r, TendonSlot& slot, int k, SlotItemLines& at)
         at.divisions = r.line();
         slot.points.setColCount(kParabolicTendonColumns);
     }
+    slot.stressing.reset();
+    if (r.version() >= 3 && r.nextIs("stressing"))
+        readStressing(r, slot);
     if (slot.type != TendonType::None)
         slot.points.setRow(0, {"Staničení", "Excentricita", "Předpínací síla", kMidEccentricityHeading});
     at.points = r.table("points", slot.points, parabolic ? kParabolicTendonColumns : kTendonColumns, kMaxTendonRows);
@@ -667,6 +709,9 @@ int dataSectionVersion(const Project& project)
     for (const QuantitySlot& slot : project.quantities)
         if (slot.entryMode == EntryMode::Generated || !slot.station.empty())
             version = std::max(version, 2);
+    for (const TendonSlot& slot : project.tendons)
+        if (slot.stressing && stressingApplies(slot.type))
+            version = 3;
     return version;
 }
 

@@ -10,7 +10,9 @@
 //                            [station X] [generator KIND H E] points n
 //   [tendon] k (k = 1..5): shown name typeText status draw type points n
 //                          (types 2 to 4: divisions D after type, and rows of
-//                          4 fields x e N m, the last m empty)
+//                          4 fields x e N m, the last m empty; types 1 to 4
+//                          stressed: "stressing END P0 MU K SET EP AP LOSS" and
+//                          "steel FPK" before points)
 //   [loads] (version 3, optional): uniform G0 G1 Q / axles n (+n rows F a)
 //   [results] (optional): quantity q evaluated caption comment unit v1..v5 sum
 //                         (q = 1..5), tendons selectable(5) group(5)
@@ -24,6 +26,9 @@
 // after the tendon blocks, the block "[loads]" with the texts of g0, g1 and q
 // as typed and the axle table; it is written only when loads were entered.
 // The reader takes versions 1 to 3.
+// Version 3 also adds the stressing data of a tendon whose forces come from
+// stressing (END "L", "R" or "LR", the texts as typed), written only when a
+// tendon has them. Content beyond the marked version is refused.
 //
 // A table's count n is its row count minus the heading row; every stored cell
 // is listed as it stands, empty cells included. The results keep only whether
@@ -38,9 +43,10 @@
 namespace kvor {
 
 // The version of the section a project is written with: 3 when loads were
-// entered; else 2 when it holds what version 1 cannot (a tendon of types 2 to
-// 4, a generated influence line, a known station X); else 1, so a project
-// without these is written exactly as before. The reader takes all three.
+// entered or a tendon has stressing data; else 2 when it holds what version 1
+// cannot (a tendon of types 2 to 4, a generated influence line, a known
+// station X); else 1, so a project without these is written exactly as
+// before. The reader takes all three.
 int dataSectionVersion(const Project& project);
 
 // Appends the section in code page 1250. Throws kvor::Error naming the field

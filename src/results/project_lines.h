@@ -16,6 +16,12 @@ public:
 
     // The next line without its line end (a view into the bytes).
     std::string_view next();
+    // The line next() would return, without moving on.
+    std::string_view peek() const
+    {
+        ProjectFileLines ahead = *this;
+        return ahead.next();
+    }
     // No text is left: every further line is empty.
     bool atEnd() const { return pos_ >= text_.size(); }
     // 1-based number of the line last returned by next() (0 before the first).

@@ -6,9 +6,9 @@
 
 namespace kvor {
 
-std::vector<std::string> stressingForceLines(const Project& project, char sep)
+std::vector<std::vector<std::string>> stressingForceLines(const Project& project, char sep)
 {
-    std::vector<std::string> lines;
+    std::vector<std::vector<std::string>> lines;
     for (int t = 0; t < kSlotCount; ++t) {
         const TendonSlot& slot = project.tendons[static_cast<size_t>(t)];
         if (!slot.entered() || !slot.stressing || !stressingApplies(slot.type))
@@ -22,15 +22,15 @@ std::vector<std::string> stressingForceLines(const Project& project, char sep)
         }
         if (out.fault)
             throw Error(tendon + out.fault->message);
-        lines.push_back("[síly]\t" + formatInteger(t + 1));
-        lines.push_back("úsek\tod [m]\tdo [m]\tP0 [kN]\tP∞ [kN]");
+        lines.push_back({"[síly]", formatInteger(t + 1)});
+        lines.push_back({"úsek", "od [m]", "do [m]", "P0 [kN]", "P∞ [kN]"});
         const StressingForces& f = out.forces;
         const std::vector<std::string> stations = pathStationTexts(slot, sep);
         for (size_t k = 0; k < f.initial.size(); ++k)
-            lines.push_back(formatInteger(static_cast<long long>(k) + 1) + '\t' + stations[k] + '\t' + stations[k + 1] + '\t' + formatNumber(f.initial[k], sep) + '\t' +
-                            formatNumber(f.longTerm[k], sep));
+            lines.push_back({formatInteger(static_cast<long long>(k) + 1), stations[k], stations[k + 1],
+                             formatNumber(f.initial[k], sep), formatNumber(f.longTerm[k], sep)});
         const auto anchor = [&](const std::optional<long double>& pa) { return pa ? formatNumber(*pa, sep) : ""; };
-        lines.push_back("kotva\t" + anchor(f.anchorLeft) + '\t' + anchor(f.anchorRight));
+        lines.push_back({"kotva", anchor(f.anchorLeft), anchor(f.anchorRight)});
     }
     return lines;
 }

@@ -16,8 +16,8 @@
 
 namespace kvor {
 
-// The lines, without line ends. Throws kvor::Error with one Czech line that
+// The lines as their fields. Throws kvor::Error with one Czech line that
 // names the tendon and the field at fault ("Kabel 2: …").
-std::vector<std::string> stressingForceLines(const Project& project, char sep);
+std::vector<std::vector<std::string>> stressingForceLines(const Project& project, char sep);
 
 }  // namespace kvor

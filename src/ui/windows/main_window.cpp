@@ -2,6 +2,7 @@
 
 #include "analysis/slot_generation.h"
 #include "evaluation/evaluation_run.h"
+#include "evaluation/stale_input.h"
 #include "tendons/parabolic_checks.h"
 #include "ui/charts/influence_chart_panel.h"
 #include "ui/charts/tendon_chart_panel.h"
@@ -237,7 +238,7 @@ void MainWindow::BitBtn21Click()
             context_.messages.showReport(*fault, this);
             return;
         }
-        if (!settleStaleGeneratedLines())
+        if (!settleStaleInput())
             return;
         {
             // The largest projects take a second or two: show that the program works.
@@ -252,21 +253,20 @@ void MainWindow::BitBtn21Click()
     });
 }
 
-bool MainWindow::settleStaleGeneratedLines()
+bool MainWindow::settleStaleInput()
 {
-    const std::vector<int> stale = staleGeneratedSlots(context_.project, context_.decimalSeparator);
+    const StaleInput stale = staleInput(context_.project, context_.decimalSeparator);
     if (stale.empty())
         return true;
-    enum Answer { kGenerateAgain = 0, kEvaluateStored = 1, kCancel = 2 };
-    const int answer = context_.messages.question(
-        QString::fromStdString(staleLinesQuestion(stale)),
-        {QStringLiteral("Vygenerovat znovu"), QStringLiteral("Vyhodnotit uložené"), QStringLiteral("Zrušit")});
-    if (answer == kGenerateAgain) {
-        // A line that cannot be generated any more ends the command with its message.
-        for (int k : stale)
-            regenerateSlot(context_.project, k, context_.decimalSeparator);
-    }
-    return answer == kGenerateAgain || answer == kEvaluateStored;
+    enum Answer { kComputeAgain = 0, kEvaluateStored = 1, kCancel = 2 };
+    QStringList answers;
+    for (const std::string& answer : staleInputAnswers(stale))
+        answers << QString::fromStdString(answer);
+    const int answer = context_.messages.question(QString::fromStdString(staleInputQuestion(stale)), answers);
+    // What cannot be computed any more ends the command with its message.
+    if (answer == kComputeAgain)
+        refreshStaleInput(context_.project, stale, context_.decimalSeparator);
+    return answer == kComputeAgain || answer == kEvaluateStored;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -61,7 +61,7 @@ private:
     // Generated lines that no longer match the beam: one question names them
     // and offers to generate them again, to evaluate them as stored, or to
     // cancel. Returns whether "Výpočet" goes on.
-    bool settleStaleGeneratedLines();
+    bool settleStaleInput();
     // Selects a page by the program, not as a tab chosen by the user.
     void selectPage(int page);
     // The page-3 precondition: on failure page 2 with its report.
