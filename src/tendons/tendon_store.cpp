@@ -1,5 +1,7 @@
 #include "tendons/tendon_store.h"
 
+#include <algorithm>
+
 namespace kvor {
 namespace {
 
@@ -43,14 +45,10 @@ std::optional<Report> incompleteBrokenTendon(const BrokenTendonInput& in)
     return std::nullopt;
 }
 
-std::optional<Report> storeTendon(TendonSlot& slot, const BrokenTendonInput& in)
+TextTable brokenStoreTable(const BrokenTendonInput& in)
 {
-    if (auto incomplete = incompleteBrokenTendon(in))
-        return incomplete;
-    const int m = in.points.rowCount() - 1;
-
-    TextTable& store = slot.points;
-    store.resize(m + 1, 3);
+    const int m = std::max(in.points.rowCount() - 1, 0);
+    TextTable store(m + 1, 3);
     writeHeadings(store);
     for (int r = 1; r <= m; ++r) {
         // Each force belongs to the segment that starts at its row; the last
@@ -58,6 +56,14 @@ std::optional<Report> storeTendon(TendonSlot& slot, const BrokenTendonInput& in)
         const int segment = r < m ? r : m - 1;
         store.setRow(r, {in.points.cell(r, 0), in.points.cell(r, 1), in.forces.cell(segment, 0)});
     }
+    return store;
+}
+
+std::optional<Report> storeTendon(TendonSlot& slot, const BrokenTendonInput& in)
+{
+    if (auto incomplete = incompleteBrokenTendon(in))
+        return incomplete;
+    slot.points = brokenStoreTable(in);
     markStored(slot, TendonType::Broken);
     return std::nullopt;
 }

@@ -44,5 +44,8 @@ std::optional<Report> storeTendon(TendonSlot& slot, const StraightTendonInput& i
 std::optional<Report> storeTendon(TendonSlot& slot, const BrokenTendonInput& input);
 // That refusal alone, without storing: nothing when storeTendon would store.
 std::optional<Report> incompleteBrokenTendon(const BrokenTendonInput& input);
+// The store table the two tables give, complete or not (a draft for computing
+// the forces from stressing, whose force cells may still be empty).
+TextTable brokenStoreTable(const BrokenTendonInput& input);
 
 }  // namespace kvor

@@ -3,6 +3,7 @@
 #include "ui/charts/chart_export.h"
 #include "ui/charts/chart_line_view.h"
 #include "ui/dialogs/influence_line_dialog.h"
+#include "ui/dialogs/stressing_window.h"
 #include "ui/dialogs/tendon_dialog.h"
 #include "ui/field_controls.h"
 #include "ui/models/table_export.h"
@@ -118,7 +119,8 @@ ApplicationShell::ApplicationShell(AppContext& context)
     // Every table and chart of every window can be copied and saved.
     const std::initializer_list<QWidget*> windowsWithTables{
         mainWindow_.get(),        influenceLineDialog_.get(),    influenceStoreWindow_.get(), tendonDialog_.get(),
-        tendonStoreWindow_.get(), derivativeTablesWindow_.get(), tendonTablesWindow_.get(),   sectionStress_.get()};
+        tendonStoreWindow_.get(), derivativeTablesWindow_.get(), tendonTablesWindow_.get(),   sectionStress_.get(),
+        tendonDialog_->stressingWindow()};
     for (QWidget* window : windowsWithTables) {
         for (QTableView* table : window->findChildren<QTableView*>())
             addTableExport(table, context_.messages);

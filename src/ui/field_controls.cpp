@@ -58,6 +58,17 @@ const char* controlName(Field field)
     case Field::ParabolaPoints: return "StringGrid3";
     case Field::ParabolaSegments: return "StringGrid4";
     case Field::ParabolaTableDivisions: return "Edit14";
+    // The stressing window of the tendon dialog.
+    case Field::StressingEnd: return "RadioGroup3";
+    case Field::StressingJackingForce: return "Edit15";
+    case Field::StressingFriction: return "Edit16";
+    case Field::StressingWobble: return "Edit17";
+    case Field::StressingSet: return "Edit18";
+    case Field::StressingModulus: return "Edit19";
+    case Field::StressingArea: return "Edit20";
+    case Field::StressingLoss: return "Edit21";
+    case Field::StressingStrength: return "Edit22";
+    case Field::StressingCommand: return "BitBtn6";
     default: return nullptr;
     }
 }

@@ -57,22 +57,29 @@ void ProjectSession::storeGeneratedLine(int slot, const TextTable& entryTable, s
 std::optional<Report> ProjectSession::storeTendon(int slot, const StraightTendonInput& input)
 {
     auto refusal = kvor::storeTendon(tendon(slot), input);
-    if (!refusal)
+    if (!refusal) {
+        tendon(slot).stressing.reset();
         emit slotStored(SlotKind::Tendon, slot);
+    }
     return refusal;
 }
 
-std::optional<Report> ProjectSession::storeTendon(int slot, const BrokenTendonInput& input)
+std::optional<Report> ProjectSession::storeTendon(int slot, const BrokenTendonInput& input,
+                                                  std::optional<TendonStressing> stressing)
 {
     auto refusal = kvor::storeTendon(tendon(slot), input);
-    if (!refusal)
+    if (!refusal) {
+        tendon(slot).stressing = std::move(stressing);
         emit slotStored(SlotKind::Tendon, slot);
+    }
     return refusal;
 }
 
-void ProjectSession::storeParabolicTendon(int slot, TendonType type, TextTable store, std::string_view divisions)
+void ProjectSession::storeParabolicTendon(int slot, TendonType type, TextTable store, std::string_view divisions,
+                                          std::optional<TendonStressing> stressing)
 {
     kvor::storeParabolicTendon(tendon(slot), type, std::move(store), divisions);
+    tendon(slot).stressing = std::move(stressing);
     emit slotStored(SlotKind::Tendon, slot);
 }
 

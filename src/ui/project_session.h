@@ -47,10 +47,14 @@ public:
     void storeGeneratedLine(int slot, const TextTable& entryTable, std::string station,
                             LineGeneratorParameters generator);
     // "Zpět" of the tendon dialog: a refusal is returned and nothing is stored.
+    // A straight tendon has no stressing data; a broken or parabolic one keeps
+    // the data its forces were computed from, or none when they were typed.
     std::optional<Report> storeTendon(int slot, const StraightTendonInput& input);
-    std::optional<Report> storeTendon(int slot, const BrokenTendonInput& input);
+    std::optional<Report> storeTendon(int slot, const BrokenTendonInput& input,
+                                      std::optional<TendonStressing> stressing = std::nullopt);
     // A parabolic tendon that passed the whole check.
-    void storeParabolicTendon(int slot, TendonType type, TextTable store, std::string_view divisions);
+    void storeParabolicTendon(int slot, TendonType type, TextTable store, std::string_view divisions,
+                              std::optional<TendonStressing> stressing = std::nullopt);
 
     // "Výpočet": evaluates the project. A failure propagates, and what the run
     // wrote before it stays in the results, announced as any other.

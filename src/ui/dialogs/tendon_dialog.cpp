@@ -1,8 +1,10 @@
 #include "ui/dialogs/tendon_dialog.h"
 
+#include "stressing/tendon_stressing.h"
 #include "tendons/parabolic_polygon.h"
 #include "tendons/tendon_checks.h"
 #include "tendons/tendon_dialog_state.h"
+#include "ui/dialogs/stressing_window.h"
 #include "ui/field_controls.h"
 #include "ui/message_service.h"
 #include "ui/models/text_table_model.h"
@@ -15,6 +17,7 @@
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/window_setup.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHeaderView>
@@ -146,7 +149,10 @@ TendonDialog::~TendonDialog()
 }
 
 TendonDialog::TendonDialog(AppContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), exits_(new FocusExitWatcher(this))
+    : QWidget(parent),
+      context_(context),
+      exits_(new FocusExitWatcher(this)),
+      stressingWindow_(std::make_unique<StressingWindow>(context))
 {
     setObjectName(QStringLiteral("Form8"));
     setupFixedWindow(this, kDialogSize, TitleBar::CloseButton);
@@ -184,6 +190,16 @@ TendonDialog::TendonDialog(AppContext& context, QWidget* parent)
     buildSimpleParabolaPanel();
     buildParabolicTablesPanel();
 
+    BitBtn3 = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Síly z napínání…"), {16, 316, 140, 28});
+    BitBtn3->hide();
+    connect(BitBtn3, &QPushButton::clicked, this, &TendonDialog::BitBtn3Click);
+    connect(stressingWindow_.get(), &StressingWindow::forcesComputed, this, &TendonDialog::writeComputedForces);
+    connect(stressingWindow_.get(), &StressingWindow::stressingRemoved, this, [this] { stressing_.reset(); });
+    connect(stressingWindow_.get(), &StressingWindow::closed, this, [this] {
+        if (uncheckedForces_ && uncheckedForces_->isVisible())
+            uncheckedForces_->setFocus(Qt::OtherFocusReason);
+        uncheckedForces_ = nullptr;
+    });
     BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Opravit"), {330, 316, 100, 28});
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     BitBtn2->hide();
@@ -459,6 +475,7 @@ void TendonDialog::loadStoredDefinition()
     } else {
         return;
     }
+    stressing_ = slot.stressing;
     BitBtn2->show();
 }
 
@@ -466,6 +483,8 @@ void TendonDialog::showPanel(QFrame* panel)
 {
     for (QFrame* p : {Panel2, Panel3, Panel4, Panel5, Panel6})
         p->setVisible(p == panel);
+    // Only broken and parabolic tendons are stressed through their curvature.
+    BitBtn3->setVisible(panel && stressingApplies(tendonType()));
     showChordDeviation();
     // The composite tendon's panel is wider than the others; the buttons keep
     // to the dialog's right edge.
@@ -493,6 +512,7 @@ void TendonDialog::lockParabolicTables(bool locked)
 
 void TendonDialog::resetInputs()
 {
+    stressing_.reset();
     setStraightFields({});
     resetBrokenTendonTables(points_, forces_);
     showPointCount(kMinPointCount);
@@ -623,9 +643,19 @@ void TendonDialog::StringGrid1Exit()
     });
 }
 
+bool TendonDialog::leavingForStressing(QWidget* forceTable)
+{
+    // The forces are about to be computed: an empty force column is no fault
+    // then. Checked later all the same if they are not computed.
+    if (QApplication::focusWidget() != BitBtn3)
+        return false;
+    uncheckedForces_ = forceTable;
+    return true;
+}
+
 void TendonDialog::StringGrid2Exit()
 {
-    if (forceModel_->isReadOnly())
+    if (forceModel_->isReadOnly() || leavingForStressing(StringGrid2))
         return;
     context_.messages.runCommand([this] { showReports(checkSegmentForces(forces_, context_.decimalSeparator)); });
 }
@@ -696,7 +726,7 @@ void TendonDialog::StringGrid3Exit()
 
 void TendonDialog::StringGrid4Exit()
 {
-    if (segmentModel_->isReadOnly())
+    if (segmentModel_->isReadOnly() || leavingForStressing(StringGrid4))
         return;
     context_.messages.runCommand([this] {
         showFault(checkParabolicSegments(tendonType(), parabolicDraft(), context_.project.section,
@@ -719,7 +749,7 @@ std::optional<TendonFault> TendonDialog::storeParabolic(int slot)
     if (auto fault = checkParabolicTendon(type, draft, divisions, context_.project.beam, context_.project.section,
                                           context_.decimalSeparator))
         return fault;
-    context_.session.storeParabolicTendon(slot, type, std::move(draft), divisions);
+    context_.session.storeParabolicTendon(slot, type, std::move(draft), divisions, stressing_);
     return std::nullopt;
 }
 
@@ -733,7 +763,7 @@ void TendonDialog::BitBtn1Click()
             return;
         }
     } else if (type == TendonType::Broken) {
-        if (auto report = context_.session.storeTendon(slot, BrokenTendonInput{points_, forces_})) {
+        if (auto report = context_.session.storeTendon(slot, BrokenTendonInput{points_, forces_}, stressing_)) {
             context_.messages.showReport(*report, this);
             return;
         }
@@ -777,6 +807,44 @@ void TendonDialog::BitBtn2Click()
     BitBtn2->hide();
 }
 
+TendonSlot TendonDialog::stressingDraft() const
+{
+    TendonSlot draft;
+    draft.type = tendonType();
+    if (draft.type == TendonType::Broken) {
+        draft.points = brokenStoreTable(BrokenTendonInput{points_, forces_});
+    } else {
+        draft.points = parabolicDraft();
+        draft.divisions = draft.type == TendonType::SimpleParabolic ? simple_.divisions : divisions_;
+    }
+    return draft;
+}
+
+void TendonDialog::BitBtn3Click()
+{
+    // Still read-only while "Opravit" is offered.
+    const bool readOnly = !BitBtn2->isHidden();
+    stressingWindow_->openFor(slotNumber(), stressingDraft(), stressing_, readOnly, this);
+}
+
+void TendonDialog::writeComputedForces(const std::vector<std::string>& texts, const TendonStressing& stressing)
+{
+    stressing_ = stressing;
+    uncheckedForces_ = nullptr;
+    const TendonType type = tendonType();
+    if (type == TendonType::SimpleParabolic) {
+        if (!texts.empty())
+            simpleEdits_[5]->setText(toQString(texts.front()));
+        return;
+    }
+    // Row r of the segment column is the force of the segment from point r.
+    const bool broken = type == TendonType::Broken;
+    TextTable& column = broken ? forces_ : segments_;
+    for (int r = 1; r < column.rowCount() && r <= static_cast<int>(texts.size()); ++r)
+        column.setCell(r, 0, texts[static_cast<size_t>(r) - 1]);
+    (broken ? forceModel_ : segmentModel_)->reload();
+}
+
 void TendonDialog::closeDialog()
 {
     hide();
@@ -789,8 +857,11 @@ void TendonDialog::closeDialog()
 
 void TendonDialog::closeEvent(QCloseEvent* event)
 {
-    // Closing through the frame stores nothing and gives the opener back.
+    // Closing through the frame stores nothing and gives the opener back; not
+    // while the stressing window over it is open.
     event->ignore();
+    if (stressingWindow_->isVisible())
+        return;
     closeDialog();
     showPanel(nullptr);
     resetInputs();

@@ -12,6 +12,12 @@
 // and D). Panel2, the notice for a type that cannot be evaluated, is no longer
 // shown by any type. The inputs live here, not in the project, until "Zpět"
 // stores them; for types 2 to 4 "Zpět" runs the whole check first.
+//
+// Types 1 to 4 also show "Síly z napínání…" (`BitBtn3`), which opens the
+// stressing window over the tendon as its tables stand (read-only while the
+// definition is): the forces it computes go into the force column, and the
+// stressing data stay here until "Zpět" stores them with the slot. Forces
+// typed by hand stay possible; "Bez napínání" drops the data.
 
 #include "model/report.h"
 #include "model/text_table.h"
@@ -23,9 +29,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -38,6 +46,7 @@ namespace kvor::ui {
 
 class FocusExitWatcher;
 class RadioGroup;
+class StressingWindow;
 class TextTableModel;
 
 class TendonDialog : public QWidget {
@@ -69,6 +78,9 @@ public:
     const SimpleParabolicInput& simpleParabolicInput() const { return simple_; }
     const TextTable& parabolicPointTable() const { return parabolicPoints_; }
     const TextTable& segmentTable() const { return segments_; }
+    // The stressing data the forces were computed from, kept until "Zpět".
+    const std::optional<TendonStressing>& stressing() const { return stressing_; }
+    StressingWindow* stressingWindow() const { return stressingWindow_.get(); }
 
     void Edit1Exit();  // s1
     void Edit2Exit();  // s2
@@ -85,6 +97,7 @@ public:
     void StringGrid4Exit();  // its segment table
     void BitBtn1Click();  // "Zpět"
     void BitBtn2Click();  // "Opravit"
+    void BitBtn3Click();  // "Síly z napínání…"
 
 signals:
     // The structure is missing: the page of the main window where it is entered.
@@ -114,6 +127,9 @@ private:
     void showPointCount(int count);
     void showReports(const Reports& reports);
     void closeDialog();
+    TendonSlot stressingDraft() const;
+    bool leavingForStressing(QWidget* forceTable);
+    void writeComputedForces(const std::vector<std::string>& forceTexts, const TendonStressing& stressing);
 
     AppContext& context_;
     FocusExitWatcher* exits_;
@@ -129,6 +145,11 @@ private:
     TextTableModel* parabolicPointModel_;
     TextTableModel* segmentModel_;
     QPointer<QWidget> opener_;
+    std::optional<TendonStressing> stressing_;
+    // A force table left for "Síly z napínání…" unchecked: it gets the focus
+    // back, and so its check, unless the forces were computed meanwhile.
+    QPointer<QWidget> uncheckedForces_;
+    std::unique_ptr<StressingWindow> stressingWindow_;  // a window of its own, not a child
 
     QLabel* Label1;
     QLabel* Label2;
@@ -157,6 +178,7 @@ private:
     QTableView* StringGrid2;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
+    QPushButton* BitBtn3;
 };
 
 }  // namespace kvor::ui

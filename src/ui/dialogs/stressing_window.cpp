@@ -1,0 +1,263 @@
+#include "ui/dialogs/stressing_window.h"
+
+#include "model/error.h"
+#include "model/numbers.h"
+#include "stressing/stressing_chart_data.h"
+#include "stressing/stressing_checks.h"
+#include "ui/charts/chart_line_view.h"
+#include "ui/message_service.h"
+#include "ui/widgets/radio_group.h"
+#include "ui/widgets/window_setup.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+
+namespace kvor::ui {
+
+namespace {
+
+constexpr QSize kClientSize{640, 516};
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The fields in their order, with their captions.
+struct FieldRow {
+    const char* caption;
+    std::string TendonStressing::*text;
+};
+const FieldRow kFields[] = {
+    {"Napínací síla P0 [kN]", &TendonStressing::jackingForce},
+    {"Součinitel tření μ", &TendonStressing::friction},
+    {"Neúmyslná úhlová odchylka k [rad/m]", &TendonStressing::wobble},
+    {"Pokluz v kotvě Δs [mm]", &TendonStressing::anchorageSet},
+    {"Modul pružnosti výztuže E_p [MPa]", &TendonStressing::modulus},
+    {"Plocha výztuže A_p [mm²]", &TendonStressing::area},
+    {"Dlouhodobé ztráty [%]", &TendonStressing::longTermLoss},
+    {"Charakteristická pevnost f_pk [MPa]", &TendonStressing::strength},
+};
+constexpr int kFieldCount = 8;
+
+const QString kHelp = QStringLiteral(
+    "Síla klesá od napínaného konce třením: P(x) = P0·exp(−μ(θ + k·x)), θ součet změn úhlu kabelu. "
+    "Součinitel vlnitosti jiných norem je μ·k. Pokluz v kotvě Δs sníží sílu u napínaného konce. "
+    "Do sloupce sil se zapíší průměrné síly úseků po tření a pokluzu (záporné, tlak); "
+    "dlouhodobé ztráty se uchovají u kabelu.");
+
+const StressingEnds kEnds[] = {StressingEnds::Left, StressingEnds::Right, StressingEnds::Both};
+
+}  // namespace
+
+StressingWindow::StressingWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+{
+    setObjectName(QStringLiteral("Form14"));
+    setupFixedWindow(this, kClientSize, TitleBar::CloseButton, QStringLiteral("Síly z napínání"));
+
+    Label20 = makeLabel(this, QStringLiteral("Label20"), QString(), {10, 10}, LabelStyle::Bold);
+    QStringList ends;
+    for (StressingEnds end : kEnds)
+        ends << QString::fromUtf8(stressingEndLabel(end));
+    RadioGroup3 = new RadioGroup(QStringLiteral("RadioGroup3"), QStringLiteral("Napínaný konec"), ends, this);
+    RadioGroup3->setGeometry(10, 34, 160, 78);
+
+    auto* memo = new QPlainTextEdit(kHelp, this);
+    memo->setObjectName(QStringLiteral("Memo5"));
+    memo->setReadOnly(true);
+    memo->setFocusPolicy(Qt::NoFocus);
+    memo->setGeometry(10, 120, 160, 150);
+
+    // The tab order is the order of creation: the end, the fields, the
+    // commands, the chart (its context menu saves and enlarges it).
+    for (int i = 0; i < kFieldCount; ++i) {
+        const int y = 34 + i * 28;
+        makeLabel(this, QStringLiteral("Label%1").arg(21 + i), QString::fromUtf8(kFields[i].caption), {182, y + 4});
+        edits_[i] = makeEdit(this, QStringLiteral("Edit%1").arg(15 + i), {420, y, 90, 22});
+        connect(edits_[i], &QLineEdit::returnPressed, this, &StressingWindow::BitBtn6Click);
+    }
+
+    BitBtn6 = makeButton(this, QStringLiteral("BitBtn6"), QStringLiteral("Vypočítat síly"), {522, 34, 108, 28});
+    BitBtn6->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    BitBtn7 = makeButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Bez napínání"), {522, 68, 108, 28});
+    BitBtn7->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+    BitBtn8 = makeButton(this, QStringLiteral("BitBtn8"), QStringLiteral("Zpět"), {522, 224, 108, 28});
+    BitBtn8->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    for (QPushButton* button : {BitBtn6, BitBtn7, BitBtn8}) {
+        // Enter on the focused button presses it, as Space does.
+        button->setAutoDefault(true);
+    }
+    connect(BitBtn6, &QPushButton::clicked, this, &StressingWindow::BitBtn6Click);
+    connect(BitBtn7, &QPushButton::clicked, this, &StressingWindow::BitBtn7Click);
+    connect(BitBtn8, &QPushButton::clicked, this, &StressingWindow::BitBtn8Click);
+
+    Label29 = makeLabel(this, QStringLiteral("Label29"), QString(), {10, 280});
+    makeLabel(this, QStringLiteral("Label30"), QStringLiteral("Síla v kabelu po délce nosníku"), {10, 300},
+              LabelStyle::Bold);
+    Chart3 = new LineChartView(LineChartLook{QStringLiteral("Chart3"), QSize(620, 170), QStringLiteral("staničení [m]"),
+                                             QStringLiteral("síla v kabelu [kN]"), false},
+                               this);
+    Chart3->move(10, 318);
+    Chart3->setDecimalSeparator(context.decimalSeparator);
+    Label31 = makeLabel(this, QStringLiteral("Label31"),
+                        QStringLiteral("<span style='color:#0000ff'>━ P před zakotvením</span>&nbsp;&nbsp;&nbsp;"
+                                       "<span style='color:#ff0000'>━ P′ po zakotvení</span>&nbsp;&nbsp;&nbsp;"
+                                       "<span style='color:#008000'>━ síly úseků (do sloupce sil)</span>"),
+                        {10, 494});
+}
+
+void StressingWindow::openFor(int slot, const TendonSlot& draft, const std::optional<TendonStressing>& stressing,
+                              bool readOnly, QWidget* opener)
+{
+    draft_ = draft;
+    Label20->setText(QStringLiteral("Napínání %1.předpínacího kabelu").arg(slot));
+    Label20->adjustSize();
+    setInput(stressing.value_or(defaultStressing(context_.decimalSeparator)));
+    setLocked(readOnly);
+
+    // Data that are there already show their forces at once, quietly: a fault
+    // is for "Vypočítat síly" to report.
+    std::optional<TendonStressingOutcome> shown;
+    if (stressing) {
+        draft_.stressing = stressing;
+        try {
+            TendonStressingOutcome outcome = stressTendon(draft_, context_.decimalSeparator);
+            if (!outcome.fault)
+                shown = std::move(outcome);
+        } catch (const Error&) {
+        }
+    }
+    showOutcome(shown);
+
+    opener_ = opener;
+    if (opener_)
+        opener_->setEnabled(false);
+    if (readOnly)
+        BitBtn8->setFocus(Qt::OtherFocusReason);
+    else
+        edits_[0]->setFocus(Qt::OtherFocusReason);
+    showInFront(this);
+}
+
+TendonStressing StressingWindow::input() const
+{
+    TendonStressing s;
+    const int end = RadioGroup3->itemIndex();
+    s.end = stressingEndCode(kEnds[end < 0 ? 0 : end]);
+    for (int i = 0; i < kFieldCount; ++i)
+        s.*kFields[i].text = edits_[i]->text().toStdString();
+    return s;
+}
+
+void StressingWindow::setInput(const TendonStressing& stressing)
+{
+    const auto ends = stressingEndsOfCode(stressing.end);
+    RadioGroup3->setItemIndex(static_cast<int>(ends.value_or(StressingEnds::Left)));
+    for (int i = 0; i < kFieldCount; ++i)
+        edits_[i]->setText(toQString(stressing.*kFields[i].text));
+}
+
+void StressingWindow::setLocked(bool locked)
+{
+    RadioGroup3->setEnabled(!locked);
+    for (QLineEdit* edit : edits_)
+        edit->setEnabled(!locked);
+    BitBtn6->setEnabled(!locked);
+    BitBtn7->setEnabled(!locked);
+}
+
+void StressingWindow::showOutcome(const std::optional<TendonStressingOutcome>& outcome)
+{
+    if (!outcome) {
+        Label29->setText(QStringLiteral("Síly zatím nebyly vypočteny."));
+        Label29->adjustSize();
+        Chart3->showSeries({});
+        return;
+    }
+    const char sep = context_.decimalSeparator;
+    const auto anchor = [&](const char* end, const std::optional<long double>& force) {
+        return force ? QStringLiteral("%1 %2 kN").arg(QString::fromUtf8(end), toQString(formatNumber(*force, sep)))
+                     : QString();
+    };
+    QStringList anchors;
+    for (const QString& a : {anchor("vlevo", outcome->forces.anchorLeft), anchor("vpravo", outcome->forces.anchorRight)})
+        if (!a.isEmpty())
+            anchors << a;
+    Label29->setText(QStringLiteral("Síla v kotvě po zakotvení: ") + anchors.join(QStringLiteral(", ")));
+    Label29->adjustSize();
+    Chart3->showSeries(stressingChartSeries(*outcome));
+}
+
+void StressingWindow::BitBtn6Click()
+{
+    if (!BitBtn6->isEnabled())
+        return;
+    const TendonStressing data = input();
+    std::optional<TendonStressingOutcome> outcome;
+    std::vector<std::string> texts;
+    const bool ran = context_.messages.runCommand([&] {
+        TendonSlot slot = draft_;
+        slot.stressing = data;
+        TendonStressingOutcome computed = stressTendon(slot, context_.decimalSeparator);
+        if (computed.fault) {
+            context_.messages.showReport(*computed.fault, this);
+            return;
+        }
+        texts = storedForceTexts(slot, computed, context_.decimalSeparator);
+        outcome = std::move(computed);
+    });
+    if (!ran || !outcome)
+        return;
+    draft_.stressing = data;
+    showOutcome(outcome);
+    emit forcesComputed(texts, data);
+    // Warnings are no faults: told without a beep, the forces stay computed.
+    for (const std::string& warning : outcome->warnings)
+        context_.messages.message(warning);
+}
+
+void StressingWindow::BitBtn7Click()
+{
+    emit stressingRemoved();
+    setInput(defaultStressing(context_.decimalSeparator));
+    closeWindow();
+}
+
+void StressingWindow::BitBtn8Click()
+{
+    closeWindow();
+}
+
+void StressingWindow::closeWindow()
+{
+    hide();
+    if (opener_) {
+        opener_->setEnabled(true);
+        showInFront(opener_);
+    }
+    opener_ = nullptr;
+    emit closed();
+}
+
+void StressingWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing through the frame is "Zpět".
+    event->ignore();
+    closeWindow();
+}
+
+void StressingWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        BitBtn8Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace kvor::ui

@@ -1,0 +1,89 @@
+#pragma once
+// "Síly z napínání" (`Form14`): how a broken or parabolic tendon is stressed,
+// and the forces that follow, opened from the tendon dialog over the tendon as
+// its tables stand. The stressing end `RadioGroup3`; P0, μ, k, Δs, E_p, A_p,
+// the long-term losses and f_pk in `Edit15` … `Edit22`; "Vypočítat síly"
+// `BitBtn6`, "Bez napínání" `BitBtn7`, "Zpět" `BitBtn8`; under them the anchor
+// forces `Label29` and the chart `Chart3` of the force along the tendon.
+//
+// The window computes through the stressing core and hands what it computed
+// to the tendon dialog (forcesComputed); the dialog writes the force column
+// and keeps the data until its own "Zpět" stores them with the slot. While
+// the window is open its opener is disabled. Enter in a field computes,
+// Escape is "Zpět".
+
+#include "model/project.h"
+#include "stressing/tendon_stressing.h"
+#include "ui/app_context.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kvor::ui {
+
+class LineChartView;
+class RadioGroup;
+
+class StressingWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit StressingWindow(AppContext& context, QWidget* parent = nullptr);
+
+    // Shows the window over `opener` for the tendon `draft` (type, points and
+    // D as the dialog's tables stand; the forces as typed), proposing
+    // `stressing` or, when there is none, the defaults. Read-only shows the
+    // data without the commands.
+    void openFor(int slot, const TendonSlot& draft, const std::optional<TendonStressing>& stressing, bool readOnly,
+                 QWidget* opener);
+
+    // The data as the controls show them.
+    TendonStressing input() const;
+    LineChartView* chartView() const { return Chart3; }
+
+    void BitBtn6Click();  // "Vypočítat síly"
+    void BitBtn7Click();  // "Bez napínání"
+    void BitBtn8Click();  // "Zpět"
+
+signals:
+    // The force column rows 1..n (store rows, the last repeating the last
+    // segment's) and the data they follow from.
+    void forcesComputed(const std::vector<std::string>& forceTexts, const TendonStressing& stressing);
+    // "Bez napínání": the tendon keeps its forces and loses its stressing data.
+    void stressingRemoved();
+    // The window was left, its opener enabled again.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void setInput(const TendonStressing& stressing);
+    void setLocked(bool locked);
+    void showOutcome(const std::optional<TendonStressingOutcome>& outcome);
+    void closeWindow();
+
+    AppContext& context_;
+    TendonSlot draft_;
+    QPointer<QWidget> opener_;
+
+    QLabel* Label20;  // the title
+    RadioGroup* RadioGroup3;
+    QLineEdit* edits_[8];  // Edit15 … Edit22
+    QPushButton* BitBtn6;
+    QPushButton* BitBtn7;
+    QPushButton* BitBtn8;
+    QLabel* Label29;  // the anchor forces
+    LineChartView* Chart3;
+    QLabel* Label31;  // what the lines are
+};
+
+}  // namespace kvor::ui
