@@ -19,7 +19,6 @@ TendonPath refinedPath(const TendonPath& path)
     const long double length = points.back().x - points.front().x;
     TendonPath fine;
     fine.points.push_back(points.front());
-    fine.texts.emplace_back();
     for (size_t k = 0; k + 1 < points.size(); ++k) {
         const PathPoint& from = points[k];
         const PathPoint& to = points[k + 1];
@@ -33,7 +32,6 @@ TendonPath refinedPath(const TendonPath& path)
                 p = {from.x + (to.x - from.x) * t, from.e + (to.e - from.e) * t, slope, slope};
             }
             fine.points.push_back(p);
-            fine.texts.emplace_back();
             fine.curved.push_back(path.curved[k]);
             fine.definitionSegment.push_back(path.definitionSegment.empty() ? 0 : path.definitionSegment[k]);
         }

@@ -1,6 +1,7 @@
 // kvor-calc --forces on a project whose tendons are stressed, and the
 // stressing data through the project file (version 3).
 #include "evaluation/stale_input.h"
+#include "model/error.h"
 #include "model/numbers.h"
 #include "results/project_file.h"
 #include "stressing/stressing_checks.h"

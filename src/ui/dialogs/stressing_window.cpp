@@ -100,7 +100,8 @@ StressingWindow::StressingWindow(AppContext& context, QWidget* parent) : QWidget
     makeLabel(this, QStringLiteral("Label30"), QStringLiteral("Síla v kabelu po délce nosníku"), {10, 300},
               LabelStyle::Bold);
     Chart3 = new LineChartView(LineChartLook{QStringLiteral("Chart3"), QSize(620, 170), QStringLiteral("staničení [m]"),
-                                             QStringLiteral("síla v kabelu [kN]"), false},
+                                             QStringLiteral("síla v kabelu [kN]"), false,
+                                             QStringLiteral("Síla v kabelu po délce nosníku")},
                                this);
     Chart3->move(10, 318);
     Chart3->setDecimalSeparator(context.decimalSeparator);
