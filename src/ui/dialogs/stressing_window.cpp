@@ -79,7 +79,7 @@ StressingWindow::StressingWindow(AppContext& context, QWidget* parent) : QWidget
         const int y = 34 + i * 28;
         makeLabel(this, QStringLiteral("Label%1").arg(21 + i), QString::fromUtf8(kFields[i].caption), {182, y + 4});
         edits_[i] = makeEdit(this, QStringLiteral("Edit%1").arg(15 + i), {420, y, 90, 22});
-        connect(edits_[i], &QLineEdit::returnPressed, this, &StressingWindow::BitBtn6Click);
+        connect(edits_[i], &QLineEdit::returnPressed, this, &StressingWindow::computeForces);
     }
 
     BitBtn6 = makeButton(this, QStringLiteral("BitBtn6"), QStringLiteral("Vypočítat síly"), {522, 34, 108, 28});
@@ -92,9 +92,9 @@ StressingWindow::StressingWindow(AppContext& context, QWidget* parent) : QWidget
         // Enter on the focused button presses it, as Space does.
         button->setAutoDefault(true);
     }
-    connect(BitBtn6, &QPushButton::clicked, this, &StressingWindow::BitBtn6Click);
-    connect(BitBtn7, &QPushButton::clicked, this, &StressingWindow::BitBtn7Click);
-    connect(BitBtn8, &QPushButton::clicked, this, &StressingWindow::BitBtn8Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &StressingWindow::computeForces);
+    connect(BitBtn7, &QPushButton::clicked, this, &StressingWindow::dropStressing);
+    connect(BitBtn8, &QPushButton::clicked, this, &StressingWindow::goBack);
 
     Label29 = makeLabel(this, QStringLiteral("Label29"), QString(), {10, 280});
     makeLabel(this, QStringLiteral("Label30"), QStringLiteral("Síla v kabelu po délce nosníku"), {10, 300},
@@ -194,7 +194,7 @@ void StressingWindow::showOutcome(const std::optional<TendonStressingOutcome>& o
     Chart3->showSeries(stressingChartSeries(*outcome));
 }
 
-void StressingWindow::BitBtn6Click()
+void StressingWindow::computeForces()
 {
     if (!BitBtn6->isEnabled())
         return;
@@ -222,14 +222,14 @@ void StressingWindow::BitBtn6Click()
         context_.messages.message(warning);
 }
 
-void StressingWindow::BitBtn7Click()
+void StressingWindow::dropStressing()
 {
     emit stressingRemoved();
     setInput(defaultStressing(context_.decimalSeparator));
     closeWindow();
 }
 
-void StressingWindow::BitBtn8Click()
+void StressingWindow::goBack()
 {
     closeWindow();
 }
@@ -255,7 +255,7 @@ void StressingWindow::closeEvent(QCloseEvent* event)
 void StressingWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
-        BitBtn8Click();
+        goBack();
         return;
     }
     QWidget::keyPressEvent(event);

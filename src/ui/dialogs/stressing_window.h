@@ -48,9 +48,9 @@ public:
     TendonStressing input() const;
     LineChartView* chartView() const { return Chart3; }
 
-    void BitBtn6Click();  // "Vypočítat síly"
-    void BitBtn7Click();  // "Bez napínání"
-    void BitBtn8Click();  // "Zpět"
+    void computeForces();  // "Vypočítat síly"
+    void dropStressing();  // "Bez napínání"
+    void goBack();  // "Zpět"
 
 signals:
     // The force column rows 1..n (store rows, the last repeating the last

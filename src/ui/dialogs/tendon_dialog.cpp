@@ -192,7 +192,7 @@ TendonDialog::TendonDialog(AppContext& context, QWidget* parent)
 
     BitBtn3 = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Síly z napínání…"), {16, 316, 140, 28});
     BitBtn3->hide();
-    connect(BitBtn3, &QPushButton::clicked, this, &TendonDialog::BitBtn3Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TendonDialog::openStressingWindow);
     connect(stressingWindow_.get(), &StressingWindow::forcesComputed, this, &TendonDialog::writeComputedForces);
     connect(stressingWindow_.get(), &StressingWindow::stressingRemoved, this, [this] { stressing_.reset(); });
     connect(stressingWindow_.get(), &StressingWindow::closed, this, [this] {
@@ -820,7 +820,7 @@ TendonSlot TendonDialog::stressingDraft() const
     return draft;
 }
 
-void TendonDialog::BitBtn3Click()
+void TendonDialog::openStressingWindow()
 {
     // Still read-only while "Opravit" is offered.
     const bool readOnly = !BitBtn2->isHidden();

@@ -97,7 +97,7 @@ public:
     void StringGrid4Exit();  // its segment table
     void BitBtn1Click();  // "Zpět"
     void BitBtn2Click();  // "Opravit"
-    void BitBtn3Click();  // "Síly z napínání…"
+    void openStressingWindow();  // "Síly z napínání…"
 
 signals:
     // The structure is missing: the page of the main window where it is entered.
