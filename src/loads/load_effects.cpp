@@ -18,6 +18,8 @@ struct Breakpoints {
     std::vector<long double> last;
     std::vector<long double> highest;
     std::vector<long double> lowest;
+    // Piece j runs from station j − 1 to station j: its slope; pieces 0 and K lie off R.
+    std::vector<long double> slope;
 
     std::size_t size() const { return x.size(); }
 };
@@ -79,6 +81,10 @@ Breakpoints breakpointsOnRange(const LinePoints& line, long double totalLength)
     b.lowest.front() = std::min(b.lowest.front(), 0.0L);
     b.highest.back() = std::max(b.highest.back(), 0.0L);
     b.lowest.back() = std::min(b.lowest.back(), 0.0L);
+    const std::size_t k = b.size();
+    b.slope.assign(k + 1, 0.0L);
+    for (std::size_t j = 1; j < k; ++j)
+        b.slope[j] = (b.first[j] - b.last[j - 1]) / (b.x[j] - b.x[j - 1]);
     return b;
 }
 
@@ -96,104 +102,55 @@ long double positivePart(long double y0, long double y1, long double w)
 
 long double negativePart(long double y0, long double y1, long double w) { return -positivePart(-y0, -y1, w); }
 
-// What an axle meeting station k changes, per unit force: the adverse values
-// less the value it arrives with, the jump it passes and the change of slope.
-struct StationStep {
-    long double toHighest;
-    long double toLowest;
-    long double jump;
-    long double slopeChange;
-};
-
-// The line in the form the sweep reads: per station the step, per piece the
-// slope (piece k runs from station k − 1 to station k; pieces 0 and K lie off R).
-struct SweepLine {
-    std::vector<long double> x;
-    std::vector<StationStep> steps;
-    std::vector<long double> slope;      // K + 1 pieces
-    std::vector<long double> pieceStart;  // value at the start of piece k (k = 1..K−1)
-};
-
-SweepLine sweepLine(const Breakpoints& b)
-{
-    const std::size_t k = b.size();
-    SweepLine line;
-    line.x = b.x;
-    line.slope.assign(k + 1, 0.0L);
-    line.pieceStart.assign(k + 1, 0.0L);
-    for (std::size_t j = 1; j < k; ++j) {
-        line.slope[j] = (b.first[j] - b.last[j - 1]) / (b.x[j] - b.x[j - 1]);
-        line.pieceStart[j] = b.last[j - 1];
-    }
-    line.steps.resize(k);
-    for (std::size_t j = 0; j < k; ++j) {
-        const long double arriving = j == 0 ? 0.0L : b.first[j];
-        const long double leaving = j + 1 == k ? 0.0L : b.last[j];
-        line.steps[j] = {b.highest[j] - arriving, b.lowest[j] - arriving, leaving - arriving,
-                         line.slope[j + 1] - line.slope[j]};
-    }
-    return line;
-}
-
-// The merge of the axles' streams x_k − o_i: a binary heap of the next
-// candidate of each axle that still has stations ahead.
-class CandidateHeap {
+// The merge of the axles' streams x_k − o_i: the axles that still have
+// stations ahead, ordered by the key of their next candidate, in a ring. The
+// front is taken; the axle's next key is put back from the rear, where it
+// belongs as a rule: an axle that has just met a station is the one furthest
+// from its next (on evenly spaced stations it goes straight to the rear).
+class CandidateRing {
 public:
     struct Entry {
         long double key;
         int axle;
     };
 
-    void push(Entry e)
+    explicit CandidateRing(std::size_t axles)
     {
-        heap_.push_back(e);
-        std::size_t i = heap_.size() - 1;
-        while (i > 0) {
-            const std::size_t parent = (i - 1) / 2;
-            if (!(heap_[i].key < heap_[parent].key))
+        std::size_t size = 1;
+        while (size < axles + 1)
+            size *= 2;
+        ring_.resize(size);
+        mask_ = size - 1;
+    }
+    bool empty() const { return count_ == 0; }
+    const Entry& front() const { return ring_[head_]; }
+    void popFront()
+    {
+        head_ = (head_ + 1) & mask_;
+        --count_;
+    }
+    // Inserts in key order, equal keys after those there (from the rear).
+    void insert(Entry e)
+    {
+        std::size_t at = (head_ + count_) & mask_;
+        std::size_t n = count_;
+        while (n > 0) {
+            const std::size_t before = (at - 1) & mask_;
+            if (!(e.key < ring_[before].key))
                 break;
-            std::swap(heap_[i], heap_[parent]);
-            i = parent;
+            ring_[at] = ring_[before];
+            at = before;
+            --n;
         }
-    }
-    bool empty() const { return heap_.empty(); }
-    const Entry& top() const { return heap_.front(); }
-
-    // The top gets a new key (not smaller) and sinks to its place.
-    void replaceTopKey(long double key)
-    {
-        heap_.front().key = key;
-        siftDown();
-    }
-    void pop()
-    {
-        heap_.front() = heap_.back();
-        heap_.pop_back();
-        if (!heap_.empty())
-            siftDown();
+        ring_[at] = e;
+        ++count_;
     }
 
 private:
-    void siftDown()
-    {
-        const std::size_t n = heap_.size();
-        const Entry e = heap_.front();
-        std::size_t i = 0;
-        for (;;) {
-            std::size_t child = 2 * i + 1;
-            if (child >= n)
-                break;
-            if (child + 1 < n && heap_[child + 1].key < heap_[child].key)
-                ++child;
-            if (!(heap_[child].key < e.key))
-                break;
-            heap_[i] = heap_[child];
-            i = child;
-        }
-        heap_[i] = e;
-    }
-
-    std::vector<Entry> heap_;
+    std::vector<Entry> ring_;
+    std::size_t mask_ = 0;
+    std::size_t head_ = 0;
+    std::size_t count_ = 0;
 };
 
 // Keeps the extreme: a candidate replaces the one kept only when it is
@@ -230,8 +187,11 @@ struct ExtremeKeeper {
 
 constexpr int kResyncEvery = 32;
 
-// A few units in the last place of the 64-bit mantissa at the magnitude of the stations and offsets.
-long double coincidenceTolerance(const SweepLine& line, const std::vector<long double>& offsets)
+// Candidates closer than this are one position: a few units in the last
+// place of the 64-bit mantissa at the magnitude of the stations and offsets,
+// more than rounding puts between the keys of one position and far less than
+// two stations written with 15 significant digits can be apart.
+long double coincidenceTolerance(const Breakpoints& line, const std::vector<long double>& offsets)
 {
     long double scale = std::max(std::fabs(line.x.front()), std::fabs(line.x.back()));
     for (long double o : offsets)
@@ -250,9 +210,26 @@ long double roundingTolerance(const Breakpoints& b, const AxleGroup& axles)
     return 64 * LDBL_EPSILON * force * ordinate;
 }
 
-GroupExtremes sweep(const Breakpoints& b, const AxleGroup& axles, int direction)
+// What an axle meeting station j changes, per unit force: the adverse values
+// less the value it arrives with, the jump it passes and the change of slope.
+struct StationStep {
+    long double toHighest;
+    long double toLowest;
+    long double jump;
+    long double slopeChange;
+};
+
+StationStep stepAt(const Breakpoints& b, std::size_t j)
 {
-    const SweepLine line = sweepLine(b);
+    const std::size_t k = b.size();
+    const long double arriving = j == 0 ? 0.0L : b.first[j];
+    const long double leaving = j + 1 == k ? 0.0L : b.last[j];
+    return {b.highest[j] - arriving, b.lowest[j] - arriving, leaving - arriving, b.slope[j + 1] - b.slope[j]};
+}
+
+GroupExtremes sweep(const Breakpoints& line, const AxleGroup& axles, int direction)
+{
+    const Breakpoints& b = line;
     const std::size_t k = line.x.size();
     const std::size_t m = axles.forces.size();
     std::vector<long double> offset(m);
@@ -263,31 +240,30 @@ GroupExtremes sweep(const Breakpoints& b, const AxleGroup& axles, int direction)
 
     // next[i]: the station axle i meets next (k when it has passed them all).
     std::vector<std::size_t> next(m, 0);
-    CandidateHeap heap;
+    CandidateRing ring(m);
     for (std::size_t i = 0; i < m; ++i)
-        heap.push({line.x[0] - offset[i], static_cast<int>(i)});
+        ring.insert({line.x[0] - offset[i], static_cast<int>(i)});
 
     ExtremeKeeper keeper{roundingTolerance(b, axles), direction};
     long double value = 0;  // f just after the last candidate, at pLast
     long double slope = 0;
-    long double pLast = heap.top().key;
+    long double pLast = ring.front().key;
     int sinceResync = 0;
-    while (!heap.empty()) {
-        const long double p = heap.top().key;
+    while (!ring.empty()) {
+        const long double p = ring.front().key;
         const long double arriving = value + slope * (p - pLast);
         long double toHighest = 0, toLowest = 0, jump = 0, slopeChange = 0;
         // Every axle that stands on a station at this position.
-        while (!heap.empty() && heap.top().key <= p + tau) {
-            const auto i = static_cast<std::size_t>(heap.top().axle);
-            const StationStep& step = line.steps[next[i]];
+        while (!ring.empty() && ring.front().key <= p + tau) {
+            const auto i = static_cast<std::size_t>(ring.front().axle);
+            ring.popFront();
+            const StationStep step = stepAt(line, next[i]);
             toHighest += force[i] * step.toHighest;
             toLowest += force[i] * step.toLowest;
             jump += force[i] * step.jump;
             slopeChange += force[i] * step.slopeChange;
             if (++next[i] < k)
-                heap.replaceTopKey(line.x[next[i]] - offset[i]);
-            else
-                heap.pop();
+                ring.insert({line.x[next[i]] - offset[i], static_cast<int>(i)});
         }
         keeper.offer(arriving + toHighest, arriving + toLowest, p);
         value = arriving + jump;
@@ -301,19 +277,21 @@ GroupExtremes sweep(const Breakpoints& b, const AxleGroup& axles, int direction)
                 const std::size_t piece = next[i];
                 if (piece == 0 || piece == k)
                     continue;
-                value += force[i] * (line.pieceStart[piece] + line.slope[piece] * (p + offset[i] - line.x[piece - 1]));
+                value += force[i] * (line.last[piece - 1] + line.slope[piece] * (p + offset[i] - line.x[piece - 1]));
                 slope += force[i] * line.slope[piece];
             }
         }
     }
+    // What rounding leaves of a sum that is 0 (the group off R or on zero
+    // ordinates) is 0.
+    for (GroupPlacement* t : {&keeper.plus, &keeper.minus})
+        if (std::fabs(t->value) <= keeper.tolerance)
+            t->value = 0;
     return {keeper.plus, keeper.minus};
 }
 
-}  // namespace
-
-LineIntegrals lineIntegrals(const LinePoints& line, long double totalLength)
+LineIntegrals integralsOf(const Breakpoints& b)
 {
-    const Breakpoints b = breakpointsOnRange(line, totalLength);
     LineIntegrals sum;
     for (std::size_t j = 1; j < b.size(); ++j) {
         const long double w = b.x[j] - b.x[j - 1];
@@ -326,13 +304,33 @@ LineIntegrals lineIntegrals(const LinePoints& line, long double totalLength)
     return sum;
 }
 
-GroupExtremes groupExtremesInDirection(const LinePoints& line, long double totalLength, const AxleGroup& axles,
-                                       int direction)
+GroupExtremes extremesOf(const Breakpoints& b, const AxleGroup& axles, int direction)
 {
-    const Breakpoints b = breakpointsOnRange(line, totalLength);
     if (b.size() == 0 || axles.empty())
         return {{0, 0, direction}, {0, 0, direction}};
     return sweep(b, axles, direction);
+}
+
+GroupExtremes bothDirections(const Breakpoints& b, const AxleGroup& axles)
+{
+    const GroupExtremes forward = extremesOf(b, axles, 1);
+    // One axle is the same group in both directions.
+    if (axles.forces.size() <= 1)
+        return forward;
+    return combineDirections(forward, extremesOf(b, axles, -1));
+}
+
+}  // namespace
+
+LineIntegrals lineIntegrals(const LinePoints& line, long double totalLength)
+{
+    return integralsOf(breakpointsOnRange(line, totalLength));
+}
+
+GroupExtremes groupExtremesInDirection(const LinePoints& line, long double totalLength, const AxleGroup& axles,
+                                       int direction)
+{
+    return extremesOf(breakpointsOnRange(line, totalLength), axles, direction);
 }
 
 GroupExtremes combineDirections(const GroupExtremes& forward, const GroupExtremes& backward)
@@ -347,24 +345,22 @@ GroupExtremes combineDirections(const GroupExtremes& forward, const GroupExtreme
 
 GroupExtremes groupExtremes(const LinePoints& line, long double totalLength, const AxleGroup& axles)
 {
-    const GroupExtremes forward = groupExtremesInDirection(line, totalLength, axles, 1);
-    // One axle is the same group in both directions.
-    if (axles.forces.size() <= 1)
-        return forward;
-    return combineDirections(forward, groupExtremesInDirection(line, totalLength, axles, -1));
+    return bothDirections(breakpointsOnRange(line, totalLength), axles);
 }
 
 LoadEffects loadEffects(const LinePoints& line, long double totalLength, const UniformLoads& uniform,
                         const AxleGroup& axles)
 {
-    const LineIntegrals integrals = lineIntegrals(line, totalLength);
+    // The line on R is formed once for all loads.
+    const Breakpoints b = breakpointsOnRange(line, totalLength);
+    const LineIntegrals integrals = integralsOf(b);
     LoadEffects effects;
     effects.selfWeight = uniform.selfWeight * integrals.whole;
     effects.permanent = uniform.permanent * integrals.whole;
     effects.variablePlus = uniform.variable * integrals.positive;
     effects.variableMinus = uniform.variable * integrals.negative;
     if (!axles.empty()) {
-        const GroupExtremes extremes = groupExtremes(line, totalLength, axles);
+        const GroupExtremes extremes = bothDirections(b, axles);
         effects.groupPlus = extremes.plus;
         effects.groupMinus = extremes.minus;
     }

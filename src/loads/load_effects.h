@@ -44,20 +44,25 @@
 // How the candidates are evaluated. With K distinct stations and m axles there
 // are m·K candidates per direction. As p grows all axles move right together;
 // the candidates are visited in ascending order by merging the m streams
-// x_k − d·a_i (a heap over the axles: O(log m) per candidate). Between
-// candidates f is linear, so f is carried along as its value after the last
-// candidate and its slope: at a candidate f(p−) = V + B·(p − p_last); the axles
-// standing on stations there (all of them at once when several meet stations
-// at the same p) turn f(p−) into the adverse value by the difference between
-// their station's adverse value and the value they arrive with, then V and B
-// take the jumps and slope changes they pass. Both extremes come from one pass
-// per direction. V and B are summed afresh from the axles every 32 candidates,
-// so rounding does not build up along the beam. Candidates closer than a few
-// units in the last place of the 64-bit mantissa are one position.
+// x_k − d·a_i: the axles wait in a ring ordered by their next candidate, the
+// one at the front meets its station and goes back in from the rear with its
+// next candidate. Between candidates f is linear, so f is carried along as
+// its value after the last candidate and its slope: at a candidate
+// f(p−) = V + B·(p − p_last); the axles standing on stations there (all of
+// them at once when several meet stations at the same p) turn f(p−) into the
+// adverse value by the difference between their station's adverse value and
+// the value they arrive with, then V and B take the jumps and slope changes
+// they pass. Both extremes come from one pass per direction. V and B are
+// summed afresh from the axles every 32 candidates, so rounding does not build
+// up along the beam. Candidates closer than a few units in the last place of
+// the 64-bit mantissa are one position. Of equal extremes the first in the
+// order of the sweep is given, direction +1 before −1.
 //
-// Cost: the uniform loads O(n); the group O(m·K·log m) per direction for the
-// merge and O(K + m) memory. Doubling the points or the axles doubles the
-// time (the axles a little more, through log m).
+// Cost: the uniform loads O(n). The group O(m·K) per direction when the
+// stations are evenly spaced (an axle that has met a station is the furthest
+// from its next one and goes straight to the rear of the ring), at worst
+// O(m²·K) when they are so uneven that it passes all the others; memory
+// O(K + m). Doubling the points or the axles doubles the time.
 
 #include <optional>
 #include <vector>

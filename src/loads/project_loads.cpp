@@ -54,32 +54,16 @@ std::vector<QuantityLoadEffects> projectLoadEffects(const Project& project, cons
         return {};
     const long double length = totalBeamLength(project.beam, sep);
 
-    // Two tasks a line: the uniform loads with the group in direction +1, and
-    // the group in direction −1 (none for a single axle, the same both ways).
-    const bool bothDirections = loads.axles.forces.size() > 1;
+    // One task a line: the line on R is formed once for all its loads.
     std::vector<LoadEffects> effects(lines.size());
-    std::vector<GroupExtremes> forward(lines.size()), backward(lines.size());
-    runInParallel(2 * lines.size(), [&](std::size_t task) {
-        const std::size_t q = task / 2;
-        if (task % 2 == 0) {
-            effects[q] = loadEffects(lines[q], length, loads.uniform, AxleGroup{});
-            if (!loads.axles.empty())
-                forward[q] = groupExtremesInDirection(lines[q], length, loads.axles, 1);
-        } else if (bothDirections) {
-            backward[q] = groupExtremesInDirection(lines[q], length, loads.axles, -1);
-        }
+    runInParallel(lines.size(), [&](std::size_t q) {
+        effects[q] = loadEffects(lines[q], length, loads.uniform, loads.axles);
     });
 
     std::vector<QuantityLoadEffects> result;
     for (std::size_t q = 0; q < lines.size(); ++q) {
-        LoadEffects& e = effects[q];
-        if (!loads.axles.empty()) {
-            const GroupExtremes extremes = bothDirections ? combineDirections(forward[q], backward[q]) : forward[q];
-            e.groupPlus = extremes.plus;
-            e.groupMinus = extremes.minus;
-        }
-        checkFinite(e);
-        result.push_back({slots[q], e});
+        checkFinite(effects[q]);
+        result.push_back({slots[q], effects[q]});
     }
     return result;
 }
