@@ -12,16 +12,21 @@
 namespace kvor {
 namespace {
 
-// Gauss–Legendre nodes and weights on [-1, 1], 4 points: exact for degree 7,
-// while along one chord exp(±μu) changes by μ times the chord's small turn.
+// Gauss–Legendre nodes and weights on [-1, 1], 4 points: exact for degree 7.
 constexpr std::array<long double, 4> kNodes = {-0.861136311594052575224L, -0.339981043584856264803L,
                                                0.339981043584856264803L, 0.861136311594052575224L};
 constexpr std::array<long double, 4> kWeights = {0.347854845137453857373L, 0.652145154862546142627L,
                                                  0.652145154862546142627L, 0.347854845137453857373L};
-// Two points (exact for degree 3) where exp(±μu) changes by less than 10⁻³
-// along the chord: the rule's error is then below 10⁻¹⁵ of the integral.
+// Along a chord exp(±μu) changes by δ = μ·Δu, its turn and wobble, and the
+// n-point rule errs by about (n!)⁴/((2n + 1)·((2n)!)³)·δ²ⁿ of the integral:
+// two points (exact for degree 3) take δ < 10⁻³ to below 3·10⁻¹⁶, three
+// (degree 5) δ < 2·10⁻² to below 4·10⁻¹⁷, four the rest (δ = 0,1 to 6·10⁻¹⁸).
 constexpr long double kTwoPointNode = 0.577350269189625764509L;
-constexpr long double kSmallChange = 1e-3L;
+constexpr long double kTwoPointChange = 1e-3L;
+constexpr std::array<long double, 3> kThreePointNodes = {-0.774596669241483377036L, 0,
+                                                         0.774596669241483377036L};
+constexpr std::array<long double, 3> kThreePointWeights = {5.0L / 9, 8.0L / 9, 5.0L / 9};
+constexpr long double kThreePointChange = 2e-2L;
 
 // A force c·exp(σ·μ·u) of the friction path u.
 struct ExpForce {
@@ -29,33 +34,87 @@ struct ExpForce {
     int sigma;  // +1, -1, or 0 for a constant
 };
 
+// The two series below are exact to the last bit of a long double while
+// their argument is under kSeriesBound: the first term left out is below
+// 2⁻⁶⁶ of the sum. Smaller arguments need fewer terms (ladders of 2⁻⁸, 2⁻⁵,
+// 2⁻³); along a chord of a hundred the argument is some 10⁻³.
+constexpr long double kSeriesBound = 1.0L / 8;
+
+template <size_t N>
+long double horner(const std::array<long double, N>& c, size_t terms, long double x)
+{
+    long double sum = 0;
+    for (size_t n = terms; n-- > 0;)
+        sum = c[n] + x * sum;
+    return sum;
+}
+
+// atan(w) for |w| < kSeriesBound: w − w³/3 + w⁵/5 − … up to w²³/23.
+long double smallAtan(long double w)
+{
+    static constexpr auto odd = [] {
+        std::array<long double, 12> c{};
+        for (size_t n = 0; n < c.size(); ++n)
+            c[n] = (n % 2 ? -1.0L : 1.0L) / static_cast<long double>(2 * n + 1);
+        return c;
+    }();
+    const long double size = std::fabs(w);
+    const size_t terms = size < 1.0L / 256 ? 5 : size < 1.0L / 32 ? 7 : 12;
+    return w * horner(odd, terms, w * w);
+}
+
+// exp(y) for |y| < kSeriesBound: 1 + y + y²/2! + … up to y¹²/12!.
+long double smallExp(long double y)
+{
+    static constexpr auto inverseFactorials = [] {
+        std::array<long double, 13> c{};
+        c[0] = 1;
+        for (size_t n = 1; n < c.size(); ++n)
+            c[n] = c[n - 1] / static_cast<long double>(n);
+        return c;
+    }();
+    const long double size = std::fabs(y);
+    const size_t terms = size < 1.0L / 256 ? 7 : size < 1.0L / 32 ? 10 : 13;
+    return horner(inverseFactorials, terms, y);
+}
+
+// |atan s2 − atan s1|, the turn between two slopes: as the angle of the
+// difference, atan((s2 − s1)/(1 + s1·s2)), which holds while 1 + s1·s2 > 0
+// (every tendon's slopes) and is small between neighbouring points, where
+// the series takes it without a call of atan.
+long double angleChange(long double s1, long double s2)
+{
+    if (s1 == s2)
+        return 0;
+    const long double denominator = 1 + s1 * s2;
+    if (!(denominator > 0))
+        return std::fabs(std::atan(s2) - std::atan(s1));
+    const long double w = (s2 - s1) / denominator;
+    return std::fabs(std::fabs(w) < kSeriesBound ? smallAtan(w) : std::atan(w));
+}
+
+long double expOf(long double y) { return std::fabs(y) < kSeriesBound ? smallExp(y) : std::exp(y); }
+
 // The friction path u(x) = θ(x) + k·(x − x0) along the tendon, with the
-// integrals of exp(±μu) over every segment.
+// integrals of exp(±μu) over every segment. Along a segment u is its value
+// at the start plus the segment's own part, which is small along a chord:
+// exp(μu) there is exp(μ·u_start), formed once per segment, times the
+// exponential of the small part.
 class FrictionPath {
 public:
     FrictionPath(const TendonPath& path, long double mu, long double k) : path_(path), mu_(mu), k_(k)
     {
         const auto& p = path.points;
         const size_t segments = p.size() - 1;
-        uStart_.resize(segments);
         uEnd_.resize(segments);
-        angleStart_.resize(segments);
-        long double along = 0;
-        long double angleIn = 0;
-        for (size_t j = 0; j < segments; ++j) {
-            angleStart_[j] = std::atan(p[j].slopeOut);
-            if (j > 0)  // the joint: the change between the two tangents
-                along += std::fabs(angleStart_[j] - angleIn);
-            uStart_[j] = along;
-            angleIn = path.curved[j] ? std::atan(p[j + 1].slopeIn) : angleStart_[j];
-            along += std::fabs(angleIn - angleStart_[j]) + k_ * (p[j + 1].x - p[j].x);
-            uEnd_[j] = along;
-        }
-        total_ = along;
-        // Both integrals of every segment in one pass: exp(−μu) = 1/exp(μu).
+        growStart_.resize(segments);
+        // Both integrals of every segment in the same pass: exp(−μu) = 1/exp(μu).
         prefixMinus_.assign(segments + 1, 0);
         prefixPlus_.assign(segments + 1, 0);
         for (size_t j = 0; j < segments; ++j) {
+            const long double start = uStart(j);
+            uEnd_[j] = start + local(j, p[j + 1].x);
+            growStart_[j] = std::exp(mu_ * start);
             long double plus = 0, minus = 0;
             if (mu_ == 0) {
                 plus = minus = p[j + 1].x - p[j].x;
@@ -63,37 +122,51 @@ public:
                 plus = integral(j, +1, p[j].x, p[j + 1].x);
                 minus = integral(j, -1, p[j].x, p[j + 1].x);
             } else {
-                const long double mid = (p[j].x + p[j + 1].x) / 2, half = (p[j + 1].x - p[j].x) / 2;
-                if (mu_ * (uEnd_[j] - uStart_[j]) < kSmallChange) {
-                    for (long double node : {-kTwoPointNode, kTwoPointNode}) {
-                        const long double grow = std::exp(mu_ * u(j, mid + half * node));
-                        plus += grow;
-                        minus += 1 / grow;
+                const long double change = mu_ * (uEnd_[j] - start);
+                const auto add = [&](const auto& nodes, const auto& weights) {
+                    for (size_t i = 0; i < nodes.size(); ++i) {
+                        const long double g = growStart_[j] * expOf(mu_ * localAtNode(j, nodes[i]));
+                        plus += weights[i] * g;
+                        minus += weights[i] / g;
                     }
-                } else {
-                    for (size_t i = 0; i < kNodes.size(); ++i) {
-                        const long double grow = std::exp(mu_ * u(j, mid + half * kNodes[i]));
-                        plus += kWeights[i] * grow;
-                        minus += kWeights[i] / grow;
-                    }
-                }
+                };
+                if (change < kTwoPointChange)
+                    add(std::array{-kTwoPointNode, kTwoPointNode}, std::array{1.0L, 1.0L});
+                else if (change < kThreePointChange)
+                    add(kThreePointNodes, kThreePointWeights);
+                else
+                    add(kNodes, kWeights);
+                const long double half = (p[j + 1].x - p[j].x) / 2;
                 plus *= half;
                 minus *= half;
             }
             prefixPlus_[j + 1] = prefixPlus_[j] + plus;
             prefixMinus_[j + 1] = prefixMinus_[j] + minus;
         }
+        total_ = segments > 0 ? uEnd_.back() : 0;
     }
 
-    size_t segments() const { return uStart_.size(); }
+    size_t segments() const { return uEnd_.size(); }
     long double total() const { return total_; }
-    long double uStart(size_t j) const { return uStart_[j]; }
+    // u at the start of segment j: at the end of the one before and the
+    // joint, the change between the two tangents (a straight segment's is
+    // its chord's slope); nothing at a chord point inside a parabola.
+    long double uStart(size_t j) const
+    {
+        if (j == 0)
+            return 0;
+        const auto& p = path_.points;
+        const long double slopeIn = path_.curved[j - 1] ? p[j].slopeIn : p[j - 1].slopeOut;
+        return uEnd_[j - 1] + angleChange(slopeIn, p[j].slopeOut);
+    }
     long double uEnd(size_t j) const { return uEnd_[j]; }
     long double a(size_t j) const { return path_.points[j].x; }
     long double b(size_t j) const { return path_.points[j + 1].x; }
 
     // u at x inside segment j.
-    long double u(size_t j, long double x) const { return uStart_[j] + turn(j, x) + k_ * (x - a(j)); }
+    long double u(size_t j, long double x) const { return uStart(j) + local(j, x); }
+    // exp(μu) at the start of segment j.
+    long double growAtStart(size_t j) const { return growStart_[j]; }
 
     // ∫ exp(σμu) dx over [x1, x2] inside segment j.
     long double integral(size_t j, int sigma, long double x1, long double x2) const
@@ -137,7 +210,7 @@ public:
     // The first station where u reaches `target` inside segment j (u grows).
     long double stationOf(size_t j, long double target) const
     {
-        if (target <= uStart_[j])
+        if (target <= uStart(j))
             return a(j);
         if (target >= uEnd_[j])
             return b(j);
@@ -152,23 +225,36 @@ public:
     }
 
 private:
-    // The turn of the tangent from the segment's start to x: along a chord of
-    // a parabola the parabola's own, whose slope is linear in x.
-    long double turn(size_t j, long double x) const
+    // u(x) − u at the start of segment j, for x inside it: the turn of the
+    // tangent from the segment's start to x (along a chord of a parabola the
+    // parabola's own, whose slope is linear in x) and the wobble.
+    long double local(size_t j, long double x) const
     {
-        if (!path_.curved[j])
-            return 0;
+        const PathPoint& from = path_.points[j];
+        long double turn = 0;
+        if (path_.curved[j]) {
+            const PathPoint& to = path_.points[j + 1];
+            const long double slope =
+                x == to.x ? to.slopeIn : from.slopeOut + (to.slopeIn - from.slopeOut) * ((x - from.x) / (to.x - from.x));
+            turn = angleChange(from.slopeOut, slope);
+        }
+        return turn + k_ * (x - from.x);
+    }
+    // The same at a quadrature node (−1 … 1) of a chord of a parabola.
+    long double localAtNode(size_t j, long double node) const
+    {
         const PathPoint& from = path_.points[j];
         const PathPoint& to = path_.points[j + 1];
-        const long double slope = from.slopeOut + (to.slopeIn - from.slopeOut) * ((x - from.x) / (to.x - from.x));
-        return std::fabs(std::atan(slope) - angleStart_[j]);
+        const long double share = (1 + node) / 2;
+        return angleChange(from.slopeOut, from.slopeOut + (to.slopeIn - from.slopeOut) * share) +
+               k_ * (to.x - from.x) * share;
     }
 
     const TendonPath& path_;
     long double mu_, k_;
     long double total_ = 0;
-    std::vector<long double> uStart_, uEnd_;
-    std::vector<long double> angleStart_;  // atan of the slope at each segment's start
+    std::vector<long double> uEnd_;
+    std::vector<long double> growStart_;  // exp(μu) at each segment's start
     std::vector<long double> prefixMinus_, prefixPlus_;
 };
 
@@ -323,6 +409,7 @@ TendonPath tendonPath(const TendonSlot& slot, char sep)
         }
     };
     std::vector<Parabola> parabolas;
+    parabolas.reserve(static_cast<size_t>(std::max(store.rowCount() - 2, 0)));
     for (int s = 1; s + 1 < store.rowCount(); ++s) {
         Parabola p{segmentIsParabolic(store, slot.type, s), 0, 0, 0, 0, 0};
         if (p.curved) {
@@ -334,23 +421,32 @@ TendonPath tendonPath(const TendonSlot& slot, char sep)
         }
         parabolas.push_back(p);
     }
-    const std::vector<PolygonVertex> vertices = parabolicPolygonVertices(slot, sep);
-    for (const PolygonVertex& v : vertices)
-        path.points.push_back({v.x, v.e, 0, 0});
-    for (size_t k = 0; k + 1 < vertices.size(); ++k) {
-        const int segment = vertices[k].segment;
-        const Parabola& parabola = parabolas.at(static_cast<size_t>(segment));
-        PathPoint& a = path.points[k];
-        PathPoint& b = path.points[k + 1];
-        if (parabola.curved) {
-            a.slopeOut = parabola.slopeAt(a.x);
-            b.slopeIn = parabola.slopeAt(b.x);
-        } else {
-            a.slopeOut = b.slopeIn = b.x != a.x ? (b.e - a.e) / (b.x - a.x) : 0.0L;
-        }
-        path.curved.push_back(parabola.curved);
-        path.definitionSegment.push_back(segment);
-    }
+    // Each chord lies on the store segment of the point it starts from.
+    int segment = -1;
+    forEachPolygonVertex(
+        slot, sep,
+        [&](size_t count) {
+            path.points.reserve(count);
+            path.curved.reserve(count);
+            path.definitionSegment.reserve(count);
+        },
+        [&](const PolygonVertex& v) {
+            path.points.push_back({v.x, v.e, 0, 0});
+            if (segment >= 0) {
+                const Parabola& parabola = parabolas.at(static_cast<size_t>(segment));
+                PathPoint& a = path.points[path.points.size() - 2];
+                PathPoint& b = path.points.back();
+                if (parabola.curved) {
+                    a.slopeOut = parabola.slopeAt(a.x);
+                    b.slopeIn = parabola.slopeAt(b.x);
+                } else {
+                    a.slopeOut = b.slopeIn = b.x != a.x ? (b.e - a.e) / (b.x - a.x) : 0.0L;
+                }
+                path.curved.push_back(parabola.curved);
+                path.definitionSegment.push_back(segment);
+            }
+            segment = v.segment;
+        });
     return path;
 }
 
@@ -442,17 +538,19 @@ StressingResult computeStressingForces(const TendonPath& path, const StressingVa
         }
         return least;
     };
-    // Both chart values at u from one exponential.
-    const auto chartValues = [&](long double u) {
-        const long double grow = std::exp(mu * u);
+    // Both chart values at u, given exp(μu).
+    const auto chartValues = [&](long double u, long double grow) {
         const auto at = [&](const ExpForce& f) { return f.sigma > 0 ? f.c * grow : f.sigma < 0 ? f.c / grow : f.c; };
         return std::pair{at(p.at(u)), at(activeAt(u))};
     };
-    const auto after = [&](long double u) { return chartValues(u).second; };
+    const auto after = [&](long double u) { return chartValues(u, std::exp(mu * u)).second; };
 
     const size_t segments = friction.segments();
     auto& forces = result.forces;
     forces.initial.reserve(segments);
+    forces.longTerm.reserve(segments);
+    forces.beforeSet.reserve(segments + 1);
+    forces.afterSet.reserve(segments + 1);
     size_t nextBreak = 0;
     for (size_t j = 0; j < segments; ++j) {
         const long double u0 = friction.uStart(j), u1 = friction.uEnd(j);
@@ -479,11 +577,11 @@ StressingResult computeStressingForces(const TendonPath& path, const StressingVa
         const long double mean = sum / (friction.b(j) - friction.a(j));
         forces.initial.push_back(checkedFinite(mean));
         forces.longTerm.push_back(checkedFinite(mean * (1 - v.longTermLoss / 100)));
-        const auto [beforeSet, afterSet] = chartValues(u0);
+        const auto [beforeSet, afterSet] = chartValues(u0, friction.growAtStart(j));
         forces.beforeSet.push_back(beforeSet);
         forces.afterSet.push_back(afterSet);
     }
-    const auto [beforeSet, afterSet] = chartValues(total);
+    const auto [beforeSet, afterSet] = chartValues(total, std::exp(mu * total));
     forces.beforeSet.push_back(beforeSet);
     forces.afterSet.push_back(afterSet);
     forces.largestAfterSet = *std::max_element(forces.afterSet.begin(), forces.afterSet.end());

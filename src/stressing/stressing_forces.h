@@ -21,11 +21,13 @@
 // Method: every force above is c·exp(±μ·u) in the friction path u(x) = θ(x) +
 // k·(x − x0) from the first point, which grows along the tendon (u from the
 // last point is its total S minus u). The integrals of exp(±μu) over each
-// segment are formed once (in closed form along a straight segment, by
-// 4-point Gauss–Legendre along a parabola's chord, where u is smooth); where
-// two of the forces cross inside a segment it is split there (the crossing is
-// a value of u, found along x by bisection). Pa follows by bisection of the
-// draw-in integral, which falls as Pa grows; each trial costs O(log n).
+// segment are formed once, as running sums (in closed form along a straight
+// segment; along a parabola's chord, where u is smooth, by Gauss–Legendre of
+// 2, 3 or 4 points as μ times the chord's change of u is below 10⁻³, below
+// 2·10⁻² or more, each exact to some 10⁻¹⁶); where two of the forces cross
+// inside a segment it is split there (the crossing is a value of u, found
+// along x by bisection). Pa follows by bisection of the draw-in integral,
+// which falls as Pa grows; each trial costs O(log n) through the running sums.
 //
 // Units: stations in m, forces in kN, Δs in mm, E_p in MPa, A_p in mm².
 

@@ -155,21 +155,29 @@ TextTable parabolicPolygon(const TextTable& store, TendonType type, int division
     return polygon;
 }
 
-std::vector<PolygonVertex> parabolicPolygonVertices(const TendonSlot& slot, char sep)
+void forEachPolygonVertex(const TendonSlot& slot, char sep, const std::function<void(size_t count)>& start,
+                          const std::function<void(const PolygonVertex&)>& visit)
 {
     const std::optional<int> divisions = parseDivisions(slot.divisions);
     if (!divisions)
         throw Error(divisionsMessage());
-    std::vector<PolygonVertex> vertices;
-    vertices.reserve(static_cast<size_t>(polygonPointCount(slot.points, slot.type, *divisions)));
+    start(static_cast<size_t>(std::min<long long>(polygonPointCount(slot.points, slot.type, *divisions),
+                                                  kMaxPolygonPoints)));
     walkPolygon(
         slot.points, slot.type, *divisions, sep,
         [&](int r) {
-            vertices.push_back({toNumber(slot.points.cell(r, kStation), sep),
-                                toNumber(slot.points.cell(r, kEccentricity), sep), r - 1});
+            visit({toNumber(slot.points.cell(r, kStation), sep), toNumber(slot.points.cell(r, kEccentricity), sep),
+                   r - 1});
         },
-        // What the chord point's 15-digit texts read back as.
-        [&](long double x, long double e, int a) { vertices.push_back({x, e, a - 1}); });
+        [&](long double x, long double e, int a) { visit({x, e, a - 1}); });
+}
+
+std::vector<PolygonVertex> parabolicPolygonVertices(const TendonSlot& slot, char sep)
+{
+    std::vector<PolygonVertex> vertices;
+    forEachPolygonVertex(
+        slot, sep, [&](size_t count) { vertices.reserve(count); },
+        [&](const PolygonVertex& v) { vertices.push_back(v); });
     return vertices;
 }
 

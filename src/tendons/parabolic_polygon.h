@@ -23,6 +23,7 @@
 #include "model/project.h"
 #include "model/text_table.h"
 
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -70,15 +71,19 @@ TextTable parabolicPolygon(const TextTable& store, TendonType type, int division
 TextTable parabolicPolygon(const TendonSlot& slot, char sep);
 
 // The same polygon as numbers, without forming its texts: each point's
-// station and eccentricity as its text reads back, and the store's segment
-// it lies on (0-based: the segment from store row `segment` + 1; a given
-// point counts to the segment it starts).
+// station and eccentricity (a given point's as its text reads, a chord
+// point's as the formula gives it, before it is written with 15 digits), and
+// the store's segment it lies on (0-based: the segment from store row
+// `segment` + 1; a given point counts to the segment it starts).
 struct PolygonVertex {
     long double x;
     long double e;
     int segment;
 };
 std::vector<PolygonVertex> parabolicPolygonVertices(const TendonSlot& slot, char sep);
+// The same, point by point in order, without keeping them; the count first.
+void forEachPolygonVertex(const TendonSlot& slot, char sep, const std::function<void(size_t count)>& start,
+                          const std::function<void(const PolygonVertex&)>& visit);
 
 // What the chords cost: the largest distance between a parabolic segment and
 // its D chords, |f|/D² with f the segment's sag [m] (a chord of a parabola
