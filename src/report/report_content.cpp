@@ -1,6 +1,7 @@
 #include "report/report_content.h"
 
 #include "analysis/slot_generation.h"
+#include "loads/load_views.h"
 #include "model/error.h"
 #include "model/numbers.h"
 #include "prestress/section_check.h"
@@ -335,6 +336,69 @@ void describeSectionChecks(ReportBuilder& out, const Project& project, const std
     }
 }
 
+// The loads and what they do through the influence lines, as the window
+// "Účinky zatížení" shows them; nothing when no loads were entered.
+void describeLoads(ReportBuilder& out, const Project& project, char sep)
+{
+    const LoadInput& loads = project.loads;
+    if (!loads.entered())
+        return;
+    out.heading("Zatížení");
+    const auto load = [sep](const std::string& text) {
+        return (text.empty() ? std::string("0") : forReading(text, Reading::Force, sep)) + " kN/m";
+    };
+    out.fact("Vlastní tíha g0", load(loads.selfWeight));
+    out.fact("Ostatní stálé zatížení g1", load(loads.permanent));
+    out.fact("Rovnoměrné proměnné zatížení q", load(loads.variable));
+    if (loads.axleCount() == 0) {
+        out.paragraph("Bez skupiny náprav.");
+    } else {
+        out.subheading("Skupina náprav");
+        ReportTable axles;
+        axles.headings = {"Náprava", "F [kN]", "a [m]"};
+        for (int r = 1; r <= loads.axleCount(); ++r)
+            axles.rows.push_back({std::to_string(r), forReading(std::string(loads.axles.cell(r, 0)), Reading::Force, sep),
+                                  forReading(std::string(loads.axles.cell(r, 1)), Reading::Length, sep)});
+        out.table(std::move(axles));
+    }
+
+    out.subheading("Účinky zatížení");
+    std::vector<QuantityLoadEffects> effects;
+    try {
+        effects = projectLoadEffects(project, sep);
+    } catch (const Error& e) {
+        out.paragraph(std::string("Účinky zatížení nelze vypočítat: ") + e.what() + ".");
+        return;
+    }
+    if (effects.empty()) {
+        out.paragraph("Žádná veličina nemá zadanou příčinkovou čáru.");
+        return;
+    }
+    const TextTable shown = loadEffectsTable(project, effects, sep);
+    ReportTable table;
+    for (int c = 0; c < shown.colCount(); ++c)
+        table.headings.emplace_back(shown.cell(0, c));
+    for (int r = 1; r < shown.rowCount(); ++r) {
+        const Reading effect = readingOfResultUnit(shown.cell(r, 1));
+        std::vector<std::string> row;
+        for (int c = 0; c < shown.colCount(); ++c) {
+            const std::string text(shown.cell(r, c));
+            const std::string_view heading = shown.cell(0, c);
+            if (c < 2 || heading.starts_with("d"))
+                row.push_back(text);
+            else
+                row.push_back(forReading(text, heading.ends_with("[m]") ? Reading::Length : effect, sep));
+        }
+        table.rows.push_back(std::move(row));
+    }
+    out.table(std::move(table));
+    out.keepWithNext();
+    out.paragraph("Účinky jsou v jednotkách veličiny, zatížení kladné směrem dolů. G0, G1: stálá zatížení po celé "
+                  "délce nosníku; Q+, Q−: q na kladných, resp. záporných úsecích příčinkové čáry; T+, T−: největší a "
+                  "nejmenší účinek skupiny náprav, p staničení první nápravy, d „+“ když ostatní nápravy následují ve "
+                  "větších staničeních, „-“ v menších.");
+}
+
 }  // namespace
 
 std::optional<OrdinateExtremes> ordinateExtremes(const TextTable& line, char sep)
@@ -422,6 +486,7 @@ ReportContent buildReportContent(const Project& project, char decimalSeparator)
     describeTendons(out, project, decimalSeparator);
     describeResults(out, project, stale, decimalSeparator);
     describeSectionChecks(out, project, stale, decimalSeparator);
+    describeLoads(out, project, decimalSeparator);
     return content;
 }
 

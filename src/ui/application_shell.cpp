@@ -3,6 +3,7 @@
 #include "ui/charts/chart_export.h"
 #include "ui/charts/chart_line_view.h"
 #include "ui/dialogs/influence_line_dialog.h"
+#include "ui/dialogs/loads_window.h"
 #include "ui/dialogs/stressing_window.h"
 #include "ui/dialogs/tendon_dialog.h"
 #include "ui/field_controls.h"
@@ -16,6 +17,7 @@
 #include "ui/windows/derivative_tables_window.h"
 #include "ui/windows/exit_confirmation.h"
 #include "ui/windows/influence_store_window.h"
+#include "ui/windows/load_effects_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/result_window.h"
 #include "ui/windows/section_stress_window.h"
@@ -25,6 +27,7 @@
 #include "ui/windows/tendon_tables_window.h"
 #include "ui/windows/wrong_file_window.h"
 
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -60,6 +63,12 @@ void linkEntryWindows(MainWindow& mainWindow, InfluenceLineDialog& influenceDial
                      [&mainWindow] { showInFront(&mainWindow); });
 }
 
+void linkLoadsWindow(MainWindow& mainWindow, LoadsWindow& loadsWindow)
+{
+    QObject::connect(mainWindow.quantityPage()->loadsButton(), &QPushButton::clicked, &loadsWindow,
+                     [&mainWindow, &loadsWindow] { loadsWindow.openFor(&mainWindow); });
+}
+
 ApplicationShell::ApplicationShell(AppContext& context)
     : context_(context),
       splashWindow_(std::make_unique<SplashWindow>(context)),
@@ -74,7 +83,9 @@ ApplicationShell::ApplicationShell(AppContext& context)
       derivativeTablesWindow_(std::make_unique<DerivativeTablesWindow>(context)),
       resultWindow_(std::make_unique<ResultWindow>(context)),
       tendonTablesWindow_(std::make_unique<TendonTablesWindow>(context)),
-      sectionStress_(std::make_unique<SectionStressWindow>(context))
+      sectionStress_(std::make_unique<SectionStressWindow>(context)),
+      loadsWindow_(std::make_unique<LoadsWindow>(context)),
+      loadEffectsWindow_(std::make_unique<LoadEffectsWindow>(context))
 {
     connect(splashWindow_.get(), &SplashWindow::countDownFinished, this, [this] {
         showInFront(startWindow_.get());
@@ -96,6 +107,7 @@ ApplicationShell::ApplicationShell(AppContext& context)
 
     // The entry dialogs of the slot rows and the tendon store window.
     linkEntryWindows(*mainWindow_, *influenceLineDialog_, *tendonDialog_, *tendonStoreWindow_);
+    linkLoadsWindow(*mainWindow_, *loadsWindow_);
 
     // The result window and the working tables it leads to.
     mainWindow_->setResultWindow(resultWindow_.get());
@@ -109,6 +121,10 @@ ApplicationShell::ApplicationShell(AppContext& context)
             [this] { showInFront(sectionStress_.get()); });
     connect(sectionStress_.get(), &SectionStressWindow::resultWindowRequested, this,
             [this] { showInFront(resultWindow_.get()); });
+    connect(resultWindow_.get(), &ResultWindow::loadEffectsRequested, this,
+            [this] { showInFront(loadEffectsWindow_.get()); });
+    connect(loadEffectsWindow_.get(), &LoadEffectsWindow::resultWindowRequested, this,
+            [this] { showInFront(resultWindow_.get()); });
     connect(tendonTablesWindow_.get(), &TendonTablesWindow::derivativeTablesRequested, this,
             [this] { showInFront(derivativeTablesWindow_.get()); });
     // Back to the input from the working tables is "Zpět na zadání" of the
@@ -120,7 +136,7 @@ ApplicationShell::ApplicationShell(AppContext& context)
     const std::initializer_list<QWidget*> windowsWithTables{
         mainWindow_.get(),        influenceLineDialog_.get(),    influenceStoreWindow_.get(), tendonDialog_.get(),
         tendonStoreWindow_.get(), derivativeTablesWindow_.get(), tendonTablesWindow_.get(),   sectionStress_.get(),
-        tendonDialog_->stressingWindow()};
+        tendonDialog_->stressingWindow(), loadsWindow_.get(), loadEffectsWindow_.get()};
     for (QWidget* window : windowsWithTables) {
         for (QTableView* table : window->findChildren<QTableView*>())
             addTableExport(table, context_.messages);

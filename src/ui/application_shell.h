@@ -27,6 +27,8 @@ class DerivativeTablesWindow;
 class ResultWindow;
 class TendonTablesWindow;
 class SectionStressWindow;
+class LoadsWindow;
+class LoadEffectsWindow;
 
 // The passages of the input: each slot row's "Zadat" opens the dialog of its
 // kind over the main window (the tendon dialog brings the structure page to
@@ -34,6 +36,9 @@ class SectionStressWindow;
 // leads to the tendon store window, whose "Button1" leads back.
 void linkEntryWindows(MainWindow& mainWindow, InfluenceLineDialog& influenceDialog, TendonDialog& tendonDialog,
                       TendonStoreWindow& tendonStore);
+
+// "Zatížení…" of the page "Příčinkové čáry" opens the loads window over the main window.
+void linkLoadsWindow(MainWindow& mainWindow, LoadsWindow& loadsWindow);
 
 class ApplicationShell : public QObject {
     Q_OBJECT
@@ -58,6 +63,8 @@ public:
     ResultWindow& resultWindow() const { return *resultWindow_; }
     TendonTablesWindow& tendonTablesWindow() const { return *tendonTablesWindow_; }
     SectionStressWindow& sectionStress() const { return *sectionStress_; }
+    LoadsWindow& loadsWindow() const { return *loadsWindow_; }
+    LoadEffectsWindow& loadEffectsWindow() const { return *loadEffectsWindow_; }
 
 signals:
     // The splash window was closed: the run ends.
@@ -79,6 +86,8 @@ private:
     std::unique_ptr<ResultWindow> resultWindow_;
     std::unique_ptr<TendonTablesWindow> tendonTablesWindow_;
     std::unique_ptr<SectionStressWindow> sectionStress_;
+    std::unique_ptr<LoadsWindow> loadsWindow_;
+    std::unique_ptr<LoadEffectsWindow> loadEffectsWindow_;
 };
 
 }  // namespace kvor::ui

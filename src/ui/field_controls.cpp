@@ -69,6 +69,12 @@ const char* controlName(Field field)
     case Field::StressingLoss: return "Edit21";
     case Field::StressingStrength: return "Edit22";
     case Field::StressingCommand: return "BitBtn6";
+    // The loads window.
+    case Field::LoadSelfWeight: return "Edit1";
+    case Field::LoadPermanent: return "Edit2";
+    case Field::LoadVariable: return "Edit3";
+    case Field::AxleCount: return "Edit4";
+    case Field::AxleTable: return "StringGrid1";
     default: return nullptr;
     }
 }

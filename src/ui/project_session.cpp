@@ -54,6 +54,12 @@ void ProjectSession::storeGeneratedLine(int slot, const TextTable& entryTable, s
     emit slotStored(SlotKind::Quantity, slot);
 }
 
+void ProjectSession::setLoads(LoadInput loads)
+{
+    project_.loads = std::move(loads);
+    emit loadsChanged();
+}
+
 std::optional<Report> ProjectSession::storeTendon(int slot, const StraightTendonInput& input)
 {
     auto refusal = kvor::storeTendon(tendon(slot), input);

@@ -9,7 +9,7 @@
 // The fields of the input pages are still written by their controls as the
 // user types; what the session announces are the changes no single control
 // makes: a project opened, a slot stored by its dialog, results formed or
-// left, the group of tendons chosen.
+// left, the group of tendons chosen, the loads stored.
 
 #include "model/project.h"
 #include "model/report.h"
@@ -46,6 +46,9 @@ public:
                             std::string station);
     void storeGeneratedLine(int slot, const TextTable& entryTable, std::string station,
                             LineGeneratorParameters generator);
+    // "Zpět" of the loads window: loads that passed their checks.
+    void setLoads(LoadInput loads);
+
     // "Zpět" of the tendon dialog: a refusal is returned and nothing is stored.
     // A straight tendon has no stressing data; a broken or parabolic one keeps
     // the data its forces were computed from, or none when they were typed.
@@ -79,6 +82,8 @@ signals:
     void resultsChanged();
     // The group of tendons or its sums changed.
     void groupChanged();
+    // The loads were stored by their window.
+    void loadsChanged();
 
 private:
     QuantitySlot& quantity(int slot);

@@ -202,5 +202,26 @@ TEST(ReportContent, AGeneratedLineTheBeamNoLongerGivesIsFlaggedWhereItsQuantityI
                        "změnila; vyhodnocena je uložená tabulka.");
 }
 
+TEST(ReportContent, TheLoadsFollowWithTheirEffectsOnlyWhenEntered)
+{
+    Project project = testing::workedExample(',');
+    evaluateProject(project, ',');
+    EXPECT_EQ(blockNamed(buildReportContent(project, ','), "Zatížení"), nullptr);
+
+    // g0 = 10 kN/m and one axle of 100 kN on the midspan line of the 10 m beam.
+    testing::setLoads(project, "10", "", "", {{"100", "0"}}, ',');
+    const ReportContent content = buildReportContent(project, ',');
+    const ReportBlock* heading = blockNamed(content, "Zatížení");
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading[1].value, "10,0 kN/m");
+    EXPECT_EQ(heading[2].value, "0 kN/m");
+    const ReportBlock* effects = blockNamed(content, "Účinky zatížení");
+    ASSERT_NE(effects, nullptr);
+    ASSERT_EQ(effects[1].table.rows.size(), 1u);
+    EXPECT_EQ(effects[1].table.rows[0],
+              (std::vector<std::string>{"1 Ohybový moment (Moment uprostřed)", "[kNm]", "125,0", "0,0", "0,0", "0,0",
+                                        "250,0", "5,000", "+", "0,0", "0,000", "+"}));
+}
+
 }  // namespace
 }  // namespace kvor

@@ -41,6 +41,8 @@ QuantityPage::QuantityPage(AppContext& context, QWidget* parent)
 
     BitBtn9 = makeButton(this, QStringLiteral("BitBtn9"), QStringLiteral("Graf"), {548, 6, 80, 25});
     connect(BitBtn9, &QPushButton::clicked, this, &QuantityPage::BitBtn9Click);
+    // Beside "Graf": the window that opens it is the application's to link.
+    BitBtn28 = makeButton(this, QStringLiteral("BitBtn28"), QStringLiteral("Zatížení…"), {458, 6, 84, 25});
     // Between the arrows at the foot of the page, beneath the rows' controls.
     chartPanel_ = new InfluenceChartPanel(this);
     chartPanel_->move(35, 211);

@@ -23,6 +23,8 @@ public:
     SlotRows* rows() const { return rows_; }
     // "Graf" and the chart of the chosen influence lines at the foot of the page.
     InfluenceChartPanel* chartPanel() const { return chartPanel_; }
+    // "Zatížení…": the loads the lines are loaded with.
+    QPushButton* loadsButton() const { return BitBtn28; }
     void BitBtn9Click();
 
     // Where the slot rows begin: the first row's top edge, below the headings.
@@ -35,6 +37,7 @@ private:
     QPushButton* BitBtn17;
     SlotRows* rows_;
     QPushButton* BitBtn9;
+    QPushButton* BitBtn28;
     InfluenceChartPanel* chartPanel_;
 };
 

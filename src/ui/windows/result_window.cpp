@@ -48,6 +48,9 @@ ResultWindow::ResultWindow(AppContext& context, QWidget* parent) : QWidget(paren
     for (int q = 0; q < kSlotCount; ++q)
         blocks_[q].emplace(this, q, kFirstBlockTop + ResultBlock::kHeight * q);
 
+    // Beside the heading: the loads are no result of the tendons.
+    BitBtn14 = makeButton(this, QStringLiteral("BitBtn14"), QStringLiteral("Účinky zatížení"), {483, 3, 150, 26});
+    BitBtn14->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     BitBtn11 = makeButton(this, QStringLiteral("BitBtn11"), QStringLiteral("Tabulka kabelů"), {12, 502, 150, 28});
     BitBtn11->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     BitBtn12 = makeButton(this, QStringLiteral("BitBtn12"), QStringLiteral("Protokol…"), {168, 502, 120, 28});
@@ -84,6 +87,7 @@ ResultWindow::ResultWindow(AppContext& context, QWidget* parent) : QWidget(paren
     connect(BitBtn11, &QPushButton::clicked, this, &ResultWindow::BitBtn11Click);
     connect(BitBtn12, &QPushButton::clicked, this, &ResultWindow::BitBtn12Click);
     connect(BitBtn13, &QPushButton::clicked, this, &ResultWindow::BitBtn13Click);
+    connect(BitBtn14, &QPushButton::clicked, this, &ResultWindow::BitBtn14Click);
     for (OverlayPanel* panel : {static_cast<OverlayPanel*>(Panel3), static_cast<OverlayPanel*>(Panel2),
                                 static_cast<OverlayPanel*>(Panel4)})
         connect(panel, &OverlayPanel::closed, this, &ResultWindow::panelClosed);
@@ -113,7 +117,7 @@ void ResultWindow::loadFromModel()
 
 void ResultWindow::setCommandsEnabled(bool enabled)
 {
-    for (QPushButton* command : {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn11, BitBtn13})
+    for (QPushButton* command : {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn11, BitBtn13, BitBtn14})
         command->setEnabled(enabled);
 }
 
@@ -162,6 +166,12 @@ void ResultWindow::BitBtn13Click()
 {
     hide();
     emit sectionStressRequested();
+}
+
+void ResultWindow::BitBtn14Click()
+{
+    hide();
+    emit loadEffectsRequested();
 }
 
 void ResultWindow::BitBtn12Click()

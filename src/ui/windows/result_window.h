@@ -3,7 +3,8 @@
 // tendon, and the commands "Zpět na zadání", "Uložit", "Konec" and "Výsledky
 // pro skupinu kabelů", each of the last three opening its panel over the
 // window's middle while the commands wait disabled. "Tabulka kabelů" shows
-// the working tables of the run point by point.
+// the working tables of the run point by point; "Účinky zatížení", beside the
+// heading, what the loads do through the influence lines.
 //
 // The window is a view of the project's EvaluationResult: it shows the model
 // whenever it is shown, so after "Výpočet" and after "Pomoc" alike it shows
@@ -41,6 +42,7 @@ public:
     void BitBtn11Click();  // "Tabulka kabelů"
     void BitBtn12Click();  // "Protokol…": the calculation report as a PDF
     void BitBtn13Click();  // "Napětí v průřezu": the prestress in the checked sections
+    void BitBtn14Click();  // "Účinky zatížení": the loads through the influence lines
 
     SavePanel* savePanel() const { return Panel3; }
     ExitPanel* exitPanel() const { return Panel2; }
@@ -51,6 +53,7 @@ signals:
     void programEndRequested();     // "Konec" confirmed in the exit panel
     void tendonTablesRequested();   // show the tendon tables
     void sectionStressRequested();  // show the prestress in the checked sections
+    void loadEffectsRequested();    // show the effects of the loads
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -69,6 +72,7 @@ private:
     QPushButton* BitBtn11;
     QPushButton* BitBtn12;
     QPushButton* BitBtn13;
+    QPushButton* BitBtn14;
     QCheckBox* CheckBox1;
     SavePanel* Panel3;
     ExitPanel* Panel2;

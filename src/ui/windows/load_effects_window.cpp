@@ -1,0 +1,188 @@
+#include "ui/windows/load_effects_window.h"
+
+#include "loads/load_input.h"
+#include "loads/load_views.h"
+#include "model/numbers.h"
+#include "structure/beam.h"
+#include "ui/charts/chart_line_view.h"
+#include "ui/message_service.h"
+#include "ui/widgets/window_setup.h"
+#include "ui/widgets/working_grid.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace kvor::ui {
+
+namespace {
+constexpr int kColumnWidth = 78;
+constexpr int kRowHeight = 20;
+constexpr int kFirstColumnWidth = 190;
+
+QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+}  // namespace
+
+LoadEffectsWindow::LoadEffectsWindow(AppContext& context, QWidget* parent) : WorkingTablesWindow(context, parent)
+{
+    setObjectName(QStringLiteral("Form16"));
+    setWindowTitle(QStringLiteral("Kvor1.1 - účinky zatížení"));
+    setFont(windowFont());
+    const int gridWidth = kFirstColumnWidth + 11 * kColumnWidth + 24;
+    resize(gridWidth + 24, 640);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Účinky zatížení"), {},
+                                LabelStyle::BoldUnderlined));
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QString(), {});
+    Label2->setWordWrap(true);
+    layout->addWidget(Label2);
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QString(), {});
+    Label3->setWordWrap(true);
+    layout->addWidget(Label3);
+
+    StringGrid1 = new WorkingGrid(QStringLiteral("StringGrid1"), &table_, kColumnWidth, kRowHeight, this);
+    StringGrid1->verticalHeader()->hide();  // the first column names the quantity
+    StringGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    StringGrid1->setFixedHeight(6 * kRowHeight + 4);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    layout->addWidget(StringGrid1);
+    auto* note = makeLabel(this, QStringLiteral("Label6"),
+                           QStringLiteral("G0, G1: stálá zatížení po celé délce; Q+, Q−: q na kladných, resp. "
+                                          "záporných úsecích čáry; T+, T−: největší a nejmenší účinek skupiny náprav, "
+                                          "p staničení první nápravy, d „+“ když ostatní nápravy následují "
+                                          "ve větších staničeních."),
+                           {});
+    note->setWordWrap(true);
+    layout->addWidget(note);
+
+    auto* chartBar = new QHBoxLayout;
+    Label4 = makeLabel(this, QStringLiteral("Label4"), QString(), {}, LabelStyle::Bold);
+    chartBar->addWidget(Label4);
+    chartBar->addStretch();
+    CheckBox1 = new QCheckBox(QStringLiteral("Zobrazit polohy T+ a T−"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setChecked(true);
+    chartBar->addWidget(CheckBox1);
+    layout->addLayout(chartBar);
+    Chart1 = new LineChartView(LineChartLook{QStringLiteral("Chart1"), QSize(gridWidth, 260),
+                                             QStringLiteral("staničení [m]"), QStringLiteral("pořadnice"), false,
+                                             QStringLiteral("Příčinková čára a polohy skupiny náprav")},
+                               this);
+    Chart1->setDecimalSeparator(context.decimalSeparator);
+    layout->addWidget(Chart1);
+    Label5 = makeLabel(this, QStringLiteral("Label5"), QString(), {});
+    Label5->setTextFormat(Qt::RichText);
+    layout->addWidget(Label5);
+    layout->addStretch();
+
+    auto* buttons = new QHBoxLayout;
+    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {0, 0, 120, 28});
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    BitBtn1->setAutoDefault(true);
+    buttons->addWidget(BitBtn1);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &LoadEffectsWindow::BitBtn1Click);
+    connect(CheckBox1, &QCheckBox::toggled, this, [this] { showChart(chartRow_); });
+    connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { showChart(current.isValid() ? current.row() : -1); });
+}
+
+void LoadEffectsWindow::loadFromModel()
+{
+    effects_.clear();
+    lines_.clear();
+    axles_ = {};
+    chartRow_ = -1;
+    const Project& project = context_.project;
+    const char sep = context_.decimalSeparator;
+    QString message;
+    QString loadsLine;
+    if (!project.loads.entered()) {
+        message = QStringLiteral("Zatížení není zadáno. Zadejte je tlačítkem „Zatížení…“ na stránce "
+                                 "„Příčinkové čáry“ hlavního okna.");
+    } else {
+        const bool ran = context_.messages.runCommand([&] {
+            const LoadValues loads = loadValues(project.loads, sep);
+            std::vector<QuantityLoadEffects> effects = projectLoadEffects(project, loads, sep);
+            std::vector<LinePoints> lines;
+            for (const QuantityLoadEffects& q : effects)
+                lines.push_back(slotLinePoints(project.quantities[static_cast<size_t>(q.slot)], sep));
+            totalLength_ = effects.empty() ? 0 : totalBeamLength(project.beam, sep);
+            const auto number = [&](long double v) { return toQString(formatNumber(v, sep)); };
+            loadsLine = QStringLiteral("g0 = %1 kN/m, g1 = %2 kN/m, q = %3 kN/m, náprav: %4")
+                            .arg(number(loads.uniform.selfWeight), number(loads.uniform.permanent),
+                                 number(loads.uniform.variable))
+                            .arg(loads.axles.forces.size());
+            effects_ = std::move(effects);
+            lines_ = std::move(lines);
+            axles_ = loads.axles;
+        });
+        if (!ran)
+            message = QStringLiteral("Účinky zatížení nelze vypočítat.");
+        else if (effects_.empty())
+            message = QStringLiteral("Žádná veličina nemá zadanou příčinkovou čáru.");
+    }
+    Label2->setText(message);
+    Label2->setVisible(!message.isEmpty());
+    Label3->setText(loadsLine);
+    Label3->setVisible(!loadsLine.isEmpty());
+
+    const bool shown = !effects_.empty();
+    table_ = shown ? loadEffectsTable(project, effects_, sep) : TextTable();
+    StringGrid1->reload();
+    if (shown)
+        StringGrid1->horizontalHeader()->resizeSection(0, kFirstColumnWidth);
+    for (QWidget* w : {static_cast<QWidget*>(StringGrid1), static_cast<QWidget*>(CheckBox1),
+                       static_cast<QWidget*>(Label4), static_cast<QWidget*>(Chart1), static_cast<QWidget*>(Label5)})
+        w->setVisible(shown);
+    if (shown)
+        StringGrid1->setCurrentIndex(StringGrid1->model()->index(0, 0));
+    showChart(shown ? 0 : -1);
+}
+
+void LoadEffectsWindow::showChart(int row)
+{
+    chartRow_ = row;
+    if (row < 0 || row >= static_cast<int>(effects_.size())) {
+        Chart1->showSeries({});
+        Label4->clear();
+        Label5->clear();
+        return;
+    }
+    const QuantityLoadEffects& q = effects_[static_cast<size_t>(row)];
+    const QuantitySlot& slot = context_.project.quantities[static_cast<size_t>(q.slot)];
+    Label4->setText(toQString(loadQuantityName(slot, q.slot)));
+    Chart1->showSeries(loadChartSeries(lines_[static_cast<size_t>(row)], totalLength_, q.effects, axles_,
+                                       CheckBox1->isChecked() && !axles_.empty()));
+
+    // The arrows named with the extremes they stand for.
+    QString legend = QStringLiteral("<span style='color:#008000'>━ příčinková čára</span>");
+    if (!axles_.empty()) {
+        const std::array<std::string, 10> texts = loadEffectTexts(q.effects, context_.decimalSeparator);
+        const QString unit = toQString(loadEffectUnit(slot));
+        const auto placement = [&](const char* colour, const char* name, size_t at) {
+            return QStringLiteral("&nbsp;&nbsp;&nbsp;<span style='color:%1'>↓ %2 = %3 %4, p = %5 m, d = %6</span>")
+                .arg(QString::fromLatin1(colour), QString::fromUtf8(name), toQString(texts[at]), unit.toHtmlEscaped(),
+                     toQString(texts[at + 1]), toQString(texts[at + 2]));
+        };
+        legend += placement("#ff0000", "T+", 4) + placement("#0000ff", "T−", 7);
+    }
+    Label5->setText(legend);
+}
+
+void LoadEffectsWindow::BitBtn1Click()
+{
+    hide();
+    emit resultWindowRequested();
+}
+
+void LoadEffectsWindow::goBack() { BitBtn1Click(); }
+
+}  // namespace kvor::ui

@@ -1,0 +1,70 @@
+#pragma once
+// "Účinky zatížení" (`Form16`), opened from the result window: what the loads
+// of the project do to each entered quantity through its influence line. The
+// loads in `Label3`; the table `StringGrid1` (the quantity, its unit, G0, G1,
+// Q+, Q−, T+ with its position p and direction d, T− likewise); under it the
+// chart `Chart1` of the current row's line with the axles of T+ and T− as
+// arrows, shown while `CheckBox1` is ticked; "Zpět" `BitBtn1`. Without loads,
+// or when they cannot be computed, `Label2` says why instead of the table.
+//
+// Computed anew from the project each time the window is shown: the loads
+// need the stored lines and the beam, not an evaluation.
+
+#include "loads/project_loads.h"
+#include "model/text_table.h"
+#include "ui/windows/working_tables_window.h"
+
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace kvor::ui {
+
+class LineChartView;
+class WorkingGrid;
+
+class LoadEffectsWindow : public WorkingTablesWindow {
+    Q_OBJECT
+public:
+    explicit LoadEffectsWindow(AppContext& context, QWidget* parent = nullptr);
+
+    // Computes the effects of the project's loads and shows them.
+    void loadFromModel() override;
+
+    void BitBtn1Click();  // "Zpět": back to the result window
+
+    WorkingGrid* grid() const { return StringGrid1; }
+    LineChartView* chartView() const { return Chart1; }
+    // The quantities shown (rows of the table).
+    int shownRowCount() const { return static_cast<int>(effects_.size()); }
+
+signals:
+    void resultWindowRequested();
+
+protected:
+    void goBack() override;
+
+private:
+    // The chart of the row (0-based) of the table; nothing for -1.
+    void showChart(int row);
+
+    std::vector<QuantityLoadEffects> effects_;
+    std::vector<LinePoints> lines_;
+    AxleGroup axles_;
+    long double totalLength_ = 0;
+    TextTable table_;
+    int chartRow_ = -1;
+
+    QLabel* Label2;  // why nothing is shown
+    QLabel* Label3;  // the loads
+    WorkingGrid* StringGrid1;
+    QCheckBox* CheckBox1;
+    QLabel* Label4;  // the chart's title
+    LineChartView* Chart1;
+    QLabel* Label5;  // what the arrows are
+    QPushButton* BitBtn1;
+};
+
+}  // namespace kvor::ui
