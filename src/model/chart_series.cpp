@@ -54,4 +54,46 @@ ChartRanges chartRanges(const std::vector<ChartSeries>& series)
     return {widenedIfFlat(ranges.x), widenedIfFlat(ranges.y)};
 }
 
+std::vector<ChartPoint> pointsForColumns(const std::vector<ChartPoint>& points, int columns)
+{
+    columns = std::max(columns, 1);
+    if (points.size() <= 4 * static_cast<size_t>(columns))
+        return points;
+    long double left = points.front().x, right = points.front().x;
+    for (const ChartPoint& p : points) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+    }
+    const long double scale = right > left ? columns / (right - left) : 0.0L;
+    const auto columnOf = [&](long double x) { return std::min(static_cast<int>((x - left) * scale), columns - 1); };
+
+    std::vector<ChartPoint> kept;
+    kept.reserve(4 * static_cast<size_t>(columns));
+    // Indices of the current run's first, least, greatest and last point.
+    size_t first = 0, least = 0, greatest = 0;
+    const auto closeRun = [&](size_t last) {
+        size_t order[] = {first, least, greatest, last};
+        std::sort(std::begin(order), std::end(order));
+        const size_t* end = std::unique(std::begin(order), std::end(order));
+        for (const size_t* i = std::begin(order); i != end; ++i)
+            kept.push_back(points[*i]);
+    };
+    int column = columnOf(points.front().x);
+    for (size_t i = 1; i < points.size(); ++i) {
+        const int c = columnOf(points[i].x);
+        if (c != column) {
+            closeRun(i - 1);
+            first = least = greatest = i;
+            column = c;
+            continue;
+        }
+        if (points[i].y < points[least].y)
+            least = i;
+        if (points[i].y > points[greatest].y)
+            greatest = i;
+    }
+    closeRun(points.size() - 1);
+    return kept;
+}
+
 }  // namespace kvor

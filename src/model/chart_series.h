@@ -78,4 +78,13 @@ struct ChartRanges {
 // with no points at all the ranges are 0..1.
 ChartRanges chartRanges(const std::vector<ChartSeries>& series);
 
+// A line of many points as drawn `columns` pixel columns wide across its own
+// stations: of each run of consecutive points in one column the first, the
+// least, the greatest and the last are kept, in their order along the line.
+// The drawn line covers the same pixels (no peak is lost, the joins between
+// columns are the line's own segments) with at most four points per run, so
+// a line whose stations rise needs at most 4·columns points. A line of no
+// more points than that is returned whole.
+std::vector<ChartPoint> pointsForColumns(const std::vector<ChartPoint>& points, int columns);
+
 }  // namespace kvor
