@@ -2,6 +2,7 @@
 
 #include "evaluation/evaluation_run.h"
 #include "influence/influence_chart_data.h"
+#include "model/chart_series.h"
 #include "model/error.h"
 #include "model/numbers.h"
 #include "report/report_content.h"
@@ -20,12 +21,14 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
+#include <span>
 
 namespace kvor::ui {
 
@@ -112,7 +115,12 @@ QImage chartImage(const ChartDrawing& drawing, const LineChartLook& look, char s
     LineChartView view(look, nullptr);
     view.setFrameShape(QFrame::NoFrame);
     view.setDecimalSeparator(sep);
-    view.showSeries(drawing.series, drawing.marks);
+    // The picture is as many pixels wide as the view: a line of tens of
+    // thousands of points is drawn from the few it shows in each column.
+    std::vector<ChartSeries> series = drawing.series;
+    for (ChartSeries& s : series)
+        s.points = pointsForColumns(s.points, look.size.width());
+    view.showSeries(series, drawing.marks);
     return view.grab().toImage();
 }
 
@@ -151,6 +159,43 @@ struct PlacedBlock {
     bool keepWithNext = false;
 };
 
+// Blocks the report keeps together (a heading and what it introduces, a
+// tendon's facts, table and chart, a table and its note) start a new page
+// rather than be split, unless together they are longer than a page; then at
+// least the start of their first table stays with what leads to it. Qt's text
+// layout knows no "keep with next": the report is laid out as it is written,
+// and a group, once written whole at the document's end, gets its page break
+// there; only the group is laid out again.
+void keepTogether(QTextDocument& document, std::span<const PlacedBlock> group)
+{
+    if (group.size() < 2)
+        return;
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    const qreal pageHeight = document.pageSize().height();
+    const auto pageOf = [&](qreal y) { return static_cast<int>(y / pageHeight); };
+    const auto rectOf = [&](const PlacedBlock& block) {
+        return layout->blockBoundingRect(document.findBlock(block.position));
+    };
+    // A table's head and first row, which must not be left alone at a page's foot.
+    const auto tableStartBottom = [&](const QTextTable* table) {
+        const QRectF frame = layout->frameBoundingRect(const_cast<QTextTable*>(table));
+        return frame.top() + 2 * frame.height() / std::max(1, table->rows());
+    };
+    const qreal top = rectOf(group.front()).top();
+    qreal bottom = group.back().table ? tableStartBottom(group.back().table) : rectOf(group.back()).bottom();
+    if (bottom - top > pageHeight) {
+        // Too long for a page: keep only the way to the first table's start.
+        const auto table = std::find_if(group.begin(), group.end(), [](const PlacedBlock& b) { return b.table != nullptr; });
+        bottom = table == group.end() ? top : tableStartBottom(table->table);
+    }
+    if (pageOf(top) != pageOf(bottom) && bottom - top <= pageHeight) {
+        QTextCursor cursor(document.findBlock(group.front().position));
+        QTextBlockFormat format = cursor.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor.setBlockFormat(format);
+    }
+}
+
 class DocumentWriter {
 public:
     DocumentWriter(QTextDocument& document, const Project& project, char sep)
@@ -158,16 +203,29 @@ public:
     {
     }
 
-    std::vector<PlacedBlock> write(const ReportContent& content)
+    // Writes the blocks on pages of the document's page size, keeping each
+    // group on one page as it is completed; false when `progress` stopped it.
+    bool write(const ReportContent& content, const std::function<bool(int)>& progress)
     {
-        std::vector<PlacedBlock> placed;
-        placed.reserve(content.blocks.size());
-        for (const ReportBlock& block : content.blocks) {
+        std::vector<PlacedBlock> group;
+        for (size_t i = 0; i < content.blocks.size(); ++i) {
+            const ReportBlock& block = content.blocks[i];
             table_ = nullptr;
+            // One change of the document per block: its layout follows each
+            // change, and a table filled cell by cell would be laid out again per cell.
+            cursor_.beginEditBlock();
             write(block);
-            placed.push_back({position_, table_, block.keepWithNext});
+            cursor_.endEditBlock();
+            group.push_back({position_, table_, block.keepWithNext});
+            if (!block.keepWithNext || i + 1 == content.blocks.size()) {
+                document_.pageCount();  // the layout is otherwise done lazily
+                keepTogether(document_, group);
+                group.clear();
+            }
+            if (progress && !progress(static_cast<int>(i) + 1))
+                return false;
         }
-        return placed;
+        return true;
     }
 
 private:
@@ -318,63 +376,18 @@ private:
     QTextTable* table_ = nullptr;
 };
 
-// Blocks the report keeps together (a heading and what it introduces, a
-// tendon's facts, table and chart, a table and its note) start a new page
-// rather than be split, unless together they are longer than a page; then at
-// least the start of their first table stays with what leads to it. Qt's text
-// layout knows no "keep with next": the document is laid out and mended from
-// the top down, laid out again after each break it gets.
-void keepGroupsTogether(QTextDocument& document, const std::vector<PlacedBlock>& placed)
-{
-    QAbstractTextDocumentLayout* layout = document.documentLayout();
-    const qreal pageHeight = document.pageSize().height();
-    const auto pageOf = [&](qreal y) { return static_cast<int>(y / pageHeight); };
-    const auto rectOf = [&](const PlacedBlock& block) {
-        return layout->blockBoundingRect(document.findBlock(block.position));
-    };
-    // A table's head and first row, which must not be left alone at a page's foot.
-    const auto tableStartBottom = [&](const QTextTable* table) {
-        const QRectF frame = layout->frameBoundingRect(const_cast<QTextTable*>(table));
-        return frame.top() + 2 * frame.height() / std::max(1, table->rows());
-    };
-    document.pageCount();  // lays the whole document out: the layout is otherwise done lazily
-    for (size_t first = 0; first < placed.size();) {
-        size_t last = first;
-        while (last + 1 < placed.size() && placed[last].keepWithNext)
-            ++last;
-        const size_t next = last + 1;
-        if (last == first) {
-            first = next;
-            continue;
-        }
-        const qreal top = rectOf(placed[first]).top();
-        qreal bottom = placed[last].table ? tableStartBottom(placed[last].table)
-                                          : rectOf(placed[last]).bottom();
-        if (bottom - top > pageHeight) {
-            // Too long for a page: keep only the way to the first table's start.
-            const auto table = std::find_if(placed.begin() + static_cast<std::ptrdiff_t>(first),
-                                            placed.begin() + static_cast<std::ptrdiff_t>(next),
-                                            [](const PlacedBlock& b) { return b.table != nullptr; });
-            bottom = table == placed.begin() + static_cast<std::ptrdiff_t>(next) ? top : tableStartBottom(table->table);
-        }
-        if (pageOf(top) != pageOf(bottom) && bottom - top <= pageHeight) {
-            QTextCursor cursor(document.findBlock(placed[first].position));
-            QTextBlockFormat format = cursor.blockFormat();
-            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            cursor.setBlockFormat(format);
-            document.pageCount();
-        }
-        first = next;
-    }
-}
-
 }  // namespace
 
-void writeReportPdf(const Project& project, char sep, const QString& path)
+bool writeReportPdf(const Project& project, char sep, const QString& path, const ReportProgress& progress)
 {
     const ReportContent content = buildReportContent(project, sep);
 
-    QPdfWriter writer(path);
+    // Written beside the named file and put in its place when whole: a report
+    // stopped or failed half-way leaves the file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw Error("Soubor „" + path.toStdString() + "“ nelze zapsat");
+    QPdfWriter writer(&file);
     writer.setResolution(kResolution);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
@@ -390,13 +403,17 @@ void writeReportPdf(const Project& project, char sep, const QString& path)
     QTextOption wrapping = document.defaultTextOption();
     wrapping.setWrapMode(QTextOption::WordWrap);  // a number is never broken across lines
     document.setDefaultTextOption(wrapping);
-    const std::vector<PlacedBlock> placed = DocumentWriter(document, project, sep).write(content);
-
+    document.setUndoRedoEnabled(false);
     const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
     const double footer = 8.0 / 25.4 * kResolution;  // 8 mm for the footer line
     const QSizeF body(page.width(), page.height() - footer);
     document.setPageSize(body);
-    keepGroupsTogether(document, placed);
+
+    // The steps: each block written, then each page drawn.
+    const int blocks = static_cast<int>(content.blocks.size());
+    const auto wentOn = [&](int done) { return !progress || progress(done, blocks + document.pageCount()); };
+    if (!DocumentWriter(document, project, sep).write(content, wentOn))
+        return false;
 
     QPainter painter;
     if (!painter.begin(&writer))
@@ -429,9 +446,12 @@ void writeReportPdf(const Project& project, char sep, const QString& path)
         painter.drawText(footerRect, Qt::AlignHCenter | Qt::AlignBottom,
                          QStringLiteral("Strana %1 z %2").arg(i + 1).arg(pages));
         painter.drawText(footerRect, Qt::AlignRight | Qt::AlignBottom, date);
+        if (!wentOn(blocks + i + 1))
+            return false;
     }
-    if (!painter.end())
+    if (!painter.end() || !file.commit())
         throw Error("Soubor „" + path.toStdString() + "“ nelze zapsat");
+    return true;
 }
 
 void writeReportOfProjectFile(const QString& projectFile, const QString& pdfFile, char sep)

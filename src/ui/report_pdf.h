@@ -7,11 +7,20 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace kvor::ui {
+
+// Told after each step of a report how many of how many steps are done (the
+// total grows as pages are laid out); answers whether to go on.
+using ReportProgress = std::function<bool(int done, int total)>;
 
 // Writes the report of `project` (evaluated, or not: the results part then
 // says so) to `path`. Throws kvor::Error when the file cannot be written.
-void writeReportPdf(const Project& project, char decimalSeparator, const QString& path);
+// Returns false when `progress` stopped it: the file at `path` is then as it
+// was before (or is still missing), as it is after a failure.
+bool writeReportPdf(const Project& project, char decimalSeparator, const QString& path,
+                    const ReportProgress& progress = {});
 
 // The report of a saved project without any window (`kvor --report`): the file
 // is read as "Otevřít" reads it, evaluated as "Výpočet" evaluates it, and the

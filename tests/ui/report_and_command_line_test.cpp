@@ -8,6 +8,7 @@
 #include "evaluation/evaluation_run.h"
 #include "ui/application_shell.h"
 #include "ui/command_line.h"
+#include "ui/report_pdf.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/result_window.h"
 #include "ui/windows/splash_window.h"
@@ -16,8 +17,10 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace kvor::ui {
@@ -214,6 +217,62 @@ TEST(ProgramRun, ProtokolWritesTheReportWhereTheDialogSays)
     QFile::remove(folder.filePath(QStringLiteral("p1.pdf")));
     testing::click(window, "BitBtn12");
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("p1.pdf"))));
+}
+
+// "Storno" in the progress dialog, or a caller that stops the report, leaves
+// the chosen file as it was and nothing beside it; a report run to its end
+// reports its last step as the last.
+TEST(ProgramRun, AStoppedReportLeavesTheFormerFileAsItWas)
+{
+    testing::UiContext ui;
+    Project& project = ui.context.project;
+    project.beam.length = "10";
+    testing::enterQuantity(project, 0, "Ohybový moment", "uprostřed", {{"0", "0"}, {"5", "2,5"}, {"10", "0"}});
+    testing::enterStraightTendon(project, 0, {"0", "10", "0,2", "-1000"});
+    evaluateProject(project, ',');
+    ResultWindow window(ui.context);
+    window.show();
+
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("p1.pdf"));
+    const auto writeFormer = [&] {
+        QFile former(pdf);
+        ASSERT_TRUE(former.open(QIODevice::WriteOnly));
+        former.write("former");
+    };
+    const auto formerIsLeft = [&] {
+        QFile file(pdf);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("former"));
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("p1.pdf")});
+    };
+    writeFormer();
+    ui.messages.saveFileAnswer = pdf;
+    QTimer storno;
+    QObject::connect(&storno, &QTimer::timeout, [&] {
+        if (auto* dialog = window.findChild<QProgressDialog*>(QStringLiteral("reportProgress")); dialog && dialog->isVisible()) {
+            EXPECT_EQ(dialog->labelText(), QStringLiteral("Vytváří se protokol…"));
+            dialog->cancel();
+        }
+    });
+    storno.start(0);
+    testing::click(window, "BitBtn12");
+    storno.stop();
+    EXPECT_EQ(ui.messages.events.size(), 1) << ui.messages.events.join('|').toStdString();  // the save dialog only
+    formerIsLeft();
+
+    // Stopped by its caller after the first step.
+    EXPECT_FALSE(writeReportPdf(project, ',', pdf, [](int, int) { return false; }));
+    formerIsLeft();
+    // Run to its end: the last step told is the last.
+    int lastDone = 0, lastTotal = -1;
+    EXPECT_TRUE(writeReportPdf(project, ',', pdf, [&](int done, int total) {
+        lastDone = done;
+        lastTotal = total;
+        return true;
+    }));
+    EXPECT_EQ(lastDone, lastTotal);
+    EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Protokol výpočtu")));
 }
 
 }  // namespace

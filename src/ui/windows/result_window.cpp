@@ -15,10 +15,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QShowEvent>
 #include <QStyle>
 
@@ -184,11 +183,21 @@ void ResultWindow::BitBtn12Click()
         QStringLiteral("Dokument PDF (*.pdf)"));
     if (path.isEmpty())
         return;
+    // The report of the largest projects takes seconds: it shows how far it
+    // has got and can be stopped, leaving no file behind.
+    QProgressDialog progress(QStringLiteral("Vytváří se protokol…"), QStringLiteral("Storno"), 0, 1, this);
+    progress.setObjectName(QStringLiteral("reportProgress"));
+    progress.setWindowTitle(QStringLiteral("Protokol výpočtu"));
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoReset(false);
+    progress.setValue(0);
     context_.messages.runCommand([&] {
-        // Drawing the charts of the largest projects takes a moment.
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-        writeReportPdf(context_.project, context_.decimalSeparator, path);
+        writeReportPdf(context_.project, context_.decimalSeparator, path, [&](int done, int total) {
+            progress.setMaximum(total);
+            progress.setValue(done);  // a shown modal dialog handles its events here
+            return !progress.wasCanceled();
+        });
     });
 }
 
