@@ -135,6 +135,22 @@ struct LoadInput {
     bool entered() const { return !selfWeight.empty() || !permanent.empty() || !variable.empty() || axleCount() > 0; }
 };
 
+// The concrete and the combination factor of the stress check, as typed: the
+// characteristic strength f_ck and the mean tensile strength f_ctm [MPa], the
+// same at transfer f_ck(t) and f_ctm(t) (an empty text: equal to f_ck and
+// f_ctm), and ψ2 of the variable loads (an empty text: 0).
+struct CheckInput {
+    std::string strength;                   // f_ck
+    std::string tensileStrength;            // f_ctm
+    std::string strengthAtTransfer;         // f_ck(t)
+    std::string tensileStrengthAtTransfer;  // f_ctm(t)
+    std::string psi2;                       // ψ2
+
+    bool operator==(const CheckInput&) const = default;
+    // Whether anything was entered.
+    bool entered() const { return *this != CheckInput{}; }
+};
+
 // What a quantity's block of the result window shows.
 enum class BlockState { Initial, Evaluated, NotEvaluated };
 
@@ -167,6 +183,7 @@ struct Project {
     std::array<QuantitySlot, kSlotCount> quantities;  // index 0 is slot 1
     std::array<TendonSlot, kSlotCount> tendons;
     LoadInput loads;
+    CheckInput check;
     EvaluationResult results;
     // The project file this run last opened or saved (a bare name in the
     // working directory); not stored in the file. Names the report by default.

@@ -75,6 +75,12 @@ enum class Field {
     LoadVariable,
     AxleCount,
     AxleTable,
+    // The stress check: f_ck, f_ctm, the same at transfer, and ψ2.
+    CheckStrength,
+    CheckTensileStrength,
+    CheckStrengthAtTransfer,
+    CheckTensileStrengthAtTransfer,
+    CheckPsi2,
 };
 
 // The n-th input (0-based) of a run: nthField(Field::TendonType1, 2) is TendonType3.

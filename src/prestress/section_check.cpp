@@ -53,8 +53,8 @@ SectionValuesOrMessage sectionValuesForCheck(const CrossSection& section, char s
             missing += (missing.empty() ? "" : ", ") + std::string(fields[i].name);
     }
     if (!missing.empty())
-        return {std::nullopt, "Pro posouzení napětí v průřezu chybí hodnoty průřezu: " + missing + "."};
-    return {SectionValues{values[0], values[1], values[2], values[3]}, {}};
+        return {std::nullopt, "Pro posouzení napětí v průřezu chybí hodnoty průřezu: " + missing + ".", missing};
+    return {SectionValues{values[0], values[1], values[2], values[3]}, {}, {}};
 }
 
 std::vector<PolygonPoint> tendonPolygon(const TendonSlot& slot, char sep)
@@ -68,6 +68,35 @@ std::vector<PolygonPoint> tendonPolygon(const TendonSlot& slot, char sep)
     return points;
 }
 
+TendonsAtSection tendonsAtSection(const Project& project, int q, long double x, const SectionValues& section,
+                                  char sep)
+{
+    TendonsAtSection at;
+    const EvaluationResult& results = project.results;
+    for (size_t t = 0; t < kSlotCount; ++t) {
+        const TendonSlot& tendon = project.tendons[t];
+        const std::string& value = results.value[static_cast<size_t>(q)][t];
+        if (!tendon.entered() || value == kNoValueText || value.empty())
+            continue;
+        const long double moment = toNumber(value, sep);
+        SectionPrestress p = prestressAtStation(tendonPolygon(tendon, sep), tendon.type == TendonType::Straight, x,
+                                                moment, section);
+        if (!p.onTendon) {
+            // Off the tendon there is no force and no primary moment, but the
+            // supports of a continuous beam still carry the tendon's secondary
+            // moment to X: M stays the evaluated effect, all of it secondary.
+            p.totalMoment = moment;
+            p.secondaryMoment = moment;
+            p = sumOfPrestress({p}, section);
+            at.offTendon.push_back(static_cast<int>(t) + 1);
+        } else if (p.atPoint) {
+            at.atPoint.push_back(static_cast<int>(t) + 1);
+        }
+        at.tendons[t] = p;
+    }
+    return at;
+}
+
 std::optional<SectionCheckTable> sectionCheckTable(const Project& project, int q, const std::string& station,
                                                    const SectionValues& section, char sep)
 {
@@ -76,37 +105,24 @@ std::optional<SectionCheckTable> sectionCheckTable(const Project& project, int q
     if (!results.evaluated(q) || quantityKindOf(quantity.kindText) != QuantityKind::BendingMoment ||
         station.empty())
         return std::nullopt;
-    const long double x = toNumber(station, sep);
+    TendonsAtSection at = tendonsAtSection(project, q, toNumber(station, sep), section, sep);
 
     SectionCheckTable table;
     table.quantity = q;
     table.station = station;
+    table.offTendon = std::move(at.offTendon);
+    table.atPoint = std::move(at.atPoint);
     std::vector<SectionPrestress> all, group;
     for (size_t t = 0; t < kSlotCount; ++t) {
-        const TendonSlot& tendon = project.tendons[t];
-        const std::string& value = results.value[static_cast<size_t>(q)][t];
-        if (!tendon.entered() || value == kNoValueText || value.empty()) {
-            table.rows.push_back({formatInteger(static_cast<long long>(t) + 1), notEntered(station)});
+        const std::string label = formatInteger(static_cast<long long>(t) + 1);
+        if (!at.tendons[t]) {
+            table.rows.push_back({label, notEntered(station)});
             continue;
         }
-        const long double moment = toNumber(value, sep);
-        SectionPrestress at = prestressAtStation(tendonPolygon(tendon, sep), tendon.type == TendonType::Straight, x,
-                                                 moment, section);
-        if (!at.onTendon) {
-            // Off the tendon there is no force and no primary moment, but the
-            // supports of a continuous beam still carry the tendon's secondary
-            // moment to X: M stays the evaluated effect, all of it secondary.
-            at.totalMoment = moment;
-            at.secondaryMoment = moment;
-            at = sumOfPrestress({at}, section);
-            table.offTendon.push_back(static_cast<int>(t) + 1);
-        } else if (at.atPoint) {
-            table.atPoint.push_back(static_cast<int>(t) + 1);
-        }
-        table.rows.push_back({formatInteger(static_cast<long long>(t) + 1), cellsOf(station, at, sep)});
-        all.push_back(at);
+        table.rows.push_back({label, cellsOf(station, *at.tendons[t], sep)});
+        all.push_back(*at.tendons[t]);
         if (results.group[t])
-            group.push_back(at);
+            group.push_back(*at.tendons[t]);
     }
     if (std::find(results.group.begin(), results.group.end(), true) != results.group.end())
         table.rows.push_back({"skupina", cellsOf(station, sumOfPrestress(group, section), sep)});

@@ -48,6 +48,7 @@ std::string sectionCheckNote(const SectionCheckTable& table);
 struct SectionValuesOrMessage {
     std::optional<SectionValues> values;
     std::string message;
+    std::string missing;  // the names alone: "plocha A, moment setrvačnosti I"
 };
 SectionValuesOrMessage sectionValuesForCheck(const CrossSection& section, char decimalSeparator);
 
@@ -55,6 +56,18 @@ SectionValuesOrMessage sectionValuesForCheck(const CrossSection& section, char d
 // tendon's two anchorages, the broken tendon's points, a parabolic tendon's
 // polygon of chords. Throws kvor::Error for a text that is no number.
 std::vector<PolygonPoint> tendonPolygon(const TendonSlot& slot, char decimalSeparator);
+
+// What every tendon does at station x of quantity q's section, from the last
+// evaluation's value of its effect M: nothing for a tendon that is not entered
+// or has no value; a tendon off the section carries its whole M as secondary
+// moment (P = e = M1 = 0). Throws kvor::Error for a text that is no number.
+struct TendonsAtSection {
+    std::array<std::optional<SectionPrestress>, kSlotCount> tendons;  // [t]
+    std::vector<int> offTendon;  // entered tendons (1..5) that do not reach x
+    std::vector<int> atPoint;    // entered tendons with a point at x
+};
+TendonsAtSection tendonsAtSection(const Project& project, int q, long double x, const SectionValues& section,
+                                  char decimalSeparator);
 
 // The table of quantity q at station `station` (the quantity's X text), from
 // the last evaluation's values. Nothing when q was not evaluated, is no
