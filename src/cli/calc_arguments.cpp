@@ -4,10 +4,10 @@
 
 namespace kvor {
 
-const std::string_view kCalcUsage = "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] [--forces] SOUBOR";
+const std::string_view kCalcUsage = "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] [--forces] [--check] SOUBOR";
 
 const std::string_view kCalcHelp =
-    "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] [--forces] SOUBOR\n"
+    "Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] [--forces] [--check] SOUBOR\n"
     "\n"
     "Načte soubor projektu Kvor1.1 uložený i s datovou částí, provede na něm\n"
     "stejný výpočet jako příkaz „Výpočet“ a vypíše výsledky na standardní výstup\n"
@@ -76,6 +76,23 @@ const std::string_view kCalcHelp =
     "                  úhlová odchylka k [rad/m] (součinitel vlnitosti jiných\n"
     "                  norem je μ·k). Následují za tabulkami --stresses, před\n"
     "                  tabulkami --tables.\n"
+    "  --check         vypíše posouzení napětí v průřezu při předpětí a v provozu\n"
+    "                  (EN 1992-1-1) pro každou vyhodnocenou veličinu typu\n"
+    "                  „Ohybový moment“ se známým staničením X: řádek\n"
+    "                  „[posouzení]  q  X“, řádek nadpisů „kombinace  Mext [kNm]\n"
+    "                  P [kN]  Mp [kNm]  σ_h [MPa]  σ_d [MPa]  σ_min [MPa]\n"
+    "                  σ_max [MPa]  výsledek“ a řádky „po předpětí“ (počáteční\n"
+    "                  síly, Mext = G0, meze −0,6·f_ck(t) a f_ctm(t)),\n"
+    "                  „charakteristická max“ a „min“ (síly po dlouhodobých\n"
+    "                  ztrátách, Mext = G0 + G1 + Q+ + T+, resp. Q- a T-, meze\n"
+    "                  −0,6·f_ck a f_ctm), „kvazistálá max“ a „min“ (Mext = G0 +\n"
+    "                  G1 + ψ2·(Q + T), meze −0,45·f_ck a 0: dekomprese)\n"
+    "                  s výsledkem „vyhovuje“ nebo „nevyhovuje“. Napětí tah\n"
+    "                  kladný. Chybí-li zatížení, beton, staničení X nebo hodnoty\n"
+    "                  průřezu, vypíše místo tabulek jediný řádek\n"
+    "                  „[posouzení]  zpráva“, která je jmenuje. Nevyhovující\n"
+    "                  průřez je výsledek, ne chyba (návratový kód 0). Tabulky\n"
+    "                  následují za tabulkami --forces, před tabulkami --tables.\n"
     "  --help          vypíše tuto nápovědu.\n"
     "\n"
     "Soubor projektu se čte po znak konce textu 0x1A (za ním už nic); delší text\n"
@@ -148,6 +165,10 @@ CalcArguments parseCalcArguments(std::span<const std::string_view> args)
             if (result.stresses)
                 repeatedOption(arg);
             result.stresses = true;
+        } else if (arg == "--check") {
+            if (result.check)
+                repeatedOption(arg);
+            result.check = true;
         } else if (arg == "--forces") {
             if (result.forces)
                 repeatedOption(arg);

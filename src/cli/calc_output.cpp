@@ -122,6 +122,23 @@ void writeSectionChecks(OutputLines& out, const SectionChecks& checks)
     }
 }
 
+void writeStressChecks(OutputLines& out, const StressChecks& checks, char sep)
+{
+    if (!checks.message.empty()) {
+        out.field("[posouzení]");
+        out.field(checks.message);
+        out.endLine();
+        return;
+    }
+    for (const StressCheckTable& check : checks.tables) {
+        out.field("[posouzení]");
+        out.field(std::to_string(check.quantity + 1));
+        out.field(check.station);
+        out.endLine();
+        writeTable(out, stressCheckTextTable(check, sep, false));
+    }
+}
+
 void writeLoadEffects(OutputLines& out, const LoadValues& loads, const std::vector<QuantityLoadEffects>& effects,
                       char sep)
 {

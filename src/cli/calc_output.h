@@ -11,10 +11,13 @@
 //   [zatížení]  g0  g1  q  nápravy  n         the loads, then the heading
 //   veličina  G0  G1  Q+  Q-  T+  p+  d+  T-  p-  d-
 //   q  G0 .. d-                               the effects on each entered quantity q
+//   [posouzení]  q  X + the stress check of quantity q at X, headings included
+//   [posouzení]  message                      an input of the check is missing
 //
 // A TAB, CR or LF inside a text would break this layout, so each is printed
 // as a blank; every other character is printed as it stands.
 
+#include "check/stress_check.h"
 #include "loads/project_loads.h"
 #include "model/project.h"
 #include "prestress/section_check.h"
@@ -56,6 +59,10 @@ void writeWorkingTables(OutputLines& out, const Project& project);
 // --stresses: each check table of the checked bending moments in slot order,
 // or the one line that names the missing section values.
 void writeSectionChecks(OutputLines& out, const SectionChecks& checks);
+
+// --check: each stress check in slot order, or the one line that names what
+// is missing; numbers with `sep`.
+void writeStressChecks(OutputLines& out, const StressChecks& checks, char sep);
 
 // --loads: the loads' line, the heading and the effects on each entered
 // quantity in slot order, numbers with `sep`.

@@ -1,6 +1,7 @@
 #include "cli/calc_run.h"
 
 #include "analysis/slot_generation.h"
+#include "check/stress_check.h"
 #include "cli/calc_output.h"
 #include "evaluation/evaluation_run.h"
 #include "loads/project_loads.h"
@@ -67,6 +68,8 @@ int runCalc(const CalcArguments& arguments, std::FILE* out, std::FILE* err)
             loads = loadValues(evaluated.project.loads, evaluated.separator);
             loadEffects = projectLoadEffects(evaluated.project, loads, evaluated.separator);
         }
+        const StressChecks checkTables =
+            arguments.check ? stressChecks(evaluated.project, evaluated.separator) : StressChecks{};
         const std::vector<std::vector<std::string>> forces =
             arguments.forces ? stressingForceLines(evaluated.project, evaluated.separator)
                              : std::vector<std::vector<std::string>>{};
@@ -84,6 +87,8 @@ int runCalc(const CalcArguments& arguments, std::FILE* out, std::FILE* err)
                     lines.field(field);
                 lines.endLine();
             }
+            if (arguments.check)
+                writeStressChecks(lines, checkTables, evaluated.separator);
             if (arguments.tables)
                 writeWorkingTables(lines, evaluated.project);
             lines.flush();

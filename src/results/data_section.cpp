@@ -1,6 +1,7 @@
 #include "results/data_section.h"
 
 #include "analysis/line_generator.h"
+#include "check/check_input.h"
 #include "influence/influence_file.h"
 #include "loads/load_input.h"
 #include "model/numbers.h"
@@ -216,6 +217,18 @@ void writeLoads(SectionWriter& w, const LoadInput& loads)
     w.table("axles", loads.axles, kAxleColumns, [](int r) { return tableRowField("Tabulka náprav", r); });
 }
 
+void writeCheck(SectionWriter& w, const CheckInput& check)
+{
+    w.word("[check]").endLine();
+    w.word("concrete")
+        .text(check.strength, "Pevnost betonu f_ck")
+        .text(check.tensileStrength, "Pevnost betonu v tahu f_ctm")
+        .text(check.strengthAtTransfer, "Pevnost betonu f_ck(t)")
+        .text(check.tensileStrengthAtTransfer, "Pevnost betonu v tahu f_ctm(t)")
+        .endLine();
+    w.word("psi2").text(check.psi2, "Součinitel ψ2").endLine();
+}
+
 void writeResults(SectionWriter& w, const EvaluationResult& results)
 {
     w.word("[results]").endLine();
@@ -237,13 +250,13 @@ void writeResults(SectionWriter& w, const EvaluationResult& results)
 
 // ---------------------------------------------------------------- reading
 
-constexpr std::array<std::string_view, 8> kSectionNames = {
-    "[data]", "[beam]", "[section]", "[quantity]", "[tendon]", "[loads]", "[results]", "[end]"};
-constexpr std::array<std::string_view, 27> kKeys = {
+constexpr std::array<std::string_view, 9> kSectionNames = {
+    "[data]", "[beam]", "[section]", "[quantity]", "[tendon]", "[loads]", "[check]", "[results]", "[end]"};
+constexpr std::array<std::string_view, 29> kKeys = {
     "separator", "kind",  "length", "memberCount", "members", "type",     "dimensions",
     "values",    "valuesEditable", "shown", "description", "status", "draw", "mode",
     "file",      "points", "name",  "typeText",    "quantity", "tendons", "divisions",
-    "station",   "generator", "uniform", "axles", "stressing", "steel"};
+    "station",   "generator", "uniform", "axles", "stressing", "steel", "concrete", "psi2"};
 
 // What version 1 does not know, and what a version-1 file holding it is told.
 constexpr std::array<std::string_view, 3> kVersion2Keys = {"station", "generator", "divisions"};
@@ -306,25 +319,24 @@ public:
             unexpected(std::string(name) + " " + number);
     }
 
-    // What follows the tendon blocks: "[loads]" (version 3 on), "[results]" or "[end]".
-    enum class After { Loads, Results, End };
-    After afterTendons()
+    // What follows the tendon blocks: "[loads]" and "[check]" (version 3 on,
+    // each optional, in this order), "[results]" or "[end]". `after` is the
+    // block read last; a block out of its order is refused at its line.
+    enum class After { Tendons, Loads, Check, Results, End };
+    After nextBlock(After after)
     {
         advance();
-        if (fields_.size() == 1 && fields_[0] == "[loads]") {
+        for (const auto& [block, name] : {std::pair{After::Loads, "[loads]"}, std::pair{After::Check, "[check]"}}) {
+            if (fields_.size() != 1 || fields_[0] != name)
+                continue;
             if (version_ < 3)
-                fail(lineNumber_, "sekce " + quoted("[loads]") + " patří až do datové části verze 3, soubor je "
+                fail(lineNumber_, "sekce " + quoted(name) + " patří až do datové části verze 3, soubor je "
                                   "označen verzí " + std::to_string(version_));
-            return After::Loads;
+            if (block <= after)
+                unexpected("[end]");
+            return block;
         }
         return resultsOrEndRead();
-    }
-
-    // The next line is "[results]" (true) or "[end]" (false).
-    bool resultsOrEnd()
-    {
-        advance();
-        return resultsOrEndRead() == After::Results;
     }
 
     // The values of the line `key`, which must have exactly `count` of them.
@@ -674,6 +686,18 @@ void readLoads(SectionReader& r, LoadInput& loads, LoadLines& at)
     at.axles = r.table("axles", loads.axles, kAxleColumns, kMaxAxleCount);
 }
 
+void readCheck(SectionReader& r, CheckInput& check, CheckLines& at)
+{
+    const auto& c = r.keyLine("concrete", 4);
+    at.concrete = r.line();
+    check.strength = r.numberText(c[0]);
+    check.tensileStrength = r.numberText(c[1]);
+    check.strengthAtTransfer = r.numberText(c[2]);
+    check.tensileStrengthAtTransfer = r.numberText(c[3]);
+    check.psi2 = r.numberText(r.keyLine("psi2", 1)[0]);
+    at.psi2 = r.line();
+}
+
 void readResults(SectionReader& r, EvaluationResult& results)
 {
     for (int q = 0; q < kSlotCount; ++q) {
@@ -700,7 +724,7 @@ int dataSectionVersion(const Project& project)
 {
     // Each thing version 1 cannot hold raises the version; nothing else does,
     // so a project without them is written byte for byte as before.
-    if (project.loads.entered())
+    if (project.loads.entered() || project.check.entered())
         return 3;
     int version = 1;
     for (const TendonSlot& slot : project.tendons)
@@ -730,6 +754,8 @@ void appendDataSection(std::string& out, const Project& project, bool withResult
         writeTendon(w, project.tendons[k], k);
     if (version >= 3 && project.loads.entered())
         writeLoads(w, project.loads);
+    if (version >= 3 && project.check.entered())
+        writeCheck(w, project.check);
     if (withResults)
         writeResults(w, project.results);
     w.word("[end]").endLine();
@@ -748,10 +774,14 @@ bool readDataSection(ProjectFileLines& lines, Project& project, char decimalSepa
         readQuantity(r, project.quantities[k], k, at.quantities[k]);
     for (int k = 0; k < kSlotCount; ++k)
         readTendon(r, project.tendons[k], k, at.tendons[k]);
-    SectionReader::After after = r.afterTendons();
+    SectionReader::After after = r.nextBlock(SectionReader::After::Tendons);
     if (after == SectionReader::After::Loads) {
         readLoads(r, project.loads, at.loads);
-        after = r.resultsOrEnd() ? SectionReader::After::Results : SectionReader::After::End;
+        after = r.nextBlock(after);
+    }
+    if (after == SectionReader::After::Check) {
+        readCheck(r, project.check, at.check);
+        after = r.nextBlock(after);
     }
     if (after == SectionReader::After::Results) {
         readResults(r, project.results);

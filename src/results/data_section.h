@@ -14,6 +14,7 @@
 //                          stressed: "stressing END P0 MU K SET EP AP LOSS" and
 //                          "steel FPK" before points)
 //   [loads] (version 3, optional): uniform G0 G1 Q / axles n (+n rows F a)
+//   [check] (version 3, optional): concrete FCK FCTM FCKT FCTMT / psi2 PSI2
 //   [results] (optional): quantity q evaluated caption comment unit v1..v5 sum
 //                         (q = 1..5), tendons selectable(5) group(5)
 //   [end]
@@ -25,6 +26,8 @@
 // version 2 only when it holds something version 1 cannot. Version 3 adds,
 // after the tendon blocks, the block "[loads]" with the texts of g0, g1 and q
 // as typed and the axle table; it is written only when loads were entered.
+// After it, the block "[check]" with the texts of the stress check's concrete
+// (f_ck, f_ctm, f_ck(t), f_ctm(t)) and ψ2, written only when any was entered.
 // The reader takes versions 1 to 3.
 // Version 3 also adds the stressing data of a tendon whose forces come from
 // stressing (END "L", "R" or "LR", the texts as typed), written only when a
@@ -42,8 +45,8 @@
 
 namespace kvor {
 
-// The version of the section a project is written with: 3 when loads were
-// entered or a tendon has stressing data; else 2 when it holds what version 1
+// The version of the section a project is written with: 3 when loads or the
+// stress check's inputs were entered or a tendon has stressing data; else 2 when it holds what version 1
 // cannot (a tendon of types 2 to 4, a generated influence line, a known
 // station X); else 1, so a project without these is written exactly as
 // before. The reader takes all three.

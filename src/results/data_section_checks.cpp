@@ -3,6 +3,7 @@
 #include "analysis/slot_generation.h"
 #include "influence/entry_table.h"
 #include "influence/table_checks.h"
+#include "check/check_input.h"
 #include "loads/load_input.h"
 #include "model/error.h"
 #include "structure/beam.h"
@@ -221,7 +222,12 @@ std::optional<DataSectionFault> checkDataSectionInput(const Project& project, co
         return f;
     if (Fault f = checkTendons(project, lines, sep))
         return f;
-    return checkLoads(project.loads, lines.loads, sep);
+    if (Fault f = checkLoads(project.loads, lines.loads, sep))
+        return f;
+    if (std::optional<Report> fault = findCheckFault(project.check, sep))
+        return at(fault->focus == Field::CheckPsi2 ? lines.check.psi2 : lines.check.concrete,
+                  std::move(fault->message));
+    return std::nullopt;
 }
 
 }  // namespace kvor

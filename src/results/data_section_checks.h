@@ -17,7 +17,8 @@
 //     as the dialog's X check, and a generated line's parameters as
 //     "Vygenerovat" (X, the step and, for deflection and rotation, E); its
 //     tendon definition as checkStoredTendon judges it;
-//   - the loads as their fields and the axle table check them.
+//   - the loads as their fields and the axle table check them;
+//   - the concrete and ψ2 of the stress check as their fields check them.
 // A check's conversion failure (a fibre distance that is no number) counts as
 // its fault. A fault in a table names the line of the row at fault, and a cell
 // that holds no number by its field ("Pořadnice v 3.řádku …"), not by the
@@ -51,12 +52,19 @@ struct LoadLines {
     int axles = 0;  // the count line of the axle table; row r stands on line axles + r
 };
 
+// The lines of the stress check's items (0 when the file has none).
+struct CheckLines {
+    int concrete = 0;
+    int psi2 = 0;
+};
+
 struct DataSectionLines {
     int length = 0;
     int members = 0;  // the count line of the member table
     std::array<SlotItemLines, kSlotCount> quantities;
     std::array<SlotItemLines, kSlotCount> tendons;
     LoadLines loads;
+    CheckLines check;
 };
 
 // The first fault: the line the faulty item stands on and the check's message.

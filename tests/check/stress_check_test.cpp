@@ -35,12 +35,7 @@ struct CheckCase {
 
 Project beamOf(const CheckCase& c)
 {
-    Project p;
-    p.beam.length = "10";
-    setSectionValues(p.section, {"0,4", "0,04", "0,5", "-0,5"});
-    storeLine(p, 0, kQuantityKindLabels[0], "Moment uprostřed", {{"0", "0"}, {"5", "2,5"}, {"10", "0"}}, ',');
-    p.quantities[0].station = "5";
-    p.quantities[0].status = SlotStatus::Entered;
+    Project p = stressCheckBeam(',');
     if (c.stressed) {
         const std::string p0 = std::string(c.force).substr(1);
         storeBroken(p, 0, {{"0", c.eccentricity, c.force}, {"10", c.eccentricity, ""}}, ',');
@@ -145,6 +140,38 @@ TEST(StressCheck, UtilisationVerdictAndTheGoverningRows)
     EXPECT_EQ(text.cell(4, 4), "0,9375");
     EXPECT_EQ(text.cell(4, 7), "0");
     EXPECT_EQ(text.cell(4, 8), "nevyhovuje");
+}
+
+// A published example: RMIT University, CIVE1151 Prestressed Concrete,
+// Problem 2 solution, "Calculation of stresses in uncracked prestressed beam"
+// (G. Marchiori): P = 1472 kN (80 % of 10 strands of 184 kN) at e = 350 mm,
+// A = 320000 mm², I = 3,857·10¹⁰ mm⁴, fibres 500 mm above and below the
+// centroid, M = 896 kNm from self-weight and live load at midspan. Published:
+// prestress alone 2 MPa tension at the top and 11,28 MPa compression at the
+// bottom; with M 9,61 MPa compression at the top and 0,34 MPa tension at the
+// bottom. Here M comes from g0 = 28 kN/m on 16 m (28·16²/8 = 896 kNm) and
+// shows in the characteristic row (nothing variable, no losses): the bottom
+// 0,336 MPa; the top 9,536 MPa, the published 9,61 having rounded the
+// prestress alone to 2 MPa (it is 4,6 − 6,679 = −2,079, so 11,615 − 2,079).
+TEST(StressCheck, APublishedExampleOfFibreStressesInService)
+{
+    Project p;
+    p.beam.length = "16";
+    setSectionValues(p.section, {"0,32", "0,03857", "0,5", "-0,5"});
+    storeLine(p, 0, kQuantityKindLabels[0], "Moment uprostřed", {{"0", "0"}, {"8", "4"}, {"16", "0"}}, ',');
+    p.quantities[0].station = "8";
+    storeStraight(p, 0, "0", "16", "0,35", "-1472", ',');
+    setLoads(p, "28", "", "", {}, ',');
+    p.check = CheckInput{"40", "3,5", "", "", ""};
+    evaluateProject(p, ',');
+    const StressChecks checks = stressChecks(p, ',');
+    ASSERT_EQ(checks.tables.size(), 1u) << checks.message;
+    const StressCheckRow& row = checks.tables[0].rows[static_cast<size_t>(CheckRow::CharacteristicMax)];
+    EXPECT_NEAR(static_cast<double>(row.externalMoment), 896, 1e-9);
+    EXPECT_NEAR(static_cast<double>(row.stressBottom), 0.34, 0.005);
+    EXPECT_NEAR(static_cast<double>(row.stressTop), -(11.615 - 2.079), 0.001);
+    EXPECT_TRUE(row.passes);  // 0,34 MPa of tension within f_ctm = 3,5 MPa
+    EXPECT_FALSE(checks.tables[0].rows[static_cast<size_t>(CheckRow::QuasiPermanentMax)].passes);
 }
 
 TEST(StressCheck, MissingInputsAreNamedInOneMessageWithoutATable)

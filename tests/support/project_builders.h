@@ -173,6 +173,20 @@ inline Project workedExample(char sep)
     return p;
 }
 
+// The beam of the stress check's examples: a simple beam of 10 m with the
+// section A = 0,4 m², I = 0,04 m⁴, e_d = 0,5 m, e_h = −0,5 m and the exact
+// midspan-moment line (0; 0), (5; 2,5), (10; 0) with X = 5 m in slot 1; the
+// tendons are the test's.
+inline Project stressCheckBeam(char sep)
+{
+    Project p;
+    p.beam.length = "10";
+    setSectionValues(p.section, {typed("0,4", sep), typed("0,04", sep), typed("0,5", sep), typed("-0,5", sep)});
+    storeLine(p, 0, "Ohybový moment", "Moment uprostřed", {{"0", "0"}, {"5", "2,5"}, {"10", "0"}}, sep);
+    p.quantities[0].station = "5";
+    return p;
+}
+
 // Saves `p` as `name` in `folder` with the core's writer; returns the path.
 inline std::string saveAs(const Project& p, const std::filesystem::path& folder, std::string_view name,
                           char sep, SaveVariant variant = SaveVariant::InputOnly)

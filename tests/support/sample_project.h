@@ -168,6 +168,7 @@ inline void expectSameProject(const Project& a, const Project& b, bool withResul
     EXPECT_EQ(a.loads.permanent, b.loads.permanent);
     EXPECT_EQ(a.loads.variable, b.loads.variable);
     expectSameTable(a.loads.axles, b.loads.axles, "axles");
+    EXPECT_EQ(a.check, b.check);
     if (!withResults)
         return;
     EXPECT_EQ(a.results.block, b.results.block);
