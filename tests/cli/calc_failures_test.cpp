@@ -235,7 +235,7 @@ TEST_P(CalcWrongArguments, PrintUsageAndExitWithTwo)
     const CalcRun run = runCalc(args);
     EXPECT_EQ(run.status, kWrongArguments);
     EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] [--forces] SOUBOR\n"), std::string::npos)
+    EXPECT_NE(run.err.find("Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] [--forces] [--check] SOUBOR\n"), std::string::npos)
         << run.err;
 }
 
@@ -280,7 +280,7 @@ TEST(CalcHelp, IsPrintedInCzechWhateverElseIsGiven)
         const CalcRun run = runCalc(args);
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, "");
-        EXPECT_TRUE(run.out.starts_with("Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] [--forces] SOUBOR\n")) << run.out;
+        EXPECT_TRUE(run.out.starts_with("Použití: kvor-calc [--group SEZNAM] [--tables] [--stresses] [--loads] [--forces] [--check] SOUBOR\n")) << run.out;
         EXPECT_NE(run.out.find("--group SEZNAM  čísla kabelů skupiny"), std::string::npos);
         EXPECT_NE(run.out.find("než 1 GB (1073741824 bajtů) program odmítne"), std::string::npos);
     }
