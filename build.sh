@@ -6,7 +6,8 @@
 #   ./build.sh test-sanitized   the same suite under AddressSanitizer and
 #                     UndefinedBehaviorSanitizer (a second build, build-asan, RelWithDebInfo:
 #                     so the suite runs at both optimisation levels)
-#   ./build.sh bench  build and run the benchmark program
+#   ./build.sh bench  build and run the benchmark program, then measure the programs on
+#                     the largest project and print one table of the headline figures
 #   ./build.sh package  a Release build (warnings as errors), stripped and packed as a .deb
 #                     in build-package/, its file list checked
 # When ccache is installed (it is among the packages below) every build compiles through it.
@@ -68,11 +69,13 @@ case "${1:-run}" in
     ;;
   bench)
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
-    cmake --build build -j "$jobs" --target kvor_bench kvor_make_project kvor_reference_calc
+    cmake --build build -j "$jobs" --target kvor_bench kvor_make_project kvor_reference_calc kvor-calc
     if grep -q kvor_ui_evaluation_time build/build.ninja; then  # built with the windows
-      cmake --build build -j "$jobs" --target kvor_ui_evaluation_time
+      cmake --build build -j "$jobs" --target kvor kvor_ui_evaluation_time kvor_ui_report_time
     fi
-    build/bench/kvor_bench
+    build/bench/kvor_bench --benchmark_out=build/bench/kvor_bench.json --benchmark_out_format=json
+    # Ends with one table of every headline figure beside its goal.
+    python3 bench/headline.py build build/bench/kvor_bench.json
     ;;
   *)
     echo "usage: $0 run|test|test-sanitized|bench|package" >&2
