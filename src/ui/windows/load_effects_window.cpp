@@ -6,6 +6,7 @@
 #include "structure/beam.h"
 #include "ui/charts/chart_line_view.h"
 #include "ui/message_service.h"
+#include "ui/project_session.h"
 #include "ui/widgets/window_setup.h"
 #include "ui/widgets/working_grid.h"
 
@@ -29,6 +30,10 @@ QString toQString(const std::string& text) { return QString::fromUtf8(text.data(
 
 LoadEffectsWindow::LoadEffectsWindow(AppContext& context, QWidget* parent) : WorkingTablesWindow(context, parent)
 {
+    // Shown, it follows what the effects are computed from.
+    for (auto changed : {&ProjectSession::projectReplaced, &ProjectSession::loadsChanged, &ProjectSession::resultsChanged})
+        connect(&context_.session, changed, this, &LoadEffectsWindow::reloadIfShown);
+    connect(&context_.session, &ProjectSession::slotStored, this, &LoadEffectsWindow::reloadIfShown);
     setObjectName(QStringLiteral("Form16"));
     setWindowTitle(QStringLiteral("Kvor1.1 - účinky zatížení"));
     setFont(windowFont());
