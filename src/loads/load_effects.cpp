@@ -227,10 +227,26 @@ StationStep stepAt(const Breakpoints& b, std::size_t j)
     return {b.highest[j] - arriving, b.lowest[j] - arriving, leaving - arriving, b.slope[j + 1] - b.slope[j]};
 }
 
+// A station with what meeting it changes, side by side: the sweep reads one
+// record per candidate instead of six arrays.
+struct SweepStation {
+    long double x;
+    StationStep step;
+};
+
+std::vector<SweepStation> sweepStations(const Breakpoints& b)
+{
+    std::vector<SweepStation> stations(b.size());
+    for (std::size_t j = 0; j < b.size(); ++j)
+        stations[j] = {b.x[j], stepAt(b, j)};
+    return stations;
+}
+
 GroupExtremes sweep(const Breakpoints& line, const AxleGroup& axles, int direction)
 {
     const Breakpoints& b = line;
     const std::size_t k = line.x.size();
+    const std::vector<SweepStation> stations = sweepStations(line);
     const std::size_t m = axles.forces.size();
     std::vector<long double> offset(m);
     for (std::size_t i = 0; i < m; ++i)
@@ -257,13 +273,13 @@ GroupExtremes sweep(const Breakpoints& line, const AxleGroup& axles, int directi
         while (!ring.empty() && ring.front().key <= p + tau) {
             const auto i = static_cast<std::size_t>(ring.front().axle);
             ring.popFront();
-            const StationStep step = stepAt(line, next[i]);
+            const StationStep& step = stations[next[i]].step;
             toHighest += force[i] * step.toHighest;
             toLowest += force[i] * step.toLowest;
             jump += force[i] * step.jump;
             slopeChange += force[i] * step.slopeChange;
             if (++next[i] < k)
-                ring.insert({line.x[next[i]] - offset[i], static_cast<int>(i)});
+                ring.insert({stations[next[i]].x - offset[i], static_cast<int>(i)});
         }
         keeper.offer(arriving + toHighest, arriving + toLowest, p);
         value = arriving + jump;
