@@ -15,7 +15,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file poppler-utils ccache)
+          libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file poppler-utils ccache
+          qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -35,6 +35,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Kvor1.1 lays out the prestressing tendons of a concrete beam (a simple beam\n or a continuous beam of 2 to 15 spans) and shows their effect on up to five\n quantities, each given by its influence line. The user interface is in Czech.\n Includes kvor-calc and kvor-il for scripts.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (standard buttons, file dialogs) in Czech; the libraries come from shlibdeps.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

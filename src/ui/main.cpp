@@ -8,6 +8,7 @@
 #include "ui/message_service.h"
 #include "ui/project_session.h"
 #include "ui/report_pdf.h"
+#include "ui/translations.h"
 #include "ui/widgets/window_setup.h"
 
 #include <QApplication>
@@ -76,6 +77,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(kvor::ui::kApplicationTitle);
     QApplication::setFont(kvor::ui::windowFont());
+    kvor::ui::installCzechQtTranslations(application);
     // Hidden windows stay alive for the whole run; the run ends only when the
     // splash window is closed.
     QApplication::setQuitOnLastWindowClosed(false);

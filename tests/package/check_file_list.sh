@@ -18,7 +18,7 @@ for expected in \
   fi
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6charts6 libstdc++6; do
+for library in libqt6widgets6 libqt6charts6 libstdc++6 qt6-translations-l10n; do
   if ! grep -q "$library" <<<"$depends"; then
     echo "package does not depend on $library (Depends: $depends)" >&2
     missing=1

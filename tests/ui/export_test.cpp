@@ -5,13 +5,17 @@
 
 #include "ui/charts/chart_export.h"
 #include "ui/charts/chart_line_view.h"
+#include "ui/export_name.h"
 #include "ui/models/table_export.h"
 #include "ui/models/text_table_model.h"
+#include "ui/translations.h"
 #include "ui/widgets/entry_grid.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QGraphicsTextItem>
 #include <QImage>
 #include <QItemSelectionModel>
@@ -128,6 +132,32 @@ TEST_F(ChartExportTest, PicturesAreWrittenAsPngAndSvg)
     const QByteArray svg = fileBytes(ui.messages.saveFileAnswer);
     EXPECT_TRUE(svg.contains("<svg")) << svg.left(200).toStdString();
     EXPECT_TRUE(svg.contains("<polyline") || svg.contains("<path"));
+    EXPECT_TRUE(svg.contains("Grafy příčinkových čar")) << "the picture's title is what it shows";
+}
+
+// The proposed names say what is saved, not which control showed it.
+TEST_F(ChartExportTest, SavedFilesAreNamedAfterWhatTheyShow)
+{
+    QTableView table;
+    table.setObjectName(QStringLiteral("StringGrid3"));
+    addTableExport(&table, ui.messages);
+    action(view, "savePngAction")->trigger();
+    action(table, "saveCsvAction")->trigger();
+    setExportTitle(&table, QStringLiteral("veličina 2 kabel 5"));
+    action(table, "saveCsvAction")->trigger();
+    ASSERT_EQ(ui.messages.events.size(), 3);
+    EXPECT_TRUE(ui.messages.events[0].endsWith(QStringLiteral("/grafy-pricinkovych-car.png")));
+    EXPECT_TRUE(ui.messages.events[1].endsWith(QStringLiteral("/tabulka.csv")));
+    EXPECT_TRUE(ui.messages.events[2].endsWith(QStringLiteral("/velicina-2-kabel-5.csv")));
+}
+
+// Qt's standard buttons and file dialogs speak Czech like the rest of the program.
+TEST(CzechQtTexts, StandardButtonsAreCzech)
+{
+    ASSERT_TRUE(installCzechQtTranslations(*QCoreApplication::instance()));
+    QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Zrušit"));
+    EXPECT_EQ(box.button(QDialogButtonBox::Save)->text().remove(QLatin1Char('&')), QStringLiteral("Uložit"));
 }
 
 TEST_F(ChartExportTest, TickLabelsUseTheDecimalComma)

@@ -3,10 +3,10 @@
 #include "model/error.h"
 #include "model/numbers.h"
 #include "ui/charts/chart_line_view.h"
+#include "ui/export_name.h"
 #include "ui/message_service.h"
 
 #include <QAction>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,9 +30,11 @@ constexpr double kWheelZoomStep = 1.25;
     throw Error("Soubor „" + path.toStdString() + "“ nelze zapsat");
 }
 
-QString proposedPath(const QWidget& view, const char* suffix)
+// Named after what the chart shows: its heading, else its value axis.
+QString proposedPath(const LineChartView& view, const char* suffix)
 {
-    return QDir::current().filePath(view.objectName() + QString::fromLatin1(suffix));
+    const QString shown = view.look().title.isEmpty() ? view.look().leftTitle : view.look().title;
+    return proposedExportPath(view, shown, QString::fromLatin1(suffix));
 }
 
 }  // namespace
@@ -49,7 +51,9 @@ void saveChartAsSvg(QWidget& view, const QString& path)
     svg.setFileName(path);
     svg.setSize(view.size());
     svg.setViewBox(QRect(QPoint(0, 0), view.size()));
-    svg.setTitle(view.objectName());
+    // The picture's title is what the chart shows, as its file name is.
+    const auto* chart = qobject_cast<const LineChartView*>(&view);
+    svg.setTitle(chart && !chart->look().title.isEmpty() ? chart->look().title : QStringLiteral("Kvor1.1"));
     svg.setDescription(QStringLiteral("Kvor1.1"));
     QPainter painter;
     if (!painter.begin(&svg))

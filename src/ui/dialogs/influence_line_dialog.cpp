@@ -6,6 +6,7 @@
 #include "influence/table_checks.h"
 #include "model/slots.h"
 #include "ui/dialogs/influence_generator_panel.h"
+#include "ui/export_name.h"
 #include "ui/message_service.h"
 #include "ui/models/text_table_model.h"
 #include "ui/project_session.h"
@@ -99,6 +100,7 @@ void InfluenceLineDialog::buildControls()
     connect(Edit1, &QSpinBox::valueChanged, this, &InfluenceLineDialog::Edit1Change);
 
     StringGrid1 = makeEntryGrid(this, QStringLiteral("StringGrid1"), entryModel_);
+    setExportTitle(StringGrid1, QStringLiteral("příčinková čára"));
     exits_->watch(StringGrid1, [this] { StringGrid1Exit(); });
 
     Label10 = makeLabel(this, QStringLiteral("Label10"), QStringLiteral("Staničení posuzovaného průřezu X [m]"),

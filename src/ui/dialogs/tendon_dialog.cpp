@@ -5,6 +5,7 @@
 #include "tendons/tendon_checks.h"
 #include "tendons/tendon_dialog_state.h"
 #include "ui/dialogs/stressing_window.h"
+#include "ui/export_name.h"
 #include "ui/field_controls.h"
 #include "ui/message_service.h"
 #include "ui/models/text_table_model.h"
@@ -273,6 +274,8 @@ void TendonDialog::buildBrokenPanel()
 
     StringGrid1 = makeEntryGrid(Panel4, QStringLiteral("StringGrid1"), pointModel_);
     StringGrid2 = makeEntryGrid(Panel4, QStringLiteral("StringGrid2"), forceModel_);
+    setExportTitle(StringGrid1, QStringLiteral("body kabelu"));
+    setExportTitle(StringGrid2, QStringLiteral("síly v kabelu"));
     // The two tables scroll together, so each force stays between its points.
     QScrollBar* pointBar = StringGrid1->verticalScrollBar();
     QScrollBar* forceBar = StringGrid2->verticalScrollBar();
@@ -348,6 +351,8 @@ void TendonDialog::buildParabolicTablesPanel()
 
     StringGrid3 = makeEntryGrid(Panel6, QString::fromLatin1(controlName(parabolic_fields::kPointTable)), parabolicPointModel_);
     StringGrid4 = makeEntryGrid(Panel6, QString::fromLatin1(controlName(parabolic_fields::kSegmentTable)), segmentModel_);
+    setExportTitle(StringGrid3, QStringLiteral("body parabolického kabelu"));
+    setExportTitle(StringGrid4, QStringLiteral("úseky parabolického kabelu"));
     QScrollBar* pointBar = StringGrid3->verticalScrollBar();
     QScrollBar* segmentBar = StringGrid4->verticalScrollBar();
     connect(pointBar, &QScrollBar::valueChanged, segmentBar, &QScrollBar::setValue);

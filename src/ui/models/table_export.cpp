@@ -2,12 +2,12 @@
 
 #include "model/error.h"
 #include "results/csv.h"
+#include "ui/export_name.h"
 #include "ui/message_service.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -36,7 +36,7 @@ void copySelection(const QTableView& view)
 
 void saveAsCsv(QTableView& view, MessageService& messages)
 {
-    const QString proposed = QDir::current().filePath(view.objectName() + QStringLiteral(".csv"));
+    const QString proposed = proposedExportPath(view, QStringLiteral("tabulka"), QStringLiteral(".csv"));
     const QString path = messages.chooseSaveFile(QStringLiteral("Uložit jako CSV"), proposed,
                                                  QStringLiteral("Tabulka CSV (*.csv)"));
     if (path.isEmpty())

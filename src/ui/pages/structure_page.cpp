@@ -4,6 +4,7 @@
 #include "structure/beam.h"
 #include "structure/section.h"
 #include "structure/section_values_shown.h"
+#include "ui/export_name.h"
 #include "ui/message_service.h"
 #include "ui/models/text_cell_delegate.h"
 #include "ui/models/text_table_model.h"
@@ -97,6 +98,7 @@ void StructurePage::buildBeamHalf()
     StringGrid1 = new QTableView(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setModel(members_);
+    setExportTitle(StringGrid1, QStringLiteral("pruty nosníku"));
     useTextCells(StringGrid1);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();

@@ -1,8 +1,9 @@
 #include "ui/windows/derivative_tables_window.h"
 
-#include "ui/widgets/working_grid.h"
+#include "ui/export_name.h"
 #include "ui/project_session.h"
 #include "ui/widgets/window_setup.h"
+#include "ui/widgets/working_grid.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -29,6 +30,7 @@ DerivativeTablesWindow::DerivativeTablesWindow(AppContext& context, QWidget* par
                   LabelStyle::Bold);
         grids_[q] = new WorkingGrid(QStringLiteral("StringGrid%1").arg(q + 1), &context_.project.results.derivatives[q],
                                     kColumnWidth, kRowHeight, this);
+        setExportTitle(grids_[q], QStringLiteral("derivace veličiny %1").arg(q + 1));
         grids_[q]->setGeometry(x, 28, kGridPitch - 6, 440);
     }
     Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Button1"), {1102, 482, 90, 28});

@@ -1,9 +1,10 @@
 #include "ui/windows/section_stress_window.h"
 
 #include "prestress/section_check.h"
-#include "ui/widgets/working_grid.h"
+#include "ui/export_name.h"
 #include "ui/message_service.h"
 #include "ui/widgets/window_setup.h"
+#include "ui/widgets/working_grid.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -53,6 +54,7 @@ SectionStressWindow::SectionStressWindow(AppContext& context, QWidget* parent) :
         titles_[i] = makeLabel(blocks_[i], QStringLiteral("Label%1").arg(3 + 2 * i), QString(), {}, LabelStyle::Bold);
         grids_[i] = new WorkingGrid(QStringLiteral("StringGrid%1").arg(i + 1), &tables_[i], kColumnWidth, kRowHeight,
                                     blocks_[i]);
+        setExportTitle(grids_[i], QStringLiteral("napětí v průřezu %1").arg(i + 1));
         grids_[i]->verticalHeader()->hide();  // the first column names the row
         grids_[i]->setSelectionMode(QAbstractItemView::ExtendedSelection);
         grids_[i]->setFixedSize(kGridWidth, kGridHeight);

@@ -1,5 +1,6 @@
 #include "ui/windows/slot_store_window.h"
 
+#include "ui/export_name.h"
 #include "ui/models/text_table_model.h"
 #include "ui/widgets/entry_grid.h"
 #include "ui/widgets/radio_group.h"
@@ -47,6 +48,7 @@ void SlotStoreWindow::addGrids()
                                         TextTableModel::Headings::InHeader, this);
         view.model->setReadOnly(true);
         view.table = makeEntryGrid(view.page, QStringLiteral("StringGrid%1").arg(k), view.model);
+        setExportTitle(view.table, layout_.pageTitle.arg(k));
         placeGrid(view.table, layout_.grid, true);
     }
 }

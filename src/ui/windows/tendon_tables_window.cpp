@@ -2,10 +2,11 @@
 
 #include "evaluation/tendon_effect.h"
 #include "tendons/parabolic_polygon.h"
-#include "ui/widgets/working_grid.h"
+#include "ui/export_name.h"
 #include "ui/project_session.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/window_setup.h"
+#include "ui/widgets/working_grid.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -52,6 +53,7 @@ TendonTablesWindow::TendonTablesWindow(AppContext& context, QWidget* parent) : W
             grids_[q][t] = new WorkingGrid(QStringLiteral("StringGrid%1").arg(kSlotCount * q + t + 1),
                                            &context_.project.results.tendonTables[q][t], kColumnWidth, kRowHeight,
                                            sheet);
+            setExportTitle(grids_[q][t], QStringLiteral("veličina %1 kabel %2").arg(q + 1).arg(t + 1));
     int gridWidth = kGridMargins;
     for (const char* heading : kTendonTableHeadings)
         gridWidth += grids_[0][0]->columnWidthFor(QString::fromUtf8(heading));
