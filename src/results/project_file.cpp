@@ -180,15 +180,31 @@ std::string encodeProjectFile(const Project& project, SaveVariant variant, char 
     return out;
 }
 
+std::string savedProjectFileName(std::string_view typedName, SaveVariant variant)
+{
+    const auto first = typedName.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return std::string(projectFileName(variant));
+    const std::string_view name = typedName.substr(first, typedName.find_last_not_of(" \t") - first + 1);
+    const std::filesystem::path path{std::string(name)};
+    return path.has_extension() ? std::string(name) : std::string(name) + ".txt";
+}
+
 std::filesystem::path saveProject(Project& project, SaveVariant variant,
                                   const std::filesystem::path& directory, char decimalSeparator)
 {
+    const std::filesystem::path file = chosenFile(directory, projectFileName(variant));
+    saveProjectAs(project, variant, file, decimalSeparator);
+    return file;
+}
+
+void saveProjectAs(Project& project, SaveVariant variant, const std::filesystem::path& file,
+                   char decimalSeparator)
+{
     // Encoding first: a refused text leaves the disk untouched.
     const std::string bytes = encodeProjectFile(project, variant, decimalSeparator);
-    const std::filesystem::path file = chosenFile(directory, projectFileName(variant));
     replaceFileContents(file, bytes);
     project.results.saved = true;
-    return file;
 }
 
 std::optional<ProjectPreview> previewProjectFile(const std::filesystem::path& directory,

@@ -34,6 +34,11 @@ std::string_view projectFileName(SaveVariant variant);
 // The name the save panel shows: "Kvordat" / "Kvorprj".
 std::string_view projectFileStem(SaveVariant variant);
 
+// The file a save panel's typed name stands for: the name without its
+// surrounding spaces, "Kvordat.txt" / "Kvorprj.txt" by the variant when
+// nothing is typed, and ".txt" added to a name without an extension.
+std::string savedProjectFileName(std::string_view typedName, SaveVariant variant);
+
 // The file name shown while no file is chosen in the start window.
 inline constexpr std::string_view kNoFileChosen = "*.txt";
 
@@ -62,6 +67,9 @@ std::string encodeProjectFile(const Project& project, SaveVariant variant, char 
 // Returns the path written.
 std::filesystem::path saveProject(Project& project, SaveVariant variant,
                                   const std::filesystem::path& directory, char decimalSeparator);
+// The same under a name of the engineer's choice: writes `file`, safely as above.
+void saveProjectAs(Project& project, SaveVariant variant, const std::filesystem::path& file,
+                   char decimalSeparator);
 
 // Whether the project, once saved, opens again with its data section. The
 // windows judge a slot when it is stored, so a beam or section changed since

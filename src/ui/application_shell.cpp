@@ -13,6 +13,9 @@
 #include "ui/pages/slot_rows.h"
 #include "ui/pages/structure_page.h"
 #include "ui/pages/tendon_page.h"
+#include "ui/project_session.h"
+#include "ui/recovery_copy.h"
+#include "ui/unsaved_work.h"
 #include "ui/widgets/window_setup.h"
 #include "ui/windows/derivative_tables_window.h"
 #include "ui/windows/exit_confirmation.h"
@@ -89,21 +92,24 @@ ApplicationShell::ApplicationShell(AppContext& context)
 {
     connect(splashWindow_.get(), &SplashWindow::countDownFinished, this, [this] {
         showInFront(startWindow_.get());
-        if (!projectFileToOpen_.isEmpty())
+        if (!projectFileToOpen_.isEmpty()) {
             startWindow_->openNamedFile(std::exchange(projectFileToOpen_, {}));
+        } else if (recovery_ && recovery_->offerRecovery()) {
+            startWindow_->hide();
+            mainWindow_->showOnFirstPage();
+        }
     });
     connect(splashWindow_.get(), &SplashWindow::programEnded, this, &ApplicationShell::programEnded);
 
     connect(startWindow_.get(), &StartWindow::mainWindowRequested, this, [this] { mainWindow_->showOnFirstPage(); });
     connect(startWindow_.get(), &StartWindow::wrongFileChosen, this, [this] { showInFront(wrongFileWindow_.get()); });
-    connect(startWindow_.get(), &StartWindow::exitRequested, this,
-            [this] { exitConfirmation_->ask(startWindow_.get()); });
+    connect(startWindow_.get(), &StartWindow::exitRequested, this, [this] { leaveProgram(startWindow_.get()); });
 
     // Ending the program is closing the splash window, whether it is shown or not.
     connect(exitConfirmation_.get(), &ExitConfirmation::programEndRequested, this, [this] { splashWindow_->close(); });
     connect(wrongFileWindow_.get(), &WrongFileWindow::startWindowRequested, this,
             [this] { showInFront(startWindow_.get()); });
-    connect(mainWindow_.get(), &MainWindow::exitRequested, this, [this] { exitConfirmation_->ask(mainWindow_.get()); });
+    connect(mainWindow_.get(), &MainWindow::exitRequested, this, [this] { leaveProgram(mainWindow_.get()); });
 
     // The entry dialogs of the slot rows and the tendon store window.
     linkEntryWindows(*mainWindow_, *influenceLineDialog_, *tendonDialog_, *tendonStoreWindow_);
@@ -148,6 +154,22 @@ ApplicationShell::ApplicationShell(AppContext& context)
 }
 
 ApplicationShell::~ApplicationShell() = default;
+
+void ApplicationShell::leaveProgram(QWidget* asking)
+{
+    // Unsaved input: "Uložit / Neukládat / Storno" asks whether to leave as well.
+    if (!context_.session.isModified())
+        exitConfirmation_->ask(asking);
+    else if (settleUnsavedWork(context_))
+        splashWindow_->close();
+}
+
+void ApplicationShell::setRecoveryCopy(RecoveryCopy* recovery)
+{
+    recovery_ = recovery;
+    if (recovery_)
+        connect(this, &ApplicationShell::programEnded, recovery_, &RecoveryCopy::remove);
+}
 
 void ApplicationShell::start(const QString& projectFile)
 {

@@ -14,6 +14,8 @@
 
 namespace kvor::ui {
 
+class RecoveryCopy;
+
 class SplashWindow;
 class StartWindow;
 class ExitConfirmation;
@@ -49,6 +51,10 @@ public:
     // Shows the splash window; its count-down leads on to the start window, or,
     // with a project file named, opens it as "Otevřít" would.
     void start(const QString& projectFile = {});
+    // The recovery copy of the run (the program's own; tests give theirs):
+    // after the splash it is offered when a former run left one, and it is
+    // removed when the program ends normally.
+    void setRecoveryCopy(RecoveryCopy* recovery);
 
     SplashWindow& splashWindow() const { return *splashWindow_; }
     StartWindow& startWindow() const { return *startWindow_; }
@@ -71,6 +77,11 @@ signals:
     void programEnded();
 
 private:
+    RecoveryCopy* recovery_ = nullptr;
+    // An exit of the start or main window: the exit question, or, with unsaved
+    // input, the question whether to save it first.
+    void leaveProgram(QWidget* asking);
+
     AppContext& context_;
     QString projectFileToOpen_;
     std::unique_ptr<SplashWindow> splashWindow_;

@@ -7,6 +7,7 @@
 #include "ui/command_line.h"
 #include "ui/message_service.h"
 #include "ui/project_session.h"
+#include "ui/recovery_copy.h"
 #include "ui/report_pdf.h"
 #include "ui/translations.h"
 #include "ui/widgets/window_setup.h"
@@ -86,6 +87,8 @@ int main(int argc, char* argv[])
     kvor::ui::DesktopMessageService messages;
     kvor::ui::AppContext context{session.project(), messages, kvor::ui::systemDecimalSeparator(), session};
     kvor::ui::ApplicationShell shell(context);
+    kvor::ui::RecoveryCopy recovery(context);
+    shell.setRecoveryCopy(&recovery);
     QObject::connect(&shell, &kvor::ui::ApplicationShell::programEnded, &application, &QApplication::quit);
     shell.start(QString::fromLocal8Bit(arguments.projectFile));
     return application.exec();

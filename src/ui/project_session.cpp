@@ -10,7 +10,35 @@
 
 namespace kvor::ui {
 
-ProjectSession::ProjectSession(QObject* parent) : QObject(parent) {}
+ProjectSession::ProjectSession(QObject* parent) : QObject(parent)
+{
+    connect(this, &ProjectSession::slotStored, this, &ProjectSession::markModified);
+    connect(this, &ProjectSession::loadsChanged, this, &ProjectSession::markModified);
+}
+
+void ProjectSession::setModified(bool modified)
+{
+    if (modified_ == modified)
+        return;
+    modified_ = modified;
+    emit modifiedChanged(modified);
+}
+
+void ProjectSession::markModified()
+{
+    setModified(true);
+}
+
+void ProjectSession::saveProject(SaveVariant variant, const std::filesystem::path& file, char decimalSeparator)
+{
+    saveProjectAs(project_, variant, file, decimalSeparator);
+    std::error_code failed;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, failed);
+    projectFile_ = failed ? file : absolute;
+    project_.fileName = file.filename().string();
+    setModified(false);
+    emit projectSaved(QString::fromStdString(projectFile_.string()));
+}
 
 QuantitySlot& ProjectSession::quantity(int slot)
 {
@@ -27,7 +55,21 @@ void ProjectSession::replaceProject(Project&& opened, const std::string& fileNam
     // Moved into the one project, whose parts the windows hold by reference.
     project_ = std::move(opened);
     project_.fileName = fileName;
+    std::error_code failed;
+    projectFile_ = std::filesystem::absolute(fileName, failed);
     emit projectReplaced();
+    // What the windows did to show it is no change of the engineer's.
+    setModified(false);
+}
+
+void ProjectSession::recoverProject(Project&& recovered)
+{
+    project_ = std::move(recovered);
+    project_.fileName.clear();
+    project_.info.readOnly = false;
+    projectFile_.clear();
+    emit projectReplaced();
+    setModified(true);
 }
 
 OpenOutcome ProjectSession::openInformationOnly(const std::string& fileName)

@@ -19,6 +19,7 @@
 
 #include <QObject>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,6 +41,23 @@ public:
     // data section, or a damaged one): the information is read into the
     // project of the run, which keeps its input.
     OpenOutcome openInformationOnly(const std::string& fileName);
+    // A project recovered from the copy of unsaved input a crash left: it
+    // takes the place of the run's one as unsaved work without a file, its
+    // information editable as typed.
+    void recoverProject(Project&& recovered);
+
+    // The file the project was opened from or last saved to (absolute);
+    // empty for a new project.
+    const std::filesystem::path& projectFile() const { return projectFile_; }
+    // Whether the input changed since the project was opened, saved or begun.
+    bool isModified() const { return modified_; }
+    // A keystroke or a choice in an input field: the fields write the project
+    // themselves, and tell the session that they did.
+    void markModified();
+    // "Uložit", "Uložit jako…" and the save panel: the project into `file`
+    // (see saveProjectAs), which becomes the project's file. Throws kvor::Error
+    // and leaves everything as it was when the file cannot be written.
+    void saveProject(SaveVariant variant, const std::filesystem::path& file, char decimalSeparator);
 
     // "Zpět" of the influence-line dialog: the checked entry table into slot k (1 to 5).
     void storeInfluenceLine(int slot, const TextTable& entryTable, EntryMode mode, std::string_view sourceFile,
@@ -84,12 +102,20 @@ signals:
     void groupChanged();
     // The loads were stored by their window.
     void loadsChanged();
+    // The input became unsaved, or saved.
+    void modifiedChanged(bool modified);
+    // The project was written to `path`.
+    void projectSaved(const QString& path);
 
 private:
     QuantitySlot& quantity(int slot);
     TendonSlot& tendon(int slot);
 
+    void setModified(bool modified);
+
     Project project_;
+    std::filesystem::path projectFile_;
+    bool modified_ = false;
 };
 
 }  // namespace kvor::ui

@@ -298,6 +298,12 @@ TEST_F(InfluenceDialogTest, ClosingThroughTheFrameStoresNothingAndGivesTheMainWi
     open();
     typeRows(grid(), {{"0", "0"}, {"10", "0"}});
     count()->setFocus();
+    // Typed rows are not dropped silently: "Storno" stays, "Zahodit" closes.
+    w.events().clear();
+    dialog().close();
+    EXPECT_EQ(w.events(), QStringList{"question: Zadání příčinkové čáry bylo změněno. Ponechat změny?"});
+    EXPECT_TRUE(dialog().isVisible());
+    w.ui.messages.answers = {1};
     dialog().close();
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_TRUE(w.main.isEnabled());

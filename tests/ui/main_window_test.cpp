@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, OpensOnTheProjectPageWithFourTitledPages)
         EXPECT_EQ(window.pageControl()->widget(i)->objectName(), QStringLiteral("TabSheet%1").arg(i + 1));
     }
     EXPECT_EQ(window.size(), QSize(642, 419));
-    EXPECT_EQ(window.windowTitle(), "Kvor1.1");
+    EXPECT_EQ(window.windowTitle(), "Kvor1.1[*]");  // shown as "Kvor1.1" while nothing is unsaved
 }
 
 TEST_F(MainWindowTest, TheCreationDateIsTodayInTheShortFormatWithAFourDigitYear)

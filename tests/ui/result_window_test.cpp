@@ -397,7 +397,7 @@ TEST_F(SavePanelTest, UlozitOpensThePanelAndTheVariantNamesTheFile)
     EXPECT_TRUE(shown("Panel3"));
     EXPECT_FALSE(commandsEnabled());
     EXPECT_EQ(ui.messages.events, QStringList{"beep"});
-    EXPECT_TRUE(get<QLineEdit>("Edit26")->isReadOnly());
+    EXPECT_FALSE(get<QLineEdit>("Edit26")->isReadOnly());  // the engineer may name the file
     EXPECT_EQ(DirectoryListBox::itemPath(get<DirectoryListBox>("DirectoryListBox1")->currentItem()),
               QDir::currentPath());
 
@@ -406,6 +406,41 @@ TEST_F(SavePanelTest, UlozitOpensThePanelAndTheVariantNamesTheFile)
     click("RadioGroup1Item0");
     EXPECT_EQ(text("Edit26"), "Kvordat");
     EXPECT_EQ(ui.messages.events, QStringList{"beep"});
+}
+
+// A typed name is the file's; another file of that name is replaced only when the engineer says so.
+TEST_F(SavePanelTest, ATypedNameNamesTheFileAndAnotherFileIsReplacedOnlyOnRequest)
+{
+    click("BitBtn2");
+    testing::typeInto(get<QLineEdit>("Edit26"), QStringLiteral("  most "));
+    click("RadioGroup1Item1");  // a name of one's own stays when the variant changes
+    EXPECT_EQ(text("Edit26"), "  most ");
+    click("BitBtn7");
+    EXPECT_TRUE(QFile::exists(path("most.txt")));
+    EXPECT_EQ(ui.session.projectFile(), std::filesystem::path(path("most.txt").toStdString()));
+    EXPECT_TRUE(get<QLabel>("SavedToLabel")->toolTip().endsWith(QDir::toNativeSeparators(path("most.txt"))));
+
+    {
+        QFile other(path("jiny.txt"));
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+        other.write("jiný projekt");
+    }
+    const struct {
+        int answer;
+        bool replaced;
+    } answers[] = {{1, false}, {0, true}};  // "Storno", "Nahradit"
+    for (const auto& a : answers) {
+        click("BitBtn2");
+        testing::typeInto(get<QLineEdit>("Edit26"), QStringLiteral("jiny.txt"));
+        ui.messages.clear();
+        ui.messages.answers = {a.answer};
+        click("BitBtn7");
+        ASSERT_FALSE(ui.messages.events.isEmpty());
+        EXPECT_TRUE(ui.messages.events[0].startsWith("question: Soubor „")) << ui.messages.events[0].toStdString();
+        EXPECT_EQ(testing::fileBytes(path("jiny.txt")).startsWith("Vstupn"), a.replaced);
+        if (!a.replaced)
+            click("BitBtn8");
+    }
 }
 
 TEST_F(SavePanelTest, ASaveThatWouldNotReopenWholeSaysSoAfterSaving)

@@ -325,6 +325,7 @@ TEST_F(TendonDialogTest, ATextNamingNoTypeShowsNoPanelAndZpetStoresNothing)
 {
     open(1, "přímý kabel");
     typeStraight("0", "20", "0,15", "-1000");
+    w.ui.messages.answers = {1};  // "Zahodit" of the question about the typed input
     dialog().close();
     open(1, "přímý");
     EXPECT_EQ(get<QLabel>("Label2")->text(), "Typ předpínacího kabelu: přímý");
@@ -460,10 +461,23 @@ TEST_F(TendonDialogTest, ABrokenTendonNeedsItsFirstStationAndFirstForce)
     EXPECT_FALSE(slot(1).entered());
 }
 
+TEST_F(TendonDialogTest, ClosingThroughTheFrameAfterEditsCanKeepThemAsZpetDoes)
+{
+    open(1, "přímý kabel");
+    typeStraight("0", "20", "0,15", "-1000");
+    w.events().clear();
+    w.ui.messages.answers = {0};  // "Ponechat"
+    dialog().close();
+    EXPECT_EQ(w.events(), QStringList{"question: Zadání kabelu bylo změněno. Ponechat změny?"});
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_TRUE(slot(1).entered());
+}
+
 TEST_F(TendonDialogTest, ClosingThroughTheFrameStoresNothingAndEmptiesTheInputs)
 {
     open(1, "přímý kabel");
     typeStraight("0", "20", "0,15", "-1000");
+    w.ui.messages.answers = {1};  // "Zahodit" of the question about the typed input
     dialog().close();
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_TRUE(w.main.isEnabled());

@@ -8,6 +8,8 @@
 #include "ui/dialogs/influence_generator_panel.h"
 #include "ui/export_name.h"
 #include "ui/message_service.h"
+#include "ui/unsaved_work.h"
+#include "ui/widgets/input_edits.h"
 #include "ui/models/text_table_model.h"
 #include "ui/project_session.h"
 #include "ui/widgets/entry_grid.h"
@@ -67,6 +69,7 @@ InfluenceLineDialog::InfluenceLineDialog(AppContext& context, QWidget* parent)
     showValueCount(kMinValueCount);
     fitTable();
     showMode(kManualItem);
+    watchInputEdits(this, [this] { edited_ = true; });
 }
 
 void InfluenceLineDialog::buildControls()
@@ -156,6 +159,7 @@ int InfluenceLineDialog::slotNumber() const
 void InfluenceLineDialog::openForSlot(int slot, QWidget* opener)
 {
     opener_ = opener;
+    edited_ = false;
     if (opener_)
         opener_->setEnabled(false);
     Label4->setText(toQString(influenceDialogTitle(slot)));
@@ -421,8 +425,16 @@ void InfluenceLineDialog::closeDialog()
 
 void InfluenceLineDialog::closeEvent(QCloseEvent* event)
 {
-    // Closing through the frame stores nothing and gives the opener back.
+    // Closing through the frame stores nothing and gives the opener back;
+    // typed input is not dropped silently.
     event->ignore();
+    if (edited_) {
+        const EditsOnClose answer = askAboutEdits(context_.messages, QStringLiteral("příčinkové čáry"));
+        if (answer == EditsOnClose::Keep)
+            BitBtn2Click();
+        if (answer != EditsOnClose::Discard)
+            return;
+    }
     closeDialog();
     resetEntryTable(entry_);
     entryModel_->reload();

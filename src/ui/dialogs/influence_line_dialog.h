@@ -73,6 +73,7 @@ private:
     TextTable entry_;
     TextTableModel* entryModel_;
     QPointer<QWidget> opener_;
+    bool edited_ = false;  // a field was typed in since the dialog opened
 
     QLabel* Label4;
     QLabel* Label1;

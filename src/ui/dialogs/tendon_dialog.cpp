@@ -8,6 +8,8 @@
 #include "ui/export_name.h"
 #include "ui/field_controls.h"
 #include "ui/message_service.h"
+#include "ui/unsaved_work.h"
+#include "ui/widgets/input_edits.h"
 #include "ui/models/text_table_model.h"
 #include "ui/pages/navigation.h"
 #include "ui/project_session.h"
@@ -211,6 +213,7 @@ TendonDialog::TendonDialog(AppContext& context, QWidget* parent)
 
     showPointCount(kMinPointCount);
     reloadTables();
+    watchInputEdits(this, [this] { edited_ = true; });
 }
 
 void TendonDialog::buildNoticePanel()
@@ -443,6 +446,7 @@ void TendonDialog::prepareForSlot(int slot, std::string_view typeText)
 void TendonDialog::showOver(QWidget* opener)
 {
     opener_ = opener;
+    edited_ = false;
     if (opener_)
         opener_->setEnabled(false);
     // The focus starts on "Zpět", not in a checked field: the first click into
@@ -867,6 +871,14 @@ void TendonDialog::closeEvent(QCloseEvent* event)
     event->ignore();
     if (stressingWindow_->isVisible())
         return;
+    if (edited_) {
+        // Typed input is not dropped silently: kept (stored as "Zpět" stores it), dropped, or worked on.
+        const EditsOnClose answer = askAboutEdits(context_.messages, QStringLiteral("kabelu"));
+        if (answer == EditsOnClose::Keep)
+            BitBtn1Click();
+        if (answer != EditsOnClose::Discard)
+            return;
+    }
     closeDialog();
     showPanel(nullptr);
     resetInputs();

@@ -145,6 +145,7 @@ private:
     TextTableModel* parabolicPointModel_;
     TextTableModel* segmentModel_;
     QPointer<QWidget> opener_;
+    bool edited_ = false;  // a field was typed in since the dialog opened
     std::optional<TendonStressing> stressing_;
     // A force table left for "Síly z napínání…" unchecked: it gets the focus
     // back, and so its check, unless the forces were computed meanwhile.

@@ -13,17 +13,23 @@
 #include "ui/pages/structure_page.h"
 #include "ui/pages/tendon_page.h"
 #include "ui/project_session.h"
+#include "ui/unsaved_work.h"
+#include "ui/widgets/input_edits.h"
 #include "ui/widgets/window_setup.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 
 namespace kvor::ui {
 
@@ -99,8 +105,42 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
     connect(TabSheet4->evaluateButton(), &QPushButton::clicked, this, &MainWindow::BitBtn21Click);
     setResultWindow(nullptr);
     setTendonStoreWindow(nullptr);
+    addSaveCommands();
 
     FormCreate();
+}
+
+void MainWindow::addSaveCommands()
+{
+    auto* save = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Uložit"), this);
+    save->setObjectName(QStringLiteral("saveAction"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, [this] { saveInput(context_); });
+    auto* saveAs = new QAction(QStringLiteral("Uložit jako…"), this);
+    saveAs->setObjectName(QStringLiteral("saveAsAction"));
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(saveAs, &QAction::triggered, this, [this] { saveInputAs(context_); });
+    addAction(save);
+    addAction(saveAs);
+
+    auto* button = new QToolButton(PageControl1);
+    button->setObjectName(QStringLiteral("SaveButton"));
+    button->setDefaultAction(save);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    auto* menu = new QMenu(button);
+    menu->addAction(save);
+    menu->addAction(saveAs);
+    button->setMenu(menu);
+    button->setToolTip(QStringLiteral("Uložit zadání projektu (Ctrl+S)"));
+    PageControl1->setCornerWidget(button, Qt::TopRightCorner);
+
+    const auto showTitle = [this] { setWindowTitle(projectWindowTitle(context_)); };
+    showTitle();
+    connect(&context_.session, &ProjectSession::projectSaved, this, showTitle);
+    connect(&context_.session, &ProjectSession::projectReplaced, this, showTitle);
+    connect(&context_.session, &ProjectSession::modifiedChanged, this, &QWidget::setWindowModified);
+    watchInputEdits(this, [this] { context_.session.markModified(); });
 }
 
 void MainWindow::FormCreate()
@@ -264,8 +304,10 @@ bool MainWindow::settleStaleInput()
         answers << QString::fromStdString(answer);
     const int answer = context_.messages.question(QString::fromStdString(staleInputQuestion(stale)), answers);
     // What cannot be computed any more ends the command with its message.
-    if (answer == kComputeAgain)
+    if (answer == kComputeAgain) {
         refreshStaleInput(context_.project, stale, context_.decimalSeparator);
+        context_.session.markModified();
+    }
     return answer == kComputeAgain || answer == kEvaluateStored;
 }
 

@@ -66,6 +66,9 @@ private:
     void selectPage(int page);
     // The page-3 precondition: on failure page 2 with its report.
     void enterQuantityPage();
+    // "Uložit" (Ctrl+S) and "Uložit jako…" beside the page tabs, the title
+    // with the project's file and the unsaved marker, and the edits that set it.
+    void addSaveCommands();
 
     AppContext& context_;
     QTabWidget* PageControl1;

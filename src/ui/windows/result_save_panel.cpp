@@ -2,10 +2,13 @@
 
 #include "results/project_file.h"
 #include "ui/message_service.h"
+#include "ui/project_session.h"
 #include "ui/widgets/file_pickers.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/window_setup.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -37,8 +40,8 @@ SavePanel::SavePanel(AppContext& context, QWidget* window)
     RadioGroup1->setGeometry(214, 30, 200, 60);
     makeLabel(this, QStringLiteral("Label75"), QStringLiteral("Jméno souboru:"), {214, 104});
     Edit26 = makeEdit(this, QStringLiteral("Edit26"), {214, 122, 200, 22});
-    Edit26->setReadOnly(true);
     Edit26->setText(stemOf(SaveVariant::InputOnly));
+    Edit26->setToolTip(QStringLiteral("Jméno souboru projektu; bez přípony se doplní .txt"));
 
     BitBtn7 = makeButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Uložit"), {214, 230, 96, 28});
     BitBtn7->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
@@ -66,17 +69,32 @@ void SavePanel::clearName()
 
 void SavePanel::RadioGroup1Click(int index)
 {
-    Edit26->setText(stemOf(static_cast<SaveVariant>(index)));
+    // The variant proposes its name; a name of the engineer's own stays.
+    const QString typed = Edit26->text().trimmed();
+    if (typed.isEmpty() || typed == stemOf(SaveVariant::InputOnly) || typed == stemOf(SaveVariant::WithResults))
+        Edit26->setText(stemOf(static_cast<SaveVariant>(index)));
 }
 
 void SavePanel::BitBtn7Click()
 {
-    // The chosen variant decides the name, whatever the name field shows.
+    // The typed name, or the chosen variant's when none is typed.
     const auto variant = static_cast<SaveVariant>(RadioGroup1->itemIndex());
+    const QString path = QDir::current().filePath(
+        QString::fromStdString(savedProjectFileName(Edit26->text().toStdString(), variant)));
+    // Another file of that name is replaced only when the engineer says so;
+    // the project's own file is simply written anew.
+    const QFileInfo target(path);
+    const bool ownFile = !context_.session.projectFile().empty() &&
+                         target.absoluteFilePath() == QString::fromStdString(context_.session.projectFile().string());
+    if (target.isFile() && !ownFile) {
+        enum Answer { kReplace = 0, kCancel = 1 };
+        const QString question = QStringLiteral("Soubor „%1“ již existuje. Nahradit ho tímto projektem?")
+                                     .arg(QDir::toNativeSeparators(target.absoluteFilePath()));
+        if (context_.messages.question(question, {QStringLiteral("Nahradit"), QStringLiteral("Storno")}) != kReplace)
+            return;
+    }
     const bool written = context_.messages.runCommand(
-        [&] { saveProject(context_.project, variant, ".", context_.decimalSeparator); });
-    if (written)
-        context_.project.fileName = projectFileName(variant);
+        [&] { context_.session.saveProject(variant, path.toStdString(), context_.decimalSeparator); });
     // A failed save was shown in the error box; the panel stays open.
     if (!written)
         return;

@@ -5,6 +5,7 @@
 #include "ui/message_service.h"
 #include "ui/project_session.h"
 #include "ui/report_pdf.h"
+#include "ui/unsaved_work.h"
 #include "ui/widgets/window_setup.h"
 #include "ui/windows/result_exit_panel.h"
 #include "ui/windows/result_group_panel.h"
@@ -43,6 +44,15 @@ ResultWindow::ResultWindow(AppContext& context, QWidget* parent) : QWidget(paren
     larger.setPixelSize(14);
     heading->setFont(larger);
     heading->adjustSize();
+    // Where the project was last saved: the engineer sees the file, not only a beep.
+    QLabel* savedTo = makeLabel(this, QStringLiteral("SavedToLabel"), QString(), {260, 8});
+    savedTo->setGeometry(260, 8, width() - 272, 18);
+    savedTo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(&context_.session, &ProjectSession::projectSaved, savedTo, [savedTo](const QString& path) {
+        const QString text = QStringLiteral("Uloženo do: ") + QDir::toNativeSeparators(path);
+        savedTo->setText(savedTo->fontMetrics().elidedText(text, Qt::ElideMiddle, savedTo->width()));
+        savedTo->setToolTip(text);
+    });
 
     for (int q = 0; q < kSlotCount; ++q)
         blocks_[q].emplace(this, q, kFirstBlockTop + ResultBlock::kHeight * q);
@@ -144,6 +154,14 @@ void ResultWindow::BitBtn2Click()
 
 void ResultWindow::BitBtn3Click()
 {
+    // Unsaved input is asked about as on every way out: save it, leave it, or stay.
+    if (context_.session.isModified()) {
+        if (settleUnsavedWork(context_)) {
+            hide();
+            emit programEndRequested();
+        }
+        return;
+    }
     Panel2->openAsking(unsavedWarningShown(context_.project.results));
     setCommandsEnabled(false);
     context_.messages.beep();

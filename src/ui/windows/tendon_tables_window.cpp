@@ -49,11 +49,12 @@ TendonTablesWindow::TendonTablesWindow(AppContext& context, QWidget* parent) : W
 
     // The grids are made first: their columns are as wide as the headings need.
     for (int q = 0; q < kSlotCount; ++q)
-        for (int t = 0; t < kSlotCount; ++t)
+        for (int t = 0; t < kSlotCount; ++t) {
             grids_[q][t] = new WorkingGrid(QStringLiteral("StringGrid%1").arg(kSlotCount * q + t + 1),
                                            &context_.project.results.tendonTables[q][t], kColumnWidth, kRowHeight,
                                            sheet);
             setExportTitle(grids_[q][t], QStringLiteral("veličina %1 kabel %2").arg(q + 1).arg(t + 1));
+        }
     int gridWidth = kGridMargins;
     for (const char* heading : kTendonTableHeadings)
         gridWidth += grids_[0][0]->columnWidthFor(QString::fromUtf8(heading));
