@@ -327,6 +327,7 @@ TEST_F(TendonDialogTest, ATextNamingNoTypeShowsNoPanelAndZpetStoresNothing)
     typeStraight("0", "20", "0,15", "-1000");
     w.ui.messages.answers = {1};  // "Zahodit" of the question about the typed input
     dialog().close();
+    w.events().clear();
     open(1, "přímý");
     EXPECT_EQ(get<QLabel>("Label2")->text(), "Typ předpínacího kabelu: přímý");
     for (const char* panel : {"Panel2", "Panel3", "Panel4", "Panel5", "Panel6"})
