@@ -2,6 +2,7 @@
 
 #include "loads/load_input.h"
 #include "model/numbers.h"
+#include "ui/export_name.h"
 #include "ui/message_service.h"
 #include "ui/models/text_table_model.h"
 #include "ui/project_session.h"
@@ -87,6 +88,7 @@ LoadsWindow::LoadsWindow(AppContext& context, QWidget* parent)
 
     axleModel_ = new TextTableModel(&draft_.axles, TextTableModel::Headings::InHeader, this);
     StringGrid1 = makeEntryGrid(this, QStringLiteral("StringGrid1"), axleModel_);
+    setExportTitle(StringGrid1, QStringLiteral("nápravy"));
     StringGrid1->horizontalHeader()->setDefaultSectionSize(110);
     placeGrid(StringGrid1, {12, 212, 2 * 110 + 2 + 18, kGridRowPitch * (kShownAxleRows + 1) + 2}, true);
     exits_->watch(StringGrid1, [this] { axleTableExit(); });

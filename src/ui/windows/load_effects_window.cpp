@@ -5,6 +5,7 @@
 #include "model/numbers.h"
 #include "structure/beam.h"
 #include "ui/charts/chart_line_view.h"
+#include "ui/export_name.h"
 #include "ui/message_service.h"
 #include "ui/project_session.h"
 #include "ui/widgets/window_setup.h"
@@ -51,6 +52,7 @@ LoadEffectsWindow::LoadEffectsWindow(AppContext& context, QWidget* parent) : Wor
     layout->addWidget(Label3);
 
     StringGrid1 = new WorkingGrid(QStringLiteral("StringGrid1"), &table_, kColumnWidth, kRowHeight, this);
+    setExportTitle(StringGrid1, QStringLiteral("účinky zatížení"));
     StringGrid1->verticalHeader()->hide();  // the first column names the quantity
     StringGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     StringGrid1->setFixedHeight(6 * kRowHeight + 4);
