@@ -5,6 +5,7 @@
 #include "model/error.h"
 #include "model/numbers.h"
 #include "prestress/section_check.h"
+#include "report/stressing_report.h"
 #include "results/group_sums.h"
 #include "tendons/parabolic_polygon.h"
 #include "structure/beam.h"
@@ -484,6 +485,8 @@ ReportContent buildReportContent(const Project& project, char decimalSeparator)
     describeSection(out, project, decimalSeparator);
     describeQuantities(out, project, stale, decimalSeparator);
     describeTendons(out, project, decimalSeparator);
+    for (ReportBlock& block : stressingReportBlocks(project, decimalSeparator))
+        content.blocks.push_back(std::move(block));
     describeResults(out, project, stale, decimalSeparator);
     describeSectionChecks(out, project, stale, decimalSeparator);
     describeLoads(out, project, decimalSeparator);

@@ -25,7 +25,13 @@ struct ReportTable {
     int omittedAfterRow = 0;  // the omission stands after this many rows
 };
 
-enum class ReportFigure { Beam, Section, InfluenceLine, TendonLayout };
+enum class ReportFigure {
+    Beam,
+    Section,
+    InfluenceLine,
+    TendonLayout,
+    StressingForces  // the force along a stressed tendon (slot)
+};
 
 struct ReportBlock {
     enum class Kind { Title, Heading, Subheading, Fact, Paragraph, Table, Figure };

@@ -8,6 +8,7 @@
 #include "report/report_content.h"
 #include "results/group_sums.h"
 #include "results/project_file.h"
+#include "stressing/stressing_chart_data.h"
 #include "structure/beam.h"
 #include "tendons/tendon_chart_data.h"
 #include "ui/charts/chart_line_view.h"
@@ -149,6 +150,21 @@ QImage tendonImage(const Project& project, int slot, char sep)
     buildTendonChart(shown, sep, drawing);
     return chartImage(drawing, {QStringLiteral("ReportChart"), QSize(720, 250), QStringLiteral("staničení [m]"),
                                 QStringLiteral("vzdálenost od n.osy e [m]"), true, QString()},
+                      sep);
+}
+
+// The force along a stressed tendon, as its stressing window charts it.
+QImage stressingImage(const Project& project, int slot, char sep)
+{
+    ChartDrawing drawing;
+    try {
+        const TendonStressingOutcome outcome = stressTendon(project.tendons[static_cast<size_t>(slot)], sep);
+        if (!outcome.fault)
+            drawing.series = stressingChartSeries(outcome);
+    } catch (const Error&) {
+    }
+    return chartImage(drawing, {QStringLiteral("ReportChart"), QSize(720, 250), QStringLiteral("staničení [m]"),
+                                QStringLiteral("síla v kabelu [kN]"), false, QString()},
                       sep);
 }
 
@@ -351,6 +367,9 @@ private:
             break;
         case ReportFigure::TendonLayout:
             image = tendonImage(project_, block.slot, sep_);
+            break;
+        case ReportFigure::StressingForces:
+            image = stressingImage(project_, block.slot, sep_);
             break;
         }
         const QUrl name(QStringLiteral("figure%1.png").arg(++figures_));

@@ -3,8 +3,11 @@
 
 #include "analysis/slot_generation.h"
 #include "evaluation/evaluation_run.h"
+#include "model/numbers.h"
 #include "model/slots.h"
 #include "report/report_content.h"
+#include "stressing/stressing_checks.h"
+#include "stressing/tendon_stressing.h"
 #include "support/project_builders.h"
 #include "tendons/tendon_store.h"
 
@@ -221,6 +224,63 @@ TEST(ReportContent, TheLoadsFollowWithTheirEffectsOnlyWhenEntered)
     EXPECT_EQ(effects[1].table.rows[0],
               (std::vector<std::string>{"1 Ohybový moment (Moment uprostřed)", "[kNm]", "125,0", "0,0", "0,0", "0,0",
                                         "250,0", "5,000", "+", "0,0", "0,000", "+"}));
+}
+
+// A stressed tendon: its data, the anchor forces and its chart, in the slot it
+// has; a note while its stored forces no longer follow from the data.
+TEST(ReportContent, AStressedTendonHasItsDataAnchorForcesAndChart)
+{
+    Project project;
+    project.beam.length = "30";
+    testing::setRectangleSection(project, "0,5", "2");
+    testing::storeBroken(project, 0, {{"0", "0", "-1"}, {"30", "0", ""}}, ',');
+    testing::storeBroken(project, 1, {{"0", "0", "-1"}, {"15", "0,5", "-1"}, {"30", "0", ""}}, ',');
+    const auto stressingOf = [&](const ReportContent& content) {
+        std::vector<const ReportBlock*> part;
+        bool in = false;
+        for (const ReportBlock& b : content.blocks) {
+            if (b.kind == ReportBlock::Kind::Heading)
+                in = b.text == "Síly z napínání";
+            if (in)
+                part.push_back(&b);
+        }
+        return part;
+    };
+    EXPECT_TRUE(stressingOf(buildReportContent(project, ',')).empty());
+
+    TendonSlot& slot = project.tendons[1];
+    slot.stressing = defaultStressing(',');
+    slot.stressing->jackingForce = "2000";
+    slot.stressing->area = "1800";
+    restressTendon(slot, ',');
+    const ReportContent content = buildReportContent(project, ',');
+    const auto part = stressingOf(content);
+    const auto fact = [&](std::string_view name) {
+        for (const ReportBlock* b : part)
+            if (b->kind == ReportBlock::Kind::Fact && b->text == name)
+                return b->value;
+        return std::string("(none)");
+    };
+    EXPECT_EQ(fact("Napínaný konec"), "levý konec");
+    EXPECT_EQ(fact("Napínací síla P0 [kN]"), "2000");
+    const long double anchor = *stressTendon(slot, ',').forces.anchorLeft;
+    EXPECT_NEAR(static_cast<double>(toNumber(fact("Síla v kotvě po zakotvení vlevo [kN]"), ',')),
+                static_cast<double>(anchor), 0.05);
+    EXPECT_EQ(fact("Síla v kotvě po zakotvení vpravo [kN]"), "–");
+    const auto figure = std::find_if(part.begin(), part.end(),
+                                     [](const ReportBlock* b) { return b->kind == ReportBlock::Kind::Figure; });
+    ASSERT_NE(figure, part.end());
+    EXPECT_EQ((*figure)->figure, ReportFigure::StressingForces);
+    EXPECT_EQ((*figure)->slot, 1);
+    const auto stale = [&](const std::vector<const ReportBlock*>& blocks) {
+        return std::count_if(blocks.begin(), blocks.end(), [](const ReportBlock* b) {
+            return b->text == "Síly zapsané u kabelu těmto údajům o napínání neodpovídají.";
+        });
+    };
+    EXPECT_EQ(stale(part), 0);
+    slot.points.setCell(2, 1, "0,6");
+    const ReportContent staleContent = buildReportContent(project, ',');
+    EXPECT_EQ(stale(stressingOf(staleContent)), 1);
 }
 
 }  // namespace
