@@ -96,6 +96,13 @@ StressingWindow::StressingWindow(AppContext& context, QWidget* parent) : QWidget
     connect(BitBtn7, &QPushButton::clicked, this, &StressingWindow::dropStressing);
     connect(BitBtn8, &QPushButton::clicked, this, &StressingWindow::goBack);
 
+    // Under the fields, beside the help: the forces no longer follow from the data.
+    Label32 = makeLabel(this, QStringLiteral("Label32"),
+                        QStringLiteral("Síly neodpovídají údajům o napínání: přepočítejte je."), {182, 258});
+    QPalette red = Label32->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    Label32->setPalette(red);
+    Label32->hide();
     Label29 = makeLabel(this, QStringLiteral("Label29"), QString(), {10, 280});
     makeLabel(this, QStringLiteral("Label30"), QStringLiteral("Síla v kabelu po délce nosníku"), {10, 300},
               LabelStyle::Bold);
@@ -124,8 +131,11 @@ void StressingWindow::openFor(int slot, const TendonSlot& draft, const std::opti
     // Data that are there already show their forces at once, quietly: a fault
     // is for "Vypočítat síly" to report.
     std::optional<TendonStressingOutcome> shown;
+    Label32->hide();
     if (stressing) {
         draft_.stressing = stressing;
+        // Forces typed over the computed ones, or the geometry changed since.
+        Label32->setVisible(stressingIsStale(draft_, context_.decimalSeparator));
         try {
             TendonStressingOutcome outcome = stressTendon(draft_, context_.decimalSeparator);
             if (!outcome.fault)
@@ -215,6 +225,7 @@ void StressingWindow::computeForces()
     if (!ran || !outcome)
         return;
     draft_.stressing = data;
+    Label32->hide();
     showOutcome(outcome);
     emit forcesComputed(texts, data);
     // Warnings are no faults: told without a beep, the forces stay computed.

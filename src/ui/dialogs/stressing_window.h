@@ -4,7 +4,8 @@
 // its tables stand. The stressing end `RadioGroup3`; P0, μ, k, Δs, E_p, A_p,
 // the long-term losses and f_pk in `Edit15` … `Edit22`; "Vypočítat síly"
 // `BitBtn6`, "Bez napínání" `BitBtn7`, "Zpět" `BitBtn8`; under them the anchor
-// forces `Label29` and the chart `Chart3` of the force along the tendon.
+// forces `Label29` and the chart `Chart3` of the force along the tendon; in
+// red `Label32` while the tendon's forces no longer follow from its data.
 //
 // The window computes through the stressing core and hands what it computed
 // to the tendon dialog (forcesComputed); the dialog writes the force column
@@ -76,6 +77,7 @@ private:
     QPointer<QWidget> opener_;
 
     QLabel* Label20;  // the title
+    QLabel* Label32;  // the forces are stale
     RadioGroup* RadioGroup3;
     QLineEdit* edits_[8];  // Edit15 … Edit22
     QPushButton* BitBtn6;
