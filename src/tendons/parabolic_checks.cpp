@@ -161,19 +161,24 @@ std::optional<TendonFault> checkParabolicPoints(const TextTable& store, const Be
 }
 
 std::optional<TendonFault> checkParabolicSegments(TendonType type, const TextTable& store,
-                                                  const CrossSection& section, char sep)
+                                                  const CrossSection& section, char sep, bool forcesToCome)
 {
     const Fibres fibres = fibresOf(section, sep);
     const int n = store.rowCount() - 1;
+    bool noForces = forcesToCome;
+    for (int k = 1; k < n && noForces; ++k)
+        noForces = store.cell(k, kForceColumn).empty();
     for (int k = 1; k < n; ++k) {
         const bool parabolic = segmentIsParabolic(store, type, k);
         const auto force = parseNumber(store.cell(k, kForceColumn), sep);
-        if (!force)
+        if (noForces) {
+        } else if (!force) {
             return inTable(notANumberMessage(kFirstColumnOpening, k), kSegmentTable, k, kSegmentForce);
-        // A straight segment of a combined tendon follows the broken tendon, whose
-        // segment force 0 passes; a parabola carries a compression force.
-        if (parabolic ? *force >= 0 : *force > 0)
+        } else if (parabolic ? *force >= 0 : *force > 0) {
+            // A straight segment of a combined tendon follows the broken tendon,
+            // whose segment force 0 passes; a parabola carries a compression force.
             return inTable(kForceNotCompression, kSegmentTable, k, kSegmentForce);
+        }
         if (!parabolic)
             continue;
         const std::string_view midText = store.cell(k, kMidEccentricityColumn);

@@ -60,8 +60,10 @@ std::optional<TendonFault> checkParabolicPoints(const TextTable& store, const Be
 // on a parabolic segment (0 passes on a straight one, as for a broken tendon);
 // m given on every segment of type 3, a number inside the section; the stations
 // of a parabolic segment strictly ascending.
+// When the table is left, `forcesToCome` lets an entirely empty force column
+// pass (its forces may come from stressing); storing the tendon demands them.
 std::optional<TendonFault> checkParabolicSegments(TendonType type, const TextTable& store,
-                                                  const CrossSection& section, char sep);
+                                                  const CrossSection& section, char sep, bool forcesToCome = false);
 
 // The whole definition, first fault only: the parts above in order, then the
 // polygon within 32766 points and every polygon point, as its text reads back,

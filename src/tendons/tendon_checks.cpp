@@ -144,8 +144,13 @@ std::optional<TendonFault> findSegmentForceFault(const TextTable& forces, char s
     return std::nullopt;
 }
 
-Reports checkSegmentForces(const TextTable& forces, char sep)
+Reports checkSegmentForces(const TextTable& forces, char sep, bool forcesToCome)
 {
+    bool noForces = forcesToCome;
+    for (int r = 1; r < forces.rowCount() && noForces; ++r)
+        noForces = forces.cell(r, 0).empty();
+    if (noForces)
+        return {};
     if (auto f = findSegmentForceFault(forces, sep))
         return {std::move(f->report)};
     return {};

@@ -58,7 +58,9 @@ std::vector<TendonFault> findPointTableFaults(const TextTable& points, const Bea
 
 // Segment force table of a broken tendon (row 0 heading, rows 1..m-1 forces):
 // every force a number not above 0 (a segment force of 0 passes).
-Reports checkSegmentForces(const TextTable& forces, char sep);
+// When the table is left, `forcesToCome` lets an entirely empty column pass
+// (its forces may come from stressing); storing the tendon demands them.
+Reports checkSegmentForces(const TextTable& forces, char sep, bool forcesToCome = false);
 // The same fault with its cell.
 std::optional<TendonFault> findSegmentForceFault(const TextTable& forces, char sep);
 

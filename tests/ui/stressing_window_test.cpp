@@ -5,6 +5,7 @@
 #include "ui/dialogs/stressing_window.h"
 #include "ui/pages/navigation.h"
 
+#include <QLabel>
 #include <QComboBox>
 #include <QRadioButton>
 #include <QLineSeries>
@@ -232,6 +233,87 @@ TEST_F(StressingWindowTest, AForceTableLeftUncomputedIsCheckedWhenTheWindowClose
     clickAndSettle(w.tendon, "BitBtn1");
     EXPECT_EQ(w.events(), (QStringList{"message: Předpínací síla musí být zadána jako záporná-tlaková!", "beep"}));
     EXPECT_FALSE(slot().entered());
+}
+
+// Forces typed over the computed ones: the window says they no longer follow
+// from its data until they are computed again.
+TEST_F(StressingWindowTest, StaleForcesAreNotedUntilComputedAgain)
+{
+    openBroken();
+    openWindow();
+    QLabel* note = control<QLabel>(window(), "Label32");
+    EXPECT_FALSE(note->isVisible());  // no data yet
+    typeForceAndArea("1000", "1000");
+    clickAndSettle(window(), "BitBtn6");
+    clickAndSettle(window(), "BitBtn8");
+    openWindow();
+    EXPECT_FALSE(note->isVisible());
+    clickAndSettle(window(), "BitBtn8");
+    testing::typeCell(grid("StringGrid2"), 1, 0, "-900");
+    openWindow();
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), "Síly neodpovídají údajům o napínání: přepočítejte je.");
+    clickAndSettle(window(), "BitBtn6");
+    EXPECT_FALSE(note->isVisible());
+    EXPECT_NE(testing::cellText(grid("StringGrid2"), 1, 0), "-900");
+}
+
+// A simple parabola by keyboard: its force field lies between the geometry
+// and D; left empty it lets the engineer on to the stressing window, and the
+// tendon is still not stored without a force.
+TEST_F(StressingWindowTest, ASimpleParabolaReachesTheWindowPastAnEmptyForce)
+{
+    open("prostý parabolický");
+    const char* fields[] = {"Edit6", "Edit7", "Edit8", "Edit9", "Edit10"};
+    const char* texts[] = {"0", "0", "20", "0", "0,25"};
+    for (int i = 0; i < 5; ++i)
+        typeInto(control<QLineEdit>(w.tendon, fields[i]), texts[i]);
+    control<QLineEdit>(w.tendon, "Edit11")->setFocus(Qt::TabFocusReason);
+    control<QLineEdit>(w.tendon, "Edit12")->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(w.events().isEmpty()) << w.events().join(" | ").toStdString();
+    EXPECT_EQ(focusName(), "Edit12");
+    clickAndSettle(w.tendon, "BitBtn1");
+    EXPECT_FALSE(w.events().isEmpty());
+    EXPECT_FALSE(slot().entered());
+    w.events().clear();
+    openWindow();
+    typeForceAndArea("1000", "1000");
+    clickAndSettle(window(), "BitBtn6");
+    EXPECT_TRUE(control<QLineEdit>(w.tendon, "Edit11")->text().startsWith('-'));
+    clickAndSettle(window(), "BitBtn8");
+    clickAndSettle(w.tendon, "BitBtn1");
+    EXPECT_TRUE(w.events().isEmpty()) << w.events().join(" | ").toStdString();
+    EXPECT_TRUE(slot().entered());
+}
+
+// By keyboard a force table is left for the help beside it: a column not typed
+// at all is no fault then (its forces may come from stressing), one typed in
+// part is; the tendon is not stored without forces.
+TEST_F(StressingWindowTest, AForceTableNotTypedAtAllIsLeftWithoutAFault)
+{
+    openBroken();
+    grid("StringGrid2")->setFocus(Qt::TabFocusReason);
+    control<QWidget>(w.tendon, "Memo2")->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(w.events().isEmpty()) << w.events().join(" | ").toStdString();
+    clickAndSettle(w.tendon, "BitBtn1");
+    EXPECT_FALSE(w.events().isEmpty());
+    EXPECT_FALSE(slot().entered());
+
+}
+
+TEST_F(StressingWindowTest, ASegmentTableWithoutForcesIsLeftWithoutAFault)
+{
+    open("složený parabolický");
+    control<QSpinBox>(w.tendon, "Edit13")->setValue(3);
+    testing::typeRows(grid("StringGrid3"), {{"0", "0"}, {"8", "0,2"}, {"20", "0"}});
+    testing::typeCell(grid("StringGrid4"), 1, 1, "0,25");
+    testing::typeCell(grid("StringGrid4"), 2, 1, "-0,1");
+    grid("StringGrid4")->setFocus(Qt::TabFocusReason);
+    control<QWidget>(w.tendon, "Memo4")->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(w.events().isEmpty()) << w.events().join(" | ").toStdString();
+    testing::typeCell(grid("StringGrid4"), 1, 0, "-1000");
+    control<QWidget>(w.tendon, "Memo4")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w.events(), (QStringList{"message: Políčko v 1.sloupci a 2.řádku neobsahuje číslo!", "beep"}));
 }
 
 TEST_F(StressingWindowTest, AStraightTendonHasNoStressing)

@@ -666,7 +666,9 @@ void TendonDialog::StringGrid2Exit()
 {
     if (forceModel_->isReadOnly() || leavingForStressing(StringGrid2))
         return;
-    context_.messages.runCommand([this] { showReports(checkSegmentForces(forces_, context_.decimalSeparator)); });
+    // Forces not typed at all may still come from "Síly z napínání…".
+    context_.messages.runCommand(
+        [this] { showReports(checkSegmentForces(forces_, context_.decimalSeparator, stressingApplies(tendonType()))); });
 }
 
 void TendonDialog::showFault(const std::optional<TendonFault>& fault)
@@ -692,6 +694,11 @@ TextTable TendonDialog::parabolicDraft() const
 
 void TendonDialog::SimpleFieldExit(Field field)
 {
+    // The force may come from stressing: left empty it is asked for when the
+    // tendon is stored, and it is not checked on the way to the stressing
+    // window, as the force tables are not.
+    if (field == parabolic_fields::kForce && (simple_.n.empty() || leavingForStressing(simpleEdits_[5])))
+        return;
     context_.messages.runCommand([this, field] {
         showReports(checkSimpleField(field, parabolicDraft(), context_.project.beam, context_.project.section,
                                      context_.decimalSeparator));
@@ -738,8 +745,9 @@ void TendonDialog::StringGrid4Exit()
     if (segmentModel_->isReadOnly() || leavingForStressing(StringGrid4))
         return;
     context_.messages.runCommand([this] {
+        // Forces not typed at all may still come from "Síly z napínání…".
         showFault(checkParabolicSegments(tendonType(), parabolicDraft(), context_.project.section,
-                                         context_.decimalSeparator));
+                                         context_.decimalSeparator, true));
     });
 }
 
