@@ -24,6 +24,7 @@
 #include "ui/windows/main_window.h"
 #include "ui/windows/result_window.h"
 #include "ui/windows/section_stress_window.h"
+#include "ui/windows/stress_check_window.h"
 #include "ui/windows/splash_window.h"
 #include "ui/windows/start_window.h"
 #include "ui/windows/tendon_store_window.h"
@@ -88,7 +89,8 @@ ApplicationShell::ApplicationShell(AppContext& context)
       tendonTablesWindow_(std::make_unique<TendonTablesWindow>(context)),
       sectionStress_(std::make_unique<SectionStressWindow>(context)),
       loadsWindow_(std::make_unique<LoadsWindow>(context)),
-      loadEffectsWindow_(std::make_unique<LoadEffectsWindow>(context))
+      loadEffectsWindow_(std::make_unique<LoadEffectsWindow>(context)),
+      stressCheck_(std::make_unique<StressCheckWindow>(context))
 {
     connect(splashWindow_.get(), &SplashWindow::countDownFinished, this, [this] {
         showInFront(startWindow_.get());
@@ -131,6 +133,10 @@ ApplicationShell::ApplicationShell(AppContext& context)
             [this] { showInFront(loadEffectsWindow_.get()); });
     connect(loadEffectsWindow_.get(), &LoadEffectsWindow::resultWindowRequested, this,
             [this] { showInFront(resultWindow_.get()); });
+    connect(resultWindow_.get(), &ResultWindow::stressCheckRequested, this,
+            [this] { showInFront(stressCheck_.get()); });
+    connect(stressCheck_.get(), &StressCheckWindow::resultWindowRequested, this,
+            [this] { showInFront(resultWindow_.get()); });
     connect(tendonTablesWindow_.get(), &TendonTablesWindow::derivativeTablesRequested, this,
             [this] { showInFront(derivativeTablesWindow_.get()); });
     // Back to the input from the working tables is "Zpět na zadání" of the
@@ -142,7 +148,7 @@ ApplicationShell::ApplicationShell(AppContext& context)
     const std::initializer_list<QWidget*> windowsWithTables{
         mainWindow_.get(),        influenceLineDialog_.get(),    influenceStoreWindow_.get(), tendonDialog_.get(),
         tendonStoreWindow_.get(), derivativeTablesWindow_.get(), tendonTablesWindow_.get(),   sectionStress_.get(),
-        tendonDialog_->stressingWindow(), loadsWindow_.get(), loadEffectsWindow_.get()};
+        tendonDialog_->stressingWindow(), loadsWindow_.get(), loadEffectsWindow_.get(), stressCheck_.get()};
     for (QWidget* window : windowsWithTables) {
         for (QTableView* table : window->findChildren<QTableView*>())
             addTableExport(table, context_.messages);

@@ -31,6 +31,7 @@ class TendonTablesWindow;
 class SectionStressWindow;
 class LoadsWindow;
 class LoadEffectsWindow;
+class StressCheckWindow;
 
 // The passages of the input: each slot row's "Zadat" opens the dialog of its
 // kind over the main window (the tendon dialog brings the structure page to
@@ -71,6 +72,7 @@ public:
     SectionStressWindow& sectionStress() const { return *sectionStress_; }
     LoadsWindow& loadsWindow() const { return *loadsWindow_; }
     LoadEffectsWindow& loadEffectsWindow() const { return *loadEffectsWindow_; }
+    StressCheckWindow& stressCheck() const { return *stressCheck_; }
 
 signals:
     // The splash window was closed: the run ends.
@@ -99,6 +101,7 @@ private:
     std::unique_ptr<SectionStressWindow> sectionStress_;
     std::unique_ptr<LoadsWindow> loadsWindow_;
     std::unique_ptr<LoadEffectsWindow> loadEffectsWindow_;
+    std::unique_ptr<StressCheckWindow> stressCheck_;
 };
 
 }  // namespace kvor::ui

@@ -75,6 +75,12 @@ const char* controlName(Field field)
     case Field::LoadVariable: return "Edit3";
     case Field::AxleCount: return "Edit4";
     case Field::AxleTable: return "StringGrid1";
+    // The stress check window.
+    case Field::CheckStrength: return "Edit1";
+    case Field::CheckTensileStrength: return "Edit2";
+    case Field::CheckStrengthAtTransfer: return "Edit3";
+    case Field::CheckTensileStrengthAtTransfer: return "Edit4";
+    case Field::CheckPsi2: return "Edit5";
     default: return nullptr;
     }
 }

@@ -171,5 +171,12 @@ void ProjectSession::sumGroup(char decimalSeparator)
     emit groupChanged();
 }
 
-}  // namespace kvor::ui
+void ProjectSession::setCheckInput(const CheckInput& input)
+{
+    if (project_.check == input)
+        return;
+    project_.check = input;
+    emit checkInputChanged();
+}
 
+}  // namespace kvor::ui

@@ -91,6 +91,9 @@ public:
     // propagates its conversion error; the sums formed before it stay.
     void sumGroup(char decimalSeparator);
 
+    // The concrete and ψ2 of the stress check, as checked by their fields.
+    void setCheckInput(const CheckInput& input);
+
 signals:
     // A whole project took the place of the former one: show it anew.
     void projectReplaced();
@@ -98,6 +101,8 @@ signals:
     void slotStored(SlotKind kind, int slot);
     // The results were formed by "Výpočet" or left by "Zpět na zadání".
     void resultsChanged();
+    // The stress check's concrete or ψ2 changed.
+    void checkInputChanged();
     // The group of tendons or its sums changed.
     void groupChanged();
     // The loads were stored by their window.

@@ -60,6 +60,9 @@ ResultWindow::ResultWindow(AppContext& context, QWidget* parent) : QWidget(paren
     // Beside the heading: the loads are no result of the tendons.
     BitBtn14 = makeButton(this, QStringLiteral("BitBtn14"), QStringLiteral("Účinky zatížení"), {483, 3, 150, 26});
     BitBtn14->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    // Beside the heading, with the other views of the checked sections.
+    BitBtn15 = makeButton(this, QStringLiteral("BitBtn15"), QStringLiteral("Posouzení napětí"), {327, 3, 150, 26});
+    BitBtn15->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     BitBtn11 = makeButton(this, QStringLiteral("BitBtn11"), QStringLiteral("Tabulka kabelů"), {12, 502, 150, 28});
     BitBtn11->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     BitBtn12 = makeButton(this, QStringLiteral("BitBtn12"), QStringLiteral("Protokol…"), {168, 502, 120, 28});
@@ -97,6 +100,7 @@ ResultWindow::ResultWindow(AppContext& context, QWidget* parent) : QWidget(paren
     connect(BitBtn12, &QPushButton::clicked, this, &ResultWindow::BitBtn12Click);
     connect(BitBtn13, &QPushButton::clicked, this, &ResultWindow::BitBtn13Click);
     connect(BitBtn14, &QPushButton::clicked, this, &ResultWindow::BitBtn14Click);
+    connect(BitBtn15, &QPushButton::clicked, this, &ResultWindow::BitBtn15Click);
     for (OverlayPanel* panel : {static_cast<OverlayPanel*>(Panel3), static_cast<OverlayPanel*>(Panel2),
                                 static_cast<OverlayPanel*>(Panel4)})
         connect(panel, &OverlayPanel::closed, this, &ResultWindow::panelClosed);
@@ -126,7 +130,7 @@ void ResultWindow::loadFromModel()
 
 void ResultWindow::setCommandsEnabled(bool enabled)
 {
-    for (QPushButton* command : {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn11, BitBtn13, BitBtn14})
+    for (QPushButton* command : {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn11, BitBtn13, BitBtn14, BitBtn15})
         command->setEnabled(enabled);
 }
 
@@ -189,6 +193,12 @@ void ResultWindow::BitBtn14Click()
 {
     hide();
     emit loadEffectsRequested();
+}
+
+void ResultWindow::BitBtn15Click()
+{
+    hide();
+    emit stressCheckRequested();
 }
 
 void ResultWindow::BitBtn12Click()

@@ -43,6 +43,7 @@ public:
     void BitBtn12Click();  // "Protokol…": the calculation report as a PDF
     void BitBtn13Click();  // "Napětí v průřezu": the prestress in the checked sections
     void BitBtn14Click();  // "Účinky zatížení": the loads through the influence lines
+    void BitBtn15Click();  // "Posouzení napětí": the stress check of the checked sections
 
     SavePanel* savePanel() const { return Panel3; }
     ExitPanel* exitPanel() const { return Panel2; }
@@ -54,6 +55,7 @@ signals:
     void tendonTablesRequested();   // show the tendon tables
     void sectionStressRequested();  // show the prestress in the checked sections
     void loadEffectsRequested();    // show the effects of the loads
+    void stressCheckRequested();    // show the stress check of the checked sections
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -71,6 +73,7 @@ private:
     QPushButton* BitBtn4;
     QPushButton* BitBtn11;
     QPushButton* BitBtn12;
+    QPushButton* BitBtn15;
     QPushButton* BitBtn13;
     QPushButton* BitBtn14;
     QCheckBox* CheckBox1;

@@ -1,0 +1,284 @@
+#include "ui/windows/stress_check_window.h"
+
+#include "check/check_input.h"
+#include "prestress/section_check.h"
+#include "ui/message_service.h"
+#include "ui/project_session.h"
+#include "ui/widgets/focus_exit.h"
+#include "ui/widgets/stress_diagram.h"
+#include "ui/widgets/window_setup.h"
+#include "ui/widgets/working_grid.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace kvor::ui {
+
+namespace {
+
+constexpr int kColumnWidth = 86;
+constexpr int kRowHeight = 20;
+constexpr int kGridHeight = 6 * kRowHeight + 4;  // the headings and five rows
+constexpr int kNameWidth = 150;
+constexpr int kUtilisationWidth = 150;
+constexpr int kGridWidth = 8 * kColumnWidth + kNameWidth + kUtilisationWidth + 6;
+
+constexpr std::array<Field, 5> kFields = {Field::CheckStrength, Field::CheckTensileStrength,
+                                          Field::CheckStrengthAtTransfer, Field::CheckTensileStrengthAtTransfer,
+                                          Field::CheckPsi2};
+constexpr std::array<std::string CheckInput::*, 5> kTexts = {
+    &CheckInput::strength, &CheckInput::tensileStrength, &CheckInput::strengthAtTransfer,
+    &CheckInput::tensileStrengthAtTransfer, &CheckInput::psi2};
+const char* const kCaptions[5] = {"f_ck [MPa]", "f_ctm [MPa]", "f_ck(t) [MPa]", "f_ctm(t) [MPa]",
+                                  "ψ2 proměnného zatížení"};
+
+QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+const QColor kPassColour(215, 240, 215);
+const QColor kFailColour(250, 205, 205);
+
+// The verdict cells coloured, a failing one in bold as well: the word says it
+// in black and white.
+class VerdictColours : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::BackgroundRole && role != Qt::FontRole)
+            return QIdentityProxyModel::data(index, role);
+        const QString verdict = index.siblingAtColumn(8).data().toString();
+        const bool fails = verdict == QString::fromUtf8(kFailsText);
+        if (verdict.isEmpty() || index.column() < 8)
+            return {};
+        if (role == Qt::BackgroundRole)
+            return fails ? kFailColour : kPassColour;
+        if (!fails)
+            return {};
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+};
+
+}  // namespace
+
+StressCheckWindow::StressCheckWindow(AppContext& context, QWidget* parent)
+    : WorkingTablesWindow(context, parent), exits_(new FocusExitWatcher(this))
+{
+    setObjectName(QStringLiteral("Form17"));
+    setWindowTitle(QStringLiteral("Kvor1.1 - posouzení napětí"));
+    setFont(windowFont());
+    resize(kGridWidth + 80, 720);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(makeLabel(this, QStringLiteral("Label1"),
+                                QStringLiteral("Posouzení napětí při předpětí a v provozu (EN 1992-1-1)"), {},
+                                LabelStyle::BoldUnderlined));
+
+    auto* inputs = new QGridLayout;
+    inputs->addWidget(makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Třída betonu"), {}), 0, 0);
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->addItem(QStringLiteral("jiná"));
+    for (const ConcreteClass& c : kConcreteClasses)
+        ComboBox1->addItem(QString::fromUtf8(c.name));
+    inputs->addWidget(ComboBox1, 1, 0);
+    for (size_t i = 0; i < edits_.size(); ++i) {
+        const int column = static_cast<int>(i) + 1;
+        inputs->addWidget(makeLabel(this, QStringLiteral("Label%1").arg(4 + i), QString::fromUtf8(kCaptions[i]), {}),
+                          0, column);
+        edits_[i] = makeEdit(this, QStringLiteral("Edit%1").arg(i + 1), {0, 0, 100, 22});
+        inputs->addWidget(edits_[i], 1, column);
+        const Field field = kFields[i];
+        exits_->watch(edits_[i], [this, field] { fieldExit(field); });
+    }
+    edits_[2]->setPlaceholderText(QStringLiteral("= f_ck"));
+    edits_[3]->setPlaceholderText(QStringLiteral("= f_ctm"));
+    edits_[4]->setPlaceholderText(QStringLiteral("0"));
+    BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Posoudit"), {0, 0, 100, 26});
+    inputs->addWidget(BitBtn2, 1, 6);
+    inputs->setColumnStretch(7, 1);
+    layout->addLayout(inputs);
+
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QString(), {});
+    Label2->setWordWrap(true);
+    layout->addWidget(Label2);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ScrollBox1"));
+    scroll->setWidgetResizable(true);
+    auto* page = new QWidget(scroll);
+    auto* blocks = new QVBoxLayout(page);
+    for (size_t i = 0; i < kSlotCount; ++i) {
+        blocks_[i] = new QWidget(page);
+        auto* block = new QVBoxLayout(blocks_[i]);
+        block->setContentsMargins(0, 0, 0, 16);
+        titles_[i] = makeLabel(blocks_[i], QStringLiteral("Label%1").arg(10 + 4 * i), QString(), {}, LabelStyle::Bold);
+        grids_[i] = new WorkingGrid(QStringLiteral("StringGrid%1").arg(i + 1), &tables_[i], kColumnWidth, kRowHeight,
+                                    blocks_[i]);
+        auto* colours = new VerdictColours(grids_[i]);
+        colours->setSourceModel(grids_[i]->model());
+        grids_[i]->setModel(colours);
+        grids_[i]->verticalHeader()->hide();
+        grids_[i]->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        grids_[i]->setFixedSize(kGridWidth, kGridHeight);
+        grids_[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        grids_[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        verdicts_[i] = makeLabel(blocks_[i], QStringLiteral("Label%1").arg(11 + 4 * i), QString(), {}, LabelStyle::Bold);
+        diagrams_[i] = new StressDiagram(blocks_[i]);
+        diagrams_[i]->setObjectName(QStringLiteral("PaintBox%1").arg(i + 1));
+        diagrams_[i]->setFixedWidth(kGridWidth);
+        notes_[i] = makeLabel(blocks_[i], QStringLiteral("Label%1").arg(12 + 4 * i), QString(), {});
+        notes_[i]->setWordWrap(true);
+        notes_[i]->setFixedWidth(kGridWidth);
+        block->addWidget(titles_[i]);
+        block->addWidget(grids_[i]);
+        block->addWidget(verdicts_[i]);
+        block->addWidget(notes_[i]);
+        block->addWidget(diagrams_[i]);
+        blocks->addWidget(blocks_[i]);
+    }
+    blocks->addStretch();
+    scroll->setWidget(page);
+    layout->addWidget(scroll, 1);
+
+    auto* buttons = new QHBoxLayout;
+    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {0, 0, 120, 28});
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    buttons->addWidget(BitBtn1);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+
+    connect(ComboBox1, &QComboBox::activated, this, &StressCheckWindow::classChosen);
+    connect(BitBtn2, &QPushButton::clicked, this, &StressCheckWindow::checkNow);
+    connect(BitBtn1, &QPushButton::clicked, this, &StressCheckWindow::backToResults);
+    connect(&context_.session, &ProjectSession::checkInputChanged, this, [this] {
+        if (isVisible())
+            loadFromModel();
+    });
+    connect(&context_.session, &ProjectSession::projectReplaced, this, [this] { reloadIfShown(); });
+}
+
+CheckInput StressCheckWindow::typedInput() const
+{
+    CheckInput input;
+    for (size_t i = 0; i < edits_.size(); ++i)
+        input.*kTexts[i] = edits_[i]->text().toStdString();
+    return input;
+}
+
+void StressCheckWindow::showInput()
+{
+    const CheckInput& input = context_.project.check;
+    for (size_t i = 0; i < edits_.size(); ++i)
+        edits_[i]->setText(toQString(input.*kTexts[i]));
+    const std::optional<size_t> chosen = concreteClassOf(input, context_.decimalSeparator);
+    ComboBox1->setCurrentIndex(chosen ? static_cast<int>(*chosen) + 1 : 0);
+}
+
+void StressCheckWindow::fieldExit(Field field)
+{
+    const CheckInput input = typedInput();
+    if (const std::optional<Report> fault = checkCheckField(input, field, context_.decimalSeparator)) {
+        context_.messages.showReport(*fault, this);
+        return;
+    }
+    // Only this field is taken: another field still at fault keeps its stored text.
+    CheckInput stored = context_.project.check;
+    const size_t i = static_cast<size_t>(std::find(kFields.begin(), kFields.end(), field) - kFields.begin());
+    stored.*kTexts[i] = input.*kTexts[i];
+    context_.session.setCheckInput(stored);
+    const std::optional<size_t> chosen = concreteClassOf(stored, context_.decimalSeparator);
+    ComboBox1->setCurrentIndex(chosen ? static_cast<int>(*chosen) + 1 : 0);
+}
+
+void StressCheckWindow::classChosen(int index)
+{
+    if (index <= 0)
+        return;
+    CheckInput input = context_.project.check;
+    setConcreteClass(input, static_cast<size_t>(index - 1), context_.decimalSeparator);
+    edits_[0]->setText(toQString(input.strength));
+    edits_[1]->setText(toQString(input.tensileStrength));
+    context_.session.setCheckInput(input);
+}
+
+void StressCheckWindow::checkNow()
+{
+    const CheckInput input = typedInput();
+    if (const std::optional<Report> fault = findCheckFault(input, context_.decimalSeparator)) {
+        context_.messages.showReport(*fault, this);
+        return;
+    }
+    context_.session.setCheckInput(input);
+    showChecks();
+}
+
+void StressCheckWindow::loadFromModel()
+{
+    showInput();
+    showChecks();
+}
+
+void StressCheckWindow::showChecks()
+{
+    StressChecks checks;
+    const bool ran = context_.messages.runCommand(
+        [&] { checks = stressChecks(context_.project, context_.decimalSeparator); });
+    if (!ran)
+        checks = StressChecks{"Posouzení nelze provést.", {}};
+    shown_ = static_cast<int>(checks.tables.size());
+    Label2->setText(toQString(checks.message));
+    Label2->setVisible(!checks.message.empty());
+
+    const EvaluationResult& results = context_.project.results;
+    for (size_t i = 0; i < kSlotCount; ++i) {
+        const bool used = static_cast<int>(i) < shown_;
+        if (used) {
+            const StressCheckTable& check = checks.tables[i];
+            const auto q = static_cast<size_t>(check.quantity);
+            QString title = QStringLiteral("%1. posuzovaná veličina: %2")
+                                .arg(q + 1)
+                                .arg(toQString(checkedQuantityKind(results, check.quantity)));
+            if (!results.comment[q].empty())
+                title += QStringLiteral(" (%1)").arg(toQString(results.comment[q]));
+            titles_[i]->setText(title + QStringLiteral(", X = %1 m").arg(toQString(check.station)));
+            tables_[i] = stressCheckTextTable(check, context_.decimalSeparator, true);
+            const bool passes = check.passes();
+            verdicts_[i]->setText(toQString(stressCheckVerdict(check)));
+            verdicts_[i]->setStyleSheet(passes ? QStringLiteral("color: #006400;") : QStringLiteral("color: #b00000;"));
+            notes_[i]->setText(QString::fromUtf8(kStressCheckNote));
+            diagrams_[i]->setCheck(check, context_.decimalSeparator);
+        } else {
+            tables_[i] = TextTable();
+        }
+        grids_[i]->reload();
+        if (used) {
+            // The row names and the utilisation with a tension read whole.
+            grids_[i]->horizontalHeader()->resizeSection(0, kNameWidth);
+            grids_[i]->horizontalHeader()->resizeSection(9, kUtilisationWidth);
+        }
+        blocks_[i]->setVisible(used);
+    }
+}
+
+void StressCheckWindow::backToResults()
+{
+    hide();
+    emit resultWindowRequested();
+}
+
+void StressCheckWindow::goBack() { backToResults(); }
+
+}  // namespace kvor::ui

@@ -1,0 +1,75 @@
+#pragma once
+// "Posouzení napětí": the stress check of the checked sections at transfer and
+// in service. At the top the concrete (a strength class filling f_ck and
+// f_ctm, the four strengths editable) and ψ2, each checked when the focus
+// leaves it and kept in the project through the session; under them one block
+// per checked quantity: its table (the five rows, their limits, the verdict
+// coloured and the utilisation), the quantity's overall verdict, the sketch of
+// the governing stresses over the depth, and the conventions. Or only the
+// message that names what is missing. Built anew from the project each time
+// the window is shown or the inputs change.
+
+#include "check/stress_check.h"
+#include "model/project.h"
+#include "model/text_table.h"
+#include "ui/windows/working_tables_window.h"
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kvor::ui {
+
+class FocusExitWatcher;
+class StressDiagram;
+class WorkingGrid;
+
+class StressCheckWindow : public WorkingTablesWindow {
+    Q_OBJECT
+public:
+    explicit StressCheckWindow(AppContext& context, QWidget* parent = nullptr);
+
+    // Shows the project's inputs and the checks of its last evaluation.
+    void loadFromModel() override;
+
+    void classChosen(int index);  // the class box: fills f_ck and f_ctm
+    void checkNow();              // "Posoudit": every field checked, the check shown anew
+    void backToResults();         // "Zpět"
+
+    // The grid of the i-th shown table (0-based, in slot order).
+    WorkingGrid* grid(int index) const { return grids_[static_cast<size_t>(index)]; }
+    int shownTableCount() const { return shown_; }
+
+signals:
+    void resultWindowRequested();
+
+protected:
+    void goBack() override;
+
+private:
+    CheckInput typedInput() const;
+    void fieldExit(Field field);
+    void showInput();
+    void showChecks();
+
+    std::array<QLineEdit*, 5> edits_;  // Edit1 … Edit5: f_ck, f_ctm, f_ck(t), f_ctm(t), ψ2
+    QComboBox* ComboBox1;
+    QPushButton* BitBtn2;  // "Posoudit"
+    QPushButton* BitBtn1;  // "Zpět"
+    QLabel* Label2;        // the message when there is nothing to show
+    FocusExitWatcher* exits_;
+
+    std::array<TextTable, kSlotCount> tables_;
+    std::array<QWidget*, kSlotCount> blocks_;
+    std::array<QLabel*, kSlotCount> titles_;
+    std::array<WorkingGrid*, kSlotCount> grids_;
+    std::array<QLabel*, kSlotCount> verdicts_;
+    std::array<StressDiagram*, kSlotCount> diagrams_;
+    std::array<QLabel*, kSlotCount> notes_;
+    int shown_ = 0;
+};
+
+}  // namespace kvor::ui
