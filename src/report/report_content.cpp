@@ -5,6 +5,7 @@
 #include "model/error.h"
 #include "model/numbers.h"
 #include "prestress/section_check.h"
+#include "report/stress_check_report.h"
 #include "report/stressing_report.h"
 #include "results/group_sums.h"
 #include "tendons/parabolic_polygon.h"
@@ -480,7 +481,12 @@ ReportContent buildReportContent(const Project& project, char decimalSeparator)
     // Generated lines the beam no longer gives: every part that speaks of
     // their quantity says so.
     const std::vector<int> stale = staleGeneratedSlots(project, decimalSeparator);
+    // The stress check's verdict stands on the first page, its section after
+    // the prestress in the sections.
+    StressCheckReport stressCheck = stressCheckReport(project, decimalSeparator);
     describeProject(out, project, decimalSeparator);
+    if (stressCheck.verdict)
+        content.blocks.push_back(std::move(*stressCheck.verdict));
     describeBeam(out, project, decimalSeparator);
     describeSection(out, project, decimalSeparator);
     describeQuantities(out, project, stale, decimalSeparator);
@@ -489,6 +495,8 @@ ReportContent buildReportContent(const Project& project, char decimalSeparator)
         content.blocks.push_back(std::move(block));
     describeResults(out, project, stale, decimalSeparator);
     describeSectionChecks(out, project, stale, decimalSeparator);
+    content.blocks.insert(content.blocks.end(), std::make_move_iterator(stressCheck.blocks.begin()),
+                          std::make_move_iterator(stressCheck.blocks.end()));
     describeLoads(out, project, decimalSeparator);
     return content;
 }

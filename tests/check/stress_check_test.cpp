@@ -10,6 +10,7 @@
 #include "evaluation/evaluation_run.h"
 #include "model/error.h"
 #include "model/numbers.h"
+#include "report/report_content.h"
 #include "stressing/tendon_stressing.h"
 #include "support/project_builders.h"
 
@@ -172,6 +173,37 @@ TEST(StressCheck, APublishedExampleOfFibreStressesInService)
     EXPECT_NEAR(static_cast<double>(row.stressTop), -(11.615 - 2.079), 0.001);
     EXPECT_TRUE(row.passes);  // 0,34 MPa of tension within f_ctm = 3,5 MPa
     EXPECT_FALSE(checks.tables[0].rows[static_cast<size_t>(CheckRow::QuasiPermanentMax)].passes);
+}
+
+TEST(StressCheck, TheReportStatesTheVerdictOnItsFirstPageAndTablesTheRows)
+{
+    Project p = beamOf(kCases[1]);
+    const std::vector<ReportBlock> blocks = buildReportContent(p, ',').blocks;
+    const auto named = [&](ReportBlock::Kind kind, const std::string& text) {
+        return std::find_if(blocks.begin(), blocks.end(),
+                            [&](const ReportBlock& b) { return b.kind == kind && b.text == text; });
+    };
+    const auto verdict = named(ReportBlock::Kind::Fact, "Posouzení napětí");
+    ASSERT_NE(verdict, blocks.end());
+    EXPECT_EQ(verdict->value, "nevyhovuje: 1. veličina (X = 5,000 m)");
+    EXPECT_LT(verdict, named(ReportBlock::Kind::Heading, "Nosník"));
+    const auto section = named(ReportBlock::Kind::Heading, "Posouzení napětí");
+    ASSERT_NE(section, blocks.end());
+    EXPECT_GT(section, named(ReportBlock::Kind::Heading, "Napětí v průřezu od předpětí"));
+    const auto table = std::find_if(section, blocks.end(), [](const ReportBlock& b) {
+        return b.kind == ReportBlock::Kind::Table;
+    });
+    ASSERT_NE(table, blocks.end());
+    EXPECT_EQ(table->table.rows.at(3),
+              (std::vector<std::string>{"kvazistálá max", "125,0", "-2000,0", "-600,0", "0,94", "-10,94", "-13,50",
+                                        "0,00", "nevyhovuje", "tah 0,94 MPa; 0,81"}));
+    EXPECT_EQ(table[1].text, "Průřez v X = 5 m nevyhovuje: kvazistálá max, kvazistálá min.");
+
+    p.check = CheckInput{};  // no check asked for: nothing of it in the report
+    const std::vector<ReportBlock> without = buildReportContent(p, ',').blocks;
+    EXPECT_EQ(std::count_if(without.begin(), without.end(),
+                            [](const ReportBlock& b) { return b.text == "Posouzení napětí"; }),
+              0);
 }
 
 TEST(StressCheck, MissingInputsAreNamedInOneMessageWithoutATable)
