@@ -15,6 +15,7 @@
 #include "ui/pages/tendon_page.h"
 #include "ui/project_session.h"
 #include "ui/recovery_copy.h"
+#include "ui/remembered.h"
 #include "ui/unsaved_work.h"
 #include "ui/widgets/window_setup.h"
 #include "ui/windows/derivative_tables_window.h"
@@ -112,6 +113,19 @@ ApplicationShell::ApplicationShell(AppContext& context)
     connect(wrongFileWindow_.get(), &WrongFileWindow::startWindowRequested, this,
             [this] { showInFront(startWindow_.get()); });
     connect(mainWindow_.get(), &MainWindow::exitRequested, this, [this] { leaveProgram(mainWindow_.get()); });
+    connect(mainWindow_.get(), &MainWindow::projectFileDropped, this, [this](const QString& path) {
+        if (settleUnsavedWork(context_, QStringLiteral("před otevřením jiného projektu")))
+            startWindow_->openNamedFile(path);
+    });
+
+    // What the next run remembers: the projects opened and saved, and where the windows stood.
+    connect(&context_.session, &ProjectSession::projectSaved, this, [](const QString& path) { rememberProject(path); });
+    connect(&context_.session, &ProjectSession::projectReplaced, this, [this] {
+        if (!context_.session.projectFile().empty())
+            rememberProject(QString::fromStdString(context_.session.projectFile().string()));
+    });
+    for (QWidget* window : std::initializer_list<QWidget*>{startWindow_.get(), mainWindow_.get(), resultWindow_.get()})
+        rememberWindowPosition(window);
 
     // The entry dialogs of the slot rows and the tendon store window.
     linkEntryWindows(*mainWindow_, *influenceLineDialog_, *tendonDialog_, *tendonStoreWindow_);

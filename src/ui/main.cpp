@@ -8,11 +8,13 @@
 #include "ui/message_service.h"
 #include "ui/project_session.h"
 #include "ui/recovery_copy.h"
+#include "ui/remembered.h"
 #include "ui/report_pdf.h"
 #include "ui/translations.h"
 #include "ui/widgets/window_setup.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <cstdio>
 #include <string>
@@ -87,6 +89,9 @@ int main(int argc, char* argv[])
     kvor::ui::DesktopMessageService messages;
     kvor::ui::AppContext context{session.project(), messages, kvor::ui::systemDecimalSeparator(), session};
     kvor::ui::ApplicationShell shell(context);
+    // The file pickers start in the folder the engineer last worked in.
+    if (const QString folder = kvor::ui::lastFolder(); !folder.isEmpty() && arguments.projectFile.empty())
+        QDir::setCurrent(folder);
     kvor::ui::RecoveryCopy recovery(context);
     shell.setRecoveryCopy(&recovery);
     QObject::connect(&shell, &kvor::ui::ApplicationShell::programEnded, &application, &QApplication::quit);

@@ -44,7 +44,7 @@ bool saveInputAs(AppContext& context)
     return !path.isEmpty() && writeInput(context, path);
 }
 
-bool settleUnsavedWork(AppContext& context)
+bool settleUnsavedWork(AppContext& context, const QString& before)
 {
     if (!context.session.isModified())
         return true;
@@ -53,7 +53,7 @@ bool settleUnsavedWork(AppContext& context)
     const QString where = file.empty() ? QStringLiteral("Projekt nebyl dosud uložen")
                                        : QStringLiteral("Projekt „%1“ má neuložené změny").arg(pathText(file));
     const int answer = context.messages.question(
-        where + QStringLiteral(". Uložit zadání před ukončením programu?"),
+        where + QStringLiteral(". Uložit zadání %1?").arg(before),
         {QStringLiteral("Uložit"), QStringLiteral("Neukládat"), QStringLiteral("Storno")});
     if (answer == kSave)
         return saveInput(context);

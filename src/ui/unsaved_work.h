@@ -22,7 +22,9 @@ bool saveInputAs(AppContext& context);
 // Before the program ends: true when it may end now — nothing is unsaved, or
 // the engineer saved ("Uložit", and the save succeeded) or chose "Neukládat".
 // False for "Storno" and for a save that did not happen.
-bool settleUnsavedWork(AppContext& context);
+// `before` says what comes next, as the question ends: "před ukončením
+// programu", "před otevřením jiného projektu".
+bool settleUnsavedWork(AppContext& context, const QString& before = QStringLiteral("před ukončením programu"));
 
 // An entry dialog closed through its frame after edits: keep them (store
 // them as "Zpět" does), discard them, or stay in the dialog. `what` names the

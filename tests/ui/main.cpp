@@ -4,6 +4,8 @@
 #include "ui/widgets/window_setup.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,5 +29,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setFont(kvor::ui::windowFont());
     QApplication::setQuitOnLastWindowClosed(false);
+    // Each test process keeps what the program remembers to itself, away from the user's settings.
+    QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     return RUN_ALL_TESTS();
 }

@@ -16,10 +16,13 @@
 #include "ui/unsaved_work.h"
 #include "ui/widgets/input_edits.h"
 #include "ui/widgets/window_setup.h"
+#include "ui/windows/start_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
@@ -141,6 +144,7 @@ void MainWindow::addSaveCommands()
     connect(&context_.session, &ProjectSession::projectReplaced, this, showTitle);
     connect(&context_.session, &ProjectSession::modifiedChanged, this, &QWidget::setWindowModified);
     watchInputEdits(this, [this] { context_.session.markModified(); });
+    setAcceptDrops(true);
 }
 
 void MainWindow::FormCreate()
@@ -309,6 +313,21 @@ bool MainWindow::settleStaleInput()
         context_.session.markModified();
     }
     return answer == kComputeAgain || answer == kEvaluateStored;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedProjectFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedProjectFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit projectFileDropped(path);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

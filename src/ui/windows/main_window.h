@@ -53,9 +53,13 @@ public:
 
 signals:
     void exitRequested();
+    // A project file was dropped on the window: open it in place of this one.
+    void projectFileDropped(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Generated lines that no longer match the beam: one question names them

@@ -3,11 +3,17 @@
 #include "results/project_file.h"
 #include "ui/message_service.h"
 #include "ui/project_session.h"
+#include "ui/remembered.h"
 #include "ui/widgets/file_pickers.h"
 #include "ui/widgets/window_setup.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMimeData>
+#include <QShowEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,6 +43,8 @@ QString fromUtf8(const std::string& text)
     return QString::fromStdString(text);
 }
 
+constexpr int kRecentListHeight = 118;
+
 // A preview field shows the beginning of its text, however long it is.
 void showPreview(QLineEdit* field, const std::string& text)
 {
@@ -45,10 +53,20 @@ void showPreview(QLineEdit* field, const std::string& text)
 }
 }  // namespace
 
+QString droppedProjectFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return {};
+    const QString path = data->urls().front().toLocalFile();
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
 StartWindow::StartWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
     setObjectName(QStringLiteral("Form2"));
-    setupFixedWindow(this, {492, 323}, TitleBar::NoButtons);
+    // The pickers and fields above, the recent projects below them.
+    setupFixedWindow(this, {492, 323 + kRecentListHeight}, TitleBar::NoButtons);
+    setAcceptDrops(true);
 
     makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Kde hledat"), {8, 6});
     DriveComboBox1 = new DriveComboBox(QStringLiteral("DriveComboBox1"), this);
@@ -96,6 +114,52 @@ StartWindow::StartWindow(AppContext& context, QWidget* parent) : QWidget(parent)
     connect(open, &QPushButton::clicked, this, &StartWindow::BitBtn1Click);
     connect(newProject, &QPushButton::clicked, this, &StartWindow::BitBtn2Click);
     connect(exit, &QPushButton::clicked, this, &StartWindow::BitBtn3Click);
+
+    makeLabel(this, QStringLiteral("RecentLabel"), QStringLiteral("Nedávné projekty"), {8, 322});
+    recentList_ = new QListWidget(this);
+    recentList_->setObjectName(QStringLiteral("RecentList"));
+    recentList_->setGeometry(8, 340, 476, kRecentListHeight - 24);
+    recentList_->setToolTip(QStringLiteral("Dvojklik nebo Enter otevře projekt"));
+    const auto openRecent = [this](QListWidgetItem* item) {
+        if (item)
+            openNamedFile(item->data(Qt::UserRole).toString());
+    };
+    connect(recentList_, &QListWidget::itemActivated, this, openRecent);
+    showRecentProjects();
+}
+
+void StartWindow::showRecentProjects()
+{
+    recentList_->clear();
+    for (const QString& path : recentProjects()) {
+        auto* item = new QListWidgetItem(QFileInfo(path).fileName() + QStringLiteral("  —  ") +
+                                             QDir::toNativeSeparators(QFileInfo(path).absolutePath()),
+                                         recentList_);
+        item->setData(Qt::UserRole, path);
+        item->setToolTip(QDir::toNativeSeparators(path));
+    }
+}
+
+void StartWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    showRecentProjects();
+}
+
+// A project file dropped on the window opens as one picked and opened.
+void StartWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedProjectFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void StartWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedProjectFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openNamedFile(path);
 }
 
 void StartWindow::DirectoryListBox1Change(const QString& path)

@@ -10,9 +10,14 @@
 
 class QComboBox;
 class QLineEdit;
+class QListWidget;
+class QMimeData;
 class QPushButton;
 
 namespace kvor::ui {
+
+// The one local file a drop carries, when it is a file; empty otherwise.
+QString droppedProjectFile(const QMimeData* data);
 
 class StartWindow : public QWidget {
     Q_OBJECT
@@ -30,6 +35,10 @@ public:
     // directory, its name is picked and "Otevřít" runs on it.
     void openNamedFile(const QString& path);
 
+    // The recent projects, the last opened or saved first: a double-click or
+    // Enter opens one as "Otevřít" does.
+    void showRecentProjects();
+
 signals:
     void mainWindowRequested();  // a project was opened or a new one started
     void wrongFileChosen();      // show the wrong-file window
@@ -37,10 +46,14 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void clearPreview();
 
+    QListWidget* recentList_;
     AppContext& context_;
     DriveComboBox* DriveComboBox1;
     QComboBox* FilterComboBox1;
