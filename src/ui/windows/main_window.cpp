@@ -317,17 +317,13 @@ bool MainWindow::settleStaleInput()
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!droppedProjectFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    acceptProjectFileDrag(event);
 }
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    const QString path = droppedProjectFile(event->mimeData());
-    if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    emit projectFileDropped(path);
+    if (const QString path = takeDroppedProjectFile(event); !path.isEmpty())
+        emit projectFileDropped(path);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -61,6 +61,20 @@ QString droppedProjectFile(const QMimeData* data)
     return QFileInfo(path).isFile() ? path : QString();
 }
 
+void acceptProjectFileDrag(QDropEvent* event)
+{
+    if (!droppedProjectFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+QString takeDroppedProjectFile(QDropEvent* event)
+{
+    const QString path = droppedProjectFile(event->mimeData());
+    if (!path.isEmpty())
+        event->acceptProposedAction();
+    return path;
+}
+
 StartWindow::StartWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
     setObjectName(QStringLiteral("Form2"));
@@ -149,17 +163,13 @@ void StartWindow::showEvent(QShowEvent* event)
 // A project file dropped on the window opens as one picked and opened.
 void StartWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!droppedProjectFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    acceptProjectFileDrag(event);
 }
 
 void StartWindow::dropEvent(QDropEvent* event)
 {
-    const QString path = droppedProjectFile(event->mimeData());
-    if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    openNamedFile(path);
+    if (const QString path = takeDroppedProjectFile(event); !path.isEmpty())
+        openNamedFile(path);
 }
 
 void StartWindow::DirectoryListBox1Change(const QString& path)

@@ -11,6 +11,7 @@
 class QComboBox;
 class QLineEdit;
 class QListWidget;
+class QDropEvent;
 class QMimeData;
 class QPushButton;
 
@@ -18,6 +19,10 @@ namespace kvor::ui {
 
 // The one local file a drop carries, when it is a file; empty otherwise.
 QString droppedProjectFile(const QMimeData* data);
+// A window takes the drag of one project file, and its drop gives the file's
+// path (the drop accepted) or nothing.
+void acceptProjectFileDrag(QDropEvent* event);
+QString takeDroppedProjectFile(QDropEvent* event);
 
 class StartWindow : public QWidget {
     Q_OBJECT
