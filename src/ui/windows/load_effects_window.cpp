@@ -95,7 +95,7 @@ LoadEffectsWindow::LoadEffectsWindow(AppContext& context, QWidget* parent) : Wor
     buttons->addStretch();
     layout->addLayout(buttons);
 
-    connect(BitBtn1, &QPushButton::clicked, this, &LoadEffectsWindow::BitBtn1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &LoadEffectsWindow::goBack);
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { showChart(chartRow_); });
     connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { showChart(current.isValid() ? current.row() : -1); });
@@ -184,12 +184,11 @@ void LoadEffectsWindow::showChart(int row)
     Label5->setText(legend);
 }
 
-void LoadEffectsWindow::BitBtn1Click()
+// "Zpět", and closing through the frame: back to the result window.
+void LoadEffectsWindow::goBack()
 {
     hide();
     emit resultWindowRequested();
 }
-
-void LoadEffectsWindow::goBack() { BitBtn1Click(); }
 
 }  // namespace kvor::ui

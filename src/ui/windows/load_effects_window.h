@@ -33,7 +33,6 @@ public:
     // Computes the effects of the project's loads and shows them.
     void loadFromModel() override;
 
-    void BitBtn1Click();  // "Zpět": back to the result window
 
     WorkingGrid* grid() const { return StringGrid1; }
     LineChartView* chartView() const { return Chart1; }

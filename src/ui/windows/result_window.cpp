@@ -99,8 +99,8 @@ ResultWindow::ResultWindow(AppContext& context, QWidget* parent) : QWidget(paren
     connect(BitBtn11, &QPushButton::clicked, this, &ResultWindow::BitBtn11Click);
     connect(BitBtn12, &QPushButton::clicked, this, &ResultWindow::BitBtn12Click);
     connect(BitBtn13, &QPushButton::clicked, this, &ResultWindow::BitBtn13Click);
-    connect(BitBtn14, &QPushButton::clicked, this, &ResultWindow::BitBtn14Click);
-    connect(BitBtn15, &QPushButton::clicked, this, &ResultWindow::BitBtn15Click);
+    connect(BitBtn14, &QPushButton::clicked, this, &ResultWindow::showLoadEffects);
+    connect(BitBtn15, &QPushButton::clicked, this, &ResultWindow::showStressCheck);
     for (OverlayPanel* panel : {static_cast<OverlayPanel*>(Panel3), static_cast<OverlayPanel*>(Panel2),
                                 static_cast<OverlayPanel*>(Panel4)})
         connect(panel, &OverlayPanel::closed, this, &ResultWindow::panelClosed);
@@ -189,13 +189,13 @@ void ResultWindow::BitBtn13Click()
     emit sectionStressRequested();
 }
 
-void ResultWindow::BitBtn14Click()
+void ResultWindow::showLoadEffects()
 {
     hide();
     emit loadEffectsRequested();
 }
 
-void ResultWindow::BitBtn15Click()
+void ResultWindow::showStressCheck()
 {
     hide();
     emit stressCheckRequested();

@@ -42,8 +42,8 @@ public:
     void BitBtn11Click();  // "Tabulka kabelů"
     void BitBtn12Click();  // "Protokol…": the calculation report as a PDF
     void BitBtn13Click();  // "Napětí v průřezu": the prestress in the checked sections
-    void BitBtn14Click();  // "Účinky zatížení": the loads through the influence lines
-    void BitBtn15Click();  // "Posouzení napětí": the stress check of the checked sections
+    void showLoadEffects();  // "Účinky zatížení": the loads through the influence lines
+    void showStressCheck();  // "Posouzení napětí": the stress check of the checked sections
 
     SavePanel* savePanel() const { return Panel3; }
     ExitPanel* exitPanel() const { return Panel2; }
