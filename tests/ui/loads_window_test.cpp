@@ -138,6 +138,29 @@ TEST_F(LoadsWindowTest, AnAxleTableFaultAtZpetPointsToItsCellAndStoresNothing)
     EXPECT_FALSE(w.project().loads.entered());
 }
 
+// The frame's close button after edits asks, as the entry dialogs do; without edits it just leaves.
+TEST_F(LoadsWindowTest, ClosingThroughTheFrameAfterEditsAsksWhetherToKeepThem)
+{
+    enum Answer { kKeep = 0, kDiscard = 1, kStay = 2 };
+    for (const int answer : {kStay, kDiscard, kKeep}) {
+        SCOPED_TRACE(answer);
+        openLoads();
+        loads.close();
+        EXPECT_FALSE(loads.isVisible());
+        openLoads();
+        typeInto(field("Edit3"), "4");
+        w.ui.messages.clear();
+        w.ui.messages.answers = {answer};
+        loads.close();
+        EXPECT_EQ(w.events(), QStringList{"question: Zadání zatížení bylo změněno. Ponechat změny?"});
+        EXPECT_EQ(loads.isVisible(), answer == kStay);
+        EXPECT_EQ(w.project().loads.variable, answer == kKeep ? "4" : "");
+        if (answer == kStay)
+            clickAndSettle(loads, "BitBtn3");
+        EXPECT_TRUE(w.main.isEnabled());
+    }
+}
+
 // The effects of the loads on a simple beam of 20 m: the midspan moment's
 // line (0; 0), (10; 5), (20; 0) and the reaction's line (0; 1), (20; 0).
 class LoadEffectsWindowTest : public ::testing::Test {

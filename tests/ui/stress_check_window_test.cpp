@@ -62,5 +62,21 @@ TEST(StressCheckWindow, TheClassFillsTheConcreteAndTheTablesGiveTheVerdicts)
     EXPECT_EQ(ui.project.check.psi2, "");
 }
 
+// A field still being typed in when the frame is closed: "Ponechat" checks and keeps it.
+TEST(StressCheckWindow, ClosingThroughTheFrameKeepsAFieldNotYetLeft)
+{
+    testing::UiContext ui;
+    ui.project = kvor::testing::stressCheckBeam(',');
+    StressCheckWindow window(ui.context);
+    ASSERT_TRUE(testing::bringUp(window));
+    testing::typeInto(control<QLineEdit>(window, "Edit1"), "35");
+    ui.messages.clear();
+    ui.messages.answers = {0};
+    window.close();
+    EXPECT_EQ(ui.messages.events, QStringList{"question: Zadání posouzení napětí bylo změněno. Ponechat změny?"});
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ui.project.check.strength, "35");
+}
+
 }  // namespace
 }  // namespace kvor::ui

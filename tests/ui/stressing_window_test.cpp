@@ -235,6 +235,21 @@ TEST_F(StressingWindowTest, AForceTableLeftUncomputedIsCheckedWhenTheWindowClose
     EXPECT_FALSE(slot().entered());
 }
 
+TEST_F(StressingWindowTest, ClosingThroughTheFrameAfterTypedDataCanComputeAndKeepThem)
+{
+    openBroken();
+    openWindow();
+    typeForceAndArea("1000", "1000");
+    w.ui.messages.clear();
+    w.ui.messages.answers = {0};  // "Ponechat"
+    window().close();
+    EXPECT_EQ(w.events(), QStringList{"question: Zadání napínání bylo změněno. Ponechat změny?"});
+    EXPECT_FALSE(window().isVisible());
+    ASSERT_TRUE(w.tendon.stressing().has_value());
+    EXPECT_EQ(w.tendon.stressing()->jackingForce, "1000");
+    EXPECT_FALSE(w.tendon.forceTable().cell(1, 0).empty());
+}
+
 // Forces typed over the computed ones: the window says they no longer follow
 // from its data until they are computed again.
 TEST_F(StressingWindowTest, StaleForcesAreNotedUntilComputedAgain)

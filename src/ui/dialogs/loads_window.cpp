@@ -6,6 +6,7 @@
 #include "ui/message_service.h"
 #include "ui/models/text_table_model.h"
 #include "ui/project_session.h"
+#include "ui/unsaved_work.h"
 #include "ui/widgets/entry_grid.h"
 #include "ui/widgets/focus_exit.h"
 #include "ui/widgets/window_setup.h"
@@ -225,10 +226,26 @@ void LoadsWindow::closeWindow()
     opener_ = nullptr;
 }
 
+bool LoadsWindow::edited() const
+{
+    const LoadInput& stored = context_.project.loads;
+    return draft_.selfWeight != stored.selfWeight || draft_.permanent != stored.permanent ||
+           draft_.variable != stored.variable || !(draft_.axles == stored.axles) ||
+           Edit4->text().trimmed() != QString::number(draft_.axleCount());
+}
+
 void LoadsWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing through the frame is "Zrušit", as in the entry dialogs.
+    // Closing through the frame after edits asks, as the entry dialogs do:
+    // kept (stored as "Zpět" stores them), dropped as "Zrušit", or worked on.
     event->ignore();
+    if (isVisible() && edited()) {
+        const EditsOnClose answer = askAboutEdits(context_.messages, QStringLiteral("zatížení"));
+        if (answer == EditsOnClose::Keep)
+            storeAndClose();
+        if (answer != EditsOnClose::Discard)
+            return;
+    }
     cancel();
 }
 

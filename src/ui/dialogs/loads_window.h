@@ -5,8 +5,8 @@
 // `BitBtn1`), the other permanent load g1 `Edit2`, the uniform variable load
 // q `Edit3`, the count of axles `Edit4` and the axle table `StringGrid1`
 // (F_i, a_i); "Zpět" `BitBtn2` stores the loads with the project, "Zrušit"
-// `BitBtn3` (also Escape and the frame's close button) leaves them as they
-// were.
+// `BitBtn3` (also Escape) leaves them as they were. The frame's close button
+// after edits asks whether to keep them.
 //
 // The window edits a copy of the project's loads; each field is checked when
 // the focus leaves it, and the whole input once more before "Zpět" stores it
@@ -53,6 +53,8 @@ protected:
 
 private:
     void showDraft();
+    // Whether the fields or the table differ from the project's loads.
+    bool edited() const;
     // The typed count checked and given to the table; false after a fault's report.
     bool applyAxleCount();
     void showProposal();

@@ -6,6 +6,7 @@
 #include "stressing/stressing_checks.h"
 #include "ui/charts/chart_line_view.h"
 #include "ui/message_service.h"
+#include "ui/unsaved_work.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/window_setup.h"
 
@@ -127,6 +128,7 @@ void StressingWindow::openFor(int slot, const TendonSlot& draft, const std::opti
     Label20->adjustSize();
     setInput(stressing.value_or(defaultStressing(context_.decimalSeparator)));
     setLocked(readOnly);
+    opened_ = input();
 
     // Data that are there already show their forces at once, quietly: a fault
     // is for "Vypočítat síly" to report.
@@ -225,6 +227,7 @@ void StressingWindow::computeForces()
     if (!ran || !outcome)
         return;
     draft_.stressing = data;
+    opened_ = data;
     Label32->hide();
     showOutcome(outcome);
     emit forcesComputed(texts, data);
@@ -258,8 +261,20 @@ void StressingWindow::closeWindow()
 
 void StressingWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing through the frame is "Zpět".
+    // Closing through the frame is "Zpět"; data typed since the forces were
+    // last computed are not dropped silently: kept (the forces computed from
+    // them), dropped, or worked on.
     event->ignore();
+    if (isVisible() && BitBtn6->isEnabled() && !(input() == opened_)) {
+        const EditsOnClose answer = askAboutEdits(context_.messages, QStringLiteral("napínání"));
+        if (answer == EditsOnClose::Keep) {
+            computeForces();
+            if (input() == opened_)
+                closeWindow();
+        }
+        if (answer != EditsOnClose::Discard)
+            return;
+    }
     closeWindow();
 }
 

@@ -74,6 +74,7 @@ private:
 
     AppContext& context_;
     TendonSlot draft_;
+    TendonStressing opened_;  // the data as shown at opening or last computed
     QPointer<QWidget> opener_;
 
     QLabel* Label20;  // the title

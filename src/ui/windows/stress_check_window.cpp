@@ -4,11 +4,13 @@
 #include "prestress/section_check.h"
 #include "ui/message_service.h"
 #include "ui/project_session.h"
+#include "ui/unsaved_work.h"
 #include "ui/widgets/focus_exit.h"
 #include "ui/widgets/stress_diagram.h"
 #include "ui/widgets/window_setup.h"
 #include "ui/widgets/working_grid.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFont>
 #include <QGridLayout>
@@ -280,5 +282,27 @@ void StressCheckWindow::backToResults()
 }
 
 void StressCheckWindow::goBack() { backToResults(); }
+
+void StressCheckWindow::closeEvent(QCloseEvent* event)
+{
+    // A field is kept when it is left; one still being typed in when the
+    // frame is closed is not dropped silently: kept (checked and stored as
+    // "Posoudit" does), dropped, or worked on.
+    event->ignore();
+    if (isVisible() && !(typedInput() == context_.project.check)) {
+        const EditsOnClose answer = askAboutEdits(context_.messages, QStringLiteral("posouzení napětí"));
+        if (answer == EditsOnClose::Keep) {
+            const CheckInput input = typedInput();
+            if (const std::optional<Report> fault = findCheckFault(input, context_.decimalSeparator)) {
+                context_.messages.showReport(*fault, this);
+                return;
+            }
+            context_.session.setCheckInput(input);
+        } else if (answer == EditsOnClose::Stay) {
+            return;
+        }
+    }
+    backToResults();
+}
 
 }  // namespace kvor::ui

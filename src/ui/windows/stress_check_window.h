@@ -48,6 +48,7 @@ signals:
 
 protected:
     void goBack() override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     CheckInput typedInput() const;
