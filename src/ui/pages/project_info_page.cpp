@@ -29,27 +29,27 @@ ProjectInfoPage::ProjectInfoPage(AppContext& context, QWidget* parent)
         connect(edits[i], &QLineEdit::textChanged, this,
                 [this, field](const QString& text) { context_.project.info.*field = text.toStdString(); });
     }
-    Edit1 = edits[0];
-    Edit2 = edits[1];
-    Edit3 = edits[2];
-    Edit4 = edits[3];
+    name_ = edits[0];
+    description_ = edits[1];
+    author_ = edits[2];
+    createdOn_ = edits[3];
 
-    Button3 = makeButton(this, QStringLiteral("Button3"), QStringLiteral("Pomoc"), {30, 200, 90, 25});
+    helpButton_ = makeButton(this, QStringLiteral("Button3"), QStringLiteral("Pomoc"), {30, 200, 90, 25});
 
     auto* image = new Picture(QStringLiteral("Image6"), drawBeamDecoration, this);
     image->setGeometry(318, 196, 281, 153);
 
-    BitBtn13 = addArrow(QStringLiteral("BitBtn13"), Arrow::Right);
+    nextArrow_ = addArrow(QStringLiteral("BitBtn13"), Arrow::Right);
 }
 
 void ProjectInfoPage::loadFromModel()
 {
     const ProjectInfo& info = context_.project.info;
-    Edit1->setText(QString::fromStdString(info.name));
-    Edit2->setText(QString::fromStdString(info.description));
-    Edit3->setText(QString::fromStdString(info.author));
-    Edit4->setText(QString::fromStdString(info.createdOn));
-    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4})
+    name_->setText(QString::fromStdString(info.name));
+    description_->setText(QString::fromStdString(info.description));
+    author_->setText(QString::fromStdString(info.author));
+    createdOn_->setText(QString::fromStdString(info.createdOn));
+    for (QLineEdit* edit : {name_, description_, author_, createdOn_})
         edit->setEnabled(!info.readOnly);
 }
 

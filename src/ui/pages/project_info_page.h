@@ -19,17 +19,17 @@ public:
     // Shows the project information of the model.
     void loadFromModel();
 
-    QPushButton* rightArrow() const { return BitBtn13; }
-    QPushButton* helpButton() const { return Button3; }
+    QPushButton* rightArrow() const { return nextArrow_; }
+    QPushButton* helpButton() const { return helpButton_; }
 
 private:
     AppContext& context_;
-    QLineEdit* Edit1;
-    QLineEdit* Edit2;
-    QLineEdit* Edit3;
-    QLineEdit* Edit4;
-    QPushButton* Button3;
-    QPushButton* BitBtn13;
+    QLineEdit* name_;
+    QLineEdit* description_;
+    QLineEdit* author_;
+    QLineEdit* createdOn_;
+    QPushButton* helpButton_;
+    QPushButton* nextArrow_;
 };
 
 }  // namespace kvor::ui

@@ -36,20 +36,20 @@ QuantityPage::QuantityPage(AppContext& context, QWidget* parent)
     makeLabel(this, QStringLiteral("Label25"), QStringLiteral("Vyhodnocované veličiny -  zadání příčinkové čáry"),
               {12, 10}, LabelStyle::BoldUnderlined);
     rows_ = new SlotRows(context_, this, kRowsLayout);
-    BitBtn16 = addArrow(QStringLiteral("BitBtn16"), Arrow::Left);
-    BitBtn17 = addArrow(QStringLiteral("BitBtn17"), Arrow::Right);
+    backArrow_ = addArrow(QStringLiteral("BitBtn16"), Arrow::Left);
+    nextArrow_ = addArrow(QStringLiteral("BitBtn17"), Arrow::Right);
 
-    BitBtn9 = makeButton(this, QStringLiteral("BitBtn9"), QStringLiteral("Graf"), {548, 6, 80, 25});
-    connect(BitBtn9, &QPushButton::clicked, this, &QuantityPage::BitBtn9Click);
+    chartButton_ = makeButton(this, QStringLiteral("BitBtn9"), QStringLiteral("Graf"), {548, 6, 80, 25});
+    connect(chartButton_, &QPushButton::clicked, this, &QuantityPage::drawChart);
     // Beside "Graf": the window that opens it is the application's to link.
-    BitBtn28 = makeButton(this, QStringLiteral("BitBtn28"), QStringLiteral("Zatížení…"), {458, 6, 84, 25});
+    loadsButton_ = makeButton(this, QStringLiteral("BitBtn28"), QStringLiteral("Zatížení…"), {458, 6, 84, 25});
     // Between the arrows at the foot of the page, beneath the rows' controls.
     chartPanel_ = new InfluenceChartPanel(this);
     chartPanel_->move(35, 211);
     chartPanel_->lower();
 }
 
-void QuantityPage::BitBtn9Click()
+void QuantityPage::drawChart()
 {
     chartPanel_->draw(context_.project, context_.decimalSeparator, context_.messages);
 }

@@ -17,15 +17,15 @@ class QuantityPage : public PageSheet {
 public:
     QuantityPage(AppContext& context, QWidget* parent);
 
-    QPushButton* leftArrow() const { return BitBtn16; }
-    QPushButton* rightArrow() const { return BitBtn17; }
+    QPushButton* leftArrow() const { return backArrow_; }
+    QPushButton* rightArrow() const { return nextArrow_; }
     // The five quantity rows with "Další" and "Zpět".
     SlotRows* rows() const { return rows_; }
     // "Graf" and the chart of the chosen influence lines at the foot of the page.
     InfluenceChartPanel* chartPanel() const { return chartPanel_; }
     // "Zatížení…": the loads the lines are loaded with.
-    QPushButton* loadsButton() const { return BitBtn28; }
-    void BitBtn9Click();
+    QPushButton* loadsButton() const { return loadsButton_; }
+    void drawChart();  // "Graf": the chosen influence lines
 
     // Where the slot rows begin: the first row's top edge, below the headings.
     static constexpr int kFirstRowTop = 62;
@@ -33,11 +33,11 @@ public:
 
 private:
     AppContext& context_;
-    QPushButton* BitBtn16;
-    QPushButton* BitBtn17;
+    QPushButton* backArrow_;
+    QPushButton* nextArrow_;
     SlotRows* rows_;
-    QPushButton* BitBtn9;
-    QPushButton* BitBtn28;
+    QPushButton* chartButton_;
+    QPushButton* loadsButton_;
     InfluenceChartPanel* chartPanel_;
 };
 

@@ -62,12 +62,12 @@ SlotRows::SlotRows(AppContext& context, QWidget* page, const SlotRowsLayout& lay
         connect(row.box, &QComboBox::editTextChanged, this,
                 [&boxText = fields.boxText](const QString& typed) { boxText = typed.toStdString(); });
         connect(row.draw, &QCheckBox::toggled, this, [&draw = fields.draw](bool on) { draw = on; });
-        connect(row.enter, &QPushButton::clicked, this, [this, index] { enterClick(index + 1); });
+        connect(row.enter, &QPushButton::clicked, this, [this, index] { requestEntry(index + 1); });
     }
     addButton_ = makeAddRowButton(page, layout.addButton, layout.buttonsLeft);
     removeButton_ = makeRemoveRowButton(page, layout.removeButton, layout.buttonsLeft);
-    connect(addButton_, &QPushButton::clicked, this, &SlotRows::addRowClick);
-    connect(removeButton_, &QPushButton::clicked, this, &SlotRows::removeRowClick);
+    connect(addButton_, &QPushButton::clicked, this, &SlotRows::addRow);
+    connect(removeButton_, &QPushButton::clicked, this, &SlotRows::removeRow);
     connect(&context_.session, &ProjectSession::projectReplaced, this, &SlotRows::loadFromModel);
     connect(&context_.session, &ProjectSession::slotStored, this, [this](SlotKind kind) {
         if (kind == kind_)
@@ -101,19 +101,19 @@ void SlotRows::loadFromModel()
     removeButton_->setVisible(shown >= 2);
 }
 
-void SlotRows::addRowClick()
+void SlotRows::addRow()
 {
     onSlots([](auto& all) { return addSlotRow(all); });
     loadFromModel();
 }
 
-void SlotRows::removeRowClick()
+void SlotRows::removeRow()
 {
     onSlots([](auto& all) { return removeSlotRow(all); });
     loadFromModel();
 }
 
-void SlotRows::enterClick(int slot)
+void SlotRows::requestEntry(int slot)
 {
     emit entryRequested(slot);
 }

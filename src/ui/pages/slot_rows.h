@@ -47,9 +47,9 @@ public:
     // Shows the slots as the project holds them.
     void loadFromModel();
 
-    void addRowClick();         // "Další": BitBtn2Click, BitBtn19Click
-    void removeRowClick();      // "Zpět": BitBtn3Click, BitBtn20Click
-    void enterClick(int slot);  // "Zadat" of slot k (1 to 5): BitBtn4Click..BitBtn8Click, BitBtn22Click..BitBtn26Click
+    void addRow();                // "Další" (`BitBtn2`, `BitBtn19`)
+    void removeRow();             // "Zpět" (`BitBtn3`, `BitBtn20`)
+    void requestEntry(int slot);  // "Zadat" of slot k (1 to 5): `BitBtn4`..`BitBtn8`, `BitBtn22`..`BitBtn26`
 
 signals:
     // "Zadat" of slot k: the dialog of the slot is to be opened.

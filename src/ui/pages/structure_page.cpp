@@ -64,8 +64,8 @@ StructurePage::StructurePage(AppContext& context, QWidget* parent)
 {
     buildBeamHalf();
     buildSectionHalf();
-    BitBtn15 = addArrow(QStringLiteral("BitBtn15"), Arrow::Left);
-    BitBtn14 = addArrow(QStringLiteral("BitBtn14"), Arrow::Right);
+    backArrow_ = addArrow(QStringLiteral("BitBtn15"), Arrow::Left);
+    nextArrow_ = addArrow(QStringLiteral("BitBtn14"), Arrow::Right);
     loadFromModel();
 }
 
@@ -74,47 +74,47 @@ void StructurePage::buildBeamHalf()
     makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Základní informace o konstrukci"), {12, 10},
               LabelStyle::BoldUnderlined);
 
-    RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), QString(),
-                                 {QStringLiteral("prostý nosník"), QStringLiteral("spojitý nosník")}, this);
-    RadioGroup1->setGeometry(12, 32, 160, 54);
-    connect(RadioGroup1, &RadioGroup::itemClicked, this, &StructurePage::RadioGroup1Click);
+    beamKind_ = new RadioGroup(QStringLiteral("RadioGroup1"), QString(),
+                               {QStringLiteral("prostý nosník"), QStringLiteral("spojitý nosník")}, this);
+    beamKind_->setGeometry(12, 32, 160, 54);
+    connect(beamKind_, &RadioGroup::itemClicked, this, &StructurePage::chooseBeamKind);
 
-    Label8 = makeLabel(this, QStringLiteral("Label8"), QStringLiteral("Rozpětí nosníku L"), {14, 102});
-    Edit6 = makeEdit(this, QStringLiteral("Edit6"), {124, 98, 90, 22});
-    Label9 = makeLabel(this, QStringLiteral("Label9"), QStringLiteral("m"), {219, 102});
-    connect(Edit6, &QLineEdit::textChanged, this,
+    spanLabel_ = makeLabel(this, QStringLiteral("Label8"), QStringLiteral("Rozpětí nosníku L"), {14, 102});
+    span_ = makeEdit(this, QStringLiteral("Edit6"), {124, 98, 90, 22});
+    spanUnit_ = makeLabel(this, QStringLiteral("Label9"), QStringLiteral("m"), {219, 102});
+    connect(span_, &QLineEdit::textChanged, this,
             [this](const QString& text) { context_.project.beam.length = text.toStdString(); });
-    exits_->watch(Edit6, [this] { Edit6Exit(); });
+    exits_->watch(span_, [this] { spanExit(); });
 
-    Label7 = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("počet polí"), {30, 102});
-    Edit5 = new QSpinBox(this);
-    Edit5->setObjectName(QStringLiteral("Edit5"));
-    Edit5->setRange(kMinMemberCount, kMaxMemberCount);
-    Edit5->setWrapping(false);
-    Edit5->setGeometry(96, 98, 52, 22);
-    connect(Edit5, &QSpinBox::valueChanged, this, &StructurePage::Edit5Change);
+    memberCountLabel_ = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("počet polí"), {30, 102});
+    memberCount_ = new QSpinBox(this);
+    memberCount_->setObjectName(QStringLiteral("Edit5"));
+    memberCount_->setRange(kMinMemberCount, kMaxMemberCount);
+    memberCount_->setWrapping(false);
+    memberCount_->setGeometry(96, 98, 52, 22);
+    connect(memberCount_, &QSpinBox::valueChanged, this, &StructurePage::changeMemberCount);
 
     members_ = new TextTableModel(&context_.project.beam.members, TextTableModel::Headings::AsFirstRow, this);
-    StringGrid1 = new QTableView(this);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setModel(members_);
-    setExportTitle(StringGrid1, QStringLiteral("pruty nosníku"));
-    useTextCells(StringGrid1);
-    StringGrid1->horizontalHeader()->hide();
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->horizontalHeader()->setMinimumSectionSize(10);
-    StringGrid1->verticalHeader()->setMinimumSectionSize(10);
-    StringGrid1->horizontalHeader()->setDefaultSectionSize(kMemberColumnWidth);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(kMemberRowHeight);
-    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    StringGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);  // the cell editor is always at hand
-    StringGrid1->setTabKeyNavigation(true);
-    StringGrid1->setWordWrap(false);
-    StringGrid1->setTextElideMode(Qt::ElideNone);
-    exits_->watch(StringGrid1, [this] { StringGrid1Exit(); });
+    memberGrid_ = new QTableView(this);
+    memberGrid_->setObjectName(QStringLiteral("StringGrid1"));
+    memberGrid_->setModel(members_);
+    setExportTitle(memberGrid_, QStringLiteral("pruty nosníku"));
+    useTextCells(memberGrid_);
+    memberGrid_->horizontalHeader()->hide();
+    memberGrid_->verticalHeader()->hide();
+    memberGrid_->horizontalHeader()->setMinimumSectionSize(10);
+    memberGrid_->verticalHeader()->setMinimumSectionSize(10);
+    memberGrid_->horizontalHeader()->setDefaultSectionSize(kMemberColumnWidth);
+    memberGrid_->verticalHeader()->setDefaultSectionSize(kMemberRowHeight);
+    memberGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    memberGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    memberGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memberGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    memberGrid_->setEditTriggers(QAbstractItemView::AllEditTriggers);  // the cell editor is always at hand
+    memberGrid_->setTabKeyNavigation(true);
+    memberGrid_->setWordWrap(false);
+    memberGrid_->setTextElideMode(Qt::ElideNone);
+    exits_->watch(memberGrid_, [this] { memberLengthsExit(); });
 }
 
 void StructurePage::buildSectionHalf()
@@ -122,12 +122,12 @@ void StructurePage::buildSectionHalf()
     makeLabel(this, QStringLiteral("Label10"), QStringLiteral("Základní informace o průřezu"), {230, 10},
               LabelStyle::BoldUnderlined);
 
-    RadioGroup2 = new RadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("Typ průřezu"),
-                                 {QStringLiteral("obdélník"), QStringLiteral("čtverec"), QStringLiteral("T-průřez"),
-                                  QStringLiteral("obrácený T-průřez"), QStringLiteral("obecný")},
-                                 this);
-    RadioGroup2->setGeometry(230, 30, 184, 118);
-    connect(RadioGroup2, &RadioGroup::itemClicked, this, &StructurePage::RadioGroup2Click);
+    sectionType_ = new RadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("Typ průřezu"),
+                                  {QStringLiteral("obdélník"), QStringLiteral("čtverec"), QStringLiteral("T-průřez"),
+                                   QStringLiteral("obrácený T-průřez"), QStringLiteral("obecný")},
+                                  this);
+    sectionType_->setGeometry(230, 30, 184, 118);
+    connect(sectionType_, &RadioGroup::itemClicked, this, &StructurePage::chooseSectionType);
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
@@ -152,11 +152,11 @@ void StructurePage::buildSectionHalf()
         exits_->watch(dimensionEdits_[slot], [this, i] { dimensionExit(i); });
     }
 
-    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Spočti"), {424, 226, 96, 26});
-    QFont bold = BitBtn1->font();
+    computeButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Spočti"), {424, 226, 96, 26});
+    QFont bold = computeButton_->font();
     bold.setBold(true);
-    BitBtn1->setFont(bold);
-    connect(BitBtn1, &QPushButton::clicked, this, &StructurePage::BitBtn1Click);
+    computeButton_->setFont(bold);
+    connect(computeButton_, &QPushButton::clicked, this, &StructurePage::computeSection);
 
     // The four section values with their captions: A [m²], I_y [m⁴], e_d [m], e_h [m].
     const int captionX = 232, editX = 424;
@@ -196,18 +196,18 @@ void StructurePage::buildSectionHalf()
 void StructurePage::loadFromModel()
 {
     const BeamModel& beam = context_.project.beam;
-    RadioGroup1->setItemIndex(static_cast<int>(beam.kind));
-    Edit6->setText(toQString(beam.length));
+    beamKind_->setItemIndex(static_cast<int>(beam.kind));
+    span_->setText(toQString(beam.length));
     {
-        const QSignalBlocker quiet(Edit5);
-        Edit5->setValue(parseInteger(beam.memberCountText).value_or(kMinMemberCount));
+        const QSignalBlocker quiet(memberCount_);
+        memberCount_->setValue(parseInteger(beam.memberCountText).value_or(kMinMemberCount));
     }
     members_->reload();
     applyMemberTable();
     applyBeamKind();
 
     const CrossSection& section = context_.project.section;
-    RadioGroup2->setItemIndex(static_cast<int>(section.type));
+    sectionType_->setItemIndex(static_cast<int>(section.type));
     for (size_t i = 0; i < 4; ++i)
         dimensionEdits_[i]->setText(toQString(section.dimensions[i]));
     loadSectionValues();
@@ -218,32 +218,32 @@ void StructurePage::loadFromModel()
 void StructurePage::applyBeamKind()
 {
     const bool simple = context_.project.beam.kind == BeamKind::Simple;
-    Label8->setVisible(simple);
-    Edit6->setVisible(simple);
-    Label9->setVisible(simple);
-    Label7->setVisible(!simple);
-    Edit5->setVisible(!simple);
-    StringGrid1->setVisible(!simple);
+    spanLabel_->setVisible(simple);
+    span_->setVisible(simple);
+    spanUnit_->setVisible(simple);
+    memberCountLabel_->setVisible(!simple);
+    memberCount_->setVisible(!simple);
+    memberGrid_->setVisible(!simple);
 }
 
 void StructurePage::applyMemberTable()
 {
     const int memberCount = context_.project.beam.members.rowCount() - 1;
     const MemberTableGeometry g = memberTableGeometry(memberCount);
-    StringGrid1->setVerticalScrollBarPolicy(g.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    StringGrid1->setGeometry(g.left, kMemberTableTop, g.width, g.height);
+    memberGrid_->setVerticalScrollBarPolicy(g.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    memberGrid_->setGeometry(g.left, kMemberTableTop, g.width, g.height);
 }
 
-void StructurePage::RadioGroup1Click(int index)
+void StructurePage::chooseBeamKind(int index)
 {
     context_.project.beam.kind = index == 1 ? BeamKind::Continuous : BeamKind::Simple;
     applyBeamKind();
 }
 
-void StructurePage::Edit5Change()
+void StructurePage::changeMemberCount()
 {
     BeamModel& beam = context_.project.beam;
-    beam.memberCountText = Edit5->text().toStdString();
+    beam.memberCountText = memberCount_->text().toStdString();
     context_.messages.runCommand([&] {
         rebuildMemberTable(beam);
         members_->reload();
@@ -251,7 +251,7 @@ void StructurePage::Edit5Change()
     });
 }
 
-void StructurePage::Edit6Exit()
+void StructurePage::spanExit()
 {
     context_.messages.runCommand([this] {
         if (auto report = checkSpan(context_.project.beam, context_.decimalSeparator))
@@ -259,7 +259,7 @@ void StructurePage::Edit6Exit()
     });
 }
 
-void StructurePage::StringGrid1Exit()
+void StructurePage::memberLengthsExit()
 {
     context_.messages.runCommand([this] {
         if (auto report = checkMemberLengths(context_.project.beam, context_.decimalSeparator))
@@ -267,7 +267,7 @@ void StructurePage::StringGrid1Exit()
     });
 }
 
-void StructurePage::RadioGroup2Click(int index)
+void StructurePage::chooseSectionType(int index)
 {
     selectSectionType(context_.project.section, static_cast<SectionType>(index));
     applySectionLayout();
@@ -279,7 +279,7 @@ void StructurePage::applySectionLayout()
     const SectionLayout layout = sectionLayout(section.type);
     for (size_t i = 0; i < images_.size(); ++i)
         images_[i]->setVisible(static_cast<int>(i) == layout.picture);
-    BitBtn1->setVisible(layout.computeVisible);
+    computeButton_->setVisible(layout.computeVisible);
     for (size_t i = 0; i < 4; ++i) {
         dimensionLabels_[i]->setText(QString::fromUtf8(layout.dimensionLabels[i]));
         dimensionLabels_[i]->adjustSize();
@@ -308,7 +308,7 @@ void StructurePage::loadSectionValues()
     valueEdits_[3]->setText(toQString(section.eTop));
 }
 
-void StructurePage::BitBtn1Click()
+void StructurePage::computeSection()
 {
     context_.messages.runCommand([this] {
         if (auto report = computeSectionValues(context_.project.section, context_.decimalSeparator)) {

@@ -32,23 +32,15 @@ public:
     // whole project was opened).
     void loadFromModel();
 
-    void RadioGroup1Click(int index);  // beam kind
-    void Edit5Change();                // member count
-    void Edit6Exit();                  // L
-    void StringGrid1Exit();            // member lengths
-    void RadioGroup2Click(int index);  // section type
-    void BitBtn1Click();               // "Spočti"
-    void Edit7Exit() { sectionValueExit(0); }
-    void Edit8Exit() { sectionValueExit(1); }
-    void Edit9Exit() { sectionValueExit(2); }
-    void Edit10Exit() { sectionValueExit(3); }
-    void Edit11Exit() { dimensionExit(0); }
-    void Edit12Exit() { dimensionExit(1); }
-    void Edit13Exit() { dimensionExit(2); }
-    void Edit14Exit() { dimensionExit(3); }
+    void chooseBeamKind(int index);     // "prostý nosník" / "spojitý nosník"
+    void changeMemberCount();           // "počet polí"
+    void spanExit();                    // leaving L: checks the span
+    void memberLengthsExit();           // leaving the member table: checks the lengths
+    void chooseSectionType(int index);  // "Typ průřezu"
+    void computeSection();              // "Spočti": the section values from the dimensions
 
-    QPushButton* leftArrow() const { return BitBtn15; }
-    QPushButton* rightArrow() const { return BitBtn14; }
+    QPushButton* leftArrow() const { return backArrow_; }
+    QPushButton* rightArrow() const { return nextArrow_; }
 
 private:
     void buildBeamHalf();
@@ -64,25 +56,25 @@ private:
     AppContext& context_;
     FocusExitWatcher* exits_;
 
-    RadioGroup* RadioGroup1;
-    QLabel* Label7;
-    QLabel* Label8;
-    QLabel* Label9;
-    QSpinBox* Edit5;
-    QLineEdit* Edit6;
-    QTableView* StringGrid1;
+    RadioGroup* beamKind_;     // `RadioGroup1`
+    QLabel* memberCountLabel_;
+    QLabel* spanLabel_;
+    QLabel* spanUnit_;
+    QSpinBox* memberCount_;    // `Edit5`
+    QLineEdit* span_;          // `Edit6`, L of a simple beam
+    QTableView* memberGrid_;   // `StringGrid1`
     TextTableModel* members_;
 
-    RadioGroup* RadioGroup2;
+    RadioGroup* sectionType_;                     // `RadioGroup2`
     std::array<QWidget*, 5> images_;              // Image1..Image5
     std::array<QLabel*, 4> dimensionLabels_;      // Label21..Label24
     std::array<QLineEdit*, 4> dimensionEdits_;    // Edit11..Edit14
-    QPushButton* BitBtn1;
+    QPushButton* computeButton_;                  // `BitBtn1`, "Spočti"
     std::array<QLineEdit*, 4> valueEdits_;        // Edit7..Edit10
     std::vector<QLabel*> valueCaptions_;          // Label11..Label20
 
-    QPushButton* BitBtn15;
-    QPushButton* BitBtn14;
+    QPushButton* backArrow_;
+    QPushButton* nextArrow_;
 };
 
 }  // namespace kvor::ui

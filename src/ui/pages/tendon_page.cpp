@@ -36,20 +36,20 @@ TendonPage::TendonPage(AppContext& context, QWidget* parent)
     makeLabel(this, QStringLiteral("Label47"), QStringLiteral("Zadání předpínacích kabelů"), {12, 10},
               LabelStyle::BoldUnderlined);
     rows_ = new SlotRows(context_, this, kRowsLayout);
-    Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("Button2"), {548, 6, 80, 25});
-    BitBtn18 = addArrow(QStringLiteral("BitBtn18"), Arrow::Left);
+    storeButton_ = makeButton(this, QStringLiteral("Button2"), QStringLiteral("Button2"), {548, 6, 80, 25});
+    backArrow_ = addArrow(QStringLiteral("BitBtn18"), Arrow::Left);
     // On the title line between the title and the row buttons: the chart fills the foot of the page.
-    BitBtn21 = makeButton(this, QStringLiteral("BitBtn21"), QStringLiteral("Výpočet"), {174, 6, 92, 25});
+    evaluateButton_ = makeButton(this, QStringLiteral("BitBtn21"), QStringLiteral("Výpočet"), {174, 6, 92, 25});
 
-    BitBtn10 = makeButton(this, QStringLiteral("BitBtn10"), QStringLiteral("Vykresli"), {456, 6, 85, 25});
-    connect(BitBtn10, &QPushButton::clicked, this, &TendonPage::BitBtn10Click);
+    drawButton_ = makeButton(this, QStringLiteral("BitBtn10"), QStringLiteral("Vykresli"), {456, 6, 85, 25});
+    connect(drawButton_, &QPushButton::clicked, this, &TendonPage::drawChart);
     // At the foot of the page right of the left arrow, beneath the other controls.
     chartPanel_ = new TendonChartPanel(this);
     chartPanel_->move(39, 211);
     chartPanel_->lower();
 }
 
-void TendonPage::BitBtn10Click()
+void TendonPage::drawChart()
 {
     chartPanel_->draw(context_.project, context_.decimalSeparator, context_.messages);
 }

@@ -17,27 +17,27 @@ class TendonPage : public PageSheet {
 public:
     TendonPage(AppContext& context, QWidget* parent);
 
-    QPushButton* leftArrow() const { return BitBtn18; }
+    QPushButton* leftArrow() const { return backArrow_; }
     // The five tendon rows with "Další" and "Zpět".
     SlotRows* rows() const { return rows_; }
     // "Button2": opens the window of the stored tendon definitions.
-    QPushButton* storeButton() const { return Button2; }
+    QPushButton* storeButton() const { return storeButton_; }
     // "Výpočet": evaluates the project.
-    QPushButton* evaluateButton() const { return BitBtn21; }
+    QPushButton* evaluateButton() const { return evaluateButton_; }
     // "Vykresli" and the tendon layout chart at the foot of the page.
     TendonChartPanel* chartPanel() const { return chartPanel_; }
-    void BitBtn10Click();
+    void drawChart();  // "Vykresli": the chosen tendons
 
     static constexpr int kFirstRowTop = 62;
     static constexpr int kRowPitch = 32;
 
 private:
     AppContext& context_;
-    QPushButton* Button2;
-    QPushButton* BitBtn18;
+    QPushButton* storeButton_;
+    QPushButton* backArrow_;
     SlotRows* rows_;
-    QPushButton* BitBtn21;
-    QPushButton* BitBtn10;
+    QPushButton* evaluateButton_;
+    QPushButton* drawButton_;
     TendonChartPanel* chartPanel_;
 };
 
