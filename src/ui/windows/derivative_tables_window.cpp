@@ -33,8 +33,8 @@ DerivativeTablesWindow::DerivativeTablesWindow(AppContext& context, QWidget* par
         setExportTitle(grids_[q], QStringLiteral("derivace veličiny %1").arg(q + 1));
         grids_[q]->setGeometry(x, 28, kGridPitch - 6, 440);
     }
-    Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Button1"), {1102, 482, 90, 28});
-    connect(Button1, &QPushButton::clicked, this, &DerivativeTablesWindow::Button1Click);
+    backButton_ = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Button1"), {1102, 482, 90, 28});
+    connect(backButton_, &QPushButton::clicked, this, &DerivativeTablesWindow::goBack);
 }
 
 void DerivativeTablesWindow::loadFromModel()
@@ -43,12 +43,10 @@ void DerivativeTablesWindow::loadFromModel()
         grid->reload();
 }
 
-void DerivativeTablesWindow::Button1Click()
+void DerivativeTablesWindow::goBack()
 {
     hide();
     emit mainWindowRequested();
 }
-
-void DerivativeTablesWindow::goBack() { Button1Click(); }
 
 }  // namespace kvor::ui

@@ -20,19 +20,18 @@ public:
     // Shows the tables as the last run left them.
     void loadFromModel() override;
 
-    void Button1Click();  // hides the window and shows the main window
-
     WorkingGrid* grid(int q) const { return grids_[q]; }
 
 signals:
     void mainWindowRequested();
 
 protected:
+    // "Button1": back to the main window.
     void goBack() override;
 
 private:
     std::array<WorkingGrid*, kSlotCount> grids_;
-    QPushButton* Button1;
+    QPushButton* backButton_;
 };
 
 }  // namespace kvor::ui

@@ -26,8 +26,8 @@ ExitConfirmation::ExitConfirmation(QWidget* parent) : QWidget(parent)
     konec->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
     auto* storno = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Storno"), {162, 80, 100, 28});
     storno->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    connect(konec, &QPushButton::clicked, this, &ExitConfirmation::BitBtn1Click);
-    connect(storno, &QPushButton::clicked, this, &ExitConfirmation::BitBtn2Click);
+    connect(konec, &QPushButton::clicked, this, &ExitConfirmation::endProgram);
+    connect(storno, &QPushButton::clicked, this, &ExitConfirmation::cancel);
 }
 
 void ExitConfirmation::ask(QWidget* asking)
@@ -38,7 +38,7 @@ void ExitConfirmation::ask(QWidget* asking)
         asking->setEnabled(false);
 }
 
-void ExitConfirmation::BitBtn1Click()
+void ExitConfirmation::endProgram()
 {
     if (asking_)
         asking_->hide();
@@ -46,7 +46,7 @@ void ExitConfirmation::BitBtn1Click()
     emit programEndRequested();
 }
 
-void ExitConfirmation::BitBtn2Click()
+void ExitConfirmation::cancel()
 {
     hide();
     if (asking_) {
@@ -59,7 +59,7 @@ void ExitConfirmation::closeEvent(QCloseEvent* event)
 {
     // No close button; a close from the window system answers "Storno".
     event->ignore();
-    BitBtn2Click();
+    cancel();
 }
 
 }  // namespace kvor::ui

@@ -17,8 +17,8 @@ public:
     // Puts the question for `asking`: shows this window and disables `asking`.
     void ask(QWidget* asking);
 
-    void BitBtn1Click();  // "Konec"
-    void BitBtn2Click();  // "Storno"
+    void endProgram();  // "Konec"
+    void cancel();      // "Storno"
 
 signals:
     void programEndRequested();

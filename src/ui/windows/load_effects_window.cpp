@@ -44,20 +44,20 @@ LoadEffectsWindow::LoadEffectsWindow(AppContext& context, QWidget* parent) : Wor
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Účinky zatížení"), {},
                                 LabelStyle::BoldUnderlined));
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QString(), {});
-    Label2->setWordWrap(true);
-    layout->addWidget(Label2);
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QString(), {});
-    Label3->setWordWrap(true);
-    layout->addWidget(Label3);
+    message_ = makeLabel(this, QStringLiteral("Label2"), QString(), {});
+    message_->setWordWrap(true);
+    layout->addWidget(message_);
+    loadsLine_ = makeLabel(this, QStringLiteral("Label3"), QString(), {});
+    loadsLine_->setWordWrap(true);
+    layout->addWidget(loadsLine_);
 
-    StringGrid1 = new WorkingGrid(QStringLiteral("StringGrid1"), &table_, kColumnWidth, kRowHeight, this);
-    setExportTitle(StringGrid1, QStringLiteral("účinky zatížení"));
-    StringGrid1->verticalHeader()->hide();  // the first column names the quantity
-    StringGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    StringGrid1->setFixedHeight(6 * kRowHeight + 4);
-    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    layout->addWidget(StringGrid1);
+    grid_ = new WorkingGrid(QStringLiteral("StringGrid1"), &table_, kColumnWidth, kRowHeight, this);
+    setExportTitle(grid_, QStringLiteral("účinky zatížení"));
+    grid_->verticalHeader()->hide();  // the first column names the quantity
+    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grid_->setFixedHeight(6 * kRowHeight + 4);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    layout->addWidget(grid_);
     auto* note = makeLabel(this, QStringLiteral("Label6"),
                            QStringLiteral("G0, G1: stálá zatížení po celé délce; Q+, Q−: q na kladných, resp. "
                                           "záporných úsecích čáry; T+, T−: největší a nejmenší účinek skupiny náprav, "
@@ -68,36 +68,36 @@ LoadEffectsWindow::LoadEffectsWindow(AppContext& context, QWidget* parent) : Wor
     layout->addWidget(note);
 
     auto* chartBar = new QHBoxLayout;
-    Label4 = makeLabel(this, QStringLiteral("Label4"), QString(), {}, LabelStyle::Bold);
-    chartBar->addWidget(Label4);
+    chartTitle_ = makeLabel(this, QStringLiteral("Label4"), QString(), {}, LabelStyle::Bold);
+    chartBar->addWidget(chartTitle_);
     chartBar->addStretch();
-    CheckBox1 = new QCheckBox(QStringLiteral("Zobrazit polohy T+ a T−"), this);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setChecked(true);
-    chartBar->addWidget(CheckBox1);
+    showAxles_ = new QCheckBox(QStringLiteral("Zobrazit polohy T+ a T−"), this);
+    showAxles_->setObjectName(QStringLiteral("CheckBox1"));
+    showAxles_->setChecked(true);
+    chartBar->addWidget(showAxles_);
     layout->addLayout(chartBar);
-    Chart1 = new LineChartView(LineChartLook{QStringLiteral("Chart1"), QSize(gridWidth, 260),
+    chart_ = new LineChartView(LineChartLook{QStringLiteral("Chart1"), QSize(gridWidth, 260),
                                              QStringLiteral("staničení [m]"), QStringLiteral("pořadnice"), false,
                                              QStringLiteral("Příčinková čára a polohy skupiny náprav")},
                                this);
-    Chart1->setDecimalSeparator(context.decimalSeparator);
-    layout->addWidget(Chart1);
-    Label5 = makeLabel(this, QStringLiteral("Label5"), QString(), {});
-    Label5->setTextFormat(Qt::RichText);
-    layout->addWidget(Label5);
+    chart_->setDecimalSeparator(context.decimalSeparator);
+    layout->addWidget(chart_);
+    legend_ = makeLabel(this, QStringLiteral("Label5"), QString(), {});
+    legend_->setTextFormat(Qt::RichText);
+    layout->addWidget(legend_);
     layout->addStretch();
 
     auto* buttons = new QHBoxLayout;
-    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {0, 0, 120, 28});
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    BitBtn1->setAutoDefault(true);
-    buttons->addWidget(BitBtn1);
+    backButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {0, 0, 120, 28});
+    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    backButton_->setAutoDefault(true);
+    buttons->addWidget(backButton_);
     buttons->addStretch();
     layout->addLayout(buttons);
 
-    connect(BitBtn1, &QPushButton::clicked, this, &LoadEffectsWindow::goBack);
-    connect(CheckBox1, &QCheckBox::toggled, this, [this] { showChart(chartRow_); });
-    connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(backButton_, &QPushButton::clicked, this, &LoadEffectsWindow::goBack);
+    connect(showAxles_, &QCheckBox::toggled, this, [this] { showChart(chartRow_); });
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { showChart(current.isValid() ? current.row() : -1); });
 }
 
@@ -136,21 +136,21 @@ void LoadEffectsWindow::loadFromModel()
         else if (effects_.empty())
             message = QStringLiteral("Žádná veličina nemá zadanou příčinkovou čáru.");
     }
-    Label2->setText(message);
-    Label2->setVisible(!message.isEmpty());
-    Label3->setText(loadsLine);
-    Label3->setVisible(!loadsLine.isEmpty());
+    message_->setText(message);
+    message_->setVisible(!message.isEmpty());
+    loadsLine_->setText(loadsLine);
+    loadsLine_->setVisible(!loadsLine.isEmpty());
 
     const bool shown = !effects_.empty();
     table_ = shown ? loadEffectsTable(project, effects_, sep) : TextTable();
-    StringGrid1->reload();
+    grid_->reload();
     if (shown)
-        StringGrid1->horizontalHeader()->resizeSection(0, kFirstColumnWidth);
-    for (QWidget* w : {static_cast<QWidget*>(StringGrid1), static_cast<QWidget*>(CheckBox1),
-                       static_cast<QWidget*>(Label4), static_cast<QWidget*>(Chart1), static_cast<QWidget*>(Label5)})
+        grid_->horizontalHeader()->resizeSection(0, kFirstColumnWidth);
+    for (QWidget* w : {static_cast<QWidget*>(grid_), static_cast<QWidget*>(showAxles_),
+                       static_cast<QWidget*>(chartTitle_), static_cast<QWidget*>(chart_), static_cast<QWidget*>(legend_)})
         w->setVisible(shown);
     if (shown)
-        StringGrid1->setCurrentIndex(StringGrid1->model()->index(0, 0));
+        grid_->setCurrentIndex(grid_->model()->index(0, 0));
     showChart(shown ? 0 : -1);
 }
 
@@ -158,16 +158,16 @@ void LoadEffectsWindow::showChart(int row)
 {
     chartRow_ = row;
     if (row < 0 || row >= static_cast<int>(effects_.size())) {
-        Chart1->showSeries({});
-        Label4->clear();
-        Label5->clear();
+        chart_->showSeries({});
+        chartTitle_->clear();
+        legend_->clear();
         return;
     }
     const QuantityLoadEffects& q = effects_[static_cast<size_t>(row)];
     const QuantitySlot& slot = context_.project.quantities[static_cast<size_t>(q.slot)];
-    Label4->setText(toQString(loadQuantityName(slot, q.slot)));
-    Chart1->showSeries(loadChartSeries(lines_[static_cast<size_t>(row)], totalLength_, q.effects, axles_,
-                                       CheckBox1->isChecked() && !axles_.empty()));
+    chartTitle_->setText(toQString(loadQuantityName(slot, q.slot)));
+    chart_->showSeries(loadChartSeries(lines_[static_cast<size_t>(row)], totalLength_, q.effects, axles_,
+                                       showAxles_->isChecked() && !axles_.empty()));
 
     // The arrows named with the extremes they stand for.
     QString legend = QStringLiteral("<span style='color:#008000'>━ příčinková čára</span>");
@@ -181,7 +181,7 @@ void LoadEffectsWindow::showChart(int row)
         };
         legend += placement("#ff0000", "T+", 4) + placement("#0000ff", "T−", 7);
     }
-    Label5->setText(legend);
+    legend_->setText(legend);
 }
 
 // "Zpět", and closing through the frame: back to the result window.

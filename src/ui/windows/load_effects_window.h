@@ -33,9 +33,8 @@ public:
     // Computes the effects of the project's loads and shows them.
     void loadFromModel() override;
 
-
-    WorkingGrid* grid() const { return StringGrid1; }
-    LineChartView* chartView() const { return Chart1; }
+    WorkingGrid* grid() const { return grid_; }
+    LineChartView* chartView() const { return chart_; }
     // The quantities shown (rows of the table).
     int shownRowCount() const { return static_cast<int>(effects_.size()); }
 
@@ -56,14 +55,14 @@ private:
     TextTable table_;
     int chartRow_ = -1;
 
-    QLabel* Label2;  // why nothing is shown
-    QLabel* Label3;  // the loads
-    WorkingGrid* StringGrid1;
-    QCheckBox* CheckBox1;
-    QLabel* Label4;  // the chart's title
-    LineChartView* Chart1;
-    QLabel* Label5;  // what the arrows are
-    QPushButton* BitBtn1;
+    QLabel* message_;    // why nothing is shown
+    QLabel* loadsLine_;  // the loads
+    WorkingGrid* grid_;
+    QCheckBox* showAxles_;
+    QLabel* chartTitle_;
+    LineChartView* chart_;
+    QLabel* legend_;     // what the arrows are
+    QPushButton* backButton_;
 };
 
 }  // namespace kvor::ui

@@ -18,39 +18,39 @@ ExitPanel::ExitPanel(MessageService& messages, QWidget* window)
     question->setGeometry(0, 16, width(), 18);
     question->setAlignment(Qt::AlignCenter);
 
-    Label73 = makeLabel(this, QStringLiteral("Label73"), QStringLiteral("Projekt není uložen!"), {0, 46},
-                        LabelStyle::Bold);
-    Label73->setGeometry(0, 46, width(), 18);
-    Label73->setAlignment(Qt::AlignCenter);
-    QPalette red = Label73->palette();
+    unsavedWarning_ = makeLabel(this, QStringLiteral("Label73"), QStringLiteral("Projekt není uložen!"), {0, 46},
+                                LabelStyle::Bold);
+    unsavedWarning_->setGeometry(0, 46, width(), 18);
+    unsavedWarning_->setAlignment(Qt::AlignCenter);
+    QPalette red = unsavedWarning_->palette();
     red.setColor(QPalette::WindowText, Qt::red);
-    Label73->setPalette(red);
-    Label73->hide();
+    unsavedWarning_->setPalette(red);
+    unsavedWarning_->hide();
 
-    BitBtn5 = makeButton(this, QStringLiteral("BitBtn5"), QStringLiteral("Konec"), {60, 92, 110, 28});
-    BitBtn5->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
-    BitBtn6 = makeButton(this, QStringLiteral("BitBtn6"), QStringLiteral("Storno"), {215, 92, 110, 28});
-    BitBtn6->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(BitBtn5, &QPushButton::clicked, this, &ExitPanel::BitBtn5Click);
-    connect(BitBtn6, &QPushButton::clicked, this, &ExitPanel::BitBtn6Click);
+    endButton_ = makeButton(this, QStringLiteral("BitBtn5"), QStringLiteral("Konec"), {60, 92, 110, 28});
+    endButton_->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
+    cancelButton_ = makeButton(this, QStringLiteral("BitBtn6"), QStringLiteral("Storno"), {215, 92, 110, 28});
+    cancelButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    connect(endButton_, &QPushButton::clicked, this, &ExitPanel::endProgram);
+    connect(cancelButton_, &QPushButton::clicked, this, &ExitPanel::cancel);
 }
 
 void ExitPanel::openAsking(bool warnUnsaved)
 {
-    Label73->setVisible(warnUnsaved);
+    unsavedWarning_->setVisible(warnUnsaved);
     open();
 }
 
-void ExitPanel::BitBtn5Click()
+void ExitPanel::endProgram()
 {
     emit programEndRequested();
 }
 
-void ExitPanel::BitBtn6Click()
+void ExitPanel::cancel()
 {
     messages_.beep();
     close();
-    Label73->hide();
+    unsavedWarning_->hide();
 }
 
 }  // namespace kvor::ui

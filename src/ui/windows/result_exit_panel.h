@@ -19,17 +19,17 @@ public:
     // Opens the panel; the warning shows exactly when `warnUnsaved`.
     void openAsking(bool warnUnsaved);
 
-    void BitBtn5Click();  // "Konec"
-    void BitBtn6Click();  // "Storno"
+    void endProgram();  // "Konec"
+    void cancel();      // "Storno"
 
 signals:
     void programEndRequested();
 
 private:
     MessageService& messages_;
-    QLabel* Label73;
-    QPushButton* BitBtn5;
-    QPushButton* BitBtn6;
+    QLabel* unsavedWarning_;  // "Projekt není uložen!"
+    QPushButton* endButton_;
+    QPushButton* cancelButton_;
 };
 
 }  // namespace kvor::ui

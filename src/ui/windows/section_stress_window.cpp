@@ -36,9 +36,9 @@ SectionStressWindow::SectionStressWindow(AppContext& context, QWidget* parent) :
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Napětí v průřezu od předpětí"), {},
                                 LabelStyle::BoldUnderlined));
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QString(), {});
-    Label2->setWordWrap(true);
-    layout->addWidget(Label2);
+    message_ = makeLabel(this, QStringLiteral("Label2"), QString(), {});
+    message_->setWordWrap(true);
+    layout->addWidget(message_);
 
     // The checked quantities are few, but five tables do not fit a laptop's
     // screen: they scroll together.
@@ -73,12 +73,12 @@ SectionStressWindow::SectionStressWindow(AppContext& context, QWidget* parent) :
     layout->addWidget(scroll, 1);
 
     auto* buttons = new QHBoxLayout;
-    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {0, 0, 120, 28});
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    buttons->addWidget(BitBtn1);
+    backButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {0, 0, 120, 28});
+    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    buttons->addWidget(backButton_);
     buttons->addStretch();
     layout->addLayout(buttons);
-    connect(BitBtn1, &QPushButton::clicked, this, &SectionStressWindow::BitBtn1Click);
+    connect(backButton_, &QPushButton::clicked, this, &SectionStressWindow::goBack);
 }
 
 void SectionStressWindow::loadFromModel()
@@ -90,8 +90,8 @@ void SectionStressWindow::loadFromModel()
     if (message.isEmpty() && shown_ == 0)
         message = QStringLiteral("Žádná vyhodnocená veličina typu „Ohybový moment“ nemá známé staničení "
                                  "posuzovaného průřezu X (zadává se u příčinkové čáry).");
-    Label2->setText(message);
-    Label2->setVisible(!message.isEmpty());
+    message_->setText(message);
+    message_->setVisible(!message.isEmpty());
 
     const EvaluationResult& results = context_.project.results;
     for (size_t i = 0; i < kSlotCount; ++i) {
@@ -116,12 +116,10 @@ void SectionStressWindow::loadFromModel()
     }
 }
 
-void SectionStressWindow::BitBtn1Click()
+void SectionStressWindow::goBack()
 {
     hide();
     emit resultWindowRequested();
 }
-
-void SectionStressWindow::goBack() { BitBtn1Click(); }
 
 }  // namespace kvor::ui

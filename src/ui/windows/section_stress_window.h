@@ -27,8 +27,6 @@ public:
     // Computes the checks from the project's last evaluation and shows them.
     void loadFromModel() override;
 
-    void BitBtn1Click();  // "Zpět": back to the result window
-
     // The grid of the i-th shown table (0-based, in slot order).
     WorkingGrid* grid(int index) const { return grids_[static_cast<size_t>(index)]; }
     int shownTableCount() const { return shown_; }
@@ -37,6 +35,7 @@ signals:
     void resultWindowRequested();
 
 protected:
+    // "Zpět": back to the result window.
     void goBack() override;
 
 private:
@@ -47,8 +46,8 @@ private:
     std::array<WorkingGrid*, kSlotCount> grids_;
     std::array<QLabel*, kSlotCount> notes_;
     int shown_ = 0;
-    QLabel* Label2;  // the message when there is nothing to show
-    QPushButton* BitBtn1;
+    QLabel* message_;  // the message when there is nothing to show
+    QPushButton* backButton_;
 };
 
 }  // namespace kvor::ui

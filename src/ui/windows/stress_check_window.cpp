@@ -90,12 +90,12 @@ StressCheckWindow::StressCheckWindow(AppContext& context, QWidget* parent)
 
     auto* inputs = new QGridLayout;
     inputs->addWidget(makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Třída betonu"), {}), 0, 0);
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->addItem(QStringLiteral("jiná"));
+    concreteClass_ = new QComboBox(this);
+    concreteClass_->setObjectName(QStringLiteral("ComboBox1"));
+    concreteClass_->addItem(QStringLiteral("jiná"));
     for (const ConcreteClass& c : kConcreteClasses)
-        ComboBox1->addItem(QString::fromUtf8(c.name));
-    inputs->addWidget(ComboBox1, 1, 0);
+        concreteClass_->addItem(QString::fromUtf8(c.name));
+    inputs->addWidget(concreteClass_, 1, 0);
     for (size_t i = 0; i < edits_.size(); ++i) {
         const int column = static_cast<int>(i) + 1;
         inputs->addWidget(makeLabel(this, QStringLiteral("Label%1").arg(4 + i), QString::fromUtf8(kCaptions[i]), {}),
@@ -108,14 +108,14 @@ StressCheckWindow::StressCheckWindow(AppContext& context, QWidget* parent)
     edits_[2]->setPlaceholderText(QStringLiteral("= f_ck"));
     edits_[3]->setPlaceholderText(QStringLiteral("= f_ctm"));
     edits_[4]->setPlaceholderText(QStringLiteral("0"));
-    BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Posoudit"), {0, 0, 100, 26});
-    inputs->addWidget(BitBtn2, 1, 6);
+    checkButton_ = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Posoudit"), {0, 0, 100, 26});
+    inputs->addWidget(checkButton_, 1, 6);
     inputs->setColumnStretch(7, 1);
     layout->addLayout(inputs);
 
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QString(), {});
-    Label2->setWordWrap(true);
-    layout->addWidget(Label2);
+    message_ = makeLabel(this, QStringLiteral("Label2"), QString(), {});
+    message_->setWordWrap(true);
+    layout->addWidget(message_);
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("ScrollBox1"));
@@ -156,15 +156,15 @@ StressCheckWindow::StressCheckWindow(AppContext& context, QWidget* parent)
     layout->addWidget(scroll, 1);
 
     auto* buttons = new QHBoxLayout;
-    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {0, 0, 120, 28});
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    buttons->addWidget(BitBtn1);
+    backButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {0, 0, 120, 28});
+    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    buttons->addWidget(backButton_);
     buttons->addStretch();
     layout->addLayout(buttons);
 
-    connect(ComboBox1, &QComboBox::activated, this, &StressCheckWindow::classChosen);
-    connect(BitBtn2, &QPushButton::clicked, this, &StressCheckWindow::checkNow);
-    connect(BitBtn1, &QPushButton::clicked, this, &StressCheckWindow::backToResults);
+    connect(concreteClass_, &QComboBox::activated, this, &StressCheckWindow::classChosen);
+    connect(checkButton_, &QPushButton::clicked, this, &StressCheckWindow::checkNow);
+    connect(backButton_, &QPushButton::clicked, this, &StressCheckWindow::goBack);
     connect(&context_.session, &ProjectSession::checkInputChanged, this, [this] {
         if (isVisible())
             loadFromModel();
@@ -186,7 +186,7 @@ void StressCheckWindow::showInput()
     for (size_t i = 0; i < edits_.size(); ++i)
         edits_[i]->setText(toQString(input.*kTexts[i]));
     const std::optional<size_t> chosen = concreteClassOf(input, context_.decimalSeparator);
-    ComboBox1->setCurrentIndex(chosen ? static_cast<int>(*chosen) + 1 : 0);
+    concreteClass_->setCurrentIndex(chosen ? static_cast<int>(*chosen) + 1 : 0);
 }
 
 void StressCheckWindow::fieldExit(Field field)
@@ -202,7 +202,7 @@ void StressCheckWindow::fieldExit(Field field)
     stored.*kTexts[i] = input.*kTexts[i];
     context_.session.setCheckInput(stored);
     const std::optional<size_t> chosen = concreteClassOf(stored, context_.decimalSeparator);
-    ComboBox1->setCurrentIndex(chosen ? static_cast<int>(*chosen) + 1 : 0);
+    concreteClass_->setCurrentIndex(chosen ? static_cast<int>(*chosen) + 1 : 0);
 }
 
 void StressCheckWindow::classChosen(int index)
@@ -241,8 +241,8 @@ void StressCheckWindow::showChecks()
     if (!ran)
         checks = StressChecks{"Posouzení nelze provést.", {}};
     shown_ = static_cast<int>(checks.tables.size());
-    Label2->setText(toQString(checks.message));
-    Label2->setVisible(!checks.message.empty());
+    message_->setText(toQString(checks.message));
+    message_->setVisible(!checks.message.empty());
 
     const EvaluationResult& results = context_.project.results;
     for (size_t i = 0; i < kSlotCount; ++i) {
@@ -275,13 +275,11 @@ void StressCheckWindow::showChecks()
     }
 }
 
-void StressCheckWindow::backToResults()
+void StressCheckWindow::goBack()
 {
     hide();
     emit resultWindowRequested();
 }
-
-void StressCheckWindow::goBack() { backToResults(); }
 
 void StressCheckWindow::closeEvent(QCloseEvent* event)
 {
@@ -302,7 +300,7 @@ void StressCheckWindow::closeEvent(QCloseEvent* event)
             return;
         }
     }
-    backToResults();
+    goBack();
 }
 
 }  // namespace kvor::ui

@@ -37,7 +37,6 @@ public:
 
     void classChosen(int index);  // the class box: fills f_ck and f_ctm
     void checkNow();              // "Posoudit": every field checked, the check shown anew
-    void backToResults();         // "Zpět"
 
     // The grid of the i-th shown table (0-based, in slot order).
     WorkingGrid* grid(int index) const { return grids_[static_cast<size_t>(index)]; }
@@ -47,6 +46,7 @@ signals:
     void resultWindowRequested();
 
 protected:
+    // "Zpět": back to the result window.
     void goBack() override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -57,10 +57,10 @@ private:
     void showChecks();
 
     std::array<QLineEdit*, 5> edits_;  // Edit1 … Edit5: f_ck, f_ctm, f_ck(t), f_ctm(t), ψ2
-    QComboBox* ComboBox1;
-    QPushButton* BitBtn2;  // "Posoudit"
-    QPushButton* BitBtn1;  // "Zpět"
-    QLabel* Label2;        // the message when there is nothing to show
+    QComboBox* concreteClass_;  // "Třída betonu"
+    QPushButton* checkButton_;  // "Posoudit"
+    QPushButton* backButton_;   // "Zpět"
+    QLabel* message_;           // the message when there is nothing to show
     FocusExitWatcher* exits_;
 
     std::array<TextTable, kSlotCount> tables_;

@@ -55,8 +55,8 @@ TendonStoreWindow::TendonStoreWindow(AppContext& context, QWidget* parent)
             makeLabel(view.page, QStringLiteral("Label%1").arg(k), QString(), {8, 166});
     }
 
-    Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Button1"), {356, 328, 96, 28});
-    connect(Button1, &QPushButton::clicked, this, &TendonStoreWindow::Button1Click);
+    backButton_ = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Button1"), {356, 328, 96, 28});
+    connect(backButton_, &QPushButton::clicked, this, &TendonStoreWindow::goBack);
     loadFromModel();
 }
 
@@ -71,7 +71,7 @@ void TendonStoreWindow::showSlot(size_t i, const SlotView& view)
     divisions->adjustSize();
 }
 
-void TendonStoreWindow::Button1Click()
+void TendonStoreWindow::goBack()
 {
     hide();
     emit mainWindowRequested();
@@ -81,7 +81,7 @@ void TendonStoreWindow::closeEvent(QCloseEvent* event)
 {
     // The main window is hidden while this one is up: closing leads back to it.
     event->ignore();
-    Button1Click();
+    goBack();
 }
 
 }  // namespace kvor::ui

@@ -20,7 +20,7 @@ class TendonStoreWindow : public SlotStoreWindow {
 public:
     explicit TendonStoreWindow(AppContext& context, QWidget* parent = nullptr);
 
-    void Button1Click();  // back to the main window
+    void goBack();  // "Button1": back to the main window
 
 signals:
     void mainWindowRequested();
@@ -32,7 +32,7 @@ protected:
 
 private:
     std::array<QLabel*, kSlotCount> divisions_;  // Label1..5, D of a parabolic tendon
-    QPushButton* Button1;
+    QPushButton* backButton_;
 };
 
 }  // namespace kvor::ui

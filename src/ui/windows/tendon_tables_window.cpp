@@ -81,13 +81,13 @@ TendonTablesWindow::TendonTablesWindow(AppContext& context, QWidget* parent) : W
     }
     scroll->setWidget(sheet);
 
-    Button2 = makeButton(this, QStringLiteral("Button2"), QStringLiteral("Derivace příčinkových čar"),
-                         {640, 664, 220, 28});
-    Button2->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Zpět"), {870, 664, 120, 28});
-    Button1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    connect(Button1, &QPushButton::clicked, this, &TendonTablesWindow::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TendonTablesWindow::Button2Click);
+    derivativesButton_ = makeButton(this, QStringLiteral("Button2"), QStringLiteral("Derivace příčinkových čar"),
+                                    {640, 664, 220, 28});
+    derivativesButton_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    backButton_ = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Zpět"), {870, 664, 120, 28});
+    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    connect(backButton_, &QPushButton::clicked, this, &TendonTablesWindow::goBack);
+    connect(derivativesButton_, &QPushButton::clicked, this, &TendonTablesWindow::showDerivativeTables);
 
     loadFromModel();
 }
@@ -104,18 +104,16 @@ void TendonTablesWindow::loadFromModel()
     }
 }
 
-void TendonTablesWindow::Button1Click()
+void TendonTablesWindow::goBack()
 {
     hide();
     emit resultWindowRequested();
 }
 
-void TendonTablesWindow::Button2Click()
+void TendonTablesWindow::showDerivativeTables()
 {
     hide();
     emit derivativeTablesRequested();
 }
-
-void TendonTablesWindow::goBack() { Button1Click(); }
 
 }  // namespace kvor::ui

@@ -26,8 +26,7 @@ public:
     // Shows the tables and the recorded tendon types as the last run left them.
     void loadFromModel() override;
 
-    void Button1Click();  // "Zpět": back to the result window
-    void Button2Click();  // the derivative tables
+    void showDerivativeTables();  // "Derivace příčinkových čar"
 
     // The grid of quantity q and tendon t (0-based): StringGrid 5·q + t + 1.
     WorkingGrid* grid(int q, int t) const { return grids_[q][t]; }
@@ -37,14 +36,15 @@ signals:
     void derivativeTablesRequested();
 
 protected:
+    // "Zpět": back to the result window.
     void goBack() override;
 
 private:
     std::array<std::array<WorkingGrid*, kSlotCount>, kSlotCount> grids_;
     std::array<RadioGroup*, kSlotCount> typeGroups_;
     std::array<QLabel*, kSlotCount> notes_;
-    QPushButton* Button1;
-    QPushButton* Button2;
+    QPushButton* backButton_;
+    QPushButton* derivativesButton_;
 };
 
 }  // namespace kvor::ui

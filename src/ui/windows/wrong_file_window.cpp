@@ -25,10 +25,10 @@ WrongFileWindow::WrongFileWindow(QWidget* parent) : QWidget(parent)
 
     auto* ok = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&OK"), {96, 80, 100, 28});
     ok->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));
-    connect(ok, &QPushButton::clicked, this, &WrongFileWindow::BitBtn2Click);
+    connect(ok, &QPushButton::clicked, this, &WrongFileWindow::goBack);
 }
 
-void WrongFileWindow::BitBtn2Click()
+void WrongFileWindow::goBack()
 {
     hide();
     emit startWindowRequested();

@@ -11,7 +11,7 @@ class WrongFileWindow : public QWidget {
 public:
     explicit WrongFileWindow(QWidget* parent = nullptr);
 
-    void BitBtn2Click();  // "&OK"
+    void goBack();  // "&OK": back to the start window
 
 signals:
     void startWindowRequested();
