@@ -22,8 +22,9 @@
 namespace kvor {
 
 // The run's preconditions, in order: no entered tendon gives "Zadejte typ a
-// tvar předpínacích kabelů" (focus "BitBtn22"); else no entered quantity gives
-// "Zadejte průběhy příčinkových čar" (page "Příčinkové čáry", focus "BitBtn4").
+// tvar předpínacích kabelů" (focus on the first tendon's definition); else no
+// entered quantity gives "Zadejte průběhy příčinkových čar" (page "Příčinkové
+// čáry", focus on the first quantity's line).
 // Both beep after the message. Nothing when the run may start.
 std::optional<Report> checkEvaluationPreconditions(const Project& project);
 

@@ -44,9 +44,10 @@ void resetEntryTable(TextTable& entry);
 int loadStoredLine(const QuantitySlot& slot, TextTable& entry);
 
 // "Zpět" stores only a table whose row 1 has a station text: an empty station
-// there, or no point row at all, gives "Zadejte průběh příčinkové čáry" with the
-// focus on the mode choice "RadioGroup1". The station need not be a number:
-// that is the table check's business, not this test's.
+// there, or no point row at all, gives "Zadejte průběh příčinkové čáry" with
+// the focus on the choice of how the line is entered (LineEntryMode). The
+// station need not be a number: that is the table check's business, not this
+// test's.
 std::optional<Report> checkLineEntered(const TextTable& entry);
 
 // After a store: rows 1..n are emptied, the row count stays.

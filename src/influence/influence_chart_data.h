@@ -1,6 +1,6 @@
 #pragma once
-// The influence-line chart (`Chart1`, "Graf" = `BitBtn9Click`) as data: the
-// chosen influence lines in their slot colours and the black beam axis.
+// The influence-line chart ("Graf") as data: the chosen influence lines in
+// their slot colours and the black beam axis.
 //
 // Series, drawn in this order (later on top):
 //   "quantity1".."quantity5"  points of the slot's store table, rows 1..n in
@@ -20,7 +20,8 @@ namespace kvor {
 //   - no draw flag checked: only `nothingChosen` is set (warning panel, beep);
 //   - a simple beam without L, or a continuous beam without the first member's
 //     length: the lines stay and the axis is left out, with the report
-//     "Zadejte tvar konstrukce" (structure page, focus `Edit6`/`StringGrid1`).
+//     "Zadejte tvar konstrukce" (structure page, focus on the span or the
+//     member table).
 // A stored text or member length that is no number throws the conversion error
 // (kvor::Error); `drawing` then holds what was built up to that point, which
 // the chart shows, as the command's work so far stays done.

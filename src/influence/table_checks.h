@@ -47,7 +47,7 @@ std::optional<ColumnFault> findNumberFault(const TextTable& table, int column, s
 // number throws the conversion error before any cell is looked at. Then the
 // stations (column 0) and, whatever they gave, the ordinates (column 1) are
 // checked: up to two reports in that order, each putting the focus back into
-// "StringGrid1" and beeping after its message.
+// the table (LinePoints) and beeping after its message.
 Reports checkInfluenceTable(const BeamModel& beam, const TextTable& entryTable, char sep);
 
 // The station X of the section a line typed in or read from a file belongs to

@@ -54,8 +54,7 @@ struct ChartDrawing {
 };
 
 // "Zadejte tvar konstrukce", no beep: the structure page comes to the front with
-// the focus on the length field `Edit6` (simple beam) or the member table
-// `StringGrid1` (continuous beam).
+// the focus on the span L (simple beam) or the member table (continuous beam).
 Report structureMissingReport(const BeamModel& beam);
 
 struct AxisRange {

@@ -43,7 +43,7 @@ struct BeamModel {
 
 struct CrossSection {
     SectionType type = SectionType::Rectangle;
-    std::array<std::string, 4> dimensions;  // Edit11..Edit14, metres
+    std::array<std::string, 4> dimensions;  // b, h / a / b1, b2, h1, h2 by the type, metres
     std::string area;     // A [m2]
     std::string inertia;  // I [m4]
     std::string eBottom;  // e_d [m], positive: bottom fibres lie below the centroid

@@ -1,9 +1,9 @@
 #pragma once
-// The cross-section: one of four standard shapes with dimensions b, h / a /
-// b1, b2, h1, h2 in `Edit11`..`Edit14`, or "obecný" (General) with the values
-// typed directly. The section values live as texts in `CrossSection`:
-// A [m2] (`Edit7`), I [m4] (`Edit8`), e_d [m] (`Edit9`, positive: the bottom
-// fibres lie below the centroid), e_h [m] (`Edit10`, negative: above it).
+// The cross-section: one of four standard shapes with the dimensions b, h / a /
+// b1, b2, h1, h2 (the four dimension fields, in this order), or "obecný"
+// (General) with the values typed directly. The section values live as texts
+// in `CrossSection`: A [m2], I [m4], e_d [m] (positive: the bottom fibres lie
+// below the centroid), e_h [m] (negative: above it).
 
 #include "model/project.h"
 #include "model/report.h"
@@ -15,23 +15,23 @@
 
 namespace kvor {
 
-// What the page shows for a section type (`RadioGroup2Click`); the window
-// applies it and holds no rule of its own.
+// What is shown of the section for a section type when the type is chosen;
+// the user interface applies it and holds no rule of its own.
 struct SectionLayout {
-    int picture;                                   // 0..4: `Image1`..`Image5`, the only one visible
-    std::array<bool, 4> dimensionVisible;          // `Edit11`..`Edit14` with `Label21`..`Label24`
-    std::array<const char*, 4> dimensionLabels;    // texts of `Label21`..`Label24`; "" while hidden
-    bool computeVisible;                           // "Spočti" (`BitBtn1`)
-    bool valuesVisible;                            // `Edit7`..`Edit10` and their caption labels
+    int picture;                                   // 0..4: the one picture of the shape shown
+    std::array<bool, 4> dimensionVisible;          // the four dimension fields with their captions
+    std::array<const char*, 4> dimensionLabels;    // the dimensions' captions; "" while hidden
+    bool computeVisible;                           // "Spočti"
+    bool valuesVisible;                            // the four section values with their captions
 };
 SectionLayout sectionLayout(SectionType type);
 
-// How many dimension fields the type reads, from `Edit11` on: 2, 1, 4, 4, 0.
+// How many dimension fields the type reads, from the first on: 2, 1, 4, 4, 0.
 int neededDimensionCount(SectionType type);
 
-// `RadioGroup2Click` on the model: sets the type; choosing General makes the
-// value fields editable for the rest of the run (`valuesEditable`). No
-// dimension or value text changes.
+// Choosing the section type ("Typ průřezu"): sets the type; choosing General
+// makes the value fields editable for the rest of the run (`valuesEditable`).
+// No dimension or value text changes.
 void selectSectionType(CrossSection& section, SectionType type);
 
 // The section values in whole units of 0.0001 (m2, m4, m, m), as "Spočti"
@@ -45,8 +45,8 @@ struct SectionUnits {
     bool operator==(const SectionUnits&) const = default;
 };
 
-// The formulas of the four standard shapes (dimensions in the order of
-// `Edit11`..`Edit14`, metres). Every rounding to units goes to the nearest, an
+// The formulas of the four standard shapes (the dimensions in the order of
+// their fields, metres). Every rounding to units goes to the nearest, an
 // exact half to the even neighbour. The T shapes take the parallel-axis
 // distances from the rounded centroid d, and divide the static moment by the
 // rounded area. Throws "Floating point division by zero" when the area rounds
@@ -59,19 +59,19 @@ SectionUnits sectionUnits(SectionType type, const std::array<long double, 4>& di
 // -3000 -> "-0,3", 0 -> "0").
 std::string formatSectionUnits(int64_t units, char decimalSeparator);
 
-// "Spočti" (`BitBtn1Click`). Returns a report and writes nothing when a needed
+// "Spočti": the section values from the dimensions. Returns a report and writes nothing when a needed
 // dimension field is empty ("Zadejte vstupní hodnoty!", no beep). A needed text
 // that is no number throws the conversion error before anything is written.
 // Otherwise writes area, inertia, eBottom, eTop in this order and returns
-// nothing; the window then shows the value fields and their captions. Under
-// General nothing happens (the button is hidden there).
+// nothing; the value fields and their captions are then shown. Under
+// General nothing happens ("Spočti" is hidden there).
 std::optional<Report> computeSectionValues(CrossSection& section, char decimalSeparator);
 
-// `Edit11Exit`..`Edit14Exit` (index 0..3), under every type: the dimension must
+// Leaving dimension field `index` (0..3), under every type: the dimension must
 // be a number above 0. Focus the field, message, then a beep.
 std::optional<Report> checkDimension(const CrossSection& section, int index, char decimalSeparator);
 
-// `Edit7Exit`..`Edit10Exit` (index 0..3 for A, I, e_d, e_h), active only under
+// Leaving section value field `index` (0..3 for A, I, e_d, e_h), active only under
 // General: A, I, e_d must be numbers above 0, e_h a number below 0. Focus the
 // field, message, no beep. Under the other types: no report.
 std::optional<Report> checkSectionValue(const CrossSection& section, int index, char decimalSeparator);

@@ -24,7 +24,7 @@ constexpr int kSegmentMid = 1;
 constexpr const char* kOutsideSection = "Bod kabelu nesmí ležet mimo průřez nosníku";
 constexpr const char* kForceNotCompression = "Předpínací síla musí být zadána jako záporná-tlaková!";
 
-// The straight tendon's field checks speak of its controls Edit1..Edit4; a
+// The straight tendon's field checks speak of its fields s1, s2, e and N; a
 // parabola's fields take their place.
 Reports onField(Reports reports, Field field)
 {

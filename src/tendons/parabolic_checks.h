@@ -6,11 +6,13 @@
 // types before the first quantity.
 //
 // Type 2 is entered in fields, types 3 and 4 in two tables, and the messages
-// follow the straight tendon's fields and the broken tendon's tables:
-//   type 2   x1 "Edit6", e1 "Edit7", x2 "Edit8", e2 "Edit9", m "Edit10",
-//            N "Edit11", D "Edit12";
-//   type 3/4 point table "StringGrid3" (station, eccentricity), segment table
-//            "StringGrid4" (force, mid-eccentricity), D "Edit14".
+// follow the straight tendon's fields and the broken tendon's tables; the
+// focus goes to the field at fault:
+//   type 2   x1, e1, x2, e2, m, N, D (Field::ParabolaFirstStation ..
+//            Field::ParabolaDivisions);
+//   type 3/4 the point table (station, eccentricity), the segment table
+//            (force, mid-eccentricity) and D (Field::ParabolaPoints,
+//            ParabolaSegments, ParabolaTableDivisions).
 // A fault in a table names its cell (row and column of that table).
 //
 // The total beam length, eBottom and eTop are obtained before any input is
@@ -74,7 +76,7 @@ std::optional<TendonFault> checkParabolicTendon(TendonType type, const TextTable
 
 // Before an evaluation: the whole check of every entered tendon of types 2 to 4
 // in slot order. A fault is reported with its message and beep, the focus on
-// the slot's "Zadat" button ("BitBtn22" for slot 1 ... "BitBtn26").
+// the slot's tendon definition ("Zadat" of the slot's row).
 std::optional<Report> checkEnteredParabolicTendons(const Project& project, char sep);
 
 }  // namespace kvor

@@ -24,22 +24,22 @@ namespace kvor {
 
 // The fields of the type 2 panel.
 struct SimpleParabolicInput {
-    std::string x1;         // Edit6, station of the first point [m]
-    std::string e1;         // Edit7, its eccentricity [m]
-    std::string x2;         // Edit8, station of the second point [m]
-    std::string e2;         // Edit9, its eccentricity [m]
-    std::string mid;        // Edit10, eccentricity at the middle station [m]
-    std::string n;          // Edit11, force [kN]
-    std::string divisions;  // Edit12, D
+    std::string x1;         // station of the first point [m]
+    std::string e1;         // its eccentricity [m]
+    std::string x2;         // station of the second point [m]
+    std::string e2;         // its eccentricity [m]
+    std::string mid;        // eccentricity at the middle station [m]
+    std::string n;          // force [kN]
+    std::string divisions;  // D
 
     bool operator==(const SimpleParabolicInput&) const = default;
 };
 
 // The tables of the types 3/4 panel, read in place, and D.
 struct ParabolicTablesInput {
-    const TextTable& points;    // StringGrid3
-    const TextTable& segments;  // StringGrid4
-    std::string_view divisions;  // Edit14
+    const TextTable& points;     // station and eccentricity of each point
+    const TextTable& segments;   // force and mid-eccentricity of each segment
+    std::string_view divisions;  // D
 };
 
 // The store table that the inputs give (also the draft the checks judge).
@@ -48,7 +48,7 @@ TextTable parabolicStoreTable(const ParabolicTablesInput& input);
 
 // An empty field of type 2 (any of the seven), or for types 3/4 an empty
 // station of point 1 or force of segment 1: "Zadejte parametry předpínacího
-// kabelu", focus "Edit6" or "StringGrid3". Nothing otherwise.
+// kabelu", focus on x1 or on the point table. Nothing otherwise.
 std::optional<Report> checkParabolicComplete(const SimpleParabolicInput& input);
 std::optional<Report> checkParabolicComplete(const ParabolicTablesInput& input);
 

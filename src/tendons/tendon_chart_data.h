@@ -1,6 +1,5 @@
 #pragma once
-// The tendon layout chart (`Chart2`, "Vykresli" = `BitBtn10Click`) as data:
-// the beam's outline in black and the chosen tendons in their slot colours.
+// The tendon layout chart ("Vykresli") as data: the beam's outline in black and the chosen tendons in their slot colours.
 // y is the distance from the neutral axis in metres, positive downwards; the
 // chart's left axis is inverted so that positive values lie below the axis.
 //
@@ -28,7 +27,8 @@ namespace kvor {
 //   - no draw flag checked: only `nothingChosen` is set (warning panel, beep);
 //   - L (simple beam) or the first member's length (continuous beam), e_d or
 //     e_h empty: the tendons stay and the outline is left out, with the report
-//     "Zadejte tvar konstrukce" (structure page, focus `Edit6`/`StringGrid1`).
+//     "Zadejte tvar konstrukce" (structure page, focus on the span or the
+//     member table).
 // A stored text, length or fibre distance that is no number throws the
 // conversion error (kvor::Error); `drawing` then holds what was built up to
 // that point, which the chart shows.

@@ -1,10 +1,11 @@
 #pragma once
-// Checks of a tendon definition in the tendon dialog (TendonDialog), run when the input
-// focus leaves a field or a table. Each returns the faults to report, in order;
+// Checks of a tendon definition as it is entered, run when the input focus
+// leaves a field or a table. Each returns the faults to report, in order;
 // an empty list means the input passes. A check changes no data.
 //
-// Focus targets are the dialog's controls: s1 "Edit1", s2 "Edit2", e "Edit3",
-// N "Edit4", point table "StringGrid1", segment force table "StringGrid2".
+// Focus targets are the inputs: s1, s2, e and N of a straight tendon
+// (Field::StraightFirstStation .. StraightForce), the point table and the
+// segment force table of a broken tendon (BrokenPoints, BrokenForces).
 //
 // Signs: eccentricities are positive below the neutral axis, so a tendon lies
 // inside the section when eTop <= e <= eBottom (eTop is negative); forces are

@@ -20,14 +20,14 @@
 
 namespace kvor {
 
-// The range of the point count spinner.
+// The range of a tendon's point count.
 constexpr int kMinPointCount = 2;
 constexpr int kMaxPointCount = 32766;
 
-// The panel that a type shows: the straight-tendon fields (Panel3), the
-// broken-tendon tables (Panel4), the simple parabola's fields (Panel5), the
-// point and segment tables of a composite or combined tendon (Panel6), or none
-// for a text that names no type.
+// The inputs that a type is entered in: the straight tendon's fields, the
+// broken tendon's tables, the simple parabola's fields, the point and segment
+// tables of a composite or combined tendon, or none for a text that names no
+// type.
 enum class TendonPanel { None, Straight, Broken, SimpleParabolic, ParabolicTables };
 TendonPanel panelForType(TendonType type);
 
@@ -37,8 +37,8 @@ std::string tendonDialogTitle(int slot);
 std::string tendonTypeLine(std::string_view typeText);
 
 // "Zadat" of tendon slot k (1 to 5) with an empty type box: "Vyberte typ
-// k.předpínacího kabelu!" with the focus on the slot's type box (ComboBox6 for
-// slot 1 ... ComboBox10 for slot 5). Slots 2, 3 and 5 beep after the message,
+// k.předpínacího kabelu!" with the focus on the slot's type
+// (Field::TendonType1 for slot 1 ... TendonType5 for slot 5). Slots 2, 3 and 5 beep after the message,
 // slots 1 and 4 do not. Nothing when a type text is there.
 std::optional<Report> checkTendonTypeChosen(const TendonSlot& slot, int slotNumber);
 

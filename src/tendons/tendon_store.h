@@ -22,24 +22,25 @@ namespace kvor {
 
 // The four fields of the straight-tendon panel.
 struct StraightTendonInput {
-    std::string s1;  // Edit1, station of the first anchorage [m]
-    std::string s2;  // Edit2, station of the second anchorage [m]
-    std::string e;   // Edit3, eccentricity [m]
-    std::string n;   // Edit4, force [kN]
+    std::string s1;  // station of the first anchorage [m]
+    std::string s2;  // station of the second anchorage [m]
+    std::string e;   // eccentricity [m]
+    std::string n;   // force [kN]
 };
 
 // The two tables of the broken-tendon panel, read in place.
 struct BrokenTendonInput {
-    const TextTable& points;  // StringGrid1: row 0 headings, rows 1..m station, eccentricity
-    const TextTable& forces;  // StringGrid2: row 0 heading, rows 1..m-1 segment force
+    const TextTable& points;  // row 0 headings, rows 1..m station, eccentricity
+    const TextTable& forces;  // row 0 heading, rows 1..m-1 segment force
 };
 
-// An empty s1, s2, e or N: "Zadejte parametry předpínacího kabelu", focus "Edit1",
-// nothing stored. Otherwise stores and returns nothing.
+// An empty s1, s2, e or N: "Zadejte parametry předpínacího kabelu", focus on
+// s1, nothing stored. Otherwise stores and returns nothing.
 std::optional<Report> storeTendon(TendonSlot& slot, const StraightTendonInput& input);
 
 // An empty station of point 1 or force of segment 1 (the only cells tested):
-// "Zadejte parametry předpínacího kabelu", focus "StringGrid1", nothing stored.
+// "Zadejte parametry předpínacího kabelu", focus on the point table, nothing
+// stored.
 // Otherwise stores m = point table rows - 1 points and returns nothing.
 std::optional<Report> storeTendon(TendonSlot& slot, const BrokenTendonInput& input);
 // That refusal alone, without storing: nothing when storeTendon would store.
