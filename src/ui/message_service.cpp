@@ -2,6 +2,7 @@
 
 #include "model/error.h"
 #include "ui/field_controls.h"
+#include "ui/qt_text.h"
 
 #include <QApplication>
 #include <QtGlobal>
@@ -20,7 +21,7 @@ namespace kvor::ui {
 
 void MessageService::message(std::string_view text)
 {
-    showMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    showMessage(toQString(text));
 }
 
 void MessageService::errorBox(std::string_view runtimeText)

@@ -8,6 +8,7 @@
 #include "ui/message_service.h"
 #include "ui/models/text_cell_delegate.h"
 #include "ui/models/text_table_model.h"
+#include "ui/qt_text.h"
 #include "ui/widgets/drawings.h"
 #include "ui/widgets/focus_exit.h"
 #include "ui/widgets/grid_geometry.h"
@@ -50,11 +51,6 @@ QLabel* makeIndexLabel(QWidget* parent, const QString& name, const QString& text
     const int y = base->y() + (kind == Index::Superscript ? -3 : 5);
     label->move(x, y);
     return label;
-}
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ui/widgets/stress_diagram.h"
 
 #include "model/numbers.h"
+#include "ui/qt_text.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -19,8 +20,6 @@ struct RowPen {
 const RowPen kPens[3] = {{QColor(0, 90, 200), Qt::SolidLine},
                          {QColor(200, 100, 0), Qt::DashLine},
                          {QColor(0, 140, 60), Qt::DotLine}};
-
-QString text(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 
@@ -62,9 +61,10 @@ void StressDiagram::paintEvent(QPaintEvent*)
     // The section's depth and the zero line.
     painter.setPen(QPen(palette().color(QPalette::Text), 1));
     painter.drawLine(QPointF(xOf(0), top - 10), QPointF(xOf(0), bottom + 10));
-    painter.drawText(QPointF(4, top + 4), QStringLiteral("e_h = %1 m").arg(text(formatNumber(table_.section.eTop, separator_))));
+    painter.drawText(QPointF(4, top + 4),
+                     QStringLiteral("e_h = %1 m").arg(toQString(formatNumber(table_.section.eTop, separator_))));
     painter.drawText(QPointF(4, bottom + 4),
-                     QStringLiteral("e_d = %1 m").arg(text(formatNumber(table_.section.eBottom, separator_))));
+                     QStringLiteral("e_d = %1 m").arg(toQString(formatNumber(table_.section.eBottom, separator_))));
     painter.drawText(QPointF(xOf(0) + 3, bottom + 22), QStringLiteral("σ [MPa], tah +"));
 
     for (size_t k = 0; k < rows.size(); ++k) {
@@ -82,8 +82,8 @@ void StressDiagram::paintEvent(QPaintEvent*)
         painter.setPen(pen);
         for (long double limit : {row.limitMin, row.limitMax})
             painter.drawLine(QPointF(xOf(limit), top - 6), QPointF(xOf(limit), bottom + 6));
-        painter.drawText(atTop + QPointF(3, -3), text(formatFixed(row.stressTop, 2, separator_)));
-        painter.drawText(atBottom + QPointF(3, 12), text(formatFixed(row.stressBottom, 2, separator_)));
+        painter.drawText(atTop + QPointF(3, -3), toQString(formatFixed(row.stressTop, 2, separator_)));
+        painter.drawText(atBottom + QPointF(3, 12), toQString(formatFixed(row.stressBottom, 2, separator_)));
 
         // The legend: the row's name, its limits and whether it passes.
         const double y = top + 16.0 * static_cast<double>(k);

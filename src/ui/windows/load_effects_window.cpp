@@ -8,6 +8,7 @@
 #include "ui/export_name.h"
 #include "ui/message_service.h"
 #include "ui/project_session.h"
+#include "ui/qt_text.h"
 #include "ui/widgets/window_setup.h"
 #include "ui/widgets/working_grid.h"
 
@@ -26,7 +27,6 @@ constexpr int kColumnWidth = 78;
 constexpr int kRowHeight = 20;
 constexpr int kFirstColumnWidth = 190;
 
-QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 }  // namespace
 
 LoadEffectsWindow::LoadEffectsWindow(AppContext& context, QWidget* parent) : WorkingTablesWindow(context, parent)

@@ -3,6 +3,7 @@
 #include "prestress/section_check.h"
 #include "ui/export_name.h"
 #include "ui/message_service.h"
+#include "ui/qt_text.h"
 #include "ui/widgets/window_setup.h"
 #include "ui/widgets/working_grid.h"
 
@@ -23,7 +24,6 @@ constexpr int kRowHeight = 20;
 constexpr int kGridHeight = 8 * kRowHeight + 4;
 constexpr int kGridWidth = 9 * kColumnWidth + 6;
 
-QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 }  // namespace
 
 SectionStressWindow::SectionStressWindow(AppContext& context, QWidget* parent) : WorkingTablesWindow(context, parent)

@@ -4,6 +4,7 @@
 #include "prestress/section_check.h"
 #include "ui/message_service.h"
 #include "ui/project_session.h"
+#include "ui/qt_text.h"
 #include "ui/unsaved_work.h"
 #include "ui/widgets/focus_exit.h"
 #include "ui/widgets/stress_diagram.h"
@@ -44,7 +45,6 @@ constexpr std::array<std::string CheckInput::*, 5> kTexts = {
 const char* const kCaptions[5] = {"f_ck [MPa]", "f_ctm [MPa]", "f_ck(t) [MPa]", "f_ctm(t) [MPa]",
                                   "ψ2 proměnného zatížení"};
 
-QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 const QColor kPassColour(215, 240, 215);
 const QColor kFailColour(250, 205, 205);
