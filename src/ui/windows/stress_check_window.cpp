@@ -1,7 +1,6 @@
 #include "ui/windows/stress_check_window.h"
 
 #include "check/check_input.h"
-#include "prestress/section_check.h"
 #include "ui/message_service.h"
 #include "ui/project_session.h"
 #include "ui/qt_text.h"
@@ -15,14 +14,11 @@
 #include <QComboBox>
 #include <QFont>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace kvor::ui {
@@ -76,18 +72,11 @@ public:
 }  // namespace
 
 StressCheckWindow::StressCheckWindow(AppContext& context, QWidget* parent)
-    : WorkingTablesWindow(context, parent), exits_(new FocusExitWatcher(this))
+    : CheckedSectionsWindow(context, parent, QStringLiteral("Form17"), QStringLiteral("Kvor1.1 - posouzení napětí"),
+                            QStringLiteral("Posouzení napětí při předpětí a v provozu (EN 1992-1-1)"),
+                            {kGridWidth + 80, 720}),
+      exits_(new FocusExitWatcher(this))
 {
-    setObjectName(QStringLiteral("Form17"));
-    setWindowTitle(QStringLiteral("Kvor1.1 - posouzení napětí"));
-    setFont(windowFont());
-    resize(kGridWidth + 80, 720);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(makeLabel(this, QStringLiteral("Label1"),
-                                QStringLiteral("Posouzení napětí při předpětí a v provozu (EN 1992-1-1)"), {},
-                                LabelStyle::BoldUnderlined));
-
     auto* inputs = new QGridLayout;
     inputs->addWidget(makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Třída betonu"), {}), 0, 0);
     concreteClass_ = new QComboBox(this);
@@ -111,60 +100,28 @@ StressCheckWindow::StressCheckWindow(AppContext& context, QWidget* parent)
     checkButton_ = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Posoudit"), {0, 0, 100, 26});
     inputs->addWidget(checkButton_, 1, 6);
     inputs->setColumnStretch(7, 1);
-    layout->addLayout(inputs);
+    layout_->addLayout(inputs);
 
-    message_ = makeLabel(this, QStringLiteral("Label2"), QString(), {});
-    message_->setWordWrap(true);
-    layout->addWidget(message_);
-
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("ScrollBox1"));
-    scroll->setWidgetResizable(true);
-    auto* page = new QWidget(scroll);
-    auto* blocks = new QVBoxLayout(page);
-    for (size_t i = 0; i < kSlotCount; ++i) {
-        blocks_[i] = new QWidget(page);
-        auto* block = new QVBoxLayout(blocks_[i]);
-        block->setContentsMargins(0, 0, 0, 16);
-        titles_[i] = makeLabel(blocks_[i], QStringLiteral("Label%1").arg(10 + 4 * i), QString(), {}, LabelStyle::Bold);
-        grids_[i] = new WorkingGrid(QStringLiteral("StringGrid%1").arg(i + 1), &tables_[i], kColumnWidth, kRowHeight,
-                                    blocks_[i]);
+    addBlocks({kColumnWidth, kRowHeight, {kGridWidth, kGridHeight}, 16, 10, 4}, [this](size_t i, QVBoxLayout* block) {
         auto* colours = new VerdictColours(grids_[i]);
         colours->setSourceModel(grids_[i]->model());
         grids_[i]->setModel(colours);
-        grids_[i]->verticalHeader()->hide();
-        grids_[i]->setSelectionMode(QAbstractItemView::ExtendedSelection);
-        grids_[i]->setFixedSize(kGridWidth, kGridHeight);
-        grids_[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        grids_[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        verdicts_[i] = makeLabel(blocks_[i], QStringLiteral("Label%1").arg(11 + 4 * i), QString(), {}, LabelStyle::Bold);
+        verdicts_[i] =
+            makeLabel(blocks_[i], QStringLiteral("Label%1").arg(11 + 4 * i), QString(), {}, LabelStyle::Bold);
         diagrams_[i] = new StressDiagram(blocks_[i]);
         diagrams_[i]->setObjectName(QStringLiteral("PaintBox%1").arg(i + 1));
         diagrams_[i]->setFixedWidth(kGridWidth);
         notes_[i] = makeLabel(blocks_[i], QStringLiteral("Label%1").arg(12 + 4 * i), QString(), {});
         notes_[i]->setWordWrap(true);
         notes_[i]->setFixedWidth(kGridWidth);
-        block->addWidget(titles_[i]);
-        block->addWidget(grids_[i]);
         block->addWidget(verdicts_[i]);
         block->addWidget(notes_[i]);
         block->addWidget(diagrams_[i]);
-        blocks->addWidget(blocks_[i]);
-    }
-    blocks->addStretch();
-    scroll->setWidget(page);
-    layout->addWidget(scroll, 1);
-
-    auto* buttons = new QHBoxLayout;
-    backButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {0, 0, 120, 28});
-    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    buttons->addWidget(backButton_);
-    buttons->addStretch();
-    layout->addLayout(buttons);
+    });
+    addBackButton();
 
     connect(concreteClass_, &QComboBox::activated, this, &StressCheckWindow::classChosen);
     connect(checkButton_, &QPushButton::clicked, this, &StressCheckWindow::checkNow);
-    connect(backButton_, &QPushButton::clicked, this, &StressCheckWindow::goBack);
     connect(&context_.session, &ProjectSession::checkInputChanged, this, [this] {
         if (isVisible())
             loadFromModel();
@@ -241,21 +198,13 @@ void StressCheckWindow::showChecks()
     if (!ran)
         checks = StressChecks{"Posouzení nelze provést.", {}};
     shown_ = static_cast<int>(checks.tables.size());
-    message_->setText(toQString(checks.message));
-    message_->setVisible(!checks.message.empty());
+    showMessage(toQString(checks.message));
 
-    const EvaluationResult& results = context_.project.results;
     for (size_t i = 0; i < kSlotCount; ++i) {
         const bool used = static_cast<int>(i) < shown_;
         if (used) {
             const StressCheckTable& check = checks.tables[i];
-            const auto q = static_cast<size_t>(check.quantity);
-            QString title = QStringLiteral("%1. posuzovaná veličina: %2")
-                                .arg(q + 1)
-                                .arg(toQString(checkedQuantityKind(results, check.quantity)));
-            if (!results.comment[q].empty())
-                title += QStringLiteral(" (%1)").arg(toQString(results.comment[q]));
-            titles_[i]->setText(title + QStringLiteral(", X = %1 m").arg(toQString(check.station)));
+            titles_[i]->setText(blockTitle(check.quantity, check.station));
             tables_[i] = stressCheckTextTable(check, context_.decimalSeparator, true);
             const bool passes = check.passes();
             verdicts_[i]->setText(toQString(stressCheckVerdict(check)));
@@ -273,12 +222,6 @@ void StressCheckWindow::showChecks()
         }
         blocks_[i]->setVisible(used);
     }
-}
-
-void StressCheckWindow::goBack()
-{
-    hide();
-    emit resultWindowRequested();
 }
 
 void StressCheckWindow::closeEvent(QCloseEvent* event)

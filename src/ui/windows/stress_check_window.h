@@ -10,24 +10,17 @@
 // the window is shown or the inputs change.
 
 #include "check/stress_check.h"
-#include "model/project.h"
-#include "model/text_table.h"
-#include "ui/windows/working_tables_window.h"
-
-#include <array>
+#include "ui/windows/checked_sections_window.h"
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace kvor::ui {
 
 class FocusExitWatcher;
 class StressDiagram;
-class WorkingGrid;
 
-class StressCheckWindow : public WorkingTablesWindow {
+class StressCheckWindow : public CheckedSectionsWindow {
     Q_OBJECT
 public:
     explicit StressCheckWindow(AppContext& context, QWidget* parent = nullptr);
@@ -38,16 +31,8 @@ public:
     void classChosen(int index);  // the class box: fills f_ck and f_ctm
     void checkNow();              // "Posoudit": every field checked, the check shown anew
 
-    // The grid of the i-th shown table (0-based, in slot order).
-    WorkingGrid* grid(int index) const { return grids_[static_cast<size_t>(index)]; }
-    int shownTableCount() const { return shown_; }
-
-signals:
-    void resultWindowRequested();
-
 protected:
-    // "Zpět": back to the result window.
-    void goBack() override;
+    // Closing through the frame asks about a field still being typed in, then goes back.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -59,18 +44,11 @@ private:
     std::array<QLineEdit*, 5> edits_;  // Edit1 … Edit5: f_ck, f_ctm, f_ck(t), f_ctm(t), ψ2
     QComboBox* concreteClass_;  // "Třída betonu"
     QPushButton* checkButton_;  // "Posoudit"
-    QPushButton* backButton_;   // "Zpět"
-    QLabel* message_;           // the message when there is nothing to show
     FocusExitWatcher* exits_;
 
-    std::array<TextTable, kSlotCount> tables_;
-    std::array<QWidget*, kSlotCount> blocks_;
-    std::array<QLabel*, kSlotCount> titles_;
-    std::array<WorkingGrid*, kSlotCount> grids_;
     std::array<QLabel*, kSlotCount> verdicts_;
     std::array<StressDiagram*, kSlotCount> diagrams_;
     std::array<QLabel*, kSlotCount> notes_;
-    int shown_ = 0;
 };
 
 }  // namespace kvor::ui
