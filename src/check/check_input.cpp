@@ -1,6 +1,7 @@
 #include "check/check_input.h"
 
 #include "model/error.h"
+#include "model/number_field.h"
 #include "model/numbers.h"
 
 #include <algorithm>
@@ -20,13 +21,7 @@ const std::array<ConcreteClass, 7> kConcreteClasses = {{
 
 namespace {
 
-struct CheckFieldRule {
-    Field field;
-    std::string CheckInput::*text;
-    const char* fault;
-};
-
-constexpr std::array<CheckFieldRule, 5> kCheckFields = {{
+constexpr std::array<NumberFieldRule<CheckInput>, 5> kCheckFields = {{
     {Field::CheckStrength, &CheckInput::strength,
      "Charakteristická pevnost betonu v tlaku f_ck musí být číslo větší než 0!"},
     {Field::CheckTensileStrength, &CheckInput::tensileStrength,
@@ -76,23 +71,12 @@ std::optional<size_t> concreteClassOf(const CheckInput& input, char sep)
 
 std::optional<Report> checkCheckField(const CheckInput& input, Field field, char sep)
 {
-    for (const CheckFieldRule& rule : kCheckFields) {
-        if (rule.field != field)
-            continue;
-        const std::string& text = input.*rule.text;
-        if (text.empty())
-            return std::nullopt;
-        const std::optional<long double> value = parseNumber(text, sep);
-        if (value && inRange(field, *value))
-            return std::nullopt;
-        return Report{rule.fault, Beep::AfterMessage, field, {}};
-    }
-    return std::nullopt;
+    return checkNumberField(kCheckFields, input, field, sep, inRange);
 }
 
 std::optional<Report> findCheckFault(const CheckInput& input, char sep)
 {
-    for (const CheckFieldRule& rule : kCheckFields)
+    for (const NumberFieldRule<CheckInput>& rule : kCheckFields)
         if (std::optional<Report> r = checkCheckField(input, rule.field, sep))
             return r;
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "influence/table_checks.h"
 #include "model/error.h"
+#include "model/number_field.h"
 #include "model/numbers.h"
 
 #include <array>
@@ -10,13 +11,7 @@ namespace kvor {
 
 namespace {
 
-struct LoadFieldRule {
-    Field field;
-    std::string LoadInput::*text;
-    const char* notANumber;
-};
-
-constexpr std::array<LoadFieldRule, 3> kLoadFields = {{
+constexpr std::array<NumberFieldRule<LoadInput>, 3> kLoadFields = {{
     {Field::LoadSelfWeight, &LoadInput::selfWeight, "Vlastní tíha g0 musí být zadána jako číslo!"},
     {Field::LoadPermanent, &LoadInput::permanent, "Ostatní stálé zatížení g1 musí být zadáno jako číslo!"},
     {Field::LoadVariable, &LoadInput::variable, "Rovnoměrné proměnné zatížení q musí být zadáno jako číslo!"},
@@ -75,15 +70,8 @@ std::optional<std::string> selfWeightProposal(const CrossSection& section, char 
 
 std::optional<Report> checkLoadField(const LoadInput& loads, Field field, char sep)
 {
-    for (const LoadFieldRule& rule : kLoadFields) {
-        if (rule.field != field)
-            continue;
-        const std::string& text = loads.*rule.text;
-        if (text.empty() || parseNumber(text, sep))
-            return std::nullopt;
-        return Report{rule.notANumber, Beep::AfterMessage, field, {}};
-    }
-    return std::nullopt;
+    // Every number is accepted here.
+    return checkNumberField(kLoadFields, loads, field, sep, [](Field, long double) { return true; });
 }
 
 std::optional<Report> checkAxleCount(std::string_view countText)
@@ -126,7 +114,7 @@ Reports checkAxleTable(const TextTable& axles, char sep)
 
 std::optional<LoadFault> findLoadFault(const LoadInput& loads, char sep)
 {
-    for (const LoadFieldRule& rule : kLoadFields)
+    for (const NumberFieldRule<LoadInput>& rule : kLoadFields)
         if (std::optional<Report> r = checkLoadField(loads, rule.field, sep))
             return LoadFault{std::move(*r), 0, 0};
     std::vector<LoadFault> faults = findAxleFaults(loads.axles, sep);
