@@ -3,10 +3,10 @@
 // with the windows offscreen. Prints the median of five clicks, each after
 // "Zpět na zadání"-like return to the main window.
 #include "largest_project.h"
+#include "window_bench.h"
 
 #include "ui/app_context.h"
 #include "ui/application_shell.h"
-#include "ui/message_service.h"
 #include "ui/pages/navigation.h"
 #include "ui/project_session.h"
 #include "ui/windows/main_window.h"
@@ -20,25 +20,11 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 namespace {
-
-class PrintingMessages final : public kvor::ui::MessageService {
-protected:
-    void showMessage(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
-    void showErrorBox(const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
-    void soundBeep() override {}
-    int askQuestion(const QString& text, const QStringList&) override
-    {
-        std::fprintf(stderr, "question: %s\n", qPrintable(text));
-        return 0;
-    }
-    QString askSaveFile(const QString&, const QString&, const QString&) override { return {}; }
-};
 
 void click(QWidget& window, const char* name)
 {
@@ -54,14 +40,14 @@ void click(QWidget& window, const char* name)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    kvor::bench::useOffscreenWindows();
     QApplication app(argc, argv);
     const int m = argc == 3 ? std::atoi(argv[1]) : kvor::bench::kLargestLinePoints;
     const int n = argc == 3 ? std::atoi(argv[2]) : kvor::bench::kLargestTendonPoints;
 
     kvor::ui::ProjectSession session;
     kvor::Project& project = session.project();
-    PrintingMessages messages;
+    kvor::bench::PrintingMessages messages;
     kvor::ui::AppContext context{project, messages, ',', session};
     kvor::ui::ApplicationShell shell(context);
     shell.start();
@@ -93,8 +79,7 @@ int main(int argc, char** argv)
         }
         times.push_back(ms);
     }
-    std::sort(times.begin(), times.end());
-    std::printf("Výpočet to the result window: median %.0f ms (min %.0f, max %.0f)\n", times[2], times.front(),
-                times.back());
+    kvor::bench::printTimes("Výpočet to the result window", times);
+    std::printf("\n");
     return 0;
 }
