@@ -8,22 +8,15 @@ std::optional<Report> checkStructureEntered(const Project& project)
 {
     if (structureEntered(project))
         return std::nullopt;
-    Report report;
-    report.message = "Zadejte vstupní hodnoty";
-    report.beep = Beep::AfterMessage;
-    report.focus = project.beam.kind == BeamKind::Simple ? Field::BeamLength : Field::MemberLengths;
-    report.page = Page::Structure;
-    return report;
+    const Field focus = project.beam.kind == BeamKind::Simple ? Field::BeamLength : Field::MemberLengths;
+    return Report{"Zadejte vstupní hodnoty", Beep::AfterMessage, focus, Page::Structure};
 }
 
 std::optional<Report> checkStructureForTendonPage(const Project& project)
 {
     if (structureEntered(project))
         return std::nullopt;
-    Report report;
-    report.message = "Zadejte vstupní hodnoty v části zadání konstrukce";
-    report.beep = Beep::AfterMessage;
-    return report;
+    return Report{"Zadejte vstupní hodnoty v části zadání konstrukce", Beep::AfterMessage, Field::None, std::nullopt};
 }
 
 }  // namespace kvor::ui
