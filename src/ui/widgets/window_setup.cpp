@@ -26,6 +26,15 @@ void setupFixedWindow(QWidget* window, QSize clientSize, TitleBar titleBar, cons
     centreOnDesktop(window);
 }
 
+void setMessageWindowColour(QWidget* window, const QColor& colour)
+{
+    window->setAutoFillBackground(true);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    window->setPalette(palette);
+}
+
 void centreOnDesktop(QWidget* window)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 
+class QColor;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -35,6 +36,8 @@ enum class LabelStyle { Plain, Bold, Underlined, BoldUnderlined };
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QPoint at,
                   LabelStyle style = LabelStyle::Plain);
+// The background of the small message windows, their text black.
+void setMessageWindowColour(QWidget* window, const QColor& colour);
 // A bold centred line of the small message windows (15-pixel font) across the window.
 QLabel* makeMessageLine(QWidget* window, const QString& name, const QString& text, int y);
 QLineEdit* makeEdit(QWidget* parent, const QString& name, const QRect& geometry);

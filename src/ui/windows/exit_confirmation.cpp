@@ -13,11 +13,7 @@ ExitConfirmation::ExitConfirmation(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setupFixedWindow(this, {292, 123}, TitleBar::NoButtons);
-    setAutoFillBackground(true);
-    QPalette red = palette();
-    red.setColor(QPalette::Window, QColor(Qt::red));
-    red.setColor(QPalette::WindowText, Qt::black);
-    setPalette(red);
+    setMessageWindowColour(this, QColor(Qt::red));
 
     makeMessageLine(this, QStringLiteral("Label1"), QStringLiteral("Opravdu si přejete "), 14);
     makeMessageLine(this, QStringLiteral("Label2"), QStringLiteral("ukončit program Kvor 1.1 ?"), 38);

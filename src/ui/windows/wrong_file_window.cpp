@@ -12,11 +12,7 @@ WrongFileWindow::WrongFileWindow(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form4"));
     setupFixedWindow(this, {292, 123}, TitleBar::CloseButton);
-    setAutoFillBackground(true);
-    QPalette green = palette();
-    green.setColor(QPalette::Window, QColor(0, 128, 0));
-    green.setColor(QPalette::WindowText, Qt::black);
-    setPalette(green);
+    setMessageWindowColour(this, QColor(0, 128, 0));
 
     const QStringList lines = {QStringLiteral("Nebyl vybrán správný"),
                                QStringLiteral("vstupní soubor pro program Kvor1.1")};
