@@ -6,7 +6,7 @@
 // The two entry dialogs store through the core's store operations here, as
 // their "Zpět" does; every other step drives the real windows.
 
-#include "result_test_support.h"
+#include "support/result_test_support.h"
 #include "support/ui_test_support.h"
 
 #include "evaluation/evaluation_run.h"

@@ -1,7 +1,7 @@
 // "Výpočet" on the tendon page and the passages between the main window, the
 // result window and the working-table windows, through the application shell.
 
-#include "result_test_support.h"
+#include "support/result_test_support.h"
 #include "support/ui_test_support.h"
 
 #include "evaluation/evaluation_run.h"

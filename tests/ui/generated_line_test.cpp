@@ -2,8 +2,8 @@
 // mode, and the question "Výpočet" puts for generated lines that no longer
 // match the beam.
 
-#include "entry_test_support.h"
-#include "result_test_support.h"
+#include "support/entry_test_support.h"
+#include "support/result_test_support.h"
 #include "support/project_builders.h"
 
 #include "analysis/slot_generation.h"
@@ -35,9 +35,7 @@ class GeneratedLineTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        w.enterSimpleBeam();  // L = 20 m
-        ASSERT_TRUE(testing::bringUp(w.main));
-        w.main.pageControl()->setCurrentIndex(kQuantityPage);
+        ASSERT_TRUE(w.showOnPage(kQuantityPage));  // L = 20 m
         kind(0);
         w.events().clear();
     }

@@ -1,4 +1,4 @@
-#include "entry_test_support.h"
+#include "support/entry_test_support.h"
 
 #include "ui/pages/navigation.h"
 #include "ui/widgets/file_pickers.h"
@@ -30,10 +30,7 @@ class InfluenceDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        w.enterSimpleBeam();
-        ASSERT_TRUE(testing::bringUp(w.main));
-        w.main.pageControl()->setCurrentIndex(kQuantityPage);
-        w.events().clear();
+        ASSERT_TRUE(w.showOnPage(kQuantityPage));
     }
 
     void open(const char* enterButton = "BitBtn4")

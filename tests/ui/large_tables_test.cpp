@@ -1,4 +1,4 @@
-#include "entry_test_support.h"
+#include "support/entry_test_support.h"
 
 #include "influence/entry_table.h"
 #include "tendons/tendon_dialog_state.h"

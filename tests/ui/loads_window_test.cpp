@@ -2,8 +2,8 @@
 // its checks and the loads it stores through the session; the window
 // "Účinky zatížení" with its table and its chart of the axles.
 
-#include "entry_test_support.h"
-#include "result_test_support.h"
+#include "support/entry_test_support.h"
+#include "support/result_test_support.h"
 
 #include "ui/charts/chart_line_view.h"
 #include "ui/dialogs/loads_window.h"
@@ -32,11 +32,8 @@ class LoadsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        w.enterSimpleBeam();
         linkLoadsWindow(w.main, loads);
-        ASSERT_TRUE(testing::bringUp(w.main));
-        w.main.pageControl()->setCurrentIndex(kQuantityPage);
-        w.events().clear();
+        ASSERT_TRUE(w.showOnPage(kQuantityPage));
     }
     void openLoads()
     {

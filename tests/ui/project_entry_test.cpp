@@ -9,7 +9,7 @@
 #include "ui/windows/splash_window.h"
 #include "ui/windows/start_window.h"
 
-#include "entry_test_support.h"
+#include "support/entry_test_support.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -7,7 +7,7 @@
 
 #include "support/program_run.h"
 #include "support/project_builders.h"
-#include "result_test_support.h"
+#include "support/result_test_support.h"
 #include "support/ui_test_support.h"
 
 #include "model/slots.h"

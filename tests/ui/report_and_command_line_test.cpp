@@ -1,7 +1,7 @@
 // The calculation report, from the result window and without any window, and
 // the program's own command line: help, version, a project opened at start.
 
-#include "result_test_support.h"
+#include "support/result_test_support.h"
 #include "support/program_run.h"
 #include "support/ui_test_support.h"
 

@@ -1,7 +1,7 @@
 // The result window: its blocks as views of the last evaluation, the four
 // commands and the three panels with every effect in its order, beeps included.
 
-#include "result_test_support.h"
+#include "support/result_test_support.h"
 #include "support/project_builders.h"
 #include "support/ui_test_support.h"
 

@@ -1,4 +1,4 @@
-#include "entry_test_support.h"
+#include "support/entry_test_support.h"
 
 #include "model/slots.h"
 #include "tendons/tendon_store.h"

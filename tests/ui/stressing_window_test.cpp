@@ -1,4 +1,4 @@
-#include "entry_test_support.h"
+#include "support/entry_test_support.h"
 
 #include "stressing/tendon_stressing.h"
 #include "ui/charts/chart_line_view.h"
@@ -26,10 +26,7 @@ class StressingWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        w.enterSimpleBeam();
-        ASSERT_TRUE(testing::bringUp(w.main));
-        w.main.pageControl()->setCurrentIndex(kTendonPage);
-        w.events().clear();
+        ASSERT_TRUE(w.showOnPage(kTendonPage));
     }
 
     void open(const QString& type)

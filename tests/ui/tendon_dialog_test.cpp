@@ -1,4 +1,4 @@
-#include "entry_test_support.h"
+#include "support/entry_test_support.h"
 
 #include "ui/pages/navigation.h"
 
@@ -30,10 +30,7 @@ class TendonDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        w.enterSimpleBeam();
-        ASSERT_TRUE(testing::bringUp(w.main));
-        w.main.pageControl()->setCurrentIndex(kTendonPage);
-        w.events().clear();
+        ASSERT_TRUE(w.showOnPage(kTendonPage));
     }
 
     // Chooses the type of slot k in its type box and opens the dialog.

@@ -1,7 +1,7 @@
 // The working-table windows: the 25 tendon tables and the five derivative
 // tables of the last run, shown through the shared table model.
 
-#include "result_test_support.h"
+#include "support/result_test_support.h"
 #include "support/ui_test_support.h"
 
 #include "evaluation/evaluation_run.h"

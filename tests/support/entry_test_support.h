@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <gtest/gtest.h>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 
 #include <ostream>
@@ -50,6 +51,19 @@ struct EntryWindows {
         ui.project.section.eBottom = "0,3";
         ui.project.section.eTop = "-0,3";
         main.structurePage()->loadFromModel();
+    }
+
+    // The fixtures' start: the simple beam entered and the main window up on
+    // `page` (0-based), with nothing recorded yet. False when the window did
+    // not come up.
+    bool showOnPage(int page)
+    {
+        enterSimpleBeam();
+        if (!bringUp(main))
+            return false;
+        main.pageControl()->setCurrentIndex(page);
+        events().clear();
+        return true;
     }
 };
 
