@@ -1,6 +1,7 @@
 #include "cli/calc_arguments.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kvor {
 
@@ -134,6 +135,20 @@ std::array<bool, kSlotCount> parseGroupList(std::string_view list)
     }
 }
 
+// The options that each add a part to the output, or nullptr.
+bool CalcArguments::*outputPart(std::string_view option)
+{
+    static constexpr std::pair<std::string_view, bool CalcArguments::*> kParts[] = {
+        {"--tables", &CalcArguments::tables}, {"--loads", &CalcArguments::loads},
+        {"--stresses", &CalcArguments::stresses}, {"--check", &CalcArguments::check},
+        {"--forces", &CalcArguments::forces},
+    };
+    for (const auto& [name, part] : kParts)
+        if (option == name)
+            return part;
+    return nullptr;
+}
+
 }  // namespace
 
 CalcArguments parseCalcArguments(std::span<const std::string_view> args)
@@ -153,26 +168,10 @@ CalcArguments parseCalcArguments(std::span<const std::string_view> args)
                 throw WrongArguments("Za volbou --group chybí seznam kabelů");
             result.groupGiven = true;
             result.group = parseGroupList(args[++i]);
-        } else if (arg == "--tables") {
-            if (result.tables)
+        } else if (bool CalcArguments::*part = outputPart(arg)) {
+            if (result.*part)
                 repeatedOption(arg);
-            result.tables = true;
-        } else if (arg == "--loads") {
-            if (result.loads)
-                throw WrongArguments("Volba --loads je uvedena dvakrát");
-            result.loads = true;
-        } else if (arg == "--stresses") {
-            if (result.stresses)
-                repeatedOption(arg);
-            result.stresses = true;
-        } else if (arg == "--check") {
-            if (result.check)
-                repeatedOption(arg);
-            result.check = true;
-        } else if (arg == "--forces") {
-            if (result.forces)
-                repeatedOption(arg);
-            result.forces = true;
+            result.*part = true;
         } else if (arg.starts_with("-")) {
             throw WrongArguments("Neznámá volba " + visibleArgument(arg));
         } else {

@@ -105,38 +105,40 @@ void writeWorkingTables(OutputLines& out, const Project& project)
     }
 }
 
-void writeSectionChecks(OutputLines& out, const SectionChecks& checks)
+namespace {
+
+// The tables of the checked sections under `heading`, each after the line
+// heading, quantity, X; or the one line heading, message.
+template <class Checks, class TableOf>
+void writeCheckedSections(OutputLines& out, const char* heading, const Checks& checks, TableOf tableOf)
 {
     if (!checks.message.empty()) {
-        out.field("[napětí]");
+        out.field(heading);
         out.field(checks.message);
         out.endLine();
         return;
     }
-    for (const SectionCheckTable& check : checks.tables) {
-        out.field("[napětí]");
+    for (const auto& check : checks.tables) {
+        out.field(heading);
         out.field(std::to_string(check.quantity + 1));
         out.field(check.station);
         out.endLine();
-        writeTable(out, sectionCheckTextTable(check));
+        writeTable(out, tableOf(check));
     }
+}
+
+}  // namespace
+
+void writeSectionChecks(OutputLines& out, const SectionChecks& checks)
+{
+    writeCheckedSections(out, "[napětí]", checks,
+                         [](const SectionCheckTable& check) { return sectionCheckTextTable(check); });
 }
 
 void writeStressChecks(OutputLines& out, const StressChecks& checks, char sep)
 {
-    if (!checks.message.empty()) {
-        out.field("[posouzení]");
-        out.field(checks.message);
-        out.endLine();
-        return;
-    }
-    for (const StressCheckTable& check : checks.tables) {
-        out.field("[posouzení]");
-        out.field(std::to_string(check.quantity + 1));
-        out.field(check.station);
-        out.endLine();
-        writeTable(out, stressCheckTextTable(check, sep, false));
-    }
+    writeCheckedSections(out, "[posouzení]", checks,
+                         [sep](const StressCheckTable& check) { return stressCheckTextTable(check, sep, false); });
 }
 
 void writeLoadEffects(OutputLines& out, const LoadValues& loads, const std::vector<QuantityLoadEffects>& effects,

@@ -2,34 +2,30 @@
 
 namespace kvor {
 
-void hideSlot(QuantitySlot& slot)
+namespace {
+
+// Shown or hidden, a slot starts again as not entered and not drawn.
+template <class Slot>
+void setShown(Slot& slot, bool shown)
 {
-    slot.shown = false;
+    slot.shown = shown;
     slot.status = SlotStatus::NotEntered;
     slot.draw = false;
 }
+
+}  // namespace
+
+void hideSlot(QuantitySlot& slot) { setShown(slot, false); }
 
 void hideSlot(TendonSlot& slot)
 {
-    slot.shown = false;
-    slot.status = SlotStatus::NotEntered;
-    slot.draw = false;
+    setShown(slot, false);
     slot.typeText.clear();
 }
 
-void showSlot(QuantitySlot& slot)
-{
-    slot.shown = true;
-    slot.status = SlotStatus::NotEntered;
-    slot.draw = false;
-}
+void showSlot(QuantitySlot& slot) { setShown(slot, true); }
 
-void showSlot(TendonSlot& slot)
-{
-    slot.shown = true;
-    slot.status = SlotStatus::NotEntered;
-    slot.draw = false;
-}
+void showSlot(TendonSlot& slot) { setShown(slot, true); }
 
 namespace {
 
