@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <initializer_list>
 #include <vector>
 
 namespace kvor {
@@ -168,6 +169,17 @@ public:
         if (version_ < 2 && result > highestV1)
             fail(lineNumber_, "hodnota " + quoted(value) + " položky " + quoted(key) + kBeyondVersion1);
         return result;
+    }
+
+    // The line `key` of one number text for each of `into`, in their order;
+    // returns the line's number.
+    int numberTexts(std::string_view key, std::initializer_list<std::string*> into)
+    {
+        const auto& values = keyLine(key, into.size());
+        size_t i = 0;
+        for (std::string* text : into)
+            *text = numberText(values[i++]);
+        return lineNumber_;
     }
 
     std::string text(std::string_view field) { return unescape(field); }
@@ -373,11 +385,7 @@ void readSection(SectionReader& r, CrossSection& section)
     const auto& dims = r.keyLine("dimensions", 4);
     for (size_t i = 0; i < 4; ++i)
         section.dimensions[i] = r.numberText(dims[i]);
-    const auto& values = r.keyLine("values", 4);
-    section.area = r.numberText(values[0]);
-    section.inertia = r.numberText(values[1]);
-    section.eBottom = r.numberText(values[2]);
-    section.eTop = r.numberText(values[3]);
+    r.numberTexts("values", {&section.area, &section.inertia, &section.eBottom, &section.eTop});
     section.valuesEditable = r.flag("valuesEditable");
 }
 
@@ -464,24 +472,15 @@ void readTendon(SectionReader& r, TendonSlot& slot, int k, SlotItemLines& at)
 
 void readLoads(SectionReader& r, LoadInput& loads, LoadLines& at)
 {
-    const auto& u = r.keyLine("uniform", 3);
-    at.uniform = r.line();
-    loads.selfWeight = r.numberText(u[0]);
-    loads.permanent = r.numberText(u[1]);
-    loads.variable = r.numberText(u[2]);
+    at.uniform = r.numberTexts("uniform", {&loads.selfWeight, &loads.permanent, &loads.variable});
     at.axles = r.table("axles", loads.axles, kAxleColumns, kMaxAxleCount);
 }
 
 void readCheck(SectionReader& r, CheckInput& check, CheckLines& at)
 {
-    const auto& c = r.keyLine("concrete", 4);
-    at.concrete = r.line();
-    check.strength = r.numberText(c[0]);
-    check.tensileStrength = r.numberText(c[1]);
-    check.strengthAtTransfer = r.numberText(c[2]);
-    check.tensileStrengthAtTransfer = r.numberText(c[3]);
-    check.psi2 = r.numberText(r.keyLine("psi2", 1)[0]);
-    at.psi2 = r.line();
+    at.concrete = r.numberTexts("concrete", {&check.strength, &check.tensileStrength, &check.strengthAtTransfer,
+                                             &check.tensileStrengthAtTransfer});
+    at.psi2 = r.numberTexts("psi2", {&check.psi2});
 }
 
 void readResults(SectionReader& r, EvaluationResult& results)
