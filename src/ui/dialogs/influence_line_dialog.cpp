@@ -8,10 +8,9 @@
 #include "ui/dialogs/influence_generator_panel.h"
 #include "ui/export_name.h"
 #include "ui/message_service.h"
-#include "ui/unsaved_work.h"
-#include "ui/widgets/input_edits.h"
 #include "ui/models/text_table_model.h"
 #include "ui/project_session.h"
+#include "ui/qt_text.h"
 #include "ui/widgets/entry_grid.h"
 #include "ui/widgets/file_pickers.h"
 #include "ui/widgets/focus_exit.h"
@@ -19,7 +18,6 @@
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/window_setup.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -38,11 +36,6 @@ enum ModeItem { kManualItem = 0, kFromFileItem = 1, kGeneratedItem = 2 };
 const QString kNoFileChosen = QStringLiteral("*.txt");
 constexpr QPoint kTablePlace{16, 160};
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 InfluenceLineDialog::~InfluenceLineDialog()
@@ -53,15 +46,8 @@ InfluenceLineDialog::~InfluenceLineDialog()
 }
 
 InfluenceLineDialog::InfluenceLineDialog(AppContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), exits_(new FocusExitWatcher(this))
+    : SlotEntryDialog(context, QStringLiteral("Form6"), {553, 354}, QStringLiteral("příčinkové čáry"), parent)
 {
-    setObjectName(QStringLiteral("Form6"));
-    setupFixedWindow(this, {553, 354}, TitleBar::CloseButton);
-    setAutoFillBackground(true);
-    QPalette look = palette();
-    look.setColor(QPalette::Window, look.color(QPalette::ToolTipBase));
-    setPalette(look);
-
     resetEntryTable(entry_);
     entryModel_ = new TextTableModel(&entry_, TextTableModel::Headings::InHeader, this);
     buildControls();
@@ -69,119 +55,104 @@ InfluenceLineDialog::InfluenceLineDialog(AppContext& context, QWidget* parent)
     showValueCount(kMinValueCount);
     fitTable();
     showMode(kManualItem);
-    watchInputEdits(this, [this] { edited_ = true; });
+    watchForEdits();
 }
 
 void InfluenceLineDialog::buildControls()
 {
-    Label4 = makeLabel(this, QStringLiteral("Label4"), toQString(influenceDialogTitle(1)), {16, 12}, LabelStyle::Bold);
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Příčinkové čáry zadat "), {16, 44});
-    RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), QString(),
-                                 {QStringLiteral("Ručně"), QStringLiteral("Načíst ze souboru"),
-                                  QStringLiteral("Z konstrukce")},
-                                 this);
-    RadioGroup1->setGeometry(16, 58, 170, 72);
-    connect(RadioGroup1, &RadioGroup::itemClicked, this, &InfluenceLineDialog::RadioGroup1Click);
+    title_ = makeLabel(this, QStringLiteral("Label4"), toQString(influenceDialogTitle(1)), {16, 12}, LabelStyle::Bold);
+    modeCaption_ = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Příčinkové čáry zadat "), {16, 44});
+    modeGroup_ = new RadioGroup(QStringLiteral("RadioGroup1"), QString(),
+                                {QStringLiteral("Ručně"), QStringLiteral("Načíst ze souboru"),
+                                 QStringLiteral("Z konstrukce")},
+                                this);
+    modeGroup_->setGeometry(16, 58, 170, 72);
+    connect(modeGroup_, &RadioGroup::itemClicked, this, &InfluenceLineDialog::chooseMode);
 
-    // The slot being edited, kept as the choice of a hidden group.
-    RadioGroup2 = new RadioGroup(QStringLiteral("RadioGroup2"), QString(),
-                                 {QStringLiteral("veličina 1"), QStringLiteral("veličina 2"),
-                                  QStringLiteral("veličina 3"), QStringLiteral("veličina 4"),
-                                  QStringLiteral("veličina 5")},
-                                 this);
-    RadioGroup2->hide();
-
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Počet zadávaných hodnot :"), {16, 132});
-    Edit1 = new QSpinBox(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setRange(kMinValueCount, kMaxValueCount);
-    Edit1->setWrapping(false);
+    countCaption_ = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Počet zadávaných hodnot :"), {16, 132});
+    valueCount_ = new QSpinBox(this);
+    valueCount_->setObjectName(QStringLiteral("Edit1"));
+    valueCount_->setRange(kMinValueCount, kMaxValueCount);
+    valueCount_->setWrapping(false);
     // A typed count takes effect when typing ends (Enter or leaving the field),
     // not at each digit: typing 25 over 10 never shrinks the table to 2 rows.
-    Edit1->setKeyboardTracking(false);
-    Edit1->setGeometry(156, 128, 70, 22);
-    connect(Edit1, &QSpinBox::valueChanged, this, &InfluenceLineDialog::Edit1Change);
+    valueCount_->setKeyboardTracking(false);
+    valueCount_->setGeometry(156, 128, 70, 22);
+    connect(valueCount_, &QSpinBox::valueChanged, this, &InfluenceLineDialog::changeValueCount);
 
-    StringGrid1 = makeEntryGrid(this, QStringLiteral("StringGrid1"), entryModel_);
-    setExportTitle(StringGrid1, QStringLiteral("příčinková čára"));
-    exits_->watch(StringGrid1, [this] { StringGrid1Exit(); });
+    table_ = makeEntryGrid(this, QStringLiteral("StringGrid1"), entryModel_);
+    setExportTitle(table_, QStringLiteral("příčinková čára"));
+    exits_->watch(table_, [this] { checkTable(); });
 
-    Label10 = makeLabel(this, QStringLiteral("Label10"), QStringLiteral("Staničení posuzovaného průřezu X [m]"),
-                        {16, 302});
-    Edit6 = makeEdit(this, QStringLiteral("Edit6"), {16, 318, 120, 22});
-    Edit6->setToolTip(QStringLiteral("Nepovinné: průřez, ke kterému čára patří; u ohybového momentu se v něm "
-                                     "posoudí napětí od předpětí."));
-    exits_->watch(Edit6, [this] { Edit6Exit(); });
+    stationCaption_ = makeLabel(this, QStringLiteral("Label10"),
+                                QStringLiteral("Staničení posuzovaného průřezu X [m]"), {16, 302});
+    station_ = makeEdit(this, QStringLiteral("Edit6"), {16, 318, 120, 22});
+    station_->setToolTip(QStringLiteral("Nepovinné: průřez, ke kterému čára patří; u ohybového momentu se v "
+                                        "něm posoudí napětí od předpětí."));
+    exits_->watch(station_, [this] { checkStation(); });
 
-    BitBtn3 = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Opravit"), {330, 314, 100, 28});
-    BitBtn3->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Zpět"), {440, 314, 100, 28});
-    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    connect(BitBtn3, &QPushButton::clicked, this, &InfluenceLineDialog::BitBtn3Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &InfluenceLineDialog::BitBtn2Click);
+    correctButton_ = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Opravit"), {330, 314, 100, 28});
+    correctButton_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    backButton_ = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Zpět"), {440, 314, 100, 28});
+    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    connect(correctButton_, &QPushButton::clicked, this, &InfluenceLineDialog::correct);
+    connect(backButton_, &QPushButton::clicked, this, &InfluenceLineDialog::storeEntry);
 }
 
 void InfluenceLineDialog::buildFilePickers()
 {
-    DriveComboBox1 = new DriveComboBox(QStringLiteral("DriveComboBox1"), this);
-    DriveComboBox1->setGeometry(240, 40, 145, 22);
-    FilterComboBox1 = new QComboBox(this);
-    FilterComboBox1->setObjectName(QStringLiteral("FilterComboBox1"));
-    FilterComboBox1->addItem(QStringLiteral("Text files (*.txt)"));
-    FilterComboBox1->setGeometry(395, 40, 145, 22);
-    DirectoryListBox1 = new DirectoryListBox(QStringLiteral("DirectoryListBox1"), this);
-    DirectoryListBox1->setGeometry(240, 68, 145, 170);
-    FileListBox1 = new FileListBox(QStringLiteral("FileListBox1"), kNoFileChosen, this);
-    FileListBox1->setGeometry(395, 68, 145, 170);
+    drives_ = new DriveComboBox(QStringLiteral("DriveComboBox1"), this);
+    drives_->setGeometry(240, 40, 145, 22);
+    filter_ = new QComboBox(this);
+    filter_->setObjectName(QStringLiteral("FilterComboBox1"));
+    filter_->addItem(QStringLiteral("Text files (*.txt)"));
+    filter_->setGeometry(395, 40, 145, 22);
+    folders_ = new DirectoryListBox(QStringLiteral("DirectoryListBox1"), this);
+    folders_->setGeometry(240, 68, 145, 170);
+    files_ = new FileListBox(QStringLiteral("FileListBox1"), kNoFileChosen, this);
+    files_->setGeometry(395, 68, 145, 170);
 
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Název souboru příčinkových čar"), {240, 248});
-    Edit2 = makeEdit(this, QStringLiteral("Edit2"), {240, 264, 145, 22});
-    Edit2->setReadOnly(true);
-    Edit2->setText(kNoFileChosen);
-    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Načíst"), {395, 262, 100, 26});
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    fileCaption_ =
+        makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Název souboru příčinkových čar"), {240, 248});
+    fileName_ = makeEdit(this, QStringLiteral("Edit2"), {240, 264, 145, 22});
+    fileName_->setReadOnly(true);
+    fileName_->setText(kNoFileChosen);
+    loadButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Načíst"), {395, 262, 100, 26});
+    loadButton_->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
 
-    pickers_ = {DriveComboBox1, DirectoryListBox1, FileListBox1, Edit2, kNoFileChosen};
+    pickers_ = {drives_, folders_, files_, fileName_, kNoFileChosen};
     linkPickers(this, context_.messages, pickers_);
-    connect(BitBtn1, &QPushButton::clicked, this, &InfluenceLineDialog::BitBtn1Click);
+    connect(loadButton_, &QPushButton::clicked, this, &InfluenceLineDialog::loadFile);
 
     // In the place of the file pickers, which mode "Z konstrukce" hides.
-    Panel1 = new GeneratorPanel(this);
-    Panel1->setGeometry(240, 40, 300, 180);
-    connect(Panel1, &GeneratorPanel::generateClicked, this, &InfluenceLineDialog::BitBtn4Click);
-}
-
-int InfluenceLineDialog::slotNumber() const
-{
-    return RadioGroup2->itemIndex() + 1;
+    generator_ = new GeneratorPanel(this);
+    generator_->setGeometry(240, 40, 300, 180);
+    connect(generator_, &GeneratorPanel::generateClicked, this, &InfluenceLineDialog::generateLine);
 }
 
 void InfluenceLineDialog::openForSlot(int slot, QWidget* opener)
 {
-    opener_ = opener;
-    edited_ = false;
-    if (opener_)
-        opener_->setEnabled(false);
-    Label4->setText(toQString(influenceDialogTitle(slot)));
-    Label4->adjustSize();
+    takeOpener(opener);
+    title_->setText(toQString(influenceDialogTitle(slot)));
+    title_->adjustSize();
 
-    RadioGroup1->setItemIndex(kManualItem);
+    modeGroup_->setItemIndex(kManualItem);
     showMode(kManualItem);
     resetEntryTable(entry_);
     entryModel_->reload();
     showValueCount(kMinValueCount);
     fitTable();
 
-    RadioGroup1->setEnabled(true);
-    Edit1->setEnabled(true);
+    modeGroup_->setEnabled(true);
+    valueCount_->setEnabled(true);
     lockTable(false);
     setFileControlsEnabled(true);
-    BitBtn1->setEnabled(true);
-    BitBtn2->setEnabled(true);
-    BitBtn3->hide();
-    RadioGroup2->setItemIndex(slot - 1);
-    Edit6->clear();
-    Edit6->setReadOnly(false);
+    loadButton_->setEnabled(true);
+    backButton_->setEnabled(true);
+    correctButton_->hide();
+    setSlotNumber(slot);
+    station_->clear();
+    station_->setReadOnly(false);
     // The working directory may have moved since the pickers last looked.
     refreshPickers(pickers_);
 
@@ -189,35 +160,34 @@ void InfluenceLineDialog::openForSlot(int slot, QWidget* opener)
     prepareGenerator(stored);
     if (stored.entered()) {
         if (stored.entryMode != EntryMode::Generated) {
-            Edit6->setText(toQString(stored.station));
-            Edit6->setReadOnly(true);
+            station_->setText(toQString(stored.station));
+            station_->setReadOnly(true);
         }
         showValueCount(loadStoredLine(stored, entry_));
         entryModel_->reload();
         fitTable();
-        BitBtn3->show();
-        RadioGroup1->setEnabled(false);
+        correctButton_->show();
+        modeGroup_->setEnabled(false);
         if (stored.entryMode == EntryMode::FromFile) {
-            RadioGroup1->setItemIndex(kFromFileItem);
+            modeGroup_->setItemIndex(kFromFileItem);
             showMode(kFromFileItem);
-            BitBtn1->hide();
-            Edit2->setText(toQString(stored.sourceFile));
+            loadButton_->hide();
+            fileName_->setText(toQString(stored.sourceFile));
             setFileControlsEnabled(false);
         } else if (stored.entryMode == EntryMode::Generated) {
             // As a line from a file: the parameters shown, the table hidden
             // until "Opravit".
-            RadioGroup1->setItemIndex(kGeneratedItem);
+            modeGroup_->setItemIndex(kGeneratedItem);
             showMode(kGeneratedItem);
-            Panel1->setLocked(true);
+            generator_->setLocked(true);
         } else {
-            Edit1->setEnabled(false);
+            valueCount_->setEnabled(false);
             lockTable(true);
         }
     }
     // The focus starts on "Zpět", not in the table: leaving a table that was
     // never typed in must not report its empty cells.
-    BitBtn2->setFocus(Qt::OtherFocusReason);
-    showInFront(this);
+    showInFrontWithFocus(backButton_);
 }
 
 void InfluenceLineDialog::showMode(int index)
@@ -225,36 +195,36 @@ void InfluenceLineDialog::showMode(int index)
     const bool manual = index == kManualItem;
     const bool fromFile = index == kFromFileItem;
     showEntryTable(manual);
-    Label2->setVisible(manual);
-    Edit1->setVisible(manual);
-    for (QWidget* w : std::initializer_list<QWidget*>{DriveComboBox1, FilterComboBox1, DirectoryListBox1,
-                                                      FileListBox1, Label3, Edit2, BitBtn1})
+    countCaption_->setVisible(manual);
+    valueCount_->setVisible(manual);
+    for (QWidget* w : std::initializer_list<QWidget*>{drives_, filter_, folders_, files_, fileCaption_, fileName_,
+                                                      loadButton_})
         w->setVisible(fromFile);
-    Panel1->setVisible(index == kGeneratedItem);
-    Label10->setVisible(index != kGeneratedItem);
-    Edit6->setVisible(index != kGeneratedItem);
+    generator_->setVisible(index == kGeneratedItem);
+    stationCaption_->setVisible(index != kGeneratedItem);
+    station_->setVisible(index != kGeneratedItem);
 }
 
 void InfluenceLineDialog::prepareGenerator(const QuantitySlot& slot)
 {
     // The kind is the one the slot's kind box shows now; the supports are
     // those of the beam as entered (none while a length is no number).
-    Panel1->prepare(toQString(slot.kindText), supportChoices(context_.project.beam, context_.decimalSeparator));
-    Panel1->setLocked(false);
+    generator_->prepare(toQString(slot.kindText), supportChoices(context_.project.beam, context_.decimalSeparator));
+    generator_->setLocked(false);
     if (slot.entered() && slot.entryMode == EntryMode::Generated) {
         generatedStation_ = slot.station;
         generated_ = slot.generator;
-        Panel1->setInput({slot.station, slot.generator.step, slot.generator.modulus});
+        generator_->setInput({slot.station, slot.generator.step, slot.generator.modulus});
     } else {
         generatedStation_.clear();
         generated_ = {};
-        Panel1->setInput({std::string(), defaultGeneratorStep(context_.decimalSeparator), std::string()});
+        generator_->setInput({std::string(), defaultGeneratorStep(context_.decimalSeparator), std::string()});
     }
 }
 
 void InfluenceLineDialog::showEntryTable(bool shown)
 {
-    StringGrid1->setVisible(shown);
+    table_->setVisible(shown);
 }
 
 void InfluenceLineDialog::reloadTable()
@@ -266,19 +236,18 @@ void InfluenceLineDialog::reloadTable()
 void InfluenceLineDialog::fitTable()
 {
     const EntryTableGeometry g = entryTableGeometry(entry_.rowCount() - 1);
-    placeGrid(StringGrid1, QRect(kTablePlace, QSize(g.width, g.height)), g.verticalScrollBar);
+    placeGrid(table_, QRect(kTablePlace, QSize(g.width, g.height)), g.verticalScrollBar);
 }
 
 void InfluenceLineDialog::showValueCount(int count)
 {
-    const QSignalBlocker quiet(Edit1);
-    Edit1->setValue(count);
+    const QSignalBlocker quiet(valueCount_);
+    valueCount_->setValue(count);
 }
 
 void InfluenceLineDialog::setFileControlsEnabled(bool enabled)
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{DriveComboBox1, FilterComboBox1, DirectoryListBox1,
-                                                      FileListBox1})
+    for (QWidget* w : std::initializer_list<QWidget*>{drives_, filter_, folders_, files_})
         w->setEnabled(enabled);
 }
 
@@ -289,27 +258,27 @@ void InfluenceLineDialog::lockTable(bool locked)
     entryModel_->setReadOnly(locked);
 }
 
-void InfluenceLineDialog::Edit1Change()
+void InfluenceLineDialog::changeValueCount()
 {
     context_.messages.runCommand([this] {
         showEntryTable(true);
-        const int count = rebuildEntryTable(entry_, Edit1->cleanText().toStdString());
+        const int count = rebuildEntryTable(entry_, valueCount_->cleanText().toStdString());
         reloadTable();
-        if (count != Edit1->value())
+        if (count != valueCount_->value())
             showValueCount(count);
     });
 }
 
-void InfluenceLineDialog::RadioGroup1Click(int index)
+void InfluenceLineDialog::chooseMode(int index)
 {
     showMode(index);
 }
 
-void InfluenceLineDialog::BitBtn1Click()
+void InfluenceLineDialog::loadFile()
 {
     showEntryTable(true);
     context_.messages.runCommand([this] {
-        const std::string name = QFile::encodeName(Edit2->text()).toStdString();
+        const std::string name = QFile::encodeName(fileName_->text()).toStdString();
         try {
             readInfluenceFile(name, entry_, context_.decimalSeparator);
         } catch (...) {
@@ -320,12 +289,12 @@ void InfluenceLineDialog::BitBtn1Click()
     });
 }
 
-void InfluenceLineDialog::BitBtn4Click()
+void InfluenceLineDialog::generateLine()
 {
     context_.messages.runCommand([this] {
         const QuantitySlot& slot = context_.project.quantities[static_cast<size_t>(slotNumber() - 1)];
         const SlotLine line =
-            generateSlotLine(context_.project, slot.kindText, Panel1->input(), context_.decimalSeparator);
+            generateSlotLine(context_.project, slot.kindText, generator_->input(), context_.decimalSeparator);
         if (line.fault) {
             context_.messages.showReport(*line.fault, this);
             return;
@@ -339,7 +308,7 @@ void InfluenceLineDialog::BitBtn4Click()
     });
 }
 
-void InfluenceLineDialog::StringGrid1Exit()
+void InfluenceLineDialog::checkTable()
 {
     if (entryModel_->isReadOnly())
         return;  // a locked table cannot have changed
@@ -355,7 +324,7 @@ bool InfluenceLineDialog::sectionStationAccepted()
     // length that is no number fails the command as the table check does.
     std::optional<Report> fault;
     if (!context_.messages.runCommand([&] {
-            fault = checkSectionStation(context_.project.beam, Edit6->text().toStdString(), context_.decimalSeparator);
+            fault = checkSectionStation(context_.project.beam, station_->text().toStdString(), context_.decimalSeparator);
         }))
         return false;
     if (fault)
@@ -363,28 +332,28 @@ bool InfluenceLineDialog::sectionStationAccepted()
     return !fault;
 }
 
-void InfluenceLineDialog::Edit6Exit()
+void InfluenceLineDialog::checkStation()
 {
-    if (!Edit6->isReadOnly() && Edit6->isVisible())
+    if (!station_->isReadOnly() && station_->isVisible())
         sectionStationAccepted();
 }
 
-void InfluenceLineDialog::BitBtn2Click()
+void InfluenceLineDialog::storeEntry()
 {
     if (auto report = checkLineEntered(entry_)) {
         context_.messages.showReport(*report, this);
         return;
     }
-    const bool generated = RadioGroup1->itemIndex() == kGeneratedItem;
+    const bool generated = modeGroup_->itemIndex() == kGeneratedItem;
     if (!generated && !sectionStationAccepted())
         return;
     const int slot = slotNumber();
     if (generated) {
         context_.session.storeGeneratedLine(slot, entry_, generatedStation_, generated_);
     } else {
-        const EntryMode mode = RadioGroup1->itemIndex() == kFromFileItem ? EntryMode::FromFile : EntryMode::Manual;
-        context_.session.storeInfluenceLine(slot, entry_, mode, Edit2->text().toStdString(),
-                                            Edit6->text().toStdString());
+        const EntryMode mode = modeGroup_->itemIndex() == kFromFileItem ? EntryMode::FromFile : EntryMode::Manual;
+        context_.session.storeInfluenceLine(slot, entry_, mode, fileName_->text().toStdString(),
+                                            station_->text().toStdString());
     }
     closeDialog();
     showEntryTable(false);
@@ -392,50 +361,29 @@ void InfluenceLineDialog::BitBtn2Click()
     entryModel_->reload();
 }
 
-void InfluenceLineDialog::BitBtn3Click()
+void InfluenceLineDialog::correct()
 {
-    RadioGroup1->setEnabled(true);
-    Edit6->setReadOnly(false);
-    if (RadioGroup1->itemIndex() == kFromFileItem) {
+    modeGroup_->setEnabled(true);
+    station_->setReadOnly(false);
+    if (modeGroup_->itemIndex() == kFromFileItem) {
         setFileControlsEnabled(true);
         showEntryTable(true);
         lockTable(false);
-        BitBtn1->show();
-        BitBtn1->setEnabled(true);
-    } else if (RadioGroup1->itemIndex() == kGeneratedItem) {
-        Panel1->setLocked(false);
+        loadButton_->show();
+        loadButton_->setEnabled(true);
+    } else if (modeGroup_->itemIndex() == kGeneratedItem) {
+        generator_->setLocked(false);
         showEntryTable(true);
         lockTable(false);
     } else {
-        Edit1->setEnabled(true);
+        valueCount_->setEnabled(true);
         lockTable(false);
     }
-    BitBtn3->hide();
+    correctButton_->hide();
 }
 
-void InfluenceLineDialog::closeDialog()
+void InfluenceLineDialog::dropEntry()
 {
-    hide();
-    if (opener_) {
-        opener_->setEnabled(true);
-        showInFront(opener_);
-    }
-    opener_ = nullptr;
-}
-
-void InfluenceLineDialog::closeEvent(QCloseEvent* event)
-{
-    // Closing through the frame stores nothing and gives the opener back;
-    // typed input is not dropped silently.
-    event->ignore();
-    if (edited_) {
-        const EditsOnClose answer = askAboutEdits(context_.messages, QStringLiteral("příčinkové čáry"));
-        if (answer == EditsOnClose::Keep)
-            BitBtn2Click();
-        if (answer != EditsOnClose::Discard)
-            return;
-    }
-    closeDialog();
     resetEntryTable(entry_);
     entryModel_->reload();
 }

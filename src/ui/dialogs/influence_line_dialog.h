@@ -1,18 +1,17 @@
 #pragma once
 // The influence-line dialog: the points of one quantity slot typed by hand,
 // read from a file or generated from the beam ("Z konstrukce"), checked when
-// the focus leaves the table, and stored into the slot by "Zpět". While it is open the window that opened it is disabled.
-// A stored line reopens read-only; "Opravit" unlocks it.
+// the focus leaves the table, and stored into the slot by "Zpět". While it is
+// open the window that opened it is disabled. A stored line reopens read-only;
+// "Opravit" unlocks it.
 //
 // The entry table lives here, not in the project, until "Zpět" stores it.
 
 #include "model/project.h"
 #include "model/text_table.h"
 #include "ui/app_context.h"
+#include "ui/dialogs/slot_entry_dialog.h"
 #include "ui/widgets/file_pickers.h"
-
-#include <QPointer>
-#include <QWidget>
 
 class QComboBox;
 class QLabel;
@@ -23,12 +22,11 @@ class QTableView;
 
 namespace kvor::ui {
 
-class FocusExitWatcher;
 class GeneratorPanel;
 class RadioGroup;
 class TextTableModel;
 
-class InfluenceLineDialog : public QWidget {
+class InfluenceLineDialog : public SlotEntryDialog {
     Q_OBJECT
 public:
     explicit InfluenceLineDialog(AppContext& context, QWidget* parent = nullptr);
@@ -37,21 +35,19 @@ public:
     // Opens the dialog for slot k (1 to 5) over `opener`, which stays disabled
     // until the dialog closes. A stored slot is shown read-only.
     void openForSlot(int slot, QWidget* opener);
-    // The slot being edited (1 to 5).
-    int slotNumber() const;
     const TextTable& entryTable() const { return entry_; }
 
-    void Edit1Change();                 // value count
-    void RadioGroup1Click(int index);   // "Ručně" / "Načíst ze souboru" / "Z konstrukce"
-    void BitBtn1Click();                // "Načíst"
-    void BitBtn4Click();                // "Vygenerovat"
-    void StringGrid1Exit();             // the table check
-    void Edit6Exit();                   // the check of the section's station X
-    void BitBtn2Click();                // "Zpět"
-    void BitBtn3Click();                // "Opravit"
+    void changeValueCount();      // the value count typed or stepped
+    void chooseMode(int index);   // "Ručně" / "Načíst ze souboru" / "Z konstrukce"
+    void loadFile();              // "Načíst"
+    void generateLine();          // "Vygenerovat"
+    void checkTable();            // the table check
+    void checkStation();          // the check of the section's station X
+    void storeEntry() override;   // "Zpět"
+    void correct();               // "Opravit"
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void dropEntry() override;
 
 private:
     void buildControls();
@@ -65,37 +61,31 @@ private:
     void lockTable(bool locked);
     // Checks the station field and shows its fault; whether it may be stored.
     bool sectionStationAccepted();
-    void closeDialog();
     void prepareGenerator(const QuantitySlot& slot);
 
-    AppContext& context_;
-    FocusExitWatcher* exits_;
     TextTable entry_;
     TextTableModel* entryModel_;
-    QPointer<QWidget> opener_;
-    bool edited_ = false;  // a field was typed in since the dialog opened
 
-    QLabel* Label4;
-    QLabel* Label1;
-    RadioGroup* RadioGroup1;
-    RadioGroup* RadioGroup2;
-    QLabel* Label2;
-    QSpinBox* Edit1;
-    QTableView* StringGrid1;
-    DriveComboBox* DriveComboBox1;
-    DirectoryListBox* DirectoryListBox1;
-    QComboBox* FilterComboBox1;
-    FileListBox* FileListBox1;
-    QLabel* Label3;
-    QLineEdit* Edit2;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
-    QPushButton* BitBtn3;
-    GeneratorPanel* Panel1;
+    QLabel* title_;
+    QLabel* modeCaption_;
+    RadioGroup* modeGroup_;
+    QLabel* countCaption_;
+    QSpinBox* valueCount_;
+    QTableView* table_;
+    DriveComboBox* drives_;
+    DirectoryListBox* folders_;
+    QComboBox* filter_;
+    FileListBox* files_;
+    QLabel* fileCaption_;
+    QLineEdit* fileName_;
+    QPushButton* loadButton_;
+    QPushButton* backButton_;
+    QPushButton* correctButton_;
+    GeneratorPanel* generator_;
     // The station X of the section a typed or loaded line belongs to
-    // (optional; a generated line has its X on Panel1).
-    QLabel* Label10;
-    QLineEdit* Edit6;
+    // (optional; a generated line has its X among the generator's inputs).
+    QLabel* stationCaption_;
+    QLineEdit* station_;
     LinkedPickers pickers_{};
 
     // What the last "Vygenerovat" (or the stored generated line) was made
