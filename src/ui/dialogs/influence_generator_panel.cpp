@@ -2,6 +2,7 @@
 
 #include "analysis/line_generator.h"
 #include "model/project.h"
+#include "ui/qt_text.h"
 #include "ui/widgets/window_setup.h"
 
 #include <QComboBox>
@@ -13,11 +14,6 @@
 namespace kvor::ui {
 
 namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool needsModulus(const QString& kindText)
 {

@@ -6,6 +6,7 @@
 #include "ui/message_service.h"
 #include "ui/models/text_table_model.h"
 #include "ui/project_session.h"
+#include "ui/qt_text.h"
 #include "ui/unsaved_work.h"
 #include "ui/widgets/entry_grid.h"
 #include "ui/widgets/focus_exit.h"
@@ -27,11 +28,6 @@ namespace {
 constexpr QSize kClientSize{470, 452};
 // Six axles in sight under the headings; more scroll.
 constexpr int kShownAxleRows = 6;
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 struct LoadFieldRow {
     const char* caption;

@@ -6,6 +6,7 @@
 #include "stressing/stressing_checks.h"
 #include "ui/charts/chart_line_view.h"
 #include "ui/message_service.h"
+#include "ui/qt_text.h"
 #include "ui/unsaved_work.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/window_setup.h"
@@ -23,11 +24,6 @@ namespace kvor::ui {
 namespace {
 
 constexpr QSize kClientSize{640, 516};
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The fields in their order, with their captions.
 struct FieldRow {
