@@ -1,14 +1,18 @@
 #include "ui/charts/chart_line_view.h"
 
+#include "model/numbers.h"
+
+#include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QList>
-#include <QLocale>
 #include <QPen>
 #include <QPointF>
 #include <QValueAxis>
+
+#include <cmath>
 
 namespace kvor::ui {
 
@@ -18,6 +22,17 @@ namespace {
 // (the fibres of the tendon chart) are not drawn on the plot frame.
 constexpr long double kVerticalMargin = 0.05L;
 
+// At most this many ticks along the stations and up the values: labels of a
+// few digits stay apart on the 566 × 161 pixel charts.
+constexpr int kBottomTicks = 8;
+constexpr int kLeftTicks = 6;
+
+bool sameRange(const AxisScale& scale, qreal min, qreal max)
+{
+    const long double tolerance = (scale.max - scale.min) * 1e-9L;
+    return std::fabs(min - scale.min) <= tolerance && std::fabs(max - scale.max) <= tolerance;
+}
+
 // Small enough that the left axis title fits the height of the 161-pixel chart.
 QFont axisFont(QFont font)
 {
@@ -26,17 +41,15 @@ QFont axisFont(QFont font)
     return font;
 }
 
-QValueAxis* makeAxis(const QString& title, const QFont& windowFont)
+QCategoryAxis* makeAxis(const QString& title, const QFont& windowFont)
 {
-    auto* axis = new QValueAxis;
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     axis->setTitleText(title);
     QFont titleFont = axisFont(windowFont);
     titleFont.setLetterSpacing(QFont::PercentageSpacing, 92);
     axis->setTitleFont(titleFont);
     axis->setLabelsFont(axisFont(windowFont));
-    // The explicit precision lets a localised chart write the tick labels with
-    // the locale's decimal separator.
-    axis->setLabelFormat(QStringLiteral("%.6g"));
     axis->setGridLineColor(QColor(0x80, 0x80, 0x80));
     axis->setLabelsColor(Qt::black);
     axis->setTitleBrush(Qt::black);
@@ -94,6 +107,10 @@ LineChartView::LineChartView(const LineChartLook& look, QWidget* parent)
     leftAxis_->setReverse(look.leftAxisInverted);
     chart->addAxis(bottomAxis_, Qt::AlignBottom);
     chart->addAxis(leftAxis_, Qt::AlignLeft);
+    connect(bottomAxis_, &QValueAxis::rangeChanged, this,
+            [this](qreal min, qreal max) { tickRange(bottomAxis_, bottomScale_, kBottomTicks, min, max); });
+    connect(leftAxis_, &QValueAxis::rangeChanged, this,
+            [this](qreal min, qreal max) { tickRange(leftAxis_, leftScale_, kLeftTicks, min, max); });
     // setChart releases the chart the view was created with: it is ours to delete.
     QChart* initialChart = this->chart();
     setChart(chart);
@@ -105,12 +122,18 @@ LineChartView::LineChartView(const LineChartLook& look, QWidget* parent)
 void LineChartView::setDecimalSeparator(char decimalSeparator)
 {
     decimalSeparator_ = decimalSeparator;
-    // Czech writes the decimal comma; the number texts of the program know no
-    // thousands separator, so neither do the ticks.
-    QLocale locale = decimalSeparator == ',' ? QLocale(QLocale::Czech, QLocale::Czechia) : QLocale::c();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    chart()->setLocalizeNumbers(true);
-    chart()->setLocale(locale);
+    labelTicks(bottomAxis_, bottomScale_);
+    labelTicks(leftAxis_, leftScale_);
+}
+
+QValueAxis* LineChartView::bottomAxis() const
+{
+    return bottomAxis_;
+}
+
+QValueAxis* LineChartView::leftAxis() const
+{
+    return leftAxis_;
 }
 
 void LineChartView::showSeries(const std::vector<ChartSeries>& series, const std::vector<ChartSeries>& marks)
@@ -165,10 +188,33 @@ void LineChartView::scaleAxes(const std::vector<ChartSeries>& series)
 {
     const ChartRanges ranges = chartRanges(series);
     const long double margin = (ranges.y.max - ranges.y.min) * kVerticalMargin;
-    bottomAxis_->setRange(static_cast<double>(ranges.x.min), static_cast<double>(ranges.x.max));
-    leftAxis_->setRange(static_cast<double>(ranges.y.min - margin), static_cast<double>(ranges.y.max + margin));
-    bottomAxis_->applyNiceNumbers();
-    leftAxis_->applyNiceNumbers();
+    // The scales are kept before the ranges change, so the handlers of the
+    // change find them and keep their ticks.
+    bottomScale_ = spanScale(ranges.x.min, ranges.x.max, kBottomTicks);
+    leftScale_ = niceScale(ranges.y.min - margin, ranges.y.max + margin, kLeftTicks);
+    labelTicks(bottomAxis_, bottomScale_);
+    labelTicks(leftAxis_, leftScale_);
+    bottomAxis_->setRange(static_cast<double>(bottomScale_.min), static_cast<double>(bottomScale_.max));
+    leftAxis_->setRange(static_cast<double>(leftScale_.min), static_cast<double>(leftScale_.max));
+}
+
+void LineChartView::tickRange(QCategoryAxis* axis, AxisScale& scale, int maxTicks, qreal min, qreal max)
+{
+    if (sameRange(scale, min, max))
+        return;
+    scale = spanScale(min, max, maxTicks);
+    labelTicks(axis, scale);
+}
+
+void LineChartView::labelTicks(QCategoryAxis* axis, const AxisScale& scale) const
+{
+    // The axis keeps its range; only its ticks and their texts are replaced.
+    for (const QString& label : axis->categoriesLabels())
+        axis->remove(label);
+    axis->setStartValue(static_cast<double>(scale.min));
+    for (long double tick : scale.ticks())
+        axis->append(QString::fromStdString(formatFixed(tick, scale.decimals, decimalSeparator_)),
+                     static_cast<double>(tick));
 }
 
 }  // namespace kvor::ui

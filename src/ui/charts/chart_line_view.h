@@ -2,12 +2,15 @@
 // The line chart of the main window's two charts: a QChartView with a titled
 // bottom and left axis, no chart title, no legend, a silver background, a
 // lowered bevel and a fixed size. It renders a chart drawing's series; every
-// showSeries replaces all series and scales both axes to the points.
+// showSeries replaces all series and scales both axes to the points: the
+// stations exactly from the first to the last (the beam's ends), the values
+// widened to ticks; ticks at multiples of 1, 2 or 5 × 10^n, also when zoomed.
 //
 // Drawn with the raster engine (no OpenGL) and without antialiasing, so the
 // lines keep their exact colours. The points of a series are handed over in
 // one replace() call, which keeps lines of 32750 points quick.
 
+#include "model/chart_axis.h"
 #include "model/chart_series.h"
 
 #include <QChartView>
@@ -17,6 +20,7 @@
 
 #include <vector>
 
+class QCategoryAxis;
 class QValueAxis;
 
 namespace kvor::ui {
@@ -46,8 +50,10 @@ public:
     // each point a small circle of its series' colour, not joined.
     void showSeries(const std::vector<ChartSeries>& series, const std::vector<ChartSeries>& marks = {});
 
-    QValueAxis* bottomAxis() const { return bottomAxis_; }
-    QValueAxis* leftAxis() const { return leftAxis_; }
+    // Value axes whose ticks are labelled categories: each tick's text is
+    // written by the program's number formatting, with its decimal separator.
+    QValueAxis* bottomAxis() const;
+    QValueAxis* leftAxis() const;
 
     // Tick labels with this decimal separator, as every other number shows.
     void setDecimalSeparator(char decimalSeparator);
@@ -64,12 +70,17 @@ public:
 
 private:
     void scaleAxes(const std::vector<ChartSeries>& series);
+    // Ticks for a range the axis took (a zoom, a pan, a reset).
+    void tickRange(QCategoryAxis* axis, AxisScale& scale, int maxTicks, qreal min, qreal max);
+    void labelTicks(QCategoryAxis* axis, const AxisScale& scale) const;
 
-    QValueAxis* bottomAxis_;
-    QValueAxis* leftAxis_;
+    QCategoryAxis* bottomAxis_;
+    QCategoryAxis* leftAxis_;
     LineChartLook look_;
     std::vector<ChartSeries> series_;
     std::vector<ChartSeries> marks_;
+    AxisScale bottomScale_{};
+    AxisScale leftScale_{};
     char decimalSeparator_ = '.';
     QString valueUnit_;
 };
