@@ -4,6 +4,7 @@
 #include "structure/beam.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace kvor {
 
@@ -39,10 +40,12 @@ void buildInfluenceChart(const Project& project, char sep, ChartDrawing& drawing
         return;
     }
 
+    std::vector<int> drawn;  // the slots of the lines, in order
     for (int q = 0; q < kSlotCount; ++q) {
         const QuantitySlot& slot = slots[q];
         if (!slot.draw || !slot.storeMark())
             continue;  // a chosen line that was never stored is skipped silently
+        drawn.push_back(q);
         const std::string unit = ordinateUnit(slot.kindText);
         drawing.valueUnit = drawing.series.empty() || drawing.valueUnit == unit ? unit : std::string();
         ChartSeries& series =
@@ -51,6 +54,14 @@ void buildInfluenceChart(const Project& project, char sep, ChartDrawing& drawing
         for (int r = 1; r < slot.line.rowCount(); ++r)
             series.points.push_back({toNumber(slot.line.cell(r, 0), sep), toNumber(slot.line.cell(r, 1), sep)});
     }
+
+    // Lines told apart by a legend when there are several.
+    if (drawn.size() > 1)
+        for (size_t i = 0; i < drawn.size(); ++i) {
+            const QuantitySlot& slot = slots[drawn[i]];
+            drawing.series[i].label =
+                slotLegendLabel("Veličina", drawn[i], slot.description.empty() ? slot.kindText : slot.description);
+        }
 
     const BeamModel& beam = project.beam;
     const bool lengthGiven =

@@ -6,7 +6,10 @@
 //   "quantity1".."quantity5"  points of the slot's store table, rows 1..n in
 //                             order (x = station, y = ordinate), slot colour;
 //                             present for each slot whose line is stored and
-//                             whose "Kreslit graf" is checked
+//                             whose "Kreslit graf" is checked; when
+//                             several are drawn, each is labelled for the
+//                             legend "Veličina q: " with the slot's description
+//                             (its kind when it has none)
 //   "beamAxis"                (0, 0) and (T, 0), T the total beam length, black
 // The ordinates' unit is that of the slots' kind per kN ("m" for a bending
 // moment, "kN/kN", "m/kN", "rad/kN"), none when the lines drawn differ.

@@ -89,6 +89,13 @@ std::vector<long double> AxisScale::ticks() const
     return result;
 }
 
+int AxisScale::readOutDecimals() const
+{
+    // The step is 1, 2 or 5 × 10^n: its exponent n, safe from the rounding of log10.
+    const int exponent = static_cast<int>(std::floor(std::log10(step) + kOnTick));
+    return std::max(0, 1 - exponent);
+}
+
 AxisScale niceScale(long double min, long double max, int maxTicks)
 {
     if (!usable(min, max))

@@ -18,6 +18,10 @@ struct AxisScale {
     // The ticks from the least, each a whole number of steps from the first
     // (no sum of rounded steps), and zero exactly zero.
     std::vector<long double> ticks() const;
+    // Digits after the decimal separator of a value read off this scale: to a
+    // tenth of the step (0,01 between ticks 0,1 apart, none between ticks 50
+    // apart), as finely as the eye places a point between two ticks.
+    int readOutDecimals() const;
 };
 
 // The range widened outward to multiples of the step, with the finest step

@@ -1,5 +1,8 @@
 #include "model/chart_series.h"
 
+#include "model/numbers.h"
+#include "model/visible_text.h"
+
 #include <algorithm>
 
 namespace kvor {
@@ -9,6 +12,17 @@ ChartColour slotColour(int slotIndex)
     static constexpr ChartColour colours[] = {ChartColour::Red, ChartColour::Blue, ChartColour::Green,
                                               ChartColour::Maroon, ChartColour::Black};
     return colours[std::clamp(slotIndex, 0, 4)];
+}
+
+std::string slotLegendLabel(std::string_view noun, int slotIndex, std::string_view name)
+{
+    std::string label = std::string(noun) + " " + formatInteger(slotIndex + 1);
+    const size_t first = name.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return label;
+    name = name.substr(first, name.find_last_not_of(' ') - first + 1);
+    // A name from a project file can hold anything: shown as a message shows it, and short.
+    return label + ": " + visibleText(name, 40);
 }
 
 const ChartSeries* ChartDrawing::find(std::string_view name) const

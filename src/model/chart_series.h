@@ -31,7 +31,13 @@ struct ChartSeries {
     std::string name;  // what the line is: "quantity1", "beamAxis", "tendon3", "supports", ...
     ChartColour colour;
     std::vector<ChartPoint> points;  // joined in this order
+    // The line's entry in the chart's legend ("Kabel 2: K2 spodní"); none when empty.
+    std::string label = {};
 };
+
+// A slot's legend entry: the noun and slot number, then the slot's own name
+// when it has one: "Kabel 2: K2 spodní", "Veličina 1".
+std::string slotLegendLabel(std::string_view noun, int slotIndex, std::string_view name);
 
 // The outcome of one drawing command ("Graf", "Vykresli").
 struct ChartDrawing {

@@ -27,6 +27,7 @@ void addTendons(const Project& project, char sep, ChartDrawing& drawing)
             continue;  // a chosen tendon that was never stored is skipped silently
         const std::string name = "tendon" + formatInteger(t + 1);
         ChartSeries& series = drawing.series.emplace_back(ChartSeries{name, slotColour(t), {}});
+        series.label = slotLegendLabel("Kabel", t, slot.name);
         if (!isParabolicType(slot.type)) {
             series.points = pointsOf(slot.points, sep);
             continue;

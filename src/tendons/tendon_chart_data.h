@@ -13,7 +13,8 @@
 //   "neutralAxis"   (0, 0) and (T, 0)                               black
 //   "tendon1".."tendon5"  (station, eccentricity) of rows 1..n of the slot's
 //                   store table, for each stored tendon whose "Kreslit kabel"
-//                   is checked                                      slot colour
+//                   is checked, labelled for the legend "Kabel t: "
+//                   with the tendon's name                          slot colour
 //                   (types 2 to 4: the points of the tendon's polygon, and
 //                   its given points as the marks "tendon1Points"...)
 // T is the total beam length.

@@ -243,3 +243,20 @@ TEST(InfluenceChart, TheLargestLineIsTakenWhole)
     ASSERT_EQ(drawing.series[0].points.size(), 32750u);
     EXPECT_EQ(drawing.series[0].points.back(), (ChartPoint{32749.0L, 1.0L}));
 }
+
+// A legend tells several lines apart; one line needs none.
+TEST(InfluenceChart, SeveralLinesAreLabelledByTheirDescriptionOrElseTheirKind)
+{
+    Project project = simpleBeam("20");
+    storeAndChoose(project.quantities[0], kLine);
+    project.quantities[0].kindText = "Ohybový moment";
+    project.quantities[0].description = "Moment uprostřed";
+    EXPECT_EQ(draw(project).series[0].label, "");
+
+    storeAndChoose(project.quantities[3], kLine);
+    project.quantities[3].kindText = "Reakce";
+    std::vector<std::string> labels;
+    for (const ChartSeries& s : draw(project).series)
+        labels.push_back(s.label);
+    EXPECT_EQ(labels, (std::vector<std::string>{"Veličina 1: Moment uprostřed", "Veličina 4: Reakce", ""}));
+}

@@ -290,3 +290,18 @@ TEST(TendonChartParabolic, DrawsThePolygonAndMarksTheGivenPoints)
     EXPECT_EQ(drawing.marks[0].points,
               (std::vector<kvor::ChartPoint>{{0, 0}, {10, 0.1L}, {20, 0}}));
 }
+
+// The legend names each tendon drawn, by its slot and its name as shown in a message.
+TEST(TendonChart, TendonsAreLabelledWithTheirNamesTheOutlineIsNot)
+{
+    Project project = simpleBeam("20");
+    for (int t : {0, 2, 4})
+        storeStraight(project.tendons[t], {"0", "20", "0,15", "-1000"});
+    project.tendons[0].name = " K1 spodní ";
+    project.tendons[4].name = "a\tb";
+
+    std::vector<std::string> labels;
+    for (const ChartSeries& s : draw(project).series)
+        labels.push_back(s.label);
+    EXPECT_EQ(labels, (std::vector<std::string>{"", "", "", "Kabel 1: K1 spodní", "Kabel 3", "Kabel 5: a␉b"}));
+}

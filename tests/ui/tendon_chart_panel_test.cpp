@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QLabel>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QScatterSeries>
 #include <QPushButton>
 #include <QTableWidget>
@@ -164,4 +165,22 @@ TEST_F(TendonChartPanelTest, ACompositeParabolaIsDrawnSmoothWithItsGivenPointsMa
     ASSERT_NE(marks, nullptr);
     EXPECT_EQ(marks->color(), QColor(0, 0x80, 0));
     EXPECT_EQ(marks->points(), (QList<QPointF>{{0, 0}, {12, -0.1}, {20, 0}}));
+}
+
+// The legend above the plot names the tendons drawn and leaves out the outline.
+TEST_F(TendonChartPanelTest, TheLegendNamesTheTendonsDrawn)
+{
+    storeStraightTendonAndChoose(project.tendons[0], "0", "20", "0,15");
+    storeStraightTendonAndChoose(project.tendons[2], "0", "20", "-0,1");
+    project.tendons[0].name = "K1 spodní";
+
+    vykresli();
+
+    QStringList shown;
+    for (QLegendMarker* marker : chart()->legend()->markers())
+        if (marker->isVisible())
+            shown << marker->label();
+    EXPECT_EQ(shown, (QStringList{"Kabel 1: K1 spodní", "Kabel 3"}));
+    EXPECT_TRUE(chart()->legend()->isVisible());
+    EXPECT_EQ(chart()->legend()->alignment(), Qt::AlignTop);
 }

@@ -5,6 +5,8 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsLayout>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QList>
@@ -23,9 +25,10 @@ namespace {
 constexpr long double kVerticalMargin = 0.05L;
 
 // At most this many ticks along the stations and up the values: labels of a
-// few digits stay apart on the 566 × 161 pixel charts.
+// few digits stay apart on the 566 × 161 pixel charts, and fibres at ±0,5 m
+// are ticked every 0,2 m rather than within ±1 m.
 constexpr int kBottomTicks = 8;
-constexpr int kLeftTicks = 6;
+constexpr int kLeftTicks = 7;
 
 bool sameRange(const AxisScale& scale, qreal min, qreal max)
 {
@@ -93,14 +96,21 @@ LineChartView::LineChartView(const LineChartLook& look, QWidget* parent)
     setRenderHint(QPainter::Antialiasing, false);
 
     auto* chart = new QChart;
-    chart->legend()->hide();
+    QLegend* legend = chart->legend();
+    legend->setAlignment(Qt::AlignTop);
+    legend->setFont(axisFont(font()));
+    legend->setLabelColor(Qt::black);
+    legend->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    legend->setBackgroundVisible(false);
+    legend->hide();
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundBrush(chartBackground());
     chart->setBackgroundRoundness(0);
     chart->setDropShadowEnabled(false);
     chart->setPlotAreaBackgroundBrush(chartBackground());
     chart->setPlotAreaBackgroundVisible(true);
-    chart->setMargins(QMargins(0, 2, 6, 0));
+    // Room above the plot for the upper half of its top tick's label.
+    chart->setMargins(QMargins(0, 6, 6, 0));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
 
     bottomAxis_->setLineVisible(false);  // the beam's axis line is a series of its own
@@ -124,6 +134,7 @@ void LineChartView::setDecimalSeparator(char decimalSeparator)
     decimalSeparator_ = decimalSeparator;
     labelTicks(bottomAxis_, bottomScale_);
     labelTicks(leftAxis_, leftScale_);
+    layOutNow();
 }
 
 QValueAxis* LineChartView::bottomAxis() const
@@ -182,6 +193,31 @@ void LineChartView::showSeries(const std::vector<ChartSeries>& series, const std
         for (const ChartPoint& p : s.points)
             dots->append(QPointF(static_cast<double>(p.x), static_cast<double>(p.y)));
     }
+    showLegend();
+    layOutNow();
+}
+
+void LineChartView::showLegend()
+{
+    QChart* chart = this->chart();
+    const QList<QAbstractSeries*> shown = chart->series();  // the lines in order, then the marks
+    bool any = false;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const bool line = i < static_cast<qsizetype>(series_.size());
+        const QString label = line ? QString::fromStdString(series_[static_cast<size_t>(i)].label) : QString();
+        for (QLegendMarker* marker : chart->legend()->markers(shown[i])) {
+            marker->setLabel(label);
+            marker->setVisible(!label.isEmpty());
+        }
+        any = any || !label.isEmpty();
+    }
+    chart->legend()->setVisible(any);
+}
+
+void LineChartView::layOutNow()
+{
+    if (QGraphicsLayout* layout = chart()->layout())
+        layout->activate();
 }
 
 void LineChartView::scaleAxes(const std::vector<ChartSeries>& series)

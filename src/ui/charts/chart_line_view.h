@@ -1,10 +1,11 @@
 #pragma once
 // The line chart of the main window's two charts: a QChartView with a titled
-// bottom and left axis, no chart title, no legend, a silver background, a
-// lowered bevel and a fixed size. It renders a chart drawing's series; every
-// showSeries replaces all series and scales both axes to the points: the
-// stations exactly from the first to the last (the beam's ends), the values
-// widened to ticks; ticks at multiples of 1, 2 or 5 × 10^n, also when zoomed.
+// bottom and left axis, no chart title, a silver background, a lowered bevel
+// and a fixed size. It renders a chart drawing's series; every showSeries
+// replaces all series and scales both axes to the points: the stations
+// exactly from the first to the last (the beam's ends), the values widened to
+// ticks; ticks at multiples of 1, 2 or 5 × 10^n, also when zoomed. A legend
+// above the plot names the lines that carry a label; without any it is hidden.
 //
 // Drawn with the raster engine (no OpenGL) and without antialiasing, so the
 // lines keep their exact colours. The points of a series are handed over in
@@ -46,14 +47,19 @@ public:
     LineChartView(const LineChartLook& look, QWidget* parent);
 
     // Removes every series the chart showed and adds one line per series, in
-    // list order (later on top), named and coloured as given; then the marks,
-    // each point a small circle of its series' colour, not joined.
+    // list order (later on top), named and coloured as given, in the legend
+    // by its label; then the marks, each point a small circle of its series'
+    // colour, not joined. The chart is laid out for its new ticks at once, so
+    // that a picture taken before the next event shows every label whole.
     void showSeries(const std::vector<ChartSeries>& series, const std::vector<ChartSeries>& marks = {});
 
     // Value axes whose ticks are labelled categories: each tick's text is
     // written by the program's number formatting, with its decimal separator.
     QValueAxis* bottomAxis() const;
     QValueAxis* leftAxis() const;
+    // The scales the axes are ticked by now (after a zoom, the zoomed ones).
+    const AxisScale& bottomScale() const { return bottomScale_; }
+    const AxisScale& leftScale() const { return leftScale_; }
 
     // Tick labels with this decimal separator, as every other number shows.
     void setDecimalSeparator(char decimalSeparator);
@@ -73,6 +79,9 @@ private:
     // Ticks for a range the axis took (a zoom, a pan, a reset).
     void tickRange(QCategoryAxis* axis, AxisScale& scale, int maxTicks, qreal min, qreal max);
     void labelTicks(QCategoryAxis* axis, const AxisScale& scale) const;
+    void showLegend();
+    // The chart's items take the room their texts need now, not at the next event.
+    void layOutNow();
 
     QCategoryAxis* bottomAxis_;
     QCategoryAxis* leftAxis_;
