@@ -7,17 +7,23 @@
 #include "ui/message_service.h"
 
 #include <QAction>
+#include <QChart>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include <cmath>
+#include <string>
 
 namespace kvor::ui {
 
@@ -39,9 +45,43 @@ QString proposedPath(const LineChartView& view, const char* suffix)
 
 }  // namespace
 
-void saveChartAsPng(QWidget& view, const QString& path)
+QImage chartPicture(const LineChartView& view, const PrintSize& size)
 {
-    if (!view.grab().save(path, "PNG"))
+    // Texts and lines as on a screen of 96 dpi, scaled up to the resolution.
+    constexpr int kLayoutDpi = 96;
+    const QSize layoutSize(printPixels(size.widthMm, kLayoutDpi), printPixels(size.heightMm, kLayoutDpi));
+    LineChartLook look = view.look();
+    look.name = QStringLiteral("PrintedChart");
+    look.size = layoutSize;
+    LineChartView copy(look, nullptr);
+    copy.setFrameShape(QFrame::NoFrame);
+    copy.setDecimalSeparator(view.decimalSeparator());
+    copy.setValueUnit(view.valueUnit());
+    copy.showSeries(view.shownSeries(), view.shownMarks());
+    // Never shown: the chart takes the copy's size here, not at a resize event.
+    QChart* chart = copy.chart();
+    chart->resize(QSizeF(layoutSize));
+    if (QGraphicsLayout* layout = chart->layout())
+        layout->activate();
+
+    QImage image(printPixels(size.widthMm, size.dpi), printPixels(size.heightMm, size.dpi), QImage::Format_RGB32);
+    if (image.isNull())
+        throw Error("Obrázek " + std::to_string(printPixels(size.widthMm, size.dpi)) + " × " +
+                    std::to_string(printPixels(size.heightMm, size.dpi)) + " pixelů nelze vytvořit");
+    image.setDotsPerMeterX(dotsPerMetre(size.dpi));
+    image.setDotsPerMeterY(dotsPerMetre(size.dpi));
+    image.fill(chartBackground());
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    copy.scene()->render(&painter, QRectF(image.rect()), QRectF(QPointF(0, 0), QSizeF(layoutSize)),
+                         Qt::IgnoreAspectRatio);
+    return image;
+}
+
+void saveChartAsPng(const LineChartView& view, const PrintSize& size, const QString& path)
+{
+    if (!chartPicture(view, size).save(path, "PNG"))
         cannotWrite(path);
 }
 
@@ -74,8 +114,11 @@ void addChartExport(LineChartView* view, MessageService& messages)
     addAction(QStringLiteral("savePngAction"), QStringLiteral("Uložit jako PNG…"), [view, &messages] {
         const QString path = messages.chooseSaveFile(QStringLiteral("Uložit jako PNG"), proposedPath(*view, ".png"),
                                                      QStringLiteral("Obrázek PNG (*.png)"));
-        if (!path.isEmpty())
-            messages.runCommand([&] { saveChartAsPng(*view, path); });
+        if (path.isEmpty())
+            return;
+        PrintSizeDialog dialog(printSizeOf(view->width(), view->height()), view->window());
+        if (dialog.exec() == QDialog::Accepted)
+            messages.runCommand([&] { saveChartAsPng(*view, dialog.printSize(), path); });
     });
     addAction(QStringLiteral("saveSvgAction"), QStringLiteral("Uložit jako SVG…"), [view, &messages] {
         const QString path = messages.chooseSaveFile(QStringLiteral("Uložit jako SVG"), proposedPath(*view, ".svg"),
@@ -90,6 +133,61 @@ void addChartExport(LineChartView* view, MessageService& messages)
         window->show();
     });
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+PrintSizeDialog::PrintSizeDialog(const PrintSize& proposed, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("PrintSizeDialog"));
+    setWindowTitle(QStringLiteral("Velikost obrázku"));
+    const auto spinBox = [this](const char* name, int min, int max, int value, const QString& suffix) {
+        auto* box = new QSpinBox(this);
+        box->setObjectName(QLatin1String(name));
+        box->setRange(min, max);
+        box->setValue(value);
+        box->setSuffix(suffix);
+        connect(box, &QSpinBox::valueChanged, this, &PrintSizeDialog::showPixels);
+        return box;
+    };
+    width_ = spinBox("WidthEdit", 10, 2000, proposed.widthMm, QStringLiteral(" mm"));
+    height_ = spinBox("HeightEdit", 10, 2000, proposed.heightMm, QStringLiteral(" mm"));
+    dpi_ = spinBox("ResolutionEdit", 50, 2400, proposed.dpi, QStringLiteral(" dpi"));
+    pixels_ = new QLabel(this);
+    pixels_->setObjectName(QStringLiteral("PixelsLabel"));
+    auto* note = new QLabel(QStringLiteral("Navrženo: šířka obrázku v protokolu, rozlišení pro tisk."), this);
+    note->setObjectName(QStringLiteral("NoteLabel"));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Šířka:"), width_);
+    form->addRow(QStringLiteral("Výška:"), height_);
+    form->addRow(QStringLiteral("Rozlišení:"), dpi_);
+    form->addRow(QString(), pixels_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(note);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    showPixels();
+}
+
+PrintSize PrintSizeDialog::printSize() const
+{
+    return {width_->value(), height_->value(), dpi_->value()};
+}
+
+void PrintSizeDialog::showPixels()
+{
+    const PrintSize size = printSize();
+    const QString pixels = QStringLiteral("%1 × %2 pixelů")
+                               .arg(printPixels(size.widthMm, size.dpi))
+                               .arg(printPixels(size.heightMm, size.dpi));
+    const bool fits = printable(size);
+    pixels_->setText(fits ? pixels : pixels + QStringLiteral(": příliš velký obrázek"));
+    pixels_->setStyleSheet(fits ? QString() : QStringLiteral("color: red"));
+    ok_->setEnabled(fits);
 }
 
 ChartZoomWindow::ChartZoomWindow(const LineChartView& source, QWidget* parent) : QWidget(parent)
@@ -145,13 +243,12 @@ QString ChartZoomWindow::readOut(const QPoint& viewPoint) const
     if (!chart->plotArea().contains(chartPoint))
         return {};
     const QPointF value = chart->mapToValue(chartPoint);
-    // As many digits as one pixel of the scale can tell apart.
-    const QPointF pixel = chart->mapToValue(chartPoint + QPointF(1, 1)) - value;
     const char sep = view_->decimalSeparator();
-    const auto shown = [sep](double v, double step) {
-        return QString::fromStdString(formatToResolution(v, std::fabs(step), sep));
+    const auto shown = [sep](double v, const AxisScale& scale) {
+        return QString::fromStdString(formatFixed(v, scale.readOutDecimals(), sep));
     };
-    QString text = QStringLiteral("x = %1 m   y = %2").arg(shown(value.x(), pixel.x()), shown(value.y(), pixel.y()));
+    QString text = QStringLiteral("x = %1 m   y = %2")
+                       .arg(shown(value.x(), view_->bottomScale()), shown(value.y(), view_->leftScale()));
     if (!view_->valueUnit().isEmpty())
         text += QLatin1Char(' ') + view_->valueUnit();
     return text;
