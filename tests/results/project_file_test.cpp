@@ -16,20 +16,12 @@ namespace kvor {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::filesIn;
 using testing::readBytes;
 using testing::TempFolder;
 using testing::writeBytes;
 
 const std::string kHeaderBytes = "Vstupn\xED soubor programu Kvor1.1";
-
-std::vector<std::string> filesIn(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 Project informationOnly()
 {

@@ -24,23 +24,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ChildEnd;
+using testing::filesIn;
+using testing::readBytes;
 using testing::runInChild;
 using testing::TempFolder;
-
-std::string readBytes(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::vector<std::string> filesIn(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // The project saved second: its file is far larger than the sample's, so that
 // a limit or a kill can fall in the middle of writing it.

@@ -1,14 +1,17 @@
 #pragma once
-// A fresh empty folder for one test, and whole files read and written as bytes.
+// A fresh empty folder for one test, whole files read and written as bytes,
+// and the files a folder holds.
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvor::testing {
 
@@ -44,6 +47,16 @@ inline std::string readBytes(const std::filesystem::path& file)
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+// The names of the files in `folder`, sorted.
+inline std::vector<std::string> filesIn(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 inline void writeBytes(const std::filesystem::path& file, std::string_view bytes)

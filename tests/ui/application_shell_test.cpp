@@ -1,3 +1,4 @@
+#include "support/shell_test_support.h"
 #include "support/ui_test_support.h"
 
 #include "ui/application_shell.h"
@@ -36,11 +37,7 @@ protected:
         shell.start();
         ui.messages.clear();
     }
-    void passSplash()
-    {
-        shell.splashWindow().Timer1Timer();
-        shell.splashWindow().Timer1Timer();
-    }
+    void passSplash() { testing::passSplash(shell); }
 
     testing::UiContext ui;
     ApplicationShell shell{ui.context};

@@ -7,6 +7,7 @@
 // their "Zpět" does; every other step drives the real windows.
 
 #include "support/result_test_support.h"
+#include "support/shell_test_support.h"
 #include "support/ui_test_support.h"
 
 #include "evaluation/evaluation_run.h"
@@ -34,12 +35,6 @@ using testing::control;
 using testing::fieldText;
 using testing::typeInto;
 
-void passSplash(ApplicationShell& shell)
-{
-    shell.splashWindow().Timer1Timer();
-    shell.splashWindow().Timer1Timer();
-}
-
 TEST(EndToEndTest, ANewProjectIsEvaluatedGroupedSavedAndPreviewedAtTheNextStart)
 {
     testing::WorkingDirectoryGuard guard;
@@ -52,11 +47,8 @@ TEST(EndToEndTest, ANewProjectIsEvaluatedGroupedSavedAndPreviewedAtTheNextStart)
         testing::UiContext ui;
         ApplicationShell shell(ui.context);
         QSignalSpy ended(&shell, &ApplicationShell::programEnded);
-        shell.start();
-        passSplash(shell);
-        click(shell.startWindow(), "BitBtn2");  // "Nový"
+        ASSERT_TRUE(testing::startNewProject(shell));
         MainWindow& main = shell.mainWindow();
-        ASSERT_TRUE(testing::bringUp(main));
 
         typeInto(control<QLineEdit>(main, "Edit1"), "Lávka přes Svratku");
         typeInto(control<QLineEdit>(main, "Edit2"), "Předpjatý prostý nosník");
@@ -131,7 +123,7 @@ TEST(EndToEndTest, ANewProjectIsEvaluatedGroupedSavedAndPreviewedAtTheNextStart)
     testing::UiContext ui;
     ApplicationShell shell(ui.context);
     shell.start();
-    passSplash(shell);
+    testing::passSplash(shell);
     StartWindow& start = shell.startWindow();
     auto* files = control<QListWidget>(start, "FileListBox1");
     const auto found = files->findItems("Kvorprj.txt", Qt::MatchExactly);

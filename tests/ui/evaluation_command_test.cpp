@@ -2,6 +2,7 @@
 // result window and the working-table windows, through the application shell.
 
 #include "support/result_test_support.h"
+#include "support/shell_test_support.h"
 #include "support/ui_test_support.h"
 
 #include "evaluation/evaluation_run.h"
@@ -32,11 +33,7 @@ class EvaluationCommandTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        shell.start();
-        shell.splashWindow().Timer1Timer();
-        shell.splashWindow().Timer1Timer();
-        click(shell.startWindow(), "BitBtn2");  // "Nový"
-        ASSERT_TRUE(testing::bringUp(main()));
+        ASSERT_TRUE(testing::startNewProject(shell));
         ui.messages.clear();
     }
     MainWindow& main() { return shell.mainWindow(); }

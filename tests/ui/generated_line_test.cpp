@@ -5,6 +5,7 @@
 #include "support/entry_test_support.h"
 #include "support/result_test_support.h"
 #include "support/project_builders.h"
+#include "support/shell_test_support.h"
 
 #include "analysis/slot_generation.h"
 #include "influence/influence_file.h"
@@ -182,11 +183,7 @@ class StaleLineTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        shell.start();
-        shell.splashWindow().Timer1Timer();
-        shell.splashWindow().Timer1Timer();
-        testing::click(shell.startWindow(), "BitBtn2");  // "Nový"
-        ASSERT_TRUE(testing::bringUp(shell.mainWindow()));
+        ASSERT_TRUE(testing::startNewProject(shell));
         Project& p = ui.project;
         p.beam.length = "20";
         p.section.eBottom = "0,3";

@@ -1,3 +1,4 @@
+#include "support/shell_test_support.h"
 #include "support/ui_test_support.h"
 
 #include "ui/application_shell.h"
@@ -44,8 +45,7 @@ protected:
         ASSERT_TRUE(QDir::setCurrent(folder.path()));
 
         shell.start();
-        shell.splashWindow().Timer1Timer();
-        shell.splashWindow().Timer1Timer();
+        testing::passSplash(shell);
         clickAndSettle(shell.startWindow(), "BitBtn2");  // "Nový"
         ASSERT_TRUE(testing::bringUp(main()));
         ui.messages.clear();

@@ -8,6 +8,7 @@
 #include "support/program_run.h"
 #include "support/project_builders.h"
 #include "support/result_test_support.h"
+#include "support/shell_test_support.h"
 #include "support/ui_test_support.h"
 
 #include "model/slots.h"
@@ -55,8 +56,7 @@ QString resultField(QWidget& results, int q, int t)
 void startAndChoose(ApplicationShell& shell, const QString& fileName)
 {
     shell.start();
-    shell.splashWindow().Timer1Timer();
-    shell.splashWindow().Timer1Timer();
+    testing::passSplash(shell);
     control<QLineEdit>(shell.startWindow(), "Edit1")->setText(fileName);
 }
 
@@ -85,12 +85,8 @@ TEST_F(ReopenProjectTest, SavedWithResultsComesBackWholeInAFreshRun)
     {
         testing::UiContext ui;
         ApplicationShell shell(ui.context);
-        shell.start();
-        shell.splashWindow().Timer1Timer();
-        shell.splashWindow().Timer1Timer();
-        click(shell.startWindow(), "BitBtn2");  // "Nový"
+        ASSERT_TRUE(testing::startNewProject(shell));
         MainWindow& main = shell.mainWindow();
-        ASSERT_TRUE(testing::bringUp(main));
 
         typeInto(control<QLineEdit>(main, "Edit1"), "Most přes Dyji");
         typeInto(control<QLineEdit>(main, "Edit3"), "Ing. Čestmír Řehoř");

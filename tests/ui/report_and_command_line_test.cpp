@@ -3,6 +3,7 @@
 
 #include "support/result_test_support.h"
 #include "support/program_run.h"
+#include "support/shell_test_support.h"
 #include "support/ui_test_support.h"
 
 #include "evaluation/evaluation_run.h"
@@ -178,8 +179,7 @@ TEST(ProgramRun, AProjectNamedAtStartOpensAfterTheSplash)
     testing::UiContext ui;
     ApplicationShell shell(ui.context);
     shell.start(kExample);
-    shell.splashWindow().Timer1Timer();
-    shell.splashWindow().Timer1Timer();
+    testing::passSplash(shell);
     EXPECT_TRUE(shell.mainWindow().isVisible());
     EXPECT_FALSE(shell.startWindow().isVisible());
     EXPECT_EQ(ui.context.project.info.name, "Spojitý nosník o dvou polích");

@@ -4,6 +4,7 @@
 // panel's own file names that replace another file only when told to.
 
 #include "support/child_process.h"
+#include "support/shell_test_support.h"
 #include "support/ui_test_support.h"
 
 #include "results/project_file.h"
@@ -50,11 +51,7 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         QDir::setCurrent(folder.path());
-        shell.start();
-        shell.splashWindow().Timer1Timer();
-        shell.splashWindow().Timer1Timer();
-        click(shell.startWindow(), "BitBtn2");  // "Nový"
-        ASSERT_TRUE(testing::bringUp(shell.mainWindow()));
+        ASSERT_TRUE(testing::startNewProject(shell));
         ui.messages.clear();
     }
     void typeProjectName(const QString& name)
@@ -175,8 +172,7 @@ TEST(RecoveryCopyTest, ACopyLeftByAKilledRunIsOfferedAtTheNextStart)
     shell.setRecoveryCopy(&recovery);
     shell.start();
     ui.messages.answers = {0};  // "Obnovit"
-    shell.splashWindow().Timer1Timer();
-    shell.splashWindow().Timer1Timer();
+    testing::passSplash(shell);
     ASSERT_FALSE(ui.messages.events.isEmpty());
     EXPECT_TRUE(ui.messages.events[0].startsWith(QStringLiteral("question: Obnovit neuložený projekt z ")))
         << ui.messages.events[0].toStdString();

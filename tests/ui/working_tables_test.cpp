@@ -2,6 +2,7 @@
 // tables of the last run, shown through the shared table model.
 
 #include "support/result_test_support.h"
+#include "support/shell_test_support.h"
 #include "support/ui_test_support.h"
 
 #include "evaluation/evaluation_run.h"
@@ -168,8 +169,7 @@ TEST(LargestProjectTest, EvaluatesAndShowsTheTendonTablesWithoutStalling)
     testing::UiContext ui;
     ApplicationShell shell(ui.context);
     shell.start();
-    shell.splashWindow().Timer1Timer();
-    shell.splashWindow().Timer1Timer();
+    testing::passSplash(shell);
     testing::click(shell.startWindow(), "BitBtn2");
     testing::enterLargestProject(ui.project);
     shell.mainWindow().pageControl()->setCurrentIndex(kTendonPage);
