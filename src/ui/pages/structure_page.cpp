@@ -24,6 +24,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <vector>
 
 namespace kvor::ui {
 
@@ -157,25 +158,36 @@ void StructurePage::buildSectionHalf()
     // The four section values with their captions: A [m²], I_y [m⁴], e_d [m], e_h [m].
     const int captionX = 232, editX = 424;
     const int rows[4] = {258, 282, 306, 330};
-    QLabel* area = makeLabel(this, QStringLiteral("Label11"), QStringLiteral("Plocha průřezu A [m  ]"),
-                             {captionX, rows[0] + 4});
-    QLabel* areaUnit = makeIndexLabel(this, QStringLiteral("Label12"), QStringLiteral("2"), area,
-                                      QStringLiteral("Plocha průřezu A [m"), Index::Superscript);
-    QLabel* inertia = makeLabel(this, QStringLiteral("Label13"), QStringLiteral("Moment setrvačnosti I  [m  ]"),
-                                {captionX, rows[1] + 4});
-    QLabel* inertiaUnit = makeIndexLabel(this, QStringLiteral("Label14"), QStringLiteral("4"), inertia,
-                                         QStringLiteral("Moment setrvačnosti I  [m"), Index::Superscript);
-    QLabel* inertiaAxis = makeIndexLabel(this, QStringLiteral("Label15"), QStringLiteral("y"), inertia,
-                                         QStringLiteral("Moment setrvačnosti I"), Index::Subscript);
-    QLabel* bottom = makeLabel(this, QStringLiteral("Label17"), QStringLiteral("Dolní vlákna e   [m]"),
-                               {captionX, rows[2] + 4});
-    QLabel* bottomIndex = makeIndexLabel(this, QStringLiteral("Label19"), QStringLiteral("d"), bottom,
-                                         QStringLiteral("Dolní vlákna e"), Index::Subscript);
-    QLabel* top = makeLabel(this, QStringLiteral("Label18"), QStringLiteral("Horní vlákna e   [m]"),
-                            {captionX, rows[3] + 4});
-    QLabel* topIndex = makeIndexLabel(this, QStringLiteral("Label20"), QStringLiteral("h"), top,
-                                      QStringLiteral("Horní vlákna e"), Index::Subscript);
-    valueCaptions_ = {area, areaUnit, inertia, inertiaUnit, inertiaAxis, bottom, bottomIndex, top, topIndex};
+    // Each caption leaves blanks for its small marks: the unit's power, the index.
+    struct Mark {
+        const char* name;
+        const char* text;
+        const char* after;  // the part of the caption the mark follows
+        Index kind;
+    };
+    struct Caption {
+        const char* name;
+        const char* text;
+        std::vector<Mark> marks;
+    };
+    const Caption captions[4] = {
+        {"Label11", "Plocha průřezu A [m  ]", {{"Label12", "2", "Plocha průřezu A [m", Index::Superscript}}},
+        {"Label13",
+         "Moment setrvačnosti I  [m  ]",
+         {{"Label14", "4", "Moment setrvačnosti I  [m", Index::Superscript},
+          {"Label15", "y", "Moment setrvačnosti I", Index::Subscript}}},
+        {"Label17", "Dolní vlákna e   [m]", {{"Label19", "d", "Dolní vlákna e", Index::Subscript}}},
+        {"Label18", "Horní vlákna e   [m]", {{"Label20", "h", "Horní vlákna e", Index::Subscript}}},
+    };
+    for (int i = 0; i < 4; ++i) {
+        const Caption& c = captions[i];
+        QLabel* caption =
+            makeLabel(this, QString::fromUtf8(c.name), QString::fromUtf8(c.text), {captionX, rows[i] + 4});
+        valueCaptions_.push_back(caption);
+        for (const Mark& m : c.marks)
+            valueCaptions_.push_back(makeIndexLabel(this, QString::fromUtf8(m.name), QString::fromUtf8(m.text),
+                                                    caption, QString::fromUtf8(m.after), m.kind));
+    }
 
     std::string CrossSection::*fields[] = {&CrossSection::area, &CrossSection::inertia, &CrossSection::eBottom,
                                            &CrossSection::eTop};
