@@ -37,6 +37,7 @@ ChartWarningPanel::ChartWarningPanel(const QString& name, const std::array<QStri
     // The button keeps the window's colours, not the panel's red.
     backButton_->setPalette(QPalette());
     layout->addWidget(backButton_, 0, Qt::AlignHCenter);
+    connect(backButton_, &QPushButton::clicked, this, &QWidget::hide);
 
     hide();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The red warning panel shown in a chart's place when no slot is chosen for
-// drawing: three bold lines of text and the button "Zpět", whose handler in
-// the chart (`BitBtn12Click`, `BitBtn27Click`) only hides the panel again.
+// drawing: three bold lines of text and the button "Zpět" (`BitBtn12` under
+// the influence lines, `BitBtn27` under the tendons), which hides the panel
+// again.
 
 #include <QFrame>
 #include <QString>

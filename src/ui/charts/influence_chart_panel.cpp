@@ -1,9 +1,6 @@
 #include "ui/charts/influence_chart_panel.h"
 
 #include "influence/influence_chart_data.h"
-#include "ui/charts/chart_warning_panel.h"
-
-#include <QPushButton>
 
 namespace kvor::ui {
 
@@ -31,12 +28,6 @@ ChartPanelSetup influenceChartSetup()
 
 InfluenceChartPanel::InfluenceChartPanel(QWidget* parent) : ChartPanel(influenceChartSetup(), parent)
 {
-    connect(warningPanel()->backButton(), &QPushButton::clicked, this, &InfluenceChartPanel::BitBtn12Click);
-}
-
-void InfluenceChartPanel::BitBtn12Click()
-{
-    warningPanel()->hide();
 }
 
 }  // namespace kvor::ui

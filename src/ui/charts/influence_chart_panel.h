@@ -2,7 +2,7 @@
 // The influence-line chart of page "Příčinkové čáry": the title `Label46`
 // "Grafy příčinkových čar", the chart `Chart1` (566 x 155 pixels, bottom axis
 // "staničení [m]", left axis "pořadnice ") and the warning panel `Panel2` with
-// its "Zpět" `BitBtn12`. "Graf" (`BitBtn9Click`) calls draw().
+// its "Zpět" `BitBtn12`. "Graf" (`BitBtn9`) calls draw().
 
 #include "ui/charts/chart_panel.h"
 
@@ -12,8 +12,6 @@ class InfluenceChartPanel final : public ChartPanel {
     Q_OBJECT
 public:
     explicit InfluenceChartPanel(QWidget* parent = nullptr);
-
-    void BitBtn12Click();  // "Zpět" on the warning panel: hides it
 };
 
 }  // namespace kvor::ui

@@ -1,9 +1,6 @@
 #include "ui/charts/tendon_chart_panel.h"
 
 #include "tendons/tendon_chart_data.h"
-#include "ui/charts/chart_warning_panel.h"
-
-#include <QPushButton>
 
 namespace kvor::ui {
 
@@ -31,12 +28,6 @@ ChartPanelSetup tendonChartSetup()
 
 TendonChartPanel::TendonChartPanel(QWidget* parent) : ChartPanel(tendonChartSetup(), parent)
 {
-    connect(warningPanel()->backButton(), &QPushButton::clicked, this, &TendonChartPanel::BitBtn27Click);
-}
-
-void TendonChartPanel::BitBtn27Click()
-{
-    warningPanel()->hide();
 }
 
 }  // namespace kvor::ui

@@ -3,8 +3,8 @@
 // `Label51` "Vedení předpínacích kabelů", the chart `Chart2` (593 x 161 pixels,
 // bottom axis "staničení [m]", left axis "vzdálenost od n.osy e [m]", inverted
 // so that positive eccentricities lie below the neutral axis) and the warning
-// panel `Panel3` with its "Zpět" `BitBtn27`. "Vykresli" (`BitBtn10Click`)
-// calls draw().
+// panel `Panel3` with its "Zpět" `BitBtn27`. "Vykresli" (`BitBtn10`) calls
+// draw().
 
 #include "ui/charts/chart_panel.h"
 
@@ -14,8 +14,6 @@ class TendonChartPanel final : public ChartPanel {
     Q_OBJECT
 public:
     explicit TendonChartPanel(QWidget* parent = nullptr);
-
-    void BitBtn27Click();  // "Zpět" on the warning panel: hides it
 };
 
 }  // namespace kvor::ui
