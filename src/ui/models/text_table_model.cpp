@@ -1,15 +1,10 @@
 #include "ui/models/text_table_model.h"
 
+#include "ui/qt_text.h"
+
 #include <algorithm>
 
 namespace kvor::ui {
-
-namespace {
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-}  // namespace
 
 TextTableModel::TextTableModel(TextTable* table, Headings headings, QObject* parent)
     : QAbstractTableModel(parent), table_(table), headings_(headings)
