@@ -40,16 +40,16 @@ private:
     bool reaction() const;
 
     std::vector<SupportChoice> supports_;
-    QLabel* Label5;        // "Veličina:"
-    QLabel* Label6;        // the kind text
-    QLabel* Label7;        // "Staničení X [m]" / "Podpora"
-    QLineEdit* Edit3;      // X
-    QComboBox* ComboBox1;  // the supports a, b, c, …
-    QLabel* Label8;        // "Krok [m]"
-    QLineEdit* Edit4;      // H
-    QLabel* Label9;        // "Modul pružnosti E [MPa]"
-    QLineEdit* Edit5;      // E
-    QPushButton* BitBtn4;  // "Vygenerovat"
+    QLabel* kindCaption_;          // "Veličina:"
+    QLabel* kind_;                 // the kind text
+    QLabel* stationCaption_;       // "Staničení X [m]" / "Podpora"
+    QLineEdit* station_;           // X
+    QComboBox* supportBox_;        // the supports a, b, c, …
+    QLabel* stepCaption_;          // "Krok [m]"
+    QLineEdit* step_;              // H
+    QLabel* modulusCaption_;       // "Modul pružnosti E [MPa]"
+    QLineEdit* modulus_;           // E
+    QPushButton* generateButton_;  // "Vygenerovat"
 };
 
 }  // namespace kvor::ui

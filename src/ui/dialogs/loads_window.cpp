@@ -70,25 +70,25 @@ LoadsWindow::LoadsWindow(AppContext& context, QWidget* parent)
                 [this, text](const QString& typed) { draft_.*text = typed.toStdString(); });
         exits_->watch(edit, [this, i] { loadFieldExit(static_cast<int>(i)); });
         if (i == 0) {
-            BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Převzít návrh"),
+            takeProposalButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Převzít návrh"),
                                  {348, y - 1, 110, 24});
-            connect(BitBtn1, &QPushButton::clicked, this, &LoadsWindow::takeProposal);
-            Label3 = makeLabel(this, QStringLiteral("Label3"), QString(), {250, y + 26});
+            connect(takeProposalButton_, &QPushButton::clicked, this, &LoadsWindow::takeProposal);
+            proposalNote_ = makeLabel(this, QStringLiteral("Label3"), QString(), {250, y + 26});
         }
     }
 
     makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Pohyblivá skupina náprav"), {12, 156}, LabelStyle::Bold);
     makeLabel(this, QStringLiteral("Label7"), QStringLiteral("Počet náprav (0 až 20)"), {12, 184});
-    Edit4 = makeEdit(this, QStringLiteral("Edit4"), {250, 180, 50, 22});
-    exits_->watch(Edit4, [this] { axleCountExit(); });
-    connect(Edit4, &QLineEdit::returnPressed, this, &LoadsWindow::axleCountExit);
+    axleCount_ = makeEdit(this, QStringLiteral("Edit4"), {250, 180, 50, 22});
+    exits_->watch(axleCount_, [this] { axleCountExit(); });
+    connect(axleCount_, &QLineEdit::returnPressed, this, &LoadsWindow::axleCountExit);
 
     axleModel_ = new TextTableModel(&draft_.axles, TextTableModel::Headings::InHeader, this);
-    StringGrid1 = makeEntryGrid(this, QStringLiteral("StringGrid1"), axleModel_);
-    setExportTitle(StringGrid1, QStringLiteral("nápravy"));
-    StringGrid1->horizontalHeader()->setDefaultSectionSize(110);
-    placeGrid(StringGrid1, {12, 212, 2 * 110 + 2 + 18, kGridRowPitch * (kShownAxleRows + 1) + 2}, true);
-    exits_->watch(StringGrid1, [this] { axleTableExit(); });
+    axleGrid_ = makeEntryGrid(this, QStringLiteral("StringGrid1"), axleModel_);
+    setExportTitle(axleGrid_, QStringLiteral("nápravy"));
+    axleGrid_->horizontalHeader()->setDefaultSectionSize(110);
+    placeGrid(axleGrid_, {12, 212, 2 * 110 + 2 + 18, kGridRowPitch * (kShownAxleRows + 1) + 2}, true);
+    exits_->watch(axleGrid_, [this] { axleTableExit(); });
 
     auto* help = new QLabel(kHelp, this);
     help->setObjectName(QStringLiteral("Label8"));
@@ -96,17 +96,17 @@ LoadsWindow::LoadsWindow(AppContext& context, QWidget* parent)
     help->setGeometry(264, 212, 192, 190);
     help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Zpět"), {246, 414, 100, 28});
-    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    BitBtn3 = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Zrušit"), {356, 414, 100, 28});
-    BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    for (QPushButton* button : {BitBtn1, BitBtn2})
+    backButton_ = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Zpět"), {246, 414, 100, 28});
+    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    cancelButton_ = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Zrušit"), {356, 414, 100, 28});
+    cancelButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    for (QPushButton* button : {takeProposalButton_, backButton_})
         button->setAutoDefault(true);  // Enter on the focused button presses it
     // Leaving is always possible: "Zrušit" takes no focus, so no field's
     // check runs for it; from the keyboard it is Escape.
-    BitBtn3->setFocusPolicy(Qt::NoFocus);
-    connect(BitBtn2, &QPushButton::clicked, this, &LoadsWindow::storeAndClose);
-    connect(BitBtn3, &QPushButton::clicked, this, &LoadsWindow::cancel);
+    cancelButton_->setFocusPolicy(Qt::NoFocus);
+    connect(backButton_, &QPushButton::clicked, this, &LoadsWindow::storeAndClose);
+    connect(cancelButton_, &QPushButton::clicked, this, &LoadsWindow::cancel);
 }
 
 void LoadsWindow::openFor(QWidget* opener)
@@ -118,7 +118,7 @@ void LoadsWindow::openFor(QWidget* opener)
     if (opener_)
         opener_->setEnabled(false);
     // The focus starts on "Zpět", not in a checked field.
-    BitBtn2->setFocus(Qt::OtherFocusReason);
+    backButton_->setFocus(Qt::OtherFocusReason);
     showInFront(this);
 }
 
@@ -128,7 +128,7 @@ void LoadsWindow::showDraft()
         const QSignalBlocker quiet(loadEdits_[i]);
         loadEdits_[i]->setText(toQString(draft_.*kLoadFields[i].text));
     }
-    Edit4->setText(QString::number(draft_.axleCount()));
+    axleCount_->setText(QString::number(draft_.axleCount()));
     axleModel_->reload();
 }
 
@@ -138,11 +138,11 @@ void LoadsWindow::showProposal()
     context_.messages.runCommand(
         [&] { proposal = selfWeightProposal(context_.project.section, context_.decimalSeparator); });
     const QString gamma = toQString(formatNumber(kConcreteUnitWeight, context_.decimalSeparator));
-    Label3->setText(proposal ? QStringLiteral("návrh: %1 kN/m (A·%2 kN/m³)").arg(toQString(*proposal), gamma)
+    proposalNote_->setText(proposal ? QStringLiteral("návrh: %1 kN/m (A·%2 kN/m³)").arg(toQString(*proposal), gamma)
                              : QStringLiteral("návrh A·%1 kN/m³: plocha průřezu A není zadána").arg(gamma));
-    Label3->adjustSize();
+    proposalNote_->adjustSize();
     proposal_ = proposal ? toQString(*proposal) : QString();
-    BitBtn1->setEnabled(!proposal_.isEmpty());
+    takeProposalButton_->setEnabled(!proposal_.isEmpty());
 }
 
 void LoadsWindow::takeProposal()
@@ -167,7 +167,7 @@ void LoadsWindow::axleCountExit()
 
 bool LoadsWindow::applyAxleCount()
 {
-    const std::string text = Edit4->text().trimmed().toStdString();
+    const std::string text = axleCount_->text().trimmed().toStdString();
     if (auto report = checkAxleCount(text)) {
         context_.messages.showReport(*report, this);
         return false;
@@ -199,7 +199,7 @@ void LoadsWindow::storeAndClose()
     if (fault) {
         // A cell at fault becomes the current one, so the focus lands on it.
         if (fault->row > 0)
-            StringGrid1->setCurrentIndex(axleModel_->index(fault->row - 1, fault->column));
+            axleGrid_->setCurrentIndex(axleModel_->index(fault->row - 1, fault->column));
         context_.messages.showReport(fault->report, this);
         return;
     }
@@ -227,7 +227,7 @@ bool LoadsWindow::edited() const
     const LoadInput& stored = context_.project.loads;
     return draft_.selfWeight != stored.selfWeight || draft_.permanent != stored.permanent ||
            draft_.variable != stored.variable || !(draft_.axles == stored.axles) ||
-           Edit4->text().trimmed() != QString::number(draft_.axleCount());
+           axleCount_->text().trimmed() != QString::number(draft_.axleCount());
 }
 
 void LoadsWindow::closeEvent(QCloseEvent* event)

@@ -68,12 +68,12 @@ private:
     QString proposal_;  // A·γ as a number text; empty without A
 
     std::array<QLineEdit*, 3> loadEdits_;  // Edit1 … Edit3: g0, g1, q
-    QLabel* Label3;  // the proposal for g0
-    QPushButton* BitBtn1;
-    QLineEdit* Edit4;
-    QTableView* StringGrid1;
-    QPushButton* BitBtn2;
-    QPushButton* BitBtn3;
+    QLabel* proposalNote_;  // the proposal for g0
+    QPushButton* takeProposalButton_;
+    QLineEdit* axleCount_;
+    QTableView* axleGrid_;
+    QPushButton* backButton_;
+    QPushButton* cancelButton_;
 };
 
 }  // namespace kvor::ui

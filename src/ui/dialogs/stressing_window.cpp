@@ -57,12 +57,12 @@ StressingWindow::StressingWindow(AppContext& context, QWidget* parent) : QWidget
     setObjectName(QStringLiteral("Form14"));
     setupFixedWindow(this, kClientSize, TitleBar::CloseButton, QStringLiteral("Síly z napínání"));
 
-    Label20 = makeLabel(this, QStringLiteral("Label20"), QString(), {10, 10}, LabelStyle::Bold);
+    title_ = makeLabel(this, QStringLiteral("Label20"), QString(), {10, 10}, LabelStyle::Bold);
     QStringList ends;
     for (StressingEnds end : kEnds)
         ends << QString::fromUtf8(stressingEndLabel(end));
-    RadioGroup3 = new RadioGroup(QStringLiteral("RadioGroup3"), QStringLiteral("Napínaný konec"), ends, this);
-    RadioGroup3->setGeometry(10, 34, 160, 78);
+    endGroup_ = new RadioGroup(QStringLiteral("RadioGroup3"), QStringLiteral("Napínaný konec"), ends, this);
+    endGroup_->setGeometry(10, 34, 160, 78);
 
     auto* memo = new QPlainTextEdit(kHelp, this);
     memo->setObjectName(QStringLiteral("Memo5"));
@@ -79,37 +79,37 @@ StressingWindow::StressingWindow(AppContext& context, QWidget* parent) : QWidget
         connect(edits_[i], &QLineEdit::returnPressed, this, &StressingWindow::computeForces);
     }
 
-    BitBtn6 = makeButton(this, QStringLiteral("BitBtn6"), QStringLiteral("Vypočítat síly"), {522, 34, 108, 28});
-    BitBtn6->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    BitBtn7 = makeButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Bez napínání"), {522, 68, 108, 28});
-    BitBtn7->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
-    BitBtn8 = makeButton(this, QStringLiteral("BitBtn8"), QStringLiteral("Zpět"), {522, 224, 108, 28});
-    BitBtn8->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    for (QPushButton* button : {BitBtn6, BitBtn7, BitBtn8}) {
+    computeButton_ = makeButton(this, QStringLiteral("BitBtn6"), QStringLiteral("Vypočítat síly"), {522, 34, 108, 28});
+    computeButton_->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    dropButton_ = makeButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Bez napínání"), {522, 68, 108, 28});
+    dropButton_->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+    backButton_ = makeButton(this, QStringLiteral("BitBtn8"), QStringLiteral("Zpět"), {522, 224, 108, 28});
+    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    for (QPushButton* button : {computeButton_, dropButton_, backButton_}) {
         // Enter on the focused button presses it, as Space does.
         button->setAutoDefault(true);
     }
-    connect(BitBtn6, &QPushButton::clicked, this, &StressingWindow::computeForces);
-    connect(BitBtn7, &QPushButton::clicked, this, &StressingWindow::dropStressing);
-    connect(BitBtn8, &QPushButton::clicked, this, &StressingWindow::goBack);
+    connect(computeButton_, &QPushButton::clicked, this, &StressingWindow::computeForces);
+    connect(dropButton_, &QPushButton::clicked, this, &StressingWindow::dropStressing);
+    connect(backButton_, &QPushButton::clicked, this, &StressingWindow::goBack);
 
     // Under the fields, beside the help: the forces no longer follow from the data.
-    Label32 = makeLabel(this, QStringLiteral("Label32"),
+    staleNote_ = makeLabel(this, QStringLiteral("Label32"),
                         QStringLiteral("Síly neodpovídají údajům o napínání: přepočítejte je."), {182, 258});
-    QPalette red = Label32->palette();
+    QPalette red = staleNote_->palette();
     red.setColor(QPalette::WindowText, Qt::red);
-    Label32->setPalette(red);
-    Label32->hide();
-    Label29 = makeLabel(this, QStringLiteral("Label29"), QString(), {10, 280});
+    staleNote_->setPalette(red);
+    staleNote_->hide();
+    anchorForces_ = makeLabel(this, QStringLiteral("Label29"), QString(), {10, 280});
     makeLabel(this, QStringLiteral("Label30"), QStringLiteral("Síla v kabelu po délce nosníku"), {10, 300},
               LabelStyle::Bold);
-    Chart3 = new LineChartView(LineChartLook{QStringLiteral("Chart3"), QSize(620, 170), QStringLiteral("staničení [m]"),
+    chart_ = new LineChartView(LineChartLook{QStringLiteral("Chart3"), QSize(620, 170), QStringLiteral("staničení [m]"),
                                              QStringLiteral("síla v kabelu [kN]"), false,
                                              QStringLiteral("Síla v kabelu po délce nosníku")},
                                this);
-    Chart3->move(10, 318);
-    Chart3->setDecimalSeparator(context.decimalSeparator);
-    Label31 = makeLabel(this, QStringLiteral("Label31"),
+    chart_->move(10, 318);
+    chart_->setDecimalSeparator(context.decimalSeparator);
+    legend_ = makeLabel(this, QStringLiteral("Label31"),
                         QStringLiteral("<span style='color:#0000ff'>━ P před zakotvením</span>&nbsp;&nbsp;&nbsp;"
                                        "<span style='color:#ff0000'>━ P′ po zakotvení</span>&nbsp;&nbsp;&nbsp;"
                                        "<span style='color:#008000'>━ síly úseků (do sloupce sil)</span>"),
@@ -120,8 +120,8 @@ void StressingWindow::openFor(int slot, const TendonSlot& draft, const std::opti
                               bool readOnly, QWidget* opener)
 {
     draft_ = draft;
-    Label20->setText(QStringLiteral("Napínání %1.předpínacího kabelu").arg(slot));
-    Label20->adjustSize();
+    title_->setText(QStringLiteral("Napínání %1.předpínacího kabelu").arg(slot));
+    title_->adjustSize();
     setInput(stressing.value_or(defaultStressing(context_.decimalSeparator)));
     setLocked(readOnly);
     opened_ = input();
@@ -129,11 +129,11 @@ void StressingWindow::openFor(int slot, const TendonSlot& draft, const std::opti
     // Data that are there already show their forces at once, quietly: a fault
     // is for "Vypočítat síly" to report.
     std::optional<TendonStressingOutcome> shown;
-    Label32->hide();
+    staleNote_->hide();
     if (stressing) {
         draft_.stressing = stressing;
         // Forces typed over the computed ones, or the geometry changed since.
-        Label32->setVisible(stressingIsStale(draft_, context_.decimalSeparator));
+        staleNote_->setVisible(stressingIsStale(draft_, context_.decimalSeparator));
         try {
             TendonStressingOutcome outcome = stressTendon(draft_, context_.decimalSeparator);
             if (!outcome.fault)
@@ -147,7 +147,7 @@ void StressingWindow::openFor(int slot, const TendonSlot& draft, const std::opti
     if (opener_)
         opener_->setEnabled(false);
     if (readOnly)
-        BitBtn8->setFocus(Qt::OtherFocusReason);
+        backButton_->setFocus(Qt::OtherFocusReason);
     else
         edits_[0]->setFocus(Qt::OtherFocusReason);
     showInFront(this);
@@ -156,7 +156,7 @@ void StressingWindow::openFor(int slot, const TendonSlot& draft, const std::opti
 TendonStressing StressingWindow::input() const
 {
     TendonStressing s;
-    const int end = RadioGroup3->itemIndex();
+    const int end = endGroup_->itemIndex();
     s.end = stressingEndCode(kEnds[end < 0 ? 0 : end]);
     for (int i = 0; i < kFieldCount; ++i)
         s.*kFields[i].text = edits_[i]->text().toStdString();
@@ -166,26 +166,26 @@ TendonStressing StressingWindow::input() const
 void StressingWindow::setInput(const TendonStressing& stressing)
 {
     const auto ends = stressingEndsOfCode(stressing.end);
-    RadioGroup3->setItemIndex(static_cast<int>(ends.value_or(StressingEnds::Left)));
+    endGroup_->setItemIndex(static_cast<int>(ends.value_or(StressingEnds::Left)));
     for (int i = 0; i < kFieldCount; ++i)
         edits_[i]->setText(toQString(stressing.*kFields[i].text));
 }
 
 void StressingWindow::setLocked(bool locked)
 {
-    RadioGroup3->setEnabled(!locked);
+    endGroup_->setEnabled(!locked);
     for (QLineEdit* edit : edits_)
         edit->setEnabled(!locked);
-    BitBtn6->setEnabled(!locked);
-    BitBtn7->setEnabled(!locked);
+    computeButton_->setEnabled(!locked);
+    dropButton_->setEnabled(!locked);
 }
 
 void StressingWindow::showOutcome(const std::optional<TendonStressingOutcome>& outcome)
 {
     if (!outcome) {
-        Label29->setText(QStringLiteral("Síly zatím nebyly vypočteny."));
-        Label29->adjustSize();
-        Chart3->showSeries({});
+        anchorForces_->setText(QStringLiteral("Síly zatím nebyly vypočteny."));
+        anchorForces_->adjustSize();
+        chart_->showSeries({});
         return;
     }
     const char sep = context_.decimalSeparator;
@@ -197,14 +197,14 @@ void StressingWindow::showOutcome(const std::optional<TendonStressingOutcome>& o
     for (const QString& a : {anchor("vlevo", outcome->forces.anchorLeft), anchor("vpravo", outcome->forces.anchorRight)})
         if (!a.isEmpty())
             anchors << a;
-    Label29->setText(QStringLiteral("Síla v kotvě po zakotvení: ") + anchors.join(QStringLiteral(", ")));
-    Label29->adjustSize();
-    Chart3->showSeries(stressingChartSeries(*outcome));
+    anchorForces_->setText(QStringLiteral("Síla v kotvě po zakotvení: ") + anchors.join(QStringLiteral(", ")));
+    anchorForces_->adjustSize();
+    chart_->showSeries(stressingChartSeries(*outcome));
 }
 
 void StressingWindow::computeForces()
 {
-    if (!BitBtn6->isEnabled())
+    if (!computeButton_->isEnabled())
         return;
     const TendonStressing data = input();
     std::optional<TendonStressingOutcome> outcome;
@@ -224,7 +224,7 @@ void StressingWindow::computeForces()
         return;
     draft_.stressing = data;
     opened_ = data;
-    Label32->hide();
+    staleNote_->hide();
     showOutcome(outcome);
     emit forcesComputed(texts, data);
     // Warnings are no faults: told without a beep, the forces stay computed.
@@ -261,7 +261,7 @@ void StressingWindow::closeEvent(QCloseEvent* event)
     // last computed are not dropped silently: kept (the forces computed from
     // them), dropped, or worked on.
     event->ignore();
-    if (isVisible() && BitBtn6->isEnabled() && !(input() == opened_)) {
+    if (isVisible() && computeButton_->isEnabled() && !(input() == opened_)) {
         const EditsOnClose answer = askAboutEdits(context_.messages, QStringLiteral("napínání"));
         if (answer == EditsOnClose::Keep) {
             computeForces();

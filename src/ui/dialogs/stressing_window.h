@@ -47,7 +47,7 @@ public:
 
     // The data as the controls show them.
     TendonStressing input() const;
-    LineChartView* chartView() const { return Chart3; }
+    LineChartView* chartView() const { return chart_; }
 
     void computeForces();  // "Vypočítat síly"
     void dropStressing();  // "Bez napínání"
@@ -77,16 +77,16 @@ private:
     TendonStressing opened_;  // the data as shown at opening or last computed
     QPointer<QWidget> opener_;
 
-    QLabel* Label20;  // the title
-    QLabel* Label32;  // the forces are stale
-    RadioGroup* RadioGroup3;
+    QLabel* title_;
+    QLabel* staleNote_;  // the forces are stale
+    RadioGroup* endGroup_;
     QLineEdit* edits_[8];  // Edit15 … Edit22
-    QPushButton* BitBtn6;
-    QPushButton* BitBtn7;
-    QPushButton* BitBtn8;
-    QLabel* Label29;  // the anchor forces
-    LineChartView* Chart3;
-    QLabel* Label31;  // what the lines are
+    QPushButton* computeButton_;
+    QPushButton* dropButton_;
+    QPushButton* backButton_;
+    QLabel* anchorForces_;
+    LineChartView* chart_;
+    QLabel* legend_;  // what the lines are
 };
 
 }  // namespace kvor::ui
