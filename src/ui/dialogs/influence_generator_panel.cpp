@@ -23,7 +23,7 @@ bool needsModulus(const QString& kindText)
 
 }  // namespace
 
-GeneratorPanel::GeneratorPanel(QWidget* parent) : QFrame(parent)
+InfluenceGeneratorPanel::InfluenceGeneratorPanel(QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("Panel1"));
     setFrameShape(QFrame::StyledPanel);
@@ -42,19 +42,19 @@ GeneratorPanel::GeneratorPanel(QWidget* parent) : QFrame(parent)
     generateButton_->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     // Enter on the focused button generates, as Space does.
     generateButton_->setAutoDefault(true);
-    connect(generateButton_, &QPushButton::clicked, this, &GeneratorPanel::generateClicked);
+    connect(generateButton_, &QPushButton::clicked, this, &InfluenceGeneratorPanel::generateClicked);
     setTabOrder(station_, supportBox_);
     setTabOrder(supportBox_, step_);
     setTabOrder(step_, modulus_);
     setTabOrder(modulus_, generateButton_);
 }
 
-bool GeneratorPanel::reaction() const
+bool InfluenceGeneratorPanel::reaction() const
 {
     return kind_->text() == QString::fromUtf8(kQuantityKindLabels[static_cast<size_t>(QuantityKind::Reaction)]);
 }
 
-void GeneratorPanel::prepare(const QString& kindText, const std::vector<SupportChoice>& supports)
+void InfluenceGeneratorPanel::prepare(const QString& kindText, const std::vector<SupportChoice>& supports)
 {
     kind_->setText(kindText);
     kind_->adjustSize();
@@ -72,7 +72,7 @@ void GeneratorPanel::prepare(const QString& kindText, const std::vector<SupportC
     modulus_->setVisible(modulus);
 }
 
-GeneratorInput GeneratorPanel::input() const
+GeneratorInput InfluenceGeneratorPanel::input() const
 {
     GeneratorInput in;
     if (reaction()) {
@@ -87,7 +87,7 @@ GeneratorInput GeneratorPanel::input() const
     return in;
 }
 
-void GeneratorPanel::setInput(const GeneratorInput& input)
+void InfluenceGeneratorPanel::setInput(const GeneratorInput& input)
 {
     station_->setText(toQString(input.station));
     step_->setText(toQString(input.step));
@@ -98,7 +98,7 @@ void GeneratorPanel::setInput(const GeneratorInput& input)
             supportBox_->setCurrentIndex(static_cast<int>(i));
 }
 
-void GeneratorPanel::setLocked(bool locked)
+void InfluenceGeneratorPanel::setLocked(bool locked)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{station_, supportBox_, step_, modulus_, generateButton_})
         w->setEnabled(!locked);

@@ -19,10 +19,10 @@ class QPushButton;
 
 namespace kvor::ui {
 
-class GeneratorPanel : public QFrame {
+class InfluenceGeneratorPanel : public QFrame {
     Q_OBJECT
 public:
-    explicit GeneratorPanel(QWidget* parent);
+    explicit InfluenceGeneratorPanel(QWidget* parent);
 
     // Shows the kind text and the controls it needs, with the supports to
     // choose from for a reaction.

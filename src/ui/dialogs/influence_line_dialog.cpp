@@ -125,9 +125,9 @@ void InfluenceLineDialog::buildFilePickers()
     connect(loadButton_, &QPushButton::clicked, this, &InfluenceLineDialog::loadFile);
 
     // In the place of the file pickers, which mode "Z konstrukce" hides.
-    generator_ = new GeneratorPanel(this);
+    generator_ = new InfluenceGeneratorPanel(this);
     generator_->setGeometry(240, 40, 300, 180);
-    connect(generator_, &GeneratorPanel::generateClicked, this, &InfluenceLineDialog::generateLine);
+    connect(generator_, &InfluenceGeneratorPanel::generateClicked, this, &InfluenceLineDialog::generateLine);
 }
 
 void InfluenceLineDialog::openForSlot(int slot, QWidget* opener)

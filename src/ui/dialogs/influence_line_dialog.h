@@ -22,7 +22,7 @@ class QTableView;
 
 namespace kvor::ui {
 
-class GeneratorPanel;
+class InfluenceGeneratorPanel;
 class RadioGroup;
 class TextTableModel;
 
@@ -81,7 +81,7 @@ private:
     QPushButton* loadButton_;
     QPushButton* backButton_;
     QPushButton* correctButton_;
-    GeneratorPanel* generator_;
+    InfluenceGeneratorPanel* generator_;
     // The station X of the section a typed or loaded line belongs to
     // (optional; a generated line has its X among the generator's inputs).
     QLabel* stationCaption_;
