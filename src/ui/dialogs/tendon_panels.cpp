@@ -102,6 +102,23 @@ QSpinBox* makePointCount(QWidget* parent, const QString& name)
     return spin;
 }
 
+// Shows `count` without announcing it as a count typed or stepped.
+void showPointCount(QSpinBox* spin, int count)
+{
+    const QSignalBlocker quiet(spin);
+    spin->setValue(count);
+}
+
+// The count typed or stepped into `spin` given to the tables by `resize`,
+// which returns the count they took (a count out of range is clamped); the
+// spin then shows that count.
+void takePointCount(QSpinBox* spin, const std::function<int(const std::string&)>& resize)
+{
+    const int count = resize(spin->cleanText().toStdString());
+    if (count != spin->value())
+        showPointCount(spin, count);
+}
+
 // Two tables side by side scroll together, so each segment stays between its points.
 void scrollTogether(QTableView* a, QTableView* b)
 {
@@ -254,7 +271,7 @@ BrokenTendonPanel::BrokenTendonPanel(AppContext& context, FocusExitWatcher& exit
     lines << kSegmentForceLines;
     makeMemo(this, QStringLiteral("Memo2"), lines);
 
-    showPointCount(kMinPointCount);
+    showPointCount(pointCount_, kMinPointCount);
     reloadTables();
 }
 
@@ -268,7 +285,7 @@ BrokenTendonPanel::~BrokenTendonPanel()
 
 void BrokenTendonPanel::load(const TendonSlot& stored)
 {
-    showPointCount(loadBrokenTendonTables(stored, points_, forces_));
+    showPointCount(pointCount_, loadBrokenTendonTables(stored, points_, forces_));
     reloadTables();
 }
 
@@ -292,7 +309,7 @@ void BrokenTendonPanel::setLocked(bool locked)
 void BrokenTendonPanel::reset()
 {
     resetBrokenTendonTables(points_, forces_);
-    showPointCount(kMinPointCount);
+    showPointCount(pointCount_, kMinPointCount);
     reloadTables();
 }
 
@@ -326,19 +343,14 @@ void BrokenTendonPanel::reloadTables()
     placeGrid(forceGrid_, QRect(forcePlace, QSize(g.forceWidth, g.forceHeight)), g.scrollBars);
 }
 
-void BrokenTendonPanel::showPointCount(int count)
-{
-    const QSignalBlocker quiet(pointCount_);
-    pointCount_->setValue(count);
-}
-
 void BrokenTendonPanel::changePointCount()
 {
     context_.messages.runCommand([this] {
-        const int count = rebuildBrokenTendonTables(points_, forces_, pointCount_->cleanText().toStdString());
-        reloadTables();
-        if (count != pointCount_->value())
-            showPointCount(count);
+        takePointCount(pointCount_, [this](const std::string& text) {
+            const int count = rebuildBrokenTendonTables(points_, forces_, text);
+            reloadTables();
+            return count;
+        });
     });
 }
 
@@ -588,11 +600,7 @@ void ParabolicTablesPanel::setType(TendonType type)
 
 void ParabolicTablesPanel::load(const TendonSlot& stored)
 {
-    const int count = loadParabolicTables(stored, points_, segments_);
-    {
-        const QSignalBlocker quiet(pointCount_);
-        pointCount_->setValue(count);
-    }
+    showPointCount(pointCount_, loadParabolicTables(stored, points_, segments_));
     divisionsEdit_->setText(QString::fromStdString(stored.divisions));
     reloadTables();
 }
@@ -608,7 +616,7 @@ void ParabolicTablesPanel::setLocked(bool locked)
 void ParabolicTablesPanel::reset()
 {
     resetParabolicTables(points_, segments_);
-    showPointCount(kMinPointCount);
+    showPointCount(pointCount_, kMinPointCount);
     divisionsEdit_->setText(
         QString::fromLatin1(kDefaultDivisions.data(), static_cast<qsizetype>(kDefaultDivisions.size())));
     reloadTables();
@@ -660,19 +668,14 @@ void ParabolicTablesPanel::reloadTables()
               g.scrollBars);
 }
 
-void ParabolicTablesPanel::showPointCount(int count)
-{
-    const QSignalBlocker quiet(pointCount_);
-    pointCount_->setValue(count);
-}
-
 void ParabolicTablesPanel::changePointCount()
 {
     context_.messages.runCommand([this] {
-        const int count = rebuildParabolicTables(points_, segments_, pointCount_->cleanText().toStdString());
-        reloadTables();
-        if (count != pointCount_->value())
-            showPointCount(count);
+        takePointCount(pointCount_, [this](const std::string& text) {
+            const int count = rebuildParabolicTables(points_, segments_, text);
+            reloadTables();
+            return count;
+        });
     });
 }
 

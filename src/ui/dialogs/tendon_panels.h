@@ -116,7 +116,6 @@ public:
 
 private:
     void reloadTables();
-    void showPointCount(int count);
 
     LeavingForStressing leavingForStressing_;
     TextTable points_;
@@ -219,7 +218,6 @@ protected:
 
 private:
     void reloadTables();
-    void showPointCount(int count);
 
     LeavingForStressing leavingForStressing_;
     TendonType type_ = TendonType::None;
