@@ -51,8 +51,8 @@ int main(int argc, char** argv)
     kvor::ui::AppContext context{project, messages, ',', session};
     kvor::ui::ApplicationShell shell(context);
     shell.start();
-    shell.splashWindow().Timer1Timer();
-    shell.splashWindow().Timer1Timer();
+    shell.splashWindow().tick();
+    shell.splashWindow().tick();
     click(shell.startWindow(), "BitBtn2");  // "Nový"
     QApplication::processEvents();
 

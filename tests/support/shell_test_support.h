@@ -14,8 +14,8 @@ namespace kvor::ui::testing {
 // The splash window's count-down run out: the start window is up.
 inline void passSplash(ApplicationShell& shell)
 {
-    shell.splashWindow().Timer1Timer();
-    shell.splashWindow().Timer1Timer();
+    shell.splashWindow().tick();
+    shell.splashWindow().tick();
 }
 
 // Starts the program, passes the splash window and clicks "Nový". False when

@@ -52,11 +52,11 @@ TEST_F(ApplicationShellTest, TheSplashHandsOverOnTheSecondTick)
     EXPECT_EQ(timer->interval(), 1000);
     EXPECT_TRUE(timer->isActive());
 
-    shell.splashWindow().Timer1Timer();
+    shell.splashWindow().tick();
     EXPECT_FALSE(shell.startWindow().isVisible());
     EXPECT_TRUE(shell.splashWindow().isVisible());
 
-    shell.splashWindow().Timer1Timer();
+    shell.splashWindow().tick();
     EXPECT_TRUE(shell.startWindow().isVisible());
     EXPECT_FALSE(shell.splashWindow().isVisible());
     EXPECT_FALSE(timer->isActive());

@@ -32,11 +32,11 @@ SplashWindow::SplashWindow(AppContext& context, QWidget* parent) : QWidget(paren
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &SplashWindow::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, &SplashWindow::tick);
     Timer1->start();
 }
 
-void SplashWindow::Timer1Timer()
+void SplashWindow::tick()
 {
     context_.messages.runCommand([this] {
         const int left = toInteger(Edit1->text().toStdString()) - 1;

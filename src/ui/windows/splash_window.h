@@ -19,7 +19,7 @@ public:
 
     // One tick of the count-down: the count text goes down by one; at 0 the
     // timer stops, the start window comes up and the splash goes.
-    void Timer1Timer();
+    void tick();
 
 signals:
     void countDownFinished();  // show the start window
