@@ -56,6 +56,10 @@ QCategoryAxis* makeAxis(const QString& title, const QFont& windowFont)
     axis->setGridLineColor(QColor(0x80, 0x80, 0x80));
     axis->setLabelsColor(Qt::black);
     axis->setTitleBrush(Qt::black);
+    // A tick's number is never cut to "-...": the ticks are few enough for
+    // their labels to stand apart, and Qt would cut a label higher than a
+    // share of the axis smaller than the step between two ticks.
+    axis->setTruncateLabels(false);
     return axis;
 }
 
