@@ -21,8 +21,9 @@ std::string slotLegendLabel(std::string_view noun, int slotIndex, std::string_vi
     if (first == std::string_view::npos)
         return label;
     name = name.substr(first, name.find_last_not_of(' ') - first + 1);
-    // A name from a project file can hold anything: shown as a message shows it, and short.
-    return label + ": " + visibleText(name, 40);
+    // A name from a project file can hold anything: shown as a message shows
+    // it, and short enough for the legend beside a chart.
+    return label + ": " + visibleText(name, 24);
 }
 
 const ChartSeries* ChartDrawing::find(std::string_view name) const

@@ -169,7 +169,7 @@ TEST_F(TendonChartPanelTest, ACompositeParabolaIsDrawnSmoothWithItsGivenPointsMa
     EXPECT_EQ(marks->points(), (QList<QPointF>{{0, 0}, {12, -0.1}, {20, 0}}));
 }
 
-// The legend above the plot names the tendons drawn and leaves out the outline.
+// The legend beside the plot names the tendons drawn and leaves out the outline.
 TEST_F(TendonChartPanelTest, TheLegendNamesTheTendonsDrawn)
 {
     storeStraightTendonAndChoose(project.tendons[0], "0", "20", "0,15");
@@ -184,10 +184,11 @@ TEST_F(TendonChartPanelTest, TheLegendNamesTheTendonsDrawn)
             shown << marker->label();
     EXPECT_EQ(shown, (QStringList{"Kabel 1: K1 spodní", "Kabel 3"}));
     EXPECT_TRUE(chart()->legend()->isVisible());
-    EXPECT_EQ(chart()->legend()->alignment(), Qt::AlignTop);
-    // The legend takes height from the plot, never whole tick labels.
+    EXPECT_EQ(chart()->legend()->alignment(), Qt::AlignRight);
+    // Neither a tick label nor the axis titles are cut for the legend.
     QApplication::processEvents();
     for (QGraphicsItem* item : panel->chartView()->scene()->items())
-        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible())
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible()) {
             EXPECT_FALSE(text->toPlainText().contains(QStringLiteral("..."))) << text->toPlainText().toStdString();
+        }
 }

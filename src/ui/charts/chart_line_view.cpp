@@ -101,7 +101,9 @@ LineChartView::LineChartView(const LineChartLook& look, QWidget* parent)
 
     auto* chart = new QChart;
     QLegend* legend = chart->legend();
-    legend->setAlignment(Qt::AlignTop);
+    // Beside the plot: above it, it would take the height the axis title and
+    // the tick labels of the 161-pixel charts need, and five names stand in a column.
+    legend->setAlignment(Qt::AlignRight);
     legend->setFont(axisFont(font()));
     legend->setLabelColor(Qt::black);
     legend->setMarkerShape(QLegend::MarkerShapeFromSeries);

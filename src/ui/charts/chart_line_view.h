@@ -5,7 +5,7 @@
 // replaces all series and scales both axes to the points: the stations
 // exactly from the first to the last (the beam's ends), the values widened to
 // ticks; ticks at multiples of 1, 2 or 5 × 10^n, also when zoomed. A legend
-// above the plot names the lines that carry a label; without any it is hidden.
+// right of the plot names the lines that carry a label; without any it is hidden.
 //
 // Drawn with the raster engine (no OpenGL) and without antialiasing, so the
 // lines keep their exact colours. The points of a series are handed over in
