@@ -1,16 +1,13 @@
 #include "cli/calc_run.h"
 
-#include "analysis/slot_generation.h"
 #include "check/stress_check.h"
 #include "cli/calc_output.h"
-#include "evaluation/evaluation_run.h"
+#include "evaluation/evaluation_pipeline.h"
 #include "loads/project_loads.h"
 #include "model/error.h"
 #include "results/group_sums.h"
 #include "results/project_file.h"
 #include "stressing/forces_text.h"
-#include "stressing/tendon_stressing.h"
-#include "tendons/parabolic_checks.h"
 
 #include <exception>
 #include <optional>
@@ -25,8 +22,7 @@ namespace {
 struct EvaluatedProject {
     Project project;
     char separator;
-    std::vector<int> staleSlots;    // generated lines that no longer match the beam
-    std::vector<int> staleTendons;  // tendons whose stored forces no longer follow their stressing
+    std::vector<std::string> warnings;  // the stale input, evaluated as stored
 };
 
 EvaluatedProject evaluateFile(const CalcArguments& arguments)
@@ -34,14 +30,10 @@ EvaluatedProject evaluateFile(const CalcArguments& arguments)
     ProjectToEvaluate loaded = readProjectToEvaluate(arguments.file, std::nullopt);
     const char sep = loaded.separator;
     Project& project = loaded.project;
-    if (const std::optional<Report> missing = checkEvaluationPreconditions(project))
-        throw Error(missing->message);
-    // A parabolic tendon of the file is checked as the dialog would check it.
-    if (const std::optional<Report> fault = checkEnteredParabolicTendons(project, sep))
-        throw Error(fault->message);
-    // The stored tables are evaluated as they are; a stale one is only reported.
-    std::vector<int> stale = staleGeneratedSlots(project, sep);
-    std::vector<int> staleTendons = staleStressedTendons(project, sep);
+    const EvaluationStart start = prepareEvaluation(project, sep);
+    if (start.refusal)
+        throw Error(start.refusal->message);
+    // The stored tables are evaluated as they are; stale input is only reported.
     // Without --tables only the values are printed: the tendon tables are not formed.
     evaluateProject(project, sep, arguments.tables ? TendonTables::Formed : TendonTables::Skipped);
     if (arguments.groupGiven) {
@@ -50,7 +42,7 @@ EvaluatedProject evaluateFile(const CalcArguments& arguments)
             project.results.group[t] = arguments.group[t] && project.results.selectable[t];
         computeGroupSums(project, sep);
     }
-    return {std::move(project), sep, std::move(stale), std::move(staleTendons)};
+    return {std::move(project), sep, staleInputWarnings(start.stale)};
 }
 
 }  // namespace
@@ -95,11 +87,8 @@ int runCalc(const CalcArguments& arguments, std::FILE* out, std::FILE* err)
         } catch (const Error& e) {
             throw Error("Výsledky nelze vypsat na standardní výstup: " + failureText(e));
         }
-        for (int k : evaluated.staleSlots)
-            std::fprintf(err, "%s\n", staleLineWarning(k).c_str());
-        for (int t : evaluated.staleTendons)
-            std::fprintf(err, "Upozornění: síly %d. kabelu neodpovídají jeho údajům o napínání (geometrie nebo síly "
-                              "se od výpočtu sil změnily); vyhodnoceny jsou uložené síly.\n", t);
+        for (const std::string& warning : evaluated.warnings)
+            std::fprintf(err, "%s\n", warning.c_str());
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(err, "%s\n", e.what());

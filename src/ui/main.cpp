@@ -46,9 +46,11 @@ int writeReport(int argc, char* argv[], const kvor::ui::ProgramArguments& argume
     QApplication application(argc, argv);
     QApplication::setApplicationName(kvor::ui::kApplicationTitle);
     try {
-        kvor::ui::writeReportOfProjectFile(QString::fromLocal8Bit(arguments.projectFile),
-                                           QString::fromLocal8Bit(arguments.reportFile),
-                                           kvor::ui::systemDecimalSeparator());
+        const std::vector<std::string> warnings = kvor::ui::writeReportOfProjectFile(
+            QString::fromLocal8Bit(arguments.projectFile), QString::fromLocal8Bit(arguments.reportFile),
+            kvor::ui::systemDecimalSeparator());
+        for (const std::string& warning : warnings)
+            std::fprintf(stderr, "%s\n", warning.c_str());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

@@ -1,12 +1,11 @@
 #include "ui/report_pdf.h"
 
-#include "evaluation/evaluation_run.h"
+#include "evaluation/evaluation_pipeline.h"
 #include "influence/influence_chart_data.h"
 #include "model/chart_series.h"
 #include "model/error.h"
 #include "model/numbers.h"
 #include "report/report_content.h"
-#include "results/group_sums.h"
 #include "results/project_file.h"
 #include "stressing/stressing_chart_data.h"
 #include "structure/beam.h"
@@ -473,18 +472,18 @@ bool writeReportPdf(const Project& project, char sep, const QString& path, const
     return true;
 }
 
-void writeReportOfProjectFile(const QString& projectFile, const QString& pdfFile, char sep)
+std::vector<std::string> writeReportOfProjectFile(const QString& projectFile, const QString& pdfFile, char sep)
 {
-    // Read as kvor-calc reads it, so both name a faulty file alike.
+    // Read and evaluated as kvor-calc reads and evaluates it, so both name a faulty file alike.
     ProjectToEvaluate loaded = readProjectToEvaluate(QFile::encodeName(projectFile).toStdString(), sep);
     Project& project = loaded.project;
-    if (const std::optional<Report> missing = checkEvaluationPreconditions(project))
-        throw Error(missing->message);
+    const EvaluationStart start = prepareEvaluation(project, sep);
+    if (start.refusal)
+        throw Error(start.refusal->message);
     // The group a saved result window had ticked is summed again.
-    const std::array<bool, kSlotCount> storedGroup = project.results.group;
-    evaluateProject(project, sep);
-    keepGroup(project, storedGroup, sep);
+    evaluateKeepingGroup(project, sep);
     writeReportPdf(project, sep, pdfFile);
+    return staleInputWarnings(start.stale);
 }
 
 }  // namespace kvor::ui

@@ -8,6 +8,8 @@
 #include <QString>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace kvor::ui {
 
@@ -23,8 +25,11 @@ bool writeReportPdf(const Project& project, char decimalSeparator, const QString
                     const ReportProgress& progress = {});
 
 // The report of a saved project without any window (`kvor --report`): the file
-// is read as "Otevřít" reads it, evaluated as "Výpočet" evaluates it, and the
-// report written. Throws kvor::Error with a Czech message on any failure.
-void writeReportOfProjectFile(const QString& projectFile, const QString& pdfFile, char decimalSeparator);
+// is read and evaluated as kvor-calc reads and evaluates it (stale input
+// evaluated as stored), and the report written. Throws kvor::Error with a
+// Czech message on any failure. Returns the warnings about stale input, one
+// line each, in kvor-calc's words.
+std::vector<std::string> writeReportOfProjectFile(const QString& projectFile, const QString& pdfFile,
+                                                  char decimalSeparator);
 
 }  // namespace kvor::ui

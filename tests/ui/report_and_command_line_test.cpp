@@ -3,6 +3,7 @@
 
 #include "support/result_test_support.h"
 #include "support/program_run.h"
+#include "support/project_builders.h"
 #include "support/shell_test_support.h"
 #include "support/ui_test_support.h"
 
@@ -171,6 +172,28 @@ TEST(ProgramRun, ReportAndKvorCalcGiveTheSameMessageForAFaultyFile)
         EXPECT_EQ(report.status, 1) << name;
         EXPECT_EQ(report.err.toStdString(), calc.err) << name;
     }
+}
+
+// Stale input is evaluated as stored, and both programs warn of it alike.
+TEST(ProgramRun, ReportWarnsOfStaleInputAsKvorCalcDoes)
+{
+    Project p;
+    p.beam.length = "12";
+    p.section.inertia = "0,0054";
+    p.section.eBottom = "0,3";
+    p.section.eTop = "-0,3";
+    kvor::testing::storeGenerated(p, 0, "Průhyb", {"6", "0,5", "30000"});
+    kvor::testing::storeStraight(p, 0, "0", "12", "0,25", "-2000", ',');
+    p.section.inertia = "0,006";  // the deflection line no longer matches
+    QTemporaryDir folder;
+    const std::string path = kvor::testing::saveAs(p, folder.path().toStdString(), "stary.txt", ',');
+    const ProgramRun report =
+        runKvor({QStringLiteral("--report"), folder.filePath(QStringLiteral("p.pdf")), QString::fromStdString(path)});
+    const kvor::testing::CalcRun calc = kvor::testing::runCalc({path});
+    ASSERT_EQ(report.status, 0) << report.err.toStdString();
+    EXPECT_EQ(calc.status, 0);
+    EXPECT_NE(calc.err.find("vyhodnocena je uložená tabulka"), std::string::npos) << calc.err;
+    EXPECT_EQ(report.err.toStdString(), calc.err);
 }
 
 TEST(ProgramRun, AProjectNamedAtStartOpensAfterTheSplash)
