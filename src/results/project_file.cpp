@@ -283,6 +283,17 @@ std::optional<LoadedProjectFile> loadProjectFile(const std::filesystem::path& di
     }
 }
 
+ProjectFileToOpen readProjectFileToOpen(const std::filesystem::path& directory, std::string_view chosenName,
+                                        char decimalSeparator)
+{
+    if (chosenName == kNoFileChosen)
+        return {OpenOutcome::NoFileChosen, {}};
+    std::optional<LoadedProjectFile> loaded = loadProjectFile(directory, chosenName, decimalSeparator);
+    if (!loaded)
+        return {OpenOutcome::NotAProjectFile, {}};
+    return {OpenOutcome::Opened, std::move(*loaded)};
+}
+
 ProjectToEvaluate readProjectToEvaluate(const std::string& file, std::optional<char> decimalSeparator)
 {
     const std::string named = "Soubor „" + visibleText(file) + "“";

@@ -129,6 +129,18 @@ std::optional<LoadedProjectFile> loadProjectFile(const std::filesystem::path& di
                                                  std::string_view chosenName,
                                                  char decimalSeparator);
 
+// "Otevřít" in the start window: the chosen file (a bare name in `directory`)
+// read once, as loadProjectFile reads it. `file` holds what was read when the
+// outcome is Opened: a whole project, or the information only (a file without
+// a data section, or with a damaged one and the reader's message). Throws on
+// I/O failure.
+struct ProjectFileToOpen {
+    OpenOutcome outcome = OpenOutcome::NoFileChosen;
+    LoadedProjectFile file;
+};
+ProjectFileToOpen readProjectFileToOpen(const std::filesystem::path& directory, std::string_view chosenName,
+                                        char decimalSeparator);
+
 // A project file read to be evaluated without a window, as kvor-calc and
 // kvor --report read it: its text up to 0x1A, then the whole project. Number
 // texts get `decimalSeparator`; without one they keep the separator the file

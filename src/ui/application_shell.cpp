@@ -63,7 +63,8 @@ void linkEntryWindows(MainWindow& mainWindow, InfluenceLineDialog& influenceDial
     QObject::connect(&tendonDialog, &TendonDialog::inputPageRequested, &mainWindow,
                      [&mainWindow](Page page) { mainWindow.pageControl()->setCurrentIndex(pageIndex(page)); });
 
-    mainWindow.setTendonStoreWindow(&tendonStore);
+    QObject::connect(&mainWindow, &MainWindow::tendonStoreRequested, &tendonStore,
+                     [&tendonStore] { showInFront(&tendonStore); });
     QObject::connect(&tendonStore, &TendonStoreWindow::mainWindowRequested, &mainWindow,
                      [&mainWindow] { showInFront(&mainWindow); });
 }
@@ -132,7 +133,7 @@ ApplicationShell::ApplicationShell(AppContext& context)
     linkLoadsWindow(*mainWindow_, *loadsWindow_);
 
     // The result window and the working tables it leads to.
-    mainWindow_->setResultWindow(resultWindow_.get());
+    connect(mainWindow_.get(), &MainWindow::resultWindowRequested, this, [this] { showInFront(resultWindow_.get()); });
     connect(resultWindow_.get(), &ResultWindow::inputRequested, this, [this] { mainWindow_->showOnFirstPage(); });
     connect(resultWindow_.get(), &ResultWindow::programEndRequested, this, [this] { splashWindow_->close(); });
     connect(resultWindow_.get(), &ResultWindow::tendonTablesRequested, this,
@@ -155,8 +156,8 @@ ApplicationShell::ApplicationShell(AppContext& context)
             [this] { showInFront(derivativeTablesWindow_.get()); });
     // Back to the input from the working tables is "Zpět na zadání" of the
     // result window: the results are left, and the saved flag with them.
-    connect(derivativeTablesWindow_.get(), &DerivativeTablesWindow::mainWindowRequested, this,
-            [this] { resultWindow_->BitBtn1Click(); });
+    connect(derivativeTablesWindow_.get(), &DerivativeTablesWindow::mainWindowRequested, resultWindow_.get(),
+            &ResultWindow::returnToInput);
 
     // Every table and chart of every window can be copied and saved.
     const std::initializer_list<QWidget*> windowsWithTables{

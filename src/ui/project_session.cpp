@@ -1,6 +1,5 @@
 #include "ui/project_session.h"
 
-#include "evaluation/evaluation_run.h"
 #include "model/slots.h"
 #include "results/group_sums.h"
 #include "tendons/parabolic_store.h"
@@ -50,10 +49,16 @@ TendonSlot& ProjectSession::tendon(int slot)
     return project_.tendons.at(static_cast<size_t>(slot - 1));
 }
 
-void ProjectSession::replaceProject(Project&& opened, const std::string& fileName)
+void ProjectSession::openProject(LoadedProjectFile&& opened, const std::string& fileName)
 {
+    if (!opened.hasDataSection) {
+        project_.info = std::move(opened.project.info);
+        project_.fileName = fileName;
+        emit projectReplaced();
+        return;
+    }
     // Moved into the one project, whose parts the windows hold by reference.
-    project_ = std::move(opened);
+    project_ = std::move(opened.project);
     project_.fileName = fileName;
     std::error_code failed;
     projectFile_ = std::filesystem::absolute(fileName, failed);
@@ -72,14 +77,10 @@ void ProjectSession::recoverProject(Project&& recovered)
     setModified(true);
 }
 
-OpenOutcome ProjectSession::openInformationOnly(const std::string& fileName)
+void ProjectSession::proposeCreationDate(std::string date)
 {
-    const OpenOutcome outcome = openProjectFile(project_, ".", fileName);
-    if (outcome == OpenOutcome::Opened) {
-        project_.fileName = fileName;
-        emit projectReplaced();
-    }
-    return outcome;
+    project_.info.createdOn = std::move(date);
+    emit infoChanged();
 }
 
 void ProjectSession::storeInfluenceLine(int slot, const TextTable& entryTable, EntryMode mode,
@@ -131,15 +132,28 @@ void ProjectSession::storeParabolicTendon(int slot, TendonType type, TextTable s
     emit slotStored(SlotKind::Tendon, slot);
 }
 
+EvaluationStart ProjectSession::prepareEvaluation(char decimalSeparator) const
+{
+    return kvor::prepareEvaluation(project_, decimalSeparator);
+}
+
+void ProjectSession::refreshStaleInput(const StaleInput& stale, char decimalSeparator)
+{
+    for (int k : stale.lines) {
+        kvor::refreshStaleInput(project_, {{k}, {}}, decimalSeparator);
+        emit slotStored(SlotKind::Quantity, k);
+    }
+    for (int t : stale.tendons) {
+        kvor::refreshStaleInput(project_, {{}, {t}}, decimalSeparator);
+        emit slotStored(SlotKind::Tendon, t);
+    }
+}
+
 void ProjectSession::evaluate(char decimalSeparator)
 {
-    const std::array<bool, kSlotCount> group = project_.results.group;
     try {
-        evaluateProject(project_, decimalSeparator);
-        keepGroup(project_, group, decimalSeparator);
+        evaluateKeepingGroup(project_, decimalSeparator);
     } catch (...) {
-        // A run that failed changes no choice of the user.
-        project_.results.group = group;
         // Announced from the handler, not while unwinding: a window that
         // fails to show the partial results must not end the program.
         emit resultsChanged();

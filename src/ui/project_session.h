@@ -11,6 +11,7 @@
 // makes: a project opened, a slot stored by its dialog, results formed or
 // left, the group of tendons chosen, the loads stored.
 
+#include "evaluation/evaluation_pipeline.h"
 #include "model/project.h"
 #include "model/report.h"
 #include "model/slots.h"
@@ -34,13 +35,12 @@ public:
     Project& project() { return project_; }
     const Project& project() const { return project_; }
 
-    // "Otevřít" of a file with a data section: the opened project, with the
-    // name of its file, takes the place of the one of the run.
-    void replaceProject(Project&& opened, const std::string& fileName);
-    // "Otevřít" of a file read for its project information only (it has no
-    // data section, or a damaged one): the information is read into the
-    // project of the run, which keeps its input.
-    OpenOutcome openInformationOnly(const std::string& fileName);
+    // "Otevřít" of a file read by readProjectFileToOpen. With a data section
+    // the opened project, with the name of its file, takes the place of the
+    // one of the run. A file read for its project information only (it has no
+    // data section, or a damaged one) gives the run's project its information,
+    // and the project keeps its input.
+    void openProject(LoadedProjectFile&& opened, const std::string& fileName);
     // A project recovered from the copy of unsaved input a crash left: it
     // takes the place of the run's one as unsaved work without a file, its
     // information editable as typed.
@@ -58,6 +58,10 @@ public:
     // (see saveProjectAs), which becomes the project's file. Throws kvor::Error
     // and leaves everything as it was when the file cannot be written.
     void saveProject(SaveVariant variant, const std::filesystem::path& file, char decimalSeparator);
+
+    // The creation date proposed for a project begun in the window (free
+    // text, the user may type over it); no change of the engineer's.
+    void proposeCreationDate(std::string date);
 
     // "Zpět" of the influence-line dialog: the checked entry table into slot k (1 to 5).
     void storeInfluenceLine(int slot, const TextTable& entryTable, EntryMode mode, std::string_view sourceFile,
@@ -77,6 +81,14 @@ public:
     void storeParabolicTendon(int slot, TendonType type, TextTable store, std::string_view divisions,
                               std::optional<TendonStressing> stressing = std::nullopt);
 
+    // "Výpočet" before the run (nothing changes): what refuses the run, or
+    // the stale input to ask about.
+    EvaluationStart prepareEvaluation(char decimalSeparator) const;
+    // "Přepočítat" of the question about stale input: the stale lines are
+    // generated again and the stale tendons' forces computed again, each slot
+    // announced as stored. What cannot be computed any more throws its
+    // kvor::Error; the slots done before it stay done.
+    void refreshStaleInput(const StaleInput& stale, char decimalSeparator);
     // "Výpočet": evaluates the project. A failure propagates, and what the run
     // wrote before it stays in the results, announced as any other.
     void evaluate(char decimalSeparator);
@@ -97,6 +109,8 @@ public:
 signals:
     // A whole project took the place of the former one: show it anew.
     void projectReplaced();
+    // The project information was set by the program (not typed): show it.
+    void infoChanged();
     // Slot k (1 to 5) of the kind was stored by its dialog.
     void slotStored(SlotKind kind, int slot);
     // The results were formed by "Výpočet" or left by "Zpět na zadání".

@@ -198,7 +198,7 @@ TEST_F(MainWindowTest, PassagesToWindowsThatDoNotExistYetStayDisabled)
     EXPECT_FALSE(control<QPushButton>(window, "Button2")->isEnabled());
 
     QWidget results;
-    window.setResultWindow(&results);
+    QObject::connect(&window, &MainWindow::resultWindowRequested, &results, &QWidget::show);
     ASSERT_TRUE(control<QPushButton>(window, "Button3")->isEnabled());
     click("Button3");
     EXPECT_FALSE(window.isVisible());

@@ -70,5 +70,33 @@ TEST(ProjectSession, ResultsAreAnnouncedAfterARunAlsoWhenItFailsAndWhenTheyAreLe
     EXPECT_EQ(spies.results.count(), 3);
 }
 
+// "Přepočítat" of the question about stale input changes stored slots: each
+// is announced as stored, and the input becomes unsaved.
+TEST(ProjectSession, StaleLinesComputedAgainAreAnnouncedAsStored)
+{
+    UiContext ui;
+    Project& p = ui.project;
+    p.beam.length = "12";
+    p.section.inertia = "0,0054";
+    p.section.eBottom = "0,3";
+    p.section.eTop = "-0,3";
+    kvor::testing::storeGenerated(p, 0, "Průhyb", {"6", "0,5", "30000"});
+    kvor::testing::storeGenerated(p, 2, "Průhyb", {"3", "0,5", "30000"});
+    kvor::testing::storeStraight(p, 0, "0", "12", "0,25", "-2000", ',');
+    p.section.inertia = "0,006";
+    Spies spies(ui.session);
+
+    const EvaluationStart start = ui.session.prepareEvaluation(',');
+    ASSERT_FALSE(start.refusal);
+    ASSERT_EQ(start.stale.lines, (std::vector<int>{1, 3}));
+    EXPECT_EQ(spies.stored.count(), 0);  // preparing changes nothing
+    ui.session.refreshStaleInput(start.stale, ',');
+    ASSERT_EQ(spies.stored.count(), 2);
+    EXPECT_EQ(spies.stored[1][0].value<SlotKind>(), SlotKind::Quantity);
+    EXPECT_EQ(spies.stored[1][1].toInt(), 3);
+    EXPECT_TRUE(ui.session.isModified());
+    EXPECT_TRUE(ui.session.prepareEvaluation(',').stale.empty());
+}
+
 }  // namespace
 }  // namespace kvor::ui

@@ -156,7 +156,7 @@ TEST_F(StartWindowTest, ALongDescriptionIsPreviewedFromItsBeginning)
     saved.info.name = "Lávka";
     saved.info.description = "Začátek popisu " + std::string(400, 'x');
     saveProject(saved, SaveVariant::WithResults, folder.path().toStdString(), ',');
-    window->FileListBox1Change(QStringLiteral("Kvorprj.txt"));
+    window->chooseFile(QStringLiteral("Kvorprj.txt"));
     auto* description = control<QLineEdit>(*window, "Edit3");
     EXPECT_TRUE(description->text().startsWith(QStringLiteral("Začátek popisu")));
     EXPECT_EQ(description->cursorPosition(), 0);
@@ -187,7 +187,7 @@ TEST_F(StartWindowTest, OpeningAFolderMakesItTheWorkingDirectoryAndForgetsTheFil
 TEST_F(StartWindowTest, AFolderThatCannotBeEnteredIsReportedAndNothingChanges)
 {
     const QString before = QDir::currentPath();
-    window->DirectoryListBox1Change(QDir(folder.path()).filePath("chybi"));
+    window->enterFolder(QDir(folder.path()).filePath("chybi"));
     EXPECT_EQ(ui.messages.events, QStringList{"error: File not found."});
     EXPECT_EQ(QDir::currentPath(), before);
     EXPECT_EQ(files()->count(), 2);

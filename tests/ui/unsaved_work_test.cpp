@@ -96,8 +96,8 @@ TEST(UnsavedWorkExits, EveryWayOutAsksAboutUnsavedInput)
 {
     const std::function<void(ApplicationShell&)> waysOut[] = {
         [](ApplicationShell& s) { s.mainWindow().close(); },
-        [](ApplicationShell& s) { s.startWindow().BitBtn3Click(); },
-        [](ApplicationShell& s) { s.resultWindow().BitBtn3Click(); },
+        [](ApplicationShell& s) { s.startWindow().exitProgram(); },
+        [](ApplicationShell& s) { s.resultWindow().exitProgram(); },
     };
     enum Answer { kSave = 0, kDiscard = 1, kCancel = 2 };
     testing::WorkingDirectoryGuard directoryGuard;

@@ -1,9 +1,6 @@
 #include "ui/windows/main_window.h"
 
-#include "analysis/slot_generation.h"
-#include "evaluation/evaluation_run.h"
-#include "evaluation/stale_input.h"
-#include "tendons/parabolic_checks.h"
+#include "evaluation/evaluation_pipeline.h"
 #include "ui/charts/influence_chart_panel.h"
 #include "ui/charts/tendon_chart_panel.h"
 #include "ui/message_service.h"
@@ -26,6 +23,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStyle>
@@ -69,6 +67,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
         TabSheet1->loadFromModel();
         TabSheet2->loadFromModel();
     });
+    connect(&context_.session, &ProjectSession::infoChanged, this, [this] { TabSheet1->loadFromModel(); });
     setObjectName(QStringLiteral("Form5"));
     setupFixedWindow(this, {642, 419}, TitleBar::CloseButton);
 
@@ -89,28 +88,29 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
     PageControl1->addTab(TabSheet4, QStringLiteral("Vedení předpětí v konstrukci"));
     PageControl1->setCurrentIndex(kInfoPage);
 
-    connect(TabSheet1->rightArrow(), &QPushButton::clicked, this, &MainWindow::BitBtn13Click);
-    connect(TabSheet2->leftArrow(), &QPushButton::clicked, this, &MainWindow::BitBtn15Click);
-    connect(TabSheet2->rightArrow(), &QPushButton::clicked, this, &MainWindow::BitBtn14Click);
-    connect(TabSheet3->leftArrow(), &QPushButton::clicked, this, &MainWindow::BitBtn16Click);
-    connect(TabSheet3->rightArrow(), &QPushButton::clicked, this, &MainWindow::BitBtn17Click);
-    connect(TabSheet4->leftArrow(), &QPushButton::clicked, this, &MainWindow::BitBtn18Click);
+    connect(TabSheet1->rightArrow(), &QPushButton::clicked, this, &MainWindow::toStructurePage);
+    connect(TabSheet2->leftArrow(), &QPushButton::clicked, this, &MainWindow::toInfoPage);
+    connect(TabSheet2->rightArrow(), &QPushButton::clicked, this, &MainWindow::toQuantityPageChecked);
+    connect(TabSheet3->leftArrow(), &QPushButton::clicked, this, &MainWindow::toStructurePage);
+    connect(TabSheet3->rightArrow(), &QPushButton::clicked, this, &MainWindow::toTendonPage);
+    connect(TabSheet4->leftArrow(), &QPushButton::clicked, this, &MainWindow::backToQuantityPage);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) {
         if (!selectingPage_)
-            PageControl1Change(page);
+            tabChosen(page);
     });
-    connect(TabSheet4, &PageSheet::shown, this, &MainWindow::TabSheet4Show);
+    connect(TabSheet4, &PageSheet::shown, this, &MainWindow::tendonPageShown);
     // "Zadejte tvar konstrukce" of the two charts brings the structure page to the front.
     TabSheet3->chartPanel()->setPageSelector([this](int page) { selectPage(page); });
     TabSheet4->chartPanel()->setPageSelector([this](int page) { selectPage(page); });
-    connect(TabSheet1->helpButton(), &QPushButton::clicked, this, &MainWindow::Button3Click);
-    connect(TabSheet4->storeButton(), &QPushButton::clicked, this, &MainWindow::Button2Click);
-    connect(TabSheet4->evaluateButton(), &QPushButton::clicked, this, &MainWindow::BitBtn21Click);
-    setResultWindow(nullptr);
-    setTendonStoreWindow(nullptr);
+    connect(TabSheet1->helpButton(), &QPushButton::clicked, this, &MainWindow::showResults);
+    connect(TabSheet4->storeButton(), &QPushButton::clicked, this, &MainWindow::showTendonStore);
+    connect(TabSheet4->evaluateButton(), &QPushButton::clicked, this, &MainWindow::evaluate);
+    // Enabled once the shell leads them somewhere (connectNotify).
+    TabSheet1->helpButton()->setEnabled(false);
+    TabSheet4->storeButton()->setEnabled(false);
     addSaveCommands();
 
-    FormCreate();
+    proposeCreationDate();
 }
 
 void MainWindow::addSaveCommands()
@@ -147,14 +147,13 @@ void MainWindow::addSaveCommands()
     setAcceptDrops(true);
 }
 
-void MainWindow::FormCreate()
+void MainWindow::proposeCreationDate()
 {
     // The creation date is free text: today's date in the locale's short
     // format, with the year in four digits.
     const QLocale locale = QLocale::system();
     const QString today = QDate::currentDate().toString(fourDigitYear(locale.dateFormat(QLocale::ShortFormat)));
-    context_.project.info.createdOn = today.toStdString();
-    TabSheet1->loadFromModel();
+    context_.session.proposeCreationDate(today.toStdString());
 }
 
 void MainWindow::showOnFirstPage()
@@ -164,16 +163,18 @@ void MainWindow::showOnFirstPage()
     showInFront(this);
 }
 
-void MainWindow::setResultWindow(QWidget* window)
+void MainWindow::connectNotify(const QMetaMethod& signal)
 {
-    resultWindow_ = window;
-    TabSheet1->helpButton()->setEnabled(window != nullptr);
+    QWidget::connectNotify(signal);
+    if (signal == QMetaMethod::fromSignal(&MainWindow::resultWindowRequested))
+        TabSheet1->helpButton()->setEnabled(true);
+    else if (signal == QMetaMethod::fromSignal(&MainWindow::tendonStoreRequested))
+        TabSheet4->storeButton()->setEnabled(true);
 }
 
-void MainWindow::setTendonStoreWindow(QWidget* window)
+bool MainWindow::leadsTo(void (MainWindow::*request)()) const
 {
-    tendonStoreWindow_ = window;
-    TabSheet4->storeButton()->setEnabled(window != nullptr);
+    return isSignalConnected(QMetaMethod::fromSignal(request));
 }
 
 void MainWindow::selectPage(int page)
@@ -193,44 +194,39 @@ void MainWindow::enterQuantityPage()
     selectPage(kQuantityPage);
 }
 
-void MainWindow::BitBtn13Click()
+void MainWindow::toStructurePage()
 {
     selectPage(kStructurePage);
 }
 
-void MainWindow::BitBtn15Click()
+void MainWindow::toInfoPage()
 {
     selectPage(kInfoPage);
 }
 
-void MainWindow::BitBtn14Click()
+void MainWindow::toQuantityPageChecked()
 {
     context_.messages.runCommand([this] { enterQuantityPage(); });
 }
 
-void MainWindow::BitBtn16Click()
-{
-    selectPage(kStructurePage);
-}
-
-void MainWindow::BitBtn17Click()
+void MainWindow::toTendonPage()
 {
     selectPage(kTendonPage);
 }
 
-void MainWindow::BitBtn18Click()
+void MainWindow::backToQuantityPage()
 {
     selectPage(kQuantityPage);
 }
 
-void MainWindow::PageControl1Change(int page)
+void MainWindow::tabChosen(int page)
 {
     if (page != kQuantityPage)
         return;
     context_.messages.runCommand([this] { enterQuantityPage(); });
 }
 
-void MainWindow::TabSheet4Show()
+void MainWindow::tendonPageShown()
 {
     // The page is being shown and cannot paint yet: its warning waits until
     // the page stands and has been painted, so the message never covers a
@@ -250,39 +246,35 @@ void MainWindow::TabSheet4Show()
     });
 }
 
-void MainWindow::Button3Click()
+void MainWindow::showResults()
 {
-    if (!resultWindow_)
+    if (!leadsTo(&MainWindow::resultWindowRequested))
         return;
     hide();
-    showInFront(resultWindow_);
+    emit resultWindowRequested();
 }
 
-void MainWindow::Button2Click()
+void MainWindow::showTendonStore()
 {
-    if (!tendonStoreWindow_)
+    if (!leadsTo(&MainWindow::tendonStoreRequested))
         return;
     hide();
-    showInFront(tendonStoreWindow_);
+    emit tendonStoreRequested();
 }
 
-void MainWindow::BitBtn21Click()
+void MainWindow::evaluate()
 {
     // A failure ends the run with the error box; what it wrote stays in the
     // results, and the main window stays.
     context_.messages.runCommand([this] {
-        if (auto report = checkEvaluationPreconditions(context_.project)) {
-            if (report->page)
-                selectPage(pageIndex(*report->page));
-            context_.messages.showReport(*report, this);
+        const EvaluationStart start = context_.session.prepareEvaluation(context_.decimalSeparator);
+        if (start.refusal) {
+            if (start.refusal->page)
+                selectPage(pageIndex(*start.refusal->page));
+            context_.messages.showReport(*start.refusal, this);
             return;
         }
-        // A parabolic tendon of an opened file has not been through the dialog.
-        if (auto fault = checkEnteredParabolicTendons(context_.project, context_.decimalSeparator)) {
-            context_.messages.showReport(*fault, this);
-            return;
-        }
-        if (!settleStaleInput())
+        if (!settleStaleInput(start.stale))
             return;
         {
             // The largest projects take a second or two: show that the program works.
@@ -290,16 +282,12 @@ void MainWindow::BitBtn21Click()
             const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
             context_.session.evaluate(context_.decimalSeparator);
         }
-        if (!resultWindow_)
-            return;
-        hide();
-        showInFront(resultWindow_);
+        showResults();
     });
 }
 
-bool MainWindow::settleStaleInput()
+bool MainWindow::settleStaleInput(const StaleInput& stale)
 {
-    const StaleInput stale = staleInput(context_.project, context_.decimalSeparator);
     if (stale.empty())
         return true;
     enum Answer { kComputeAgain = 0, kEvaluateStored = 1, kCancel = 2 };
@@ -308,10 +296,8 @@ bool MainWindow::settleStaleInput()
         answers << QString::fromStdString(answer);
     const int answer = context_.messages.question(QString::fromStdString(staleInputQuestion(stale)), answers);
     // What cannot be computed any more ends the command with its message.
-    if (answer == kComputeAgain) {
-        refreshStaleInput(context_.project, stale, context_.decimalSeparator);
-        context_.session.markModified();
-    }
+    if (answer == kComputeAgain)
+        context_.session.refreshStaleInput(stale, context_.decimalSeparator);
     return answer == kComputeAgain || answer == kEvaluateStored;
 }
 

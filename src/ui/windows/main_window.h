@@ -4,9 +4,9 @@
 // window frame puts the exit question instead of leaving the program running
 // without a window.
 
+#include "evaluation/stale_input.h"
 #include "ui/app_context.h"
 
-#include <QPointer>
 #include <QWidget>
 
 class QTabWidget;
@@ -27,23 +27,18 @@ public:
     // model (after "Otevřít" or "Nový", and on return from the results).
     void showOnFirstPage();
 
-    // The windows that "Pomoc" and "Button2" lead to; their buttons stay
-    // disabled until the window exists.
-    void setResultWindow(QWidget* window);
-    void setTendonStoreWindow(QWidget* window);
-
-    void FormCreate();
-    void BitBtn13Click();  // page 1 → 2
-    void BitBtn15Click();  // page 2 → 1
-    void BitBtn14Click();  // page 2 → 3, needs the structure
-    void BitBtn16Click();  // page 3 → 2
-    void BitBtn17Click();  // page 3 → 4
-    void BitBtn18Click();  // page 4 → 3, no test
-    void PageControl1Change(int page);
-    void TabSheet4Show();
-    void Button3Click();  // "Pomoc"
-    void Button2Click();  // "Button2"
-    void BitBtn21Click(); // "Výpočet"
+    // The creation date the information page proposes: today's.
+    void proposeCreationDate();
+    void toInfoPage();             // page 2 → 1
+    void toStructurePage();        // page 1 → 2 and 3 → 2
+    void toQuantityPageChecked();  // page 2 → 3, needs the structure
+    void toTendonPage();           // page 3 → 4
+    void backToQuantityPage();     // page 4 → 3, no check
+    void tabChosen(int page);      // a page tab chosen by the user
+    void tendonPageShown();
+    void showResults();      // "Pomoc"
+    void showTendonStore();  // "Button2"
+    void evaluate();         // "Výpočet"
 
     QTabWidget* pageControl() const { return PageControl1; }
     ProjectInfoPage* infoPage() const { return TabSheet1; }
@@ -53,6 +48,11 @@ public:
 
 signals:
     void exitRequested();
+    // "Pomoc", and "Výpočet" after its run: the window hides and the result
+    // window is to be shown; "Button2": the tendon store window. Each button
+    // stays disabled until its signal is connected.
+    void resultWindowRequested();
+    void tendonStoreRequested();
     // A project file was dropped on the window: open it in place of this one.
     void projectFileDropped(const QString& path);
 
@@ -60,12 +60,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
 
 private:
-    // Generated lines that no longer match the beam: one question names them
-    // and offers to generate them again, to evaluate them as stored, or to
-    // cancel. Returns whether "Výpočet" goes on.
-    bool settleStaleInput();
+    // Generated lines that no longer match the beam and tendons whose forces
+    // no longer follow from their stressing: one question names them and
+    // offers to compute them again, to evaluate them as stored, or to cancel.
+    // Returns whether "Výpočet" goes on.
+    bool settleStaleInput(const StaleInput& stale);
+    // Whether the window a request signal asks for is connected.
+    bool leadsTo(void (MainWindow::*request)()) const;
     // Selects a page by the program, not as a tab chosen by the user.
     void selectPage(int page);
     // The page-3 precondition: on failure page 2 with its report.
@@ -80,8 +84,6 @@ private:
     StructurePage* TabSheet2;
     QuantityPage* TabSheet3;
     TendonPage* TabSheet4;
-    QPointer<QWidget> resultWindow_;
-    QPointer<QWidget> tendonStoreWindow_;
     bool selectingPage_ = false;
     bool tendonPageCheckPending_ = false;
 };

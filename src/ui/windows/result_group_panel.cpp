@@ -12,7 +12,7 @@
 namespace kvor::ui {
 
 GroupPanel::GroupPanel(AppContext& context, QWidget* window)
-    : OverlayPanel(QStringLiteral("Panel4"), {30, 70, 585, 332}, window), context_(context)
+    : OverlayPanel(QStringLiteral("Panel4"), {30, 70, 585, 332}, window), context_(context), project_(context.project)
 {
     connect(&context_.session, &ProjectSession::groupChanged, this, &GroupPanel::loadFromModel);
     makeLabel(this, QStringLiteral("Label76"), QStringLiteral("Výsledky výpočtu pro skupinu kabelů"), {10, 8},
@@ -22,7 +22,7 @@ GroupPanel::GroupPanel(AppContext& context, QWidget* window)
         auto* box = new QCheckBox(QString::number(t + 1) + QStringLiteral(".kabel předpětí"), this);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(t + 2));
         box->setGeometry(10 + 114 * t, 54, 110, 20);
-        connect(box, &QCheckBox::clicked, this, [this, t](bool ticked) { CheckBoxClick(t, ticked); });
+        connect(box, &QCheckBox::clicked, this, [this, t](bool ticked) { chooseTendon(t, ticked); });
         groupBoxes_[t] = box;
     }
     for (int q = 0; q < kSlotCount; ++q)
@@ -32,34 +32,34 @@ GroupPanel::GroupPanel(AppContext& context, QWidget* window)
     BitBtn9->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     BitBtn10 = makeButton(this, QStringLiteral("BitBtn10"), QStringLiteral("Zpět"), {464, 294, 110, 28});
     BitBtn10->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    connect(BitBtn9, &QPushButton::clicked, this, &GroupPanel::BitBtn9Click);
-    connect(BitBtn10, &QPushButton::clicked, this, &GroupPanel::BitBtn10Click);
+    connect(BitBtn9, &QPushButton::clicked, this, &GroupPanel::sumGroup);
+    connect(BitBtn10, &QPushButton::clicked, this, &GroupPanel::back);
 }
 
 void GroupPanel::loadFromModel()
 {
-    const EvaluationResult& results = context_.project.results;
+    const EvaluationResult& results = project_.results;
     for (int t = 0; t < kSlotCount; ++t) {
         groupBoxes_[t]->setChecked(results.group[t]);
         groupBoxes_[t]->setEnabled(results.selectable[t]);
     }
     for (auto& line : lines_)
-        line->show(context_.project.results);
+        line->show(project_.results);
 }
 
-void GroupPanel::CheckBoxClick(int t, bool ticked)
+void GroupPanel::chooseTendon(int t, bool ticked)
 {
     context_.session.chooseGroupTendon(t, ticked);
 }
 
-void GroupPanel::BitBtn9Click()
+void GroupPanel::sumGroup()
 {
     // A value that is no number stops the sums there; the lines already
     // summed show their new sums before the error box comes up.
     context_.messages.runCommand([this] { context_.session.sumGroup(context_.decimalSeparator); });
 }
 
-void GroupPanel::BitBtn10Click()
+void GroupPanel::back()
 {
     close();  // the group stays chosen, and its sums stay shown
 }

@@ -24,11 +24,12 @@ public:
     // Shows the group boxes and the group lines of the model.
     void loadFromModel();
 
-    void CheckBoxClick(int t, bool ticked);  // CheckBox2 … CheckBox6: tendon t (0-based)
-    void BitBtn9Click();                     // "Výsledky"
-    void BitBtn10Click();                    // "Zpět"
+    void chooseTendon(int t, bool ticked);  // CheckBox2 … CheckBox6: tendon t (0-based)
+    void sumGroup();                        // "Výsledky"
+    void back();                            // "Zpět"
 
     AppContext& context_;
+    const Project& project_;  // only read: the group is chosen through the session
     std::array<QCheckBox*, kSlotCount> groupBoxes_;
     std::array<std::optional<GroupLine>, kSlotCount> lines_;
     QPushButton* BitBtn9;

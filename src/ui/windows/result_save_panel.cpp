@@ -26,7 +26,7 @@ QString stemOf(SaveVariant variant)
 }  // namespace
 
 SavePanel::SavePanel(AppContext& context, QWidget* window)
-    : OverlayPanel(QStringLiteral("Panel3"), {110, 100, 425, 272}, window), context_(context)
+    : OverlayPanel(QStringLiteral("Panel3"), {110, 100, 425, 272}, window), context_(context), project_(context.project)
 {
     makeLabel(this, QStringLiteral("Label74"), QStringLiteral("Uložení projektu"), {10, 8}, LabelStyle::Bold);
     DriveComboBox1 = new DriveComboBox(QStringLiteral("DriveComboBox1"), this);
@@ -50,9 +50,9 @@ SavePanel::SavePanel(AppContext& context, QWidget* window)
 
     pickers_ = {DriveComboBox1, DirectoryListBox1, nullptr, nullptr, QString()};
     linkPickers(this, context_.messages, pickers_);
-    connect(RadioGroup1, &RadioGroup::itemClicked, this, &SavePanel::RadioGroup1Click);
-    connect(BitBtn7, &QPushButton::clicked, this, &SavePanel::BitBtn7Click);
-    connect(BitBtn8, &QPushButton::clicked, this, &SavePanel::BitBtn8Click);
+    connect(RadioGroup1, &RadioGroup::itemClicked, this, &SavePanel::proposeVariantName);
+    connect(BitBtn7, &QPushButton::clicked, this, &SavePanel::save);
+    connect(BitBtn8, &QPushButton::clicked, this, &SavePanel::cancel);
 }
 
 void SavePanel::openForSaving()
@@ -67,7 +67,7 @@ void SavePanel::clearName()
     Edit26->clear();
 }
 
-void SavePanel::RadioGroup1Click(int index)
+void SavePanel::proposeVariantName(int index)
 {
     // The variant proposes its name; a name of the engineer's own stays.
     const QString typed = Edit26->text().trimmed();
@@ -75,7 +75,7 @@ void SavePanel::RadioGroup1Click(int index)
         Edit26->setText(stemOf(static_cast<SaveVariant>(index)));
 }
 
-void SavePanel::BitBtn7Click()
+void SavePanel::save()
 {
     // The typed name, or the chosen variant's when none is typed.
     const auto variant = static_cast<SaveVariant>(RadioGroup1->itemIndex());
@@ -103,14 +103,14 @@ void SavePanel::BitBtn7Click()
     // The file holds everything; say so before the engineer relies on
     // opening it again with a beam or section that no longer fits a slot.
     std::optional<std::string> fault;
-    context_.messages.runCommand([&] { fault = reopeningFault(context_.project, context_.decimalSeparator); });
+    context_.messages.runCommand([&] { fault = reopeningFault(project_, context_.decimalSeparator); });
     if (fault)
         context_.messages.message("Projekt je uložen, ale zadání některého kabelu nebo příčinkové čáry už neodpovídá "
                                   "nosníku nebo průřezu; při otevření by se ze souboru načetly jen informace o "
                                   "projektu (program by hlásil: „" + *fault + "“). Opravte zadání a uložte projekt znovu.");
 }
 
-void SavePanel::BitBtn8Click()
+void SavePanel::cancel()
 {
     Edit26->clear();
     close();

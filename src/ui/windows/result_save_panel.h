@@ -25,12 +25,13 @@ public:
     // Empties the name field; the chosen variant stays.
     void clearName();
 
-    void RadioGroup1Click(int index);  // the name of the clicked variant
-    void BitBtn7Click();               // "Uložit"
-    void BitBtn8Click();               // "Storno"
+    void proposeVariantName(int index);  // the name of the clicked variant
+    void save();                         // "Uložit"
+    void cancel();                       // "Storno"
 
 private:
     AppContext& context_;
+    const Project& project_;  // only read: the session saves it
     DriveComboBox* DriveComboBox1;
     DirectoryListBox* DirectoryListBox1;
     RadioGroup* RadioGroup1;

@@ -31,7 +31,8 @@ namespace {
 constexpr int kFirstBlockTop = 32;
 }
 
-ResultWindow::ResultWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+ResultWindow::ResultWindow(AppContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), project_(context.project)
 {
     connect(&context_.session, &ProjectSession::projectReplaced, this, &ResultWindow::loadFromModel);
     connect(&context_.session, &ProjectSession::resultsChanged, this, &ResultWindow::loadFromModel);
@@ -92,13 +93,13 @@ ResultWindow::ResultWindow(AppContext& context, QWidget* parent) : QWidget(paren
     Panel2 = new ExitPanel(context_.messages, this);
     Panel4 = new GroupPanel(context_, this);
 
-    connect(BitBtn1, &QPushButton::clicked, this, &ResultWindow::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &ResultWindow::BitBtn2Click);
-    connect(BitBtn3, &QPushButton::clicked, this, &ResultWindow::BitBtn3Click);
-    connect(BitBtn4, &QPushButton::clicked, this, &ResultWindow::BitBtn4Click);
-    connect(BitBtn11, &QPushButton::clicked, this, &ResultWindow::BitBtn11Click);
-    connect(BitBtn12, &QPushButton::clicked, this, &ResultWindow::BitBtn12Click);
-    connect(BitBtn13, &QPushButton::clicked, this, &ResultWindow::BitBtn13Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &ResultWindow::returnToInput);
+    connect(BitBtn2, &QPushButton::clicked, this, &ResultWindow::openSavePanel);
+    connect(BitBtn3, &QPushButton::clicked, this, &ResultWindow::exitProgram);
+    connect(BitBtn4, &QPushButton::clicked, this, &ResultWindow::openGroupPanel);
+    connect(BitBtn11, &QPushButton::clicked, this, &ResultWindow::showTendonTables);
+    connect(BitBtn12, &QPushButton::clicked, this, &ResultWindow::writeReport);
+    connect(BitBtn13, &QPushButton::clicked, this, &ResultWindow::showSectionStresses);
     connect(BitBtn14, &QPushButton::clicked, this, &ResultWindow::showLoadEffects);
     connect(BitBtn15, &QPushButton::clicked, this, &ResultWindow::showStressCheck);
     for (OverlayPanel* panel : {static_cast<OverlayPanel*>(Panel3), static_cast<OverlayPanel*>(Panel2),
@@ -114,12 +115,12 @@ ResultWindow::ResultWindow(AppContext& context, QWidget* parent) : QWidget(paren
 
 void ResultWindow::loadFromModel()
 {
-    const EvaluationResult& results = context_.project.results;
+    const EvaluationResult& results = project_.results;
     // Results of a generated line that the beam no longer gives say so, as
     // the report and kvor-calc do.
     std::vector<int> stale;
     context_.messages.runCommand(
-        [&] { stale = staleGeneratedSlots(context_.project, context_.decimalSeparator); });
+        [&] { stale = staleGeneratedSlots(project_, context_.decimalSeparator); });
     for (int q = 0; q < kSlotCount; ++q) {
         const bool isStale = std::find(stale.begin(), stale.end(), q + 1) != stale.end();
         blocks_[q]->show(results, isStale ? staleLineWarning(q + 1) : std::string());
@@ -137,10 +138,10 @@ void ResultWindow::setCommandsEnabled(bool enabled)
 void ResultWindow::panelClosed()
 {
     setCommandsEnabled(true);
-    CheckBox1->setChecked(context_.project.results.saved);
+    CheckBox1->setChecked(project_.results.saved);
 }
 
-void ResultWindow::BitBtn1Click()
+void ResultWindow::returnToInput()
 {
     hide();
     emit inputRequested();
@@ -149,14 +150,14 @@ void ResultWindow::BitBtn1Click()
     context_.messages.beep();
 }
 
-void ResultWindow::BitBtn2Click()
+void ResultWindow::openSavePanel()
 {
     Panel3->openForSaving();
     setCommandsEnabled(false);
     context_.messages.beep();
 }
 
-void ResultWindow::BitBtn3Click()
+void ResultWindow::exitProgram()
 {
     // Unsaved input is asked about as on every way out: save it, leave it, or stay.
     if (context_.session.isModified()) {
@@ -166,24 +167,24 @@ void ResultWindow::BitBtn3Click()
         }
         return;
     }
-    Panel2->openAsking(unsavedWarningShown(context_.project.results));
+    Panel2->openAsking(unsavedWarningShown(project_.results));
     setCommandsEnabled(false);
     context_.messages.beep();
 }
 
-void ResultWindow::BitBtn4Click()
+void ResultWindow::openGroupPanel()
 {
     Panel4->open();
     setCommandsEnabled(false);
 }
 
-void ResultWindow::BitBtn11Click()
+void ResultWindow::showTendonTables()
 {
     hide();
     emit tendonTablesRequested();
 }
 
-void ResultWindow::BitBtn13Click()
+void ResultWindow::showSectionStresses()
 {
     hide();
     emit sectionStressRequested();
@@ -201,10 +202,10 @@ void ResultWindow::showStressCheck()
     emit stressCheckRequested();
 }
 
-void ResultWindow::BitBtn12Click()
+void ResultWindow::writeReport()
 {
     // Named after the project file, in the working directory, as the save panel writes.
-    const QString projectFile = QString::fromStdString(context_.project.fileName);
+    const QString projectFile = QString::fromStdString(project_.fileName);
     const QString stem = projectFile.isEmpty() ? QStringLiteral("Protokol") : QFileInfo(projectFile).completeBaseName();
     const QString path = context_.messages.chooseSaveFile(
         QStringLiteral("Protokol výpočtu"), QDir::current().filePath(stem + QStringLiteral(".pdf")),
@@ -221,7 +222,7 @@ void ResultWindow::BitBtn12Click()
     progress.setAutoReset(false);
     progress.setValue(0);
     context_.messages.runCommand([&] {
-        writeReportPdf(context_.project, context_.decimalSeparator, path, [&](int done, int total) {
+        writeReportPdf(project_, context_.decimalSeparator, path, [&](int done, int total) {
             progress.setMaximum(total);
             progress.setValue(done);  // a shown modal dialog handles its events here
             return !progress.wasCanceled();
@@ -243,7 +244,7 @@ void ResultWindow::closeEvent(QCloseEvent* event)
     // commands wait, and so does the frame.
     event->ignore();
     if (isEnabled() && BitBtn3->isEnabled())
-        BitBtn3Click();
+        exitProgram();
 }
 
 }  // namespace kvor::ui

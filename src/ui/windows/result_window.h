@@ -35,13 +35,13 @@ public:
     // Shows the model's results: the five blocks, the group panel, the saved flag.
     void loadFromModel();
 
-    void BitBtn1Click();   // "Zpět na zadání"
-    void BitBtn2Click();   // "Uložit": the save panel
-    void BitBtn3Click();   // "Konec": the exit panel
-    void BitBtn4Click();   // "Výsledky pro skupinu kabelů": the group panel
-    void BitBtn11Click();  // "Tabulka kabelů"
-    void BitBtn12Click();  // "Protokol…": the calculation report as a PDF
-    void BitBtn13Click();  // "Napětí v průřezu": the prestress in the checked sections
+    void returnToInput();        // "Zpět na zadání"
+    void openSavePanel();        // "Uložit": the save panel
+    void exitProgram();          // "Konec": the exit panel
+    void openGroupPanel();       // "Výsledky pro skupinu kabelů": the group panel
+    void showTendonTables();     // "Tabulka kabelů"
+    void writeReport();          // "Protokol…": the calculation report as a PDF
+    void showSectionStresses();  // "Napětí v průřezu": the prestress in the checked sections
     void showLoadEffects();  // "Účinky zatížení": the loads through the influence lines
     void showStressCheck();  // "Posouzení napětí": the stress check of the checked sections
 
@@ -66,6 +66,7 @@ private:
     void panelClosed();
 
     AppContext& context_;
+    const Project& project_;  // only read: the session changes it
     std::array<std::optional<ResultBlock>, kSlotCount> blocks_;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;

@@ -124,10 +124,10 @@ StartWindow::StartWindow(AppContext& context, QWidget* parent) : QWidget(parent)
 
     pickers_ = {DriveComboBox1, DirectoryListBox1, FileListBox1, Edit1, kMask};
     linkPickers(this, context_.messages, pickers_);
-    connect(Edit1, &QLineEdit::textChanged, this, &StartWindow::Edit1Change);
-    connect(open, &QPushButton::clicked, this, &StartWindow::BitBtn1Click);
-    connect(newProject, &QPushButton::clicked, this, &StartWindow::BitBtn2Click);
-    connect(exit, &QPushButton::clicked, this, &StartWindow::BitBtn3Click);
+    connect(Edit1, &QLineEdit::textChanged, this, &StartWindow::previewChosenFile);
+    connect(open, &QPushButton::clicked, this, &StartWindow::openChosenFile);
+    connect(newProject, &QPushButton::clicked, this, &StartWindow::startNewProject);
+    connect(exit, &QPushButton::clicked, this, &StartWindow::exitProgram);
 
     makeLabel(this, QStringLiteral("RecentLabel"), QStringLiteral("Nedávné projekty"), {8, 322});
     recentList_ = new QListWidget(this);
@@ -172,17 +172,17 @@ void StartWindow::dropEvent(QDropEvent* event)
         openNamedFile(path);
 }
 
-void StartWindow::DirectoryListBox1Change(const QString& path)
+void StartWindow::enterFolder(const QString& path)
 {
     enterDirectory(context_.messages, path, pickers_);
 }
 
-void StartWindow::FileListBox1Change(const QString& name)
+void StartWindow::chooseFile(const QString& name)
 {
     Edit1->setText(name);
 }
 
-void StartWindow::Edit1Change()
+void StartWindow::previewChosenFile()
 {
     clearPreview();
     context_.messages.runCommand([this] {
@@ -195,23 +195,15 @@ void StartWindow::Edit1Change()
     });
 }
 
-void StartWindow::BitBtn1Click()
+void StartWindow::openChosenFile()
 {
     const bool done = context_.messages.runCommand([this] {
         const std::string chosen = fileNameBytes(Edit1->text());
-        // The whole file is read and its data section checked before anything
-        // changes: a damaged section throws here and the project stays as it was.
-        auto loaded = loadProjectFile(".", chosen, context_.decimalSeparator);
-        if (loaded && loaded->hasDataSection) {
-            context_.session.replaceProject(std::move(loaded->project), chosen);
-            hide();
-            emit mainWindowRequested();
-            return;
-        }
-        // A damaged section is told, and the file opens as one without it.
-        if (loaded && !loaded->sectionDamage.empty())
-            context_.messages.message(loaded->sectionDamage + "\n\n" + kInformationOnly);
-        switch (context_.session.openInformationOnly(chosen)) {
+        // The whole file is read once and its data section checked before
+        // anything changes: a file that cannot be read throws here and the
+        // project stays as it was.
+        ProjectFileToOpen file = readProjectFileToOpen(".", chosen, context_.decimalSeparator);
+        switch (file.outcome) {
         case OpenOutcome::NoFileChosen:
             emit wrongFileChosen();
             break;
@@ -220,6 +212,10 @@ void StartWindow::BitBtn1Click()
             context_.messages.beep();
             break;
         case OpenOutcome::Opened:
+            // A damaged section is told, and the file opens as one without it.
+            if (!file.file.sectionDamage.empty())
+                context_.messages.message(file.file.sectionDamage + "\n\n" + kInformationOnly);
+            context_.session.openProject(std::move(file.file), chosen);
             hide();
             emit mainWindowRequested();
             break;
@@ -244,16 +240,16 @@ void StartWindow::openNamedFile(const QString& path)
     if (QDir::current() != file.absoluteDir())
         return;  // the folder could not be entered: its error box was shown
     Edit1->setText(file.fileName());
-    BitBtn1Click();
+    openChosenFile();
 }
 
-void StartWindow::BitBtn2Click()
+void StartWindow::startNewProject()
 {
     hide();
     emit mainWindowRequested();
 }
 
-void StartWindow::BitBtn3Click()
+void StartWindow::exitProgram()
 {
     context_.messages.beep();
     emit exitRequested();
@@ -264,7 +260,7 @@ void StartWindow::closeEvent(QCloseEvent* event)
     // The window has no close button; a close from the window system asks as "Konec" does.
     event->ignore();
     if (isEnabled())
-        BitBtn3Click();
+        exitProgram();
 }
 
 }  // namespace kvor::ui

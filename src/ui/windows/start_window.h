@@ -29,12 +29,12 @@ class StartWindow : public QWidget {
 public:
     explicit StartWindow(AppContext& context, QWidget* parent = nullptr);
 
-    void DirectoryListBox1Change(const QString& path);
-    void FileListBox1Change(const QString& name);
-    void Edit1Change();   // the preview
-    void BitBtn1Click();  // "Otevřít"
-    void BitBtn2Click();  // "Nový"
-    void BitBtn3Click();  // "Konec"
+    void enterFolder(const QString& path);
+    void chooseFile(const QString& name);
+    void previewChosenFile();
+    void openChosenFile();   // "Otevřít"
+    void startNewProject();  // "Nový"
+    void exitProgram();      // "Konec"
 
     // A project named on the command line: its folder becomes the working
     // directory, its name is picked and "Otevřít" runs on it.
