@@ -1,5 +1,12 @@
 #include "ui/command_line.h"
 
+#include "evaluation/evaluation_pipeline.h"
+#include "model/error.h"
+#include "results/project_file.h"
+#include "ui/report/report_pdf.h"
+
+#include <QFile>
+
 namespace kvor::ui {
 
 const std::string_view kProgramUsage =
@@ -64,6 +71,20 @@ ProgramArguments parseProgramArguments(const std::vector<std::string>& args)
         return wrong("Zadejte jen jeden soubor projektu");
     result.projectFile = first;
     return result;
+}
+
+std::vector<std::string> writeReportOfProjectFile(const QString& projectFile, const QString& pdfFile, char sep)
+{
+    // Read and evaluated as kvor-calc reads and evaluates it, so both name a faulty file alike.
+    ProjectToEvaluate loaded = readProjectToEvaluate(QFile::encodeName(projectFile).toStdString(), sep);
+    Project& project = loaded.project;
+    const EvaluationStart start = prepareEvaluation(project, sep);
+    if (start.refusal)
+        throw Error(start.refusal->message);
+    // The group a saved result window had ticked is summed again.
+    evaluateKeepingGroup(project, sep);
+    writeReportPdf(project, sep, pdfFile);
+    return staleInputWarnings(start.stale);
 }
 
 }  // namespace kvor::ui

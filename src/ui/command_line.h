@@ -3,6 +3,8 @@
 // window), a project file to open at once (so that a file manager can open
 // projects with it), a report written without any window, or help and version.
 
+#include <QString>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,5 +25,13 @@ extern const std::string_view kProgramHelp;
 extern const std::string_view kProgramUsage;
 // "Kvor 1.1": the program's name and its version, said once.
 std::string programVersionLine();
+
+// The report of a saved project without any window (`kvor --report`): the file
+// is read and evaluated as kvor-calc reads and evaluates it (stale input
+// evaluated as stored), and the report written. Throws kvor::Error with a
+// Czech message on any failure. Returns the warnings about stale input, one
+// line each, in kvor-calc's words.
+std::vector<std::string> writeReportOfProjectFile(const QString& projectFile, const QString& pdfFile,
+                                                  char decimalSeparator);
 
 }  // namespace kvor::ui

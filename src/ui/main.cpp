@@ -9,7 +9,6 @@
 #include "ui/project_session.h"
 #include "ui/recovery_copy.h"
 #include "ui/remembered.h"
-#include "ui/report_pdf.h"
 #include "ui/translations.h"
 #include "ui/widgets/window_setup.h"
 

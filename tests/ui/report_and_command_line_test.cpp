@@ -10,7 +10,7 @@
 #include "evaluation/evaluation_run.h"
 #include "ui/application_shell.h"
 #include "ui/command_line.h"
-#include "ui/report_pdf.h"
+#include "ui/report/report_pdf.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/result_window.h"
 #include "ui/windows/splash_window.h"

@@ -4,7 +4,7 @@
 #include "results/group_sums.h"
 #include "ui/message_service.h"
 #include "ui/project_session.h"
-#include "ui/report_pdf.h"
+#include "ui/report/report_pdf.h"
 #include "ui/unsaved_work.h"
 #include "ui/widgets/window_setup.h"
 #include "ui/windows/result_exit_panel.h"

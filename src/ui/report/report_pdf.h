@@ -8,8 +8,6 @@
 #include <QString>
 
 #include <functional>
-#include <string>
-#include <vector>
 
 namespace kvor::ui {
 
@@ -23,13 +21,5 @@ using ReportProgress = std::function<bool(int done, int total)>;
 // was before (or is still missing), as it is after a failure.
 bool writeReportPdf(const Project& project, char decimalSeparator, const QString& path,
                     const ReportProgress& progress = {});
-
-// The report of a saved project without any window (`kvor --report`): the file
-// is read and evaluated as kvor-calc reads and evaluates it (stale input
-// evaluated as stored), and the report written. Throws kvor::Error with a
-// Czech message on any failure. Returns the warnings about stale input, one
-// line each, in kvor-calc's words.
-std::vector<std::string> writeReportOfProjectFile(const QString& projectFile, const QString& pdfFile,
-                                                  char decimalSeparator);
 
 }  // namespace kvor::ui
