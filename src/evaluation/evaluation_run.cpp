@@ -122,7 +122,9 @@ void computeInParallel(const Project& project, RunWork& work, char sep, TendonTa
                     return;
             }
             const TextTable& points = w.polygonDone ? w.polygon : tendon.points;
-            w.done = finishes([&] { formBrokenTendonLoads(points, w.table, w.loads, sep); });
+            const LoadColumns loadColumns =
+                tables == TendonTables::Formed ? LoadColumns::Written : LoadColumns::Skipped;
+            w.done = finishes([&] { formBrokenTendonLoads(points, w.table, w.loads, sep, loadColumns); });
         }
     });
     runInParallel(kSlots * kSlots, [&](size_t task) {
@@ -188,7 +190,9 @@ private:
             const TendonType method = methodOf(tendon.type);
             if (tendon.type == TendonType::Straight || isParabolicType(tendon.type))
                 results.tendonTableType[t] = static_cast<int>(tendon.type);
-            TextTable& table = results.tendonTables[q][t];
+            // A run that skips the tables leaves them as they are, also
+            // when it goes on one part after another.
+            TextTable& table = tables_ == TendonTables::Formed ? results.tendonTables[q][t] : skippedTables_[q][t];
             PairWork& w = work_.pairs[q][t];
             std::optional<long double> effect;
             if (method == TendonType::None) {
@@ -236,6 +240,7 @@ private:
     bool serial_ = false;
     std::array<TendonLoads*, kSlots> loads_{};
     std::array<TendonLoads, kSlots> serialLoads_;
+    std::array<std::array<TextTable, kSlots>, kSlots> skippedTables_;  // [q][t]; the loads may refer to them
 };
 
 void markNotEvaluated(EvaluationResult& results, size_t q)

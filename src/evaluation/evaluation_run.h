@@ -36,9 +36,10 @@ std::optional<Report> checkEvaluationPreconditions(const Project& project);
 // everything written before it (working tables, values, captions, group flags);
 // the caller then keeps the main window instead of showing the results.
 //
-// A caller that reads only the values (kvor-calc without its tables) passes
-// TendonTables::Skipped: the run then need not form the tendon tables of the
-// pairs, and results.tendonTables are left as they are where it does not.
+// A caller that reads only the values (kvor-calc without its tables, the
+// windows before the tables are shown) passes TendonTables::Skipped: the run
+// then forms no tendon tables of the pairs, nor the columns of the tendons'
+// loads, and leaves results.tendonTables as they are.
 enum class TendonTables { Formed, Skipped };
 void evaluateProject(Project& project, char sep, TendonTables tables = TendonTables::Formed);
 

@@ -132,7 +132,8 @@ auto& at(std::vector<T>& v, int i)
 // interior points in order, then point n. Keeps V and H as re-read from their
 // texts and the parsed eccentricities for the moments.
 void formPointForces(const TextTable& points, TextTable& table, TendonLoads& loads,
-                     std::vector<long double>& eccentricity, std::vector<long double>& horizontal, char sep)
+                     std::vector<long double>& eccentricity, std::vector<long double>& horizontal, char sep,
+                     LoadColumns columns = LoadColumns::Written)
 {
     const int n = points.rowCount() - 1;
 
@@ -163,6 +164,8 @@ void formPointForces(const TextTable& points, TextTable& table, TendonLoads& loa
         return std::span<const long double>(v).subspan(1, static_cast<size_t>(count));
     };
     const auto writeColumns = [&] {
+        if (columns == LoadColumns::Skipped)
+            return;
         table.setNumbers(kVertical, rows(loads.vertical, verticals), sep);
         table.setNumbers(kHorizontal, rows(horizontal, horizontals), sep);
     };
@@ -271,26 +274,37 @@ long double brokenEffect(const TextTable& points, const StationIndex& line, cons
 
 }  // namespace
 
-void formBrokenTendonLoads(const TextTable& points, TextTable& table, TendonLoads& loads, char sep)
+void formBrokenTendonLoads(const TextTable& points, TextTable& table, TendonLoads& loads, char sep,
+                           LoadColumns columns)
 {
     const int rows = points.rowCount();
     const int n = rows - 1;
+    const bool written = columns == LoadColumns::Written;
     startTable(table, rows);
     loads.station.assign(static_cast<size_t>(std::max(n, 1)) + 2, 0.0L);
     for (int i = 1; i <= n; ++i)
         at(loads.station, i) = numberAt(points, i, kStoreStation, sep);
-    table.shareColumn(kStation, points, kStoreStation);
-    table.shareColumn(kEccentricity, points, kStoreEccentricity);
-    table.shareColumn(kForce, points, kStoreForce);
-    for (int i = 1; i <= n; ++i)
-        writeText(table, i, kPoint, formatInteger(i));
+    if (written) {
+        table.shareColumn(kStation, points, kStoreStation);
+        table.shareColumn(kEccentricity, points, kStoreEccentricity);
+        table.shareColumn(kForce, points, kStoreForce);
+        for (int i = 1; i <= n; ++i)
+            writeText(table, i, kPoint, formatInteger(i));
+    }
     std::vector<long double> eccentricity, horizontal;
-    formPointForces(points, table, loads, eccentricity, horizontal, sep);
+    formPointForces(points, table, loads, eccentricity, horizontal, sep, columns);
     loads.moment.assign(horizontal.size(), 0.0L);
-    std::vector<long double> momentCells(horizontal.size());
-    fillColumn(table, kMoment, QuantityColumns::Written, n, momentCells, sep, [&](int i) {
+    const auto moment = [&](int i) {
         return at(loads.moment, i) = checkedFinite(at(eccentricity, i) * at(horizontal, i));
-    });
+    };
+    if (written) {
+        std::vector<long double> momentCells(horizontal.size());
+        fillColumn(table, kMoment, QuantityColumns::Written, n, momentCells, sep, moment);
+    } else {
+        // The moments enter the effects unrounded: their texts are not needed.
+        for (int i = 1; i <= n; ++i)
+            moment(i);
+    }
     loads.table = &table;
 }
 

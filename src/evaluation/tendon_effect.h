@@ -75,8 +75,11 @@ std::optional<long double> tendonEffect(TendonType type, const TextTable& tendon
 // table would, and `loads` refers to it. Throws kvor::Error where forming them
 // in tendonEffect would fail (a text that is no number, an overflow); the
 // lookups of a quantity are not made, so a failure of those is found only by
-// tendonEffect itself.
-void formBrokenTendonLoads(const TextTable& tendonPoints, TextTable& table, TendonLoads& loads, char sep);
+// tendonEffect itself. A run that wants the effects alone skips the columns:
+// `table` then gets only its headings and size, `loads` the same values.
+enum class LoadColumns { Written, Skipped };
+void formBrokenTendonLoads(const TextTable& tendonPoints, TextTable& table, TendonLoads& loads, char sep,
+                           LoadColumns columns = LoadColumns::Written);
 
 // The same for a single quantity.
 std::optional<long double> tendonEffect(TendonType type, const TextTable& tendonPoints,

@@ -59,6 +59,7 @@ void ProjectSession::openProject(LoadedProjectFile&& opened, const std::string& 
     }
     // Moved into the one project, whose parts the windows hold by reference.
     project_ = std::move(opened.project);
+    pendingTables_.reset();
     project_.fileName = fileName;
     std::error_code failed;
     projectFile_ = std::filesystem::absolute(fileName, failed);
@@ -70,6 +71,7 @@ void ProjectSession::openProject(LoadedProjectFile&& opened, const std::string& 
 void ProjectSession::recoverProject(Project&& recovered)
 {
     project_ = std::move(recovered);
+    pendingTables_.reset();
     project_.fileName.clear();
     project_.info.readOnly = false;
     projectFile_.clear();
@@ -151,15 +153,44 @@ void ProjectSession::refreshStaleInput(const StaleInput& stale, char decimalSepa
 
 void ProjectSession::evaluate(char decimalSeparator)
 {
+    const std::array<bool, kSlotCount> group = project_.results.group;
+    std::optional<DeferredTendonTables> previous;
+    previous.swap(pendingTables_);
+    // Tables of the last run that this run leaves as they are are formed now.
+    if (previous && !previous->coveredBy(project_)) {
+        previous->formInto(project_.results);
+        previous.reset();
+    }
     try {
-        evaluateKeepingGroup(project_, decimalSeparator);
+        evaluateProject(project_, decimalSeparator, TendonTables::Skipped);
+        keepGroup(project_, group, decimalSeparator);
     } catch (...) {
+        // A failed run leaves the tables as a full run leaves them: those of
+        // the last run, and its own up to the failure. It is made again with
+        // them, and fails where it failed.
+        try {
+            if (previous)
+                previous->formInto(project_.results);
+            evaluateProject(project_, decimalSeparator, TendonTables::Formed);
+        } catch (...) {
+        }
+        // A run that failed changes no choice of the user.
+        project_.results.group = group;
         // Announced from the handler, not while unwinding: a window that
         // fails to show the partial results must not end the program.
         emit resultsChanged();
         throw;
     }
+    pendingTables_.emplace(project_, decimalSeparator);
     emit resultsChanged();
+}
+
+void ProjectSession::formTendonTables()
+{
+    if (!pendingTables_)
+        return;
+    pendingTables_->formInto(project_.results);
+    pendingTables_.reset();
 }
 
 void ProjectSession::returnToInput()

@@ -12,6 +12,7 @@
 // left, the group of tendons chosen, the loads stored.
 
 #include "evaluation/evaluation_pipeline.h"
+#include "evaluation/deferred_tendon_tables.h"
 #include "model/project.h"
 #include "model/report.h"
 #include "model/slots.h"
@@ -90,8 +91,13 @@ public:
     // kvor::Error; the slots done before it stay done.
     void refreshStaleInput(const StaleInput& stale, char decimalSeparator);
     // "Výpočet": evaluates the project. A failure propagates, and what the run
-    // wrote before it stays in the results, announced as any other.
+    // wrote before it stays in the results, announced as any other. The values
+    // come first: the tendon tables of a run that succeeded are formed when
+    // they are first asked for (formTendonTables), from the input as it was.
     void evaluate(char decimalSeparator);
+    // Forms the tendon tables the last run left to be formed; nothing when
+    // there are none. Whoever shows results.tendonTables calls it first.
+    void formTendonTables();
     // "Zpět na zadání": the results are left, and the saved flag with them.
     void returnToInput();
 
@@ -133,6 +139,7 @@ private:
     void setModified(bool modified);
 
     Project project_;
+    std::optional<DeferredTendonTables> pendingTables_;
     std::filesystem::path projectFile_;
     bool modified_ = false;
 };

@@ -4,12 +4,16 @@
 #include "support/project_builders.h"
 #include "support/ui_test_support.h"
 
+#include "evaluation/evaluation_run.h"
 #include "model/error.h"
 #include "model/slots.h"
 #include "ui/project_session.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 namespace kvor::ui {
 namespace {
@@ -96,6 +100,62 @@ TEST(ProjectSession, StaleLinesComputedAgainAreAnnouncedAsStored)
     EXPECT_EQ(spies.stored[1][1].toInt(), 3);
     EXPECT_TRUE(ui.session.isModified());
     EXPECT_TRUE(ui.session.prepareEvaluation(',').stale.empty());
+}
+
+// "Výpočet" gives the values first and forms the tendon tables when they are
+// asked for, from the input of the run: after any runs, whatever changed since,
+// they are the tables that full runs one after another leave.
+TEST(ProjectSession, TendonTablesFormedWhenAskedForAreThoseOfFullRuns)
+{
+    using Step = std::function<void(Project&)>;
+    const Step nothing = [](Project&) {};
+    const Step secondLine = [](Project& p) {
+        kvor::testing::storeLine(p, 1, "Reakce", "", {{"0", "1"}, {"10", "0"}}, ',');
+    };
+    // Two first points at one station: the slope divides by zero and the run stops.
+    const Step secondLineBroken = [](Project& p) {
+        kvor::testing::storeLine(p, 1, "Reakce", "", {{"0", "1"}, {"0", "0,5"}, {"10", "0"}}, ',');
+    };
+    const Step secondTendonLeft = [](Project& p) { p.tendons[1].shown = false; };
+    const Step tendonMoved = [](Project& p) { p.tendons[1].points.setCell(2, 1, "0,4"); };
+    struct Case {
+        const char* what;
+        std::vector<Step> beforeEachRun;
+        Step afterTheRuns;
+    };
+    const std::vector<Case> cases = {
+        {"the input changed after the run", {nothing}, tendonMoved},
+        {"a tendon left out of the second run", {secondLine, secondTendonLeft}, tendonMoved},
+        {"the second run fails", {secondLine, secondLineBroken}, nothing},
+    };
+    for (const Case& c : cases) {
+        UiContext ui;
+        ui.project = kvor::testing::workedExample(',');
+        Project full = ui.project;
+        for (const Step& step : c.beforeEachRun) {
+            step(ui.project);
+            step(full);
+            bool failed = false, fullFailed = false;
+            try {
+                ui.session.evaluate(',');
+            } catch (const kvor::Error&) {
+                failed = true;
+            }
+            try {
+                evaluateProject(full, ',');
+            } catch (const kvor::Error&) {
+                fullFailed = true;
+            }
+            ASSERT_EQ(failed, fullFailed) << c.what;
+        }
+        c.afterTheRuns(ui.project);
+        ui.session.formTendonTables();
+        for (int q = 0; q < kSlotCount; ++q)
+            for (int t = 0; t < kSlotCount; ++t)
+                EXPECT_EQ(ui.project.results.tendonTables[q][t], full.results.tendonTables[q][t])
+                    << c.what << ", quantity " << q + 1 << ", tendon " << t + 1;
+        EXPECT_EQ(ui.project.results.value, full.results.value) << c.what;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "evaluation/tendon_effect.h"
 #include "tendons/parabolic_polygon.h"
 #include "ui/export_name.h"
+#include "ui/message_service.h"
 #include "ui/project_session.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/window_setup.h"
@@ -94,6 +95,8 @@ TendonTablesWindow::TendonTablesWindow(AppContext& context, QWidget* parent) : W
 
 void TendonTablesWindow::loadFromModel()
 {
+    // The tables of the last run are formed when they are first shown.
+    context_.messages.runCommand([this] { context_.session.formTendonTables(); });
     const EvaluationResult& results = context_.project.results;
     for (auto& row : grids_)
         for (WorkingGrid* grid : row)
