@@ -62,6 +62,12 @@ public:
     SectionWriter& text(std::string_view utf8, FieldName&& fieldName)
     {
         separate();
+        // Nearly every field is a number text: printable ASCII with nothing to
+        // escape, the same bytes in code page 1250.
+        if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return c >= ' ' && c <= '~' && c != '\\'; })) {
+            out_ += utf8;
+            return *this;
+        }
         if (utf8.find(kEndOfText) != std::string_view::npos)
             throw controlCharacterInText(fieldName());
         if (!encoder_.append(out_, escapeText(utf8)))
