@@ -72,7 +72,7 @@ case "${1:-run}" in
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
     cmake --build build -j "$jobs" --target kvor_bench kvor_make_project kvor_reference_calc kvor-calc
     if grep -q kvor_ui_evaluation_time build/build.ninja; then  # built with the windows
-      cmake --build build -j "$jobs" --target kvor kvor_ui_evaluation_time kvor_ui_report_time
+      cmake --build build -j "$jobs" --target kvor kvor_ui_evaluation_time kvor_ui_report_time kvor_ui_open_save_time
     fi
     build/bench/kvor_bench --benchmark_out=build/bench/kvor_bench.json --benchmark_out_format=json
     # Ends with one table of every headline figure beside its goal.

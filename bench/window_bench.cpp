@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace kvor::bench {
 
@@ -20,6 +21,13 @@ int PrintingMessages::askQuestion(const QString& text, const QStringList&)
 QString PrintingMessages::askSaveFile(const QString&, const QString&, const QString&) { return saveFile; }
 
 void useOffscreenWindows() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
+
+double processCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
 
 double printTimes(const char* what, std::vector<double> times)
 {

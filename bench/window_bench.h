@@ -27,6 +27,10 @@ protected:
 // Called before the QApplication is made: the windows are drawn offscreen.
 void useOffscreenWindows();
 
+// The CPU time the process has taken so far, all its threads, in ms: steadier
+// than the wall time on a machine shared with other work.
+double processCpuMs();
+
 // Prints "WHAT: median M ms (min A, max B)" of the times in ms, without an
 // end of line (the caller may add more), and returns the median.
 double printTimes(const char* what, std::vector<double> times);
