@@ -10,6 +10,11 @@
 // Computed values are written in general format: first rounded to 15
 // significant digits, fixed notation while 0.0001 <= |x| < 1e15, otherwise
 // "1,2E-5" / "1E20"; no trailing zeros; zero (also -0) is "0".
+//
+// This header is the module's whole contract. Behind it: number_parsing.cpp
+// (texts into values), decimal15.* (the 15 correctly rounded digits, with the
+// exact path of the x87 extended format), number_formatting.cpp (values into
+// texts) and numbers.cpp (the checked arithmetic).
 
 #include <cmath>
 #include <cstdint>
