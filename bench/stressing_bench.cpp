@@ -32,7 +32,21 @@ kvor::TendonSlot largestStressedTendon(const benchmark::State& state)
     return slot;
 }
 
+// The whole call (reading the store, forming the path, friction, set, means
+// and warnings) as a caller that keeps a StressingWorkspace makes it.
 void BM_StressingForcesOfTheLargestTendon(benchmark::State& state)
+{
+    const kvor::TendonSlot slot = largestStressedTendon(state);
+    kvor::StressingWorkspace workspace;
+    for (auto _ : state) {
+        const kvor::TendonStressingOutcome& out = workspace.stress(slot, kSep);
+        benchmark::DoNotOptimize(out.forces.initial.back());
+    }
+}
+BENCHMARK(BM_StressingForcesOfTheLargestTendon)->Args({6553, 5})->Args({327, 100})->Unit(benchmark::kMillisecond);
+
+// The same through stressTendon, whose every call takes fresh memory.
+void BM_StressingForcesFreshMemory(benchmark::State& state)
 {
     const kvor::TendonSlot slot = largestStressedTendon(state);
     for (auto _ : state) {
@@ -40,7 +54,7 @@ void BM_StressingForcesOfTheLargestTendon(benchmark::State& state)
         benchmark::DoNotOptimize(out.forces.initial.back());
     }
 }
-BENCHMARK(BM_StressingForcesOfTheLargestTendon)->Args({6553, 5})->Args({327, 100})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StressingForcesFreshMemory)->Args({6553, 5})->Args({327, 100})->Unit(benchmark::kMillisecond);
 
 // The same without reading the store and forming the path: the friction,
 // the set and the segments' means alone.
@@ -49,8 +63,10 @@ void BM_StressingFrictionAndSetOnly(benchmark::State& state)
     const kvor::TendonSlot slot = largestStressedTendon(state);
     const kvor::TendonPath path = kvor::tendonPath(slot, kSep);
     const kvor::StressingValues values = *kvor::checkStressing(*slot.stressing, kSep).values;
+    kvor::StressingResult result;
+    kvor::FrictionSpace space;
     for (auto _ : state) {
-        const kvor::StressingResult result = kvor::computeStressingForces(path, values);
+        kvor::computeStressingForces(path, values, result, space);
         benchmark::DoNotOptimize(result.forces.initial.back());
     }
 }

@@ -102,15 +102,20 @@ long double expOf(long double y) { return std::fabs(y) < kSeriesBound ? smallExp
 // exponential of the small part.
 class FrictionPath {
 public:
-    FrictionPath(const TendonPath& path, long double mu, long double k) : path_(path), mu_(mu), k_(k)
+    // The arrays live in `space`, every entry written here: a space kept from
+    // an earlier call is reused as it stands.
+    FrictionPath(const TendonPath& path, long double mu, long double k, FrictionSpace& space)
+        : path_(path), mu_(mu), k_(k), uEnd_(space.uEnd), growStart_(space.growStart),
+          prefixMinus_(space.prefixMinus), prefixPlus_(space.prefixPlus)
     {
         const auto& p = path.points;
         const size_t segments = p.size() - 1;
         uEnd_.resize(segments);
         growStart_.resize(segments);
         // Both integrals of every segment in the same pass: exp(−μu) = 1/exp(μu).
-        prefixMinus_.assign(segments + 1, 0);
-        prefixPlus_.assign(segments + 1, 0);
+        prefixMinus_.resize(segments + 1);
+        prefixPlus_.resize(segments + 1);
+        prefixMinus_[0] = prefixPlus_[0] = 0;
         for (size_t j = 0; j < segments; ++j) {
             const long double start = uStart(j);
             uEnd_[j] = start + local(j, p[j + 1].x);
@@ -253,9 +258,10 @@ private:
     const TendonPath& path_;
     long double mu_, k_;
     long double total_ = 0;
-    std::vector<long double> uEnd_;
-    std::vector<long double> growStart_;  // exp(μu) at each segment's start
-    std::vector<long double> prefixMinus_, prefixPlus_;
+    std::vector<long double>& uEnd_;
+    std::vector<long double>& growStart_;  // exp(μu) at each segment's start
+    std::vector<long double>& prefixMinus_;
+    std::vector<long double>& prefixPlus_;
 };
 
 // Integrals of the forces over ranges of the friction path.
@@ -384,6 +390,15 @@ std::optional<long double> anchorForce(const ForceModel& model, const FrictionCu
 TendonPath tendonPath(const TendonSlot& slot, char sep)
 {
     TendonPath path;
+    tendonPath(slot, sep, path);
+    return path;
+}
+
+void tendonPath(const TendonSlot& slot, char sep, TendonPath& path)
+{
+    path.points.clear();
+    path.curved.clear();
+    path.definitionSegment.clear();
     const TextTable& store = slot.points;
     if (!isParabolicType(slot.type)) {
         for (int r = 1; r < store.rowCount(); ++r)
@@ -395,7 +410,7 @@ TendonPath tendonPath(const TendonSlot& slot, char sep)
             path.curved.push_back(false);
             path.definitionSegment.push_back(static_cast<int>(k));
         }
-        return path;
+        return;
     }
     // The parabola of each store segment: e(t) = e_a + (e_b − e_a)·t + 4f·t·(1 − t),
     // t = (x − x_a)/(x_b − x_a), whose slope is linear in x.
@@ -422,7 +437,7 @@ TendonPath tendonPath(const TendonSlot& slot, char sep)
         parabolas.push_back(p);
     }
     // Each chord lies on the store segment of the point it starts from.
-    int segment = -1;
+    int segment = -1, previous = -1;
     forEachPolygonVertex(
         slot, sep,
         [&](size_t count) {
@@ -433,11 +448,13 @@ TendonPath tendonPath(const TendonSlot& slot, char sep)
         [&](const PolygonVertex& v) {
             path.points.push_back({v.x, v.e, 0, 0});
             if (segment >= 0) {
-                const Parabola& parabola = parabolas.at(static_cast<size_t>(segment));
+                const Parabola& parabola = parabolas[static_cast<size_t>(segment)];
                 PathPoint& a = path.points[path.points.size() - 2];
                 PathPoint& b = path.points.back();
                 if (parabola.curved) {
-                    a.slopeOut = parabola.slopeAt(a.x);
+                    // Inside a parabola the chord before ended at a on the
+                    // same parabola: its slope there is this one's.
+                    a.slopeOut = previous == segment ? a.slopeIn : parabola.slopeAt(a.x);
                     b.slopeIn = parabola.slopeAt(b.x);
                 } else {
                     a.slopeOut = b.slopeIn = b.x != a.x ? (b.e - a.e) / (b.x - a.x) : 0.0L;
@@ -445,9 +462,9 @@ TendonPath tendonPath(const TendonSlot& slot, char sep)
                 path.curved.push_back(parabola.curved);
                 path.definitionSegment.push_back(segment);
             }
+            previous = segment;
             segment = v.segment;
         });
-    return path;
 }
 
 std::vector<std::string> pathStationTexts(const TendonSlot& slot, char sep)
@@ -462,20 +479,36 @@ std::vector<std::string> pathStationTexts(const TendonSlot& slot, char sep)
 StressingResult computeStressingForces(const TendonPath& path, const StressingValues& v)
 {
     StressingResult result;
+    FrictionSpace space;
+    computeStressingForces(path, v, result, space);
+    return result;
+}
+
+void computeStressingForces(const TendonPath& path, const StressingValues& v, StressingResult& result,
+                            FrictionSpace& space)
+{
+    result.fault.clear();
+    result.forces.initial.clear();
+    result.forces.longTerm.clear();
+    result.forces.anchorLeft.reset();
+    result.forces.anchorRight.reset();
+    result.forces.beforeSet.clear();
+    result.forces.afterSet.clear();
+    result.forces.largestAfterSet = 0;
     const auto& points = path.points;
     if (points.size() < 2) {
         result.fault = "Napínaný kabel musí mít alespoň dva body!";
-        return result;
+        return;
     }
     for (size_t k = 0; k + 1 < points.size(); ++k)
         if (!(points[k + 1].x > points[k].x)) {
             result.fault = "Napínaný kabel musí mít staničení bodů ostře rostoucí (" + formatNumber(points[k + 1].x, ',') +
                            " m nenásleduje za " + formatNumber(points[k].x, ',') + " m)!";
-            return result;
+            return;
         }
 
     const long double mu = v.friction;
-    const FrictionPath friction(path, mu, v.wobble);
+    const FrictionPath friction(path, mu, v.wobble, space);
     const ForceModel model{friction, mu};
     const long double total = friction.total();
     const long double p0 = v.jackingForce;
@@ -494,7 +527,7 @@ StressingResult computeStressingForces(const TendonPath& path, const StressingVa
         result.forces.anchorLeft = anchorForce(model, p, +1, 1, p0, drawIn);
         if (!result.forces.anchorLeft) {
             result.fault = noAnchor;
-            return result;
+            return;
         }
         anchors.push_back({*result.forces.anchorLeft, +1});
     }
@@ -504,7 +537,7 @@ StressingResult computeStressingForces(const TendonPath& path, const StressingVa
         result.forces.anchorRight = anchorForce(model, p, -1, scale, p0, drawIn);
         if (!result.forces.anchorRight) {
             result.fault = noAnchor;
-            return result;
+            return;
         }
         anchors.push_back({*result.forces.anchorRight * scale, -1});
     }
@@ -587,7 +620,6 @@ StressingResult computeStressingForces(const TendonPath& path, const StressingVa
     forces.largestAfterSet = *std::max_element(forces.afterSet.begin(), forces.afterSet.end());
     for (long double u : breaks)
         forces.largestAfterSet = std::max(forces.largestAfterSet, after(u));
-    return result;
 }
 
 }  // namespace kvor

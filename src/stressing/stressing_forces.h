@@ -77,6 +77,8 @@ struct TendonPath {
 // The path of a stored tendon of types 1 to 4. Throws kvor::Error for a text
 // that is no number (as the polygon does).
 TendonPath tendonPath(const TendonSlot& slot, char sep);
+// The same into `path`, whose arrays keep their room for the next tendon.
+void tendonPath(const TendonSlot& slot, char sep, TendonPath& path);
 // The station texts of the evaluated polygon's points, as the polygon writes them.
 std::vector<std::string> pathStationTexts(const TendonSlot& slot, char sep);
 
@@ -101,5 +103,16 @@ struct StressingResult {
     StressingForces forces;
 };
 StressingResult computeStressingForces(const TendonPath& path, const StressingValues& values);
+
+// The friction path's arrays (per segment: u at its end, exp(μu) at its
+// start, the running sums of exp(±μu)), kept by a caller that computes
+// again and again so that a call touches no fresh memory.
+struct FrictionSpace {
+    std::vector<long double> uEnd, growStart, prefixMinus, prefixPlus;
+};
+// The same into `result`, whose arrays keep their room, with the friction
+// path in `space`. Gives exactly what the function above gives.
+void computeStressingForces(const TendonPath& path, const StressingValues& values, StressingResult& result,
+                            FrictionSpace& space);
 
 }  // namespace kvor

@@ -9,22 +9,55 @@ namespace kvor {
 
 bool stressingApplies(TendonType type) { return type == TendonType::Broken || isParabolicType(type); }
 
+namespace {
+
+// No forces, keeping the room of the arrays.
+void clearForces(StressingForces& forces)
+{
+    forces.initial.clear();
+    forces.longTerm.clear();
+    forces.anchorLeft.reset();
+    forces.anchorRight.reset();
+    forces.beforeSet.clear();
+    forces.afterSet.clear();
+    forces.largestAfterSet = 0;
+}
+
+}  // namespace
+
 TendonStressingOutcome stressTendon(const TendonSlot& slot, char sep)
 {
-    TendonStressingOutcome out;
+    StressingWorkspace workspace;
+    return std::move(workspace.stress(slot, sep));
+}
+
+TendonStressingOutcome& StressingWorkspace::stress(const TendonSlot& slot, char sep)
+{
+    TendonStressingOutcome& out = outcome_;
+    out.fault.reset();
+    out.warnings.clear();
     const StressingValuesOrFault checked = checkStressing(slot.stressing.value_or(TendonStressing{}), sep);
     if (checked.fault) {
         out.fault = checked.fault;
+        out.path.points.clear();
+        out.path.curved.clear();
+        out.path.definitionSegment.clear();
+        out.values = StressingValues{};
+        clearForces(out.forces);
         return out;
     }
     out.values = *checked.values;
-    out.path = tendonPath(slot, sep);
-    StressingResult result = computeStressingForces(out.path, out.values);
-    if (!result.fault.empty()) {
-        out.fault = Report{result.fault, Beep::AfterMessage, Field::StressingCommand, std::nullopt};
+    tendonPath(slot, sep, out.path);
+    // The forces are computed in the space kept here and swapped into the
+    // outcome, so both keep their room for the next call.
+    std::swap(computed_.forces, out.forces);
+    computeStressingForces(out.path, out.values, computed_, friction_);
+    std::swap(computed_.forces, out.forces);
+    if (!computed_.fault.empty()) {
+        out.fault = Report{computed_.fault, Beep::AfterMessage, Field::StressingCommand, std::nullopt};
+        clearForces(out.forces);  // a fault gives no forces, not those formed before it
         return out;
     }
-    out.forces = std::move(result.forces);
     out.warnings = stressingWarnings(out.values, out.forces, sep);
     return out;
 }
@@ -69,34 +102,41 @@ bool storedForcesAre(const TendonSlot& slot, const std::vector<std::string>& tex
     return true;
 }
 
-// The outcome, when the slot's stored forces are exactly what it gives.
-std::optional<TendonStressingOutcome> freshOutcome(const TendonSlot& slot, char sep)
+// The outcome (in `workspace`), when the slot's stored forces are exactly what it gives.
+const TendonStressingOutcome* freshOutcome(const TendonSlot& slot, char sep, StressingWorkspace& workspace)
 {
     if (!slot.stressing || !stressingApplies(slot.type))
-        return std::nullopt;
+        return nullptr;
     try {
-        TendonStressingOutcome out = stressTendon(slot, sep);
+        const TendonStressingOutcome& out = workspace.stress(slot, sep);
         if (out.fault || !storedForcesAre(slot, storedForceTexts(slot, out, sep)))
-            return std::nullopt;
-        return out;
+            return nullptr;
+        return &out;
     } catch (const Error&) {
-        return std::nullopt;
+        return nullptr;
     }
+}
+
+bool isStale(const TendonSlot& slot, char sep, StressingWorkspace& workspace)
+{
+    return slot.stressing && stressingApplies(slot.type) && !freshOutcome(slot, sep, workspace);
 }
 
 }  // namespace
 
 bool stressingIsStale(const TendonSlot& slot, char sep)
 {
-    return slot.stressing && stressingApplies(slot.type) && !freshOutcome(slot, sep);
+    StressingWorkspace workspace;
+    return isStale(slot, sep, workspace);
 }
 
 std::vector<int> staleStressedTendons(const Project& project, char sep)
 {
     std::vector<int> stale;
+    StressingWorkspace workspace;
     for (int t = 0; t < kSlotCount; ++t) {
         const TendonSlot& slot = project.tendons[static_cast<size_t>(t)];
-        if (slot.entered() && stressingIsStale(slot, sep))
+        if (slot.entered() && isStale(slot, sep, workspace))
             stale.push_back(t + 1);
     }
     return stale;
@@ -117,7 +157,8 @@ TextTable evaluatedPolygon(const TendonSlot& slot, char sep)
     if (!isParabolicType(slot.type))
         return slot.points;
     TextTable polygon = parabolicPolygon(slot, sep);
-    if (const auto fresh = freshOutcome(slot, sep)) {
+    StressingWorkspace workspace;
+    if (const TendonStressingOutcome* fresh = freshOutcome(slot, sep, workspace)) {
         const auto& initial = fresh->forces.initial;
         for (size_t k = 0; k < initial.size(); ++k)
             polygon.setCell(static_cast<int>(k) + 1, kForceColumn, formatNumber(-initial[k], sep));

@@ -37,6 +37,21 @@ struct TendonStressingOutcome {
 // number.
 TendonStressingOutcome stressTendon(const TendonSlot& slot, char sep);
 
+// The room of stressTendon kept between calls: a caller that stresses tendon
+// after tendon (the staleness checks, a window that recomputes as it is
+// edited) keeps one, and a call then touches no fresh memory once it has met
+// a tendon as long. Gives exactly what stressTendon gives.
+class StressingWorkspace {
+public:
+    // The outcome stays valid until the next call.
+    TendonStressingOutcome& stress(const TendonSlot& slot, char sep);
+
+private:
+    TendonStressingOutcome outcome_;
+    StressingResult computed_;
+    FrictionSpace friction_;
+};
+
 // The force column (rows 1..n) the store holds for these forces.
 std::vector<std::string> storedForceTexts(const TendonSlot& slot, const TendonStressingOutcome& outcome, char sep);
 
