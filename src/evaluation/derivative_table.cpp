@@ -15,6 +15,13 @@ void startTable(const TextTable& line, TextTable& derivatives)
 // Every station is a copy of the line's: hold that column once.
 void finishTable(const TextTable& line, TextTable& derivatives) { derivatives.shareColumn(0, line, 0); }
 
+// The stations of rows 1..rows copied one by one, for a table left unfinished.
+void copyStations(const TextTable& line, TextTable& derivatives, int rows)
+{
+    for (int i = 1; i <= rows; ++i)
+        derivatives.copyCell(i, 0, line, i, 0);
+}
+
 }  // namespace
 
 std::vector<OneSidedSlope> buildDerivativeTable(const TextTable& line, TextTable& derivatives, char sep,
@@ -100,14 +107,23 @@ std::vector<OneSidedSlope> buildDerivativeTable(const StationIndex& index, TextT
         }
     };
 
-    for (int i = 1; i <= n; ++i) {
-        derivatives.copyCell(i, 0, line, i, 0);
-        if (i > 1 && i < n)
-            writeSlope(i);
+    // Each station is the line's own and the column is shared at the end; a
+    // failure leaves the stations of the rows reached copied, as copying each
+    // row's station before its slope does.
+    int reached = 0;
+    try {
+        for (int i = 1; i <= n; ++i) {
+            reached = i;
+            if (i > 1 && i < n)
+                writeSlope(i);
+        }
+        writeSlope(1);  // a single point fails here on its missing neighbour
+        if (n > 1)
+            writeSlope(n);
+    } catch (...) {
+        copyStations(line, derivatives, reached);
+        throw;
     }
-    writeSlope(1);  // a single point fails here on its missing neighbour
-    if (n > 1)
-        writeSlope(n);
     finishTable(line, derivatives);
     return sides;
 }
@@ -118,17 +134,23 @@ std::vector<OneSidedSlope> buildDerivativeTable(const StationIndex& index, const
     const TextTable& line = index.table();
     startTable(line, derivatives);
     std::vector<OneSidedSlope> sides;
-    for (int i = 1; i < line.rowCount(); ++i) {
-        derivatives.copyCell(i, 0, line, i, 0);
-        const StationSlopes& s = exact.at(static_cast<size_t>(i - 1));
-        const long double left = roundTo15(s.left);
-        const long double right = roundTo15(s.right);
-        if (left == right) {
-            derivatives.setNumber(i, 1, s.left, sep);
-            continue;
+    int reached = 0;  // as above: the stations are copied only for a failure
+    try {
+        for (int i = 1; i < line.rowCount(); ++i) {
+            reached = i;
+            const StationSlopes& s = exact.at(static_cast<size_t>(i - 1));
+            const long double left = roundTo15(s.left);
+            const long double right = roundTo15(s.right);
+            if (left == right) {
+                derivatives.setNumber(i, 1, s.left, sep);
+                continue;
+            }
+            derivatives.setNumber(i, 1, checkedFinite((left + right) / 2), sep);
+            sides.push_back({i, left, right});
         }
-        derivatives.setNumber(i, 1, checkedFinite((left + right) / 2), sep);
-        sides.push_back({i, left, right});
+    } catch (...) {
+        copyStations(line, derivatives, reached);
+        throw;
     }
     finishTable(line, derivatives);
     return sides;

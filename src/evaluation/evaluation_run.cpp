@@ -201,7 +201,10 @@ private:
                 if (tables_ == TendonTables::Formed)
                     table = std::move(w.table);
                 effect = w.effect;
-                if (method == TendonType::Broken)
+                // Loads formed without their table's cells give the serial
+                // part of a run (after a failure) nothing to share: it forms
+                // them again at its first table, as a run in slot order does.
+                if (method == TendonType::Broken && tables_ == TendonTables::Formed)
                     loads_[t] = &work_.tendons[t].loads;
             } else {
                 if (!serial_) {

@@ -4,6 +4,7 @@
 #include "influence/entry_table.h"
 #include "influence/table_checks.h"
 #include "check/check_input.h"
+#include "evaluation/parallel_tasks.h"
 #include "loads/load_input.h"
 #include "model/error.h"
 #include "structure/beam.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 #include <string_view>
 
 namespace kvor {
@@ -131,9 +133,24 @@ Fault checkSlots(const std::array<Slot, kSlotCount>& slots, const std::array<Slo
 {
     if (Fault f = checkSlotRows(slots, lines, what))
         return f;
-    for (size_t k = 0; k < slots.size(); ++k)
-        if (Fault f = checkSlot(std::to_string(k + 1) + ". " + what + ": ", slots[k], lines[k]))
-            return f;
+    // The slots' tables are long and each slot's check reads only its own
+    // slot: they are checked on all cores, and the first fault (or failure)
+    // in slot order is the one reported, as checking one after another finds.
+    std::array<Fault, kSlotCount> faults;
+    std::array<std::exception_ptr, kSlotCount> failures;
+    runInParallel(slots.size(), [&](size_t k) {
+        try {
+            faults[k] = checkSlot(std::to_string(k + 1) + ". " + what + ": ", slots[k], lines[k]);
+        } catch (...) {
+            failures[k] = std::current_exception();
+        }
+    });
+    for (size_t k = 0; k < slots.size(); ++k) {
+        if (failures[k])
+            std::rethrow_exception(failures[k]);
+        if (faults[k])
+            return std::move(faults[k]);
+    }
     return std::nullopt;
 }
 
