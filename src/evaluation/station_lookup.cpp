@@ -12,22 +12,25 @@ namespace kvor {
 StationIndex::StationIndex(const TextTable& table, char sep) : table_(&table)
 {
     const int m = table.rowCount() - 1;
-    stations_.reserve(static_cast<size_t>(std::max(m, 0)));
-    values_.reserve(stations_.capacity());
+    std::vector<long double> stations, prefixMax;
+    stations.reserve(static_cast<size_t>(std::max(m, 0)));
+    values_.reserve(stations.capacity());
     for (int row = 1; row <= m; ++row) {
         const auto s = table.number(row, 0, sep);
         if (!s)
             break;  // the scan can never pass this row
         // Ascending stations are their own prefix maximum: a second array is
         // kept only from the first station that falls back.
-        if (prefixMax_.empty() && !stations_.empty() && *s < stations_.back())
-            prefixMax_ = stations_;
-        stations_.push_back(*s);
-        if (!prefixMax_.empty())
-            prefixMax_.push_back(std::max(prefixMax_.back(), *s));
+        if (prefixMax.empty() && !stations.empty() && *s < stations.back())
+            prefixMax = stations;
+        stations.push_back(*s);
+        if (!prefixMax.empty())
+            prefixMax.push_back(std::max(prefixMax.back(), *s));
         // A parsed number is never NaN, so NaN marks a value text that is no number.
         values_.push_back(table.number(row, 1, sep).value_or(std::numeric_limits<long double>::quiet_NaN()));
     }
+    stations_ = std::make_shared<const std::vector<long double>>(std::move(stations));
+    prefixMax_ = std::make_shared<const std::vector<long double>>(std::move(prefixMax));
     formChordSlopes();
 }
 
@@ -36,8 +39,9 @@ void StationIndex::formChordSlopes()
     // Exactly the division a lookup makes (checkedDivide), kept where it succeeds.
     constexpr long double kFails = std::numeric_limits<long double>::quiet_NaN();
     chordSlopes_.assign(values_.size(), kFails);
+    const std::vector<long double>& stations = *stations_;
     for (size_t j = 1; j < values_.size(); ++j) {
-        const long double run = stations_[j] - stations_[j - 1];
+        const long double run = stations[j] - stations[j - 1];
         if (run == 0)
             continue;
         const OneSidedSlope* start = sidesOf(static_cast<int>(j));
@@ -50,23 +54,25 @@ void StationIndex::formChordSlopes()
     }
 }
 
+StationIndex::StationIndex(const StationIndex& stationsOf, const TextTable& table, char sep,
+                           std::vector<OneSidedSlope> sides)
+    : table_(&table), stations_(stationsOf.stations_), prefixMax_(stationsOf.prefixMax_), sides_(std::move(sides))
+{
+    constexpr long double kNotANumber = std::numeric_limits<long double>::quiet_NaN();
+    values_.resize(stations_->size());
+    for (size_t i = 0; i < values_.size(); ++i)
+        values_[i] = table.number(static_cast<int>(i) + 1, 1, sep).value_or(kNotANumber);
+    formChordSlopes();
+}
+
 StationIndex StationIndex::withValues(const TextTable& table, char sep) const
 {
-    StationIndex index = *this;
-    index.table_ = &table;
-    constexpr long double kNotANumber = std::numeric_limits<long double>::quiet_NaN();
-    for (size_t i = 0; i < index.values_.size(); ++i)
-        index.values_[i] = table.number(static_cast<int>(i) + 1, 1, sep).value_or(kNotANumber);
-    index.formChordSlopes();
-    return index;
+    return StationIndex(*this, table, sep, sides_);
 }
 
 StationIndex StationIndex::withValues(const TextTable& table, char sep, const std::vector<OneSidedSlope>& sides) const
 {
-    StationIndex index = *this;
-    index.sides_ = sides;
-    index = index.withValues(table, sep);
-    return index;
+    return StationIndex(*this, table, sep, sides);
 }
 
 const OneSidedSlope* StationIndex::sidesOf(int row) const
@@ -99,7 +105,7 @@ int StationIndex::stoppingRow(long double x, int nearRow) const
 {
     // The scan passes row j exactly while s(j) < x, so it stops at the first row
     // whose prefix maximum reaches x: a lower bound in a non-decreasing array.
-    const std::vector<long double>& prefixMax = prefixMax_.empty() ? stations_ : prefixMax_;
+    const std::vector<long double>& prefixMax = prefixMax_->empty() ? *stations_ : *prefixMax_;
     const size_t k = prefixMax.size();
     size_t lo = 0;  // the answer (0-based) lies in [lo, hi]; hi = k means none
     size_t hi = k;
@@ -132,7 +138,7 @@ int StationIndex::stoppingRow(long double x, int nearRow) const
 
 std::string_view StationIndex::firstNonNumberText() const
 {
-    return table_->cell(static_cast<int>(stations_.size()) + 1, 0);
+    return table_->cell(static_cast<int>(stations_->size()) + 1, 0);
 }
 
 StationValue lookupAtStation(const StationIndex& index, long double x, int nearRow)

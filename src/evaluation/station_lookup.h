@@ -23,6 +23,7 @@
 
 #include "model/text_table.h"
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -56,8 +57,8 @@ public:
     // Rows 1..numberedRows() come before the first station text that is no number.
     // Station and value of such a row;
     // value() throws the conversion error of a value text that is no number.
-    int numberedRows() const { return static_cast<int>(stations_.size()); }
-    long double station(int row) const { return stations_[static_cast<size_t>(row - 1)]; }
+    int numberedRows() const { return static_cast<int>(stations_->size()); }
+    long double station(int row) const { return (*stations_)[static_cast<size_t>(row - 1)]; }
     long double value(int row) const;
     // The chord slope (v(j) - v(j-1)) / (s(j) - s(j-1)) ending at row j = 2..k,
     // divided once for the many lookups; NaN where the division or a value
@@ -73,12 +74,17 @@ public:
     std::string_view firstNonNumberText() const;
 
 private:
+    using Numbers = std::shared_ptr<const std::vector<long double>>;
     const TextTable* table_;
-    std::vector<long double> stations_;    // s(1..k), k rows before the first non-number
-    std::vector<long double> prefixMax_;   // max of s(1..j); empty while the stations ascend
+    // The stations are held once for an index and those formed from it by withValues.
+    Numbers stations_;    // s(1..k), k rows before the first non-number
+    Numbers prefixMax_;   // max of s(1..j); empty while the stations ascend
     std::vector<long double> values_;      // v(1..k); NaN where the text is no number
     std::vector<long double> chordSlopes_;  // index j - 1 for row j = 2..k; [0] unused
     std::vector<OneSidedSlope> sides_;      // ascending rows; usually none or one
+
+    // The stations of `stationsOf` (shared) with the values of `table`.
+    StationIndex(const StationIndex& stationsOf, const TextTable& table, char sep, std::vector<OneSidedSlope> sides);
 
     const OneSidedSlope* sidesOf(int row) const;
 
