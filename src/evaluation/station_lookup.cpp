@@ -31,27 +31,25 @@ StationIndex::StationIndex(const TextTable& table, char sep) : table_(&table)
     }
     stations_ = std::make_shared<const std::vector<long double>>(std::move(stations));
     prefixMax_ = std::make_shared<const std::vector<long double>>(std::move(prefixMax));
-    formChordSlopes();
 }
 
-void StationIndex::formChordSlopes()
+long double StationIndex::chordSlope(int row) const
 {
-    // Exactly the division a lookup makes (checkedDivide), kept where it succeeds.
+    // Exactly the division a lookup makes (checkedDivide), where it succeeds.
     constexpr long double kFails = std::numeric_limits<long double>::quiet_NaN();
-    chordSlopes_.assign(values_.size(), kFails);
+    if (row < 2)
+        return kFails;
+    const size_t j = static_cast<size_t>(row - 1);
     const std::vector<long double>& stations = *stations_;
-    for (size_t j = 1; j < values_.size(); ++j) {
-        const long double run = stations[j] - stations[j - 1];
-        if (run == 0)
-            continue;
-        const OneSidedSlope* start = sidesOf(static_cast<int>(j));
-        const OneSidedSlope* end = sidesOf(static_cast<int>(j) + 1);
-        const long double from = start ? start->right : values_[j - 1];
-        const long double to = end ? end->left : values_[j];
-        const long double slope = (to - from) / run;
-        if (std::isfinite(slope))
-            chordSlopes_[j] = slope;
-    }
+    const long double run = stations[j] - stations[j - 1];
+    if (run == 0)
+        return kFails;
+    const OneSidedSlope* start = sidesOf(row - 1);
+    const OneSidedSlope* end = sidesOf(row);
+    const long double from = start ? start->right : values_[j - 1];
+    const long double to = end ? end->left : values_[j];
+    const long double slope = (to - from) / run;
+    return std::isfinite(slope) ? slope : kFails;
 }
 
 StationIndex::StationIndex(const StationIndex& stationsOf, const TextTable& table, char sep,
@@ -62,7 +60,6 @@ StationIndex::StationIndex(const StationIndex& stationsOf, const TextTable& tabl
     values_.resize(stations_->size());
     for (size_t i = 0; i < values_.size(); ++i)
         values_[i] = table.number(static_cast<int>(i) + 1, 1, sep).value_or(kNotANumber);
-    formChordSlopes();
 }
 
 StationIndex StationIndex::withValues(const TextTable& table, char sep) const

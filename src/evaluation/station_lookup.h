@@ -60,10 +60,12 @@ public:
     int numberedRows() const { return static_cast<int>(stations_->size()); }
     long double station(int row) const { return (*stations_)[static_cast<size_t>(row - 1)]; }
     long double value(int row) const;
-    // The chord slope (v(j) - v(j-1)) / (s(j) - s(j-1)) ending at row j = 2..k,
-    // divided once for the many lookups; NaN where the division or a value
-    // fails, which a lookup then repeats to report the failure.
-    long double chordSlope(int row) const { return chordSlopes_[static_cast<size_t>(row - 1)]; }
+    // The chord slope (v(j) - v(j-1)) / (s(j) - s(j-1)) ending at row j = 2..k
+    // (from the one-sided values facing the chord where a row has them); NaN
+    // where the division or a value fails, which a lookup then repeats to
+    // report the failure. Divided at each call: an array of them would cost
+    // as much memory as the values.
+    long double chordSlope(int row) const;
     // The value a chord ending at row j starts from at row j - 1: its right
     // side where it has sides, else its value (which throws as value() does).
     long double chordStart(int row) const;
@@ -80,7 +82,6 @@ private:
     Numbers stations_;    // s(1..k), k rows before the first non-number
     Numbers prefixMax_;   // max of s(1..j); empty while the stations ascend
     std::vector<long double> values_;      // v(1..k); NaN where the text is no number
-    std::vector<long double> chordSlopes_;  // index j - 1 for row j = 2..k; [0] unused
     std::vector<OneSidedSlope> sides_;      // ascending rows; usually none or one
 
     // The stations of `stationsOf` (shared) with the values of `table`.
@@ -88,7 +89,6 @@ private:
 
     const OneSidedSlope* sidesOf(int row) const;
 
-    void formChordSlopes();
 };
 
 struct StationValue {
