@@ -7,6 +7,7 @@
 #include "ui/dialogs/stressing_window.h"
 #include "ui/dialogs/tendon_dialog.h"
 #include "ui/field_controls.h"
+#include "ui/help/help_window.h"
 #include "ui/models/table_export.h"
 #include "ui/pages/project_info_page.h"
 #include "ui/pages/quantity_page.h"
@@ -92,7 +93,8 @@ ApplicationShell::ApplicationShell(AppContext& context)
       sectionStress_(std::make_unique<SectionStressWindow>(context)),
       loadsWindow_(std::make_unique<LoadsWindow>(context)),
       loadEffectsWindow_(std::make_unique<LoadEffectsWindow>(context)),
-      stressCheck_(std::make_unique<StressCheckWindow>(context))
+      stressCheck_(std::make_unique<StressCheckWindow>(context)),
+      helpWindow_(std::make_unique<HelpWindow>())
 {
     connect(splashWindow_.get(), &SplashWindow::countDownFinished, this, [this] {
         showInFront(startWindow_.get());

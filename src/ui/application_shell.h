@@ -32,6 +32,7 @@ class SectionStressWindow;
 class LoadsWindow;
 class LoadEffectsWindow;
 class StressCheckWindow;
+class HelpWindow;
 
 // The passages of the input: each slot row's "Zadat" opens the dialog of its
 // kind over the main window (the tendon dialog brings the structure page to
@@ -73,6 +74,7 @@ public:
     LoadsWindow& loadsWindow() const { return *loadsWindow_; }
     LoadEffectsWindow& loadEffectsWindow() const { return *loadEffectsWindow_; }
     StressCheckWindow& stressCheck() const { return *stressCheck_; }
+    HelpWindow& helpWindow() const { return *helpWindow_; }
 
 signals:
     // The splash window was closed: the run ends.
@@ -102,6 +104,8 @@ private:
     std::unique_ptr<LoadsWindow> loadsWindow_;
     std::unique_ptr<LoadEffectsWindow> loadEffectsWindow_;
     std::unique_ptr<StressCheckWindow> stressCheck_;
+    // The manual; F1 in any window opens it at that window's chapter.
+    std::unique_ptr<HelpWindow> helpWindow_;
 };
 
 }  // namespace kvor::ui

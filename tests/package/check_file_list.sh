@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks that a built kvor .deb holds what an installed program needs: the
-# three programs, the desktop entry, the icon, the manual pages and the
-# example projects, and that it declares its shared-library dependencies.
+# three programs, the desktop entry, the icon, the manual pages, the example
+# projects and the manual the program opens with F1, and that it declares
+# its shared-library dependencies.
 set -euo pipefail
 deb=${1:?usage: check_file_list.sh PACKAGE.deb}
 files=$(dpkg-deb -c "$deb" | awk '{print $NF}')
@@ -11,7 +12,8 @@ for expected in \
     ./usr/share/applications/kvor.desktop \
     ./usr/share/icons/hicolor/scalable/apps/kvor.svg \
     ./usr/share/man/man1/kvor.1.gz ./usr/share/man/man1/kvor-calc.1.gz ./usr/share/man/man1/kvor-il.1.gz \
-    ./usr/share/kvor/examples/spojity-nosnik.txt; do
+    ./usr/share/kvor/examples/spojity-nosnik.txt \
+    ./usr/share/kvor/help/index.html ./usr/share/kvor/help/obrazky/vysledky.png; do
   if ! grep -qxF "$expected" <<<"$files"; then
     echo "package lacks $expected" >&2
     missing=1

@@ -3,6 +3,7 @@
 #include "evaluation/evaluation_pipeline.h"
 #include "ui/charts/influence_chart_panel.h"
 #include "ui/charts/tendon_chart_panel.h"
+#include "ui/help/manual.h"
 #include "ui/message_service.h"
 #include "ui/pages/navigation.h"
 #include "ui/pages/project_info_page.h"
@@ -109,6 +110,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QWidget(parent), 
     TabSheet1->helpButton()->setEnabled(false);
     TabSheet4->storeButton()->setEnabled(false);
     addSaveCommands();
+    addHelpCorner(PageControl1);
 
     proposeCreationDate();
 }

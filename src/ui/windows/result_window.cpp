@@ -2,6 +2,7 @@
 
 #include "analysis/slot_generation.h"
 #include "results/group_sums.h"
+#include "ui/help/manual.h"
 #include "ui/message_service.h"
 #include "ui/project_session.h"
 #include "ui/report/report_pdf.h"
@@ -79,8 +80,9 @@ ResultWindow::ResultWindow(AppContext& context, QWidget* parent)
     bar->setGeometry(0, 540, width(), 4);
     BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět na zadání"), {12, 556, 150, 30});
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Uložit"), {248, 556, 150, 30});
+    BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Uložit"), {169, 556, 150, 30});
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    makeHelpButton(this, {326, 556, 150, 30});
     BitBtn3 = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Konec"), {483, 556, 150, 30});
     BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
 

@@ -1,6 +1,7 @@
 #include "ui/windows/start_window.h"
 
 #include "results/project_file.h"
+#include "ui/help/manual.h"
 #include "ui/message_service.h"
 #include "ui/project_session.h"
 #include "ui/remembered.h"
@@ -130,6 +131,7 @@ StartWindow::StartWindow(AppContext& context, QWidget* parent) : QWidget(parent)
     connect(exit, &QPushButton::clicked, this, &StartWindow::exitProgram);
 
     makeLabel(this, QStringLiteral("RecentLabel"), QStringLiteral("Nedávné projekty"), {8, 322});
+    makeHelpButton(this, {384, 314, 100, 24});
     recentList_ = new QListWidget(this);
     recentList_->setObjectName(QStringLiteral("RecentList"));
     recentList_->setGeometry(8, 340, 476, kRecentListHeight - 24);
