@@ -109,7 +109,7 @@ void showHelpFor(QWidget* window)
 QPushButton* makeHelpButton(QWidget* window, const QRect& geometry)
 {
     QPushButton* button = makeButton(window, QStringLiteral("HelpButton"), QStringLiteral("Nápověda"), geometry);
-    button->setIcon(window->style()->standardIcon(QStyle::SP_DialogHelpButton));
+    button->setIcon(window->style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     button->setToolTip(QStringLiteral("Příručka programu u kapitoly tohoto okna (F1)"));
     QObject::connect(button, &QPushButton::clicked, window, [window] { showHelpFor(window); });
     return button;
@@ -128,6 +128,9 @@ void addHelpCorner(QTabWidget* pages)
     help->setParent(corner);
     row->addWidget(help);
     pages->setCornerWidget(corner, Qt::TopRightCorner);
+    // The tab widget hides the corner widget it replaces; here it stays, in the row.
+    if (before)
+        before->show();
 }
 
 }  // namespace kvor::ui
