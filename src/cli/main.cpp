@@ -1,5 +1,6 @@
 // kvor-calc [--group LIST] [--tables] [--stresses] [--loads] FILE: evaluates a saved project.
 #include "cli/calc_arguments.h"
+#include "cli/calc_memory.h"
 #include "cli/calc_run.h"
 #include "cli/program_arguments.h"
 
@@ -7,6 +8,7 @@
 
 int main(int argc, char** argv)
 {
+    kvor::prepareCalcHeap();
     const auto arguments =
         kvor::parseProgramArguments(argc, argv, "kvor-calc", kvor::kCalcUsage, kvor::parseCalcArguments);
     if (!arguments)
