@@ -30,17 +30,36 @@ std::vector<std::string> staleInputWarnings(const StaleInput& stale)
     return warnings;
 }
 
-void evaluateKeepingGroup(Project& project, char sep)
+void evaluateKeepingGroup(Project& project, char sep, std::optional<DeferredTendonTables>* deferred)
 {
     const std::array<bool, kSlotCount> group = project.results.group;
+    std::optional<DeferredTendonTables> previous;
+    if (deferred) {
+        previous.swap(*deferred);
+        if (previous && !previous->coveredBy(project)) {
+            previous->formInto(project.results);
+            previous.reset();
+        }
+    }
     try {
-        evaluateProject(project, sep);
+        evaluateProject(project, sep, deferred ? TendonTables::Skipped : TendonTables::Formed);
         keepGroup(project, group, sep);
     } catch (...) {
+        if (deferred) {
+            // The run is made again with the tables, and fails where it failed.
+            try {
+                if (previous)
+                    previous->formInto(project.results);
+                evaluateProject(project, sep, TendonTables::Formed);
+            } catch (...) {
+            }
+        }
         // A run that failed changes no choice of the user.
         project.results.group = group;
         throw;
     }
+    if (deferred)
+        deferred->emplace(project, sep);
 }
 
 }  // namespace kvor

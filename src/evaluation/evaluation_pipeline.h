@@ -14,6 +14,7 @@
 //   3. evaluateProject (evaluation_run.h), or evaluateKeepingGroup, which sums
 //      the group chosen before the run again.
 
+#include "evaluation/deferred_tendon_tables.h"
 #include "evaluation/evaluation_run.h"
 #include "evaluation/stale_input.h"
 #include "model/project.h"
@@ -41,6 +42,14 @@ std::vector<std::string> staleInputWarnings(const StaleInput& stale);
 // evaluateProject, then the tendons of the group chosen before the run that
 // are still entered are ticked again and their sums formed anew. A failure
 // propagates and leaves the group as it was chosen.
-void evaluateKeepingGroup(Project& project, char sep);
+//
+// With `deferred` the run leaves the tendon tables to their first showing:
+// the tables of the last run held there that this run would not form again
+// are formed first; after a run that succeeded it holds this run's, to be
+// formed by formInto when they are first shown. A run that fails leaves the
+// tables as a full run leaves them (those of the last run, and its own up to
+// the failure) and `deferred` empty.
+void evaluateKeepingGroup(Project& project, char sep,
+                          std::optional<DeferredTendonTables>* deferred = nullptr);
 
 }  // namespace kvor

@@ -4,7 +4,6 @@
 #include "results/group_sums.h"
 #include "tendons/parabolic_store.h"
 
-#include <array>
 #include <utility>
 
 namespace kvor::ui {
@@ -153,35 +152,14 @@ void ProjectSession::refreshStaleInput(const StaleInput& stale, char decimalSepa
 
 void ProjectSession::evaluate(char decimalSeparator)
 {
-    const std::array<bool, kSlotCount> group = project_.results.group;
-    std::optional<DeferredTendonTables> previous;
-    previous.swap(pendingTables_);
-    // Tables of the last run that this run leaves as they are are formed now.
-    if (previous && !previous->coveredBy(project_)) {
-        previous->formInto(project_.results);
-        previous.reset();
-    }
     try {
-        evaluateProject(project_, decimalSeparator, TendonTables::Skipped);
-        keepGroup(project_, group, decimalSeparator);
+        evaluateKeepingGroup(project_, decimalSeparator, &pendingTables_);
     } catch (...) {
-        // A failed run leaves the tables as a full run leaves them: those of
-        // the last run, and its own up to the failure. It is made again with
-        // them, and fails where it failed.
-        try {
-            if (previous)
-                previous->formInto(project_.results);
-            evaluateProject(project_, decimalSeparator, TendonTables::Formed);
-        } catch (...) {
-        }
-        // A run that failed changes no choice of the user.
-        project_.results.group = group;
         // Announced from the handler, not while unwinding: a window that
         // fails to show the partial results must not end the program.
         emit resultsChanged();
         throw;
     }
-    pendingTables_.emplace(project_, decimalSeparator);
     emit resultsChanged();
 }
 
