@@ -12,7 +12,6 @@
 #include "ui/windows/result_group_panel.h"
 #include "ui/windows/result_save_panel.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -86,11 +85,6 @@ ResultWindow::ResultWindow(AppContext& context, QWidget* parent)
     BitBtn3 = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Konec"), {483, 556, 150, 30});
     BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
 
-    // Holds the saved flag; never shown.
-    CheckBox1 = new QCheckBox(QStringLiteral("Projekt již uložen"), this);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->hide();
-
     Panel3 = new SavePanel(context_, this);
     Panel2 = new ExitPanel(context_.messages, this);
     Panel4 = new GroupPanel(context_, this);
@@ -128,7 +122,6 @@ void ResultWindow::loadFromModel()
         blocks_[q]->show(results, isStale ? staleLineWarning(q + 1) : std::string());
     }
     Panel4->loadFromModel();
-    CheckBox1->setChecked(results.saved);
 }
 
 void ResultWindow::setCommandsEnabled(bool enabled)
@@ -140,7 +133,6 @@ void ResultWindow::setCommandsEnabled(bool enabled)
 void ResultWindow::panelClosed()
 {
     setCommandsEnabled(true);
-    CheckBox1->setChecked(project_.results.saved);
 }
 
 void ResultWindow::returnToInput()

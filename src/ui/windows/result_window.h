@@ -18,7 +18,6 @@
 #include <array>
 #include <optional>
 
-class QCheckBox;
 class QPushButton;
 
 namespace kvor::ui {
@@ -32,7 +31,8 @@ class ResultWindow : public QWidget {
 public:
     explicit ResultWindow(AppContext& context, QWidget* parent = nullptr);
 
-    // Shows the model's results: the five blocks, the group panel, the saved flag.
+    // Shows the model's results: the five blocks and the group panel. Whether
+    // the project is saved is read from the project when "Konec" asks.
     void loadFromModel();
 
     void returnToInput();        // "Zpět na zadání"
@@ -77,7 +77,6 @@ private:
     QPushButton* BitBtn15;
     QPushButton* BitBtn13;
     QPushButton* BitBtn14;
-    QCheckBox* CheckBox1;
     SavePanel* Panel3;
     ExitPanel* Panel2;
     GroupPanel* Panel4;
