@@ -391,18 +391,32 @@ void readSection(SectionReader& r, CrossSection& section)
 
 SlotStatus statusOf(bool entered) { return entered ? SlotStatus::Entered : SlotStatus::NotEntered; }
 
-void readQuantity(SectionReader& r, QuantitySlot& slot, int k, SlotItemLines& at)
+// The lines a slot's section begins with: its heading and whether it is shown.
+template <class Slot>
+void readSlotHeading(SectionReader& r, const char* heading, int k, Slot& slot, SlotItemLines& at)
 {
-    r.numberedSection("[quantity]", k);
+    r.numberedSection(heading, k);
     at.header = r.line();
     slot.shown = r.flag("shown");
     at.shown = r.line();
-    slot.description = r.keyText("description");
-    slot.kindText = r.keyText("kind");
+}
+
+// Whether the slot is entered and whether it is drawn, after its texts.
+template <class Slot>
+void readSlotMarks(SectionReader& r, Slot& slot, SlotItemLines& at)
+{
     slot.status = statusOf(r.flag("status"));
     at.status = r.line();
     slot.draw = r.flag("draw");
     at.draw = r.line();
+}
+
+void readQuantity(SectionReader& r, QuantitySlot& slot, int k, SlotItemLines& at)
+{
+    readSlotHeading(r, "[quantity]", k, slot, at);
+    slot.description = r.keyText("description");
+    slot.kindText = r.keyText("kind");
+    readSlotMarks(r, slot, at);
     slot.entryMode = static_cast<EntryMode>(r.versionedInteger("mode", -1, 1, 2));
     at.modeOrType = r.line();
     slot.sourceFile = r.keyText("file");
@@ -443,17 +457,11 @@ void readStressing(SectionReader& r, TendonSlot& slot)
 
 void readTendon(SectionReader& r, TendonSlot& slot, int k, SlotItemLines& at)
 {
-    r.numberedSection("[tendon]", k);
-    at.header = r.line();
-    slot.shown = r.flag("shown");
-    at.shown = r.line();
+    readSlotHeading(r, "[tendon]", k, slot, at);
     slot.name = r.keyText("name");
     slot.typeText = r.keyText("typeText");
     at.typeText = r.line();
-    slot.status = statusOf(r.flag("status"));
-    at.status = r.line();
-    slot.draw = r.flag("draw");
-    at.draw = r.line();
+    readSlotMarks(r, slot, at);
     slot.type = static_cast<TendonType>(r.versionedInteger("type", -1, 1, 4));
     at.modeOrType = r.line();
     const bool parabolic = isParabolicType(slot.type);
