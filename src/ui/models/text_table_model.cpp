@@ -7,7 +7,12 @@
 namespace kvor::ui {
 
 TextTableModel::TextTableModel(TextTable* table, Headings headings, QObject* parent)
-    : QAbstractTableModel(parent), table_(table), headings_(headings)
+    : QAbstractTableModel(parent), table_(table), editable_(table), headings_(headings)
+{
+}
+
+TextTableModel::TextTableModel(const TextTable* table, Headings headings, QObject* parent)
+    : QAbstractTableModel(parent), table_(table), editable_(nullptr), headings_(headings)
 {
 }
 
@@ -15,6 +20,7 @@ void TextTableModel::setTable(TextTable* table)
 {
     beginResetModel();
     table_ = table;
+    editable_ = table;
     endResetModel();
 }
 
@@ -57,13 +63,13 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const
 
 bool TextTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (!table_ || !index.isValid() || role != Qt::EditRole || readOnly_)
+    if (!editable_ || !index.isValid() || role != Qt::EditRole || readOnly_)
         return false;
     const std::string text = value.toString().toStdString();
     const int row = tableRow(index.row());
     if (table_->cell(row, index.column()) == text)
         return true;
-    table_->setCell(row, index.column(), text);
+    editable_->setCell(row, index.column(), text);
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }
@@ -73,7 +79,7 @@ Qt::ItemFlags TextTableModel::flags(const QModelIndex& index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (!readOnly_)
+    if (!isReadOnly())
         f |= Qt::ItemIsEditable;
     return f;
 }

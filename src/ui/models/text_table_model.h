@@ -1,7 +1,8 @@
 #pragma once
 // A Qt item model over one kvor::TextTable of the project, for table views of
 // any size (influence lines of up to 32766 rows, tendon tables): the view
-// reads and writes the table's cells in place, nothing is copied.
+// reads the table's cells in place, nothing is copied, and writes them in
+// place when it was given the table to write.
 
 #include "model/text_table.h"
 
@@ -16,17 +17,21 @@ public:
     // headings and rows 1..n as the model's rows 0..n-1.
     enum class Headings { AsFirstRow, InHeader };
 
+    // A view that edits `table` unless it is set read-only.
     explicit TextTableModel(TextTable* table, Headings headings = Headings::AsFirstRow,
                             QObject* parent = nullptr);
+    // A view of a table it only reads: never editable.
+    explicit TextTableModel(const TextTable* table, Headings headings = Headings::AsFirstRow,
+                            QObject* parent = nullptr);
 
-    TextTable* table() const { return table_; }
-    // Shows another table (or nothing for nullptr).
+    const TextTable* table() const { return table_; }
+    // Edits another table (or shows nothing for nullptr).
     void setTable(TextTable* table);
     // The table was changed outside the view (rows added, cells rewritten).
     void reload();
 
     void setReadOnly(bool readOnly);
-    bool isReadOnly() const { return readOnly_; }
+    bool isReadOnly() const { return readOnly_ || !editable_; }
 
     // The table row that a model row shows.
     int tableRow(int modelRow) const { return headings_ == Headings::InHeader ? modelRow + 1 : modelRow; }
@@ -39,7 +44,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    TextTable* table_;
+    const TextTable* table_;
+    TextTable* editable_;  // table_ when the view may write it
     Headings headings_;
     bool readOnly_ = false;
 };

@@ -10,13 +10,12 @@
 
 namespace kvor::ui {
 
-WorkingGrid::WorkingGrid(const QString& name, TextTable* table, int columnWidth, int rowHeight, QWidget* parent)
+WorkingGrid::WorkingGrid(const QString& name, const TextTable* table, int columnWidth, int rowHeight, QWidget* parent)
     : QTableView(parent),
       model_(new TextTableModel(table, TextTableModel::Headings::InHeader, this)),
       columnWidth_(columnWidth)
 {
     setObjectName(name);
-    model_->setReadOnly(true);
     setModel(model_);
     useTextCells(this);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

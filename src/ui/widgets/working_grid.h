@@ -18,7 +18,7 @@ class TextTableModel;
 class WorkingGrid : public QTableView {
     Q_OBJECT
 public:
-    WorkingGrid(const QString& name, TextTable* table, int columnWidth, int rowHeight, QWidget* parent);
+    WorkingGrid(const QString& name, const TextTable* table, int columnWidth, int rowHeight, QWidget* parent);
 
     // The table was rebuilt by a run: show its rows anew.
     void reload();

@@ -84,7 +84,7 @@ void CheckedSectionsWindow::showMessage(const QString& message)
 
 QString CheckedSectionsWindow::blockTitle(int quantity, const std::string& station) const
 {
-    const EvaluationResult& results = context_.project.results;
+    const EvaluationResult& results = project_.results;
     const auto q = static_cast<size_t>(quantity);
     QString title = QStringLiteral("%1. posuzovaná veličina: %2")
                         .arg(q + 1)

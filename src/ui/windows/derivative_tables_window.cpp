@@ -28,7 +28,7 @@ DerivativeTablesWindow::DerivativeTablesWindow(AppContext& context, QWidget* par
         const int x = 8 + kGridPitch * q;
         makeLabel(this, QStringLiteral("Label%1").arg(q + 1), QStringLiteral("%1. veličina").arg(q + 1), {x, 8},
                   LabelStyle::Bold);
-        grids_[q] = new WorkingGrid(QStringLiteral("StringGrid%1").arg(q + 1), &context_.project.results.derivatives[q],
+        grids_[q] = new WorkingGrid(QStringLiteral("StringGrid%1").arg(q + 1), &project_.results.derivatives[q],
                                     kColumnWidth, kRowHeight, this);
         setExportTitle(grids_[q], QStringLiteral("derivace veličiny %1").arg(q + 1));
         grids_[q]->setGeometry(x, 28, kGridPitch - 6, 440);

@@ -25,7 +25,7 @@ const SlotStoreWindow::Layout& influenceStoreLayout()
         .modeItems = {QStringLiteral("ručně"), QStringLiteral("ze souboru"), QStringLiteral("z konstrukce")},
         .modeHeight = 78,
         .grid = {140, 8, 2 * kGridColumnPitch + 2 + 18, 270},
-        .storeTable = [](Project& project, size_t slot) -> TextTable& { return project.quantities[slot].line; },
+        .storeTable = [](const Project& project, size_t slot) -> const TextTable& { return project.quantities[slot].line; },
     };
     return layout;
 }
@@ -50,7 +50,7 @@ InfluenceStoreWindow::InfluenceStoreWindow(AppContext& context, QWidget* parent)
 
 void InfluenceStoreWindow::showSlot(size_t i, const SlotView& view)
 {
-    const QuantitySlot& slot = context_.project.quantities[i];
+    const QuantitySlot& slot = project_.quantities[i];
     view.storeMark->setChecked(slot.storeMark());
     view.mode->setItemIndex(static_cast<int>(slot.entryMode));
     sourceFiles_[i]->setText(QString::fromStdString(slot.sourceFile));

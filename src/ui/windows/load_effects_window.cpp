@@ -107,7 +107,7 @@ void LoadEffectsWindow::loadFromModel()
     lines_.clear();
     axles_ = {};
     chartRow_ = -1;
-    const Project& project = context_.project;
+    const Project& project = project_;
     const char sep = context_.decimalSeparator;
     QString message;
     QString loadsLine;
@@ -164,7 +164,7 @@ void LoadEffectsWindow::showChart(int row)
         return;
     }
     const QuantityLoadEffects& q = effects_[static_cast<size_t>(row)];
-    const QuantitySlot& slot = context_.project.quantities[static_cast<size_t>(q.slot)];
+    const QuantitySlot& slot = project_.quantities[static_cast<size_t>(q.slot)];
     chartTitle_->setText(toQString(loadQuantityName(slot, q.slot)));
     chart_->showSeries(loadChartSeries(lines_[static_cast<size_t>(row)], totalLength_, q.effects, axles_,
                                        showAxles_->isChecked() && !axles_.empty()));

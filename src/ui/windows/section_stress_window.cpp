@@ -37,7 +37,7 @@ SectionStressWindow::SectionStressWindow(AppContext& context, QWidget* parent)
 void SectionStressWindow::loadFromModel()
 {
     SectionChecks checks;
-    context_.messages.runCommand([&] { checks = sectionChecks(context_.project, context_.decimalSeparator); });
+    context_.messages.runCommand([&] { checks = sectionChecks(project_, context_.decimalSeparator); });
     shown_ = static_cast<int>(checks.tables.size());
     QString message = toQString(checks.message);
     if (message.isEmpty() && shown_ == 0)

@@ -14,7 +14,7 @@
 namespace kvor::ui {
 
 SlotStoreWindow::SlotStoreWindow(AppContext& context, const Layout& layout, QWidget* parent)
-    : QWidget(parent), context_(context), layout_(layout)
+    : QWidget(parent), context_(context), project_(context.project), layout_(layout)
 {
     setObjectName(layout.objectName);
     setupFixedWindow(this, layout.clientSize, TitleBar::CloseButton, layout.caption);
@@ -44,9 +44,8 @@ void SlotStoreWindow::addGrids()
 {
     for (int k = 1; k <= kSlotCount; ++k) {
         SlotView& view = slots_[static_cast<size_t>(k - 1)];
-        view.model = new TextTableModel(&layout_.storeTable(context_.project, static_cast<size_t>(k - 1)),
+        view.model = new TextTableModel(&layout_.storeTable(project_, static_cast<size_t>(k - 1)),
                                         TextTableModel::Headings::InHeader, this);
-        view.model->setReadOnly(true);
         view.table = makeEntryGrid(view.page, QStringLiteral("StringGrid%1").arg(k), view.model);
         setExportTitle(view.table, layout_.pageTitle.arg(k));
         placeGrid(view.table, layout_.grid, true);

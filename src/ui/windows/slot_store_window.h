@@ -38,7 +38,7 @@ public:
         QStringList modeItems;
         int modeHeight;
         QRect grid;           // within the page
-        TextTable& (*storeTable)(Project& project, size_t slot);
+        const TextTable& (*storeTable)(const Project& project, size_t slot);
     };
 
     // Shows the five slots as the project holds them now.
@@ -68,6 +68,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
     AppContext& context_;
+    const Project& project_;  // only read: the dialogs store through the session
 
 private:
     const Layout& layout_;

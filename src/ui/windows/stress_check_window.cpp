@@ -139,7 +139,7 @@ CheckInput StressCheckWindow::typedInput() const
 
 void StressCheckWindow::showInput()
 {
-    const CheckInput& input = context_.project.check;
+    const CheckInput& input = project_.check;
     for (size_t i = 0; i < edits_.size(); ++i)
         edits_[i]->setText(toQString(input.*kTexts[i]));
     const std::optional<size_t> chosen = concreteClassOf(input, context_.decimalSeparator);
@@ -154,7 +154,7 @@ void StressCheckWindow::fieldExit(Field field)
         return;
     }
     // Only this field is taken: another field still at fault keeps its stored text.
-    CheckInput stored = context_.project.check;
+    CheckInput stored = project_.check;
     const size_t i = static_cast<size_t>(std::find(kFields.begin(), kFields.end(), field) - kFields.begin());
     stored.*kTexts[i] = input.*kTexts[i];
     context_.session.setCheckInput(stored);
@@ -166,7 +166,7 @@ void StressCheckWindow::classChosen(int index)
 {
     if (index <= 0)
         return;
-    CheckInput input = context_.project.check;
+    CheckInput input = project_.check;
     setConcreteClass(input, static_cast<size_t>(index - 1), context_.decimalSeparator);
     edits_[0]->setText(toQString(input.strength));
     edits_[1]->setText(toQString(input.tensileStrength));
@@ -194,7 +194,7 @@ void StressCheckWindow::showChecks()
 {
     StressChecks checks;
     const bool ran = context_.messages.runCommand(
-        [&] { checks = stressChecks(context_.project, context_.decimalSeparator); });
+        [&] { checks = stressChecks(project_, context_.decimalSeparator); });
     if (!ran)
         checks = StressChecks{"Posouzení nelze provést.", {}};
     shown_ = static_cast<int>(checks.tables.size());
@@ -230,7 +230,7 @@ void StressCheckWindow::closeEvent(QCloseEvent* event)
     // frame is closed is not dropped silently: kept (checked and stored as
     // "Posoudit" does), dropped, or worked on.
     event->ignore();
-    if (isVisible() && !(typedInput() == context_.project.check)) {
+    if (isVisible() && !(typedInput() == project_.check)) {
         const EditsOnClose answer = askAboutEdits(context_.messages, QStringLiteral("posouzení napětí"));
         if (answer == EditsOnClose::Keep) {
             const CheckInput input = typedInput();

@@ -34,7 +34,7 @@ const SlotStoreWindow::Layout& tendonStoreLayout()
             .modeHeight = 124,
             // Three columns in view; the fourth (a parabola's mid-eccentricities) is scrolled to.
             .grid = {156, 8, 3 * kGridColumnPitch + 2 + 18, 272},
-            .storeTable = [](Project& project, size_t slot) -> TextTable& { return project.tendons[slot].points; },
+            .storeTable = [](const Project& project, size_t slot) -> const TextTable& { return project.tendons[slot].points; },
         };
     }();
     return layout;
@@ -62,7 +62,7 @@ TendonStoreWindow::TendonStoreWindow(AppContext& context, QWidget* parent)
 
 void TendonStoreWindow::showSlot(size_t i, const SlotView& view)
 {
-    const TendonSlot& slot = context_.project.tendons[i];
+    const TendonSlot& slot = project_.tendons[i];
     view.storeMark->setChecked(slot.storeMark());
     view.mode->setItemIndex(static_cast<int>(slot.type));
     QLabel* divisions = divisions_[i];

@@ -52,7 +52,7 @@ TendonTablesWindow::TendonTablesWindow(AppContext& context, QWidget* parent) : W
     for (int q = 0; q < kSlotCount; ++q)
         for (int t = 0; t < kSlotCount; ++t) {
             grids_[q][t] = new WorkingGrid(QStringLiteral("StringGrid%1").arg(kSlotCount * q + t + 1),
-                                           &context_.project.results.tendonTables[q][t], kColumnWidth, kRowHeight,
+                                           &project_.results.tendonTables[q][t], kColumnWidth, kRowHeight,
                                            sheet);
             setExportTitle(grids_[q][t], QStringLiteral("veličina %1 kabel %2").arg(q + 1).arg(t + 1));
         }
@@ -97,13 +97,13 @@ void TendonTablesWindow::loadFromModel()
 {
     // The tables of the last run are formed when they are first shown.
     context_.messages.runCommand([this] { context_.session.formTendonTables(); });
-    const EvaluationResult& results = context_.project.results;
+    const EvaluationResult& results = project_.results;
     for (auto& row : grids_)
         for (WorkingGrid* grid : row)
             grid->reload();
     for (int t = 0; t < kSlotCount; ++t) {
         typeGroups_[t]->setItemIndex(results.tendonTableType[t]);
-        notes_[t]->setText(QString::fromStdString(tendonTableNote(context_.project.tendons[t].type)));
+        notes_[t]->setText(QString::fromStdString(tendonTableNote(project_.tendons[t].type)));
     }
 }
 

@@ -5,7 +5,7 @@
 
 namespace kvor::ui {
 
-WorkingTablesWindow::WorkingTablesWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+WorkingTablesWindow::WorkingTablesWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context), project_(context.project)
 {
 }
 

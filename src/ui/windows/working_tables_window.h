@@ -30,6 +30,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     AppContext& context_;
+    const Project& project_;  // only read: the session changes it
 };
 
 }  // namespace kvor::ui
