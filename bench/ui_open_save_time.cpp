@@ -8,9 +8,6 @@
 #include "window_bench.h"
 
 #include "results/project_file.h"
-#include "ui/app_context.h"
-#include "ui/application_shell.h"
-#include "ui/project_session.h"
 #include "ui/widgets/radio_group.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/result_window.h"
@@ -18,7 +15,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -26,82 +22,33 @@
 
 #include <sys/resource.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 #include <fstream>
-#include <functional>
 #include <string>
-#include <vector>
 
-namespace {
-
-template <class Widget>
-Widget* child(QWidget& window, const char* name)
-{
-    auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget) {
-        std::fprintf(stderr, "no control %s\n", name);
-        std::exit(1);
-    }
-    return widget;
-}
-
-struct Times {
-    std::vector<double> wall, cpu;
-
-    // Runs `step` five times, `before` untimed ahead of each.
-    void measure(const std::function<void()>& before, const std::function<void()>& step)
-    {
-        for (int run = 0; run < 5; ++run) {
-            before();
-            const double cpu0 = kvor::bench::processCpuMs();
-            QElapsedTimer timer;
-            timer.start();
-            step();
-            wall.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-            cpu.push_back(kvor::bench::processCpuMs() - cpu0);
-        }
-        std::sort(cpu.begin(), cpu.end());
-    }
-    void print(const char* what) const
-    {
-        kvor::bench::printTimes(what, wall);
-        std::printf(", CPU %.0f ms\n", cpu[cpu.size() / 2]);
-    }
-};
-
-void fail(const char* why)
-{
-    std::fprintf(stderr, "%s\n", why);
-    std::exit(1);
-}
-
-}  // namespace
+using kvor::bench::child;
+using kvor::bench::fail;
+using kvor::bench::Times;
 
 int main(int argc, char** argv)
 {
-    kvor::bench::useOffscreenWindows();
-    QApplication app(argc, argv);
-    const int m = argc == 3 ? std::atoi(argv[1]) : kvor::bench::kLargestLinePoints;
-    const int n = argc == 3 ? std::atoi(argv[2]) : kvor::bench::kLargestTendonPoints;
-    const char sep = ',';
+    kvor::bench::WindowBench bench(argc, argv);
+    const int m = bench.linePoints;
+    const char sep = bench.separator;
+    kvor::ui::ProjectSession& session = bench.session;
+    kvor::ui::ApplicationShell& shell = bench.shell;
 
     QTemporaryDir folder;
     QDir::setCurrent(folder.path());
     try {
-        const std::string bytes = kvor::encodeProjectFile(*kvor::bench::makeProject(m, n, sep),
+        const std::string bytes = kvor::encodeProjectFile(*kvor::bench::makeProject(m, bench.tendonPoints, sep),
                                                           kvor::SaveVariant::InputOnly, sep);
         std::ofstream("largest.txt", std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     } catch (const std::exception& e) {
         fail(e.what());
     }
 
-    kvor::ui::ProjectSession session;
-    kvor::bench::PrintingMessages messages;
-    kvor::ui::AppContext context{session.project(), messages, sep, session};
-    kvor::ui::ApplicationShell shell(context);
     kvor::ui::StartWindow& start = shell.startWindow();
     kvor::ui::MainWindow& main = shell.mainWindow();
     kvor::ui::ResultWindow& results = shell.resultWindow();

@@ -1,5 +1,8 @@
 #include "window_bench.h"
 
+#include "largest_project.h"
+
+#include <QElapsedTimer>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -35,6 +38,51 @@ double printTimes(const char* what, std::vector<double> times)
     const double median = times[times.size() / 2];
     std::printf("%s: median %.0f ms (min %.0f, max %.0f)", what, median, times.front(), times.back());
     return median;
+}
+
+void fail(const char* why)
+{
+    std::fprintf(stderr, "%s\n", why);
+    std::exit(1);
+}
+
+void Times::measure(const std::function<void()>& before, const std::function<void()>& step)
+{
+    for (int run = 0; run < 5; ++run) {
+        before();
+        const double cpu0 = processCpuMs();
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        wall.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        cpu.push_back(processCpuMs() - cpu0);
+    }
+}
+
+void Times::print(const char* what) const
+{
+    printTimes(what, wall);
+    std::vector<double> sorted = cpu;
+    std::sort(sorted.begin(), sorted.end());
+    std::printf(", CPU %.0f ms\n", sorted[sorted.size() / 2]);
+}
+
+namespace {
+int offscreen(int argc)
+{
+    useOffscreenWindows();
+    return argc;
+}
+}  // namespace
+
+WindowBench::WindowBench(int argc, char** argv)
+    : argCount(offscreen(argc)),
+      app(argCount, argv),
+      linePoints(argc == 3 ? std::atoi(argv[1]) : kLargestLinePoints),
+      tendonPoints(argc == 3 ? std::atoi(argv[2]) : kLargestTendonPoints),
+      context{session.project(), messages, separator, session},
+      shell(context)
+{
 }
 
 }  // namespace kvor::bench
