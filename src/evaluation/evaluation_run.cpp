@@ -2,6 +2,7 @@
 
 #include "evaluation/derivative_table.h"
 #include "evaluation/parallel_tasks.h"
+#include "evaluation/parsed_input_cache.h"
 #include "evaluation/station_lookup.h"
 #include "evaluation/tendon_effect.h"
 #include "analysis/slot_generation.h"
@@ -65,8 +66,9 @@ struct TendonWork {
     bool polygonDone = false;
     TextTable polygon;  // a parabolic tendon's points, formed once per run
     bool done = false;  // the loads of a tendon evaluated as broken
-    TextTable table;    // the loads' own table; the tendon tables share its columns
-    TendonLoads loads;
+    // The loads and their own table, whose columns the tendon tables share;
+    // those of an unchanged store are kept from the last run.
+    std::shared_ptr<FormedLoads> formed;
 };
 
 struct PairWork {
@@ -107,7 +109,12 @@ void computeInParallel(const Project& project, RunWork& work, char sep, TendonTa
             QuantityWork& w = work.quantities[k];
             if (quantity.entered())
                 w.done = finishes([&] {
-                    w.line.emplace(quantity.line, sep);
+                    if (auto kept = keptLineIndex(k, quantity.line, sep)) {
+                        w.line.emplace(std::move(*kept));
+                    } else {
+                        w.line.emplace(quantity.line, sep);
+                        keepLineIndex(k, quantity.line, sep, *w.line);
+                    }
                     w.sides = buildSlotDerivatives(project, quantity, *w.line, w.derivatives, sep);
                     w.slopes.emplace(w.line->withValues(w.derivatives, sep, w.sides));
                 });
@@ -121,10 +128,22 @@ void computeInParallel(const Project& project, RunWork& work, char sep, TendonTa
                 if (!w.polygonDone)
                     return;
             }
-            const TextTable& points = w.polygonDone ? w.polygon : tendon.points;
             const LoadColumns loadColumns =
                 tables == TendonTables::Formed ? LoadColumns::Written : LoadColumns::Skipped;
-            w.done = finishes([&] { formBrokenTendonLoads(points, w.table, w.loads, sep, loadColumns); });
+            // A polygon is formed anew at every run: only a store's loads are kept.
+            if (!w.polygonDone && (w.formed = keptLoads(k, tendon.points, sep, loadColumns))) {
+                w.done = true;
+                return;
+            }
+            const TextTable& points = w.polygonDone ? w.polygon : tendon.points;
+            auto formed = std::make_shared<FormedLoads>();
+            formed->columns = loadColumns;
+            w.done = finishes([&] { formBrokenTendonLoads(points, formed->table, formed->loads, sep, loadColumns); });
+            if (!w.done)
+                return;
+            w.formed = std::move(formed);
+            if (!w.polygonDone)
+                keepLoads(k, tendon.points, sep, w.formed);
         }
     });
     runInParallel(kSlots * kSlots, [&](size_t task) {
@@ -140,8 +159,10 @@ void computeInParallel(const Project& project, RunWork& work, char sep, TendonTa
             return;
         PairWork& w = work.pairs[q][t];
         w.done = finishes([&] {
+            TendonLoads none;  // a straight tendon has no loads to share
             w.effect = tendonEffect(method, shape.polygonDone ? shape.polygon : tendon.points, *quantity.line,
-                                    *quantity.slopes, w.table, sep, work.tendons[t].loads, columns);
+                                    *quantity.slopes, w.table, sep, shape.formed ? shape.formed->loads : none,
+                                    columns);
         });
     });
 }
@@ -205,7 +226,7 @@ private:
                 // part of a run (after a failure) nothing to share: it forms
                 // them again at its first table, as a run in slot order does.
                 if (method == TendonType::Broken && tables_ == TendonTables::Formed)
-                    loads_[t] = &work_.tendons[t].loads;
+                    loads_[t] = &work_.tendons[t].formed->loads;
             } else {
                 if (!serial_) {
                     serial_ = true;

@@ -12,9 +12,9 @@ namespace kvor {
 StationIndex::StationIndex(const TextTable& table, char sep) : table_(&table)
 {
     const int m = table.rowCount() - 1;
-    std::vector<long double> stations, prefixMax;
+    std::vector<long double> stations, prefixMax, values;
     stations.reserve(static_cast<size_t>(std::max(m, 0)));
-    values_.reserve(stations.capacity());
+    values.reserve(stations.capacity());
     for (int row = 1; row <= m; ++row) {
         const auto s = table.number(row, 0, sep);
         if (!s)
@@ -27,8 +27,9 @@ StationIndex::StationIndex(const TextTable& table, char sep) : table_(&table)
         if (!prefixMax.empty())
             prefixMax.push_back(std::max(prefixMax.back(), *s));
         // A parsed number is never NaN, so NaN marks a value text that is no number.
-        values_.push_back(table.number(row, 1, sep).value_or(std::numeric_limits<long double>::quiet_NaN()));
+        values.push_back(table.number(row, 1, sep).value_or(std::numeric_limits<long double>::quiet_NaN()));
     }
+    values_ = std::make_shared<const std::vector<long double>>(std::move(values));
     stations_ = std::make_shared<const std::vector<long double>>(std::move(stations));
     prefixMax_ = std::make_shared<const std::vector<long double>>(std::move(prefixMax));
 }
@@ -46,8 +47,9 @@ long double StationIndex::chordSlope(int row) const
         return kFails;
     const OneSidedSlope* start = sidesOf(row - 1);
     const OneSidedSlope* end = sidesOf(row);
-    const long double from = start ? start->right : values_[j - 1];
-    const long double to = end ? end->left : values_[j];
+    const std::vector<long double>& values = *values_;
+    const long double from = start ? start->right : values[j - 1];
+    const long double to = end ? end->left : values[j];
     const long double slope = (to - from) / run;
     return std::isfinite(slope) ? slope : kFails;
 }
@@ -57,9 +59,17 @@ StationIndex::StationIndex(const StationIndex& stationsOf, const TextTable& tabl
     : table_(&table), stations_(stationsOf.stations_), prefixMax_(stationsOf.prefixMax_), sides_(std::move(sides))
 {
     constexpr long double kNotANumber = std::numeric_limits<long double>::quiet_NaN();
-    values_.resize(stations_->size());
-    for (size_t i = 0; i < values_.size(); ++i)
-        values_[i] = table.number(static_cast<int>(i) + 1, 1, sep).value_or(kNotANumber);
+    std::vector<long double> values(stations_->size());
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i] = table.number(static_cast<int>(i) + 1, 1, sep).value_or(kNotANumber);
+    values_ = std::make_shared<const std::vector<long double>>(std::move(values));
+}
+
+StationIndex StationIndex::over(const TextTable& table) const
+{
+    StationIndex index = *this;
+    index.table_ = &table;
+    return index;
 }
 
 StationIndex StationIndex::withValues(const TextTable& table, char sep) const
@@ -92,7 +102,7 @@ long double StationIndex::chordStart(int row) const
 
 long double StationIndex::value(int row) const
 {
-    const long double v = values_[static_cast<size_t>(row - 1)];
+    const long double v = (*values_)[static_cast<size_t>(row - 1)];
     if (std::isnan(v))
         throw Error::invalidFloat(table_->cell(row, 1));
     return v;
@@ -140,7 +150,11 @@ std::string_view StationIndex::firstNonNumberText() const
 
 StationValue lookupAtStation(const StationIndex& index, long double x, int nearRow)
 {
-    const int j = index.stoppingRow(x, nearRow);
+    return lookupAtRow(index, x, index.stoppingRow(x, nearRow));
+}
+
+StationValue lookupAtRow(const StationIndex& index, long double x, int j)
+{
     if (j == 0)
         throw Error::invalidFloat(index.firstNonNumberText());
     if (j == 1 || (x == index.station(j) && index.hasSides(j)))

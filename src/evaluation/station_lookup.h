@@ -47,6 +47,9 @@ public:
     StationIndex withValues(const TextTable& table, char sep) const;
     // The same with the one-sided values of the rows in `sides` (ascending rows).
     StationIndex withValues(const TextTable& table, char sep, const std::vector<OneSidedSlope>& sides) const;
+    // This index over `table`, which holds the same texts as this index's
+    // table: nothing is parsed again.
+    StationIndex over(const TextTable& table) const;
 
     const TextTable& table() const { return *table_; }
     // Row the scan for x stops at (1..m), or 0 when it meets a station text
@@ -74,6 +77,10 @@ public:
     // The first station text in row order that is no number (the empty cell past
     // the last row when every station is a number).
     std::string_view firstNonNumberText() const;
+    // Whether both indexes hold one and the same parsed station column (an
+    // index and those formed from it by withValues): a station then stops at
+    // the same row in both.
+    bool sharesStations(const StationIndex& other) const { return stations_ == other.stations_; }
 
 private:
     using Numbers = std::shared_ptr<const std::vector<long double>>;
@@ -81,7 +88,7 @@ private:
     // The stations are held once for an index and those formed from it by withValues.
     Numbers stations_;    // s(1..k), k rows before the first non-number
     Numbers prefixMax_;   // max of s(1..j); empty while the stations ascend
-    std::vector<long double> values_;      // v(1..k); NaN where the text is no number
+    std::shared_ptr<const std::vector<long double>> values_;  // v(1..k); NaN where the text is no number
     std::vector<OneSidedSlope> sides_;      // ascending rows; usually none or one
 
     // The stations of `stationsOf` (shared) with the values of `table`.
@@ -100,5 +107,8 @@ struct StationValue {
 // StationIndex::stoppingRow: pass the previous result's row when the stations
 // looked up ascend; the result does not depend on it.
 StationValue lookupAtStation(const StationIndex& index, long double x, int nearRow = 0);
+// The same where the stopping row is already known (index.stoppingRow(x)):
+// several indexes sharing their stations look a station up once.
+StationValue lookupAtRow(const StationIndex& index, long double x, int row);
 
 }  // namespace kvor

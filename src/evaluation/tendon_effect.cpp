@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -205,6 +206,33 @@ long double contribution(long double d, long double moment, long double vertical
     return checkedFinite(bending + lifting);
 }
 
+// The effect alone of a tendon whose loads are formed, in one pass over its
+// points, keeping nothing per point: where the line and its slopes share their
+// stations, each station's row is searched once for both. The values and their
+// order of summation are those of the columns. Nothing when a step fails: the
+// caller then goes column by column, which meets the failure its order meets
+// first and reports that.
+std::optional<long double> effectInOnePass(const StationIndex& line, const StationIndex& slopes,
+                                           const TendonLoads& loads, int n)
+{
+    const bool sameRows = line.sharesStations(slopes);
+    long double effect = 0.0L;
+    int lineRow = 0, slopeRow = 0;
+    try {
+        for (size_t i = 1; i <= static_cast<size_t>(std::max(n, 0)); ++i) {
+            const long double x = loads.station[i];
+            lineRow = line.stoppingRow(x, lineRow);
+            const long double eta = roundTo15(checkedFinite(lookupAtRow(line, x, lineRow).value));
+            slopeRow = sameRows ? lineRow : slopes.stoppingRow(x, slopeRow);
+            const long double d = roundTo15(checkedFinite(lookupAtRow(slopes, x, slopeRow).value));
+            effect = checkedFinite(effect + contribution(d, loads.moment[i], loads.vertical[i], eta));
+        }
+    } catch (...) {
+        return std::nullopt;
+    }
+    return effect;
+}
+
 long double brokenEffect(const TextTable& points, const StationIndex& line, const StationIndex& slopes,
                          TextTable& table, char sep, TendonLoads& loads, QuantityColumns columns)
 {
@@ -212,6 +240,16 @@ long double brokenEffect(const TextTable& points, const StationIndex& line, cons
     const int n = rows - 1;
     const bool formed = loads.table != nullptr;
     startTable(table, rows);
+    if (formed && columns == QuantityColumns::Skipped) {
+        if (const auto effect = effectInOnePass(line, slopes, loads, n)) {
+            table.shareColumn(kStation, points, kStoreStation);
+            table.shareColumn(kEccentricity, points, kStoreEccentricity);
+            table.shareColumn(kForce, points, kStoreForce);
+            for (const int col : {kPoint, kVertical, kHorizontal, kMoment})
+                table.shareColumn(col, *loads.table, col);
+            return *effect;
+        }
+    }
 
     // Each station is parsed as its ordinate is looked up, point by point.
     std::vector<long double> eta(static_cast<size_t>(std::max(n, 0)) + 1), d(eta.size());

@@ -1,5 +1,6 @@
 #include "evaluation/derivative_table.h"
 #include "evaluation/evaluation_run.h"
+#include "evaluation/parsed_input_cache.h"
 #include "evaluation/station_lookup.h"
 #include "evaluation/tendon_effect.h"
 #include "evaluation_fixtures.h"
@@ -48,10 +49,10 @@ void enterBroken(Project& p, int t, std::initializer_list<std::pair<const char*,
     ASSERT_FALSE(storeTendon(slot, BrokenTendonInput{points, segmentForces}));
 }
 
-std::string runError(Project& p, TendonTables tables = TendonTables::Formed)
+std::string runError(Project& p, TendonTables tables = TendonTables::Formed, char sep = ',')
 {
     try {
-        evaluateProject(p, ',', tables);
+        evaluateProject(p, sep, tables);
     } catch (const Error& e) {
         return e.what();
     }
@@ -344,6 +345,60 @@ TEST(EvaluationRun, ATendonsTablesHoldItsStoreAndLoadsOnce)
     for (int col : {0, 4, 5, 6})
         EXPECT_TRUE(tables[1][0].sharesColumn(col, tables[0][0], col)) << col;
     EXPECT_TRUE(p.results.derivatives[0].sharesColumn(0, p.quantities[0].line, 0));
+}
+
+}  // namespace
+
+namespace {
+
+// A run keeps the parsed lines and the tendons' loads for the next one; after
+// any edit of the input (or another separator) a run gives what a run of the
+// same texts never evaluated before gives, values, tables and failure.
+TEST(EvaluationRun, ARunAfterAnEditReadsTheEditedInput)
+{
+    struct Edit {
+        const char* what;
+        void (*apply)(Project&);
+        char sep;
+    };
+    const Edit edits[] = {
+        {"nothing", [](Project&) {}, ','},
+        {"line ordinate", [](Project& p) { p.quantities[0].line.setCell(2, 1, "3"); }, ','},
+        {"line station", [](Project& p) { p.quantities[1].line.setCell(2, 0, "4,5"); }, ','},
+        {"line rows", [](Project& p) { p.quantities[0].line.setRowCount(3); }, ','},
+        {"tendon station", [](Project& p) { p.tendons[0].points.setCell(2, 0, "6"); }, ','},
+        {"tendon eccentricity", [](Project& p) { p.tendons[2].points.setCell(2, 1, "0,25"); }, ','},
+        {"tendon force", [](Project& p) { p.tendons[0].points.setCell(1, 2, "-900"); }, ','},
+        {"separator", [](Project&) {}, '.'},
+    };
+    Project base;
+    enterQuantity(base, 0, triangleLine());
+    enterQuantity(base, 1, stationTable({{"0", "0"}, {"4", "1"}, {"10", "0"}}));
+    enterBroken(base, 0, {{"2", "0"}, {"5", "0,5"}, {"8", "0"}}, {"-1000", "-1000"});
+    enterStraight(base, 1, "0", "10", "0,2", "-1000");
+    enterBroken(base, 2, {{"1", "0"}, {"3", "0,2"}, {"6", "0"}}, {"-800", "-800"});
+    for (const Edit& edit : edits)
+        for (const TendonTables before : {TendonTables::Skipped, TendonTables::Formed})
+            for (const TendonTables after : {TendonTables::Skipped, TendonTables::Formed}) {
+                Project p = base, fresh = base;
+                forgetKeptInput();
+                evaluateProject(fresh, ',', before);
+                edit.apply(fresh);
+                forgetKeptInput();
+                const std::string freshError = runError(fresh, after, edit.sep);
+                forgetKeptInput();
+                evaluateProject(p, ',', before);
+                edit.apply(p);
+                const std::string error = runError(p, after, edit.sep);
+                const auto label = [&] {
+                    return std::string(edit.what) + (before == TendonTables::Formed ? " formed" : " skipped") +
+                           (after == TendonTables::Formed ? " then formed" : " then skipped");
+                };
+                EXPECT_EQ(error, freshError) << label();
+                EXPECT_EQ(p.results.value, fresh.results.value) << label();
+                EXPECT_TRUE(p.results.derivatives == fresh.results.derivatives) << label();
+                EXPECT_TRUE(p.results.tendonTables == fresh.results.tendonTables) << label();
+            }
 }
 
 }  // namespace
