@@ -115,8 +115,28 @@ void computeInParallel(const Project& project, RunWork& work, char sep, TendonTa
                         w.line.emplace(quantity.line, sep);
                         keepLineIndex(k, quantity.line, sep, *w.line);
                     }
+                    // Slopes by finite differences follow from the line's texts
+                    // and the slot's X alone: those of an unchanged line are kept.
+                    std::optional<long double> station;
+                    const bool keepable = quantity.entryMode != EntryMode::Generated;
+                    if (keepable) {
+                        station = parseNumber(quantity.station, sep);
+                        if (const auto kept = keptSlopes(k, quantity.line, sep, station)) {
+                            w.derivatives = kept->derivatives;
+                            w.sides = kept->sides;
+                            w.slopes.emplace(kept->slopes->over(w.derivatives));
+                            return;
+                        }
+                    }
                     w.sides = buildSlotDerivatives(project, quantity, *w.line, w.derivatives, sep);
                     w.slopes.emplace(w.line->withValues(w.derivatives, sep, w.sides));
+                    if (keepable) {
+                        auto formed = std::make_shared<FormedSlopes>();
+                        formed->derivatives = w.derivatives;
+                        formed->sides = w.sides;
+                        formed->slopes.emplace(w.slopes->over(formed->derivatives));
+                        keepSlopes(k, quantity.line, sep, station, std::move(formed));
+                    }
                 });
         } else {
             const TendonSlot& tendon = project.tendons[k];

@@ -26,6 +26,13 @@ struct KeptLine {
     std::optional<StationIndex> index;  // over `source`
 };
 
+struct KeptSlopes {
+    TextTable source;
+    char sep = 0;
+    std::optional<long double> station;
+    std::shared_ptr<const FormedSlopes> slopes;
+};
+
 struct KeptLoads {
     TextTable source;
     char sep = 0;
@@ -37,6 +44,7 @@ constexpr size_t kSlots = kSlotCount;
 struct Cache {
     std::mutex mutex;
     std::array<KeptLine, kSlots> lines;
+    std::array<KeptSlopes, kSlots> slopes;
     std::array<KeptLoads, kSlots> tendons;
 };
 
@@ -81,6 +89,37 @@ void keepLineIndex(size_t slot, const TextTable& line, char sep, const StationIn
     }
 }
 
+std::shared_ptr<const FormedSlopes> keptSlopes(size_t slot, const TextTable& line, char sep,
+                                               std::optional<long double> station)
+{
+    if (slot >= kSlots)
+        return nullptr;
+    Cache& c = cache();
+    const std::lock_guard lock(c.mutex);
+    const KeptSlopes& kept = c.slopes[slot];
+    if (!kept.slopes || kept.sep != sep || kept.station != station || !sameTexts(line, kept.source, kLineColumns))
+        return nullptr;
+    return kept.slopes;
+}
+
+void keepSlopes(size_t slot, const TextTable& line, char sep, std::optional<long double> station,
+                std::shared_ptr<const FormedSlopes> slopes)
+{
+    if (slot >= kSlots)
+        return;
+    Cache& c = cache();
+    const std::lock_guard lock(c.mutex);
+    KeptSlopes& kept = c.slopes[slot];
+    try {
+        kept.source = line;
+        kept.sep = sep;
+        kept.station = station;
+        kept.slopes = std::move(slopes);
+    } catch (...) {
+        kept = {};
+    }
+}
+
 std::shared_ptr<FormedLoads> keptLoads(size_t slot, const TextTable& points, char sep, LoadColumns columns)
 {
     if (slot >= kSlots)
@@ -116,6 +155,7 @@ void forgetKeptInput()
     Cache& c = cache();
     const std::lock_guard lock(c.mutex);
     c.lines = {};
+    c.slopes = {};
     c.tendons = {};
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // What a run reads out of the input and what follows from it alone, kept from
-// one run to the next: the parsed influence line of each quantity slot and the
-// loads of each broken tendon. A second "Výpočet" of unchanged input parses
+// one run to the next: the parsed influence line of each quantity slot, its
+// slopes by finite differences, and the loads of each broken tendon. A second "Výpočet" of unchanged input parses
 // nothing and computes no angle again.
 //
 // An entry keeps a copy of the table it was made from, which holds the very
@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace kvor {
 
@@ -40,6 +41,19 @@ void keepLineIndex(size_t slot, const TextTable& line, char sep, const StationIn
 // columns serve either kind of run, ones without serve a run that skips them.
 std::shared_ptr<FormedLoads> keptLoads(size_t slot, const TextTable& points, char sep, LoadColumns columns);
 void keepLoads(size_t slot, const TextTable& points, char sep, std::shared_ptr<FormedLoads> loads);
+
+// The derivative table by finite differences of a quantity's line (as
+// buildDerivativeTable gives it for the slot's station X) with its one-sided
+// slopes and the index of its values.
+struct FormedSlopes {
+    TextTable derivatives;
+    std::vector<OneSidedSlope> sides;
+    std::optional<StationIndex> slopes;  // over `derivatives`
+};
+std::shared_ptr<const FormedSlopes> keptSlopes(size_t slot, const TextTable& line, char sep,
+                                               std::optional<long double> station);
+void keepSlopes(size_t slot, const TextTable& line, char sep, std::optional<long double> station,
+                std::shared_ptr<const FormedSlopes> slopes);
 
 // Drops every entry, and the memory it holds.
 void forgetKeptInput();

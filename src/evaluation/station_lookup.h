@@ -23,6 +23,7 @@
 
 #include "model/text_table.h"
 
+#include <cmath>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -77,6 +78,23 @@ public:
     // The first station text in row order that is no number (the empty cell past
     // the last row when every station is a number).
     std::string_view firstNonNumberText() const;
+    // lookupAtRow(*this, x, row) where it is plain interpolation between two
+    // numbers (a row past the first, no one-sided values) and every step is
+    // finite: the same value in the same steps, inline. False otherwise, and
+    // lookupAtRow then gives the value or the failure.
+    bool interpolate(long double x, int row, long double& out) const
+    {
+        if (row < 2 || !sides_.empty())
+            return false;
+        const size_t j = static_cast<size_t>(row - 1);
+        const long double* s = stations_->data();
+        const long double* v = values_->data();
+        const long double slope = (v[j] - v[j - 1]) / (s[j] - s[j - 1]);
+        const long double run = x - s[j - 1];
+        const long double rise = slope * run;
+        out = rise + v[j - 1];
+        return std::isfinite(slope) && std::isfinite(run) && std::isfinite(rise) && std::isfinite(out);
+    }
     // Whether both indexes hold one and the same parsed station column (an
     // index and those formed from it by withValues): a station then stops at
     // the same row in both.

@@ -222,9 +222,14 @@ std::optional<long double> effectInOnePass(const StationIndex& line, const Stati
         for (size_t i = 1; i <= static_cast<size_t>(std::max(n, 0)); ++i) {
             const long double x = loads.station[i];
             lineRow = line.stoppingRow(x, lineRow);
-            const long double eta = roundTo15(checkedFinite(lookupAtRow(line, x, lineRow).value));
+            long double eta, d;
+            if (!line.interpolate(x, lineRow, eta))
+                eta = checkedFinite(lookupAtRow(line, x, lineRow).value);
             slopeRow = sameRows ? lineRow : slopes.stoppingRow(x, slopeRow);
-            const long double d = roundTo15(checkedFinite(lookupAtRow(slopes, x, slopeRow).value));
+            if (!slopes.interpolate(x, slopeRow, d))
+                d = checkedFinite(lookupAtRow(slopes, x, slopeRow).value);
+            eta = roundTo15(eta);
+            d = roundTo15(d);
             effect = checkedFinite(effect + contribution(d, loads.moment[i], loads.vertical[i], eta));
         }
     } catch (...) {

@@ -52,6 +52,55 @@ void putExponent(TextBuffer& b, int e)
         b.put(digits[--n]);
 }
 
+#if LDBL_MANT_DIG == 64
+// roundTo15 where the digits come out of integer arithmetic exactly, as in
+// decomposeExact, for 1e-13 <= |x| < 1e15 (every value of an evaluation):
+// the 15 digits d and the scale k with d / 10^k the rounded value, which one
+// correctly rounded division (both exact in long double) gives. Declines,
+// returning false, an exact tie and anything outside that range.
+bool roundTo15Exact(long double x, long double& out)
+{
+    unsigned char bytes[sizeof(long double)];
+    std::memcpy(bytes, &x, sizeof bytes);
+    uint64_t mantissa;
+    std::memcpy(&mantissa, bytes, sizeof mantissa);
+    const int e2 = ((bytes[9] & 0x7f) << 8 | bytes[8]) - 16383;
+    if (e2 < -44 || e2 > 49 || (mantissa >> 63) == 0)
+        return false;
+    // floor(log10 2^e2): the decimal exponent of x or one less.
+    const int e = e2 >= 0 ? (e2 * 78913) >> 18 : -((-e2 * 78913 + (1 << 18) - 1) >> 18);
+    int k = 14 - e;
+    if (k > numbers_detail::kMaxExactPow10)
+        return false;
+    constexpr uint64_t kTen15 = 1000000000000000ULL;
+    // |x| * 10^k = mantissa * 5^k * 2^(e2 - 63 + k); shift between 1 and 107 here.
+    unsigned __int128 product = static_cast<unsigned __int128>(mantissa) * numbers_detail::kPow5[static_cast<size_t>(k)];
+    int shift = 63 - e2 - k;
+    uint64_t digits = static_cast<uint64_t>(product >> shift);
+    if (digits >= kTen15) {
+        // The exponent was the higher one: one digit fewer.
+        if (--k < 0)
+            return false;
+        product = static_cast<unsigned __int128>(mantissa) * numbers_detail::kPow5[static_cast<size_t>(k)];
+        ++shift;
+        digits = static_cast<uint64_t>(product >> shift);
+        if (digits >= kTen15)
+            return false;
+    }
+    const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+    const unsigned __int128 dropped = product & ((half << 1) - 1);
+    if (dropped == half)
+        return false;
+    digits += dropped > half ? 1 : 0;  // 10^15 itself divides as exactly as 15 digits
+    // Below 2^50: a signed conversion, exact.
+    const long double value = static_cast<long double>(static_cast<int64_t>(digits)) / numbers_detail::kPow10[static_cast<size_t>(k)];
+    out = bytes[9] & 0x80 ? -value : value;
+    return true;
+}
+#else
+bool roundTo15Exact(long double, long double&) { return false; }
+#endif
+
 NumberText literalText(const char* text, long double value)
 {
     NumberText out;
@@ -126,10 +175,10 @@ long double roundTo15(long double x)
 {
     // digits * 10^(exponent-14) in one correctly rounded step is the value of
     // the text, with or without its trailing zeros.
-    Decimal15 d;
     long double reread;
-    if (decomposeExact(x, d) && exactScale(d.digits, d.exponent - 14, d.negative, reread))
+    if (roundTo15Exact(x, reread))
         return reread;  // the common case: zero and non-finite values are declined there
+    Decimal15 d;
     if (!std::isfinite(x))
         return x;
     if (x == 0)

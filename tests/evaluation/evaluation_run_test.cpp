@@ -366,6 +366,7 @@ TEST(EvaluationRun, ARunAfterAnEditReadsTheEditedInput)
         {"line ordinate", [](Project& p) { p.quantities[0].line.setCell(2, 1, "3"); }, ','},
         {"line station", [](Project& p) { p.quantities[1].line.setCell(2, 0, "4,5"); }, ','},
         {"line rows", [](Project& p) { p.quantities[0].line.setRowCount(3); }, ','},
+        {"quantity's station", [](Project& p) { p.quantities[0].station = "5"; }, ','},
         {"tendon station", [](Project& p) { p.tendons[0].points.setCell(2, 0, "6"); }, ','},
         {"tendon eccentricity", [](Project& p) { p.tendons[2].points.setCell(2, 1, "0,25"); }, ','},
         {"tendon force", [](Project& p) { p.tendons[0].points.setCell(1, 2, "-900"); }, ','},
