@@ -1,5 +1,6 @@
 #pragma once
-// Code page 1250 (Windows Central European) for the project file, through iconv.
+// Code page 1250 (Windows Central European) for the project file: written
+// through iconv, read through the code page's own table.
 // The model's texts are UTF-8; the file's bytes are code page 1250.
 
 #include "model/error.h"

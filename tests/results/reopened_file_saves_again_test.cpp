@@ -26,6 +26,20 @@ TEST(ReopenedFile, UndefinedBytesReadAsControlCharactersAndWriteBackAsThemselves
     EXPECT_EQ(back, "a" + kUndefinedBytes + "\xE8");
 }
 
+TEST(ReopenedFile, EveryByteReadsAsTheCharacterThatWritesBackAsThatByte)
+{
+    std::string bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes += static_cast<char>(b);
+    const std::string utf8 = cp1250ToUtf8(bytes);
+    EXPECT_EQ(utf8.substr(0, 0x80), bytes.substr(0, 0x80));
+    Cp1250Encoder encoder;
+    std::string back;
+    ASSERT_TRUE(encoder.append(back, utf8));
+    EXPECT_EQ(back, bytes);
+    EXPECT_EQ(cp1250ToUtf8("\x8A\x9E\xA3\xFF"), "ŠžŁ˙");
+}
+
 TEST(ReopenedFile, OtherCharactersOutsideTheCodePageAreStillRefused)
 {
     Cp1250Encoder encoder;
