@@ -65,6 +65,12 @@ void appendDataSection(std::string& out, const Project& project, bool withResult
 // throws kvor::Error with a Czech message naming the wrong line, leaving
 // `project` partly filled, so the caller hands it over only on success.
 // Number texts stored with another decimal separator get `decimalSeparator`.
-bool readDataSection(ProjectFileLines& lines, Project& project, char decimalSeparator);
+//
+// A large section is read by two threads, from its start and from its first
+// tendon block; whatever either meets, the project and the message are those
+// of reading line after line, which `LineByLine` does alone (for comparison).
+enum class SectionReading { TwoParts, LineByLine };
+bool readDataSection(ProjectFileLines& lines, Project& project, char decimalSeparator,
+                     SectionReading reading = SectionReading::TwoParts);
 
 }  // namespace kvor

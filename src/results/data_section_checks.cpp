@@ -125,31 +125,45 @@ Fault checkBeam(const Project& project, const DataSectionLines& lines, char sep)
     return checkAt(lines.members, [&] { return checkMemberLengths(beam, sep); });
 }
 
-// The rows of one page, then each slot in order with `checkSlot(name, slot, line)`,
-// where name is "k. what: ".
+// Each slot's check `checkSlot(name, slot, line)`, where name is "k. what: ":
+// the slots' tables are long and each check reads only its own slot, so they
+// may run on all cores; a failure is kept in its slot's place.
+template <typename Slot, typename CheckSlot>
+SlotChecks checkEachSlot(const std::array<Slot, kSlotCount>& slots, const std::array<SlotItemLines, kSlotCount>& lines,
+                         const char* what, CheckSlot&& checkSlot, bool onAllCores)
+{
+    SlotChecks checks;
+    const auto checkOne = [&](size_t k) {
+        try {
+            checks.faults[k] = checkSlot(std::to_string(k + 1) + ". " + what + ": ", slots[k], lines[k]);
+        } catch (...) {
+            checks.failures[k] = std::current_exception();
+        }
+    };
+    if (onAllCores) {
+        runInParallel(slots.size(), checkOne);
+    } else {
+        for (size_t k = 0; k < slots.size(); ++k)
+            checkOne(k);
+    }
+    return checks;
+}
+
+// The rows of one page, then each slot in order (checked already when `done`
+// is given): the first fault (or failure) in slot order is the one reported,
+// as checking one after another finds.
 template <typename Slot, typename CheckSlot>
 Fault checkSlots(const std::array<Slot, kSlotCount>& slots, const std::array<SlotItemLines, kSlotCount>& lines,
-                 const char* what, CheckSlot&& checkSlot)
+                 const char* what, CheckSlot&& checkSlot, const SlotChecks* done = nullptr)
 {
     if (Fault f = checkSlotRows(slots, lines, what))
         return f;
-    // The slots' tables are long and each slot's check reads only its own
-    // slot: they are checked on all cores, and the first fault (or failure)
-    // in slot order is the one reported, as checking one after another finds.
-    std::array<Fault, kSlotCount> faults;
-    std::array<std::exception_ptr, kSlotCount> failures;
-    runInParallel(slots.size(), [&](size_t k) {
-        try {
-            faults[k] = checkSlot(std::to_string(k + 1) + ". " + what + ": ", slots[k], lines[k]);
-        } catch (...) {
-            failures[k] = std::current_exception();
-        }
-    });
+    SlotChecks checks = done ? *done : checkEachSlot(slots, lines, what, checkSlot, true);
     for (size_t k = 0; k < slots.size(); ++k) {
-        if (failures[k])
-            std::rethrow_exception(failures[k]);
-        if (faults[k])
-            return std::move(faults[k]);
+        if (checks.failures[k])
+            std::rethrow_exception(checks.failures[k]);
+        if (checks.faults[k])
+            return std::move(checks.faults[k]);
     }
     return std::nullopt;
 }
@@ -170,20 +184,33 @@ Fault checkStation(const Project& project, const QuantitySlot& slot, const SlotI
     return std::nullopt;
 }
 
-Fault checkQuantities(const Project& project, const DataSectionLines& lines, char sep)
+constexpr const char* kLineSlot = "příčinková čára";
+
+// An influence-line slot: reads the beam and the slot only.
+Fault checkQuantitySlot(const Project& project, const std::string& name, const QuantitySlot& slot,
+                        const SlotItemLines& line, char sep)
 {
-    return checkSlots(project.quantities, lines.quantities, "příčinková čára",
-                      [&](const std::string& name, const QuantitySlot& slot, const SlotItemLines& line) -> Fault {
-                          if (!slot.storeMark())
-                              return std::nullopt;
-                          if (slot.entryMode == EntryMode::None)
-                              return at(line.modeOrType, name + "zadaná čára nemá způsob zadání");
-                          if (Fault f = checkStation(project, slot, line, name, sep))
-                              return f;
-                          if (Fault f = checkAt(line.points, [&] { return checkLineEntered(slot.line); }))
-                              return f;
-                          return checkLineTable(project.beam, slot.line, line.points, sep);
-                      });
+    if (!slot.storeMark())
+        return std::nullopt;
+    if (slot.entryMode == EntryMode::None)
+        return at(line.modeOrType, name + "zadaná čára nemá způsob zadání");
+    if (Fault f = checkStation(project, slot, line, name, sep))
+        return f;
+    if (Fault f = checkAt(line.points, [&] { return checkLineEntered(slot.line); }))
+        return f;
+    return checkLineTable(project.beam, slot.line, line.points, sep);
+}
+
+auto quantitySlotCheck(const Project& project, char sep)
+{
+    return [&project, sep](const std::string& name, const QuantitySlot& slot, const SlotItemLines& line) {
+        return checkQuantitySlot(project, name, slot, line, sep);
+    };
+}
+
+Fault checkQuantities(const Project& project, const DataSectionLines& lines, char sep, const SlotChecks* done)
+{
+    return checkSlots(project.quantities, lines.quantities, kLineSlot, quantitySlotCheck(project, sep), done);
 }
 
 Fault checkTendons(const Project& project, const DataSectionLines& lines, char sep)
@@ -230,12 +257,17 @@ Fault checkLoads(const LoadInput& loads, const LoadLines& lines, char sep)
 
 }  // namespace
 
+SlotChecks checkLineSlots(const Project& project, const DataSectionLines& lines, char sep)
+{
+    return checkEachSlot(project.quantities, lines.quantities, kLineSlot, quantitySlotCheck(project, sep), false);
+}
+
 std::optional<DataSectionFault> checkDataSectionInput(const Project& project, const DataSectionLines& lines,
-                                                      char sep)
+                                                      char sep, const SlotChecks* lineSlots)
 {
     if (Fault f = checkBeam(project, lines, sep))
         return f;
-    if (Fault f = checkQuantities(project, lines, sep))
+    if (Fault f = checkQuantities(project, lines, sep, lineSlots))
         return f;
     if (Fault f = checkTendons(project, lines, sep))
         return f;

@@ -27,6 +27,7 @@
 #include "model/project.h"
 
 #include <array>
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -73,8 +74,22 @@ struct DataSectionFault {
     std::string message;
 };
 
+// What the checks of the five slots of one page found, each in its slot's
+// place: a fault, or the failure the check threw.
+struct SlotChecks {
+    std::array<std::optional<DataSectionFault>, kSlotCount> faults;
+    std::array<std::exception_ptr, kSlotCount> failures;
+};
+
+// The checks of the influence-line slots, one after another on this thread.
+// They read only the beam and the lines (not the tendons, loads or check), so
+// a reader can run them while it still reads the tendon blocks.
+SlotChecks checkLineSlots(const Project& project, const DataSectionLines& lines, char sep);
+
 // Number texts are read with `sep`, the separator the project holds them in.
+// `lineSlots`: what checkLineSlots found for this project and these lines,
+// reported in its place of the order above, as if checked there.
 std::optional<DataSectionFault> checkDataSectionInput(const Project& project, const DataSectionLines& lines,
-                                                      char sep);
+                                                      char sep, const SlotChecks* lineSlots = nullptr);
 
 }  // namespace kvor

@@ -9,6 +9,7 @@
 #include "model/visible_text.h"
 #include "results/data_section_checks.h"
 #include "results/data_section_layout.h"
+#include "evaluation/parallel_tasks.h"
 #include "stressing/stressing_checks.h"
 #include "stressing/tendon_stressing.h"
 #include "structure/beam.h"
@@ -63,6 +64,13 @@ class SectionReader {
 public:
     SectionReader(ProjectFileLines& lines, char systemSeparator)
         : lines_(lines), fileSeparator_(systemSeparator), systemSeparator_(systemSeparator)
+    {
+    }
+    // A reader of a later part of the same section: the version and the
+    // separators as `head` read them from the section's first lines.
+    SectionReader(ProjectFileLines& lines, const SectionReader& head)
+        : lines_(lines), fileSeparator_(head.fileSeparator_), systemSeparator_(head.systemSeparator_),
+          version_(head.version_)
     {
     }
 
@@ -511,19 +519,18 @@ void readResults(SectionReader& r, EvaluationResult& results)
     }
 }
 
-}  // namespace
-
-bool readDataSection(ProjectFileLines& lines, Project& project, char decimalSeparator)
+// The input before the tendon blocks: the beam, its section and the lines.
+void readBeamToLines(SectionReader& r, Project& project, DataSectionLines& at)
 {
-    SectionReader r(lines, decimalSeparator);
-    if (!r.opens())
-        return false;
-    r.readSeparator();
-    DataSectionLines at;
     readBeam(r, project.beam, at);
     readSection(r, project.section);
     for (int k = 0; k < kSlotCount; ++k)
         readQuantity(r, project.quantities[k], k, at.quantities[k]);
+}
+
+// The tendon blocks and everything after them, up to "[end]".
+void readTendonsToEnd(SectionReader& r, Project& project, DataSectionLines& at)
+{
     for (int k = 0; k < kSlotCount; ++k)
         readTendon(r, project.tendons[k], k, at.tendons[k]);
     SectionReader::After after = r.nextBlock(SectionReader::After::Tendons);
@@ -539,9 +546,83 @@ bool readDataSection(ProjectFileLines& lines, Project& project, char decimalSepa
         readResults(r, project.results);
         r.section("[end]");
     }
+}
+
+// Below this many bytes a section is read line after line only: a second
+// thread would cost more than it saves.
+constexpr std::size_t kBytesWorthTwoThreads = 64 * 1024;
+
+// A large section is read in two parts at once: the lines up to the first
+// tendon block, and the tendon blocks on, from the line "[tendon] 1" found
+// ahead. True when both parts were read without a fault and the first ended
+// exactly where the second began; then `lines` stands after the section as
+// reading line after line leaves it. Any fault, or a first part that did not
+// end at that line, gives false, and what was read must be discarded: the
+// section is then read line after line, which names the faulty line.
+bool readInTwoParts(SectionReader& head, ProjectFileLines& lines, Project& project, DataSectionLines& at,
+                    std::optional<SlotChecks>& lineChecks)
+{
+    if (lines.bytesLeft() < kBytesWorthTwoThreads)
+        return false;
+    const ProjectFileLines sectionLines = lines;
+    std::optional<ProjectFileLines> tendonStart;
+    std::optional<ProjectFileLines> tendonLines;
+    bool firstRead = false;
+    bool secondRead = false;
+    runInParallel(2, [&](size_t part) {
+        try {
+            if (part == 0) {
+                readBeamToLines(head, project, at);
+                firstRead = true;
+                // The lines are judged while the tendons are still being read.
+                lineChecks = checkLineSlots(project, at, head.systemSeparator());
+            } else {
+                tendonStart = sectionLines.fromLine("[tendon]\t1");
+                if (!tendonStart)
+                    return;
+                tendonLines = tendonStart;
+                SectionReader tail(*tendonLines, head);
+                readTendonsToEnd(tail, project, at);
+                secondRead = true;
+            }
+        } catch (...) {
+            // Read again line after line, which reports it where it belongs.
+        }
+    });
+    if (!firstRead || !secondRead || !lines.samePlaceAs(*tendonStart))
+        return false;
+    lines = *tendonLines;
+    return true;
+}
+
+}  // namespace
+
+bool readDataSection(ProjectFileLines& lines, Project& project, char decimalSeparator, SectionReading reading)
+{
+    const ProjectFileLines start = lines;
+    const Project fresh = project;
+    SectionReader r(lines, decimalSeparator);
+    if (!r.opens())
+        return false;
+    r.readSeparator();
+    DataSectionLines at;
+    std::optional<SlotChecks> lineChecks;
+    if (reading == SectionReading::LineByLine || !readInTwoParts(r, lines, project, at, lineChecks)) {
+        // From the first line again, with nothing of the attempt kept.
+        lines = start;
+        project = fresh;
+        at = DataSectionLines();
+        lineChecks.reset();
+        SectionReader again(lines, decimalSeparator);
+        again.opens();
+        again.readSeparator();
+        readBeamToLines(again, project, at);
+        readTendonsToEnd(again, project, at);
+    }
     // Judged once the whole section is read, so that a damaged line is named
     // as such rather than as a fault of the input before it.
-    if (const auto fault = checkDataSectionInput(project, at, decimalSeparator))
+    const SlotChecks* linesChecked = lineChecks ? &*lineChecks : nullptr;
+    if (const auto fault = checkDataSectionInput(project, at, decimalSeparator, linesChecked))
         r.fail(fault->line, fault->message);
     return true;
 }

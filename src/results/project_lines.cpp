@@ -1,5 +1,7 @@
 #include "results/project_lines.h"
 
+#include <algorithm>
+
 namespace kvor {
 
 namespace {
@@ -27,6 +29,23 @@ std::string_view ProjectFileLines::next()
     if (pos_ < text_.size() && text_[pos_] == '\n')
         ++pos_;
     return line;
+}
+
+std::optional<ProjectFileLines> ProjectFileLines::fromLine(std::string_view line) const
+{
+    if (atEnd())
+        return std::nullopt;
+    // The line follows a CR LF and ends with CR: this is where it starts,
+    // whatever the lines before it hold.
+    const std::string pattern = "\r\n" + std::string(line) + "\r";
+    const std::size_t found = text_.find(pattern, pos_ >= 2 ? pos_ - 2 : 0);
+    if (found == std::string_view::npos)
+        return std::nullopt;
+    ProjectFileLines lines = *this;
+    lines.pos_ = found + 2;
+    const auto begin = text_.begin() + static_cast<std::ptrdiff_t>(pos_);
+    lines.number_ += static_cast<int>(std::count(begin, text_.begin() + static_cast<std::ptrdiff_t>(lines.pos_), '\r'));
+    return lines;
 }
 
 }  // namespace kvor

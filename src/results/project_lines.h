@@ -6,6 +6,8 @@
 // is an empty text. Lines may be of any length.
 
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace kvor {
@@ -26,6 +28,18 @@ public:
     bool atEnd() const { return pos_ >= text_.size(); }
     // 1-based number of the line last returned by next() (0 before the first).
     int lineNumber() const { return number_; }
+
+    // The lines from the first line after this position that reads exactly
+    // `line` and ends with CR LF (next() returns that line first); nothing
+    // when there is none. Lets a reader start a later part of the text.
+    std::optional<ProjectFileLines> fromLine(std::string_view line) const;
+    // Both stand before the same line of the same text.
+    bool samePlaceAs(const ProjectFileLines& other) const
+    {
+        return text_.data() == other.text_.data() && pos_ == other.pos_ && number_ == other.number_;
+    }
+    // The bytes of the text from this position on.
+    std::size_t bytesLeft() const { return atEnd() ? 0 : text_.size() - pos_; }
 
 private:
     std::string_view text_;

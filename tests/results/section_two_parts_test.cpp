@@ -1,0 +1,110 @@
+// A large data section is read by two threads, from its start and from its
+// first tendon block. Whatever the file holds, the outcome must be that of
+// reading line after line: the same project, or the same message naming the
+// same line, also where a damage moves or hides the place the second thread
+// starts from.
+
+#include "model/error.h"
+#include "model/numbers.h"
+#include "model/slots.h"
+#include "results/data_section.h"
+#include "results/project_file.h"
+#include "support/sample_project.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace kvor {
+namespace {
+
+// The sample project with an influence line long enough for two threads.
+const std::string& largeFile()
+{
+    static const std::string file = [] {
+        Project p = testing::sampleProject();
+        constexpr int kRows = 6000;
+        TextTable line(kRows + 1, 2);
+        for (int r = 1; r <= kRows; ++r) {
+            line.setCell(r, 0, formatNumber(22.5L * (r - 1) / (kRows - 1), ','));
+            line.setCell(r, 1, formatNumber(r % 7 * 0.125L, ','));
+        }
+        storeInfluenceLine(p.quantities[0], line, EntryMode::Manual, "");
+        return encodeProjectFile(p, SaveVariant::WithResults, ',');
+    }();
+    return file;
+}
+
+// The saved project read back as `reading` reads its section, or the message.
+std::string readBack(const std::string& file, SectionReading reading)
+{
+    ProjectFileLines lines(file);
+    for (int i = 0; i < 5; ++i)  // the header and the information lines
+        lines.next();
+    Project project;
+    try {
+        if (!readDataSection(lines, project, ',', reading))
+            return "no section";
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return encodeProjectFile(project, SaveVariant::WithResults, ',');
+}
+
+std::string replaced(std::string file, const std::string& what, const std::string& by, size_t from = 0)
+{
+    const size_t at = file.find(what, from);
+    return at == std::string::npos ? "not found: " + what : file.replace(at, what.size(), by);
+}
+
+const std::string kTendon1 = "\r\n[tendon]\t1\r\n";
+
+struct Damage {
+    const char* name;
+    std::function<std::string(const std::string&)> apply;
+};
+
+TEST(SectionInTwoParts, ReadsWhatLineAfterLineReads)
+{
+    const std::string& file = largeFile();
+    ASSERT_GT(file.size(), 64u * 1024);
+    const std::string read = readBack(file, SectionReading::TwoParts);
+    EXPECT_TRUE(read.starts_with("Vstupn")) << read.substr(0, 200);
+    EXPECT_TRUE(read == readBack(file, SectionReading::LineByLine));
+
+    const size_t row = file.find("\r\n11,");  // a row in the middle of the long line
+    const size_t rowEnd = file.find('\r', row + 2);
+    const Damage damages[] = {
+        {"a row of the first part that is no number",
+         [&](auto f) { return replaced(f, "\r\n11,", "\r\n11;", row); }},
+        {"a row of the first part with three fields", [&](auto f) { return f.insert(rowEnd, "\t0"); }},
+        {"the line's count one too many", [](auto f) { return replaced(f, "points\t6000", "points\t6001"); }},
+        {"the line's count one too few", [](auto f) { return replaced(f, "points\t6000", "points\t5999"); }},
+        {"the first tendon block misnumbered", [](auto f) { return replaced(f, kTendon1, "\r\n[tendon]\t2\r\n"); }},
+        {"the first tendon block missing", [](auto f) { return replaced(f, kTendon1, "\r\n"); }},
+        {"a tendon header among the line's rows",
+         [&](auto f) { return replaced(f, "\r\n11,", kTendon1 + "11,", row); }},
+        {"the first tendon block twice",
+         [](auto f) { return replaced(f, kTendon1, kTendon1 + "shown\t1\r\n[tendon]\t1\r\n"); }},
+        {"a tendon row that is no number", [](auto f) { return replaced(f, "\r\n8\t0,25\t", "\r\n8\t0,2x\t"); }},
+        {"a tendon row out of the section", [](auto f) { return replaced(f, "\r\n8\t0,25\t", "\r\n8\t25\t"); }},
+        {"a damaged result", [](auto f) { return replaced(f, "tendons\t1\t1", "tendons\t1\t2"); }},
+        {"no end", [](auto f) { return replaced(f, "[end]", "[edn]"); }},
+        {"cut within the tendons", [](auto f) { return f.substr(0, f.find("[tendon]\t3")); }},
+        {"a header line ending with LF alone", [](auto f) { return replaced(f, kTendon1, "\r\n[tendon]\t1\n"); }},
+        {"the end of the text before the tendons", [](auto f) { return replaced(f, kTendon1, "\r\n\x1A"); }},
+    };
+    for (const Damage& d : damages) {
+        const std::string damaged = d.apply(file);
+        ASSERT_FALSE(damaged.starts_with("not found")) << d.name;
+        const std::string message = readBack(damaged, SectionReading::LineByLine);
+        EXPECT_TRUE(message.starts_with("Soubor projektu je poškozen na řádku "))
+            << d.name << ": " << message.substr(0, 200);
+        const std::string inTwoParts = readBack(damaged, SectionReading::TwoParts);
+        EXPECT_TRUE(inTwoParts == message) << d.name << ": " << inTwoParts.substr(0, 200);
+    }
+}
+
+}  // namespace
+}  // namespace kvor
