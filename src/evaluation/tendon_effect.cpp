@@ -206,6 +206,17 @@ long double contribution(long double d, long double moment, long double vertical
     return checkedFinite(bending + lifting);
 }
 
+// lookupAtStation(index, x, row).value, interpolating inline where it can;
+// `row` becomes the row the lookup stopped at.
+long double valueAt(const StationIndex& index, long double x, int& row)
+{
+    row = index.stoppingRow(x, row);
+    long double value;
+    if (!index.interpolate(x, row, value))
+        value = lookupAtRow(index, x, row).value;
+    return value;
+}
+
 // The effect alone of a tendon whose loads are formed, in one pass over its
 // points, keeping nothing per point: where the line and its slopes share their
 // stations, each station's row is searched once for both. The values and their
@@ -221,15 +232,16 @@ std::optional<long double> effectInOnePass(const StationIndex& line, const Stati
     try {
         for (size_t i = 1; i <= static_cast<size_t>(std::max(n, 0)); ++i) {
             const long double x = loads.station[i];
-            lineRow = line.stoppingRow(x, lineRow);
-            long double eta, d;
-            if (!line.interpolate(x, lineRow, eta))
-                eta = checkedFinite(lookupAtRow(line, x, lineRow).value);
-            slopeRow = sameRows ? lineRow : slopes.stoppingRow(x, slopeRow);
-            if (!slopes.interpolate(x, slopeRow, d))
-                d = checkedFinite(lookupAtRow(slopes, x, slopeRow).value);
-            eta = roundTo15(eta);
-            d = roundTo15(d);
+            const long double eta = roundTo15(checkedFinite(valueAt(line, x, lineRow)));
+            long double d;
+            if (sameRows) {
+                slopeRow = lineRow;
+                if (!slopes.interpolate(x, slopeRow, d))
+                    d = lookupAtRow(slopes, x, slopeRow).value;
+            } else {
+                d = valueAt(slopes, x, slopeRow);
+            }
+            d = roundTo15(checkedFinite(d));
             effect = checkedFinite(effect + contribution(d, loads.moment[i], loads.vertical[i], eta));
         }
     } catch (...) {
@@ -265,16 +277,10 @@ long double brokenEffect(const TextTable& points, const StationIndex& line, cons
     fillColumn(table, kOrdinate, columns, n, eta, sep, [&](int i) {
         if (!formed)
             at(loads.station, i) = numberAt(points, i, kStoreStation, sep);
-        const StationValue found = lookupAtStation(line, at(loads.station, i), near);
-        near = found.row;
-        return found.value;
+        return valueAt(line, at(loads.station, i), near);
     });
     near = 0;
-    fillColumn(table, kSlope, columns, n, d, sep, [&](int i) {
-        const StationValue found = lookupAtStation(slopes, at(loads.station, i), near);
-        near = found.row;
-        return found.value;
-    });
+    fillColumn(table, kSlope, columns, n, d, sep, [&](int i) { return valueAt(slopes, at(loads.station, i), near); });
     // Station, eccentricity and force are the store's own texts: their columns
     // are held once for the store and every table of the tendon.
     table.shareColumn(kStation, points, kStoreStation);
