@@ -125,27 +125,27 @@ Fault checkBeam(const Project& project, const DataSectionLines& lines, char sep)
     return checkAt(lines.members, [&] { return checkMemberLengths(beam, sep); });
 }
 
-// Each slot's check `checkSlot(name, slot, line)`, where name is "k. what: ":
-// the slots' tables are long and each check reads only its own slot, so they
-// may run on all cores; a failure is kept in its slot's place.
+// Slot k's check `checkSlot(name, slot, line)`, where name is "k. what: ",
+// into its place in `into`: the fault, or the failure the check threw.
+template <typename Slot, typename CheckSlot>
+void checkOneSlot(const std::array<Slot, kSlotCount>& slots, const std::array<SlotItemLines, kSlotCount>& lines,
+                  size_t k, const char* what, CheckSlot&& checkSlot, SlotChecks& into)
+{
+    try {
+        into.faults[k] = checkSlot(std::to_string(k + 1) + ". " + what + ": ", slots[k], lines[k]);
+    } catch (...) {
+        into.failures[k] = std::current_exception();
+    }
+}
+
+// Every slot's check: the slots' tables are long and each check reads only
+// its own slot, so they run on all cores.
 template <typename Slot, typename CheckSlot>
 SlotChecks checkEachSlot(const std::array<Slot, kSlotCount>& slots, const std::array<SlotItemLines, kSlotCount>& lines,
-                         const char* what, CheckSlot&& checkSlot, bool onAllCores)
+                         const char* what, CheckSlot&& checkSlot)
 {
     SlotChecks checks;
-    const auto checkOne = [&](size_t k) {
-        try {
-            checks.faults[k] = checkSlot(std::to_string(k + 1) + ". " + what + ": ", slots[k], lines[k]);
-        } catch (...) {
-            checks.failures[k] = std::current_exception();
-        }
-    };
-    if (onAllCores) {
-        runInParallel(slots.size(), checkOne);
-    } else {
-        for (size_t k = 0; k < slots.size(); ++k)
-            checkOne(k);
-    }
+    runInParallel(slots.size(), [&](size_t k) { checkOneSlot(slots, lines, k, what, checkSlot, checks); });
     return checks;
 }
 
@@ -158,7 +158,7 @@ Fault checkSlots(const std::array<Slot, kSlotCount>& slots, const std::array<Slo
 {
     if (Fault f = checkSlotRows(slots, lines, what))
         return f;
-    SlotChecks checks = done ? *done : checkEachSlot(slots, lines, what, checkSlot, true);
+    SlotChecks checks = done ? *done : checkEachSlot(slots, lines, what, checkSlot);
     for (size_t k = 0; k < slots.size(); ++k) {
         if (checks.failures[k])
             std::rethrow_exception(checks.failures[k]);
@@ -187,8 +187,8 @@ Fault checkStation(const Project& project, const QuantitySlot& slot, const SlotI
 constexpr const char* kLineSlot = "příčinková čára";
 
 // An influence-line slot: reads the beam and the slot only.
-Fault checkQuantitySlot(const Project& project, const std::string& name, const QuantitySlot& slot,
-                        const SlotItemLines& line, char sep)
+Fault lineSlotFault(const Project& project, const std::string& name, const QuantitySlot& slot,
+                    const SlotItemLines& line, char sep)
 {
     if (!slot.storeMark())
         return std::nullopt;
@@ -204,7 +204,7 @@ Fault checkQuantitySlot(const Project& project, const std::string& name, const Q
 auto quantitySlotCheck(const Project& project, char sep)
 {
     return [&project, sep](const std::string& name, const QuantitySlot& slot, const SlotItemLines& line) {
-        return checkQuantitySlot(project, name, slot, line, sep);
+        return lineSlotFault(project, name, slot, line, sep);
     };
 }
 
@@ -213,33 +213,46 @@ Fault checkQuantities(const Project& project, const DataSectionLines& lines, cha
     return checkSlots(project.quantities, lines.quantities, kLineSlot, quantitySlotCheck(project, sep), done);
 }
 
-Fault checkTendons(const Project& project, const DataSectionLines& lines, char sep)
+constexpr const char* kTendonSlot = "kabel";
+
+// A tendon slot: reads the beam, its section and the slot only.
+Fault tendonSlotFault(const Project& project, const std::string& name, const TendonSlot& slot,
+                      const SlotItemLines& line, char sep)
 {
-    return checkSlots(project.tendons, lines.tendons, "kabel",
-                      [&](const std::string& name, const TendonSlot& slot, const SlotItemLines& line) -> Fault {
-                          if (!slot.shown && !slot.typeText.empty())
-                              return at(line.typeText, name + "skrytý kabel nemá typ");
-                          if (!slot.storeMark())
-                              return std::nullopt;
-                          // The type box is locked while the slot is entered: it names the stored type.
-                          if (tendonTypeOf(slot.typeText) != slot.type)
-                              return at(line.typeText, name + "typ kabelu neodpovídá uloženému tvaru kabelu");
-                          std::optional<TendonFault> fault;
-                          try {
-                              fault = checkStoredTendon(slot, project.beam, project.section, sep);
-                          } catch (const Error& e) {
-                              return at(line.points, e.what());
-                          }
-                          if (!fault)
-                              return std::nullopt;
-                          // D and the size of its polygon are the divisions line's.
-                          const Field focus = fault->report.focus;
-                          if (focus == Field::ParabolaDivisions || focus == Field::ParabolaTableDivisions)
-                              return at(line.divisions, std::move(fault->report.message));
-                          const int column = std::clamp(fault->column, 0, static_cast<int>(kTendonFields.size()) - 1);
-                          return inRow(line.points, slot.points.rowCount() - 1, fault->row,
-                                       std::move(fault->report.message), kTendonFields[column]);
-                      });
+    if (!slot.shown && !slot.typeText.empty())
+        return at(line.typeText, name + "skrytý kabel nemá typ");
+    if (!slot.storeMark())
+        return std::nullopt;
+    // The type box is locked while the slot is entered: it names the stored type.
+    if (tendonTypeOf(slot.typeText) != slot.type)
+        return at(line.typeText, name + "typ kabelu neodpovídá uloženému tvaru kabelu");
+    std::optional<TendonFault> fault;
+    try {
+        fault = checkStoredTendon(slot, project.beam, project.section, sep);
+    } catch (const Error& e) {
+        return at(line.points, e.what());
+    }
+    if (!fault)
+        return std::nullopt;
+    // D and the size of its polygon are the divisions line's.
+    const Field focus = fault->report.focus;
+    if (focus == Field::ParabolaDivisions || focus == Field::ParabolaTableDivisions)
+        return at(line.divisions, std::move(fault->report.message));
+    const int column = std::clamp(fault->column, 0, static_cast<int>(kTendonFields.size()) - 1);
+    return inRow(line.points, slot.points.rowCount() - 1, fault->row, std::move(fault->report.message),
+                 kTendonFields[column]);
+}
+
+auto tendonSlotCheck(const Project& project, char sep)
+{
+    return [&project, sep](const std::string& name, const TendonSlot& slot, const SlotItemLines& line) {
+        return tendonSlotFault(project, name, slot, line, sep);
+    };
+}
+
+Fault checkTendons(const Project& project, const DataSectionLines& lines, char sep, const SlotChecks* done)
+{
+    return checkSlots(project.tendons, lines.tendons, kTendonSlot, tendonSlotCheck(project, sep), done);
 }
 
 Fault checkLoads(const LoadInput& loads, const LoadLines& lines, char sep)
@@ -257,19 +270,25 @@ Fault checkLoads(const LoadInput& loads, const LoadLines& lines, char sep)
 
 }  // namespace
 
-SlotChecks checkLineSlots(const Project& project, const DataSectionLines& lines, char sep)
+void checkLineSlot(const Project& project, const DataSectionLines& lines, size_t k, char sep, SlotChecks& into)
 {
-    return checkEachSlot(project.quantities, lines.quantities, kLineSlot, quantitySlotCheck(project, sep), false);
+    checkOneSlot(project.quantities, lines.quantities, k, kLineSlot, quantitySlotCheck(project, sep), into);
+}
+
+void checkTendonSlot(const Project& project, const DataSectionLines& lines, size_t k, char sep, SlotChecks& into)
+{
+    checkOneSlot(project.tendons, lines.tendons, k, kTendonSlot, tendonSlotCheck(project, sep), into);
 }
 
 std::optional<DataSectionFault> checkDataSectionInput(const Project& project, const DataSectionLines& lines,
-                                                      char sep, const SlotChecks* lineSlots)
+                                                      char sep, const SlotChecks* lineSlots,
+                                                      const SlotChecks* tendonSlots)
 {
     if (Fault f = checkBeam(project, lines, sep))
         return f;
     if (Fault f = checkQuantities(project, lines, sep, lineSlots))
         return f;
-    if (Fault f = checkTendons(project, lines, sep))
+    if (Fault f = checkTendons(project, lines, sep, tendonSlots))
         return f;
     if (Fault f = checkLoads(project.loads, lines.loads, sep))
         return f;

@@ -27,6 +27,7 @@
 #include "model/project.h"
 
 #include <array>
+#include <cstddef>
 #include <exception>
 #include <optional>
 #include <string>
@@ -81,15 +82,19 @@ struct SlotChecks {
     std::array<std::exception_ptr, kSlotCount> failures;
 };
 
-// The checks of the influence-line slots, one after another on this thread.
-// They read only the beam and the lines (not the tendons, loads or check), so
-// a reader can run them while it still reads the tendon blocks.
-SlotChecks checkLineSlots(const Project& project, const DataSectionLines& lines, char sep);
+// The check of slot k (0-based) of the influence lines, which reads only the
+// beam and that line, or of the tendons, which reads only the beam, its
+// section and that tendon, into slot k of `into`. A reader can run them on
+// its threads as soon as what they read is read.
+void checkLineSlot(const Project& project, const DataSectionLines& lines, size_t k, char sep, SlotChecks& into);
+void checkTendonSlot(const Project& project, const DataSectionLines& lines, size_t k, char sep, SlotChecks& into);
 
 // Number texts are read with `sep`, the separator the project holds them in.
-// `lineSlots`: what checkLineSlots found for this project and these lines,
-// reported in its place of the order above, as if checked there.
+// `lineSlots`, `tendonSlots`: every slot of the page checked already (by
+// checkLineSlot, checkTendonSlot for this project and these lines), reported
+// in its place of the order above, as if checked there.
 std::optional<DataSectionFault> checkDataSectionInput(const Project& project, const DataSectionLines& lines,
-                                                      char sep, const SlotChecks* lineSlots = nullptr);
+                                                      char sep, const SlotChecks* lineSlots = nullptr,
+                                                      const SlotChecks* tendonSlots = nullptr);
 
 }  // namespace kvor

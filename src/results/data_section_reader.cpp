@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <charconv>
 #include <initializer_list>
 #include <vector>
@@ -552,6 +553,13 @@ void readTendonsToEnd(SectionReader& r, Project& project, DataSectionLines& at)
 // thread would cost more than it saves.
 constexpr std::size_t kBytesWorthTwoThreads = 64 * 1024;
 
+// What the two threads of a large section checked while reading: every slot
+// of a page, or nothing of it.
+struct CheckedSlots {
+    std::optional<SlotChecks> lines;
+    std::optional<SlotChecks> tendons;
+};
+
 // A large section is read in two parts at once: the lines up to the first
 // tendon block, and the tendon blocks on, from the line "[tendon] 1" found
 // ahead. True when both parts were read without a fault and the first ended
@@ -559,23 +567,39 @@ constexpr std::size_t kBytesWorthTwoThreads = 64 * 1024;
 // reading line after line leaves it. Any fault, or a first part that did not
 // end at that line, gives false, and what was read must be discarded: the
 // section is then read line after line, which names the faulty line.
+//
+// Each thread, once done reading, takes the slot checks whose input is read:
+// those of the lines once the first part is, those of the tendons once both
+// are (they read the beam and its section).
 bool readInTwoParts(SectionReader& head, ProjectFileLines& lines, Project& project, DataSectionLines& at,
-                    std::optional<SlotChecks>& lineChecks)
+                    CheckedSlots& checked)
 {
     if (lines.bytesLeft() < kBytesWorthTwoThreads)
         return false;
     const ProjectFileLines sectionLines = lines;
     std::optional<ProjectFileLines> tendonStart;
     std::optional<ProjectFileLines> tendonLines;
-    bool firstRead = false;
-    bool secondRead = false;
+    std::array<std::atomic<bool>, 2> partRead{false, false};
+    std::atomic<size_t> nextLine{0};
+    std::atomic<size_t> nextTendon{0};
+    SlotChecks lineChecks;
+    SlotChecks tendonChecks;
+    const char sep = head.systemSeparator();
+    const auto checkWhatIsRead = [&] {
+        if (!partRead[0])
+            return;
+        for (size_t k = nextLine++; k < kSlotCount; k = nextLine++)
+            checkLineSlot(project, at, k, sep, lineChecks);
+        if (!partRead[1])
+            return;
+        for (size_t k = nextTendon++; k < kSlotCount; k = nextTendon++)
+            checkTendonSlot(project, at, k, sep, tendonChecks);
+    };
+    std::atomic<bool> checksLost{false};
     runInParallel(2, [&](size_t part) {
         try {
             if (part == 0) {
                 readBeamToLines(head, project, at);
-                firstRead = true;
-                // The lines are judged while the tendons are still being read.
-                lineChecks = checkLineSlots(project, at, head.systemSeparator());
             } else {
                 tendonStart = sectionLines.fromLine("[tendon]\t1");
                 if (!tendonStart)
@@ -583,14 +607,24 @@ bool readInTwoParts(SectionReader& head, ProjectFileLines& lines, Project& proje
                 tendonLines = tendonStart;
                 SectionReader tail(*tendonLines, head);
                 readTendonsToEnd(tail, project, at);
-                secondRead = true;
             }
         } catch (...) {
-            // Read again line after line, which reports it where it belongs.
+            return;  // read again line after line, which reports it where it belongs
+        }
+        partRead[part] = true;
+        try {
+            checkWhatIsRead();
+        } catch (...) {
+            checksLost = true;  // checked again after reading
         }
     });
-    if (!firstRead || !secondRead || !lines.samePlaceAs(*tendonStart))
+    if (!partRead[0] || !partRead[1] || !lines.samePlaceAs(*tendonStart))
         return false;
+    // Every check that was taken is done: the threads have ended.
+    if (nextLine >= kSlotCount && !checksLost)
+        checked.lines = std::move(lineChecks);
+    if (nextTendon >= kSlotCount && !checksLost)
+        checked.tendons = std::move(tendonChecks);
     lines = *tendonLines;
     return true;
 }
@@ -606,13 +640,13 @@ bool readDataSection(ProjectFileLines& lines, Project& project, char decimalSepa
         return false;
     r.readSeparator();
     DataSectionLines at;
-    std::optional<SlotChecks> lineChecks;
-    if (reading == SectionReading::LineByLine || !readInTwoParts(r, lines, project, at, lineChecks)) {
+    CheckedSlots checked;
+    if (reading == SectionReading::LineByLine || !readInTwoParts(r, lines, project, at, checked)) {
         // From the first line again, with nothing of the attempt kept.
         lines = start;
         project = fresh;
         at = DataSectionLines();
-        lineChecks.reset();
+        checked = CheckedSlots();
         SectionReader again(lines, decimalSeparator);
         again.opens();
         again.readSeparator();
@@ -621,8 +655,9 @@ bool readDataSection(ProjectFileLines& lines, Project& project, char decimalSepa
     }
     // Judged once the whole section is read, so that a damaged line is named
     // as such rather than as a fault of the input before it.
-    const SlotChecks* linesChecked = lineChecks ? &*lineChecks : nullptr;
-    if (const auto fault = checkDataSectionInput(project, at, decimalSeparator, linesChecked))
+    const SlotChecks* linesChecked = checked.lines ? &*checked.lines : nullptr;
+    const SlotChecks* tendonsChecked = checked.tendons ? &*checked.tendons : nullptr;
+    if (const auto fault = checkDataSectionInput(project, at, decimalSeparator, linesChecked, tendonsChecked))
         r.fail(fault->line, fault->message);
     return true;
 }
