@@ -134,7 +134,7 @@ TEST(Lookup, MatchesTheLiteralScanOnRandomTables)
     std::uniform_int_distribution<int> size(1, 40);
     std::uniform_int_distribution<int> percent(0, 99);
     std::uniform_int_distribution<int> small(-50, 150);
-    int compared = 0, errors = 0;
+    int compared = 0, errors = 0, interpolations = 0;
     for (int round = 0; round < 400; ++round) {
         const int m = size(rng);
         const bool sorted = round % 2 == 0;
@@ -177,6 +177,15 @@ TEST(Lookup, MatchesTheLiteralScanOnRandomTables)
             else
                 EXPECT_EQ(std::get<1>(otherFast), std::get<1>(otherSlow)) << "round " << round;
             ASSERT_EQ(fast.index(), slow.index()) << "round " << round << " x " << static_cast<double>(x);
+            // Where the inline interpolation applies, it is the lookup itself.
+            for (const auto& [idx, outcome] : {std::pair{&index, &fast}, std::pair{&otherIndex, &otherFast}}) {
+                long double interpolated;
+                if (idx->interpolate(x, idx->stoppingRow(x), interpolated)) {
+                    ASSERT_EQ(outcome->index(), 0u) << "round " << round;
+                    EXPECT_EQ(interpolated, std::get<0>(*outcome).value) << "round " << round;
+                    ++interpolations;
+                }
+            }
             // A starting row anywhere, even past the end, changes nothing.
             const int nearRow = percent(rng) % (m + 3);
             const Outcome hinted = outcomeOf([&] { return lookupAtStation(index, x, nearRow); });
@@ -197,6 +206,7 @@ TEST(Lookup, MatchesTheLiteralScanOnRandomTables)
     // Both kinds of outcome were exercised.
     EXPECT_GT(errors, 100);
     EXPECT_LT(errors, compared - 1000);
+    EXPECT_GT(interpolations, 1000);
 }
 
 }  // namespace
