@@ -23,6 +23,7 @@
 
 #include "model/text_table.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string_view>
@@ -79,13 +80,20 @@ public:
     // the last row when every station is a number).
     std::string_view firstNonNumberText() const;
     // lookupAtRow(*this, x, row) where it is plain interpolation between two
-    // numbers (a row past the first, no one-sided values) and every step is
-    // finite: the same value in the same steps, inline. False otherwise, and
-    // lookupAtRow then gives the value or the failure.
+    // numbers (a row past the first, neither end with one-sided values) and
+    // every step is finite: the same value in the same steps, inline. False
+    // otherwise, and lookupAtRow then gives the value or the failure.
     bool interpolate(long double x, int row, long double& out) const
     {
-        if (row < 2 || !sides_.empty())
+        if (row < 2)
             return false;
+        if (!sides_.empty()) {
+            // The first row with sides at or after the chord's start.
+            const auto it = std::lower_bound(sides_.begin(), sides_.end(), row - 1,
+                                             [](const OneSidedSlope& side, int r) { return side.row < r; });
+            if (it != sides_.end() && it->row <= row)
+                return false;
+        }
         const size_t j = static_cast<size_t>(row - 1);
         const long double* s = stations_->data();
         const long double* v = values_->data();

@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 #include <variant>
+#include <vector>
 
 using namespace kvor;
 using kvor::testing::stationTable;
@@ -161,6 +162,12 @@ TEST(Lookup, MatchesTheLiteralScanOnRandomTables)
         for (int r = 1; r <= m; ++r)
             other.setCell(r, 1, percent(rng) < 3 ? "?" : formatNumber(small(rng) / 3.0L, ','));
         const StationIndex otherIndex = index.withValues(other, ',');
+        // The same with one-sided values at a few rows, as at a kink.
+        std::vector<OneSidedSlope> sides;
+        for (int r = 1; r <= m; ++r)
+            if (percent(rng) < 15)
+                sides.push_back({r, small(rng) / 5.0L, small(rng) / 6.0L});
+        const StationIndex sidedIndex = index.withValues(other, ',', sides);
         for (int k = 0; k < 30; ++k) {
             long double x;
             if (k % 3 == 0)  // often exactly a station of the table
@@ -178,7 +185,9 @@ TEST(Lookup, MatchesTheLiteralScanOnRandomTables)
                 EXPECT_EQ(std::get<1>(otherFast), std::get<1>(otherSlow)) << "round " << round;
             ASSERT_EQ(fast.index(), slow.index()) << "round " << round << " x " << static_cast<double>(x);
             // Where the inline interpolation applies, it is the lookup itself.
-            for (const auto& [idx, outcome] : {std::pair{&index, &fast}, std::pair{&otherIndex, &otherFast}}) {
+            const Outcome sidedFast = outcomeOf([&] { return lookupAtStation(sidedIndex, x); });
+            for (const auto& [idx, outcome] :
+                 {std::pair{&index, &fast}, std::pair{&otherIndex, &otherFast}, std::pair{&sidedIndex, &sidedFast}}) {
                 long double interpolated;
                 if (idx->interpolate(x, idx->stoppingRow(x), interpolated)) {
                     ASSERT_EQ(outcome->index(), 0u) << "round " << round;
