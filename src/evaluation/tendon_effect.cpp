@@ -142,18 +142,22 @@ void formPointForces(const TextTable& points, TextTable& table, TendonLoads& loa
     // rise is e(k) - e(k+1) and a tendon going down has a negative angle; a
     // vertical segment (equal stations) gets ±π/2 without dividing. A table
     // without a second point fails on the empty cell of its missing neighbour.
+    // Every eccentricity is read before any force; the angles, which cannot
+    // fail, are taken as the points are formed.
     const int segments = std::max(n - 1, 1);
     eccentricity.assign(static_cast<size_t>(segments) + 2, 0.0L);
-    std::vector<long double> sinA(eccentricity.size()), cosA(eccentricity.size());
     at(eccentricity, 1) = numberAt(points, 1, kStoreEccentricity, sep);
-    for (int k = 1; k <= segments; ++k) {
+    for (int k = 1; k <= segments; ++k)
         at(eccentricity, k + 1) = numberAt(points, k + 1, kStoreEccentricity, sep);
+    struct Angle {
+        long double sin, cos;
+    };
+    const auto angle = [&](int k) {
         const long double rise = at(eccentricity, k) - at(eccentricity, k + 1);
         const long double run = at(loads.station, k + 1) - at(loads.station, k);
         const long double alpha = ::atan2l(rise, run);
-        at(sinA, k) = ::sinl(alpha);
-        at(cosA, k) = ::cosl(alpha);
-    }
+        return Angle{::sinl(alpha), ::cosl(alpha)};
+    };
 
     horizontal.assign(static_cast<size_t>(n) + 1, 0.0L);
     loads.vertical.assign(horizontal.size(), 0.0L);
@@ -182,15 +186,18 @@ void formPointForces(const TextTable& points, TextTable& table, TendonLoads& loa
     // its own row (the store repeats the last segment's force there).
     try {
         const long double first = force(1);
-        writeForces(1, first * at(sinA, 1), first * at(cosA, 1));
+        Angle ending = angle(1);  // of the segment that ends at the next point
+        writeForces(1, first * ending.sin, first * ending.cos);
         long double before = first;  // each force is parsed once
         for (int i = 2; i <= n - 1; ++i) {
             const long double own = force(i);
-            writeForces(i, own * at(sinA, i) - before * at(sinA, i - 1), own * at(cosA, i) - before * at(cosA, i - 1));
+            const Angle starting = angle(i);
+            writeForces(i, own * starting.sin - before * ending.sin, own * starting.cos - before * ending.cos);
             before = own;
+            ending = starting;
         }
         const long double last = -force(n);
-        writeForces(n, last * at(sinA, n - 1), last * at(cosA, n - 1));
+        writeForces(n, last * ending.sin, last * ending.cos);
     } catch (...) {
         writeColumns();
         throw;
