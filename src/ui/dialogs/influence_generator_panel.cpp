@@ -38,8 +38,8 @@ InfluenceGeneratorPanel::InfluenceGeneratorPanel(QWidget* parent) : QFrame(paren
     step_ = makeEdit(this, QStringLiteral("Edit4"), {160, 68, 120, 22});
     modulusCaption_ = makeLabel(this, QStringLiteral("Label9"), QStringLiteral("Modul pružnosti E [MPa]"), {8, 104});
     modulus_ = makeEdit(this, QStringLiteral("Edit5"), {160, 100, 120, 22});
-    generateButton_ = makeButton(this, QStringLiteral("BitBtn4"), QStringLiteral("Vygenerovat"), {160, 140, 120, 28});
-    generateButton_->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    generateButton_ = makeButton(this, QStringLiteral("BitBtn4"), QStringLiteral("Vygenerovat"), {160, 140, 120, 28},
+                                 QStyle::SP_MediaPlay);
     // Enter on the focused button generates, as Space does.
     generateButton_->setAutoDefault(true);
     connect(generateButton_, &QPushButton::clicked, this, &InfluenceGeneratorPanel::generateClicked);

@@ -91,10 +91,10 @@ void InfluenceLineDialog::buildControls()
                                         "něm posoudí napětí od předpětí."));
     exits_->watch(station_, [this] { checkStation(); });
 
-    correctButton_ = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Opravit"), {330, 314, 100, 28});
-    correctButton_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    backButton_ = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Zpět"), {440, 314, 100, 28});
-    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    correctButton_ = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Opravit"), {330, 314, 100, 28},
+                                QStyle::SP_FileDialogDetailedView);
+    backButton_ = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Zpět"), {440, 314, 100, 28},
+                             QStyle::SP_ArrowBack);
     connect(correctButton_, &QPushButton::clicked, this, &InfluenceLineDialog::correct);
     connect(backButton_, &QPushButton::clicked, this, &InfluenceLineDialog::storeEntry);
 }
@@ -117,8 +117,8 @@ void InfluenceLineDialog::buildFilePickers()
     fileName_ = makeEdit(this, QStringLiteral("Edit2"), {240, 264, 145, 22});
     fileName_->setReadOnly(true);
     fileName_->setText(kNoFileChosen);
-    loadButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Načíst"), {395, 262, 100, 26});
-    loadButton_->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    loadButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Načíst"), {395, 262, 100, 26},
+                             QStyle::SP_DialogOpenButton);
 
     pickers_ = {drives_, folders_, files_, fileName_, kNoFileChosen};
     linkPickers(this, context_.messages, pickers_);

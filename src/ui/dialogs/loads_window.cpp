@@ -96,10 +96,10 @@ LoadsWindow::LoadsWindow(AppContext& context, QWidget* parent)
     help->setGeometry(264, 212, 192, 190);
     help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    backButton_ = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Zpět"), {246, 414, 100, 28});
-    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    cancelButton_ = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Zrušit"), {356, 414, 100, 28});
-    cancelButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    backButton_ = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Zpět"), {246, 414, 100, 28},
+                             QStyle::SP_ArrowBack);
+    cancelButton_ = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Zrušit"), {356, 414, 100, 28},
+                               QStyle::SP_DialogCancelButton);
     for (QPushButton* button : {takeProposalButton_, backButton_})
         button->setAutoDefault(true);  // Enter on the focused button presses it
     // Leaving is always possible: "Zrušit" takes no focus, so no field's

@@ -79,12 +79,12 @@ StressingWindow::StressingWindow(AppContext& context, QWidget* parent) : QWidget
         connect(edits_[i], &QLineEdit::returnPressed, this, &StressingWindow::computeForces);
     }
 
-    computeButton_ = makeButton(this, QStringLiteral("BitBtn6"), QStringLiteral("Vypočítat síly"), {522, 34, 108, 28});
-    computeButton_->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    dropButton_ = makeButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Bez napínání"), {522, 68, 108, 28});
-    dropButton_->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
-    backButton_ = makeButton(this, QStringLiteral("BitBtn8"), QStringLiteral("Zpět"), {522, 224, 108, 28});
-    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    computeButton_ = makeButton(this, QStringLiteral("BitBtn6"), QStringLiteral("Vypočítat síly"), {522, 34, 108, 28},
+                                QStyle::SP_MediaPlay);
+    dropButton_ = makeButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Bez napínání"), {522, 68, 108, 28},
+                             QStyle::SP_DialogDiscardButton);
+    backButton_ = makeButton(this, QStringLiteral("BitBtn8"), QStringLiteral("Zpět"), {522, 224, 108, 28},
+                             QStyle::SP_ArrowBack);
     for (QPushButton* button : {computeButton_, dropButton_, backButton_}) {
         // Enter on the focused button presses it, as Space does.
         button->setAutoDefault(true);

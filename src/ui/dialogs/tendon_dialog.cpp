@@ -51,11 +51,11 @@ TendonDialog::TendonDialog(AppContext& context, QWidget* parent)
             panel->writeForces(forceTexts);
     });
 
-    correctButton_ = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Opravit"), {330, 316, 100, 28});
-    correctButton_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    correctButton_ = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Opravit"), {330, 316, 100, 28},
+                                QStyle::SP_FileDialogDetailedView);
     correctButton_->hide();
-    backButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {440, 316, 100, 28});
-    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    backButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {440, 316, 100, 28},
+                             QStyle::SP_ArrowBack);
     connect(backButton_, &QPushButton::clicked, this, &TendonDialog::storeEntry);
     connect(correctButton_, &QPushButton::clicked, this, &TendonDialog::correct);
 

@@ -35,16 +35,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), folder_(m
     setFont(windowFont());
     resize(860, 680);
 
-    auto* contents = makeButton(this, QStringLiteral("ContentsButton"), QStringLiteral("Obsah"), {});
-    contents->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
-    back_ = makeButton(this, QStringLiteral("BackButton"), QStringLiteral("Zpět"), {});
-    back_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    auto* contents = makeButton(this, QStringLiteral("ContentsButton"), QStringLiteral("Obsah"), {},
+                                QStyle::SP_DirHomeIcon);
+    back_ = makeButton(this, QStringLiteral("BackButton"), QStringLiteral("Zpět"), {}, QStyle::SP_ArrowBack);
     back_->setToolTip(QStringLiteral("Předchozí stránka (Alt+←)"));
-    forward_ = makeButton(this, QStringLiteral("ForwardButton"), QStringLiteral("Vpřed"), {});
-    forward_->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    forward_ = makeButton(this, QStringLiteral("ForwardButton"), QStringLiteral("Vpřed"), {}, QStyle::SP_ArrowForward);
     forward_->setToolTip(QStringLiteral("Následující stránka (Alt+→)"));
-    auto* close = makeButton(this, QStringLiteral("CloseButton"), QStringLiteral("Zavřít"), {});
-    close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    auto* close = makeButton(this, QStringLiteral("CloseButton"), QStringLiteral("Zavřít"), {},
+                             QStyle::SP_DialogCloseButton);
 
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));

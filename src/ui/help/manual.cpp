@@ -108,8 +108,8 @@ void showHelpFor(QWidget* window)
 
 QPushButton* makeHelpButton(QWidget* window, const QRect& geometry)
 {
-    QPushButton* button = makeButton(window, QStringLiteral("HelpButton"), QStringLiteral("Nápověda"), geometry);
-    button->setIcon(window->style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    QPushButton* button = makeButton(window, QStringLiteral("HelpButton"), QStringLiteral("Nápověda"), geometry,
+                                     QStyle::SP_MessageBoxQuestion);
     button->setToolTip(QStringLiteral("Příručka programu u kapitoly tohoto okna (F1)"));
     QObject::connect(button, &QPushButton::clicked, window, [window] { showHelpFor(window); });
     return button;

@@ -79,17 +79,15 @@ void SlotRow::show(const SlotRowState& state)
 
 QPushButton* makeAddRowButton(QWidget* page, const char* name, int left)
 {
-    QPushButton* button =
-        makeButton(page, QString::fromUtf8(name), QStringLiteral("Další"), {left, kRowButtonsTop, 84, 25});
-    button->setIcon(page->style()->standardIcon(QStyle::SP_ArrowDown));
+    QPushButton* button = makeButton(page, QString::fromUtf8(name), QStringLiteral("Další"), {left, kRowButtonsTop, 84, 25},
+                                     QStyle::SP_ArrowDown);
     return button;
 }
 
 QPushButton* makeRemoveRowButton(QWidget* page, const char* name, int left)
 {
     QPushButton* button = makeButton(page, QString::fromUtf8(name), QStringLiteral("Zpět"),
-                                     {left + kRowButtonPitch, kRowButtonsTop, 84, 25});
-    button->setIcon(page->style()->standardIcon(QStyle::SP_ArrowUp));
+                                     {left + kRowButtonPitch, kRowButtonsTop, 84, 25}, QStyle::SP_ArrowUp);
     return button;
 }
 

@@ -105,6 +105,14 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+                        QStyle::StandardPixmap icon)
+{
+    QPushButton* button = makeButton(parent, name, caption, geometry);
+    button->setIcon(parent->style()->standardIcon(icon));
+    return button;
+}
+
 QPushButton* makeArrowButton(QWidget* parent, const QString& name, Arrow arrow, QPoint at)
 {
     auto* button = new QPushButton(parent);

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStyle>
 
 class QColor;
 class QLabel;
@@ -43,6 +44,9 @@ QLabel* makeMessageLine(QWidget* window, const QString& name, const QString& tex
 QLineEdit* makeEdit(QWidget* parent, const QString& name, const QRect& geometry);
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QRect& geometry);
+// The same with one of the style's standard icons beside the caption.
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+                        QStyle::StandardPixmap icon);
 
 enum class Arrow { Left, Right };
 // The 25 x 25 arrow buttons at the lower corners of the main window's pages.

@@ -68,8 +68,8 @@ void CheckedSectionsWindow::addBlocks(const BlockLook& look,
 void CheckedSectionsWindow::addBackButton()
 {
     auto* buttons = new QHBoxLayout;
-    backButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {0, 0, 120, 28});
-    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    backButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {0, 0, 120, 28},
+                             QStyle::SP_ArrowBack);
     buttons->addWidget(backButton_);
     buttons->addStretch();
     layout_->addLayout(buttons);

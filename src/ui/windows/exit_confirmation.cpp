@@ -18,10 +18,10 @@ ExitConfirmation::ExitConfirmation(QWidget* parent) : QWidget(parent)
     makeMessageLine(this, QStringLiteral("Label1"), QStringLiteral("Opravdu si přejete "), 14);
     makeMessageLine(this, QStringLiteral("Label2"), QStringLiteral("ukončit program Kvor 1.1 ?"), 38);
 
-    auto* konec = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Konec"), {30, 80, 100, 28});
-    konec->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
-    auto* storno = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Storno"), {162, 80, 100, 28});
-    storno->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    auto* konec = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Konec"), {30, 80, 100, 28},
+                             QStyle::SP_DialogNoButton);
+    auto* storno = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Storno"), {162, 80, 100, 28},
+                              QStyle::SP_BrowserReload);
     connect(konec, &QPushButton::clicked, this, &ExitConfirmation::endProgram);
     connect(storno, &QPushButton::clicked, this, &ExitConfirmation::cancel);
 }

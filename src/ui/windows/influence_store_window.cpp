@@ -25,7 +25,9 @@ const SlotStoreWindow::Layout& influenceStoreLayout()
         .modeItems = {QStringLiteral("ručně"), QStringLiteral("ze souboru"), QStringLiteral("z konstrukce")},
         .modeHeight = 78,
         .grid = {140, 8, 2 * kGridColumnPitch + 2 + 18, 270},
-        .storeTable = [](const Project& project, size_t slot) -> const TextTable& { return project.quantities[slot].line; },
+        .storeTable = [](const Project& project, size_t slot) -> const TextTable& {
+            return project.quantities[slot].line;
+        },
     };
     return layout;
 }

@@ -88,8 +88,8 @@ LoadEffectsWindow::LoadEffectsWindow(AppContext& context, QWidget* parent) : Wor
     layout->addStretch();
 
     auto* buttons = new QHBoxLayout;
-    backButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {0, 0, 120, 28});
-    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    backButton_ = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět"), {0, 0, 120, 28},
+                             QStyle::SP_ArrowBack);
     backButton_->setAutoDefault(true);
     buttons->addWidget(backButton_);
     buttons->addStretch();

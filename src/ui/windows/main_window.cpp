@@ -1,8 +1,7 @@
 #include "ui/windows/main_window.h"
 
 #include "evaluation/evaluation_pipeline.h"
-#include "ui/charts/influence_chart_panel.h"
-#include "ui/charts/tendon_chart_panel.h"
+#include "ui/charts/slot_chart_panel.h"
 #include "ui/help/manual.h"
 #include "ui/message_service.h"
 #include "ui/pages/navigation.h"

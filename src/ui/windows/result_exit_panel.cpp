@@ -27,10 +27,10 @@ ExitPanel::ExitPanel(MessageService& messages, QWidget* window)
     unsavedWarning_->setPalette(red);
     unsavedWarning_->hide();
 
-    endButton_ = makeButton(this, QStringLiteral("BitBtn5"), QStringLiteral("Konec"), {60, 92, 110, 28});
-    endButton_->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
-    cancelButton_ = makeButton(this, QStringLiteral("BitBtn6"), QStringLiteral("Storno"), {215, 92, 110, 28});
-    cancelButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    endButton_ = makeButton(this, QStringLiteral("BitBtn5"), QStringLiteral("Konec"), {60, 92, 110, 28},
+                            QStyle::SP_DialogNoButton);
+    cancelButton_ = makeButton(this, QStringLiteral("BitBtn6"), QStringLiteral("Storno"), {215, 92, 110, 28},
+                               QStyle::SP_DialogCancelButton);
     connect(endButton_, &QPushButton::clicked, this, &ExitPanel::endProgram);
     connect(cancelButton_, &QPushButton::clicked, this, &ExitPanel::cancel);
 }

@@ -28,10 +28,10 @@ GroupPanel::GroupPanel(AppContext& context, QWidget* window)
     for (int q = 0; q < kSlotCount; ++q)
         lines_[q].emplace(this, q, 92 + 40 * q);
 
-    BitBtn9 = makeButton(this, QStringLiteral("BitBtn9"), QStringLiteral("Výsledky"), {344, 294, 110, 28});
-    BitBtn9->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    BitBtn10 = makeButton(this, QStringLiteral("BitBtn10"), QStringLiteral("Zpět"), {464, 294, 110, 28});
-    BitBtn10->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    BitBtn9 = makeButton(this, QStringLiteral("BitBtn9"), QStringLiteral("Výsledky"), {344, 294, 110, 28},
+                         QStyle::SP_DialogApplyButton);
+    BitBtn10 = makeButton(this, QStringLiteral("BitBtn10"), QStringLiteral("Zpět"), {464, 294, 110, 28},
+                          QStyle::SP_ArrowBack);
     connect(BitBtn9, &QPushButton::clicked, this, &GroupPanel::sumGroup);
     connect(BitBtn10, &QPushButton::clicked, this, &GroupPanel::back);
 }

@@ -43,10 +43,10 @@ SavePanel::SavePanel(AppContext& context, QWidget* window)
     Edit26->setText(stemOf(SaveVariant::InputOnly));
     Edit26->setToolTip(QStringLiteral("Jméno souboru projektu; bez přípony se doplní .txt"));
 
-    BitBtn7 = makeButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Uložit"), {214, 230, 96, 28});
-    BitBtn7->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    BitBtn8 = makeButton(this, QStringLiteral("BitBtn8"), QStringLiteral("Storno"), {318, 230, 96, 28});
-    BitBtn8->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    BitBtn7 = makeButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Uložit"), {214, 230, 96, 28},
+                         QStyle::SP_DialogSaveButton);
+    BitBtn8 = makeButton(this, QStringLiteral("BitBtn8"), QStringLiteral("Storno"), {318, 230, 96, 28},
+                         QStyle::SP_DialogCancelButton);
 
     pickers_ = {DriveComboBox1, DirectoryListBox1, nullptr, nullptr, QString()};
     linkPickers(this, context_.messages, pickers_);

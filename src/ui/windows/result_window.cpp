@@ -59,31 +59,30 @@ ResultWindow::ResultWindow(AppContext& context, QWidget* parent)
         blocks_[q].emplace(this, q, kFirstBlockTop + ResultBlock::kHeight * q);
 
     // Beside the heading: the loads are no result of the tendons.
-    BitBtn14 = makeButton(this, QStringLiteral("BitBtn14"), QStringLiteral("Účinky zatížení"), {483, 3, 150, 26});
-    BitBtn14->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    BitBtn14 = makeButton(this, QStringLiteral("BitBtn14"), QStringLiteral("Účinky zatížení"), {483, 3, 150, 26},
+                          QStyle::SP_FileDialogContentsView);
     // Beside the heading, with the other views of the checked sections.
-    BitBtn15 = makeButton(this, QStringLiteral("BitBtn15"), QStringLiteral("Posouzení napětí"), {327, 3, 150, 26});
-    BitBtn15->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    BitBtn11 = makeButton(this, QStringLiteral("BitBtn11"), QStringLiteral("Tabulka kabelů"), {12, 502, 150, 28});
-    BitBtn11->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    BitBtn12 = makeButton(this, QStringLiteral("BitBtn12"), QStringLiteral("Protokol…"), {168, 502, 120, 28});
-    BitBtn12->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    BitBtn15 = makeButton(this, QStringLiteral("BitBtn15"), QStringLiteral("Posouzení napětí"), {327, 3, 150, 26},
+                          QStyle::SP_DialogApplyButton);
+    BitBtn11 = makeButton(this, QStringLiteral("BitBtn11"), QStringLiteral("Tabulka kabelů"), {12, 502, 150, 28},
+                          QStyle::SP_FileDialogDetailedView);
+    BitBtn12 = makeButton(this, QStringLiteral("BitBtn12"), QStringLiteral("Protokol…"), {168, 502, 120, 28},
+                          QStyle::SP_FileIcon);
     BitBtn13 = makeButton(this, QStringLiteral("BitBtn13"), QStringLiteral("Napětí v průřezu"), {294, 502, 123, 28});
     BitBtn4 = makeButton(this, QStringLiteral("BitBtn4"), QStringLiteral("Výsledky pro skupinu kabelů"),
-                         {423, 502, 210, 28});
-    BitBtn4->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+                         {423, 502, 210, 28}, QStyle::SP_FileDialogListView);
 
     auto* bar = new QFrame(this);
     bar->setObjectName(QStringLiteral("Bevel1"));
     bar->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     bar->setGeometry(0, 540, width(), 4);
-    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět na zadání"), {12, 556, 150, 30});
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Uložit"), {169, 556, 150, 30});
-    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    BitBtn1 = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Zpět na zadání"), {12, 556, 150, 30},
+                         QStyle::SP_ArrowBack);
+    BitBtn2 = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Uložit"), {169, 556, 150, 30},
+                         QStyle::SP_DialogSaveButton);
     makeHelpButton(this, {326, 556, 150, 30});
-    BitBtn3 = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Konec"), {483, 556, 150, 30});
-    BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
+    BitBtn3 = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Konec"), {483, 556, 150, 30},
+                         QStyle::SP_DialogNoButton);
 
     Panel3 = new SavePanel(context_, this);
     Panel2 = new ExitPanel(context_.messages, this);

@@ -116,12 +116,12 @@ StartWindow::StartWindow(AppContext& context, QWidget* parent) : QWidget(parent)
         preview->setEnabled(false);  // greyed: the preview is only to be read
     Edit1->setText(kMask);
 
-    auto* open = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Otevřít"), {376, 212, 108, 28});
-    open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-    auto* newProject = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Nový"), {376, 248, 108, 28});
-    newProject->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-    auto* exit = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Konec"), {376, 284, 108, 28});
-    exit->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
+    auto* open = makeButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Otevřít"), {376, 212, 108, 28},
+                            QStyle::SP_DialogOpenButton);
+    auto* newProject = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Nový"), {376, 248, 108, 28},
+                                  QStyle::SP_FileIcon);
+    auto* exit = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Konec"), {376, 284, 108, 28},
+                            QStyle::SP_DialogNoButton);
 
     pickers_ = {DriveComboBox1, DirectoryListBox1, FileListBox1, Edit1, kMask};
     linkPickers(this, context_.messages, pickers_);

@@ -34,7 +34,9 @@ const SlotStoreWindow::Layout& tendonStoreLayout()
             .modeHeight = 124,
             // Three columns in view; the fourth (a parabola's mid-eccentricities) is scrolled to.
             .grid = {156, 8, 3 * kGridColumnPitch + 2 + 18, 272},
-            .storeTable = [](const Project& project, size_t slot) -> const TextTable& { return project.tendons[slot].points; },
+            .storeTable = [](const Project& project, size_t slot) -> const TextTable& {
+                return project.tendons[slot].points;
+            },
         };
     }();
     return layout;

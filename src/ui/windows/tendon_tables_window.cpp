@@ -83,10 +83,9 @@ TendonTablesWindow::TendonTablesWindow(AppContext& context, QWidget* parent) : W
     scroll->setWidget(sheet);
 
     derivativesButton_ = makeButton(this, QStringLiteral("Button2"), QStringLiteral("Derivace příčinkových čar"),
-                                    {640, 664, 220, 28});
-    derivativesButton_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    backButton_ = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Zpět"), {870, 664, 120, 28});
-    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+                                    {640, 664, 220, 28}, QStyle::SP_FileDialogDetailedView);
+    backButton_ = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Zpět"), {870, 664, 120, 28},
+                             QStyle::SP_ArrowBack);
     connect(backButton_, &QPushButton::clicked, this, &TendonTablesWindow::goBack);
     connect(derivativesButton_, &QPushButton::clicked, this, &TendonTablesWindow::showDerivativeTables);
 

@@ -5,7 +5,8 @@
 
 namespace kvor::ui {
 
-WorkingTablesWindow::WorkingTablesWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context), project_(context.project)
+WorkingTablesWindow::WorkingTablesWindow(AppContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), project_(context.project)
 {
 }
 

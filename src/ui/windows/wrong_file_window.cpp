@@ -19,8 +19,8 @@ WrongFileWindow::WrongFileWindow(QWidget* parent) : QWidget(parent)
     for (int i = 0; i < lines.size(); ++i)
         makeMessageLine(this, QStringLiteral("Label%1").arg(i + 1), lines[i], 14 + 24 * i);
 
-    auto* ok = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&OK"), {96, 80, 100, 28});
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));
+    auto* ok = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("&OK"), {96, 80, 100, 28},
+                          QStyle::SP_DialogYesButton);
     connect(ok, &QPushButton::clicked, this, &WrongFileWindow::goBack);
 }
 
