@@ -4,6 +4,7 @@
 #include "model/chart_series.h"
 #include "model/error.h"
 #include "model/numbers.h"
+#include "model/slots.h"
 #include "stressing/stressing_chart_data.h"
 #include "structure/beam.h"
 #include "tendons/tendon_chart_data.h"
@@ -99,31 +100,30 @@ QImage chartImage(const ChartDrawing& drawing, const LineChartLook& look, char s
     return view.grab().toImage();
 }
 
-QImage influenceLineImage(const Project& project, int slot, char sep)
+// One influence line or one tendon as its page charts it. Only what the
+// chart reads is handed on: the beam (for a tendon also the section) and the
+// one slot, drawn.
+QImage slotImage(const Project& project, SlotKind kind, int slot, char sep)
 {
-    // Only what the chart reads: the beam and the one slot, drawn.
+    const size_t i = static_cast<size_t>(slot);
+    const bool line = kind == SlotKind::Quantity;
     Project shown;
     shown.beam = project.beam;
-    shown.quantities[static_cast<size_t>(slot)] = project.quantities[static_cast<size_t>(slot)];
-    shown.quantities[static_cast<size_t>(slot)].draw = true;
     ChartDrawing drawing;
-    buildInfluenceChart(shown, sep, drawing);
-    return chartImage(drawing, {QStringLiteral("ReportChart"), QSize(720, 250), QStringLiteral("staničení [m]"),
-                                QStringLiteral("pořadnice"), false, QString()},
-                      sep);
-}
-
-QImage tendonImage(const Project& project, int slot, char sep)
-{
-    Project shown;
-    shown.beam = project.beam;
-    shown.section = project.section;
-    shown.tendons[static_cast<size_t>(slot)] = project.tendons[static_cast<size_t>(slot)];
-    shown.tendons[static_cast<size_t>(slot)].draw = true;
-    ChartDrawing drawing;
-    buildTendonChart(shown, sep, drawing);
-    return chartImage(drawing, {QStringLiteral("ReportChart"), QSize(720, 250), QStringLiteral("staničení [m]"),
-                                QStringLiteral("vzdálenost od n.osy e [m]"), true, QString()},
+    if (line) {
+        shown.quantities[i] = project.quantities[i];
+        shown.quantities[i].draw = true;
+        buildInfluenceChart(shown, sep, drawing);
+    } else {
+        shown.section = project.section;
+        shown.tendons[i] = project.tendons[i];
+        shown.tendons[i].draw = true;
+        buildTendonChart(shown, sep, drawing);
+    }
+    return chartImage(drawing,
+                      {QStringLiteral("ReportChart"), QSize(720, 250), QStringLiteral("staničení [m]"),
+                       line ? QStringLiteral("pořadnice") : QStringLiteral("vzdálenost od n.osy e [m]"), !line,
+                       QString()},
                       sep);
 }
 
@@ -152,9 +152,9 @@ ReportImage reportFigure(const Project& project, ReportFigure figure, int slot, 
     case ReportFigure::Section:
         return {sectionImage(project.section.type), 50};
     case ReportFigure::InfluenceLine:
-        return {influenceLineImage(project, slot, sep), kFigureWidthMm};
+        return {slotImage(project, SlotKind::Quantity, slot, sep), kFigureWidthMm};
     case ReportFigure::TendonLayout:
-        return {tendonImage(project, slot, sep), kFigureWidthMm};
+        return {slotImage(project, SlotKind::Tendon, slot, sep), kFigureWidthMm};
     case ReportFigure::StressingForces:
         return {stressingImage(project, slot, sep), kFigureWidthMm};
     }
