@@ -1,7 +1,6 @@
 #include "chart_test_support.h"
 
-#include "ui/charts/influence_chart_panel.h"
-#include "ui/charts/tendon_chart_panel.h"
+#include "ui/charts/slot_chart_panel.h"
 
 #include <QChart>
 #include <QElapsedTimer>
@@ -42,7 +41,7 @@ void expectNotBlank(const QImage& image)
 TEST(ChartRendering, InfluenceChartShowsEverySlotColour)
 {
     auto window = std::make_unique<QWidget>();
-    auto* panel = new InfluenceChartPanel(window.get());
+    auto* panel = new SlotChartPanel(SlotKind::Quantity, window.get());
     Project project;
     project.beam.length = "20";
     const char* heights[] = {"1", "2", "3", "4", "5"};
@@ -61,7 +60,7 @@ TEST(ChartRendering, InfluenceChartShowsEverySlotColour)
 TEST(ChartRendering, TendonChartShowsTheOutlineAndTheTendonColours)
 {
     auto window = std::make_unique<QWidget>();
-    auto* panel = new TendonChartPanel(window.get());
+    auto* panel = new SlotChartPanel(SlotKind::Tendon, window.get());
     Project project;
     setContinuousBeam(project, {"10", "12"});
     project.section.eBottom = "0,3";
@@ -85,7 +84,7 @@ TEST(ChartRendering, TendonChartShowsTheOutlineAndTheTendonColours)
 TEST(ChartRendering, TheLargestLinesDrawWithoutAStall)
 {
     auto window = std::make_unique<QWidget>();
-    auto* panel = new InfluenceChartPanel(window.get());
+    auto* panel = new SlotChartPanel(SlotKind::Quantity, window.get());
     window->show();
     Project project;
     project.beam.length = "32749";

@@ -1,7 +1,7 @@
 #include "chart_test_support.h"
 
 #include "ui/charts/chart_warning_panel.h"
-#include "ui/charts/influence_chart_panel.h"
+#include "ui/charts/slot_chart_panel.h"
 
 #include <QChart>
 #include <QLabel>
@@ -28,7 +28,7 @@ protected:
             window = std::make_unique<QWidget>();
         structureField = new QLineEdit(window.get());
         structureField->setObjectName(QStringLiteral("Edit6"));
-        panel = new InfluenceChartPanel(window.get());
+        panel = new SlotChartPanel(SlotKind::Quantity, window.get());
         panel->move(0, 40);
         panel->setPageSelector([this](int page) { selectedPage = page; });
         window->resize(600, 260);
@@ -41,7 +41,7 @@ protected:
 
     std::unique_ptr<QWidget> window;
     QLineEdit* structureField = nullptr;
-    InfluenceChartPanel* panel = nullptr;
+    SlotChartPanel* panel = nullptr;
     RecordingMessageService messages;
     int selectedPage = -1;
     Project project;

@@ -1,7 +1,7 @@
 #include "chart_test_support.h"
 
 #include "ui/charts/chart_warning_panel.h"
-#include "ui/charts/tendon_chart_panel.h"
+#include "ui/charts/slot_chart_panel.h"
 
 #include <QApplication>
 #include <QChart>
@@ -33,7 +33,7 @@ protected:
         memberTable = new QTableWidget(3, 2, window.get());
         memberTable->setObjectName(QStringLiteral("StringGrid1"));
         memberTable->setGeometry(0, 0, 100, 40);
-        panel = new TendonChartPanel(window.get());
+        panel = new SlotChartPanel(SlotKind::Tendon, window.get());
         panel->move(0, 50);
         panel->setPageSelector([this](int page) { selectedPage = page; });
         window->resize(620, 260);
@@ -48,7 +48,7 @@ protected:
 
     std::unique_ptr<QWidget> window;
     QTableWidget* memberTable = nullptr;
-    TendonChartPanel* panel = nullptr;
+    SlotChartPanel* panel = nullptr;
     RecordingMessageService messages;
     int selectedPage = -1;
     Project project;

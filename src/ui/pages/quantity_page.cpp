@@ -1,9 +1,7 @@
 #include "ui/pages/quantity_page.h"
 
-#include "ui/charts/influence_chart_panel.h"
 #include "ui/pages/slot_rows.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 namespace kvor::ui {
@@ -31,11 +29,9 @@ const SlotRowsLayout kRowsLayout = {
 }  // namespace
 
 QuantityPage::QuantityPage(AppContext& context, QWidget* parent)
-    : PageSheet(QStringLiteral("TabSheet3"), parent), context_(context)
+    : SlotPage(context, QStringLiteral("TabSheet3"), QStringLiteral("Label25"),
+               QStringLiteral("Vyhodnocované veličiny -  zadání příčinkové čáry"), kRowsLayout, parent)
 {
-    makeLabel(this, QStringLiteral("Label25"), QStringLiteral("Vyhodnocované veličiny -  zadání příčinkové čáry"),
-              {12, 10}, LabelStyle::BoldUnderlined);
-    rows_ = new SlotRows(context_, this, kRowsLayout);
     backArrow_ = addArrow(QStringLiteral("BitBtn16"), Arrow::Left);
     nextArrow_ = addArrow(QStringLiteral("BitBtn17"), Arrow::Right);
 
@@ -44,14 +40,7 @@ QuantityPage::QuantityPage(AppContext& context, QWidget* parent)
     // Beside "Graf": the window that opens it is the application's to link.
     loadsButton_ = makeButton(this, QStringLiteral("BitBtn28"), QStringLiteral("Zatížení…"), {458, 6, 84, 25});
     // Between the arrows at the foot of the page, beneath the rows' controls.
-    chartPanel_ = new InfluenceChartPanel(this);
-    chartPanel_->move(35, 211);
-    chartPanel_->lower();
-}
-
-void QuantityPage::drawChart()
-{
-    chartPanel_->draw(context_.project, context_.decimalSeparator, context_.messages);
+    addChart({35, 211});
 }
 
 }  // namespace kvor::ui

@@ -1,9 +1,7 @@
 #include "ui/pages/tendon_page.h"
 
-#include "ui/charts/tendon_chart_panel.h"
 #include "ui/pages/slot_rows.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 namespace kvor::ui {
@@ -31,11 +29,9 @@ const SlotRowsLayout kRowsLayout = {
 }  // namespace
 
 TendonPage::TendonPage(AppContext& context, QWidget* parent)
-    : PageSheet(QStringLiteral("TabSheet4"), parent), context_(context)
+    : SlotPage(context, QStringLiteral("TabSheet4"), QStringLiteral("Label47"),
+               QStringLiteral("Zadání předpínacích kabelů"), kRowsLayout, parent)
 {
-    makeLabel(this, QStringLiteral("Label47"), QStringLiteral("Zadání předpínacích kabelů"), {12, 10},
-              LabelStyle::BoldUnderlined);
-    rows_ = new SlotRows(context_, this, kRowsLayout);
     storeButton_ = makeButton(this, QStringLiteral("Button2"), QStringLiteral("Button2"), {548, 6, 80, 25});
     backArrow_ = addArrow(QStringLiteral("BitBtn18"), Arrow::Left);
     // On the title line between the title and the row buttons: the chart fills the foot of the page.
@@ -44,14 +40,7 @@ TendonPage::TendonPage(AppContext& context, QWidget* parent)
     drawButton_ = makeButton(this, QStringLiteral("BitBtn10"), QStringLiteral("Vykresli"), {456, 6, 85, 25});
     connect(drawButton_, &QPushButton::clicked, this, &TendonPage::drawChart);
     // At the foot of the page right of the left arrow, beneath the other controls.
-    chartPanel_ = new TendonChartPanel(this);
-    chartPanel_->move(39, 211);
-    chartPanel_->lower();
-}
-
-void TendonPage::drawChart()
-{
-    chartPanel_->draw(context_.project, context_.decimalSeparator, context_.messages);
+    addChart({39, 211});
 }
 
 }  // namespace kvor::ui
