@@ -67,6 +67,14 @@ EditsOnClose askAboutEdits(MessageService& messages, const QString& what)
     return answer == 0 ? EditsOnClose::Keep : answer == 1 ? EditsOnClose::Discard : EditsOnClose::Stay;
 }
 
+bool dropEditsOnClose(MessageService& messages, const QString& what, const std::function<void()>& keep)
+{
+    const EditsOnClose answer = askAboutEdits(messages, what);
+    if (answer == EditsOnClose::Keep)
+        keep();
+    return answer == EditsOnClose::Discard;
+}
+
 QString projectWindowTitle(const AppContext& context)
 {
     const std::filesystem::path& file = context.session.projectFile();

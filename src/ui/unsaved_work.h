@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace kvor::ui {
 
 class MessageService;
@@ -31,6 +33,10 @@ bool settleUnsavedWork(AppContext& context, const QString& before = QStringLiter
 // slot's content: "kabelu", "příčinkové čáry".
 enum class EditsOnClose { Keep, Discard, Stay };
 EditsOnClose askAboutEdits(MessageService& messages, const QString& what);
+// The same for a window whose frame closes it: `keep` runs when they are to
+// be kept (it stores them and closes the window as its back button does).
+// Whether the window is to close dropping them.
+bool dropEditsOnClose(MessageService& messages, const QString& what, const std::function<void()>& keep);
 
 // The window title of a project: "Kvor1.1 – Most.txt[*]" (Qt shows the
 // marker while the window is modified), "Kvor1.1[*]" without a file.

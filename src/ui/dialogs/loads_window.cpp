@@ -114,9 +114,7 @@ void LoadsWindow::openFor(QWidget* opener)
     draft_ = context_.project.loads;
     showDraft();
     showProposal();
-    opener_ = opener;
-    if (opener_)
-        opener_->setEnabled(false);
+    opener_.take(opener);
     // The focus starts on "Zpět", not in a checked field.
     backButton_->setFocus(Qt::OtherFocusReason);
     showInFront(this);
@@ -215,11 +213,7 @@ void LoadsWindow::cancel()
 void LoadsWindow::closeWindow()
 {
     hide();
-    if (opener_) {
-        opener_->setEnabled(true);
-        showInFront(opener_);
-    }
-    opener_ = nullptr;
+    opener_.giveBack();
 }
 
 bool LoadsWindow::edited() const
@@ -235,13 +229,9 @@ void LoadsWindow::closeEvent(QCloseEvent* event)
     // Closing through the frame after edits asks, as the entry dialogs do:
     // kept (stored as "Zpět" stores them), dropped as "Zrušit", or worked on.
     event->ignore();
-    if (isVisible() && edited()) {
-        const EditsOnClose answer = askAboutEdits(context_.messages, QStringLiteral("zatížení"));
-        if (answer == EditsOnClose::Keep)
-            storeAndClose();
-        if (answer != EditsOnClose::Discard)
-            return;
-    }
+    if (isVisible() && edited() &&
+        !dropEditsOnClose(context_.messages, QStringLiteral("zatížení"), [this] { storeAndClose(); }))
+        return;
     cancel();
 }
 

@@ -14,8 +14,8 @@
 
 #include "model/project.h"
 #include "ui/app_context.h"
+#include "ui/widgets/window_setup.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -64,7 +64,7 @@ private:
     FocusExitWatcher* exits_;
     LoadInput draft_;
     TextTableModel* axleModel_;
-    QPointer<QWidget> opener_;
+    OpenedOver opener_;
     QString proposal_;  // A·γ as a number text; empty without A
 
     std::array<QLineEdit*, 3> loadEdits_;  // Edit1 … Edit3: g0, g1, q

@@ -29,10 +29,8 @@ void SlotEntryDialog::watchForEdits()
 
 void SlotEntryDialog::takeOpener(QWidget* opener)
 {
-    opener_ = opener;
+    opener_.take(opener);
     edited_ = false;
-    if (opener_)
-        opener_->setEnabled(false);
 }
 
 void SlotEntryDialog::showInFrontWithFocus(QWidget* start)
@@ -44,11 +42,7 @@ void SlotEntryDialog::showInFrontWithFocus(QWidget* start)
 void SlotEntryDialog::closeDialog()
 {
     hide();
-    if (opener_) {
-        opener_->setEnabled(true);
-        showInFront(opener_);
-    }
-    opener_ = nullptr;
+    opener_.giveBack();
 }
 
 void SlotEntryDialog::closeEvent(QCloseEvent* event)
@@ -56,13 +50,8 @@ void SlotEntryDialog::closeEvent(QCloseEvent* event)
     event->ignore();
     if (!mayClose())
         return;
-    if (edited_) {
-        const EditsOnClose answer = askAboutEdits(context_.messages, editsWhat_);
-        if (answer == EditsOnClose::Keep)
-            storeEntry();
-        if (answer != EditsOnClose::Discard)
-            return;
-    }
+    if (edited_ && !dropEditsOnClose(context_.messages, editsWhat_, [this] { storeEntry(); }))
+        return;
     closeDialog();
     dropEntry();
 }

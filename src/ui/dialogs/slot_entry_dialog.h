@@ -7,8 +7,8 @@
 // silently: kept (stored as "Zpět" stores it), dropped, or worked on.
 
 #include "ui/app_context.h"
+#include "ui/widgets/window_setup.h"
 
-#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -54,7 +54,7 @@ protected:
 
 private:
     QString editsWhat_;
-    QPointer<QWidget> opener_;
+    OpenedOver opener_;
     bool edited_ = false;  // a field was typed in since the dialog opened
     int slot_ = 0;         // none before the first opening
 };

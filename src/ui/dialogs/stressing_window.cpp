@@ -143,9 +143,7 @@ void StressingWindow::openFor(int slot, const TendonSlot& draft, const std::opti
     }
     showOutcome(shown);
 
-    opener_ = opener;
-    if (opener_)
-        opener_->setEnabled(false);
+    opener_.take(opener);
     if (readOnly)
         backButton_->setFocus(Qt::OtherFocusReason);
     else
@@ -247,11 +245,7 @@ void StressingWindow::goBack()
 void StressingWindow::closeWindow()
 {
     hide();
-    if (opener_) {
-        opener_->setEnabled(true);
-        showInFront(opener_);
-    }
-    opener_ = nullptr;
+    opener_.giveBack();
     emit closed();
 }
 
@@ -261,16 +255,13 @@ void StressingWindow::closeEvent(QCloseEvent* event)
     // last computed are not dropped silently: kept (the forces computed from
     // them), dropped, or worked on.
     event->ignore();
-    if (isVisible() && computeButton_->isEnabled() && !(input() == opened_)) {
-        const EditsOnClose answer = askAboutEdits(context_.messages, QStringLiteral("napínání"));
-        if (answer == EditsOnClose::Keep) {
+    if (isVisible() && computeButton_->isEnabled() && !(input() == opened_) &&
+        !dropEditsOnClose(context_.messages, QStringLiteral("napínání"), [this] {
             computeForces();
             if (input() == opened_)
                 closeWindow();
-        }
-        if (answer != EditsOnClose::Discard)
-            return;
-    }
+        }))
+        return;
     closeWindow();
 }
 

@@ -16,8 +16,8 @@
 #include "model/project.h"
 #include "stressing/tendon_stressing.h"
 #include "ui/app_context.h"
+#include "ui/widgets/window_setup.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -75,7 +75,7 @@ private:
     AppContext& context_;
     TendonSlot draft_;
     TendonStressing opened_;  // the data as shown at opening or last computed
-    QPointer<QWidget> opener_;
+    OpenedOver opener_;
 
     QLabel* title_;
     QLabel* staleNote_;  // the forces are stale

@@ -51,6 +51,22 @@ void showInFront(QWidget* window)
     window->activateWindow();
 }
 
+void OpenedOver::take(QWidget* opener)
+{
+    opener_ = opener;
+    if (opener_)
+        opener_->setEnabled(false);
+}
+
+void OpenedOver::giveBack()
+{
+    if (opener_) {
+        opener_->setEnabled(true);
+        showInFront(opener_);
+    }
+    opener_ = nullptr;
+}
+
 QFont windowFont()
 {
     // The narrow desktop faces first: the fixed layouts were measured with them.

@@ -4,6 +4,7 @@
 // every control its objectName, so that tests and later windows find it.
 
 #include <QFont>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -29,6 +30,19 @@ void setupFixedWindow(QWidget* window, QSize clientSize, TitleBar titleBar,
 void centreOnDesktop(QWidget* window);
 // Shows a window in front of the others.
 void showInFront(QWidget* window);
+
+// The window another window was opened over: disabled while the other is
+// open, then enabled and brought to the front again.
+class OpenedOver {
+public:
+    // Disables `opener` (none for nullptr).
+    void take(QWidget* opener);
+    // Enables the opener, shows it in front and forgets it.
+    void giveBack();
+
+private:
+    QPointer<QWidget> opener_;
+};
 
 // The window font: a plain sans-serif of the classic desktop's 8 points.
 QFont windowFont();

@@ -12,14 +12,12 @@
 #include "ui/windows/result_group_panel.h"
 #include "ui/windows/result_save_panel.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStyle>
 
 #include <algorithm>
@@ -32,7 +30,7 @@ constexpr int kFirstBlockTop = 32;
 }
 
 ResultWindow::ResultWindow(AppContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), project_(context.project)
+    : WorkingTablesWindow(context, parent)
 {
     connect(&context_.session, &ProjectSession::projectReplaced, this, &ResultWindow::loadFromModel);
     connect(&context_.session, &ProjectSession::resultsChanged, this, &ResultWindow::loadFromModel);
@@ -223,19 +221,11 @@ void ResultWindow::writeReport()
     });
 }
 
-void ResultWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        loadFromModel();
-}
-
-void ResultWindow::closeEvent(QCloseEvent* event)
+void ResultWindow::goBack()
 {
     // Leaving through the frame would leave no window: it asks as "Konec" does,
     // with the warning while the project is not saved. With a panel open the
     // commands wait, and so does the frame.
-    event->ignore();
     if (isEnabled() && BitBtn3->isEnabled())
         exitProgram();
 }

@@ -12,8 +12,7 @@
 
 #include "ui/app_context.h"
 #include "ui/windows/result_block.h"
-
-#include <QWidget>
+#include "ui/windows/working_tables_window.h"
 
 #include <array>
 #include <optional>
@@ -26,14 +25,14 @@ class ExitPanel;
 class GroupPanel;
 class SavePanel;
 
-class ResultWindow : public QWidget {
+class ResultWindow : public WorkingTablesWindow {
     Q_OBJECT
 public:
     explicit ResultWindow(AppContext& context, QWidget* parent = nullptr);
 
     // Shows the model's results: the five blocks and the group panel. Whether
     // the project is saved is read from the project when "Konec" asks.
-    void loadFromModel();
+    void loadFromModel() override;
 
     void returnToInput();        // "Zpět na zadání"
     void openSavePanel();        // "Uložit": the save panel
@@ -58,15 +57,13 @@ signals:
     void stressCheckRequested();    // show the stress check of the checked sections
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // The frame: as "Konec" while the commands are enabled.
+    void goBack() override;
 
 private:
     void setCommandsEnabled(bool enabled);
     void panelClosed();
 
-    AppContext& context_;
-    const Project& project_;  // only read: the session changes it
     std::array<std::optional<ResultBlock>, kSlotCount> blocks_;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;

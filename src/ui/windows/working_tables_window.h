@@ -1,9 +1,10 @@
 #pragma once
-// What the windows of the working tables share (the section stresses, the
-// tendon tables, the derivative tables): read-only grids of the last
-// evaluation, loaded anew each time the program shows the window, and one way
-// out, the window's back button. Closing the window through the frame goes the
-// same way, so that the window it leads back to is never left hidden.
+// What the windows of the last evaluation share (the results, the section
+// stresses, the tendon tables, the derivative tables, the effects of the
+// loads): read-only views of the project, loaded anew each time the program
+// shows the window, and one way out, the window's back button ("Konec" for the
+// result window). Closing the window through the frame goes the same way, so
+// that the window it leads back to is never left hidden.
 
 #include "ui/app_context.h"
 
