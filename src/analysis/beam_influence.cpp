@@ -93,24 +93,48 @@ long double BeamInfluence::shear(const BeamPosition& target, const BeamPosition&
     return v;
 }
 
-long double BeamInfluence::reaction(int support, const BeamPosition& load) const
+template <class SupportMoment, class LeftTerm, class RightTerm>
+long double BeamInfluence::supportJump(int support, const BeamPosition& load, SupportMoment m, LeftTerm inLeftSpan,
+                                       RightTerm inRightSpan) const
 {
-    // The jump of the shear force over the support, positive upwards.
-    const long double mi = supportMoment(support, load);
+    const long double mi = m(support);
     long double r = 0.0L;
     if (support > 0) {
         const long double l = spans_[support - 1];
-        r += (supportMoment(support - 1, load) - mi) / l;
+        r += (m(support - 1) - mi) / l;
         if (load.span == support - 1)
-            r += load.x / l;
+            r += inLeftSpan(l);
     }
     if (support < spanCount()) {
         const long double l = spans_[support];
-        r += (supportMoment(support + 1, load) - mi) / l;
+        r += (m(support + 1) - mi) / l;
         if (load.span == support)
-            r += (l - load.x) / l;
+            r += inRightSpan(l);
     }
     return r;
+}
+
+long double BeamInfluence::reaction(int support, const BeamPosition& load) const
+{
+    // The jump of the shear force over the support, positive upwards.
+    return supportJump(
+        support, load, [&](int j) { return supportMoment(j, load); }, [&](long double l) { return load.x / l; },
+        [&](long double l) { return (l - load.x) / l; });
+}
+
+long double BeamInfluence::endMomentsDeflection(const BeamPosition& target, long double ml, long double mr) const
+{
+    const long double l = spans_[target.span];
+    const long double xi = target.x / l;
+    const long double ends = ml * (2.0L - xi) + mr * (1.0L + xi);
+    return ends * l * l * xi * (1.0L - xi);
+}
+
+long double BeamInfluence::endMomentsRotation(const BeamPosition& target, long double ml, long double mr) const
+{
+    const long double l = spans_[target.span];
+    const long double xi = target.x / l;
+    return (ml * (2.0L - 6.0L * xi + 3.0L * xi * xi) + mr * (1.0L - 3.0L * xi * xi)) * l;
 }
 
 long double BeamInfluence::deflection(const BeamPosition& target, const BeamPosition& load, long double ei) const
@@ -120,10 +144,8 @@ long double BeamInfluence::deflection(const BeamPosition& target, const BeamPosi
     // load at a (b = L - a): w = b·x·(L² - b² - x²)/(6·L·EI) for x <= a, mirrored beyond.
     const long double l = spans_[target.span];
     const long double x = target.x;
-    const long double xi = x / l;
-    const long double ends = supportMoment(target.span, load) * (2.0L - xi) +
-                             supportMoment(target.span + 1, load) * (1.0L + xi);
-    long double w = ends * l * l * xi * (1.0L - xi);
+    long double w =
+        endMomentsDeflection(target, supportMoment(target.span, load), supportMoment(target.span + 1, load));
     if (load.span == target.span) {
         const long double a = load.x;
         const long double b = l - a;
@@ -142,9 +164,8 @@ long double BeamInfluence::rotation(const BeamPosition& target, const BeamPositi
     // The derivatives along x of the three terms of the deflection.
     const long double l = spans_[target.span];
     const long double x = target.x;
-    const long double xi = x / l;
-    long double phi = (supportMoment(target.span, load) * (2.0L - 6.0L * xi + 3.0L * xi * xi) +
-                       supportMoment(target.span + 1, load) * (1.0L - 3.0L * xi * xi)) * l;
+    long double phi =
+        endMomentsRotation(target, supportMoment(target.span, load), supportMoment(target.span + 1, load));
     if (load.span == target.span) {
         const long double a = load.x;
         const long double b = l - a;
@@ -201,31 +222,17 @@ long double BeamInfluence::shearSlope(const BeamPosition& target, const BeamPosi
 
 long double BeamInfluence::reactionSlope(int support, const BeamPosition& load) const
 {
-    const long double di = supportMomentSlope(support, load);
-    long double d = 0.0L;
-    if (support > 0) {
-        const long double l = spans_[support - 1];
-        d += (supportMomentSlope(support - 1, load) - di) / l;
-        if (load.span == support - 1)
-            d += 1.0L / l;
-    }
-    if (support < spanCount()) {
-        const long double l = spans_[support];
-        d += (supportMomentSlope(support + 1, load) - di) / l;
-        if (load.span == support)
-            d -= 1.0L / l;
-    }
-    return d;
+    return supportJump(
+        support, load, [&](int j) { return supportMomentSlope(j, load); }, [](long double l) { return 1.0L / l; },
+        [](long double l) { return -(1.0L / l); });
 }
 
 long double BeamInfluence::deflectionSlope(const BeamPosition& target, const BeamPosition& load, long double ei) const
 {
     const long double l = spans_[target.span];
     const long double x = target.x;
-    const long double xi = x / l;
-    const long double ends = supportMomentSlope(target.span, load) * (2.0L - xi) +
-                             supportMomentSlope(target.span + 1, load) * (1.0L + xi);
-    long double d = ends * l * l * xi * (1.0L - xi);
+    long double d = endMomentsDeflection(target, supportMomentSlope(target.span, load),
+                                         supportMomentSlope(target.span + 1, load));
     if (load.span == target.span) {
         // d/da of (L - a)·x·(a·(2L - a) - x²)/L and of a·u·(L² - a² - u²)/L;
         // both sides meet with the same slope at a = x.
@@ -245,9 +252,8 @@ long double BeamInfluence::rotationSlope(const BeamPosition& target, const BeamP
 {
     const long double l = spans_[target.span];
     const long double x = target.x;
-    const long double xi = x / l;
-    long double d = (supportMomentSlope(target.span, load) * (2.0L - 6.0L * xi + 3.0L * xi * xi) +
-                     supportMomentSlope(target.span + 1, load) * (1.0L - 3.0L * xi * xi)) * l;
+    long double d = endMomentsRotation(target, supportMomentSlope(target.span, load),
+                                       supportMomentSlope(target.span + 1, load));
     if (load.span == target.span) {
         const long double a = load.x;
         if (x <= a) {

@@ -90,6 +90,18 @@ private:
     // Their derivatives along the load's position.
     void loadTermSlopes(const BeamPosition& load, long double& left, long double& right) const;
 
+    // What the end moments ml, mr of the target's span give (the support
+    // moments of a load, or their slopes along the load's position): the
+    // deflection and the rotation times 6EI, without the load's own term.
+    long double endMomentsDeflection(const BeamPosition& target, long double ml, long double mr) const;
+    long double endMomentsRotation(const BeamPosition& target, long double ml, long double mr) const;
+    // The jump over `support` of the shear that the support moments m(j)
+    // give, with inLeftSpan(L) or inRightSpan(L) added for a load in the span
+    // left or right of the support (L that span's length).
+    template <class SupportMoment, class LeftTerm, class RightTerm>
+    long double supportJump(int support, const BeamPosition& load, SupportMoment m, LeftTerm inLeftSpan,
+                            RightTerm inRightSpan) const;
+
     std::vector<long double> spans_;
     std::vector<long double> supports_;  // n + 1 stations
     // Inverse of the three-moment matrix, indexed by support numbers 0..n;
