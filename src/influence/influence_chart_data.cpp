@@ -33,12 +33,9 @@ std::string ordinateUnit(std::string_view kindText)
 
 void buildInfluenceChart(const Project& project, char sep, ChartDrawing& drawing)
 {
-    drawing = ChartDrawing{};
     const auto& slots = project.quantities;
-    if (std::none_of(slots.begin(), slots.end(), [](const QuantitySlot& q) { return q.draw; })) {
-        drawing.nothingChosen = true;
+    if (!startSlotDrawing(slots, drawing))
         return;
-    }
 
     std::vector<int> drawn;  // the slots of the lines, in order
     for (int q = 0; q < kSlotCount; ++q) {

@@ -7,6 +7,7 @@
 #include "model/project.h"
 #include "model/report.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,6 +59,17 @@ struct ChartDrawing {
     // The series of that name, or nullptr.
     const ChartSeries* find(std::string_view name) const;
 };
+
+// The start of a drawing command over `slots` (quantities or tendons): the
+// drawing emptied, and whether any slot is chosen for drawing ("Kreslit
+// graf", "Kreslit kabel"); when none is, nothingChosen is set.
+template <class Slots>
+bool startSlotDrawing(const Slots& slots, ChartDrawing& drawing)
+{
+    drawing = ChartDrawing{};
+    drawing.nothingChosen = std::none_of(slots.begin(), slots.end(), [](const auto& slot) { return slot.draw; });
+    return !drawing.nothingChosen;
+}
 
 // "Zadejte tvar konstrukce", no beep: the structure page comes to the front with
 // the focus on the span L (simple beam) or the member table (continuous beam).

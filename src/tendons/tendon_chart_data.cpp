@@ -61,12 +61,8 @@ ChartSeries& insertOutlineSeries(ChartDrawing& drawing, size_t& nextOutline, Cha
 
 void buildTendonChart(const Project& project, char sep, ChartDrawing& drawing)
 {
-    drawing = ChartDrawing{};
-    const auto& slots = project.tendons;
-    if (std::none_of(slots.begin(), slots.end(), [](const TendonSlot& t) { return t.draw; })) {
-        drawing.nothingChosen = true;
+    if (!startSlotDrawing(project.tendons, drawing))
         return;
-    }
 
     drawing.valueUnit = "m";  // eccentricities
     addTendons(project, sep, drawing);
