@@ -138,22 +138,10 @@ ApplicationShell::ApplicationShell(AppContext& context)
     connect(mainWindow_.get(), &MainWindow::resultWindowRequested, this, [this] { showInFront(resultWindow_.get()); });
     connect(resultWindow_.get(), &ResultWindow::inputRequested, this, [this] { mainWindow_->showOnFirstPage(); });
     connect(resultWindow_.get(), &ResultWindow::programEndRequested, this, [this] { splashWindow_->close(); });
-    connect(resultWindow_.get(), &ResultWindow::tendonTablesRequested, this,
-            [this] { showInFront(tendonTablesWindow_.get()); });
-    connect(tendonTablesWindow_.get(), &TendonTablesWindow::resultWindowRequested, this,
-            [this] { showInFront(resultWindow_.get()); });
-    connect(resultWindow_.get(), &ResultWindow::sectionStressRequested, this,
-            [this] { showInFront(sectionStress_.get()); });
-    connect(sectionStress_.get(), &SectionStressWindow::resultWindowRequested, this,
-            [this] { showInFront(resultWindow_.get()); });
-    connect(resultWindow_.get(), &ResultWindow::loadEffectsRequested, this,
-            [this] { showInFront(loadEffectsWindow_.get()); });
-    connect(loadEffectsWindow_.get(), &LoadEffectsWindow::resultWindowRequested, this,
-            [this] { showInFront(resultWindow_.get()); });
-    connect(resultWindow_.get(), &ResultWindow::stressCheckRequested, this,
-            [this] { showInFront(stressCheck_.get()); });
-    connect(stressCheck_.get(), &StressCheckWindow::resultWindowRequested, this,
-            [this] { showInFront(resultWindow_.get()); });
+    linkToResultWindow(&ResultWindow::tendonTablesRequested, tendonTablesWindow_.get());
+    linkToResultWindow(&ResultWindow::sectionStressRequested, sectionStress_.get());
+    linkToResultWindow(&ResultWindow::loadEffectsRequested, loadEffectsWindow_.get());
+    linkToResultWindow(&ResultWindow::stressCheckRequested, stressCheck_.get());
     connect(tendonTablesWindow_.get(), &TendonTablesWindow::derivativeTablesRequested, this,
             [this] { showInFront(derivativeTablesWindow_.get()); });
     // Back to the input from the working tables is "Zpět na zadání" of the
@@ -177,6 +165,13 @@ ApplicationShell::ApplicationShell(AppContext& context)
 }
 
 ApplicationShell::~ApplicationShell() = default;
+
+template <class Window>
+void ApplicationShell::linkToResultWindow(void (ResultWindow::*requested)(), Window* window)
+{
+    connect(resultWindow_.get(), requested, this, [window] { showInFront(window); });
+    connect(window, &Window::resultWindowRequested, this, [this] { showInFront(resultWindow_.get()); });
+}
 
 void ApplicationShell::leaveProgram(QWidget* asking)
 {

@@ -85,6 +85,9 @@ private:
     // An exit of the start or main window: the exit question, or, with unsaved
     // input, the question whether to save it first.
     void leaveProgram(QWidget* asking);
+    // A window the result window leads to by `requested`, and back.
+    template <class Window>
+    void linkToResultWindow(void (ResultWindow::*requested)(), Window* window);
 
     AppContext& context_;
     QString projectFileToOpen_;
