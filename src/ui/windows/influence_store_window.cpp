@@ -37,8 +37,6 @@ const SlotStoreWindow::Layout& influenceStoreLayout()
 InfluenceStoreWindow::InfluenceStoreWindow(AppContext& context, QWidget* parent)
     : SlotStoreWindow(context, influenceStoreLayout(), parent)
 {
-    connect(&context_.session, &ProjectSession::projectReplaced, this, &InfluenceStoreWindow::loadFromModel);
-    connect(&context_.session, &ProjectSession::slotStored, this, &InfluenceStoreWindow::loadFromModel);
     for (int k = 1; k <= kSlotCount; ++k) {
         const SlotView& view = slotView(static_cast<size_t>(k - 1));
         QLineEdit* sourceFile = makeEdit(view.page, QStringLiteral("Edit%1").arg(k), {8, 120, 120, 22});

@@ -1,6 +1,7 @@
 #include "ui/windows/slot_store_window.h"
 
 #include "ui/export_name.h"
+#include "ui/project_session.h"
 #include "ui/models/text_table_model.h"
 #include "ui/widgets/entry_grid.h"
 #include "ui/widgets/radio_group.h"
@@ -16,6 +17,8 @@ namespace kvor::ui {
 SlotStoreWindow::SlotStoreWindow(AppContext& context, const Layout& layout, QWidget* parent)
     : QWidget(parent), context_(context), project_(context.project), layout_(layout)
 {
+    connect(&context_.session, &ProjectSession::projectReplaced, this, &SlotStoreWindow::loadFromModel);
+    connect(&context_.session, &ProjectSession::slotStored, this, &SlotStoreWindow::loadFromModel);
     setObjectName(layout.objectName);
     setupFixedWindow(this, layout.clientSize, TitleBar::CloseButton, layout.caption);
 

@@ -41,7 +41,8 @@ public:
         const TextTable& (*storeTable)(const Project& project, size_t slot);
     };
 
-    // Shows the five slots as the project holds them now.
+    // Shows the five slots as the project holds them now; also whenever the
+    // session opens a project or stores a slot.
     void loadFromModel();
 
 protected:

@@ -47,8 +47,6 @@ const SlotStoreWindow::Layout& tendonStoreLayout()
 TendonStoreWindow::TendonStoreWindow(AppContext& context, QWidget* parent)
     : SlotStoreWindow(context, tendonStoreLayout(), parent)
 {
-    connect(&context_.session, &ProjectSession::projectReplaced, this, &TendonStoreWindow::loadFromModel);
-    connect(&context_.session, &ProjectSession::slotStored, this, &TendonStoreWindow::loadFromModel);
     addGrids();
     for (int k = 1; k <= kSlotCount; ++k) {
         const SlotView& view = slotView(static_cast<size_t>(k - 1));
