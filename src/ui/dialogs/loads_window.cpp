@@ -50,7 +50,7 @@ const QString kHelp = QStringLiteral(
 }  // namespace
 
 LoadsWindow::LoadsWindow(AppContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), exits_(new FocusExitWatcher(this))
+    : EntryWindow(context, QStringLiteral("zatížení"), parent), exits_(new FocusExitWatcher(this))
 {
     setObjectName(QStringLiteral("Form15"));
     setupFixedWindow(this, kClientSize, TitleBar::CloseButton, QStringLiteral("Zatížení"));
@@ -216,32 +216,12 @@ void LoadsWindow::closeWindow()
     opener_.giveBack();
 }
 
-bool LoadsWindow::edited() const
+bool LoadsWindow::hasEdits() const
 {
     const LoadInput& stored = context_.project.loads;
     return draft_.selfWeight != stored.selfWeight || draft_.permanent != stored.permanent ||
            draft_.variable != stored.variable || !(draft_.axles == stored.axles) ||
            axleCount_->text().trimmed() != QString::number(draft_.axleCount());
-}
-
-void LoadsWindow::closeEvent(QCloseEvent* event)
-{
-    // Closing through the frame after edits asks, as the entry dialogs do:
-    // kept (stored as "Zpět" stores them), dropped as "Zrušit", or worked on.
-    event->ignore();
-    if (isVisible() && edited() &&
-        !dropEditsOnClose(context_.messages, QStringLiteral("zatížení"), [this] { storeAndClose(); }))
-        return;
-    cancel();
-}
-
-void LoadsWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        cancel();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 }  // namespace kvor::ui

@@ -14,7 +14,7 @@
 
 #include "model/project.h"
 #include "ui/app_context.h"
-#include "ui/widgets/window_setup.h"
+#include "ui/dialogs/entry_window.h"
 
 #include <QWidget>
 
@@ -30,7 +30,7 @@ namespace kvor::ui {
 class FocusExitWatcher;
 class TextTableModel;
 
-class LoadsWindow : public QWidget {
+class LoadsWindow : public EntryWindow {
     Q_OBJECT
 public:
     explicit LoadsWindow(AppContext& context, QWidget* parent = nullptr);
@@ -48,23 +48,21 @@ public:
     void cancel();           // "Zrušit"
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    // The fields or the table differ from the project's loads.
+    bool hasEdits() const override;
+    void keepEdits() override { storeAndClose(); }  // as "Zpět"
+    void leave() override { cancel(); }             // as "Zrušit"
 
 private:
     void showDraft();
-    // Whether the fields or the table differ from the project's loads.
-    bool edited() const;
     // The typed count checked and given to the table; false after a fault's report.
     bool applyAxleCount();
     void showProposal();
     void closeWindow();
 
-    AppContext& context_;
     FocusExitWatcher* exits_;
     LoadInput draft_;
     TextTableModel* axleModel_;
-    OpenedOver opener_;
     QString proposal_;  // A·γ as a number text; empty without A
 
     std::array<QLineEdit*, 3> loadEdits_;  // Edit1 … Edit3: g0, g1, q

@@ -52,7 +52,8 @@ const StressingEnds kEnds[] = {StressingEnds::Left, StressingEnds::Right, Stress
 
 }  // namespace
 
-StressingWindow::StressingWindow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context)
+StressingWindow::StressingWindow(AppContext& context, QWidget* parent)
+    : EntryWindow(context, QStringLiteral("napínání"), parent)
 {
     setObjectName(QStringLiteral("Form14"));
     setupFixedWindow(this, kClientSize, TitleBar::CloseButton, QStringLiteral("Síly z napínání"));
@@ -249,29 +250,16 @@ void StressingWindow::closeWindow()
     emit closed();
 }
 
-void StressingWindow::closeEvent(QCloseEvent* event)
+bool StressingWindow::hasEdits() const
 {
-    // Closing through the frame is "Zpět"; data typed since the forces were
-    // last computed are not dropped silently: kept (the forces computed from
-    // them), dropped, or worked on.
-    event->ignore();
-    if (isVisible() && computeButton_->isEnabled() && !(input() == opened_) &&
-        !dropEditsOnClose(context_.messages, QStringLiteral("napínání"), [this] {
-            computeForces();
-            if (input() == opened_)
-                closeWindow();
-        }))
-        return;
-    closeWindow();
+    return computeButton_->isEnabled() && !(input() == opened_);
 }
 
-void StressingWindow::keyPressEvent(QKeyEvent* event)
+void StressingWindow::keepEdits()
 {
-    if (event->key() == Qt::Key_Escape) {
-        goBack();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    computeForces();
+    if (input() == opened_)
+        closeWindow();
 }
 
 }  // namespace kvor::ui

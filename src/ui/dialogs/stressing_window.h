@@ -16,7 +16,7 @@
 #include "model/project.h"
 #include "stressing/tendon_stressing.h"
 #include "ui/app_context.h"
-#include "ui/widgets/window_setup.h"
+#include "ui/dialogs/entry_window.h"
 
 #include <QWidget>
 
@@ -33,7 +33,7 @@ namespace kvor::ui {
 class LineChartView;
 class RadioGroup;
 
-class StressingWindow : public QWidget {
+class StressingWindow : public EntryWindow {
     Q_OBJECT
 public:
     explicit StressingWindow(AppContext& context, QWidget* parent = nullptr);
@@ -63,8 +63,11 @@ signals:
     void closed();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    // Data typed since the forces were last computed: kept is the forces
+    // computed from them.
+    bool hasEdits() const override;
+    void keepEdits() override;
+    void leave() override { closeWindow(); }  // as "Zpět"
 
 private:
     void setInput(const TendonStressing& stressing);
@@ -72,10 +75,8 @@ private:
     void showOutcome(const std::optional<TendonStressingOutcome>& outcome);
     void closeWindow();
 
-    AppContext& context_;
     TendonSlot draft_;
     TendonStressing opened_;  // the data as shown at opening or last computed
-    OpenedOver opener_;
 
     QLabel* title_;
     QLabel* staleNote_;  // the forces are stale
