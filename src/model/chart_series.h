@@ -60,14 +60,15 @@ struct ChartDrawing {
     const ChartSeries* find(std::string_view name) const;
 };
 
-// The start of a drawing command over `slots` (quantities or tendons): the
+// The start of a drawing command over the quantity or tendon slots: the
 // drawing emptied, and whether any slot is chosen for drawing ("Kreslit
 // graf", "Kreslit kabel"); when none is, nothingChosen is set.
 template <class Slots>
-bool startSlotDrawing(const Slots& slots, ChartDrawing& drawing)
+bool startSlotDrawing(const Slots& slotList, ChartDrawing& drawing)
 {
     drawing = ChartDrawing{};
-    drawing.nothingChosen = std::none_of(slots.begin(), slots.end(), [](const auto& slot) { return slot.draw; });
+    drawing.nothingChosen =
+        std::none_of(slotList.begin(), slotList.end(), [](const auto& slot) { return slot.draw; });
     return !drawing.nothingChosen;
 }
 
