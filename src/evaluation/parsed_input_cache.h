@@ -9,7 +9,8 @@
 // a column gives the writer a copy of its own, so an entry is taken again only
 // while the input's columns are still the ones it was made from, that is while
 // their texts are unchanged; any other table, of any project, simply misses.
-// One entry per slot and kind; thread-safe. Keeping never fails: without
+// Reading a project file keeps the index of each line it checked, from the
+// numbers the check read. One entry per slot and kind; thread-safe. Keeping never fails: without
 // memory for an entry nothing is kept.
 
 #include "evaluation/station_lookup.h"

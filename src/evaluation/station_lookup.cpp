@@ -6,28 +6,47 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 
 namespace kvor {
 
 StationIndex::StationIndex(const TextTable& table, char sep) : table_(&table)
 {
     const int m = table.rowCount() - 1;
-    std::vector<long double> stations, prefixMax, values;
+    std::vector<long double> stations, values;
     stations.reserve(static_cast<size_t>(std::max(m, 0)));
     values.reserve(stations.capacity());
     for (int row = 1; row <= m; ++row) {
         const auto s = table.number(row, 0, sep);
         if (!s)
             break;  // the scan can never pass this row
-        // Ascending stations are their own prefix maximum: a second array is
-        // kept only from the first station that falls back.
-        if (prefixMax.empty() && !stations.empty() && *s < stations.back())
-            prefixMax = stations;
         stations.push_back(*s);
-        if (!prefixMax.empty())
-            prefixMax.push_back(std::max(prefixMax.back(), *s));
         // A parsed number is never NaN, so NaN marks a value text that is no number.
         values.push_back(table.number(row, 1, sep).value_or(std::numeric_limits<long double>::quiet_NaN()));
+    }
+    hold(std::move(stations), std::move(values));
+}
+
+StationIndex::StationIndex(const TextTable& table, std::vector<long double> stations, std::vector<long double> values)
+    : table_(&table)
+{
+    if (stations.size() != values.size() || stations.size() > static_cast<size_t>(std::max(table.rowCount() - 1, 0)))
+        throw std::invalid_argument("StationIndex: the numbers do not fit the table");
+    hold(std::move(stations), std::move(values));
+}
+
+void StationIndex::hold(std::vector<long double> stations, std::vector<long double> values)
+{
+    // Ascending stations are their own prefix maximum: a second array is
+    // kept only from the first station that falls back.
+    std::vector<long double> prefixMax;
+    for (size_t i = 1; i < stations.size(); ++i) {
+        if (stations[i] >= stations[i - 1])
+            continue;
+        prefixMax.reserve(stations.size());
+        prefixMax.assign(stations.begin(), stations.begin() + static_cast<std::ptrdiff_t>(i));
+        for (; i < stations.size(); ++i)
+            prefixMax.push_back(std::max(prefixMax.back(), stations[i]));
     }
     values_ = std::make_shared<const std::vector<long double>>(std::move(values));
     stations_ = std::make_shared<const std::vector<long double>>(std::move(stations));

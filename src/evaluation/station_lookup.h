@@ -42,6 +42,11 @@ class StationIndex {
 public:
     // `table` must outlive the index and stay unchanged while it is used.
     StationIndex(const TextTable& table, char sep);
+    // The index of `table` from its numbers as read already: the stations of
+    // rows 1..k before the first station text that is no number and the values
+    // of those rows (NaN for a value text that is no number), k of each. With
+    // the numbers `sep` reads from the texts it is the index the above forms.
+    StationIndex(const TextTable& table, std::vector<long double> stations, std::vector<long double> values);
 
     // The index of `table`, whose station column holds the same texts as this
     // index's table (a derivative table and its line): the stations are taken
@@ -117,6 +122,8 @@ private:
     std::shared_ptr<const std::vector<long double>> values_;  // v(1..k); NaN where the text is no number
     std::vector<OneSidedSlope> sides_;      // ascending rows; usually none or one
 
+    // Holds the numbers and the prefix maximum of the stations.
+    void hold(std::vector<long double> stations, std::vector<long double> values);
     // The stations of `stationsOf` (shared) with the values of `table`.
     StationIndex(const StationIndex& stationsOf, const TextTable& table, char sep, std::vector<OneSidedSlope> sides);
 

@@ -3,6 +3,8 @@
 #include "model/numbers.h"
 #include "structure/beam.h"
 
+#include <algorithm>
+
 namespace kvor {
 namespace {
 
@@ -16,9 +18,11 @@ std::string notANumberMessage(std::string_view opening, int row)
 }
 
 std::optional<ColumnFault> findStationFault(const TextTable& table, int column, long double totalLength,
-                                            char sep)
+                                            char sep, std::vector<long double>* numbers)
 {
     const int lastRow = table.rowCount() - 1;
+    if (numbers)
+        numbers->reserve(static_cast<size_t>(std::max(lastRow, 0)));
     long double previous = 0.0L;
     for (int r = 1; r <= lastRow; ++r) {
         const auto station = parseNumber(table.cell(r, column), sep);
@@ -34,6 +38,8 @@ std::optional<ColumnFault> findStationFault(const TextTable& table, int column, 
                                    ".řádku je menší než v " + rowText(r - 1) + ".řádku!",
                                r};
         previous = *station;
+        if (numbers)
+            numbers->push_back(*station);
     }
     return std::nullopt;
 }
@@ -46,12 +52,18 @@ std::optional<std::string> checkStationColumn(const TextTable& table, int column
     return std::nullopt;
 }
 
-std::optional<ColumnFault> findNumberFault(const TextTable& table, int column, std::string_view opening, char sep)
+std::optional<ColumnFault> findNumberFault(const TextTable& table, int column, std::string_view opening, char sep,
+                                           std::vector<long double>* numbers)
 {
     const int lastRow = table.rowCount() - 1;
+    if (numbers)
+        numbers->reserve(static_cast<size_t>(std::max(lastRow, 0)));
     for (int r = 1; r <= lastRow; ++r) {
-        if (!parseNumber(table.cell(r, column), sep))
+        const auto number = parseNumber(table.cell(r, column), sep);
+        if (!number)
             return ColumnFault{notANumberMessage(opening, r), r};
+        if (numbers)
+            numbers->push_back(*number);
     }
     return std::nullopt;
 }

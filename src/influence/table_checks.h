@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvor {
 
@@ -27,20 +28,23 @@ std::string notANumberMessage(std::string_view opening, int row);
 std::optional<std::string> checkStationColumn(const TextTable& table, int column,
                                               long double totalLength, char sep);
 
-// The same check, with the row of the fault (1-based).
+// The same check, with the row of the fault (1-based). `numbers`, when
+// given, gets the value of every row that passed, in row order: a caller that
+// needs the numbers of a column that passes has them without reading it again.
 struct ColumnFault {
     std::string message;
     int row = 0;
 };
 std::optional<ColumnFault> findStationFault(const TextTable& table, int column, long double totalLength,
-                                            char sep);
+                                            char sep, std::vector<long double>* numbers = nullptr);
 
 // Every cell of rows 1..n in `column` is a number; the fault is
 // notANumberMessage(opening, row).
 std::optional<std::string> checkNumberColumn(const TextTable& table, int column,
                                              std::string_view opening, char sep);
-// The same check, with the row of the fault.
-std::optional<ColumnFault> findNumberFault(const TextTable& table, int column, std::string_view opening, char sep);
+// The same check, with the row of the fault and, as above, the numbers.
+std::optional<ColumnFault> findNumberFault(const TextTable& table, int column, std::string_view opening, char sep,
+                                           std::vector<long double>* numbers = nullptr);
 
 // The check run when the focus leaves the entry table of the influence-line
 // dialog. The total beam length is obtained first, so a length text that is no

@@ -5,6 +5,8 @@
 #include "influence/table_checks.h"
 #include "check/check_input.h"
 #include "evaluation/parallel_tasks.h"
+#include "evaluation/parsed_input_cache.h"
+#include "evaluation/station_lookup.h"
 #include "loads/load_input.h"
 #include "model/error.h"
 #include "structure/beam.h"
@@ -14,6 +16,7 @@
 #include <array>
 #include <exception>
 #include <string_view>
+#include <vector>
 
 namespace kvor {
 
@@ -62,22 +65,31 @@ constexpr std::array<std::string_view, 2> kLineFields = {"Staničení", "Pořadn
 constexpr std::array<std::string_view, 4> kTendonFields = {"Staničení", "Excentricita", "Předpínací síla",
                                                            "Excentricita uprostřed úseku"};
 
-// The table check of the influence-line dialog, first fault only: stations, then ordinates.
-Fault checkLineTable(const BeamModel& beam, const TextTable& line, int countLine, char sep)
+// The table check of the influence-line dialog, first fault only: stations,
+// then ordinates. A line that passes is kept as the evaluation of slot `slot`
+// indexes it, from the numbers the check read, so that the first run after
+// reading does not read them again.
+Fault checkLineTable(const BeamModel& beam, const TextTable& line, int countLine, char sep, size_t slot)
 {
     const int rows = line.rowCount() - 1;
+    std::vector<long double> stations, values;
     try {
         const long double total = totalBeamLength(beam, sep);
-        std::optional<ColumnFault> fault = findStationFault(line, 0, total, sep);
+        std::optional<ColumnFault> fault = findStationFault(line, 0, total, sep, &stations);
         int column = 0;
         if (!fault) {
-            fault = findNumberFault(line, 1, kSecondColumnOpening, sep);
+            fault = findNumberFault(line, 1, kSecondColumnOpening, sep, &values);
             column = 1;
         }
         if (fault)
             return inRow(countLine, rows, fault->row, std::move(fault->message), kLineFields[column]);
     } catch (const Error& e) {
         return at(countLine, e.what());
+    }
+    try {
+        keepLineIndex(slot, line, sep, StationIndex(line, std::move(stations), std::move(values)));
+    } catch (...) {
+        // Keeping only saves reading the numbers again: without memory for it nothing is kept.
     }
     return std::nullopt;
 }
@@ -125,14 +137,14 @@ Fault checkBeam(const Project& project, const DataSectionLines& lines, char sep)
     return checkAt(lines.members, [&] { return checkMemberLengths(beam, sep); });
 }
 
-// Slot k's check `checkSlot(name, slot, line)`, where name is "k. what: ",
+// Slot k's check `checkSlot(name, slot, line, k)`, where name is "k. what: ",
 // into its place in `into`: the fault, or the failure the check threw.
 template <typename Slot, typename CheckSlot>
 void checkOneSlot(const std::array<Slot, kSlotCount>& slots, const std::array<SlotItemLines, kSlotCount>& lines,
                   size_t k, const char* what, CheckSlot&& checkSlot, SlotChecks& into)
 {
     try {
-        into.faults[k] = checkSlot(std::to_string(k + 1) + ". " + what + ": ", slots[k], lines[k]);
+        into.faults[k] = checkSlot(std::to_string(k + 1) + ". " + what + ": ", slots[k], lines[k], k);
     } catch (...) {
         into.failures[k] = std::current_exception();
     }
@@ -188,7 +200,7 @@ constexpr const char* kLineSlot = "příčinková čára";
 
 // An influence-line slot: reads the beam and the slot only.
 Fault lineSlotFault(const Project& project, const std::string& name, const QuantitySlot& slot,
-                    const SlotItemLines& line, char sep)
+                    const SlotItemLines& line, size_t k, char sep)
 {
     if (!slot.storeMark())
         return std::nullopt;
@@ -198,13 +210,13 @@ Fault lineSlotFault(const Project& project, const std::string& name, const Quant
         return f;
     if (Fault f = checkAt(line.points, [&] { return checkLineEntered(slot.line); }))
         return f;
-    return checkLineTable(project.beam, slot.line, line.points, sep);
+    return checkLineTable(project.beam, slot.line, line.points, sep, k);
 }
 
 auto quantitySlotCheck(const Project& project, char sep)
 {
-    return [&project, sep](const std::string& name, const QuantitySlot& slot, const SlotItemLines& line) {
-        return lineSlotFault(project, name, slot, line, sep);
+    return [&project, sep](const std::string& name, const QuantitySlot& slot, const SlotItemLines& line, size_t k) {
+        return lineSlotFault(project, name, slot, line, k, sep);
     };
 }
 
@@ -245,7 +257,7 @@ Fault tendonSlotFault(const Project& project, const std::string& name, const Ten
 
 auto tendonSlotCheck(const Project& project, char sep)
 {
-    return [&project, sep](const std::string& name, const TendonSlot& slot, const SlotItemLines& line) {
+    return [&project, sep](const std::string& name, const TendonSlot& slot, const SlotItemLines& line, size_t) {
         return tendonSlotFault(project, name, slot, line, sep);
     };
 }

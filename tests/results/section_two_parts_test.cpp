@@ -4,6 +4,8 @@
 // same line, also where a damage moves or hides the place the second thread
 // starts from.
 
+#include "evaluation/evaluation_run.h"
+#include "evaluation/parsed_input_cache.h"
 #include "model/error.h"
 #include "model/numbers.h"
 #include "model/slots.h"
@@ -104,6 +106,65 @@ TEST(SectionInTwoParts, ReadsWhatLineAfterLineReads)
         const std::string inTwoParts = readBack(damaged, SectionReading::TwoParts);
         EXPECT_TRUE(inTwoParts == message) << d.name << ": " << inTwoParts.substr(0, 200);
     }
+}
+
+// Reading keeps each checked influence line's numbers for the first run: that
+// run gives what a run that reads every number itself gives, values, tables
+// and failure, and an edit after reading (or another separator) is not served
+// from what reading kept.
+TEST(SectionInTwoParts, TheFirstRunAfterReadingIsThatOfARunFromScratch)
+{
+    struct Edit {
+        const char* what;
+        void (*apply)(Project&);
+        char sep;
+        bool keepsLine;  // whether the first line is still served from what reading kept
+    };
+    const Edit edits[] = {
+        {"nothing", [](Project&) {}, ',', true},
+        {"line ordinate", [](Project& p) { p.quantities[0].line.setCell(2, 1, "3"); }, ',', false},
+        {"line station", [](Project& p) { p.quantities[0].line.setCell(2, 0, "4,5"); }, ',', false},
+        {"line rows", [](Project& p) { p.quantities[0].line.setRowCount(3); }, ',', false},
+        {"another line", [](Project& p) { p.quantities[1].line.setCell(2, 1, "2"); }, ',', true},
+        {"separator", [](Project&) {}, '.', false},
+    };
+    const auto read = [](const std::string& file, SectionReading reading) {
+        ProjectFileLines lines(file);
+        for (int i = 0; i < 5; ++i)  // the header and the information lines
+            lines.next();
+        Project project;
+        EXPECT_TRUE(readDataSection(lines, project, ',', reading));
+        return project;
+    };
+    const auto run = [](Project& p, char sep) -> std::string {
+        try {
+            evaluateProject(p, sep);
+        } catch (const Error& e) {
+            return e.what();
+        }
+        return "no error";
+    };
+    const std::string small = encodeProjectFile(testing::sampleProject(), SaveVariant::InputOnly, ',');
+    for (const std::string* file : {&small, &largeFile()})
+        for (const SectionReading reading : {SectionReading::TwoParts, SectionReading::LineByLine})
+            for (const Edit& edit : edits) {
+                const std::string label = std::string(edit.what) + (file == &small ? " small " : " large ") +
+                                          (reading == SectionReading::TwoParts ? "in two parts" : "line by line");
+                forgetKeptInput();
+                Project fresh = read(*file, reading);
+                forgetKeptInput();
+                edit.apply(fresh);
+                const std::string freshError = run(fresh, edit.sep);
+
+                forgetKeptInput();
+                Project p = read(*file, reading);
+                edit.apply(p);
+                EXPECT_EQ(keptLineIndex(0, p.quantities[0].line, edit.sep).has_value(), edit.keepsLine) << label;
+                EXPECT_EQ(run(p, edit.sep), freshError) << label;
+                EXPECT_EQ(p.results.value, fresh.results.value) << label;
+                EXPECT_TRUE(p.results.derivatives == fresh.results.derivatives) << label;
+                EXPECT_TRUE(p.results.tendonTables == fresh.results.tendonTables) << label;
+            }
 }
 
 }  // namespace
