@@ -349,12 +349,13 @@ void formBrokenTendonLoads(const TextTable& points, TextTable& table, TendonLoad
     }
     std::vector<long double> eccentricity, horizontal;
     formPointForces(points, table, loads, eccentricity, horizontal, sep, columns);
-    loads.moment.assign(horizontal.size(), 0.0L);
+    // Each point's H becomes its moment M = e·H in place: no array of its own.
+    loads.moment = std::move(horizontal);
     const auto moment = [&](int i) {
-        return at(loads.moment, i) = checkedFinite(at(eccentricity, i) * at(horizontal, i));
+        return at(loads.moment, i) = checkedFinite(at(eccentricity, i) * at(loads.moment, i));
     };
     if (written) {
-        std::vector<long double> momentCells(horizontal.size());
+        std::vector<long double> momentCells(loads.moment.size());
         fillColumn(table, kMoment, QuantityColumns::Written, n, momentCells, sep, moment);
     } else {
         // The moments enter the effects unrounded: their texts are not needed.
