@@ -30,6 +30,32 @@ constexpr std::array<uint64_t, kMaxExactPow10 + 1> kPow5 = [] {
     return p;
 }();
 
+// The fields of an x87 extended value: |x| = mantissa * 2^(binaryExponent-63),
+// and the first estimate of its decimal exponent.
+struct ExtendedParts {
+    bool negative = false;
+    uint64_t mantissa = 0;
+    int binaryExponent = 0;
+    int decimalEstimate = 0;  // the decimal exponent of |x| or one less
+};
+
+// Reads x into its fields; false outside 2^-44 <= |x| < 2^50 (and for zero,
+// denormals and the non-finite values), which the exact paths decline.
+inline bool readExtended(long double x, ExtendedParts& p)
+{
+    unsigned char bytes[sizeof(long double)];
+    std::memcpy(bytes, &x, sizeof bytes);
+    std::memcpy(&p.mantissa, bytes, sizeof p.mantissa);
+    p.negative = bytes[9] & 0x80;
+    const int e2 = ((bytes[9] & 0x7f) << 8 | bytes[8]) - 16383;
+    p.binaryExponent = e2;
+    if (e2 < -44 || e2 > 49 || (p.mantissa >> 63) == 0)
+        return false;
+    // floor(log10 2^e2) (78913 / 2^18 ~ log10 2).
+    p.decimalEstimate = e2 >= 0 ? (e2 * 78913) >> 18 : -((-e2 * 78913 + (1 << 18) - 1) >> 18);
+    return true;
+}
+
 // The 15 digits in integer arithmetic, exactly, for 1e-13 <= |x| < 1e15 (the
 // values of an evaluation): |x| = M * 2^(E-63) with a 64-bit mantissa M, so
 // |x| * 10^k = M * 5^k * 2^(E-63+k), a 128-bit product shifted right, whose
@@ -37,15 +63,12 @@ constexpr std::array<uint64_t, kMaxExactPow10 + 1> kPow5 = [] {
 // library, like any value outside that range: returns false then.
 inline bool decomposeExact(long double x, Decimal15& d)
 {
-    unsigned char bytes[sizeof(long double)];
-    std::memcpy(bytes, &x, sizeof bytes);
-    uint64_t mantissa;
-    std::memcpy(&mantissa, bytes, sizeof mantissa);
-    const int e2 = ((bytes[9] & 0x7f) << 8 | bytes[8]) - 16383;
-    if (e2 < -44 || e2 > 49 || (mantissa >> 63) == 0)
+    ExtendedParts parts;
+    if (!readExtended(x, parts))
         return false;
-    // floor(log10 2^e2) (78913 / 2^18 ~ log10 2): the decimal exponent or one less.
-    int e = e2 >= 0 ? (e2 * 78913) >> 18 : -((-e2 * 78913 + (1 << 18) - 1) >> 18);
+    const uint64_t mantissa = parts.mantissa;
+    const int e2 = parts.binaryExponent;
+    int e = parts.decimalEstimate;
     for (int attempt = 0; attempt < 2; ++attempt, ++e) {
         const int k = 14 - e;
         if (k < 0 || k > kMaxExactPow10)
@@ -65,7 +88,7 @@ inline bool decomposeExact(long double x, Decimal15& d)
             digits = 100000000000000ULL;
             ++e;
         }
-        d.negative = bytes[9] & 0x80;
+        d.negative = parts.negative;
         d.digits = digits;
         d.exponent = e;
         return true;

@@ -60,16 +60,12 @@ void putExponent(TextBuffer& b, int e)
 // returning false, an exact tie and anything outside that range.
 bool roundTo15Exact(long double x, long double& out)
 {
-    unsigned char bytes[sizeof(long double)];
-    std::memcpy(bytes, &x, sizeof bytes);
-    uint64_t mantissa;
-    std::memcpy(&mantissa, bytes, sizeof mantissa);
-    const int e2 = ((bytes[9] & 0x7f) << 8 | bytes[8]) - 16383;
-    if (e2 < -44 || e2 > 49 || (mantissa >> 63) == 0)
+    numbers_detail::ExtendedParts parts;
+    if (!numbers_detail::readExtended(x, parts))
         return false;
-    // floor(log10 2^e2): the decimal exponent of x or one less.
-    const int e = e2 >= 0 ? (e2 * 78913) >> 18 : -((-e2 * 78913 + (1 << 18) - 1) >> 18);
-    int k = 14 - e;
+    const uint64_t mantissa = parts.mantissa;
+    const int e2 = parts.binaryExponent;
+    int k = 14 - parts.decimalEstimate;
     if (k > numbers_detail::kMaxExactPow10)
         return false;
     constexpr uint64_t kTen15 = 1000000000000000ULL;
@@ -94,7 +90,7 @@ bool roundTo15Exact(long double x, long double& out)
     digits += dropped > half ? 1 : 0;  // 10^15 itself divides as exactly as 15 digits
     // Below 2^50: a signed conversion, exact.
     const long double value = static_cast<long double>(static_cast<int64_t>(digits)) / numbers_detail::kPow10[static_cast<size_t>(k)];
-    out = bytes[9] & 0x80 ? -value : value;
+    out = parts.negative ? -value : value;
     return true;
 }
 #else
