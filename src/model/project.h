@@ -62,12 +62,21 @@ struct LineGeneratorParameters {
     bool operator==(const LineGeneratorParameters&) const = default;
 };
 
-struct QuantitySlot {
+// What a quantity slot and a tendon slot both keep: whether the slot is in
+// use, whether a definition is stored, and whether its chart is drawn.
+struct SlotState {
     bool shown = false;
+    SlotStatus status = SlotStatus::NotEntered;
+    bool draw = false;  // "Kreslit graf" / "Kreslit kabel"; enabled exactly while the slot is entered
+
+    bool entered() const { return shown && status == SlotStatus::Entered; }
+    bool storeMark() const { return status == SlotStatus::Entered; }
+    bool drawEnabled() const { return status == SlotStatus::Entered; }
+};
+
+struct QuantitySlot : SlotState {
     std::string description;
     std::string kindText;
-    SlotStatus status = SlotStatus::NotEntered;
-    bool draw = false;       // "Kreslit graf"; enabled exactly while the slot is entered
     TextTable line;          // store table: row 0 headings, rows 1..n station, ordinate
     EntryMode entryMode = EntryMode::None;
     std::string sourceFile;
@@ -75,9 +84,6 @@ struct QuantitySlot {
     LineGeneratorParameters generator;    // set while entryMode is Generated
 
     QuantitySlot();
-    bool entered() const { return shown && status == SlotStatus::Entered; }
-    bool storeMark() const { return status == SlotStatus::Entered; }
-    bool drawEnabled() const { return status == SlotStatus::Entered; }
 };
 
 // How a post-tensioned tendon is stressed, as typed (types 1 to 4): from which
@@ -99,12 +105,9 @@ struct TendonStressing {
     bool operator==(const TendonStressing&) const = default;
 };
 
-struct TendonSlot {
-    bool shown = false;
+struct TendonSlot : SlotState {
     std::string name;
     std::string typeText;
-    SlotStatus status = SlotStatus::NotEntered;
-    bool draw = false;      // "Kreslit kabel"; enabled exactly while the slot is entered
     TendonType type = TendonType::None;
     TextTable points;       // store table: row 0 headings, rows 1..n station, eccentricity, force
                             // (types 2 to 4 add column 3, the mid-eccentricity of the segment from row r)
@@ -113,9 +116,6 @@ struct TendonSlot {
     std::optional<TendonStressing> stressing;
 
     TendonSlot();
-    bool entered() const { return shown && status == SlotStatus::Entered; }
-    bool storeMark() const { return status == SlotStatus::Entered; }
-    bool drawEnabled() const { return status == SlotStatus::Entered; }
     bool typeBoxEnabled() const { return status != SlotStatus::Entered; }
 };
 

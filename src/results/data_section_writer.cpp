@@ -8,6 +8,7 @@
 #include "tendons/parabolic_polygon.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace kvor {
 
@@ -120,6 +121,21 @@ void writeBeam(SectionWriter& w, const BeamModel& beam)
             [](int r) { return tableRowField("Tabulka prutů", r); });
 }
 
+// A field's text and its name in a refusal.
+struct LabelledText {
+    const std::string& value;
+    const char* label;
+};
+
+// A line of texts under `key`.
+void writeLine(SectionWriter& w, const char* key, std::initializer_list<LabelledText> texts)
+{
+    w.word(key);
+    for (const LabelledText& t : texts)
+        w.text(t.value, t.label);
+    w.endLine();
+}
+
 void writeSection(SectionWriter& w, const CrossSection& section)
 {
     w.word("[section]").endLine();
@@ -128,24 +144,39 @@ void writeSection(SectionWriter& w, const CrossSection& section)
     for (const std::string& d : section.dimensions)
         w.text(d, "Rozměry průřezu");
     w.endLine();
-    w.word("values")
-        .text(section.area, "Plocha průřezu A")
-        .text(section.inertia, "Moment setrvačnosti I")
-        .text(section.eBottom, "Dolní vlákna e")
-        .text(section.eTop, "Horní vlákna e")
-        .endLine();
+    writeLine(w, "values",
+              {{section.area, "Plocha průřezu A"},
+               {section.inertia, "Moment setrvačnosti I"},
+               {section.eBottom, "Dolní vlákna e"},
+               {section.eTop, "Horní vlákna e"}});
     w.word("valuesEditable").flag(section.valuesEditable).endLine();
+}
+
+// A slot's text under its key, and the field's name in a refusal.
+struct SlotText {
+    const char* key;
+    const std::string& value;
+    const char* label;
+};
+
+// The lines every slot's part opens with: its number, the shown flag, its
+// texts, the entered flag and the draw flag.
+void writeSlotHead(SectionWriter& w, const char* section, const SlotState& slot, int k, const char* what,
+                   std::initializer_list<SlotText> texts)
+{
+    w.word(section).number(k + 1).endLine();
+    w.word("shown").flag(slot.shown).endLine();
+    for (const SlotText& t : texts)
+        w.word(t.key).text(t.value, [&] { return slotField(t.label, k, what); }).endLine();
+    w.word("status").flag(slot.status == SlotStatus::Entered).endLine();
+    w.word("draw").flag(slot.draw).endLine();
 }
 
 void writeQuantity(SectionWriter& w, const QuantitySlot& slot, int k, int version)
 {
     const char* what = "příčinková čára";
-    w.word("[quantity]").number(k + 1).endLine();
-    w.word("shown").flag(slot.shown).endLine();
-    w.word("description").text(slot.description, [&] { return slotField("Název - popis", k, what); }).endLine();
-    w.word("kind").text(slot.kindText, [&] { return slotField("Typ", k, what); }).endLine();
-    w.word("status").flag(slot.status == SlotStatus::Entered).endLine();
-    w.word("draw").flag(slot.draw).endLine();
+    writeSlotHead(w, "[quantity]", slot, k, what,
+                  {{"description", slot.description, "Název - popis"}, {"kind", slot.kindText, "Typ"}});
     w.word("mode").number(static_cast<int>(slot.entryMode)).endLine();
     w.word("file").text(slot.sourceFile, [&] { return slotField("Soubor", k, what); }).endLine();
     if (version >= 2) {
@@ -164,12 +195,8 @@ void writeQuantity(SectionWriter& w, const QuantitySlot& slot, int k, int versio
 void writeTendon(SectionWriter& w, const TendonSlot& slot, int k)
 {
     const char* what = "kabel";
-    w.word("[tendon]").number(k + 1).endLine();
-    w.word("shown").flag(slot.shown).endLine();
-    w.word("name").text(slot.name, [&] { return slotField("Název", k, what); }).endLine();
-    w.word("typeText").text(slot.typeText, [&] { return slotField("Typ kabelu", k, what); }).endLine();
-    w.word("status").flag(slot.status == SlotStatus::Entered).endLine();
-    w.word("draw").flag(slot.draw).endLine();
+    writeSlotHead(w, "[tendon]", slot, k, what,
+                  {{"name", slot.name, "Název"}, {"typeText", slot.typeText, "Typ kabelu"}});
     w.word("type").number(static_cast<int>(slot.type)).endLine();
     const bool parabolic = isParabolicType(slot.type);
     if (parabolic)
@@ -190,23 +217,21 @@ void writeTendon(SectionWriter& w, const TendonSlot& slot, int k)
 void writeLoads(SectionWriter& w, const LoadInput& loads)
 {
     w.word("[loads]").endLine();
-    w.word("uniform")
-        .text(loads.selfWeight, "Vlastní tíha g0")
-        .text(loads.permanent, "Ostatní stálé zatížení g1")
-        .text(loads.variable, "Rovnoměrné proměnné zatížení q")
-        .endLine();
+    writeLine(w, "uniform",
+              {{loads.selfWeight, "Vlastní tíha g0"},
+               {loads.permanent, "Ostatní stálé zatížení g1"},
+               {loads.variable, "Rovnoměrné proměnné zatížení q"}});
     w.table("axles", loads.axles, kAxleColumns, [](int r) { return tableRowField("Tabulka náprav", r); });
 }
 
 void writeCheck(SectionWriter& w, const CheckInput& check)
 {
     w.word("[check]").endLine();
-    w.word("concrete")
-        .text(check.strength, "Pevnost betonu f_ck")
-        .text(check.tensileStrength, "Pevnost betonu v tahu f_ctm")
-        .text(check.strengthAtTransfer, "Pevnost betonu f_ck(t)")
-        .text(check.tensileStrengthAtTransfer, "Pevnost betonu v tahu f_ctm(t)")
-        .endLine();
+    writeLine(w, "concrete",
+              {{check.strength, "Pevnost betonu f_ck"},
+               {check.tensileStrength, "Pevnost betonu v tahu f_ctm"},
+               {check.strengthAtTransfer, "Pevnost betonu f_ck(t)"},
+               {check.tensileStrengthAtTransfer, "Pevnost betonu v tahu f_ctm(t)"}});
     w.word("psi2").text(check.psi2, "Součinitel ψ2").endLine();
 }
 
