@@ -207,33 +207,45 @@ void saveProjectAs(Project& project, SaveVariant variant, const std::filesystem:
     project.results.saved = true;
 }
 
+namespace {
+
+// Reads the chosen file's first `lineCount` lines and, when the first is the
+// header, hands the lines after it to `take`.
+template <typename Take>
+OpenOutcome readHeadLines(const std::filesystem::path& directory, std::string_view chosenName, int lineCount,
+                          Take take)
+{
+    if (chosenName == kNoFileChosen)
+        return OpenOutcome::NoFileChosen;
+    const std::string bytes = readProjectBytes(chosenFile(directory, chosenName), lineCount);
+    ProjectFileLines lines(bytes);
+    if (lines.next() != kHeader)
+        return OpenOutcome::NotAProjectFile;
+    take(lines);
+    return OpenOutcome::Opened;
+}
+
+}  // namespace
+
 std::optional<ProjectPreview> previewProjectFile(const std::filesystem::path& directory,
                                                  std::string_view chosenName)
 {
-    if (chosenName == kNoFileChosen)
-        return std::nullopt;
-    const std::string bytes = readProjectBytes(chosenFile(directory, chosenName), 4);
-    ProjectFileLines lines(bytes);
-    if (lines.next() != kHeader)
-        return std::nullopt;
     ProjectPreview preview;
-    preview.name = cp1250ToUtf8(lines.next());
-    preview.description = cp1250ToUtf8(lines.next());
-    preview.author = cp1250ToUtf8(lines.next());
+    const OpenOutcome outcome = readHeadLines(directory, chosenName, 4, [&](ProjectFileLines& lines) {
+        preview.name = cp1250ToUtf8(lines.next());
+        preview.description = cp1250ToUtf8(lines.next());
+        preview.author = cp1250ToUtf8(lines.next());
+    });
+    if (outcome != OpenOutcome::Opened)
+        return std::nullopt;
     return preview;
 }
 
 OpenOutcome openProjectFile(Project& project, const std::filesystem::path& directory,
                             std::string_view chosenName)
 {
-    if (chosenName == kNoFileChosen)
-        return OpenOutcome::NoFileChosen;
-    const std::string bytes = readProjectBytes(chosenFile(directory, chosenName), 5);
-    ProjectFileLines lines(bytes);
-    if (lines.next() != kHeader)
-        return OpenOutcome::NotAProjectFile;
-    takeInfoLines(lines, project.info);
-    return OpenOutcome::Opened;
+    return readHeadLines(directory, chosenName, 5,
+                         [&](ProjectFileLines& lines) { takeInfoLines(lines, project.info); });
 }
 
 std::optional<LoadedProjectFile> decodeProjectFile(std::string_view bytes, char decimalSeparator)
