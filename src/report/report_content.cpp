@@ -185,15 +185,28 @@ bool isStale(const std::vector<int>& staleSlots, size_t q)
     return std::find(staleSlots.begin(), staleSlots.end(), static_cast<int>(q) + 1) != staleSlots.end();
 }
 
-void describeQuantities(ReportBuilder& out, const Project& project, const std::vector<int>& staleSlots, char sep)
+// A part of the report with a heading, the entered slots described one after
+// the other, and `none` when no slot is entered.
+template <typename Slots, typename Describe>
+void describeEntered(ReportBuilder& out, const char* heading, const Slots& slots, const char* none,
+                     Describe describe)
 {
-    out.heading("Posuzované veličiny");
+    out.heading(heading);
     bool any = false;
-    for (size_t k = 0; k < project.quantities.size(); ++k) {
-        const QuantitySlot& slot = project.quantities[k];
-        if (!slot.entered())
+    for (size_t k = 0; k < slots.size(); ++k) {
+        if (!slots[k].entered())
             continue;
         any = true;
+        describe(slots[k], k);
+    }
+    if (!any)
+        out.paragraph(none);
+}
+
+void describeQuantities(ReportBuilder& out, const Project& project, const std::vector<int>& staleSlots, char sep)
+{
+    describeEntered(out, "Posuzované veličiny", project.quantities, "Žádná veličina není zadána.",
+                    [&](const QuantitySlot& slot, size_t k) {
         out.subheading("Veličina " + slotNumber(k) + ": " + orDash(slot.kindText));
         out.fact("Komentář", orDash(slot.description));
         if (!slot.station.empty())
@@ -211,9 +224,7 @@ void describeQuantities(ReportBuilder& out, const Project& project, const std::v
                                                length(extremes->maximumStation, sep) + " m");
         }
         out.figure(ReportFigure::InfluenceLine, static_cast<int>(k));
-    }
-    if (!any)
-        out.paragraph("Žádná veličina není zadána.");
+    });
 }
 
 // The store's columns: station, eccentricity and force, and for a parabolic
@@ -225,13 +236,8 @@ const std::vector<ReportColumn> kTendonColumns = {{"Staničení [m]", Reading::L
 
 void describeTendons(ReportBuilder& out, const Project& project, char sep)
 {
-    out.heading("Předpínací kabely");
-    bool any = false;
-    for (size_t t = 0; t < project.tendons.size(); ++t) {
-        const TendonSlot& slot = project.tendons[t];
-        if (!slot.entered())
-            continue;
-        any = true;
+    describeEntered(out, "Předpínací kabely", project.tendons, "Žádný kabel není zadán.",
+                    [&](const TendonSlot& slot, size_t t) {
         out.subheading("Kabel " + slotNumber(t) + ": " + orDash(slot.name));
         out.fact("Typ kabelu", orDash(slot.typeText));
         if (isParabolicType(slot.type))
@@ -239,9 +245,7 @@ void describeTendons(ReportBuilder& out, const Project& project, char sep)
         out.table(storeTable(slot.points, kTendonColumns, sep));
         out.keepWithNext();
         out.figure(ReportFigure::TendonLayout, static_cast<int>(t));
-    }
-    if (!any)
-        out.paragraph("Žádný kabel není zadán.");
+    });
 }
 
 // The group's sum of quantity q, as "Výsledky" of the group panel forms it
