@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kvor::ui {
@@ -63,6 +64,22 @@ void keepTogether(QTextDocument& document, std::span<const PlacedBlock> group)
     }
 }
 
+// The blocks of plain text: size in points, weight, and the space above and
+// below in points.
+struct TextStyle {
+    double points;
+    bool bold;
+    double top;
+    double bottom;
+};
+
+constexpr std::pair<ReportBlock::Kind, TextStyle> kTextStyles[] = {
+    {ReportBlock::Kind::Title, {18, true, 0, 10}},
+    {ReportBlock::Kind::Heading, {13, true, 16, 6}},
+    {ReportBlock::Kind::Subheading, {10.5, true, 10, 4}},
+    {ReportBlock::Kind::Paragraph, {9, false, 4, 4}},
+};
+
 class DocumentWriter {
 public:
     DocumentWriter(QTextDocument& document, const Project& project, char sep)
@@ -98,19 +115,13 @@ public:
 private:
     void write(const ReportBlock& block)
     {
+        for (const auto& [kind, style] : kTextStyles) {
+            if (kind == block.kind) {
+                textBlock(toQString(block.text), style);
+                return;
+            }
+        }
         switch (block.kind) {
-        case ReportBlock::Kind::Title:
-            textBlock(toQString(block.text), 18, true, 0, 10);
-            break;
-        case ReportBlock::Kind::Heading:
-            textBlock(toQString(block.text), 13, true, 16, 6);
-            break;
-        case ReportBlock::Kind::Subheading:
-            textBlock(toQString(block.text), 10.5, true, 10, 4);
-            break;
-        case ReportBlock::Kind::Paragraph:
-            textBlock(toQString(block.text), 9, false, 4, 4);
-            break;
         case ReportBlock::Kind::Fact:
             fact(toQString(block.text), toQString(block.value));
             break;
@@ -119,6 +130,8 @@ private:
             break;
         case ReportBlock::Kind::Figure:
             figure(block);
+            break;
+        default:  // the text blocks above
             break;
         }
     }
@@ -137,12 +150,12 @@ private:
         position_ = cursor_.block().position();
     }
 
-    void textBlock(const QString& text, double points, bool bold, double top, double bottom)
+    void textBlock(const QString& text, const TextStyle& style)
     {
-        newBlock(top, bottom);
+        newBlock(style.top, style.bottom);
         QTextCharFormat format;
-        format.setFontPointSize(points);
-        format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+        format.setFontPointSize(style.points);
+        format.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
         cursor_.insertText(text, format);
     }
 
