@@ -223,18 +223,22 @@ int takePictures(const QString& folder, const QString& example)
         return 1;
     }
     camera.take(results, "vysledky.png");
-    click(results, "BitBtn14");
-    camera.take(shell.loadEffectsWindow(), "ucinky-zatizeni.png");
-    shell.loadEffectsWindow().hide();
-    click(results, "BitBtn15");
-    camera.take(shell.stressCheck(), "posouzeni.png");
-    shell.stressCheck().hide();
-    click(results, "BitBtn13");
-    camera.take(shell.sectionStress(), "napeti-v-prurezu.png");
-    shell.sectionStress().hide();
-    click(results, "BitBtn11");
-    camera.take(shell.tendonTablesWindow(), "tabulka-kabelu.png");
-    shell.tendonTablesWindow().hide();
+    // The windows the result window opens, each shot and closed again.
+    const struct {
+        const char* button;
+        QWidget& window;
+        const char* file;
+    } opened[] = {
+        {"BitBtn14", shell.loadEffectsWindow(), "ucinky-zatizeni.png"},
+        {"BitBtn15", shell.stressCheck(), "posouzeni.png"},
+        {"BitBtn13", shell.sectionStress(), "napeti-v-prurezu.png"},
+        {"BitBtn11", shell.tendonTablesWindow(), "tabulka-kabelu.png"},
+    };
+    for (const auto& o : opened) {
+        click(results, o.button);
+        camera.take(o.window, o.file);
+        o.window.hide();
+    }
     return camera.failed() ? 1 : 0;
 }
 
