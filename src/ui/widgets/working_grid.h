@@ -20,6 +20,9 @@ class WorkingGrid : public QTableView {
 public:
     WorkingGrid(const QString& name, const TextTable* table, int columnWidth, int rowHeight, QWidget* parent);
 
+    // The row height of every result window's grids.
+    static constexpr int kRowHeight = 20;
+
     // The table was rebuilt by a run: show its rows anew.
     void reload();
 

@@ -12,7 +12,6 @@ namespace kvor::ui {
 
 namespace {
 constexpr int kColumnWidth = 86;
-constexpr int kRowHeight = 20;
 constexpr int kGridPitch = 236;
 }  // namespace
 
@@ -29,7 +28,7 @@ DerivativeTablesWindow::DerivativeTablesWindow(AppContext& context, QWidget* par
         makeLabel(this, QStringLiteral("Label%1").arg(q + 1), QStringLiteral("%1. veličina").arg(q + 1), {x, 8},
                   LabelStyle::Bold);
         grids_[q] = new WorkingGrid(QStringLiteral("StringGrid%1").arg(q + 1), &project_.results.derivatives[q],
-                                    kColumnWidth, kRowHeight, this);
+                                    kColumnWidth, WorkingGrid::kRowHeight, this);
         setExportTitle(grids_[q], QStringLiteral("derivace veličiny %1").arg(q + 1));
         grids_[q]->setGeometry(x, 28, kGridPitch - 6, 440);
     }

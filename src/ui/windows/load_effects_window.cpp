@@ -24,7 +24,6 @@ namespace kvor::ui {
 
 namespace {
 constexpr int kColumnWidth = 78;
-constexpr int kRowHeight = 20;
 constexpr int kFirstColumnWidth = 190;
 
 }  // namespace
@@ -51,11 +50,11 @@ LoadEffectsWindow::LoadEffectsWindow(AppContext& context, QWidget* parent) : Wor
     loadsLine_->setWordWrap(true);
     layout->addWidget(loadsLine_);
 
-    grid_ = new WorkingGrid(QStringLiteral("StringGrid1"), &table_, kColumnWidth, kRowHeight, this);
+    grid_ = new WorkingGrid(QStringLiteral("StringGrid1"), &table_, kColumnWidth, WorkingGrid::kRowHeight, this);
     setExportTitle(grid_, QStringLiteral("účinky zatížení"));
     grid_->verticalHeader()->hide();  // the first column names the quantity
     grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    grid_->setFixedHeight(6 * kRowHeight + 4);
+    grid_->setFixedHeight(6 * WorkingGrid::kRowHeight + 4);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     layout->addWidget(grid_);
     auto* note = makeLabel(this, QStringLiteral("Label6"),

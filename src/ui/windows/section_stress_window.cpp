@@ -14,9 +14,8 @@ namespace kvor::ui {
 
 namespace {
 constexpr int kColumnWidth = 92;
-constexpr int kRowHeight = 20;
 // Five tendons, the group and the total under the headings, with the frame.
-constexpr int kGridHeight = 8 * kRowHeight + 4;
+constexpr int kGridHeight = 8 * WorkingGrid::kRowHeight + 4;
 constexpr int kGridWidth = 9 * kColumnWidth + 6;
 }  // namespace
 
@@ -24,7 +23,7 @@ SectionStressWindow::SectionStressWindow(AppContext& context, QWidget* parent)
     : CheckedSectionsWindow(context, parent, QStringLiteral("Form13"), QStringLiteral("Kvor1.1 - napětí v průřezu"),
                             QStringLiteral("Napětí v průřezu od předpětí"), {kGridWidth + 80, 640})
 {
-    addBlocks({kColumnWidth, kRowHeight, {kGridWidth, kGridHeight}, 12, 3, 2}, [this](size_t i, QVBoxLayout* block) {
+    addBlocks({kColumnWidth, WorkingGrid::kRowHeight, {kGridWidth, kGridHeight}, 12, 3, 2}, [this](size_t i, QVBoxLayout* block) {
         setExportTitle(grids_[i], QStringLiteral("napětí v průřezu %1").arg(i + 1));
         notes_[i] = makeLabel(blocks_[i], QStringLiteral("Label%1").arg(4 + 2 * i), QString(), {});
         notes_[i]->setWordWrap(true);
@@ -52,7 +51,7 @@ void SectionStressWindow::loadFromModel()
             titles_[i]->setText(blockTitle(check.quantity, check.station));
             notes_[i]->setText(toQString(sectionCheckNote(check)));
             tables_[i] = sectionCheckTextTable(check);
-            grids_[i]->setFixedHeight(tables_[i].rowCount() * kRowHeight + 4);
+            grids_[i]->setFixedHeight(tables_[i].rowCount() * WorkingGrid::kRowHeight + 4);
         } else {
             tables_[i] = TextTable();
         }

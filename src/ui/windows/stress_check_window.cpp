@@ -26,8 +26,7 @@ namespace kvor::ui {
 namespace {
 
 constexpr int kColumnWidth = 86;
-constexpr int kRowHeight = 20;
-constexpr int kGridHeight = 6 * kRowHeight + 4;  // the headings and five rows
+constexpr int kGridHeight = 6 * WorkingGrid::kRowHeight + 4;  // the headings and five rows
 constexpr int kNameWidth = 150;
 constexpr int kUtilisationWidth = 150;
 constexpr int kGridWidth = 8 * kColumnWidth + kNameWidth + kUtilisationWidth + 6;
@@ -102,7 +101,7 @@ StressCheckWindow::StressCheckWindow(AppContext& context, QWidget* parent)
     inputs->setColumnStretch(7, 1);
     layout_->addLayout(inputs);
 
-    addBlocks({kColumnWidth, kRowHeight, {kGridWidth, kGridHeight}, 16, 10, 4}, [this](size_t i, QVBoxLayout* block) {
+    addBlocks({kColumnWidth, WorkingGrid::kRowHeight, {kGridWidth, kGridHeight}, 16, 10, 4}, [this](size_t i, QVBoxLayout* block) {
         auto* colours = new VerdictColours(grids_[i]);
         colours->setSourceModel(grids_[i]->model());
         grids_[i]->setModel(colours);

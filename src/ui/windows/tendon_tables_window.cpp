@@ -18,7 +18,6 @@ namespace kvor::ui {
 
 namespace {
 constexpr int kColumnWidth = 40;
-constexpr int kRowHeight = 20;
 constexpr int kLeftMargin = 90;    // the quantity headings
 constexpr int kGridMargins = 62;   // the row numbers, a scroll bar and the frame
 constexpr int kGridGap = 8;
@@ -52,7 +51,7 @@ TendonTablesWindow::TendonTablesWindow(AppContext& context, QWidget* parent) : W
     for (int q = 0; q < kSlotCount; ++q)
         for (int t = 0; t < kSlotCount; ++t) {
             grids_[q][t] = new WorkingGrid(QStringLiteral("StringGrid%1").arg(kSlotCount * q + t + 1),
-                                           &project_.results.tendonTables[q][t], kColumnWidth, kRowHeight,
+                                           &project_.results.tendonTables[q][t], kColumnWidth, WorkingGrid::kRowHeight,
                                            sheet);
             setExportTitle(grids_[q][t], QStringLiteral("veličina %1 kabel %2").arg(q + 1).arg(t + 1));
         }
