@@ -109,14 +109,32 @@ void showPointCount(QSpinBox* spin, int count)
     spin->setValue(count);
 }
 
-// The count typed or stepped into `spin` given to the tables by `resize`,
-// which returns the count they took (a count out of range is clamped); the
-// spin then shows that count.
-void takePointCount(QSpinBox* spin, const std::function<int(const std::string&)>& resize)
+// The count typed or stepped into `spin` given to the two tables by
+// `rebuild`, which returns the count they took (a count out of range is
+// clamped), and the tables shown anew by `reload`; the spin then shows that
+// count.
+void takePointCount(MessageService& messages, QSpinBox* spin,
+                    int (*rebuild)(TextTable&, TextTable&, std::string_view), TextTable& points, TextTable& others,
+                    const std::function<void()>& reload)
 {
-    const int count = resize(spin->cleanText().toStdString());
-    if (count != spin->value())
-        showPointCount(spin, count);
+    messages.runCommand([&] {
+        const int count = rebuild(points, others, spin->cleanText().toStdString());
+        reload();
+        if (count != spin->value())
+            showPointCount(spin, count);
+    });
+}
+
+// The point table at its place and the force (or segment) table beside the
+// point table of the fewest points (`narrowest`), half a row lower; the
+// extras widen the tables.
+void placeTendonTables(QTableView* pointGrid, QTableView* forceGrid, const TendonTablesGeometry& g,
+                       const TendonTablesGeometry& narrowest, int pointExtra = 0, int forceExtra = 0)
+{
+    placeGrid(pointGrid, QRect(kPointTablePlace, QSize(g.pointWidth + pointExtra, g.pointHeight)), g.scrollBars);
+    const QPoint forcePlace(kPointTablePlace.x() + narrowest.pointWidth + pointExtra + kTableGap + g.forceShift,
+                            kPointTablePlace.y() + kForceTableDrop);
+    placeGrid(forceGrid, QRect(forcePlace, QSize(g.forceWidth + forceExtra, g.forceHeight)), g.scrollBars);
 }
 
 // Two tables side by side scroll together, so each segment stays between its points.
@@ -335,23 +353,13 @@ void BrokenTendonPanel::reloadTables()
 {
     pointModel_->reload();
     forceModel_->reload();
-    const TendonTablesGeometry g = tendonTablesGeometry(points_.rowCount() - 1);
-    placeGrid(pointGrid_, QRect(kPointTablePlace, QSize(g.pointWidth, g.pointHeight)), g.scrollBars);
-    const QPoint forcePlace(kPointTablePlace.x() + tendonTablesGeometry(kMinPointCount).pointWidth + kTableGap +
-                                g.forceShift,
-                            kPointTablePlace.y() + kForceTableDrop);
-    placeGrid(forceGrid_, QRect(forcePlace, QSize(g.forceWidth, g.forceHeight)), g.scrollBars);
+    placeTendonTables(pointGrid_, forceGrid_, tendonTablesGeometry(points_.rowCount() - 1),
+                      tendonTablesGeometry(kMinPointCount));
 }
 
 void BrokenTendonPanel::changePointCount()
 {
-    context_.messages.runCommand([this] {
-        takePointCount(pointCount_, [this](const std::string& text) {
-            const int count = rebuildBrokenTendonTables(points_, forces_, text);
-            reloadTables();
-            return count;
-        });
-    });
+    takePointCount(context_.messages, pointCount_, rebuildBrokenTendonTables, points_, forces_, [this] { reloadTables(); });
 }
 
 void BrokenTendonPanel::checkPoints()
@@ -658,25 +666,13 @@ void ParabolicTablesPanel::reloadTables()
     pointModel_->reload();
     segmentModel_->reload();
     showChordDeviation();
-    const TendonTablesGeometry g = parabolicTablesGeometry(points_.rowCount() - 1);
-    placeGrid(pointGrid_, QRect(kPointTablePlace, QSize(g.pointWidth + pointTableExtra_, g.pointHeight)),
-              g.scrollBars);
-    const QPoint segmentPlace(kPointTablePlace.x() + parabolicTablesGeometry(kMinPointCount).pointWidth +
-                                  pointTableExtra_ + kTableGap + g.forceShift,
-                              kPointTablePlace.y() + kForceTableDrop);
-    placeGrid(segmentGrid_, QRect(segmentPlace, QSize(g.forceWidth + segmentTableExtra_, g.forceHeight)),
-              g.scrollBars);
+    placeTendonTables(pointGrid_, segmentGrid_, parabolicTablesGeometry(points_.rowCount() - 1),
+                      parabolicTablesGeometry(kMinPointCount), pointTableExtra_, segmentTableExtra_);
 }
 
 void ParabolicTablesPanel::changePointCount()
 {
-    context_.messages.runCommand([this] {
-        takePointCount(pointCount_, [this](const std::string& text) {
-            const int count = rebuildParabolicTables(points_, segments_, text);
-            reloadTables();
-            return count;
-        });
-    });
+    takePointCount(context_.messages, pointCount_, rebuildParabolicTables, points_, segments_, [this] { reloadTables(); });
 }
 
 void ParabolicTablesPanel::checkDivisionCount()
