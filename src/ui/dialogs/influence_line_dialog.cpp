@@ -92,11 +92,9 @@ void InfluenceLineDialog::buildControls()
     exits_->watch(station_, [this] { checkStation(); });
 
     correctButton_ = makeButton(this, QStringLiteral("BitBtn3"), QStringLiteral("Opravit"), {330, 314, 100, 28},
-                                QStyle::SP_FileDialogDetailedView);
+                                QStyle::SP_FileDialogDetailedView, [this] { correct(); });
     backButton_ = makeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Zpět"), {440, 314, 100, 28},
-                             QStyle::SP_ArrowBack);
-    connect(correctButton_, &QPushButton::clicked, this, &InfluenceLineDialog::correct);
-    connect(backButton_, &QPushButton::clicked, this, &InfluenceLineDialog::storeEntry);
+                             QStyle::SP_ArrowBack, [this] { storeEntry(); });
 }
 
 void InfluenceLineDialog::buildFilePickers()

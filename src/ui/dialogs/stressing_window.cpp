@@ -81,18 +81,15 @@ StressingWindow::StressingWindow(AppContext& context, QWidget* parent)
     }
 
     computeButton_ = makeButton(this, QStringLiteral("BitBtn6"), QStringLiteral("Vypočítat síly"), {522, 34, 108, 28},
-                                QStyle::SP_MediaPlay);
+                                QStyle::SP_MediaPlay, [this] { computeForces(); });
     dropButton_ = makeButton(this, QStringLiteral("BitBtn7"), QStringLiteral("Bez napínání"), {522, 68, 108, 28},
-                             QStyle::SP_DialogDiscardButton);
+                             QStyle::SP_DialogDiscardButton, [this] { dropStressing(); });
     backButton_ = makeButton(this, QStringLiteral("BitBtn8"), QStringLiteral("Zpět"), {522, 224, 108, 28},
-                             QStyle::SP_ArrowBack);
+                             QStyle::SP_ArrowBack, [this] { goBack(); });
     for (QPushButton* button : {computeButton_, dropButton_, backButton_}) {
         // Enter on the focused button presses it, as Space does.
         button->setAutoDefault(true);
     }
-    connect(computeButton_, &QPushButton::clicked, this, &StressingWindow::computeForces);
-    connect(dropButton_, &QPushButton::clicked, this, &StressingWindow::dropStressing);
-    connect(backButton_, &QPushButton::clicked, this, &StressingWindow::goBack);
 
     // Under the fields, beside the help: the forces no longer follow from the data.
     staleNote_ = makeLabel(this, QStringLiteral("Label32"),

@@ -129,6 +129,14 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+                        QStyle::StandardPixmap icon, std::function<void()> command)
+{
+    QPushButton* button = makeButton(parent, name, caption, geometry, icon);
+    QObject::connect(button, &QPushButton::clicked, parent, [command = std::move(command)] { command(); });
+    return button;
+}
+
 QPushButton* makeArrowButton(QWidget* parent, const QString& name, Arrow arrow, QPoint at)
 {
     auto* button = new QPushButton(parent);

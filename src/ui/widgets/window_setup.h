@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStyle>
 
+#include <functional>
+
 class QColor;
 class QLabel;
 class QLineEdit;
@@ -61,6 +63,9 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 // The same with one of the style's standard icons beside the caption.
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
                         QStyle::StandardPixmap icon);
+// The same, running `command` when it is clicked.
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+                        QStyle::StandardPixmap icon, std::function<void()> command);
 
 enum class Arrow { Left, Right };
 // The 25 x 25 arrow buttons at the lower corners of the main window's pages.

@@ -28,11 +28,9 @@ ExitPanel::ExitPanel(MessageService& messages, QWidget* window)
     unsavedWarning_->hide();
 
     endButton_ = makeButton(this, QStringLiteral("BitBtn5"), QStringLiteral("Konec"), {60, 92, 110, 28},
-                            QStyle::SP_DialogNoButton);
+                            QStyle::SP_DialogNoButton, [this] { endProgram(); });
     cancelButton_ = makeButton(this, QStringLiteral("BitBtn6"), QStringLiteral("Storno"), {215, 92, 110, 28},
-                               QStyle::SP_DialogCancelButton);
-    connect(endButton_, &QPushButton::clicked, this, &ExitPanel::endProgram);
-    connect(cancelButton_, &QPushButton::clicked, this, &ExitPanel::cancel);
+                               QStyle::SP_DialogCancelButton, [this] { cancel(); });
 }
 
 void ExitPanel::openAsking(bool warnUnsaved)

@@ -29,11 +29,9 @@ GroupPanel::GroupPanel(AppContext& context, QWidget* window)
         lines_[q].emplace(this, q, 92 + 40 * q);
 
     BitBtn9 = makeButton(this, QStringLiteral("BitBtn9"), QStringLiteral("Výsledky"), {344, 294, 110, 28},
-                         QStyle::SP_DialogApplyButton);
+                         QStyle::SP_DialogApplyButton, [this] { sumGroup(); });
     BitBtn10 = makeButton(this, QStringLiteral("BitBtn10"), QStringLiteral("Zpět"), {464, 294, 110, 28},
-                          QStyle::SP_ArrowBack);
-    connect(BitBtn9, &QPushButton::clicked, this, &GroupPanel::sumGroup);
-    connect(BitBtn10, &QPushButton::clicked, this, &GroupPanel::back);
+                          QStyle::SP_ArrowBack, [this] { back(); });
 }
 
 void GroupPanel::loadFromModel()
