@@ -24,6 +24,8 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace kvor::ui {
 
@@ -144,6 +146,29 @@ void scrollTogether(QTableView* a, QTableView* b)
     QScrollBar* barB = b->verticalScrollBar();
     QObject::connect(barA, &QScrollBar::valueChanged, barB, &QScrollBar::setValue);
     QObject::connect(barB, &QScrollBar::valueChanged, barA, &QScrollBar::setValue);
+}
+
+// One of the two tables side by side: its grid's name and export title, and
+// the check run when the focus leaves it.
+struct SideTable {
+    QString name;
+    TextTableModel* model;
+    QString exportTitle;
+    std::function<void()> check;
+};
+
+// The point grid and the force (or segment) grid beside it, scrolling together.
+std::pair<QTableView*, QTableView*> makeSideTables(QWidget* panel, FocusExitWatcher& exits, const SideTable& points,
+                                                   const SideTable& others)
+{
+    QTableView* pointGrid = makeEntryGrid(panel, points.name, points.model);
+    QTableView* otherGrid = makeEntryGrid(panel, others.name, others.model);
+    setExportTitle(pointGrid, points.exportTitle);
+    setExportTitle(otherGrid, others.exportTitle);
+    scrollTogether(pointGrid, otherGrid);
+    exits.watch(pointGrid, points.check);
+    exits.watch(otherGrid, others.check);
+    return {pointGrid, otherGrid};
 }
 
 // Row r of a segment column is the force of the segment from point r.
@@ -277,13 +302,12 @@ BrokenTendonPanel::BrokenTendonPanel(AppContext& context, FocusExitWatcher& exit
     pointCount_ = makePointCount(this, QStringLiteral("Edit5"));
     connect(pointCount_, &QSpinBox::valueChanged, this, &BrokenTendonPanel::changePointCount);
 
-    pointGrid_ = makeEntryGrid(this, QStringLiteral("StringGrid1"), pointModel_);
-    forceGrid_ = makeEntryGrid(this, QStringLiteral("StringGrid2"), forceModel_);
-    setExportTitle(pointGrid_, QStringLiteral("body kabelu"));
-    setExportTitle(forceGrid_, QStringLiteral("síly v kabelu"));
-    scrollTogether(pointGrid_, forceGrid_);
-    exits_.watch(pointGrid_, [this] { checkPoints(); });
-    exits_.watch(forceGrid_, [this] { checkForces(); });
+    std::tie(pointGrid_, forceGrid_) =
+        makeSideTables(this, exits_,
+                       {QStringLiteral("StringGrid1"), pointModel_, QStringLiteral("body kabelu"),
+                        [this] { checkPoints(); }},
+                       {QStringLiteral("StringGrid2"), forceModel_, QStringLiteral("síly v kabelu"),
+                        [this] { checkForces(); }});
 
     auto lines = kConventionLines;
     lines << kSegmentForceLines;
@@ -573,14 +597,12 @@ ParabolicTablesPanel::ParabolicTablesPanel(AppContext& context, FocusExitWatcher
     chordNote_ = makeLabel(this, QStringLiteral("Label19"), QString(), {10, 228});
     exits_.watch(divisionsEdit_, [this] { checkDivisionCount(); });
 
-    pointGrid_ = makeEntryGrid(this, QString::fromLatin1(controlName(parabolic_fields::kPointTable)), pointModel_);
-    segmentGrid_ =
-        makeEntryGrid(this, QString::fromLatin1(controlName(parabolic_fields::kSegmentTable)), segmentModel_);
-    setExportTitle(pointGrid_, QStringLiteral("body parabolického kabelu"));
-    setExportTitle(segmentGrid_, QStringLiteral("úseky parabolického kabelu"));
-    scrollTogether(pointGrid_, segmentGrid_);
-    exits_.watch(pointGrid_, [this] { checkPoints(); });
-    exits_.watch(segmentGrid_, [this] { checkSegments(); });
+    std::tie(pointGrid_, segmentGrid_) =
+        makeSideTables(this, exits_,
+                       {QString::fromLatin1(controlName(parabolic_fields::kPointTable)), pointModel_,
+                        QStringLiteral("body parabolického kabelu"), [this] { checkPoints(); }},
+                       {QString::fromLatin1(controlName(parabolic_fields::kSegmentTable)), segmentModel_,
+                        QStringLiteral("úseky parabolického kabelu"), [this] { checkSegments(); }});
 
     // The columns are as wide as their headings ("Excentr. uprostřed [m]" the
     // widest); the panel, and the dialog while it shows the panel, grow by
