@@ -35,8 +35,8 @@ QuantityPage::QuantityPage(AppContext& context, QWidget* parent)
     backArrow_ = addArrow(QStringLiteral("BitBtn16"), Arrow::Left);
     nextArrow_ = addArrow(QStringLiteral("BitBtn17"), Arrow::Right);
 
-    chartButton_ = makeButton(this, QStringLiteral("BitBtn9"), QStringLiteral("Graf"), {548, 6, 80, 25});
-    connect(chartButton_, &QPushButton::clicked, this, &QuantityPage::drawChart);
+    // "Graf": the chosen influence lines.
+    addDrawButton(QStringLiteral("BitBtn9"), QStringLiteral("Graf"), {548, 6, 80, 25});
     // Beside "Graf": the window that opens it is the application's to link.
     loadsButton_ = makeButton(this, QStringLiteral("BitBtn28"), QStringLiteral("Zatížení…"), {458, 6, 84, 25});
     // Between the arrows at the foot of the page, beneath the rows' controls.

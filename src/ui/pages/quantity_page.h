@@ -17,7 +17,6 @@ public:
 
 private:
     QPushButton* nextArrow_;
-    QPushButton* chartButton_;  // "Graf": the chosen influence lines
     QPushButton* loadsButton_;
 };
 

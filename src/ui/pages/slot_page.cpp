@@ -4,6 +4,7 @@
 #include "ui/pages/slot_rows.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 namespace kvor::ui {
 
@@ -13,6 +14,12 @@ SlotPage::SlotPage(AppContext& context, const QString& name, const QString& head
 {
     makeLabel(this, headingName, heading, {12, 10}, LabelStyle::BoldUnderlined);
     rows_ = new SlotRows(context_, this, layout);
+}
+
+void SlotPage::addDrawButton(const QString& name, const QString& caption, const QRect& geometry)
+{
+    QPushButton* button = makeButton(this, name, caption, geometry);
+    connect(button, &QPushButton::clicked, this, &SlotPage::drawChart);
 }
 
 void SlotPage::addChart(QPoint at)

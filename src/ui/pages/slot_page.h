@@ -39,6 +39,8 @@ protected:
     SlotPage(AppContext& context, const QString& name, const QString& headingName, const QString& heading,
              const SlotRowsLayout& layout, QWidget* parent);
 
+    // The page's drawing command's button, which draws the chosen slots.
+    void addDrawButton(const QString& name, const QString& caption, const QRect& geometry);
     // The chart of the slots at `at`, beneath the page's other controls.
     void addChart(QPoint at);
 

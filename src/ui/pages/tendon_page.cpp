@@ -37,8 +37,8 @@ TendonPage::TendonPage(AppContext& context, QWidget* parent)
     // On the title line between the title and the row buttons: the chart fills the foot of the page.
     evaluateButton_ = makeButton(this, QStringLiteral("BitBtn21"), QStringLiteral("Výpočet"), {174, 6, 92, 25});
 
-    drawButton_ = makeButton(this, QStringLiteral("BitBtn10"), QStringLiteral("Vykresli"), {456, 6, 85, 25});
-    connect(drawButton_, &QPushButton::clicked, this, &TendonPage::drawChart);
+    // "Vykresli": the chosen tendons.
+    addDrawButton(QStringLiteral("BitBtn10"), QStringLiteral("Vykresli"), {456, 6, 85, 25});
     // At the foot of the page right of the left arrow, beneath the other controls.
     addChart({39, 211});
 }

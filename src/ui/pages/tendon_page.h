@@ -19,7 +19,6 @@ public:
 private:
     QPushButton* storeButton_;
     QPushButton* evaluateButton_;
-    QPushButton* drawButton_;  // "Vykresli": the chosen tendons
 };
 
 }  // namespace kvor::ui
