@@ -96,12 +96,10 @@ bool finishes(Step&& step)
     }
 }
 
-void computeInParallel(const Project& project, RunWork& work, char sep, TendonTables tables)
+// The derivative tables and the tendons' loads, on all cores: what the 25
+// pairs need. What follows from the input alone is kept for the next run.
+void formSlotInputs(const Project& project, RunWork& work, char sep, TendonTables tables)
 {
-    const QuantityColumns columns =
-        tables == TendonTables::Formed ? QuantityColumns::Written : QuantityColumns::Skipped;
-    // First the derivative tables and the tendons' loads, then the 25 pairs,
-    // which need both.
     runInParallel(2 * kSlots, [&](size_t task) {
         const size_t k = task % kSlots;
         if (task < kSlots) {
@@ -166,6 +164,15 @@ void computeInParallel(const Project& project, RunWork& work, char sep, TendonTa
                 keepLoads(k, tendon.points, sep, w.formed);
         }
     });
+}
+
+void computeInParallel(const Project& project, RunWork& work, char sep, TendonTables tables)
+{
+    const QuantityColumns columns =
+        tables == TendonTables::Formed ? QuantityColumns::Written : QuantityColumns::Skipped;
+    // First the derivative tables and the tendons' loads, then the 25 pairs,
+    // which need both.
+    formSlotInputs(project, work, sep, tables);
     runInParallel(kSlots * kSlots, [&](size_t task) {
         const size_t q = task / kSlots;
         const size_t t = task % kSlots;
@@ -304,6 +311,16 @@ std::optional<Report> checkEvaluationPreconditions(const Project& project)
     if (std::none_of(project.quantities.begin(), project.quantities.end(), entered))
         return Report{"Zadejte průběhy příčinkových čar", Beep::AfterMessage, Field::QuantityLine1, Page::InfluenceLines};
     return std::nullopt;
+}
+
+void keepInputForFirstRun(const Project& project, char sep)
+{
+    try {
+        const auto work = std::make_unique<RunWork>();
+        formSlotInputs(project, *work, sep, TendonTables::Skipped);
+    } catch (...) {
+        // Nothing kept: the run forms it all and reports what fails.
+    }
 }
 
 void evaluateProject(Project& project, char sep, TendonTables tables)

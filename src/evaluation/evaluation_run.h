@@ -43,4 +43,11 @@ std::optional<Report> checkEvaluationPreconditions(const Project& project);
 enum class TendonTables { Formed, Skipped };
 void evaluateProject(Project& project, char sep, TendonTables tables = TendonTables::Formed);
 
+// Forms, without evaluating, what a run keeps for the next one (each entered
+// line's numbers and slopes, each broken tendon's loads, see
+// parsed_input_cache.h), so that the first run after a project is opened
+// costs what a repeated run costs. Nothing is reported: a part that fails is
+// formed again, and its failure reported, by the run itself.
+void keepInputForFirstRun(const Project& project, char sep);
+
 }  // namespace kvor

@@ -1,5 +1,6 @@
 #include "ui/project_session.h"
 
+#include "evaluation/evaluation_run.h"
 #include "model/slots.h"
 #include "results/group_sums.h"
 #include "tendons/parabolic_store.h"
@@ -48,7 +49,7 @@ TendonSlot& ProjectSession::tendon(int slot)
     return project_.tendons.at(static_cast<size_t>(slot - 1));
 }
 
-void ProjectSession::openProject(LoadedProjectFile&& opened, const std::string& fileName)
+void ProjectSession::openProject(LoadedProjectFile&& opened, const std::string& fileName, char decimalSeparator)
 {
     if (!opened.hasDataSection) {
         project_.info = std::move(opened.project.info);
@@ -65,9 +66,10 @@ void ProjectSession::openProject(LoadedProjectFile&& opened, const std::string& 
     emit projectReplaced();
     // What the windows did to show it is no change of the engineer's.
     setModified(false);
+    keepInputForFirstRun(project_, decimalSeparator);
 }
 
-void ProjectSession::recoverProject(Project&& recovered)
+void ProjectSession::recoverProject(Project&& recovered, char decimalSeparator)
 {
     project_ = std::move(recovered);
     pendingTables_.reset();
@@ -76,6 +78,7 @@ void ProjectSession::recoverProject(Project&& recovered)
     projectFile_.clear();
     emit projectReplaced();
     setModified(true);
+    keepInputForFirstRun(project_, decimalSeparator);
 }
 
 void ProjectSession::proposeCreationDate(std::string date)

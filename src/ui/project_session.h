@@ -40,12 +40,14 @@ public:
     // the opened project, with the name of its file, takes the place of the
     // one of the run. A file read for its project information only (it has no
     // data section, or a damaged one) gives the run's project its information,
-    // and the project keeps its input.
-    void openProject(LoadedProjectFile&& opened, const std::string& fileName);
+    // and the project keeps its input. What the first "Výpočet" would read
+    // out of the opened input is formed here (in numbers of `decimalSeparator`),
+    // so that the first run is as quick as any later one.
+    void openProject(LoadedProjectFile&& opened, const std::string& fileName, char decimalSeparator);
     // A project recovered from the copy of unsaved input a crash left: it
     // takes the place of the run's one as unsaved work without a file, its
     // information editable as typed.
-    void recoverProject(Project&& recovered);
+    void recoverProject(Project&& recovered, char decimalSeparator);
 
     // The file the project was opened from or last saved to (absolute);
     // empty for a new project.

@@ -76,7 +76,7 @@ bool RecoveryCopy::offerRecovery()
             std::optional<LoadedProjectFile> loaded = decodeProjectFile(bytes, context_.decimalSeparator);
             if (!loaded || !loaded->hasDataSection)
                 throw Error("Kopie neuloženého projektu je poškozena");
-            context_.session.recoverProject(std::move(loaded->project));
+            context_.session.recoverProject(std::move(loaded->project), context_.decimalSeparator);
         });
     }
     remove();

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace kvor;
 using kvor::testing::stationTable;
 using kvor::testing::triangleLine;
@@ -351,7 +353,8 @@ TEST(EvaluationRun, ATendonsTablesHoldItsStoreAndLoadsOnce)
 
 namespace {
 
-// A run keeps the parsed lines and the tendons' loads for the next one; after
+// A run keeps the parsed lines and the tendons' loads for the next one (as
+// does keepInputForFirstRun, when a project is opened, without a run); after
 // any edit of the input (or another separator) a run gives what a run of the
 // same texts never evaluated before gives, values, tables and failure.
 TEST(EvaluationRun, ARunAfterAnEditReadsTheEditedInput)
@@ -378,21 +381,31 @@ TEST(EvaluationRun, ARunAfterAnEditReadsTheEditedInput)
     enterBroken(base, 0, {{"2", "0"}, {"5", "0,5"}, {"8", "0"}}, {"-1000", "-1000"});
     enterStraight(base, 1, "0", "10", "0,2", "-1000");
     enterBroken(base, 2, {{"1", "0"}, {"3", "0,2"}, {"6", "0"}}, {"-800", "-800"});
+    // Before the edit: a run forming or skipping the tables, or no run (nullopt)
+    // but what opening a project keeps.
+    const std::optional<TendonTables> befores[] = {TendonTables::Skipped, TendonTables::Formed, std::nullopt};
     for (const Edit& edit : edits)
-        for (const TendonTables before : {TendonTables::Skipped, TendonTables::Formed})
+        for (const std::optional<TendonTables> before : befores)
             for (const TendonTables after : {TendonTables::Skipped, TendonTables::Formed}) {
                 Project p = base, fresh = base;
                 forgetKeptInput();
-                evaluateProject(fresh, ',', before);
+                if (before)
+                    evaluateProject(fresh, ',', *before);
                 edit.apply(fresh);
                 forgetKeptInput();
                 const std::string freshError = runError(fresh, after, edit.sep);
                 forgetKeptInput();
-                evaluateProject(p, ',', before);
+                if (before)
+                    evaluateProject(p, ',', *before);
+                else
+                    keepInputForFirstRun(p, ',');
                 edit.apply(p);
                 const std::string error = runError(p, after, edit.sep);
                 const auto label = [&] {
-                    return std::string(edit.what) + (before == TendonTables::Formed ? " formed" : " skipped") +
+                    const char* first = !before ? " kept on opening"
+                                        : *before == TendonTables::Formed ? " formed"
+                                                                          : " skipped";
+                    return std::string(edit.what) + first +
                            (after == TendonTables::Formed ? " then formed" : " then skipped");
                 };
                 EXPECT_EQ(error, freshError) << label();

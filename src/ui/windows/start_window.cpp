@@ -217,7 +217,7 @@ void StartWindow::openChosenFile()
             // A damaged section is told, and the file opens as one without it.
             if (!file.file.sectionDamage.empty())
                 context_.messages.message(file.file.sectionDamage + "\n\n" + kInformationOnly);
-            context_.session.openProject(std::move(file.file), chosen);
+            context_.session.openProject(std::move(file.file), chosen, context_.decimalSeparator);
             hide();
             emit mainWindowRequested();
             break;
