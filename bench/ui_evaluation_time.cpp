@@ -42,6 +42,13 @@ int main(int argc, char** argv)
     project.quantities = big->quantities;
     project.tendons = big->tendons;
 
+    const auto evaluate = [&] {
+        QTest::mouseClick(kvor::bench::child<QPushButton>(shell.mainWindow(), "BitBtn21"),
+                          Qt::LeftButton);  // "Výpočet"
+        QApplication::processEvents();
+        if (!shell.resultWindow().isVisible())
+            kvor::bench::fail("the result window did not come up");
+    };
     kvor::bench::Times clicks;
     clicks.measure(
         [&] {
@@ -50,13 +57,7 @@ int main(int argc, char** argv)
             shell.mainWindow().pageControl()->setCurrentIndex(kvor::ui::kTendonPage);
             QApplication::processEvents();
         },
-        [&] {
-            QTest::mouseClick(kvor::bench::child<QPushButton>(shell.mainWindow(), "BitBtn21"),
-                              Qt::LeftButton);  // "Výpočet"
-            QApplication::processEvents();
-            if (!shell.resultWindow().isVisible())
-                kvor::bench::fail("the result window did not come up");
-        });
+        evaluate);
     clicks.print("Výpočet to the result window");
 
     QTemporaryDir folder;
@@ -83,13 +84,7 @@ int main(int argc, char** argv)
             shell.mainWindow().pageControl()->setCurrentIndex(kvor::ui::kTendonPage);
             QApplication::processEvents();
         },
-        [&] {
-            QTest::mouseClick(kvor::bench::child<QPushButton>(shell.mainWindow(), "BitBtn21"),
-                              Qt::LeftButton);  // "Výpočet"
-            QApplication::processEvents();
-            if (!shell.resultWindow().isVisible())
-                kvor::bench::fail("the result window did not come up");
-        });
+        evaluate);
     firstClicks.print("Výpočet first after opening the project");
     return 0;
 }
