@@ -59,95 +59,96 @@ Cache& cache()
 constexpr std::initializer_list<int> kLineColumns = {0, 1};
 constexpr std::initializer_list<int> kPointColumns = {0, 1, 2};
 
-}  // namespace
-
-std::optional<StationIndex> keptLineIndex(size_t slot, const TextTable& line, char sep)
-{
-    if (slot >= kSlots)
-        return std::nullopt;
-    Cache& c = cache();
-    const std::lock_guard lock(c.mutex);
-    const KeptLine& kept = c.lines[slot];
-    if (!kept.index || kept.sep != sep || !sameTexts(line, kept.source, kLineColumns))
-        return std::nullopt;
-    return kept.index->over(line);
-}
-
-void keepLineIndex(size_t slot, const TextTable& line, char sep, const StationIndex& index)
+// Runs `use` on the entry of `slot` in `entries` under the cache's lock;
+// nothing for a slot out of range.
+template <class Kept, class Use>
+void withEntry(size_t slot, std::array<Kept, kSlots> Cache::*entries, Use&& use)
 {
     if (slot >= kSlots)
         return;
     Cache& c = cache();
     const std::lock_guard lock(c.mutex);
-    KeptLine& kept = c.lines[slot];
-    try {
+    use((c.*entries)[slot]);
+}
+
+// Replaces the entry of `slot` by what `fill` puts into it. Keeping is only a
+// saving: without memory for it nothing is kept.
+template <class Kept, class Fill>
+void keepEntry(size_t slot, std::array<Kept, kSlots> Cache::*entries, Fill&& fill)
+{
+    withEntry(slot, entries, [&](Kept& kept) {
+        try {
+            fill(kept);
+        } catch (...) {
+            kept = {};
+        }
+    });
+}
+
+}  // namespace
+
+std::optional<StationIndex> keptLineIndex(size_t slot, const TextTable& line, char sep)
+{
+    std::optional<StationIndex> found;
+    withEntry(slot, &Cache::lines, [&](const KeptLine& kept) {
+        if (kept.index && kept.sep == sep && sameTexts(line, kept.source, kLineColumns))
+            found.emplace(kept.index->over(line));
+    });
+    return found;
+}
+
+void keepLineIndex(size_t slot, const TextTable& line, char sep, const StationIndex& index)
+{
+    keepEntry(slot, &Cache::lines, [&](KeptLine& kept) {
         kept.source = line;
         kept.sep = sep;
         kept.index.emplace(index.over(kept.source));
-    } catch (...) {
-        kept = {};  // keeping is only a saving: without memory for it nothing is kept
-    }
+    });
 }
 
 std::shared_ptr<const FormedSlopes> keptSlopes(size_t slot, const TextTable& line, char sep,
                                                std::optional<long double> station)
 {
-    if (slot >= kSlots)
-        return nullptr;
-    Cache& c = cache();
-    const std::lock_guard lock(c.mutex);
-    const KeptSlopes& kept = c.slopes[slot];
-    if (!kept.slopes || kept.sep != sep || kept.station != station || !sameTexts(line, kept.source, kLineColumns))
-        return nullptr;
-    return kept.slopes;
+    std::shared_ptr<const FormedSlopes> found;
+    withEntry(slot, &Cache::slopes, [&](const KeptSlopes& kept) {
+        if (kept.slopes && kept.sep == sep && kept.station == station && sameTexts(line, kept.source, kLineColumns))
+            found = kept.slopes;
+    });
+    return found;
 }
 
 void keepSlopes(size_t slot, const TextTable& line, char sep, std::optional<long double> station,
                 std::shared_ptr<const FormedSlopes> slopes)
 {
-    if (slot >= kSlots)
-        return;
-    Cache& c = cache();
-    const std::lock_guard lock(c.mutex);
-    KeptSlopes& kept = c.slopes[slot];
-    try {
+    keepEntry(slot, &Cache::slopes, [&](KeptSlopes& kept) {
         kept.source = line;
         kept.sep = sep;
         kept.station = station;
         kept.slopes = std::move(slopes);
-    } catch (...) {
-        kept = {};
-    }
+    });
 }
 
 std::shared_ptr<FormedLoads> keptLoads(size_t slot, const TextTable& points, char sep, LoadColumns columns)
 {
-    if (slot >= kSlots)
-        return nullptr;
-    Cache& c = cache();
-    const std::lock_guard lock(c.mutex);
-    const KeptLoads& kept = c.tendons[slot];
-    if (!kept.loads || kept.sep != sep || !sameTexts(points, kept.source, kPointColumns))
-        return nullptr;
-    if (columns == LoadColumns::Written && kept.loads->columns != LoadColumns::Written)
-        return nullptr;
-    return kept.loads;
+    std::shared_ptr<FormedLoads> found;
+    withEntry(slot, &Cache::tendons, [&](const KeptLoads& kept) {
+        if (!kept.loads || kept.sep != sep || !sameTexts(points, kept.source, kPointColumns))
+            return;
+        // Loads formed without their columns do not serve a run that writes them.
+        if (columns == LoadColumns::Written && kept.loads->columns != LoadColumns::Written)
+            return;
+        found = kept.loads;
+    });
+    return found;
 }
 
 void keepLoads(size_t slot, const TextTable& points, char sep, std::shared_ptr<FormedLoads> loads)
 {
-    if (slot >= kSlots)
-        return;
-    Cache& c = cache();
-    const std::lock_guard lock(c.mutex);
-    KeptLoads& kept = c.tendons[slot];
-    try {
+    keepEntry(slot, &Cache::tendons, [&](KeptLoads& kept) {
         kept.source = points;
         kept.sep = sep;
         kept.loads = std::move(loads);
-    } catch (...) {
-        kept = {};
-    }
+    });
 }
 
 void forgetKeptInput()
