@@ -98,7 +98,12 @@ bool finishes(Step&& step)
 
 // The derivative tables and the tendons' loads, on all cores: what the 25
 // pairs need. What follows from the input alone is kept for the next run.
-void formSlotInputs(const Project& project, RunWork& work, char sep, TendonTables tables)
+// With Forming::KeptOnly nothing else is formed: the exact slopes of a line
+// generated from the beam follow from the beam as it stands at the run, and a
+// parabolic tendon's polygon and loads are formed anew at every run.
+enum class Forming { All, KeptOnly };
+void formSlotInputs(const Project& project, RunWork& work, char sep, TendonTables tables,
+                    Forming forming = Forming::All)
 {
     runInParallel(2 * kSlots, [&](size_t task) {
         const size_t k = task % kSlots;
@@ -125,6 +130,8 @@ void formSlotInputs(const Project& project, RunWork& work, char sep, TendonTable
                             w.slopes.emplace(kept->slopes->over(w.derivatives));
                             return;
                         }
+                    } else if (forming == Forming::KeptOnly) {
+                        return;
                     }
                     w.sides = buildSlotDerivatives(project, quantity, *w.line, w.derivatives, sep);
                     w.slopes.emplace(w.line->withValues(w.derivatives, sep, w.sides));
@@ -142,6 +149,8 @@ void formSlotInputs(const Project& project, RunWork& work, char sep, TendonTable
             if (!tendon.entered() || methodOf(tendon.type) != TendonType::Broken)
                 return;
             if (isParabolicType(tendon.type)) {
+                if (forming == Forming::KeptOnly)
+                    return;  // a polygon is formed anew at every run
                 w.polygonDone = finishes([&] { w.polygon = evaluatedPolygon(tendon, sep); });
                 if (!w.polygonDone)
                     return;
@@ -317,7 +326,7 @@ void keepInputForFirstRun(const Project& project, char sep)
 {
     try {
         const auto work = std::make_unique<RunWork>();
-        formSlotInputs(project, *work, sep, TendonTables::Skipped);
+        formSlotInputs(project, *work, sep, TendonTables::Skipped, Forming::KeptOnly);
     } catch (...) {
         // Nothing kept: the run forms it all and reports what fails.
     }
