@@ -119,7 +119,7 @@ private:
     // The stations are held once for an index and those formed from it by withValues.
     Numbers stations_;    // s(1..k), k rows before the first non-number
     Numbers prefixMax_;   // max of s(1..j); empty while the stations ascend
-    std::shared_ptr<const std::vector<long double>> values_;  // v(1..k); NaN where the text is no number
+    Numbers values_;      // v(1..k); NaN where the text is no number
     std::vector<OneSidedSlope> sides_;      // ascending rows; usually none or one
 
     // Holds the numbers and the prefix maximum of the stations.
@@ -128,7 +128,6 @@ private:
     StationIndex(const StationIndex& stationsOf, const TextTable& table, char sep, std::vector<OneSidedSlope> sides);
 
     const OneSidedSlope* sidesOf(int row) const;
-
 };
 
 struct StationValue {
