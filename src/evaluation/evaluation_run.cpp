@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -70,6 +71,12 @@ struct TendonWork {
     // those of an unchanged store are kept from the last run.
     std::shared_ptr<FormedLoads> formed;
 };
+
+// The points a tendon is evaluated at: a parabolic tendon's polygon, else its store.
+const TextTable& evaluatedPoints(const TendonSlot& tendon, const TendonWork& shape)
+{
+    return shape.polygonDone ? shape.polygon : tendon.points;
+}
 
 struct PairWork {
     bool done = false;
@@ -162,7 +169,7 @@ void formSlotInputs(const Project& project, RunWork& work, char sep, TendonTable
                 w.done = true;
                 return;
             }
-            const TextTable& points = w.polygonDone ? w.polygon : tendon.points;
+            const TextTable& points = evaluatedPoints(tendon, w);
             auto formed = std::make_shared<FormedLoads>();
             formed->columns = loadColumns;
             w.done = finishes([&] { formBrokenTendonLoads(points, formed->table, formed->loads, sep, loadColumns); });
@@ -175,6 +182,49 @@ void formSlotInputs(const Project& project, RunWork& work, char sep, TendonTable
     });
 }
 
+// Whether two tendons' points stand at the same stations: every station
+// equal, sign included, so a lookup at one is a lookup at the other.
+bool sameStations(const std::vector<long double>& a, const std::vector<long double>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](long double x, long double y) {
+        return x == y && std::signbit(x) == std::signbit(y);
+    });
+}
+
+// The tendons with a method, in slot order, grouped into passes over a
+// quantity's line. With `share`, broken tendons whose loads are formed join
+// the pass of an earlier one whose points stand at the same stations (a common
+// layout: every tendon defined at the same sections); any other tendon goes alone.
+std::vector<std::vector<size_t>> tendonPasses(const Project& project, const RunWork& work, bool share)
+{
+    std::vector<std::vector<size_t>> passes;
+    std::vector<size_t> sharing;  // the passes that broken tendons with formed loads began
+    const auto sharable = [&](size_t t) {
+        const TendonWork& shape = work.tendons[t];
+        return share && methodOf(project.tendons[t].type) == TendonType::Broken && shape.done && shape.formed;
+    };
+    for (size_t t = 0; t < kSlots; ++t) {
+        const TendonSlot& tendon = project.tendons[t];
+        if (!tendon.entered() || methodOf(tendon.type) == TendonType::None)
+            continue;
+        if (sharable(t)) {
+            const auto same = std::find_if(sharing.begin(), sharing.end(), [&](size_t pass) {
+                const size_t first = passes[pass].front();
+                return evaluatedPoints(project.tendons[first], work.tendons[first]).rowCount() ==
+                           evaluatedPoints(tendon, work.tendons[t]).rowCount() &&
+                       sameStations(work.tendons[first].formed->loads.station, work.tendons[t].formed->loads.station);
+            });
+            if (same != sharing.end()) {
+                passes[*same].push_back(t);
+                continue;
+            }
+            sharing.push_back(passes.size());
+        }
+        passes.push_back({t});
+    }
+    return passes;
+}
+
 void computeInParallel(const Project& project, RunWork& work, char sep, TendonTables tables)
 {
     const QuantityColumns columns =
@@ -182,24 +232,50 @@ void computeInParallel(const Project& project, RunWork& work, char sep, TendonTa
     // First the derivative tables and the tendons' loads, then the 25 pairs,
     // which need both.
     formSlotInputs(project, work, sep, tables);
-    runInParallel(kSlots * kSlots, [&](size_t task) {
-        const size_t q = task / kSlots;
-        const size_t t = task % kSlots;
+    const auto pairEffect = [&](size_t q, size_t t) {
         const QuantityWork& quantity = work.quantities[q];
         const TendonSlot& tendon = project.tendons[t];
         const TendonWork& shape = work.tendons[t];
         const TendonType method = methodOf(tendon.type);
-        if (!quantity.done || !tendon.entered() || method == TendonType::None)
-            return;
         if (method == TendonType::Broken && !shape.done)
             return;
         PairWork& w = work.pairs[q][t];
         w.done = finishes([&] {
             TendonLoads none;  // a straight tendon has no loads to share
-            w.effect = tendonEffect(method, shape.polygonDone ? shape.polygon : tendon.points, *quantity.line,
-                                    *quantity.slopes, w.table, sep, shape.formed ? shape.formed->loads : none,
-                                    columns);
+            w.effect = tendonEffect(method, evaluatedPoints(tendon, shape), *quantity.line, *quantity.slopes, w.table,
+                                    sep, shape.formed ? shape.formed->loads : none, columns);
         });
+    };
+    // A run that wants the effects alone looks each station of tendons that
+    // share their stations up once per quantity; the tables are formed pair by pair.
+    const std::vector<std::vector<size_t>> passes = tendonPasses(project, work, columns == QuantityColumns::Skipped);
+    runInParallel(kSlots * passes.size(), [&](size_t task) {
+        const size_t q = task / passes.size();
+        const std::vector<size_t>& pass = passes[task % passes.size()];
+        const QuantityWork& quantity = work.quantities[q];
+        if (!quantity.done)
+            return;
+        if (pass.size() == 1) {
+            pairEffect(q, pass.front());
+            return;
+        }
+        std::vector<const TendonLoads*> loads;
+        for (const size_t t : pass)
+            loads.push_back(&work.tendons[t].formed->loads);
+        const int n = evaluatedPoints(project.tendons[pass.front()], work.tendons[pass.front()]).rowCount() - 1;
+        std::vector<std::optional<long double>> effects(pass.size());
+        finishes([&] { effects = effectsAtSharedStations(*quantity.line, *quantity.slopes, loads, n); });
+        for (size_t k = 0; k < pass.size(); ++k) {
+            const size_t t = pass[k];
+            PairWork& w = work.pairs[q][t];
+            if (effects[k])
+                w.done = finishes([&] {
+                    tendonTableOfSharedEffect(evaluatedPoints(project.tendons[t], work.tendons[t]), *loads[k], w.table);
+                    w.effect = effects[k];
+                });
+            else
+                pairEffect(q, t);  // alone, it meets the failure and reports it
+        }
     });
 }
 
@@ -276,7 +352,7 @@ private:
                     shape.polygon = evaluatedPolygon(tendon, sep_);
                     shape.polygonDone = true;
                 }
-                const TextTable& points = shape.polygonDone ? shape.polygon : tendon.points;
+                const TextTable& points = evaluatedPoints(tendon, shape);
                 // The loads of a tendon already committed are those a run forms
                 // at its first table; otherwise this table forms them.
                 TendonLoads& loads = loads_[t] ? *loads_[t] : serialLoads_[t];

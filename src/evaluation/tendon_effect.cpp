@@ -224,56 +224,23 @@ long double valueAt(const StationIndex& index, long double x, int& row)
     return value;
 }
 
-// The effect alone of a tendon whose loads are formed, in one pass over its
-// points, keeping nothing per point: where the line and its slopes share their
-// stations, each station's row is searched once for both. The values and their
-// order of summation are those of the columns. Nothing when a step fails: the
-// caller then goes column by column, which meets the failure its order meets
-// first and reports that.
-std::optional<long double> effectInOnePass(const StationIndex& line, const StationIndex& slopes,
-                                           const TendonLoads& loads, int n)
-{
-    const bool sameRows = line.sharesStations(slopes);
-    long double effect = 0.0L;
-    int lineRow = 0, slopeRow = 0;
-    try {
-        for (size_t i = 1; i <= static_cast<size_t>(std::max(n, 0)); ++i) {
-            const long double x = loads.station[i];
-            const long double eta = roundTo15(checkedFinite(valueAt(line, x, lineRow)));
-            long double d;
-            if (sameRows) {
-                slopeRow = lineRow;
-                if (!slopes.interpolate(x, slopeRow, d))
-                    d = lookupAtRow(slopes, x, slopeRow).value;
-            } else {
-                d = valueAt(slopes, x, slopeRow);
-            }
-            d = roundTo15(checkedFinite(d));
-            effect = checkedFinite(effect + contribution(d, loads.moment[i], loads.vertical[i], eta));
-        }
-    } catch (...) {
-        return std::nullopt;
-    }
-    return effect;
-}
-
 long double brokenEffect(const TextTable& points, const StationIndex& line, const StationIndex& slopes,
                          TextTable& table, char sep, TendonLoads& loads, QuantityColumns columns)
 {
     const int rows = points.rowCount();
     const int n = rows - 1;
     const bool formed = loads.table != nullptr;
-    startTable(table, rows);
+    // The effect alone goes in one pass over the points, keeping nothing per
+    // point; where that fails, column by column, which meets the failure its
+    // order meets first and reports that.
     if (formed && columns == QuantityColumns::Skipped) {
-        if (const auto effect = effectInOnePass(line, slopes, loads, n)) {
-            table.shareColumn(kStation, points, kStoreStation);
-            table.shareColumn(kEccentricity, points, kStoreEccentricity);
-            table.shareColumn(kForce, points, kStoreForce);
-            for (const int col : {kPoint, kVertical, kHorizontal, kMoment})
-                table.shareColumn(col, *loads.table, col);
+        const TendonLoads* const tendon = &loads;
+        if (const auto effect = effectsAtSharedStations(line, slopes, {&tendon, 1}, n).front()) {
+            tendonTableOfSharedEffect(points, loads, table);
             return *effect;
         }
     }
+    startTable(table, rows);
 
     // Each station is parsed as its ordinate is looked up, point by point.
     std::vector<long double> eta(static_cast<size_t>(std::max(n, 0)) + 1), d(eta.size());
@@ -329,6 +296,56 @@ long double brokenEffect(const TextTable& points, const StationIndex& line, cons
 }
 
 }  // namespace
+
+std::vector<std::optional<long double>> effectsAtSharedStations(const StationIndex& line, const StationIndex& slopes,
+                                                                std::span<const TendonLoads* const> tendons, int n)
+{
+    std::vector<std::optional<long double>> effects(tendons.size(), 0.0L);
+    if (tendons.empty())
+        return effects;
+    const std::vector<long double>& stations = tendons.front()->station;
+    const bool sameRows = line.sharesStations(slopes);
+    int lineRow = 0, slopeRow = 0;
+    for (size_t i = 1; i <= static_cast<size_t>(std::max(n, 0)); ++i) {
+        const long double x = stations[i];
+        long double eta, d;
+        try {
+            eta = roundTo15(checkedFinite(valueAt(line, x, lineRow)));
+            if (sameRows) {
+                slopeRow = lineRow;
+                if (!slopes.interpolate(x, slopeRow, d))
+                    d = lookupAtRow(slopes, x, slopeRow).value;
+            } else {
+                d = valueAt(slopes, x, slopeRow);
+            }
+            d = roundTo15(checkedFinite(d));
+        } catch (...) {
+            return std::vector<std::optional<long double>>(tendons.size());
+        }
+        for (size_t k = 0; k < tendons.size(); ++k) {
+            if (!effects[k])
+                continue;
+            try {
+                const TendonLoads& loads = *tendons[k];
+                *effects[k] = checkedFinite(*effects[k] + contribution(d, loads.moment[i], loads.vertical[i], eta));
+            } catch (...) {
+                effects[k].reset();
+            }
+        }
+    }
+    return effects;
+}
+
+void tendonTableOfSharedEffect(const TextTable& tendonPoints, const TendonLoads& loads, TextTable& tendonTable)
+{
+    // Every column but the quantity's two is held with the store or the loads' own table.
+    startTable(tendonTable, tendonPoints.rowCount());
+    tendonTable.shareColumn(kStation, tendonPoints, kStoreStation);
+    tendonTable.shareColumn(kEccentricity, tendonPoints, kStoreEccentricity);
+    tendonTable.shareColumn(kForce, tendonPoints, kStoreForce);
+    for (const int col : {kPoint, kVertical, kHorizontal, kMoment})
+        tendonTable.shareColumn(col, *loads.table, col);
+}
 
 void formBrokenTendonLoads(const TextTable& points, TextTable& table, TendonLoads& loads, char sep,
                            LoadColumns columns)

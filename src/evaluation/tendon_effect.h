@@ -32,6 +32,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace kvor {
@@ -80,6 +81,19 @@ std::optional<long double> tendonEffect(TendonType type, const TextTable& tendon
 enum class LoadColumns { Written, Skipped };
 void formBrokenTendonLoads(const TextTable& tendonPoints, TextTable& table, TendonLoads& loads, char sep,
                            LoadColumns columns = LoadColumns::Written);
+
+// The effects alone on one quantity of broken tendons whose loads are formed
+// and whose points stand at the same stations (the `station` of every entry
+// equal to the first's; `n` points each): each station is looked up and
+// rounded once for all of them. Each effect is the value, summed in the same
+// order, that tendonEffect with skipped columns returns for its tendon. An
+// entry is empty where that tendon's pass fails (every entry when a lookup
+// fails): tendonEffect on that tendon alone then meets and reports the failure.
+std::vector<std::optional<long double>> effectsAtSharedStations(const StationIndex& line, const StationIndex& slopes,
+                                                                std::span<const TendonLoads* const> tendons, int n);
+// The tendon table that tendonEffect with skipped columns leaves for a tendon
+// whose effect effectsAtSharedStations gave.
+void tendonTableOfSharedEffect(const TextTable& tendonPoints, const TendonLoads& loads, TextTable& tendonTable);
 
 // The same for a single quantity.
 std::optional<long double> tendonEffect(TendonType type, const TextTable& tendonPoints,

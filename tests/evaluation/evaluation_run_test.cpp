@@ -227,7 +227,8 @@ TEST(EvaluationRun, AnEnteredTendonOfAnotherTypeKeepsItsValue)
     EXPECT_EQ(p.results.tendonTables[0][0].rowCount(), 5);
 }
 
-// A run for the values alone gives the values and the failure of a full run.
+// A run for the values alone gives the values and the failure of a full run,
+// also where tendons at the same stations share their lookups.
 TEST(EvaluationRun, AValuesOnlyRunGivesTheSameValuesAndFailure)
 {
     Project ok;
@@ -238,10 +239,18 @@ TEST(EvaluationRun, AValuesOnlyRunGivesTheSameValuesAndFailure)
     enterBroken(ok, 2, {{"1", "0"}, {"3", "0,2"}, {"6", "0"}}, {"-800", "-800"});
     Project failing = ok;
     enterQuantity(failing, 2, stationTable({{"0", "0"}, {"5", "1"}}));  // tendons 1 and 3 run past its end
-    for (const Project* p : {&ok, &failing}) {
+    Project shared = ok;
+    enterBroken(shared, 3, {{"2", "0,1"}, {"5", "0,3"}, {"8", "0"}}, {"-900", "-700"});  // tendon 1's stations
+    enterBroken(shared, 4, {{"1", "0"}, {"3", "0,1"}, {"6,5", "0"}}, {"-600", "-600"});  // all but one of tendon 3's
+    Project sharedFailing = shared;
+    enterQuantity(sharedFailing, 2, stationTable({{"0", "0"}, {"5", "1"}}));
+    Project sharedOverflowing = shared;  // tendon 4's V·η overflows on quantity 4, tendon 1's does not
+    enterQuantity(sharedOverflowing, 3, stationTable({{"0", "0"}, {"4", "1E4500"}, {"10", "0"}}));
+    enterBroken(sharedOverflowing, 3, {{"2", "0,1"}, {"5", "0,3"}, {"8", "0"}}, {"-1E500", "-1E500"});
+    for (const Project* p : {&ok, &failing, &shared, &sharedFailing, &sharedOverflowing}) {
         Project formed = *p, skipped = *p;
         const std::string error = runError(formed);
-        EXPECT_EQ(error == "no error", p == &ok) << error;
+        EXPECT_EQ(error == "no error", p == &ok || p == &shared) << error;
         EXPECT_EQ(runError(skipped, TendonTables::Skipped), error);
         EXPECT_EQ(skipped.results.value, formed.results.value);
         EXPECT_EQ(skipped.results.derivatives, formed.results.derivatives);
