@@ -37,12 +37,20 @@ std::optional<ProjectFileLines> ProjectFileLines::fromLine(std::string_view line
         return std::nullopt;
     // The line follows a CR LF and ends with CR: this is where it starts,
     // whatever the lines before it hold.
-    const std::string pattern = "\r\n" + std::string(line) + "\r";
-    const std::size_t found = text_.find(pattern, pos_ >= 2 ? pos_ - 2 : 0);
-    if (found == std::string_view::npos)
-        return std::nullopt;
+    // Searched for as the line and its CR, whose first character (a block's
+    // "[") is rare in the text, then checked for the CR LF before it: a search
+    // led by the CR would stop at every line.
+    const std::string body = std::string(line) + "\r";
+    std::size_t at = pos_ >= 2 ? pos_ : 2;
+    for (;; ++at) {
+        at = text_.find(body, at);
+        if (at == std::string_view::npos)
+            return std::nullopt;
+        if (text_.compare(at - 2, 2, "\r\n") == 0)
+            break;
+    }
     ProjectFileLines lines = *this;
-    lines.pos_ = found + 2;
+    lines.pos_ = at;
     const auto begin = text_.begin() + static_cast<std::ptrdiff_t>(pos_);
     lines.number_ += static_cast<int>(std::count(begin, text_.begin() + static_cast<std::ptrdiff_t>(lines.pos_), '\r'));
     return lines;

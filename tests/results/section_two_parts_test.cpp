@@ -11,11 +11,13 @@
 #include "model/slots.h"
 #include "results/data_section.h"
 #include "results/project_file.h"
+#include "results/project_lines.h"
 #include "support/sample_project.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace kvor {
@@ -66,6 +68,42 @@ struct Damage {
     const char* name;
     std::function<std::string(const std::string&)> apply;
 };
+
+// The second thread starts at the first line that reads exactly "[tendon]\t1"
+// after a CR LF and before a CR: the line number and what next() gives then,
+// or nothing.
+TEST(SectionInTwoParts, FindsTheLineItStartsFrom)
+{
+    struct Case {
+        std::string text;
+        int linesRead;
+        std::optional<std::pair<int, std::string>> found;  // line number, the line after it
+    };
+    const Case cases[] = {
+        {"a\r\n[tendon]\t10\r\n[tendon]\t1\r\nb\r\n", 0, std::pair{3, "b"}},
+        {"a\r\n[tendon]\t1\rb\r\n[tendon]\t1\r\n", 0, std::pair{2, "b"}},  // a CR alone ends it too
+        {"a\r\n[tendon]\t1\r\nb\r\n[tendon]\t1\r\nc\r\n", 2, std::pair{4, "c"}},
+        {"a\r\n[tendon]\t1\r\nb\r\n", 1, std::pair{2, "b"}},  // the very next line
+        {"[tendon]\t1\r\na\r\n", 0, std::nullopt},  // no CR LF before the first line
+        {"a\n[tendon]\t1\r\n", 0, std::nullopt},    // an LF alone is text
+        {"a\r\n[tendon]\t1", 0, std::nullopt},       // no CR after it
+        {"a\r\nx[tendon]\t1\r\n", 0, std::nullopt},
+        {"a\r\n[tendon]\t1\r\nb\r\n", 2, std::nullopt},  // already read
+        {"a\r\n[tendon]\t1\r\n\x1A\r\n[tendon]\t1\r\n", 2, std::nullopt},  // past the end mark
+    };
+    for (const Case& c : cases) {
+        ProjectFileLines lines(c.text);
+        for (int i = 0; i < c.linesRead; ++i)
+            lines.next();
+        std::optional<ProjectFileLines> from = lines.fromLine("[tendon]\t1");
+        ASSERT_EQ(from.has_value(), c.found.has_value()) << c.text;
+        if (!from)
+            continue;
+        EXPECT_EQ(from->next(), "[tendon]\t1") << c.text;
+        EXPECT_EQ(from->lineNumber(), c.found->first) << c.text;
+        EXPECT_EQ(from->next(), c.found->second) << c.text;
+    }
+}
 
 TEST(SectionInTwoParts, ReadsWhatLineAfterLineReads)
 {
