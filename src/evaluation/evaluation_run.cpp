@@ -112,9 +112,11 @@ enum class Forming { All, KeptOnly };
 void formSlotInputs(const Project& project, RunWork& work, char sep, TendonTables tables,
                     Forming forming = Forming::All)
 {
+    // The tendons' loads take several times as long as a derivative table:
+    // they are started first, so that the tables fill the time left at the end.
     runInParallel(2 * kSlots, [&](size_t task) {
         const size_t k = task % kSlots;
-        if (task < kSlots) {
+        if (task >= kSlots) {
             const QuantitySlot& quantity = project.quantities[k];
             QuantityWork& w = work.quantities[k];
             if (quantity.entered())
