@@ -304,6 +304,8 @@ std::vector<std::optional<long double>> effectsAtSharedStations(const StationInd
     if (tendons.empty())
         return effects;
     const std::vector<long double>& stations = tendons.front()->station;
+    // Where the line and its slopes share their stations, each station's row
+    // is searched once for both.
     const bool sameRows = line.sharesStations(slopes);
     int lineRow = 0, slopeRow = 0;
     for (size_t i = 1; i <= static_cast<size_t>(std::max(n, 0)); ++i) {
