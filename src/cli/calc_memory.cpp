@@ -47,7 +47,9 @@ void prepareCalcHeap()
     // pages, each touched on its own.
     const std::uintptr_t first = (start + kLargePage - 1) & ~(kLargePage - 1);
     constexpr std::uintptr_t kHeaders = 256;
-    if (freeEnd + kHeaders < first)
+    // (Only for a block of the heap below its break: where the heap could not
+    // grow by the break, the block came from elsewhere and nothing is held.)
+    if (freeEnd + kHeaders < first && first - freeEnd <= 2 * kLargePage)
         belowLargePages = std::malloc(first - freeEnd - kHeaders);
     const auto end = reinterpret_cast<std::uintptr_t>(sbrk(0));
     const std::uintptr_t last = end & ~(kLargePage - 1);
