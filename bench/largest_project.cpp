@@ -31,22 +31,24 @@ TextTable influenceLine(int m, int slot, char sep)
 
 // A broken tendon of n points draped along the span, in the store layout,
 // inside a section whose fibres lie 0.6 m above and below the centroid.
-TextTable brokenTendon(int n, int slot, char sep)
+TextTable brokenTendon(int n, int slot, char sep, TendonStations stations)
 {
     TextTable t(n + 1, 3);
     t.setRow(0, {"Staničení", "Excentricita", "Předpínací síla"});
     const std::string force = formatInteger(-1000 - 100 * slot);
+    // Staggered: slot s moves its interior points s/5 of a spacing along.
+    const long double shift = stations == TendonStations::Staggered ? slot / 5.0L : 0.0L;
     for (int i = 0; i < n; ++i) {
-        const long double x = kSpan * i / (n - 1);
+        const long double x = kSpan * (i == 0 || i == n - 1 ? i : i + shift) / (n - 1);
         const long double e = 0.3L * std::sin(3.14159265358979L * x / kSpan) - 0.05L * slot;
-        t.setRow(i + 1, {station(i, n, sep), formatNumber(e, sep), force});
+        t.setRow(i + 1, {formatNumber(x, sep), formatNumber(e, sep), force});
     }
     return t;
 }
 
 }  // namespace
 
-std::unique_ptr<Project> makeProject(int linePoints, int tendonPoints, char sep)
+std::unique_ptr<Project> makeProject(int linePoints, int tendonPoints, char sep, TendonStations stations)
 {
     auto p = std::make_unique<Project>();
     p->info.name = "Největší projekt";
@@ -77,7 +79,7 @@ std::unique_ptr<Project> makeProject(int linePoints, int tendonPoints, char sep)
         t.name = "Kabel " + std::to_string(s + 1);
         t.typeText = kTendonTypeLabels[static_cast<size_t>(TendonType::Broken)];
         t.type = TendonType::Broken;
-        t.points = brokenTendon(tendonPoints, s, sep);
+        t.points = brokenTendon(tendonPoints, s, sep, stations);
     }
     return p;
 }

@@ -14,8 +14,14 @@ namespace kvor::bench {
 inline constexpr int kLargestLinePoints = 32750;
 inline constexpr int kLargestTendonPoints = 32766;
 
+// Where the tendons' points stand: every tendon at the same stations (a
+// common layout, whose lookups a run for the values alone shares), or each
+// tendon's interior points a different fraction of a spacing further along.
+enum class TendonStations { Shared, Staggered };
+
 // Numbers are written with `sep` as the decimal separator.
-std::unique_ptr<Project> makeProject(int linePoints, int tendonPoints, char sep = ',');
+std::unique_ptr<Project> makeProject(int linePoints, int tendonPoints, char sep = ',',
+                                     TendonStations stations = TendonStations::Shared);
 
 // The largest group of axles.
 inline constexpr int kLargestAxleCount = 20;
