@@ -213,15 +213,21 @@ long double contribution(long double d, long double moment, long double vertical
     return checkedFinite(bending + lifting);
 }
 
+// lookupAtRow(index, x, row).value, interpolating inline where it can.
+long double valueAtRow(const StationIndex& index, long double x, int row)
+{
+    long double value;
+    if (!index.interpolate(x, row, value))
+        value = lookupAtRow(index, x, row).value;
+    return value;
+}
+
 // lookupAtStation(index, x, row).value, interpolating inline where it can;
 // `row` becomes the row the lookup stopped at.
 long double valueAt(const StationIndex& index, long double x, int& row)
 {
     row = index.stoppingRow(x, row);
-    long double value;
-    if (!index.interpolate(x, row, value))
-        value = lookupAtRow(index, x, row).value;
-    return value;
+    return valueAtRow(index, x, row);
 }
 
 long double brokenEffect(const TextTable& points, const StationIndex& line, const StationIndex& slopes,
@@ -313,14 +319,8 @@ std::vector<std::optional<long double>> effectsAtSharedStations(const StationInd
         long double eta, d;
         try {
             eta = roundTo15(checkedFinite(valueAt(line, x, lineRow)));
-            if (sameRows) {
-                slopeRow = lineRow;
-                if (!slopes.interpolate(x, slopeRow, d))
-                    d = lookupAtRow(slopes, x, slopeRow).value;
-            } else {
-                d = valueAt(slopes, x, slopeRow);
-            }
-            d = roundTo15(checkedFinite(d));
+            slopeRow = sameRows ? lineRow : slopes.stoppingRow(x, slopeRow);
+            d = roundTo15(checkedFinite(valueAtRow(slopes, x, slopeRow)));
         } catch (...) {
             return std::vector<std::optional<long double>>(tendons.size());
         }

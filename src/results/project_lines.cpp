@@ -35,11 +35,9 @@ std::optional<ProjectFileLines> ProjectFileLines::fromLine(std::string_view line
 {
     if (atEnd())
         return std::nullopt;
-    // The line follows a CR LF and ends with CR: this is where it starts,
-    // whatever the lines before it hold.
     // Searched for as the line and its CR, whose first character (a block's
     // "[") is rare in the text, then checked for the CR LF before it: a search
-    // led by the CR would stop at every line.
+    // led by the CR would stop at every line end.
     const std::string body = std::string(line) + "\r";
     std::size_t at = pos_ >= 2 ? pos_ : 2;
     for (;; ++at) {

@@ -29,9 +29,10 @@ public:
     // 1-based number of the line last returned by next() (0 before the first).
     int lineNumber() const { return number_; }
 
-    // The lines from the first line after this position that reads exactly
-    // `line` and ends with CR LF (next() returns that line first); nothing
-    // when there is none. Lets a reader start a later part of the text.
+    // The lines from the first line at or after this position that follows a
+    // CR LF, reads exactly `line` and ends with a CR (next() returns that line
+    // first); nothing when there is none. Lets a reader start a later part of
+    // the text.
     std::optional<ProjectFileLines> fromLine(std::string_view line) const;
     // Both stand before the same line of the same text.
     bool samePlaceAs(const ProjectFileLines& other) const
